@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+namespace platform {
+
+// Per-user settings store, addressed by application, section and key.
+class SettingsStore
+{
+public:
+    virtual ~SettingsStore() = default;
+    virtual QString getSetting(const QString &appName, const QString &section, const QString &key,
+                               const QString &defaultValue) const = 0;
+    virtual void saveSetting(const QString &appName, const QString &section, const QString &key,
+                             const QString &value) = 0;
+
+    static SettingsStore &instance();
+    static void setInstance(SettingsStore *store); // nullptr restores the real store
+};
+
+} // namespace platform

@@ -1,0 +1,508 @@
+#include "storage/filetable.h"
+
+#include "core/plmainmod.h"
+#include "core/runtimeerror.h"
+#include "storage/codepage.h"
+#include "storage/faults.h"
+#include "storage/textrecords.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#include <windows.h>
+#else
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace storage {
+
+namespace {
+
+constexpr size_t kBufferSize = 64 * 1024;
+
+struct Channel {
+    bool open = false;
+    OpenMode mode = OpenMode::Input;
+    QString path;
+    QString tempPath; // set while a replacing file is written
+    std::unique_ptr<QFile> file;
+    std::vector<char> in;
+    size_t inPos = 0;
+    size_t inLen = 0;
+    bool inEnd = false;
+    std::string out;
+    long long line = 0;
+};
+
+Channel channels[MaxFileNumber + 1];
+
+Channel &channel(int number)
+{
+    if (number < 1 || number > MaxFileNumber)
+        throw RuntimeError(RuntimeError::BadFileNameOrNumber);
+    return channels[number];
+}
+
+Channel &openChannel(int number)
+{
+    Channel &c = channel(number);
+    if (!c.open)
+        throw RuntimeError(RuntimeError::BadFileNameOrNumber);
+    return c;
+}
+
+[[noreturn]] void raiseOpenError(const QFile &file, const QString &path, bool mustExist)
+{
+    const QFileInfo info(path);
+    if (!info.absoluteDir().exists())
+        throw RuntimeError(RuntimeError::PathNotFound);
+    if (mustExist && !info.exists())
+        throw RuntimeError(RuntimeError::FileNotFound);
+    if (file.error() == QFileDevice::OpenError && !info.exists() && !mustExist)
+        throw RuntimeError(RuntimeError::PathFileAccessError);
+    throw RuntimeError(RuntimeError::PathFileAccessError);
+}
+
+void syncToDisk(QFile &file)
+{
+    faults::check(faults::Step::Flush);
+    if (!file.flush())
+        throw RuntimeError(RuntimeError::DeviceIOError);
+#ifdef Q_OS_WIN
+    if (_commit(file.handle()) != 0)
+        throw RuntimeError(RuntimeError::DeviceIOError);
+#else
+    if (::fsync(file.handle()) != 0)
+        throw RuntimeError(RuntimeError::DeviceIOError);
+#endif
+}
+
+void syncFolder(const QString &path)
+{
+#ifndef Q_OS_WIN
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+#else
+    Q_UNUSED(path);
+#endif
+}
+
+void atomicRename(const QString &from, const QString &to)
+{
+    faults::check(faults::Step::Rename);
+#ifdef Q_OS_WIN
+    const bool ok = MoveFileExW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(from).utf16()),
+                                reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(to).utf16()),
+                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!ok)
+        throw RuntimeError(RuntimeError::PathFileAccessError);
+#else
+    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
+        throw RuntimeError(errno == ENOENT ? RuntimeError::FileNotFound : RuntimeError::PathFileAccessError);
+    syncFolder(to);
+#endif
+}
+
+void flushOut(Channel &c)
+{
+    if (c.out.empty())
+        return;
+    faults::check(faults::Step::Write);
+    const qint64 written = c.file->write(c.out.data(), qint64(c.out.size()));
+    if (written != qint64(c.out.size())) {
+        c.out.clear();
+        throw RuntimeError(RuntimeError::DiskFull);
+    }
+    c.out.clear();
+}
+
+void writeText(Channel &c, const std::string &line)
+{
+    if (c.mode != OpenMode::Output && c.mode != OpenMode::Append)
+        throw RuntimeError(RuntimeError::BadFileMode);
+    c.out += line;
+    if (c.out.size() >= kBufferSize)
+        flushOut(c);
+}
+
+bool refill(Channel &c)
+{
+    if (c.inEnd)
+        return false;
+    if (c.inPos > 0) {
+        std::memmove(c.in.data(), c.in.data() + c.inPos, c.inLen - c.inPos);
+        c.inLen -= c.inPos;
+        c.inPos = 0;
+    }
+    if (c.inLen == c.in.size())
+        return true; // full: the caller deals with an over-long line
+    const qint64 got = c.file->read(c.in.data() + c.inLen, qint64(c.in.size() - c.inLen));
+    if (got < 0)
+        throw RuntimeError(RuntimeError::DeviceIOError);
+    if (got == 0) {
+        c.inEnd = true;
+        return false;
+    }
+    c.inLen += size_t(got);
+    return true;
+}
+
+// Next line of a sequential input file, without its line end. A line longer than
+// any the program writes is consumed and reported as damaged.
+void readLine(Channel &c, const char *&begin, const char *&end)
+{
+    if (c.mode != OpenMode::Input)
+        throw RuntimeError(RuntimeError::BadFileMode);
+    size_t scanned = 0;
+    for (;;) {
+        const char *start = c.in.data() + c.inPos;
+        const size_t available = c.inLen - c.inPos;
+        const void *nl = std::memchr(start + scanned, '\n', available - scanned);
+        if (nl) {
+            const char *stop = static_cast<const char *>(nl);
+            c.inPos += size_t(stop - start) + 1;
+            ++c.line;
+            if (stop - start > MaxLineLength)
+                throw RuntimeError(RuntimeError::TypeMismatch);
+            begin = start;
+            end = stop;
+            if (end != begin && end[-1] == '\r')
+                --end;
+            return;
+        }
+        scanned = available;
+        if (available > size_t(MaxLineLength) + 1) {
+            // Over-long line: skip to its end without keeping it.
+            c.inPos = c.inLen;
+            for (;;) {
+                if (!refill(c))
+                    break;
+                const void *skip = std::memchr(c.in.data(), '\n', c.inLen);
+                if (skip) {
+                    c.inPos = size_t(static_cast<const char *>(skip) - c.in.data()) + 1;
+                    break;
+                }
+                c.inPos = c.inLen;
+            }
+            ++c.line;
+            throw RuntimeError(RuntimeError::TypeMismatch);
+        }
+        if (!refill(c)) {
+            if (available == 0)
+                throw RuntimeError(RuntimeError::InputPastEndOfFile);
+            // Last line without a line end.
+            begin = c.in.data() + c.inPos;
+            end = begin + available;
+            c.inPos = c.inLen;
+            ++c.line;
+            if (end != begin && end[-1] == '\r')
+                --end;
+            return;
+        }
+    }
+}
+
+bool isBlankLineAhead(Channel &c)
+{
+    for (;;) {
+        size_t i = c.inPos;
+        while (i < c.inLen && (c.in[i] == ' ' || c.in[i] == '\t' || c.in[i] == '\r'))
+            ++i;
+        if (i < c.inLen) {
+            if (c.in[i] != '\n')
+                return false;
+            c.inPos = i + 1; // a blank line holds no record
+            ++c.line;
+            continue;
+        }
+        if (i - c.inPos > size_t(MaxLineLength))
+            return false;
+        if (!refill(c))
+            return true;
+    }
+}
+
+} // namespace
+
+void open(int number, const QString &path, OpenMode mode, bool replace)
+{
+    Channel &c = channel(number);
+    if (c.open)
+        throw RuntimeError(RuntimeError::FileAlreadyOpen);
+    faults::check(faults::Step::Open);
+
+    auto file = std::make_unique<QFile>();
+    QIODevice::OpenMode qtMode = QIODevice::Unbuffered;
+    QString tempPath;
+    if (replace && (mode == OpenMode::Output || mode == OpenMode::Random)) {
+        const QFileInfo target(path);
+        if (!target.absoluteDir().exists())
+            throw RuntimeError(RuntimeError::PathNotFound);
+        if (target.isDir())
+            throw RuntimeError(RuntimeError::PathFileAccessError);
+        for (int attempt = 0; attempt < 16 && tempPath.isEmpty(); ++attempt) {
+            const QString candidate = target.absoluteDir().filePath(
+                QStringLiteral(".%1.%2.new").arg(target.fileName()).arg(QRandomGenerator::global()->generate(), 8, 16,
+                                                                             QLatin1Char('0')));
+            file->setFileName(candidate);
+            if (file->open(QIODevice::ReadWrite | QIODevice::NewOnly | QIODevice::Unbuffered))
+                tempPath = candidate;
+        }
+        if (tempPath.isEmpty())
+            raiseOpenError(*file, path, false);
+    } else {
+        file->setFileName(path);
+        switch (mode) {
+        case OpenMode::Input:
+            qtMode |= QIODevice::ReadOnly;
+            break;
+        case OpenMode::Output:
+            qtMode |= QIODevice::WriteOnly | QIODevice::Truncate;
+            break;
+        case OpenMode::Append:
+            qtMode |= QIODevice::WriteOnly | QIODevice::Append;
+            break;
+        case OpenMode::Random:
+            qtMode |= QIODevice::ReadWrite;
+            break;
+        }
+        if (QFileInfo(path).isDir() || !file->open(qtMode))
+            raiseOpenError(*file, path, mode == OpenMode::Input);
+    }
+
+    c = Channel();
+    c.open = true;
+    c.mode = mode;
+    c.path = path;
+    c.tempPath = tempPath;
+    c.file = std::move(file);
+    if (mode == OpenMode::Input)
+        c.in.resize(kBufferSize + size_t(MaxLineLength) + 2);
+    else if (mode != OpenMode::Random)
+        c.out.reserve(kBufferSize + 256);
+}
+
+void close(int number)
+{
+    Channel &c = channel(number);
+    if (!c.open)
+        return;
+    try {
+        flushOut(c);
+        if (!c.tempPath.isEmpty()) {
+            syncToDisk(*c.file);
+            c.file->close();
+            atomicRename(c.tempPath, c.path);
+            c.tempPath.clear();
+        }
+    } catch (...) {
+        discard(number);
+        throw;
+    }
+    c = Channel();
+}
+
+void discard(int number)
+{
+    Channel &c = channel(number);
+    if (!c.open)
+        return;
+    c.file->close();
+    if (!c.tempPath.isEmpty())
+        QFile::remove(c.tempPath);
+    c = Channel();
+}
+
+void discardAll()
+{
+    for (int n = 1; n <= MaxFileNumber; ++n)
+        discard(n);
+}
+
+bool isOpen(int number)
+{
+    return channel(number).open;
+}
+
+bool eof(int number)
+{
+    Channel &c = openChannel(number);
+    if (c.mode == OpenMode::Input)
+        return isBlankLineAhead(c);
+    if (c.mode == OpenMode::Random)
+        return c.file->pos() >= c.file->size();
+    return true;
+}
+
+long long lof(int number)
+{
+    Channel &c = openChannel(number);
+    return c.file->size() + static_cast<long long>(c.out.size());
+}
+
+bool getRecord(int number, long long position, InvestRecord &record)
+{
+    Channel &c = openChannel(number);
+    if (c.mode != OpenMode::Random)
+        throw RuntimeError(RuntimeError::BadFileMode);
+    if (position < 1)
+        throw RuntimeError(RuntimeError::BadRecordNumber);
+    char bytes[InvestRecordLength];
+    qint64 got = 0;
+    if (c.file->seek((position - 1) * InvestRecordLength))
+        got = c.file->read(bytes, InvestRecordLength);
+    if (got < 0)
+        throw RuntimeError(RuntimeError::DeviceIOError);
+
+    bool decodable = got == InvestRecordLength;
+    const int16_t recNum = int16_t(uint16_t(static_cast<unsigned char>(bytes[0])) |
+                                   uint16_t(uint16_t(static_cast<unsigned char>(bytes[1])) << 8));
+    if (decodable && recNum < 1)
+        decodable = false;
+    for (int i = 2; decodable && i < InvestRecordLength; ++i) {
+        if (static_cast<unsigned char>(bytes[i]) < 0x20)
+            decodable = false;
+    }
+    if (!decodable) {
+        record = InvestRecord();
+        record.RecNum = 0;
+        return false;
+    }
+    record.RecNum = recNum;
+    record.InvestType = fromCp1252(bytes + 2, 50);
+    record.Institution = fromCp1252(bytes + 52, 50);
+    return true;
+}
+
+void putRecord(int number, long long position, const InvestRecord &record)
+{
+    Channel &c = openChannel(number);
+    if (c.mode != OpenMode::Random)
+        throw RuntimeError(RuntimeError::BadFileMode);
+    if (position < 1)
+        throw RuntimeError(RuntimeError::BadRecordNumber);
+    char bytes[InvestRecordLength];
+    const uint16_t recNum = uint16_t(record.RecNum.value());
+    bytes[0] = char(recNum & 0xFF);
+    bytes[1] = char(recNum >> 8);
+    const QByteArray type = toCp1252(record.InvestType.text());
+    const QByteArray institution = toCp1252(record.Institution.text());
+    std::memset(bytes + 2, ' ', 100);
+    std::memcpy(bytes + 2, type.constData(), size_t(qMin(50, int(type.size()))));
+    std::memcpy(bytes + 52, institution.constData(), size_t(qMin(50, int(institution.size()))));
+    faults::check(faults::Step::Write);
+    if (!c.file->seek((position - 1) * InvestRecordLength) ||
+        c.file->write(bytes, InvestRecordLength) != InvestRecordLength)
+        throw RuntimeError(RuntimeError::DiskFull);
+}
+
+void inputHistRecord(int number)
+{
+    Channel &c = openChannel(number);
+    const char *begin = nullptr, *end = nullptr;
+    readLine(c, begin, end);
+    HistFields fields;
+    parseHistLine(begin, end, fields);
+    using namespace modPlMainMod;
+    intHistInvestNum = fields.investNum;
+    dtmRecDate = fields.date;
+    curOriginalAmount = fields.original;
+    curCurrentAmount = fields.current;
+    sngInflRate = fields.rate;
+}
+
+void writeHistRecord(int number)
+{
+    Channel &c = openChannel(number);
+    using namespace modPlMainMod;
+    HistFields fields;
+    fields.investNum = intHistInvestNum;
+    fields.date = dtmRecDate;
+    fields.original = curOriginalAmount;
+    fields.current = curCurrentAmount;
+    fields.rate = sngInflRate;
+    std::string line;
+    formatHistLine(fields, line);
+    writeText(c, line);
+}
+
+void inputTempDataRecord(int number)
+{
+    Channel &c = openChannel(number);
+    const char *begin = nullptr, *end = nullptr;
+    readLine(c, begin, end);
+    TempDataFields fields;
+    parseTempDataLine(begin, end, fields);
+    using namespace modPlMainMod;
+    intTempRecNum = fields.number;
+    strInvestType = fields.investType;
+    strInstitution = fields.institution;
+}
+
+void writeTempDataRecord(int number)
+{
+    Channel &c = openChannel(number);
+    using namespace modPlMainMod;
+    TempDataFields fields{intTempRecNum, strInvestType, strInstitution};
+    std::string line;
+    formatTempDataLine(fields, line);
+    writeText(c, line);
+}
+
+long long lineNumber(int number)
+{
+    return channel(number).line;
+}
+
+void kill(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() || info.isDir())
+        throw RuntimeError(info.absoluteDir().exists() ? RuntimeError::FileNotFound : RuntimeError::PathNotFound);
+    if (!QFile::remove(path))
+        throw RuntimeError(RuntimeError::PathFileAccessError);
+}
+
+void replaceFile(const QString &from, const QString &to)
+{
+    QFile source(from);
+    if (!source.open(QIODevice::ReadWrite))
+        throw RuntimeError(QFileInfo::exists(from) ? RuntimeError::PathFileAccessError : RuntimeError::FileNotFound);
+    syncToDisk(source);
+    source.close();
+    atomicRename(from, to);
+}
+
+bool fileExists(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isDir();
+}
+
+Integer recordCount(long long lengthInBytes)
+{
+    const long long whole = lengthInBytes / InvestRecordLength;
+    const long long rest = lengthInBytes % InvestRecordLength;
+    long long count = whole;
+    if (rest * 2 > InvestRecordLength || (rest * 2 == InvestRecordLength && (whole % 2) == 1))
+        ++count;
+    return Integer::fromLongLong(count);
+}
+
+} // namespace storage

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "core/investrecord.h"
+#include "core/valuetypes.h"
+
+#include <QString>
+
+// The program's file numbers: 1 the investment file, 2 the history or a file being
+// read, 3 and 4 the work files of a rewrite or a backup copy, 5 the grid's page file.
+// Every failure raises a RuntimeError with its classic number.
+namespace storage {
+
+enum class OpenMode {
+    Input,  // sequential read; a missing file is error 53
+    Output, // sequential write; creates or empties the file
+    Append, // sequential write at the end; creates the file
+    Random, // 102-byte records, read and write; creates the file
+};
+
+inline constexpr int InvestRecordLength = 102;
+inline constexpr int MaxFileNumber = 5;
+
+// Opens a file on a number that must not be in use (error 55). With `replace`,
+// an Output or Random file is written under a temporary name in the same folder
+// and only put in place of `path` by close(): flushed to disk, then renamed
+// atomically, so the folder always holds the complete old or the complete new file.
+void open(int number, const QString &path, OpenMode mode, bool replace = false);
+// Closes a number; closing one that is not open does nothing. A replacing file is
+// committed here (error raised if the commit fails; the old file then stays).
+void close(int number);
+// Closes a number and drops an uncommitted replacing file (for error paths).
+void discard(int number);
+void discardAll();
+bool isOpen(int number);
+bool eof(int number);
+long long lof(int number); // length in bytes of the open file
+
+// Record `position` (1-based) of a Random file into `record`. A position past the
+// end, or a record that cannot be decoded, yields RecNum 0 and blank texts and
+// returns false.
+bool getRecord(int number, long long position, InvestRecord &record);
+void putRecord(int number, long long position, const InvestRecord &record);
+
+// One data history line into, or from, the shared data record variables
+// (intHistInvestNum, dtmRecDate, curOriginalAmount, curCurrentAmount, sngInflRate).
+// A damaged line raises 13 (Type mismatch) or 62 (Input past end of file).
+void inputHistRecord(int number);
+void writeHistRecord(int number);
+// One "TempData.txt" line into, or from, intTempRecNum, strInvestType, strInstitution.
+void inputTempDataRecord(int number);
+void writeTempDataRecord(int number);
+// 1-based number of the line last read on a sequential file (for messages).
+long long lineNumber(int number);
+
+// Deletes a file (error 53 when missing); puts `from` in place of `to` atomically.
+void kill(const QString &path);
+void replaceFile(const QString &from, const QString &to);
+bool fileExists(const QString &path);
+
+// Record count rule: length / 102, rounded to the nearest integer, halves to even.
+Integer recordCount(long long lengthInBytes);
+
+} // namespace storage
