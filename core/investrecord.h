@@ -26,7 +26,8 @@ private:
 };
 
 // One investment, the in-memory image of a 102-byte record of the investment file.
-struct InvestRecord {
+struct InvestRecord
+{
     Integer RecNum;
     FixedString<50> InvestType;
     FixedString<50> Institution;

@@ -32,7 +32,8 @@ namespace {
 
 constexpr size_t kBufferSize = 64 * 1024;
 
-struct Channel {
+struct Channel
+{
     bool open = false;
     OpenMode mode = OpenMode::Input;
     QString path;
@@ -258,8 +259,9 @@ void open(int number, const QString &path, OpenMode mode, bool replace)
             throw RuntimeError(RuntimeError::PathFileAccessError);
         for (int attempt = 0; attempt < 16 && tempPath.isEmpty(); ++attempt) {
             const QString candidate = target.absoluteDir().filePath(
-                QStringLiteral(".%1.%2.new").arg(target.fileName()).arg(QRandomGenerator::global()->generate(), 8, 16,
-                                                                             QLatin1Char('0')));
+                QStringLiteral(".%1.%2.new")
+                    .arg(target.fileName())
+                    .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
             file->setFileName(candidate);
             if (file->open(QIODevice::ReadWrite | QIODevice::NewOnly | QIODevice::Unbuffered))
                 tempPath = candidate;
@@ -281,9 +283,12 @@ void open(int number, const QString &path, OpenMode mode, bool replace)
         case OpenMode::Random:
             qtMode |= QIODevice::ReadWrite;
             break;
+        case OpenMode::RandomReadOnly:
+            qtMode |= QIODevice::ReadOnly;
+            break;
         }
         if (QFileInfo(path).isDir() || !file->open(qtMode))
-            raiseOpenError(*file, path, mode == OpenMode::Input);
+            raiseOpenError(*file, path, mode == OpenMode::Input || mode == OpenMode::RandomReadOnly);
     }
 
     c = Channel();
@@ -294,7 +299,7 @@ void open(int number, const QString &path, OpenMode mode, bool replace)
     c.file = std::move(file);
     if (mode == OpenMode::Input)
         c.in.resize(kBufferSize + size_t(MaxLineLength) + 2);
-    else if (mode != OpenMode::Random)
+    else if (mode != OpenMode::Random && mode != OpenMode::RandomReadOnly)
         c.out.reserve(kBufferSize + 256);
 }
 
@@ -345,7 +350,7 @@ bool eof(int number)
     Channel &c = openChannel(number);
     if (c.mode == OpenMode::Input)
         return isBlankLineAhead(c);
-    if (c.mode == OpenMode::Random)
+    if (c.mode == OpenMode::Random || c.mode == OpenMode::RandomReadOnly)
         return c.file->pos() >= c.file->size();
     return true;
 }
@@ -359,7 +364,7 @@ long long lof(int number)
 bool getRecord(int number, long long position, InvestRecord &record)
 {
     Channel &c = openChannel(number);
-    if (c.mode != OpenMode::Random)
+    if (c.mode != OpenMode::Random && c.mode != OpenMode::RandomReadOnly)
         throw RuntimeError(RuntimeError::BadFileMode);
     if (position < 1)
         throw RuntimeError(RuntimeError::BadRecordNumber);

@@ -11,10 +11,11 @@
 namespace storage {
 
 enum class OpenMode {
-    Input,  // sequential read; a missing file is error 53
-    Output, // sequential write; creates or empties the file
-    Append, // sequential write at the end; creates the file
-    Random, // 102-byte records, read and write; creates the file
+    Input,          // sequential read; a missing file is error 53
+    Output,         // sequential write; creates or empties the file
+    Append,         // sequential write at the end; creates the file
+    Random,         // 102-byte records, read and write; creates the file
+    RandomReadOnly, // 102-byte records, read only; a missing file is error 53
 };
 
 inline constexpr int InvestRecordLength = 102;

@@ -8,7 +8,8 @@
 // CR LF line ends, quoted texts without escapes, #yyyy-mm-dd# dates and plain numbers.
 namespace storage {
 
-struct HistFields {
+struct HistFields
+{
     Integer investNum;
     Date date;
     Currency original;
@@ -16,7 +17,8 @@ struct HistFields {
     Single rate = 0;
 };
 
-struct TempDataFields {
+struct TempDataFields
+{
     Integer number;
     QString investType;
     QString institution;

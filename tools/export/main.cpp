@@ -1,1 +1,179 @@
-int main(){}
+// plumbline-export: the figures of a data folder as CSV, computed as the grid computes them.
+#include "core/plmainmod.h"
+#include "core/runtimeerror.h"
+#include "storage/datafolder.h"
+#include "storage/filetable.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <string>
+
+using namespace modPlMainMod;
+
+namespace {
+
+const char *const kHeader = "investment,type,institution,record,date,original_amount,current_amount,inc_dec,"
+                            "profit_loss,inflation_rate,loss_to_inflation,current_amount_afi,profit_loss_afi\r\n";
+
+// One CSV field, quoted only when it must be.
+QString csvField(const QString &text)
+{
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\r')) &&
+        !text.contains(QLatin1Char('\n')))
+        return text;
+    QString quoted = text;
+    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+QString trimPadding(const QString &text)
+{
+    int end = int(text.size());
+    while (end > 0 && text.at(end - 1) == QLatin1Char(' '))
+        --end;
+    return text.left(end);
+}
+
+QString isoDate(Date date)
+{
+    int y = 0, m = 0, d = 0;
+    date.toYmd(y, m, d);
+    return QStringLiteral("%1-%2-%3")
+        .arg(y, 4, 10, QLatin1Char('0'))
+        .arg(m, 2, 10, QLatin1Char('0'))
+        .arg(d, 2, 10, QLatin1Char('0'));
+}
+
+struct Failure
+{
+    QString file;
+    long long line;
+    RuntimeError error;
+};
+
+// A fresh pass over the history for one investment, record by record in file order.
+void exportInvestment(int number, const QString &historyPath, std::string &out)
+{
+    const QString type = csvField(trimPadding(strInvestType));
+    const QString institution = csvField(trimPadding(strInstitution));
+    ResetCalcState();
+    storage::open(2, historyPath, storage::OpenMode::Input);
+    int record = 0;
+    try {
+        while (!storage::eof(2)) {
+            storage::inputHistRecord(2);
+            if (intHistInvestNum != number)
+                continue;
+            ++record;
+            if (record == 1)
+                curPrevAmount = Currency();
+            CalculateRecord();
+            const QString row = QStringList{QString::number(number),
+                                            type,
+                                            institution,
+                                            QString::number(record),
+                                            isoDate(dtmRecDate),
+                                            curOriginalAmount.toPlainString(),
+                                            curCurrentAmount.toPlainString(),
+                                            curIncDec.toPlainString(),
+                                            curProfitLoss.toPlainString(),
+                                            singleToText(sngInflRate),
+                                            curLossToInfl.toPlainString(),
+                                            curCurAmntAFI.toPlainString(),
+                                            curProfLossAFI.toPlainString()}
+                                    .join(QLatin1Char(','));
+            out += row.toUtf8().toStdString();
+            out += "\r\n";
+        }
+    } catch (const RuntimeError &error) {
+        const long long line = storage::lineNumber(2);
+        storage::discard(2);
+        throw Failure{historyPath, line, error};
+    }
+    storage::close(2);
+}
+
+int fail(const QString &message)
+{
+    std::fprintf(stderr, "plumbline-export: %s\n", qPrintable(message));
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("plumbline-export"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Writes the figures of every data record of a Plumbline 3.5 data folder to standard output as "
+                       "CSV (comma-separated, header row, CR LF line ends), computed as the program's grid computes "
+                       "them. Nothing in the data folder is ever changed."));
+    parser.addHelpOption();
+    const QCommandLineOption dataDir(QStringLiteral("data-dir"),
+                                     QStringLiteral("Read the data folder <dir> instead of the program's own."),
+                                     QStringLiteral("dir"));
+    const QCommandLineOption investment(QStringLiteral("investment"),
+                                        QStringLiteral("Export only investment number <n>."), QStringLiteral("n"));
+    parser.addOption(dataDir);
+    parser.addOption(investment);
+    parser.process(app);
+    if (!parser.positionalArguments().isEmpty())
+        return fail(
+            QStringLiteral("unexpected argument \"%1\" (see --help)").arg(parser.positionalArguments().first()));
+
+    if (parser.isSet(dataDir))
+        storage::setProgramFolder(QDir(parser.value(dataDir)).absolutePath());
+    const QString folder = storage::programFolder();
+    if (!QFileInfo(folder).isDir())
+        return fail(QStringLiteral("data folder \"%1\" does not exist").arg(QDir::toNativeSeparators(folder)));
+    const QString investPath = storage::programFile(storage::InvestFileName);
+    const QString historyPath = storage::programFile(storage::HistFileName);
+
+    std::string out = kHeader;
+    try {
+        storage::open(1, investPath, storage::OpenMode::RandomReadOnly);
+        const int count = storage::recordCount(storage::lof(1));
+        int first = 1;
+        int last = count;
+        if (parser.isSet(investment)) {
+            bool ok = false;
+            const int only = parser.value(investment).toInt(&ok);
+            if (!ok || only < 1 || only > count)
+                return fail(QStringLiteral("there is no investment %1 in \"%2\" (it holds %3)")
+                                .arg(parser.value(investment), QDir::toNativeSeparators(investPath))
+                                .arg(count));
+            first = last = only;
+        }
+        const bool haveHistory = storage::fileExists(historyPath);
+        for (int n = first; n <= last; ++n) {
+            storage::getRecord(1, n, InvestRec);
+            strInvestType = InvestRec.InvestType;
+            strInstitution = InvestRec.Institution;
+            if (haveHistory)
+                exportInvestment(n, historyPath, out);
+            std::fwrite(out.data(), 1, out.size(), stdout);
+            out.clear();
+        }
+        storage::close(1);
+    } catch (const Failure &failure) {
+        return fail(QStringLiteral("\"%1\", line %2: error %3: %4")
+                        .arg(QDir::toNativeSeparators(failure.file))
+                        .arg(failure.line)
+                        .arg(failure.error.number())
+                        .arg(failure.error.description()));
+    } catch (const RuntimeError &error) {
+        return fail(QStringLiteral("\"%1\": error %2: %3")
+                        .arg(QDir::toNativeSeparators(investPath))
+                        .arg(error.number())
+                        .arg(error.description()));
+    }
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}

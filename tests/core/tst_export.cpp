@@ -1,0 +1,171 @@
+#include "tempdatafolder.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QtTest>
+
+namespace {
+
+QByteArray recordBytes(int number, const QByteArray &type, const QByteArray &institution)
+{
+    QByteArray bytes;
+    bytes.append(char(number & 0xFF)).append(char((number >> 8) & 0xFF));
+    bytes.append(type.leftJustified(50, ' ', true));
+    bytes.append(institution.leftJustified(50, ' ', true));
+    return bytes;
+}
+
+struct Run
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run exportTool(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(PLUMBLINE_EXPORT_BIN), arguments);
+    Run run;
+    if (!process.waitForFinished(30000))
+        return run;
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+const QByteArray kHeader = "investment,type,institution,record,date,original_amount,current_amount,inc_dec,"
+                           "profit_loss,inflation_rate,loss_to_inflation,current_amount_afi,profit_loss_afi\r\n";
+
+// Every file of the folder with its bytes, to prove nothing was written.
+QMap<QString, QByteArray> snapshot(const QString &dir)
+{
+    QMap<QString, QByteArray> files;
+    const QStringList names = QDir(dir).entryList(QDir::Files | QDir::Hidden);
+    for (const QString &name : names) {
+        QFile file(QDir(dir).filePath(name));
+        file.open(QIODevice::ReadOnly);
+        files.insert(name, file.readAll());
+    }
+    return files;
+}
+
+} // namespace
+
+class tst_export : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<testing::TempDataFolder> m_folder;
+
+    void writeExample()
+    {
+        m_folder->writeBytes(QStringLiteral("PlumblineData"), recordBytes(1, "Mutual fund", "First Bank") +
+                                                                  recordBytes(2, "Savings account", "Credit Union"));
+        m_folder->writeBytes(QStringLiteral("PlDataHist.txt"), "1,#2001-01-02#,10000,10000,0\r\n"
+                                                               "2,#2001-06-30#,2500,2500,0\r\n"
+                                                               "1,#2002-01-02#,10000,10800,1.6\r\n"
+                                                               "2,#2002-06-30#,2500,2562.5,2.1\r\n");
+    }
+
+private slots:
+    void init() { m_folder = std::make_unique<testing::TempDataFolder>(); }
+    void cleanup() { m_folder.reset(); }
+
+    void exampleDataSet()
+    {
+        writeExample();
+        const auto before = snapshot(m_folder->dir());
+        const Run run = exportTool({QStringLiteral("--data-dir"), m_folder->dir()});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.err, QByteArray());
+        QCOMPARE(run.out, kHeader +
+                              "1,Mutual fund,First Bank,1,2001-01-02,10000,10000,0,0,0,0,0,0\r\n"
+                              "1,Mutual fund,First Bank,2,2002-01-02,10000,10800,800,800,1.6,160,10640,640\r\n"
+                              "2,Savings account,Credit Union,1,2001-06-30,2500,2500,0,0,0,0,0,0\r\n"
+                              "2,Savings account,Credit Union,2,2002-06-30,2500,2562.5,62.5,62.5,2.1,52.5,2510,10\r\n");
+        QCOMPARE(snapshot(m_folder->dir()), before);
+    }
+
+    void oneInvestmentAndTheSecondWorkedExample()
+    {
+        m_folder->writeBytes(QStringLiteral("PlumblineData"),
+                             recordBytes(1, "Bond", "") + recordBytes(2, "Fund, \"growth\"", "Bank"));
+        m_folder->writeBytes(QStringLiteral("PlDataHist.txt"), "2,#2010-01-01#,5000,4800,3\r\n"
+                                                               "1,#2010-01-01#,1,1,0\r\n"
+                                                               "2,#2011-01-01#,5000,5100,-0.5\r\n"
+                                                               "2,#2012-01-01#,5000,0,2\r\n"
+                                                               "2,#2013-01-01#,6000,6300,1.2\r\n");
+        const Run run = exportTool(
+            {QStringLiteral("--data-dir"), m_folder->dir(), QStringLiteral("--investment"), QStringLiteral("2")});
+        QCOMPARE(run.exitCode, 0);
+        const QList<QByteArray> rows = run.out.split('\n');
+        QCOMPARE(rows.size(), 6); // header, four records, and the empty rest after the last CR LF
+        QCOMPARE(rows.at(1),
+                 QByteArray("2,\"Fund, \"\"growth\"\"\",Bank,1,2010-01-01,5000,4800,-200,-200,3,144,4656,-344\r"));
+        QCOMPARE(rows.at(2),
+                 QByteArray("2,\"Fund, \"\"growth\"\"\",Bank,2,2011-01-01,5000,5100,300,100,-0.5,-24,4980,-20\r"));
+        QCOMPARE(rows.at(3),
+                 QByteArray("2,\"Fund, \"\"growth\"\"\",Bank,3,2012-01-01,5000,0,300,100,2,-24,4980,-20\r"));
+        QCOMPARE(rows.at(4),
+                 QByteArray("2,\"Fund, \"\"growth\"\"\",Bank,4,2013-01-01,6000,6300,1200,300,1.2,61.2,6118.8,118.8\r"));
+    }
+
+    void failuresNameTheFileAndLeaveNothingBehind()
+    {
+        // A damaged line: the file, the line number and the numbered error.
+        writeExample();
+        m_folder->writeBytes(QStringLiteral("PlDataHist.txt"), "1,#2001-01-02#,10000,10000,0\r\n"
+                                                               "1,#2002-01-02#,10000,ten,1.6\r\n");
+        const auto before = snapshot(m_folder->dir());
+        Run run = exportTool({QStringLiteral("--data-dir"), m_folder->dir()});
+        QVERIFY(run.exitCode > 0);
+        QVERIFY2(run.err.contains("PlDataHist.txt") && run.err.contains("line 2") && run.err.contains("error 13") &&
+                     run.err.contains("Type mismatch"),
+                 run.err.constData());
+        QCOMPARE(snapshot(m_folder->dir()), before);
+
+        // A missing folder.
+        run = exportTool({QStringLiteral("--data-dir"), m_folder->dir() + QStringLiteral("/missing")});
+        QVERIFY(run.exitCode > 0);
+        QVERIFY(run.err.contains("missing"));
+        QVERIFY(!QFileInfo::exists(m_folder->dir() + QStringLiteral("/missing")));
+
+        // A missing investment file is not created.
+        m_folder->remove(QStringLiteral("PlumblineData"));
+        run = exportTool({QStringLiteral("--data-dir"), m_folder->dir()});
+        QVERIFY(run.exitCode > 0);
+        QVERIFY2(run.err.contains("PlumblineData") && run.err.contains("error 53"), run.err.constData());
+        QVERIFY(!m_folder->exists(QStringLiteral("PlumblineData")));
+
+        // An investment that is not there.
+        writeExample();
+        run = exportTool(
+            {QStringLiteral("--data-dir"), m_folder->dir(), QStringLiteral("--investment"), QStringLiteral("3")});
+        QVERIFY(run.exitCode > 0);
+        QVERIFY(run.out.isEmpty());
+    }
+
+    void noHistoryYetGivesTheHeaderOnly()
+    {
+        m_folder->writeBytes(QStringLiteral("PlumblineData"), recordBytes(1, "Bond", "Bank"));
+        const Run run = exportTool({QStringLiteral("--data-dir"), m_folder->dir()});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.out, kHeader);
+        QVERIFY(!m_folder->exists(QStringLiteral("PlDataHist.txt")));
+    }
+
+    void helpDescribesTheTool()
+    {
+        const Run run = exportTool({QStringLiteral("--help")});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.contains("--data-dir"));
+        QVERIFY(run.out.contains("--investment"));
+        QVERIFY(run.out.contains("CSV"));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_export)
+#include "tst_export.moc"
