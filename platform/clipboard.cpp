@@ -25,7 +25,10 @@ public:
 
 private:
     // There is no clipboard before the application object exists.
-    static QClipboard *systemClipboard() { return qobject_cast<QGuiApplication *>(QCoreApplication::instance()) ? QGuiApplication::clipboard() : nullptr; }
+    static QClipboard *systemClipboard()
+    {
+        return qobject_cast<QGuiApplication *>(QCoreApplication::instance()) ? QGuiApplication::clipboard() : nullptr;
+    }
 };
 
 Clipboard *g_installed = nullptr;

@@ -14,7 +14,7 @@ class LocaleServices
 public:
     static QLocale locale();
     static void setLocale(const QLocale &locale); // tests fix the locale
-    static void resetLocale();                     // back to the system's
+    static void resetLocale();                    // back to the system's
     static bool isLocaleFixed();
 
     // The Qt date format shortDate() writes: the locale's short format, year widened to four digits.

@@ -15,7 +15,8 @@ enum class MsgResult { OK, Yes, No, Cancel };
 // The application title that a box without a title of its own shows.
 inline const QString AppTitle = QStringLiteral("Plumbline 3.5");
 
-struct MessageBoxCall {
+struct MessageBoxCall
+{
     QString text;
     QString title;
     MsgIcon icon = MsgIcon::None;

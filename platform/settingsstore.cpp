@@ -18,8 +18,7 @@ public:
         return settings.value(section + QLatin1Char('/') + key, defaultValue).toString();
     }
 
-    void saveSetting(const QString &appName, const QString &section, const QString &key,
-                     const QString &value) override
+    void saveSetting(const QString &appName, const QString &section, const QString &key, const QString &value) override
     {
         QSettings settings(QSettings::IniFormat, QSettings::UserScope, appName, appName);
         settings.setValue(section + QLatin1Char('/') + key, value);
