@@ -4,6 +4,8 @@
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
+#include <memory>
 
 class QAction;
 class QComboBox;
@@ -13,6 +15,8 @@ class QMenu;
 class QPushButton;
 class QToolBar;
 class QFrame;
+class QLockFile;
+class QWindow;
 
 namespace ui {
 class MaskedEdit;
@@ -170,4 +174,49 @@ private:
     void PrintCalcs();
 
     bool m_blnExiting = false;
+
+    // ---- private to frminvestdata.cpp, navigation.cpp, grid.cpp, gridfocus.cpp
+    // Runs a handler reached from a Qt signal: a run-time error gets the standard box
+    // instead of escaping into the event loop.
+    void runTrapped(const std::function<void()> &handler);
+    // Ends the program: releases the folder lock, unloads every window and calls
+    // the quit handler.
+    void endProgram();
+    bool lockDataFolder();
+    void releaseDataFolder();
+    void connectControls();
+    // Window activation: Form_Activate runs when the window becomes active after
+    // another of the program's windows had the activation, or after it was hidden.
+    void onFocusWindowChanged(QWindow *window);
+    void activateIfDue();
+    // The reload after a data record was added, edited or inserted: the page on
+    // screen again, computed from the first record.
+    void ReloadShownPage();
+    void installGridFocusHandlers();
+    void gridCellGotFocus(QWidget *cell);
+
+    std::unique_ptr<QLockFile> m_lockFile;
+    bool m_blnActivatePending = true; // the first activation after the load counts
+    bool m_blnActivateQueued = false;
+    bool m_blnNoInvestShown = false; // the last read found no stored investment
+    bool m_blnPassFailed = false;    // the last grid pass reported an error
+    // ---- end of the block private to those files
+
+    // ---- private to recordcommands.cpp and filemaintenance.cpp
+    // Edit, Ins New and Del Rec: the choice of a data record from the Record list.
+    void StartRecChoice(const QString &operation);
+    // Disables the main window and loads a dialog (`load` gives the loaded dialog);
+    // enables the window again when the dialog did not stay.
+    void OpenDialog(const std::function<QWidget *()> &load);
+    // After an investment delete: the investment to show next, or the empty state
+    // of a first run when none is left.
+    void ShowAfterInvestDelete();
+    // Puts the investment file of before the delete back and shows that investment.
+    void UndoInvestDelete(const QString &kept);
+    // Shows the investment a delete that did not go through started from.
+    void ShowInvestAgain();
+    int m_intRecordCount = 0;       // data records of the investment in hand, for the Record list
+    bool m_blnHistPrepared = false; // the delete's new history waits in "TempHist.txt"
+    bool m_blnHistFailed = false;   // the last DelInvestHist could not write the history
+    // ---- end of the block private to recordcommands.cpp and filemaintenance.cpp
 };
