@@ -1,24 +1,354 @@
-// Placeholder until the window is built.
 #include "ui/tools/frmbackupfiles.h"
 
+#include "core/plmainmod.h"
+#include "core/runtimeerror.h"
+#include "platform/messagebox.h"
+#include "storage/datafolder.h"
+#include "storage/filetable.h"
+#include "storage/rewrites.h"
+#include "ui/dialogs/frminvestentry.h"
+#include "ui/main/frminvestdata.h"
+#include "ui/startup/formsupport.h"
+#include "ui/twips.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <utility>
+
+using namespace modPlMainMod;
+
 namespace {
+
 frmBackupFiles *g_instance = nullptr;
+
+QString liveFileText(const QString &name)
+{
+    return QDir::toNativeSeparators(storage::programFile(name));
 }
 
-frmBackupFiles::frmBackupFiles() = default;
+// The copies read every record through the shared variables; the investment and the
+// data record in hand are put back afterwards, so the main window goes on with the
+// investment it shows.
+struct InHand
+{
+    Integer investRecNum = intInvestRecNum;
+    QString investType = strInvestType;
+    QString institution = strInstitution;
+    InvestRecord investRec = InvestRec;
+    Integer tempRecNum = intTempRecNum;
+    Integer histInvestNum = intHistInvestNum;
+    Date recDate = dtmRecDate;
+    Currency originalAmount = curOriginalAmount;
+    Currency currentAmount = curCurrentAmount;
+    Single inflRate = sngInflRate;
+
+    void restore() const
+    {
+        intInvestRecNum = investRecNum;
+        strInvestType = investType;
+        strInstitution = institution;
+        InvestRec = investRec;
+        intTempRecNum = tempRecNum;
+        intHistInvestNum = histInvestNum;
+        dtmRecDate = recDate;
+        curOriginalAmount = originalAmount;
+        curCurrentAmount = currentAmount;
+        sngInflRate = inflRate;
+    }
+};
+
+// Leading and trailing blanks removed (blanks only, as the path box gets them).
+QString trimBlanks(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text.at(begin) == QLatin1Char(' '))
+        ++begin;
+    while (end > begin && text.at(end - 1) == QLatin1Char(' '))
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+QString comparablePath(const QFileInfo &info)
+{
+    const QString folder = info.absoluteDir().canonicalPath();
+    if (folder.isEmpty())
+        return QString();
+    return folder + QLatin1Char('/') + info.fileName();
+}
+
+bool samePath(const QString &a, const QString &b)
+{
+#ifdef Q_OS_WIN
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+#else
+    return a == b;
+#endif
+}
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry,
+                  Qt::Alignment alignment)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(alignment | Qt::AlignTop);
+    label->setGeometry(geometry);
+    // Right-aligned captions end where the layout puts them.
+    const int needed = label->sizeHint().width();
+    if (needed > label->width()) {
+        const int grow = needed - label->width();
+        label->setGeometry(alignment & Qt::AlignRight ? label->x() - grow : label->x(), label->y(), needed,
+                           label->height());
+    }
+    return label;
+}
+
+QLineEdit *makeBox(QWidget *parent, const char *name, const QRect &geometry, bool readOnly)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(geometry);
+    if (readOnly) {
+        box->setReadOnly(true);
+        box->setFocusPolicy(Qt::ClickFocus);
+    }
+    return box;
+}
+
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, const QRect &geometry)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    return button;
+}
+
+} // namespace
+
+frmBackupFiles::frmBackupFiles() : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("frmBackupFiles"));
+    setWindowTitle(QStringLiteral("Backup Data Files"));
+    ui::forms::useLayoutFont(this);
+    setFixedSize(ui::twipsSize(5880, 1920));
+
+    lblBackupDesc = makeLabel(this, "lblBackupDesc", QString(), ui::twipsRect(960, 120, 3855, 255), Qt::AlignLeft);
+    lblBackup =
+        makeLabel(this, "lblBackup", QStringLiteral("Copying:"), ui::twipsRect(120, 360, 735, 255), Qt::AlignRight);
+    txtOrigFile = makeBox(this, "txtOrigFile", ui::twipsRect(960, 360, 3855, 285), true);
+    lblPath =
+        makeLabel(this, "lblPath", QStringLiteral("In (Path):"), ui::twipsRect(1080, 840, 735, 255), Qt::AlignRight);
+    txtBackupPath = makeBox(this, "txtBackupPath", ui::twipsRect(1920, 840, 1455, 285), false);
+    txtFileName = makeBox(this, "txtFileName", ui::twipsRect(3360, 840, 1455, 285), true);
+    cmdSave = makeButton(this, "cmdSave", QStringLiteral("&Save"), ui::twipsRect(1990, 1440, 855, 375));
+    cmdSave->setDefault(true);
+    cmdExit = makeButton(this, "cmdExit", QStringLiteral("E&xit"), ui::twipsRect(3036, 1440, 855, 375));
+
+    txtOrigFile->setText(liveFileText(storage::InvestFileName));
+    txtOrigFile->setToolTip(txtOrigFile->text());
+
+    setTabOrder(txtBackupPath, cmdSave);
+    setTabOrder(cmdSave, cmdExit);
+
+    connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
+    connect(cmdExit, &QPushButton::clicked, this, [this] { ui::forms::guard([this] { cmdExit_Click(); }); });
+}
+
 frmBackupFiles *frmBackupFiles::Load()
 {
-    if (!g_instance)
+    if (!g_instance) {
         g_instance = new frmBackupFiles();
+        g_instance->Form_Load();
+    }
     return g_instance;
 }
+
 frmBackupFiles *frmBackupFiles::instance()
 {
     return g_instance;
 }
+
 void frmBackupFiles::Unload()
 {
-    delete g_instance;
-    g_instance = nullptr;
+    // Closed at once; destroyed once control is back in the event loop, as the
+    // call may come from inside one of the window's own handlers.
+    if (frmBackupFiles *form = std::exchange(g_instance, nullptr))
+        form->unloadSelf();
 }
-void frmBackupFiles::Form_Load() {}
+
+QString frmBackupFiles::defaultBackupPath()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("A:");
+#else
+    return QDir::toNativeSeparators(QDir::homePath());
+#endif
+}
+
+QString frmBackupFiles::investFileNameText()
+{
+    return QDir::separator() + storage::InvestFileName;
+}
+
+QString frmBackupFiles::histFileNameText()
+{
+    return QDir::separator() + storage::HistFileName;
+}
+
+void frmBackupFiles::Form_Load()
+{
+    m_blnHistStage = false;
+    ui::forms::centreOnScreen(this);
+    show();
+    activateWindow();
+    lblBackupDesc->setText(QStringLiteral("The Investment Information file"));
+    txtBackupPath->setText(defaultBackupPath());
+    txtFileName->setText(investFileNameText());
+    txtBackupPath->setFocus();
+}
+
+void frmBackupFiles::cmdSave_Click()
+{
+    const InHand kept;
+    try {
+        if (!m_blnHistStage)
+            SaveInvestCopy();
+        else
+            SaveHistCopy();
+    } catch (const RuntimeError &error) {
+        if (error.number() == RuntimeError::DiskNotReady)
+            platform::msgBox(QStringLiteral("There is no disk in the drive.\r\nPlease insert one and try again"));
+        else
+            platform::showStandardError(error);
+        // The copy in progress is dropped; an older copy at the target stays as it was.
+        storage::discard(2);
+        storage::discard(3);
+    } catch (const std::exception &error) {
+        platform::showStandardError(51, QString::fromLocal8Bit(error.what()));
+        storage::discard(2);
+        storage::discard(3);
+    }
+    blnBackupMode = false;
+    kept.restore();
+}
+
+void frmBackupFiles::SaveInvestCopy()
+{
+    intInvestRecCount = storage::recordCount(storage::lof(1));
+    strInvestBackupPath = trimBlanks(txtBackupPath->text()) + trimBlanks(txtFileName->text());
+    if (!TargetUsable(strInvestBackupPath, trimBlanks(txtBackupPath->text()), storage::InvestFileName))
+        return;
+    intDelInvestNum = 0;
+    blnBackupMode = true;
+    storage::delDataRec();
+    bool everyRecordWritten = true;
+    storage::transTempToData([&everyRecordWritten] {
+        if (!frmInvestEntry::LoadInDataFile())
+            everyRecordWritten = false;
+    });
+    // The copy replaces an older one only when it is complete; the record that
+    // failed has been reported already.
+    if (everyRecordWritten)
+        storage::close(3);
+    else
+        storage::discard(3);
+    blnBackupMode = false;
+}
+
+void frmBackupFiles::SaveHistCopy()
+{
+    strHistBackupPath = txtBackupPath->text() + txtFileName->text();
+    if (!TargetUsable(strHistBackupPath, txtBackupPath->text(), storage::HistFileName))
+        return;
+    storage::copyHistory(strHistBackupPath);
+    blnBackupMode = false;
+}
+
+bool frmBackupFiles::TargetUsable(const QString &target, const QString &typedPath, const QString &liveFile)
+{
+    const QFileInfo info(target);
+    const QDir folder = info.absoluteDir();
+    // A drive root is left to the copy itself, which reports a drive without a disk.
+    if (!folder.isRoot() && !folder.exists()) {
+        platform::msgBox(QStringLiteral("The folder \"%1\" does not exist.\r\n"
+                                        "Please type the path of an existing folder and try again.")
+                             .arg(typedPath),
+                         platform::MsgIcon::Exclamation);
+        txtBackupPath->setFocus();
+        return false;
+    }
+    const QString where = comparablePath(info);
+    const QString live = comparablePath(QFileInfo(storage::programFile(liveFile)));
+    if (!where.isEmpty() && samePath(where, live)) {
+        platform::msgBox(QStringLiteral("The backup copy cannot be written over the program's own data file.\r\n"
+                                        "Please choose another folder."),
+                         platform::MsgIcon::Exclamation);
+        txtBackupPath->setFocus();
+        return false;
+    }
+    return true;
+}
+
+void frmBackupFiles::cmdExit_Click()
+{
+    if (!m_blnHistStage) {
+        m_blnHistStage = true;
+        DataHistCopy();
+    } else {
+        m_blnHistStage = false;
+        Finish();
+    }
+}
+
+void frmBackupFiles::DataHistCopy()
+{
+    lblBackupDesc->setText(QStringLiteral("The Investment Data file"));
+    txtOrigFile->setText(liveFileText(storage::HistFileName));
+    txtOrigFile->setToolTip(txtOrigFile->text());
+    txtFileName->setText(histFileNameText());
+    txtBackupPath->setFocus();
+}
+
+void frmBackupFiles::Finish()
+{
+    frmInvestData *main = frmInvestData::instance();
+    if (main)
+        main->setEnabled(true);
+    unloadSelf();
+    if (main)
+        main->activateWindow();
+}
+
+void frmBackupFiles::unloadSelf()
+{
+    if (g_instance == this)
+        g_instance = nullptr;
+    m_closing = true;
+    hide();
+    deleteLater();
+}
+
+void frmBackupFiles::closeEvent(QCloseEvent *event)
+{
+    if (m_closing) {
+        event->accept();
+        return;
+    }
+    // The frame is the final Exit, whichever file is offered.
+    event->ignore();
+    ui::forms::guard([this] {
+        m_blnHistStage = false;
+        Finish();
+    });
+}
+
+void frmBackupFiles::reject()
+{
+    // Esc is Exit's key.
+    ui::forms::guard([this] { cmdExit_Click(); });
+}

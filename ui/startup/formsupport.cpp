@@ -1,0 +1,75 @@
+#include "ui/startup/formsupport.h"
+
+#include "core/runtimeerror.h"
+#include "platform/messagebox.h"
+#include "ui/forms.h"
+
+#include <QCoreApplication>
+#include <QFont>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QWidget>
+
+namespace ui::forms {
+
+namespace {
+
+// Queued, so an end before the event loop runs (during the start-up) is not lost.
+void defaultEnd()
+{
+    if (QCoreApplication *app = QCoreApplication::instance())
+        QMetaObject::invokeMethod(app, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+void (*g_endHandler)() = defaultEnd;
+
+} // namespace
+
+void centreOnScreen(QWidget *window)
+{
+    QScreen *screen = window->isVisible() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QSize size = window->frameGeometry().size().expandedTo(window->size());
+    window->move(area.x() + (area.width() - size.width()) / 2, area.y() + (area.height() - size.height()) / 2);
+}
+
+void useLayoutFont(QWidget *window)
+{
+    QFont font = window->font();
+    font.setPointSize(8);
+    window->setFont(font);
+}
+
+void fitLabelWidth(QLabel *label)
+{
+    const int needed = label->sizeHint().width();
+    if (needed > label->width())
+        label->resize(needed, label->height());
+}
+
+void endProgram()
+{
+    ui::UnloadAllForms();
+    g_endHandler();
+}
+
+void setEndHandler(void (*handler)())
+{
+    g_endHandler = handler ? handler : defaultEnd;
+}
+
+void guard(const std::function<void()> &handler)
+{
+    try {
+        handler();
+    } catch (const RuntimeError &error) {
+        platform::showStandardError(error);
+    } catch (const std::exception &error) {
+        platform::showStandardError(51, QString::fromLocal8Bit(error.what()));
+    }
+}
+
+} // namespace ui::forms
