@@ -3,9 +3,13 @@
 #include "core/plmainmod.h"
 #include "core/runtimeerror.h"
 #include "storage/datafolder.h"
+#include "storage/faults.h"
 #include "storage/filetable.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
 
 namespace storage {
 
@@ -18,15 +22,55 @@ void removeQuietly(const QString &name)
     QFile::remove(programFile(name));
 }
 
-// Runs one step of the rebuild; file not found is passed over.
-template <typename Step> void tolerateMissing(Step step)
+// The data record in hand, kept aside while a pass reads other lines into it.
+struct HeldRecord
 {
-    try {
-        step();
-    } catch (const RuntimeError &error) {
-        if (error.number() != RuntimeError::FileNotFound)
-            throw;
+    HeldRecord()
+        : investNum(intHistInvestNum), date(dtmRecDate), original(curOriginalAmount), current(curCurrentAmount),
+          rate(sngInflRate)
+    {
     }
+    void restore() const
+    {
+        intHistInvestNum = investNum;
+        dtmRecDate = date;
+        curOriginalAmount = original;
+        curCurrentAmount = current;
+        sngInflRate = rate;
+    }
+    Integer investNum;
+    Date date;
+    Currency original;
+    Currency current;
+    Single rate;
+};
+
+// A new, empty file beside `target` that no one else uses.
+QString createSiblingTemp(const QString &target, QFile &file)
+{
+    const QFileInfo info(target);
+    if (!info.absoluteDir().exists())
+        throw RuntimeError(RuntimeError::PathNotFound);
+    faults::check(faults::Step::Open);
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        const QString candidate =
+            info.absoluteDir().filePath(QStringLiteral(".%1.%2.new")
+                                            .arg(info.fileName())
+                                            .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+        file.setFileName(candidate);
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return candidate;
+    }
+    throw RuntimeError(RuntimeError::PathFileAccessError);
+}
+
+void writeRaw(QFile &file, const char *data, qint64 size)
+{
+    if (size == 0)
+        return;
+    faults::check(faults::Step::Write);
+    if (file.write(data, size) != size)
+        throw RuntimeError(RuntimeError::DiskFull);
 }
 
 } // namespace
@@ -35,14 +79,36 @@ void appendHistRecord()
 {
     intHistInvestNum = intInvestRecNum;
     const QString path = programFile(HistFileName);
-    open(2, path, OpenMode::Append);
-    const long long before = lof(2);
+    QString temp;
     try {
+        // The old bytes go over unchanged; only the new line is formatted.
+        QFile copy;
+        temp = createSiblingTemp(path, copy);
+        QFile old(path);
+        if (old.exists()) {
+            if (!old.open(QIODevice::ReadOnly))
+                throw RuntimeError(RuntimeError::PathFileAccessError);
+            char last = '\n';
+            QByteArray block;
+            while (!(block = old.read(256 * 1024)).isEmpty()) {
+                writeRaw(copy, block.constData(), block.size());
+                last = block.back();
+            }
+            if (old.error() != QFileDevice::NoError)
+                throw RuntimeError(RuntimeError::DeviceIOError);
+            // A last line without its line end must not run into the new one.
+            if (last != '\n')
+                writeRaw(copy, "\r\n", 2);
+        }
+        copy.close();
+        open(2, temp, OpenMode::Append);
         writeHistRecord(2);
         close(2);
+        replaceFile(temp, path);
     } catch (...) {
         discard(2);
-        QFile::resize(path, before);
+        if (!temp.isEmpty())
+            QFile::remove(temp);
         throw;
     }
 }
@@ -53,7 +119,7 @@ void createTwoFiles(const std::function<void()> &showChosen)
     close(5);
     try {
         open(2, programFile(HistFileName), OpenMode::Input);
-        // A leftover from an interrupted run must not be merged into the history.
+        // Output, not Append: a leftover from an interrupted run is discarded.
         open(3, programFile(SuccesFileName), OpenMode::Output);
         open(4, programFile(RecsDisplayedFileName), OpenMode::Output);
         intHistCounter = 1;
@@ -65,13 +131,11 @@ void createTwoFiles(const std::function<void()> &showChosen)
                 writeHistRecord(4);
                 intHistCounter = intHistCounter + 1;
             } else {
-                if (strOperation == QLatin1String("EDIT")) {
-                    if (showChosen)
-                        showChosen();
+                if (strOperation == QLatin1String("EDIT") && showChosen)
+                    showChosen();
+                // Only a delete drops the chosen record.
+                if (strOperation != QLatin1String("DELETE"))
                     writeHistRecord(4);
-                } else if (strOperation == QLatin1String("INSERT")) {
-                    writeHistRecord(4);
-                }
                 intHistCounter = intHistCounter + 1;
             }
         }
@@ -90,36 +154,37 @@ void createTwoFiles(const std::function<void()> &showChosen)
 void createHistFile(const std::function<void()> &loadValues)
 {
     try {
+        close(2);
         // The new history is written beside the old one and replaces it on close.
         open(2, programFile(HistFileName), OpenMode::Output, true);
         open(3, programFile(SuccesFileName), OpenMode::Input);
         open(4, programFile(RecsDisplayedFileName), OpenMode::Input);
+        const bool editing = strOperation == QLatin1String("EDIT");
+        const bool inserting = strOperation == QLatin1String("INSERT");
+        bool applied = false;
         intHistCounter = 1;
         while (!eof(4)) {
             inputHistRecord(4);
-            if (strOperation == QLatin1String("EDIT") && intHistCounter == intSelRecNum) {
+            if (editing && intHistCounter == intSelRecNum) {
                 if (loadValues)
                     loadValues();
+                applied = true;
             }
-            if (strOperation == QLatin1String("INSERT") && int(intHistCounter) == intSelRecNum + 1) {
-                const Integer keptInvestNum = intHistInvestNum;
-                const Date keptDate = dtmRecDate;
-                const Currency keptOriginal = curOriginalAmount;
-                const Currency keptCurrent = curCurrentAmount;
-                const Single keptRate = sngInflRate;
+            if (inserting && int(intHistCounter) == intSelRecNum + 1) {
+                const HeldRecord kept;
                 intHistInvestNum = intInvestRecNum;
                 if (loadValues)
                     loadValues();
                 writeHistRecord(2);
-                intHistInvestNum = keptInvestNum;
-                dtmRecDate = keptDate;
-                curOriginalAmount = keptOriginal;
-                curCurrentAmount = keptCurrent;
-                sngInflRate = keptRate;
+                kept.restore();
+                applied = true;
             }
             writeHistRecord(2);
             intHistCounter = intHistCounter + 1;
         }
+        // An edit or insert whose record is not there must not pass for done.
+        if ((editing || inserting) && !applied)
+            throw RuntimeError(RuntimeError::BadRecordNumber);
         while (!eof(3)) {
             inputHistRecord(3);
             writeHistRecord(2);
@@ -141,6 +206,11 @@ void deleteSplitFiles()
 {
     removeQuietly(SuccesFileName);
     removeQuietly(RecsDisplayedFileName);
+}
+
+bool splitFilesExist()
+{
+    return fileExists(programFile(SuccesFileName)) && fileExists(programFile(RecsDisplayedFileName));
 }
 
 void delDataRec()
@@ -175,40 +245,40 @@ void transTempToData(const std::function<void()> &loadInDataFile)
 {
     const QString live = programFile(InvestFileName);
     try {
-        tolerateMissing([&] {
-            if (!blnBackupMode)
-                open(1, live, OpenMode::Random, true);
+        // The records go to a new file beside the target, which replaces the
+        // target only once every record is in it; nothing needs deleting first.
+        if (!blnBackupMode)
+            open(1, live, OpenMode::Random, true);
+        else
+            open(3, strInvestBackupPath, OpenMode::Random, true);
+        // Without the copy-out there is nothing to rebuild from: an empty file
+        // must never replace the old one.
+        open(2, programFile(TempDataFileName), OpenMode::Input);
+        intInvestRecNum = 1;
+        while (!eof(2)) {
+            inputTempDataRecord(2);
+            if (loadInDataFile)
+                loadInDataFile();
             else
-                open(3, strInvestBackupPath, OpenMode::Random, true);
-        });
-        tolerateMissing([&] {
-            open(2, programFile(TempDataFileName), OpenMode::Input);
-            intInvestRecNum = 1;
-        });
-        tolerateMissing([&] {
-            while (isOpen(2) && !eof(2)) {
-                inputTempDataRecord(2);
-                if (loadInDataFile)
-                    loadInDataFile();
-                intInvestRecNum = intInvestRecNum + 1;
-            }
-        });
-        tolerateMissing([&] {
-            close(2);
+                writeInvestRecord();
+            intInvestRecNum = intInvestRecNum + 1;
+        }
+        close(2);
+        try {
             kill(programFile(TempDataFileName));
-        });
-        tolerateMissing([&] {
-            close(1);
-            open(1, live, OpenMode::Random);
-        });
+        } catch (const RuntimeError &error) {
+            if (error.number() != RuntimeError::FileNotFound)
+                throw;
+        }
+        close(1);
+        open(1, live, OpenMode::Random);
     } catch (...) {
         discard(2);
         removeQuietly(TempDataFileName);
-        if (blnBackupMode) {
+        if (blnBackupMode)
             discard(3);
-        } else {
+        else
             discard(1);
-        }
         if (!isOpen(1)) {
             try {
                 open(1, live, OpenMode::Random);
@@ -220,11 +290,17 @@ void transTempToData(const std::function<void()> &loadInDataFile)
     }
 }
 
-void delInvestHist()
+bool prepareInvestHist()
 {
-    open(2, programFile(HistFileName), OpenMode::Input);
     try {
-        // Starts empty: a leftover from an interrupted run is discarded.
+        open(2, programFile(HistFileName), OpenMode::Input);
+    } catch (const RuntimeError &error) {
+        if (error.number() == RuntimeError::FileNotFound)
+            return false;
+        throw;
+    }
+    try {
+        // Output, not Append: a leftover from an interrupted run is discarded.
         open(3, programFile(TempHistFileName), OpenMode::Output);
         while (!eof(2)) {
             inputHistRecord(2);
@@ -236,13 +312,82 @@ void delInvestHist()
         }
         close(2);
         close(3);
-        replaceFile(programFile(TempHistFileName), programFile(HistFileName));
     } catch (...) {
         discard(2);
         discard(3);
         removeQuietly(TempHistFileName);
         throw;
     }
+    return true;
+}
+
+void commitInvestHist()
+{
+    try {
+        // Flushed to disk, then renamed over the history in one step.
+        replaceFile(programFile(TempHistFileName), programFile(HistFileName));
+    } catch (...) {
+        removeQuietly(TempHistFileName);
+        throw;
+    }
+}
+
+void dropInvestHist()
+{
+    removeQuietly(TempHistFileName);
+}
+
+void delInvestHist()
+{
+    if (!prepareInvestHist())
+        throw RuntimeError(RuntimeError::FileNotFound);
+    commitInvestHist();
+}
+
+QString keepInvestFile()
+{
+    const QString live = programFile(InvestFileName);
+    QString kept;
+    try {
+        QFile copy;
+        kept = createSiblingTemp(live, copy);
+        QFile old(live);
+        if (old.exists()) {
+            if (!old.open(QIODevice::ReadOnly))
+                throw RuntimeError(RuntimeError::PathFileAccessError);
+            const QByteArray bytes = old.readAll();
+            if (old.error() != QFileDevice::NoError)
+                throw RuntimeError(RuntimeError::DeviceIOError);
+            writeRaw(copy, bytes.constData(), bytes.size());
+        }
+        if (!copy.flush())
+            throw RuntimeError(RuntimeError::DeviceIOError);
+    } catch (...) {
+        if (!kept.isEmpty())
+            QFile::remove(kept);
+        throw;
+    }
+    return kept;
+}
+
+void restoreInvestFile(const QString &kept)
+{
+    const QString live = programFile(InvestFileName);
+    close(1);
+    try {
+        replaceFile(kept, live);
+    } catch (...) {
+        QFile::remove(kept);
+        open(1, live, OpenMode::Random);
+        throw;
+    }
+    open(1, live, OpenMode::Random);
+}
+
+void dropKeptFile(const QString &kept)
+{
+    if (!kept.isEmpty())
+        QFile::remove(kept);
 }
 
 void writeInvestRecord()
@@ -269,6 +414,33 @@ void copyHistory(const QString &target)
         discard(3);
         throw;
     }
+}
+
+int countHistRecords(int investNum)
+{
+    const HeldRecord kept;
+    int count = 0;
+    try {
+        open(2, programFile(HistFileName), OpenMode::Input);
+    } catch (const RuntimeError &error) {
+        if (error.number() == RuntimeError::FileNotFound)
+            return 0;
+        throw;
+    }
+    try {
+        while (!eof(2)) {
+            inputHistRecord(2);
+            if (intHistInvestNum == investNum)
+                ++count;
+        }
+        close(2);
+    } catch (...) {
+        discard(2);
+        kept.restore();
+        throw;
+    }
+    kept.restore();
+    return count;
 }
 
 } // namespace storage

@@ -1,30 +1,656 @@
-// Placeholder until the window is built.
 #include "ui/dialogs/frmneweditdata.h"
 
+#include "core/plmainmod.h"
+#include "core/runtimeerror.h"
+#include "platform/clipboard.h"
+#include "platform/locale.h"
+#include "platform/messagebox.h"
+#include "storage/rewrites.h"
+#include "ui/dialogs/dialogsupport.h"
+#include "ui/main/frminvestdata.h"
+#include "ui/maskededit.h"
+#include "ui/startup/formsupport.h"
+#include "ui/twips.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QToolBar>
+
+#include <cmath>
+#include <limits>
+
+using namespace modPlMainMod;
+using platform::LocaleServices;
+
 namespace {
+
 frmNewEditData *g_instance = nullptr;
+
+// Copy-source codes of the four entry boxes.
+constexpr int SourceDate = 2;
+constexpr int SourceOriginal = 3;
+constexpr int SourceRate = 4;
+constexpr int SourceCurrent = 5;
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, const QRect &rect)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(rect);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // A caption wider than its place in the reference layout (the fonts differ)
+    // runs on to the right instead of being cut.
+    if (label->sizeHint().width() > rect.width())
+        label->resize(label->sizeHint().width(), rect.height());
+    return label;
 }
 
-frmNewEditData::frmNewEditData() = default;
+template <typename Box> Box *makeBox(QWidget *parent, const char *name, const QRect &rect)
+{
+    auto *box = new Box(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(rect);
+    return box;
+}
+
+// A box of the top row: shows the investment, takes no entry and no Tab stop.
+QLineEdit *makeLockedBox(QWidget *parent, const char *name, const QRect &rect)
+{
+    auto *box = makeBox<QLineEdit>(parent, name, rect);
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::ClickFocus);
+    ui::dialogs::setBoxColour(box, ui::dialogs::LightYellow);
+    return box;
+}
+
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, const QRect &rect)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(rect);
+    return button;
+}
+
+const QString NoEntryTitle = QStringLiteral("No Entry");
+
+void noEntryMessg(const QString &boxName)
+{
+    platform::msgBox(QStringLiteral("There is no entry in '%1'. Please make an entry if you want to\r\n"
+                                    "create a new record.")
+                         .arg(boxName),
+                     platform::MsgIcon::Exclamation, platform::MsgButtons::OK, NoEntryTitle);
+}
+
+void wrongDateMessg()
+{
+    platform::msgBox(QStringLiteral("Wrong entry. Please enter a date."), platform::MsgIcon::Exclamation,
+                     platform::MsgButtons::OK, QStringLiteral("Date"));
+}
+
+frmInvestData &mainWindow()
+{
+    frmInvestData *main = frmInvestData::instance();
+    if (!main)
+        throw RuntimeError(91, QStringLiteral("Object variable or With block variable not set"));
+    return *main;
+}
+
+} // namespace
+
 frmNewEditData *frmNewEditData::Load()
 {
-    if (!g_instance)
+    if (!g_instance) {
         g_instance = new frmNewEditData();
-    return g_instance;
+        g_instance->Form_Load();
+    }
+    return g_instance; // nullptr when the load could not go on
 }
+
 frmNewEditData *frmNewEditData::instance()
 {
     return g_instance;
 }
+
 void frmNewEditData::Unload()
 {
-    delete g_instance;
+    frmNewEditData *form = g_instance;
     g_instance = nullptr;
+    if (form) {
+        form->m_blnLeaving = true;
+        delete form;
+    }
 }
-void frmNewEditData::Form_Load() {}
+
+frmNewEditData::frmNewEditData()
+    : QMainWindow(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                               Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("frmNewEditData"));
+    setWindowTitle(QStringLiteral("Data Record"));
+    QFont f = font();
+    f.setPointSize(8);
+    setFont(f);
+
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(ui::twipsSize(8025, 3195));
+    setCentralWidget(client);
+
+    mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
+    mnuEditCut = mnuEdit->addAction(QStringLiteral("Cu&t"));
+    mnuEditCut->setObjectName(QStringLiteral("mnuEditCut"));
+    mnuEditCopy = mnuEdit->addAction(QStringLiteral("&Copy"));
+    mnuEditCopy->setObjectName(QStringLiteral("mnuEditCopy"));
+    mnuEditPaste = mnuEdit->addAction(QStringLiteral("&Paste"));
+    mnuEditPaste->setObjectName(QStringLiteral("mnuEditPaste"));
+    mnuEditPaste->setEnabled(false);
+
+    tbToolBar = new QToolBar(client);
+    tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
+    tbToolBar->setMovable(false);
+    tbToolBar->setFloatable(false);
+    tbToolBar->setIconSize(QSize(16, 16));
+    tbToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    tbToolBar->setGeometry(ui::twipsRect(0, 0, 8025, 360));
+    for (const QString &key : {QStringLiteral("Cut"), QStringLiteral("Copy"), QStringLiteral("Paste")}) {
+        QAction *button = tbToolBar->addAction(ui::dialogs::toolbarIcon(key), key);
+        button->setObjectName(key);
+        button->setData(key);
+        button->setToolTip(key);
+    }
+
+    Line1 = new QFrame(client);
+    Line1->setObjectName(QStringLiteral("Line1"));
+    Line1->setFrameShape(QFrame::HLine);
+    Line1->setFrameShadow(QFrame::Plain);
+    Line1->setGeometry(0, ui::px(360), ui::px(8040), 1);
+
+    txtRecNumber = makeLockedBox(client, "txtRecNumber", ui::twipsRect(360, 480, 495, 285));
+    txtInvestment = makeLockedBox(client, "txtInvestment", ui::twipsRect(1080, 480, 3135, 285));
+    txtInstitution = makeLockedBox(client, "txtInstitution", ui::twipsRect(4440, 480, 3135, 285));
+
+    Frame1 = new QGroupBox(QStringLiteral("Investment Data"), client);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(ui::twipsRect(360, 960, 7215, 1335));
+    lblDate = makeLabel(Frame1, "lblDate", QStringLiteral("Date"), ui::twipsRect(600, 360, 735, 255));
+    txtDate = makeBox<QLineEdit>(Frame1, "txtDate", ui::twipsRect(600, 600, 1095, 285));
+    lblOriginalAmount =
+        makeLabel(Frame1, "lblOriginalAmount", QStringLiteral("Original Amount"), ui::twipsRect(1920, 360, 1575, 255));
+    metOriginalAmount = makeBox<ui::MaskedEdit>(Frame1, "metOriginalAmount", ui::twipsRect(1920, 600, 1815, 255));
+    lblInflRate = makeLabel(Frame1, "lblInflRate", QStringLiteral("Infl Rate"), ui::twipsRect(3960, 360, 615, 255));
+    txtInflRate = makeBox<QLineEdit>(Frame1, "txtInflRate", ui::twipsRect(3960, 600, 615, 285));
+    lblCurrentAmount =
+        makeLabel(Frame1, "lblCurrentAmount", QStringLiteral("Current Amount"), ui::twipsRect(4800, 360, 1575, 255));
+    metCurrentAmount = makeBox<ui::MaskedEdit>(Frame1, "metCurrentAmount", ui::twipsRect(4800, 600, 1815, 255));
+
+    cmdCancel = makeButton(client, "cmdCancel", QStringLiteral("&Cancel"), ui::twipsRect(2760, 2520, 1335, 375));
+    cmdDone = makeButton(client, "cmdDone", QStringLiteral("&Done"), ui::twipsRect(4080, 2520, 1335, 375));
+    cmdDone->setDefault(true);
+
+    setTabOrder(txtDate, metOriginalAmount);
+    setTabOrder(metOriginalAmount, txtInflRate);
+    setTabOrder(txtInflRate, metCurrentAmount);
+    setTabOrder(metCurrentAmount, cmdCancel);
+    setTabOrder(cmdCancel, cmdDone);
+
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    for (QWidget *box : std::initializer_list<QWidget *>{txtDate, metOriginalAmount, txtInflRate, metCurrentAmount})
+        box->installEventFilter(this);
+
+    const auto trapped = [this](void (frmNewEditData::*handler)()) {
+        return [this, handler] { ui::forms::guard([this, handler] { (this->*handler)(); }); };
+    };
+    // A click on Done that took the focus from a refused entry is no Done: the
+    // entry's message has been shown and the focus is back in the box.
+    connect(cmdDone, &QPushButton::pressed, this, [this] {
+        m_blnEntryRefused = m_blnSwallowClick;
+        m_blnSwallowClick = false;
+    });
+    connect(cmdDone, &QPushButton::clicked, this, [this] {
+        if (m_blnEntryRefused) {
+            m_blnEntryRefused = false;
+            return;
+        }
+        ui::forms::guard([this] { cmdDone_Click(); });
+    });
+    connect(cmdCancel, &QPushButton::clicked, this, trapped(&frmNewEditData::cmdCancel_Click));
+    connect(mnuEditCut, &QAction::triggered, this, trapped(&frmNewEditData::mnuEditCut_Click));
+    connect(mnuEditCopy, &QAction::triggered, this, trapped(&frmNewEditData::mnuEditCopy_Click));
+    connect(mnuEditPaste, &QAction::triggered, this, trapped(&frmNewEditData::mnuEditPaste_Click));
+    connect(tbToolBar, &QToolBar::actionTriggered, this, [this](QAction *button) {
+        const QString key = button->data().toString();
+        ui::forms::guard([this, key] { tbToolBar_ButtonClick(key); });
+    });
+}
+
+frmNewEditData::~frmNewEditData()
+{
+    if (g_instance == this)
+        g_instance = nullptr;
+}
+
+bool frmNewEditData::isNumericEntry(const QString &text)
+{
+    static const QRegularExpression plain(
+        QStringLiteral("^[ \\t]*[-+]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eEdD][-+]?[0-9]+)?[ \\t]*$"));
+    return plain.match(text).hasMatch();
+}
+
+void frmNewEditData::Form_Load()
+{
+    ui::forms::centreOnScreen(this);
+    show();
+    activateWindow();
+
+    const bool split = strOperation == QLatin1String("EDIT") || strOperation == QLatin1String("INSERT");
+    if (strOperation == QLatin1String("ADDNEW"))
+        setWindowTitle(QStringLiteral("Add New Record"));
+    else if (strOperation == QLatin1String("EDIT"))
+        setWindowTitle(QStringLiteral("Edit Record"));
+    else if (strOperation == QLatin1String("INSERT"))
+        setWindowTitle(QStringLiteral("Insert New Record"));
+    if (split) {
+        try {
+            // Fills the entry boxes with the chosen record for an edit.
+            mainWindow().CreateTwoFiles();
+        } catch (const RuntimeError &error) {
+            // Without the work files there is nothing to edit or insert into.
+            platform::showStandardError(error);
+            leave();
+            return;
+        }
+    }
+
+    txtRecNumber->setText(QString::number(intInvestRecNum));
+    txtInvestment->setText(strInvestType);
+    txtInstitution->setText(strInstitution);
+    if (blnDataCopyMade)
+        mnuEditPaste->setEnabled(true);
+
+    txtDate->setFocus();
+    // The box has the focus from the start, whether or not the window is active yet.
+    txtDate_GotFocus();
+}
+
+void frmNewEditData::cmdDone_Click()
+{
+    // 1. Date.
+    if (!LocaleServices::isDate(txtDate->text())) {
+        if (!txtDate->text().isEmpty()) {
+            wrongDateMessg();
+            refocus(txtDate);
+            return;
+        }
+        txtDate->setText(LocaleServices::shortDate(LocaleServices::today()));
+    }
+    // 2. Original amount.
+    const QString original = metOriginalAmount->plainText();
+    if (!isNumericEntry(original)) {
+        if (original.isEmpty())
+            noEntryMessg(QStringLiteral("Original Amount"));
+        else
+            WrongEntryMessg();
+        refocus(metOriginalAmount);
+        return;
+    }
+    // 3. Inflation rate: empty is 0.
+    const QString rate = txtInflRate->text();
+    if (!rate.isEmpty() && !isNumericEntry(rate)) {
+        WrongEntryMessg();
+        refocus(txtInflRate);
+        return;
+    }
+    // 4. Current amount.
+    const QString current = metCurrentAmount->plainText();
+    if (!isNumericEntry(current)) {
+        if (current.isEmpty())
+            noEntryMessg(QStringLiteral("Current Amount"));
+        else
+            WrongEntryMessg();
+        refocus(metCurrentAmount);
+        return;
+    }
+
+    // 5. Any failure from here on has been reported; nothing is written and the
+    // dialog stays open.
+    if (strOperation == QLatin1String("ADDNEW")) {
+        if (!LoadValues())
+            return;
+        try {
+            AppendHistRec();
+        } catch (const RuntimeError &error) {
+            platform::showStandardError(error);
+            return;
+        }
+    } else if (strOperation == QLatin1String("EDIT") || strOperation == QLatin1String("INSERT")) {
+        // The values are read once before the rebuild starts, so a value that cannot
+        // be read stops Done before any file is touched.
+        if (!LoadValues())
+            return;
+        m_blnValuesTrapped = false;
+        try {
+            if (!storage::splitFilesExist()) {
+                // A rebuild that failed before removed the work files: split again,
+                // keeping what the user typed.
+                const QString date = txtDate->text();
+                const QString typedRate = txtInflRate->text();
+                mainWindow().CreateTwoFiles();
+                txtDate->setText(date);
+                metOriginalAmount->setPlainText(original);
+                txtInflRate->setText(typedRate);
+                metCurrentAmount->setPlainText(current);
+            }
+            mainWindow().CreateHistFile();
+        } catch (const RuntimeError &error) {
+            if (!m_blnValuesTrapped)
+                platform::showStandardError(error);
+            return;
+        }
+    }
+    // 6.
+    leave();
+}
+
+void frmNewEditData::cmdCancel_Click()
+{
+    if (strOperation == QLatin1String("INSERT") || strOperation == QLatin1String("EDIT"))
+        storage::deleteSplitFiles(); // "SuccesToHist.txt", then "RecsDisplayed.txt"
+    leave();
+}
+
 bool frmNewEditData::LoadValues()
 {
-    return false;
+    m_blnValuesTrapped = false;
+    try {
+        Date date;
+        if (!LocaleServices::dateValue(txtDate->text(), date))
+            throw RuntimeError(RuntimeError::TypeMismatch);
+        dtmRecDate = date;
+        curOriginalAmount = LocaleServices::currencyVal(metOriginalAmount->plainText());
+        const double rate = LocaleServices::val(txtInflRate->text());
+        if (!std::isfinite(rate) || std::fabs(rate) > double(std::numeric_limits<Single>::max()))
+            throw RuntimeError(RuntimeError::Overflow);
+        sngInflRate = Single(rate);
+        curCurrentAmount = LocaleServices::currencyVal(metCurrentAmount->plainText());
+        return true;
+    } catch (const RuntimeError &error) {
+        m_blnValuesTrapped = true;
+        platform::showStandardError(error);
+        return false;
+    }
 }
-void frmNewEditData::cmdDone_Click() {}
-void frmNewEditData::cmdCancel_Click() {}
+
+void frmNewEditData::AppendHistRec()
+{
+    storage::appendHistRecord();
+}
+
+void frmNewEditData::WrongEntryMessg()
+{
+    platform::msgBox(QStringLiteral("Sorry, wrong entry. Enter only numbers or decimal point."),
+                     platform::MsgIcon::Exclamation, platform::MsgButtons::OK, QStringLiteral("Wrong Entry"));
+}
+
+void frmNewEditData::refocus(QWidget *box)
+{
+    box->setFocus();
+}
+
+// ---- Leaving and entering the boxes
+
+void frmNewEditData::txtDate_LostFocus()
+{
+    if (LocaleServices::isDate(txtDate->text()))
+        return;
+    if (txtDate->text().isEmpty()) {
+        txtDate->setText(LocaleServices::shortDate(LocaleServices::today()));
+        return;
+    }
+    m_blnSwallowClick = m_blnClickingDone;
+    wrongDateMessg();
+    refocus(txtDate);
+}
+
+void frmNewEditData::metOriginalAmount_LostFocus()
+{
+    const QString text = metOriginalAmount->plainText();
+    if (isNumericEntry(text) || text.isEmpty())
+        return;
+    m_blnSwallowClick = m_blnClickingDone;
+    WrongEntryMessg();
+    refocus(metOriginalAmount);
+}
+
+void frmNewEditData::txtInflRate_LostFocus()
+{
+    const QString text = txtInflRate->text();
+    if (isNumericEntry(text) || text.isEmpty())
+        return;
+    m_blnSwallowClick = m_blnClickingDone;
+    WrongEntryMessg();
+    refocus(txtInflRate);
+}
+
+void frmNewEditData::metCurrentAmount_LostFocus()
+{
+    const QString text = metCurrentAmount->plainText();
+    if (isNumericEntry(text) || text.isEmpty())
+        return;
+    m_blnSwallowClick = m_blnClickingDone;
+    WrongEntryMessg();
+    refocus(metCurrentAmount);
+}
+
+void frmNewEditData::txtDate_GotFocus()
+{
+    txtDate->setSelection(0, int(txtDate->text().size()));
+    intCopySource = SourceDate;
+}
+
+void frmNewEditData::metOriginalAmount_GotFocus()
+{
+    metOriginalAmount->setSelection(0, int(metOriginalAmount->text().size()));
+    intCopySource = SourceOriginal;
+}
+
+void frmNewEditData::txtInflRate_GotFocus()
+{
+    txtInflRate->setSelection(0, int(txtInflRate->text().size()));
+    intCopySource = SourceRate;
+}
+
+void frmNewEditData::metCurrentAmount_GotFocus()
+{
+    metCurrentAmount->setSelection(0, int(metCurrentAmount->text().size()));
+    intCopySource = SourceCurrent;
+}
+
+// ---- Edit commands: on the whole text of the box intCopySource names
+
+bool frmNewEditData::copySourceText(QString &text) const
+{
+    switch (intCopySource) {
+    case SourceDate:
+        text = txtDate->text();
+        return true;
+    case SourceOriginal:
+        text = metOriginalAmount->plainText();
+        return true;
+    case SourceRate:
+        text = txtInflRate->text();
+        return true;
+    case SourceCurrent:
+        text = metCurrentAmount->plainText();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void frmNewEditData::setCopySourceText(const QString &text)
+{
+    switch (intCopySource) {
+    case SourceDate:
+        txtDate->setText(text);
+        break;
+    case SourceOriginal:
+        metOriginalAmount->setPlainText(text);
+        break;
+    case SourceRate:
+        txtInflRate->setText(text);
+        break;
+    case SourceCurrent:
+        metCurrentAmount->setPlainText(text);
+        break;
+    default:
+        break;
+    }
+}
+
+void frmNewEditData::mnuEditCopy_Click()
+{
+    mnuEditPaste->setEnabled(true);
+    blnDataCopyMade = true;
+    QString text;
+    if (copySourceText(text))
+        platform::Clipboard::instance().setText(text);
+}
+
+void frmNewEditData::mnuEditCut_Click()
+{
+    mnuEditCopy_Click();
+    setCopySourceText(QString());
+}
+
+void frmNewEditData::mnuEditPaste_Click()
+{
+    setCopySourceText(QString());
+    setCopySourceText(platform::Clipboard::instance().text());
+}
+
+void frmNewEditData::tbToolBar_ButtonClick(const QString &key)
+{
+    // An error in the command is passed over, as the toolbar always did.
+    try {
+        if (key == QLatin1String("Cut"))
+            mnuEditCut_Click();
+        else if (key == QLatin1String("Copy"))
+            mnuEditCopy_Click();
+        else if (key == QLatin1String("Paste"))
+            mnuEditPaste_Click();
+    } catch (const RuntimeError &) {
+    }
+}
+
+// ---- Window
+
+void frmNewEditData::leave()
+{
+    if (m_blnLeaving)
+        return;
+    m_blnLeaving = true;
+    if (g_instance == this)
+        g_instance = nullptr;
+    ui::dialogs::returnToMainWindow(this);
+}
+
+void frmNewEditData::closeEvent(QCloseEvent *event)
+{
+    // The frame's close button acts as Cancel.
+    if (!m_blnLeaving)
+        ui::forms::guard([this] { cmdCancel_Click(); });
+    event->accept();
+}
+
+void frmNewEditData::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        if (cmdCancel->isEnabled())
+            cmdCancel->click();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (event->modifiers() & ~(Qt::KeypadModifier))
+            break;
+        // The button with the focus takes Enter; anywhere else it is Done's, with
+        // the cursor still in its box.
+        if (auto *button = qobject_cast<QPushButton *>(focusWidget()))
+            button->click();
+        else if (cmdDone->isEnabled())
+            cmdDone->click();
+        return;
+    default:
+        break;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+bool frmNewEditData::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if ((type != QEvent::FocusIn && type != QEvent::FocusOut) || m_blnLeaving || !ui::dialogs::isOwnFocusChange(event))
+        return QMainWindow::eventFilter(watched, event);
+
+    auto *box = static_cast<QLineEdit *>(watched);
+    // The box handles the change first (a masked box switches between the plain
+    // text and its display form), then the program's handler runs.
+    static_cast<QObject *>(box)->event(event);
+
+    if (type == QEvent::FocusIn) {
+        ui::forms::guard([this, box] {
+            if (box == txtDate)
+                txtDate_GotFocus();
+            else if (box == metOriginalAmount)
+                metOriginalAmount_GotFocus();
+            else if (box == txtInflRate)
+                txtInflRate_GotFocus();
+            else if (box == metCurrentAmount)
+                metCurrentAmount_GotFocus();
+        });
+        // Again once a click that gave the focus has placed the cursor.
+        QPointer<QLineEdit> guarded(box);
+        QMetaObject::invokeMethod(
+            this,
+            [guarded] {
+                if (guarded && guarded->hasFocus())
+                    guarded->setSelection(0, int(guarded->text().size()));
+            },
+            Qt::QueuedConnection);
+        return true;
+    }
+
+    // Leaving for another of this window's controls. Cancel is let through without
+    // a check, so a wrong entry never keeps the user from cancelling.
+    QWidget *next = QApplication::focusWidget();
+    if (!next || next->window() != this || next == cmdCancel)
+        return true;
+    m_blnClickingDone = next == cmdDone && static_cast<QFocusEvent *>(event)->reason() == Qt::MouseFocusReason;
+    ui::forms::guard([this, box] {
+        if (box == txtDate)
+            txtDate_LostFocus();
+        else if (box == metOriginalAmount)
+            metOriginalAmount_LostFocus();
+        else if (box == txtInflRate)
+            txtInflRate_LostFocus();
+        else if (box == metCurrentAmount)
+            metCurrentAmount_LostFocus();
+    });
+    m_blnClickingDone = false;
+    return true;
+}

@@ -1,15 +1,210 @@
-// Placeholder until the file maintenance is built.
+// Every rewrite of the two data files that the main window runs: the investment
+// delete with its copy-out, rebuild and history rewrite, and the split and rebuild of
+// the history for the data record commands.
 #include "ui/main/frminvestdata.h"
 
-void frmInvestData::cmdDeleteRec_Click() {}
+#include "core/plmainmod.h"
+#include "core/runtimeerror.h"
+#include "platform/messagebox.h"
+#include "storage/datafolder.h"
+#include "storage/filetable.h"
+#include "storage/rewrites.h"
+#include "ui/dialogs/frminvestentry.h"
+#include "ui/dialogs/frmneweditdata.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace modPlMainMod;
+
+namespace {
+
+// A failure that its procedure has shown already.
+struct ReportedFailure
+{
+};
+
+} // namespace
+
+void frmInvestData::cmdDeleteRec_Click()
+{
+    try {
+        intInvestRecCount = storage::recordCount(storage::lof(1));
+        // No investment shown (an empty file): nothing to delete.
+        if (intInvestRecNum < 1 || intInvestRecNum > intInvestRecCount)
+            return;
+        if (platform::msgBox(QStringLiteral("Are you sure you want to Delete this record?\r\n"
+                                            "If you delete it, all the corresponding records\r\n"
+                                            "In it's data file will be\r\n"
+                                            "deleted too."),
+                             platform::MsgIcon::Question, platform::MsgButtons::YesNo) != platform::MsgResult::Yes)
+            return;
+        intDelInvestNum = intInvestRecNum;
+
+        // Both new files are written completely before either takes the place of the
+        // old one, and a copy of the old investment file is kept until the history
+        // is in place, so a failure at any step leaves the two files as they were.
+        if (!DelDataRec()) {
+            ShowInvestAgain();
+            return;
+        }
+        QString kept;
+        try {
+            m_blnHistPrepared = storage::prepareInvestHist();
+            kept = storage::keepInvestFile();
+        } catch (const RuntimeError &error) {
+            m_blnHistPrepared = false;
+            storage::dropInvestHist();
+            QFile::remove(storage::programFile(storage::TempDataFileName));
+            platform::showStandardError(error);
+            ShowInvestAgain();
+            return;
+        }
+
+        storage::close(1);
+        if (!TransTempToData()) {
+            m_blnHistPrepared = false;
+            storage::dropInvestHist();
+            UndoInvestDelete(kept);
+            return;
+        }
+        DelInvestHist();
+        if (m_blnHistFailed) {
+            UndoInvestDelete(kept);
+            return;
+        }
+        storage::dropKeptFile(kept);
+
+        ShowAfterInvestDelete();
+    } catch (const RuntimeError &error) {
+        platform::showStandardError(error);
+    }
+}
+
+void frmInvestData::UndoInvestDelete(const QString &kept)
+{
+    try {
+        storage::restoreInvestFile(kept);
+    } catch (const RuntimeError &error) {
+        platform::showStandardError(error);
+    }
+    ShowInvestAgain();
+}
+
+void frmInvestData::ShowInvestAgain()
+{
+    // The copy-out and the rebuild run intInvestRecNum over the file.
+    intInvestRecNum = intDelInvestNum;
+    GetRecord();
+    LoadParInfoInVars();
+    LoadParVarsInLbls();
+}
+
+void frmInvestData::ShowAfterInvestDelete()
+{
+    // A pending choice of a data record belonged to the deleted investment.
+    if (Record->isEnabled())
+        ResetRecChoice();
+
+    intInvestRecCount = storage::recordCount(storage::lof(1));
+    if (intInvestRecCount == 0) {
+        // The empty state of a first run: no investment shown, only a new one possible.
+        intInvestRecNum = 0;
+        for (QPushButton *button : {cmdFirst, cmdPrevious, cmdNext, cmdLast, cmdEditRec, cmdDeleteRec, cmdAddNew,
+                                    cmdInsertNew, cmdDelete, cmdEdit, cmdPrint})
+            button->setEnabled(false);
+    } else {
+        intInvestRecNum = intDelInvestNum >= 2 ? intDelInvestNum - 1 : 1;
+        cmdFirst->setEnabled(intInvestRecNum > 1);
+        cmdPrevious->setEnabled(intInvestRecNum > 1);
+        cmdNext->setEnabled(intInvestRecNum < intInvestRecCount);
+        cmdLast->setEnabled(intInvestRecNum < intInvestRecCount);
+    }
+    GetRecord();
+    LoadParInfoInVars();
+    LoadParVarsInLbls();
+
+    // The grid of the investment now shown, from its first page.
+    PrepGetHistRecs();
+    Clearboxes();
+    GetHistRecs();
+}
+
 bool frmInvestData::DelDataRec()
 {
-    return false;
+    try {
+        storage::delDataRec();
+        return true;
+    } catch (const RuntimeError &error) {
+        platform::showStandardError(error);
+        return false;
+    }
 }
+
 bool frmInvestData::TransTempToData()
 {
-    return false;
+    try {
+        // A record that cannot be written stops the rebuild: a file with a record
+        // missing would put every later investment under the wrong number.
+        storage::transTempToData([] {
+            if (!frmInvestEntry::LoadInDataFile())
+                throw ReportedFailure();
+        });
+        return true;
+    } catch (const ReportedFailure &) {
+        return false;
+    } catch (const RuntimeError &error) {
+        if (error.number() == RuntimeError::DiskNotReady)
+            platform::msgBox(QStringLiteral("There is no disk in the drive.\r\nPlease insert one and try again"));
+        else
+            platform::showStandardError(error);
+        return false;
+    }
 }
-void frmInvestData::DelInvestHist() {}
-void frmInvestData::CreateTwoFiles() {}
-void frmInvestData::CreateHistFile() {}
+
+void frmInvestData::DelInvestHist()
+{
+    m_blnHistFailed = false;
+    try {
+        if (m_blnHistPrepared) {
+            m_blnHistPrepared = false;
+            storage::commitInvestHist();
+        } else {
+            storage::delInvestHist();
+        }
+    } catch (const RuntimeError &error) {
+        if (error.number() == RuntimeError::FileNotFound)
+            return; // no data record was ever entered
+        m_blnHistFailed = true;
+        platform::showStandardError(error);
+    }
+}
+
+void frmInvestData::CreateTwoFiles()
+{
+    // The split closes the page file first.
+    m_blnPageFileOpen = false;
+    storage::createTwoFiles([this] { LoadInfoInNEDText(); });
+}
+
+void frmInvestData::CreateHistFile()
+{
+    storage::createHistFile([] {
+        frmNewEditData *dialog = frmNewEditData::instance();
+        // LoadValues has shown its error; the rebuild stops with nothing written.
+        if (!dialog || !dialog->LoadValues())
+            throw RuntimeError(RuntimeError::InvalidProcedureCall,
+                               QStringLiteral("The data record's values could not be read."));
+    });
+    // The record choice is over.
+    if (strOperation == QLatin1String("DELETE"))
+        cmdDelete->setEnabled(true);
+    cmdEdit->setEnabled(true);
+    cmdInsertNew->setEnabled(true);
+    intSelRecNum = 0;
+    Record->clear();
+    Record->setEnabled(false);
+}

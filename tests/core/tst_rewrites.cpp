@@ -1,0 +1,674 @@
+// The rewrites of the investment file and the data history, on the file layer alone:
+// the order of the rebuilt lines, the renumbering of a delete, texts holding double
+// quotes, failures at every step and a process killed in the middle of a rewrite.
+#include "tempdatafolder.h"
+
+#include "core/plmainmod.h"
+#include "core/runtimeerror.h"
+#include "storage/codepage.h"
+#include "storage/datafolder.h"
+#include "storage/faults.h"
+#include "storage/filetable.h"
+#include "storage/rewrites.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QtTest>
+
+#include <functional>
+
+using namespace modPlMainMod;
+using storage::faults::Step;
+
+namespace {
+
+const QString Invest = QStringLiteral("PlumblineData");
+const QString Hist = QStringLiteral("PlDataHist.txt");
+
+QByteArray line(int invest, int year, int month, int day, const char *original, const char *current, const char *rate)
+{
+    return QStringLiteral("%1,#%2-%3-%4#,%5,%6,%7\r\n")
+        .arg(invest)
+        .arg(year, 4, 10, QLatin1Char('0'))
+        .arg(month, 2, 10, QLatin1Char('0'))
+        .arg(day, 2, 10, QLatin1Char('0'))
+        .arg(QLatin1String(original), QLatin1String(current), QLatin1String(rate))
+        .toLatin1();
+}
+
+QByteArray record(int number, const QString &type, const QString &institution)
+{
+    QByteArray bytes(102, ' ');
+    bytes[0] = char(number & 0xFF);
+    bytes[1] = char((number >> 8) & 0xFF);
+    const QByteArray t = storage::toCp1252(type).left(50);
+    const QByteArray i = storage::toCp1252(institution).left(50);
+    bytes.replace(2, t.size(), t);
+    bytes.replace(52, i.size(), i);
+    return bytes;
+}
+
+// The five lines of the worked example: investment A = 1, B = 2.
+const QByteArray A1 = line(1, 2001, 1, 2, "100", "110", "1");
+const QByteArray B1 = line(2, 2001, 2, 3, "200", "210", "0");
+const QByteArray A2 = line(1, 2002, 1, 2, "100", "120", "1.5");
+const QByteArray B2 = line(2, 2002, 2, 3, "200", "220", "2");
+const QByteArray A3 = line(1, 2003, 1, 2, "100", "130", "2.5");
+// The dialog's record in the examples.
+const QByteArray N = line(1, 2020, 2, 29, "777", "888", "9.5");
+
+void dialogValues()
+{
+    dtmRecDate = Date::fromYmd(2020, 2, 29);
+    curOriginalAmount = Currency::fromWhole(777);
+    curCurrentAmount = Currency::fromWhole(888);
+    sngInflRate = 9.5f;
+}
+
+// Every line of the history reads back as five fields.
+bool historyReadable(QString *why = nullptr)
+{
+    try {
+        storage::open(2, storage::programFile(Hist), storage::OpenMode::Input);
+        while (!storage::eof(2))
+            storage::inputHistRecord(2);
+        storage::close(2);
+        return true;
+    } catch (const RuntimeError &error) {
+        storage::discard(2);
+        if (why)
+            *why = QString::fromUtf8(error.what());
+        return false;
+    }
+}
+
+QByteArray historyOf(int lines, int investments)
+{
+    QByteArray bytes;
+    bytes.reserve(lines * 40);
+    for (int n = 0; n < lines; ++n) {
+        const int invest = n % investments + 1;
+        const QByteArray original = QByteArray::number(1000 + n % 997);
+        const QByteArray current = QByteArray::number(1000 + n % 991) + ".25";
+        const QByteArray rate = QByteArray::number(n % 7) + ".5";
+        bytes += line(invest, 1950 + n % 70, n % 12 + 1, n % 28 + 1, original.constData(), current.constData(),
+                      rate.constData());
+    }
+    return bytes;
+}
+
+class Fixture
+{
+public:
+    Fixture()
+    {
+        storage::discardAll();
+        storage::faults::clear();
+        ResetAll();
+    }
+    ~Fixture()
+    {
+        storage::faults::clear();
+        storage::discardAll();
+        ResetAll();
+    }
+    testing::TempDataFolder folder;
+
+    // Names in the folder other than the two data files.
+    QStringList strayFiles() const
+    {
+        QStringList names = QDir(folder.dir()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+        names.removeAll(Invest);
+        names.removeAll(Hist);
+        return names;
+    }
+    void openInvestFile() { storage::open(1, folder.path(Invest), storage::OpenMode::Random); }
+};
+
+void split(const QString &operation, int invest, int chosen)
+{
+    strOperation = operation;
+    intInvestRecNum = invest;
+    intSelRecNum = chosen;
+    storage::createTwoFiles({});
+}
+
+// The investment delete as the main window runs it: copy-out, the new history
+// prepared, a copy of the old investment file kept, the rebuild, then the new
+// history put in place (the old investment file back if that fails).
+void deleteInvestment(int number)
+{
+    intDelInvestNum = number;
+    storage::delDataRec();
+    bool prepared = false;
+    QString kept;
+    try {
+        prepared = storage::prepareInvestHist();
+        kept = storage::keepInvestFile();
+    } catch (...) {
+        storage::dropInvestHist();
+        QFile::remove(storage::programFile(QStringLiteral("TempData.txt")));
+        throw;
+    }
+    storage::close(1);
+    try {
+        storage::transTempToData(storage::writeInvestRecord);
+    } catch (...) {
+        // The rebuild may have failed after its new file took the old one's place.
+        storage::dropInvestHist();
+        storage::restoreInvestFile(kept);
+        throw;
+    }
+    try {
+        if (prepared)
+            storage::commitInvestHist();
+    } catch (...) {
+        storage::restoreInvestFile(kept);
+        throw;
+    }
+    storage::dropKeptFile(kept);
+}
+
+} // namespace
+
+class tst_rewrites : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void appendCreatesTheHistory()
+    {
+        Fixture f;
+        intInvestRecNum = 3;
+        dtmRecDate = Date::fromYmd(2003, 3, 12);
+        curOriginalAmount = Currency::fromUnits(25007500);
+        curCurrentAmount = Currency::fromWhole(2600);
+        sngInflRate = 0;
+        storage::appendHistRecord();
+        QCOMPARE(f.folder.readBytes(Hist), QByteArray("3,#2003-03-12#,2500.75,2600,0\r\n"));
+        QCOMPARE(int(intHistInvestNum), 3);
+        QCOMPARE(f.strayFiles(), QStringList());
+    }
+
+    void appendKeepsTheOldBytes()
+    {
+        Fixture f;
+        // A line in a form this program would not write, and a last line without its end.
+        const QByteArray old = QByteArray("1,#2001-01-02#,10000.00,10000, 0\r\n") + "2,#2001-06-30#,2500,2500,0";
+        QVERIFY(f.folder.writeBytes(Hist, old));
+        intInvestRecNum = 2;
+        dialogValues();
+        storage::appendHistRecord();
+        QCOMPARE(f.folder.readBytes(Hist), old + "\r\n" + line(2, 2020, 2, 29, "777", "888", "9.5"));
+        QVERIFY(historyReadable());
+        QCOMPARE(f.strayFiles(), QStringList());
+    }
+
+    void splitAndRebuild_data()
+    {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("delete record 2 of A") << "DELETE" << 2 << (A1 + A3 + B1 + B2);
+        QTest::newRow("insert after record 2 of A") << "INSERT" << 2 << (A1 + A2 + N + A3 + B1 + B2);
+        QTest::newRow("edit record 3 of A") << "EDIT" << 3 << (A1 + A2 + N + B1 + B2);
+        QTest::newRow("edit record 1 of A") << "EDIT" << 1 << (N + A2 + A3 + B1 + B2);
+        QTest::newRow("delete record 1 of A") << "DELETE" << 1 << (A2 + A3 + B1 + B2);
+        QTest::newRow("insert after record 1 of A") << "INSERT" << 1 << (A1 + N + A2 + A3 + B1 + B2);
+    }
+    void splitAndRebuild()
+    {
+        QFETCH(QString, operation);
+        QFETCH(int, chosen);
+        QFETCH(QByteArray, expected);
+        Fixture f;
+        QVERIFY(f.folder.writeBytes(Hist, A1 + B1 + A2 + B2 + A3));
+        int shown = 0;
+        strOperation = operation;
+        intInvestRecNum = 1;
+        intSelRecNum = chosen;
+        storage::createTwoFiles([&] {
+            ++shown;
+            // The chosen record is the record in hand when the dialog is filled.
+            QCOMPARE(curCurrentAmount, Currency::fromWhole(100 + 10 * chosen));
+        });
+        QCOMPARE(shown, operation == QLatin1String("EDIT") ? 1 : 0);
+        // While the dialog is open the history is still the old one.
+        QCOMPARE(f.folder.readBytes(Hist), A1 + B1 + A2 + B2 + A3);
+        QVERIFY(f.folder.exists(QStringLiteral("SuccesToHist.txt")));
+        QVERIFY(f.folder.exists(QStringLiteral("RecsDisplayed.txt")));
+        QCOMPARE(f.folder.readBytes(QStringLiteral("SuccesToHist.txt")), B1 + B2);
+        int loads = 0;
+        storage::createHistFile([&] {
+            ++loads;
+            dialogValues();
+        });
+        QCOMPARE(loads, operation == QLatin1String("DELETE") ? 0 : 1);
+        QCOMPARE(f.folder.readBytes(Hist), expected);
+        QCOMPARE(f.strayFiles(), QStringList());
+    }
+
+    void deletingTheOnlyRecordOfAnInvestment()
+    {
+        Fixture f;
+        const QByteArray c1 = line(3, 2004, 5, 6, "50", "60", "0");
+        QVERIFY(f.folder.writeBytes(Hist, A1 + c1 + B1 + A2));
+        split(QStringLiteral("DELETE"), 3, 1);
+        storage::createHistFile({});
+        QCOMPARE(f.folder.readBytes(Hist), A1 + B1 + A2);
+        QCOMPARE(int(intHistCounter), 1);
+        QCOMPARE(f.strayFiles(), QStringList());
+    }
+
+    void cancellingAnEditLeavesTheHistory()
+    {
+        Fixture f;
+        const QByteArray old = A1 + B1 + A2 + B2 + A3;
+        QVERIFY(f.folder.writeBytes(Hist, old));
+        split(QStringLiteral("EDIT"), 1, 2);
+        storage::deleteSplitFiles();
+        QCOMPARE(f.folder.readBytes(Hist), old);
+        QCOMPARE(f.strayFiles(), QStringList());
+        storage::deleteSplitFiles(); // missing work files are no error
+    }
+
+    void leftoverWorkFilesAreDiscarded()
+    {
+        Fixture f;
+        const QByteArray junk = line(9, 1999, 9, 9, "9", "9", "9");
+        QVERIFY(f.folder.writeBytes(Hist, A1 + B1 + A2 + B2 + A3));
+        QVERIFY(f.folder.writeBytes(QStringLiteral("SuccesToHist.txt"), junk));
+        QVERIFY(f.folder.writeBytes(QStringLiteral("RecsDisplayed.txt"), junk));
+        QVERIFY(f.folder.writeBytes(QStringLiteral("TempHist.txt"), junk));
+        QVERIFY(f.folder.writeBytes(QStringLiteral("TempData.txt"), "1,\"x\",\"y\"\r\n"));
+        split(QStringLiteral("DELETE"), 1, 2);
+        storage::createHistFile({});
+        QCOMPARE(f.folder.readBytes(Hist), A1 + A3 + B1 + B2);
+
+        intDelInvestNum = 2;
+        storage::delInvestHist();
+        QCOMPARE(f.folder.readBytes(Hist), A1 + A3);
+
+        QVERIFY(f.folder.writeBytes(Invest, record(1, "One", "Bank") + record(2, "Two", "Bank")));
+        f.openInvestFile();
+        intDelInvestNum = 0;
+        storage::delDataRec();
+        QCOMPARE(f.folder.readBytes(QStringLiteral("TempData.txt")),
+                 "1,\"" + QByteArray("One").leftJustified(50) + "\",\"" + QByteArray("Bank").leftJustified(50) +
+                     "\"\r\n2,\"" + QByteArray("Two").leftJustified(50) + "\",\"" +
+                     QByteArray("Bank").leftJustified(50) + "\"\r\n");
+        storage::close(1);
+        storage::transTempToData({});
+        QCOMPARE(f.folder.readBytes(Invest), record(1, "One", "Bank") + record(2, "Two", "Bank"));
+        QCOMPARE(f.strayFiles(), QStringList());
+    }
+
+    void deletingInvestmentThreeOfFive()
+    {
+        Fixture f;
+        QByteArray file;
+        for (int n = 1; n <= 5; ++n)
+            file += record(n, QStringLiteral("Type %1").arg(n), QStringLiteral("Institution %1").arg(n));
+        QVERIFY(f.folder.writeBytes(Invest, file));
+        QByteArray history, expected;
+        for (int round = 0; round < 3; ++round) {
+            for (int n = 5; n >= 1; --n) {
+                const QByteArray amount = QByteArray::number(100 * n + round);
+                history += line(n, 2000 + round, n, 1, amount.constData(), amount.constData(), "1.1");
+                if (n != 3)
+                    expected +=
+                        line(n > 3 ? n - 1 : n, 2000 + round, n, 1, amount.constData(), amount.constData(), "1.1");
+            }
+        }
+        QVERIFY(f.folder.writeBytes(Hist, history));
+        f.openInvestFile();
+        deleteInvestment(3);
+        QVERIFY(storage::isOpen(1));
+        QCOMPARE(f.folder.readBytes(Invest),
+                 record(1, "Type 1", "Institution 1") + record(2, "Type 2", "Institution 2") +
+                     record(3, "Type 4", "Institution 4") + record(4, "Type 5", "Institution 5"));
+        QCOMPARE(storage::lof(1), 4 * 102);
+        QCOMPARE(f.folder.readBytes(Hist), expected);
+        QCOMPARE(f.strayFiles(), QStringList());
+
+        // A second delete at once copies what the file holds now.
+        deleteInvestment(4);
+        QCOMPARE(f.folder.readBytes(Invest), record(1, "Type 1", "Institution 1") +
+                                                 record(2, "Type 2", "Institution 2") +
+                                                 record(3, "Type 4", "Institution 4"));
+        QVERIFY(!f.folder.readBytes(Hist).contains("\n4,"));
+    }
+
+    void deletingTheOnlyInvestmentLeavesEmptyFiles()
+    {
+        Fixture f;
+        QVERIFY(f.folder.writeBytes(Invest, record(1, "Only", "One")));
+        QVERIFY(f.folder.writeBytes(Hist, line(1, 2001, 1, 1, "5", "6", "0")));
+        f.openInvestFile();
+        deleteInvestment(1);
+        QCOMPARE(f.folder.readBytes(Invest), QByteArray());
+        QCOMPARE(f.folder.readBytes(Hist), QByteArray());
+        QVERIFY(f.folder.exists(Invest));
+        QCOMPARE(storage::lof(1), 0);
+    }
+
+    void deletingWithoutAHistory()
+    {
+        Fixture f;
+        QVERIFY(f.folder.writeBytes(Invest, record(1, "One", "") + record(2, "Two", "")));
+        f.openInvestFile();
+        intDelInvestNum = 1;
+        QVERIFY(!storage::prepareInvestHist());
+        QVERIFY(!f.folder.exists(Hist));
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, storage::delInvestHist());
+        deleteInvestment(1);
+        QCOMPARE(f.folder.readBytes(Invest), record(1, "Two", ""));
+        QVERIFY(!f.folder.exists(Hist));
+        QCOMPARE(f.strayFiles(), QStringList());
+    }
+
+    void quotedTexts_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("institution");
+        QTest::newRow("quote inside") << "He said \"hi\", ok"
+                                      << "\"Quoted\" Bank, Inc.";
+        QTest::newRow("quote comma quote") << "a\",\"b"
+                                           << "\",\"";
+        QTest::newRow("quote at the end of 50")
+            << QString(49, QLatin1Char('x')) + QLatin1Char('"') << QLatin1Char('"') + QString(49, QLatin1Char('y'));
+        QTest::newRow("only quotes") << QString(50, QLatin1Char('"')) << QString(50, QLatin1Char('"'));
+        QTest::newRow("quote then blanks") << "\""
+                                           << "\"  ,";
+        QTest::newRow("tab and high bytes") << QStringLiteral("a\tb \u20ac \u0081\"") << QStringLiteral("\u00ff\",");
+    }
+    void quotedTexts()
+    {
+        QFETCH(QString, type);
+        QFETCH(QString, institution);
+        Fixture f;
+        const QByteArray first = record(1, "First", "Bank");
+        const QByteArray quoted = record(2, type, institution);
+        const QByteArray third = record(3, "Third", "\"B\"");
+        QVERIFY(f.folder.writeBytes(Invest, first + quoted + third));
+        f.openInvestFile();
+
+        // Backup: the whole file through "TempData.txt" into a copy elsewhere.
+        QTemporaryDir target;
+        intDelInvestNum = 0;
+        storage::delDataRec();
+        blnBackupMode = true;
+        strInvestBackupPath = target.filePath(QStringLiteral("PlumblineData"));
+        storage::transTempToData(storage::writeInvestRecord);
+        storage::close(3);
+        blnBackupMode = false;
+        QFile copy(strInvestBackupPath);
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QCOMPARE(copy.readAll(), first + quoted + third);
+        QCOMPARE(f.folder.readBytes(Invest), first + quoted + third);
+
+        // Delete the first: the quoted record moves down byte for byte but its number.
+        deleteInvestment(1);
+        QCOMPARE(f.folder.readBytes(Invest), record(1, type, institution) + record(2, "Third", "\"B\""));
+    }
+
+    void failuresLeaveTheOldFiles_data()
+    {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<int>("step");
+        const QStringList operations = {QStringLiteral("append"),    QStringLiteral("edit"),
+                                        QStringLiteral("insert"),    QStringLiteral("delete"),
+                                        QStringLiteral("delinvest"), QStringLiteral("backup")};
+        const char *steps[] = {"open", "write", "flush", "rename"};
+        for (const QString &operation : operations) {
+            for (int step = 0; step < 4; ++step)
+                QTest::addRow("%s at %s", qPrintable(operation), steps[step]) << operation << step;
+        }
+    }
+    void failuresLeaveTheOldFiles()
+    {
+        QFETCH(QString, operation);
+        QFETCH(int, step);
+        // Big enough for several buffered writes per file.
+        const QByteArray oldHistory = historyOf(6000, 4);
+        QByteArray oldInvest;
+        for (int n = 1; n <= 4; ++n)
+            oldInvest += record(n, QStringLiteral("T\"%1\"").arg(n), QStringLiteral("I,%1").arg(n));
+
+        int failures = 0;
+        for (int nth = 1;; ++nth) {
+            QVERIFY2(nth < 200, "the operation never got through");
+            Fixture f;
+            QTemporaryDir target;
+            QVERIFY(f.folder.writeBytes(Hist, oldHistory));
+            QVERIFY(f.folder.writeBytes(Invest, oldInvest));
+            f.openInvestFile();
+            const QString backupPath = target.filePath(QStringLiteral("PlDataHist.txt"));
+            storage::faults::failAt(Step(step), nth);
+            bool failed = false;
+            try {
+                if (operation == QLatin1String("append")) {
+                    intInvestRecNum = 2;
+                    dialogValues();
+                    storage::appendHistRecord();
+                } else if (operation == QLatin1String("delinvest")) {
+                    deleteInvestment(2);
+                } else if (operation == QLatin1String("backup")) {
+                    storage::copyHistory(backupPath);
+                } else {
+                    split(operation.toUpper(), 2, 3);
+                    storage::createHistFile(dialogValues);
+                }
+            } catch (const RuntimeError &error) {
+                QCOMPARE(error.number(), int(RuntimeError::DeviceIOError));
+                failed = true;
+            }
+            storage::faults::clear();
+            QVERIFY(storage::isOpen(1));
+            if (!failed) {
+                // Past the last time the step runs: the rewrite went through.
+                QVERIFY(historyReadable());
+                if (operation == QLatin1String("backup"))
+                    QVERIFY(QFile::exists(backupPath));
+                else if (operation == QLatin1String("delinvest"))
+                    QCOMPARE(f.folder.readBytes(Invest).size(), 3 * 102);
+                else
+                    QVERIFY(f.folder.readBytes(Hist) != oldHistory);
+                QCOMPARE(f.strayFiles(), QStringList());
+                break;
+            }
+            ++failures;
+            QString why;
+            QVERIFY2(historyReadable(&why), qPrintable(why));
+            QCOMPARE(f.folder.readBytes(Hist), oldHistory);
+            QCOMPARE(f.folder.readBytes(Invest), oldInvest);
+            QCOMPARE(storage::lof(1), oldInvest.size());
+            QCOMPARE(f.strayFiles(), QStringList());
+            if (operation == QLatin1String("backup"))
+                QVERIFY(!QFile::exists(backupPath));
+        }
+        // Every step this rewrite takes was made to fail at least once.
+        if (!(operation == QLatin1String("append") && step == int(Step::Write)))
+            QVERIFY(failures > 0);
+    }
+
+    void damagedHistoryStopsTheSplit()
+    {
+        Fixture f;
+        const QByteArray old = A1 + B1 + "1,#2002-13-40#,1,1,1\r\n" + A3;
+        QVERIFY(f.folder.writeBytes(Hist, old));
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, split(QStringLiteral("EDIT"), 1, 1));
+        QCOMPARE(f.folder.readBytes(Hist), old);
+        QCOMPARE(f.strayFiles(), QStringList());
+        for (int n = 1; n <= storage::MaxFileNumber; ++n)
+            QVERIFY(!storage::isOpen(n));
+    }
+
+    void aFailingDialogStopsTheRebuild()
+    {
+        Fixture f;
+        const QByteArray old = A1 + B1 + A2 + B2 + A3;
+        QVERIFY(f.folder.writeBytes(Hist, old));
+        split(QStringLiteral("EDIT"), 1, 2);
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, storage::createHistFile([] { throw RuntimeError(6); }));
+        QCOMPARE(f.folder.readBytes(Hist), old);
+        QCOMPARE(f.strayFiles(), QStringList());
+    }
+
+    void aRecordThatIsNotThereIsAnError_data()
+    {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<int>("chosen");
+        QTest::newRow("edit past the end") << "EDIT" << 4;
+        QTest::newRow("insert after the last") << "INSERT" << 3;
+        QTest::newRow("edit of none") << "EDIT" << 0;
+    }
+    void aRecordThatIsNotThereIsAnError()
+    {
+        QFETCH(QString, operation);
+        QFETCH(int, chosen);
+        Fixture f;
+        const QByteArray old = A1 + B1 + A2 + B2 + A3;
+        QVERIFY(f.folder.writeBytes(Hist, old));
+        split(operation, 1, chosen);
+        int loads = 0;
+        try {
+            storage::createHistFile([&] { ++loads; });
+            QFAIL("the rebuild passed for done");
+        } catch (const RuntimeError &error) {
+            QCOMPARE(error.number(), int(RuntimeError::BadRecordNumber));
+        }
+        QCOMPARE(loads, 0);
+        QCOMPARE(f.folder.readBytes(Hist), old);
+        QCOMPARE(f.strayFiles(), QStringList());
+    }
+
+    void missingCopyOutKeepsTheInvestmentFile()
+    {
+        Fixture f;
+        const QByteArray old = record(1, "One", "") + record(2, "Two", "");
+        QVERIFY(f.folder.writeBytes(Invest, old));
+        // No "TempData.txt": an empty file must not take the place of the old one.
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, storage::transTempToData({}));
+        QCOMPARE(f.folder.readBytes(Invest), old);
+        QVERIFY(storage::isOpen(1));
+        QCOMPARE(storage::lof(1), old.size());
+        QCOMPARE(f.strayFiles(), QStringList());
+    }
+
+    void countsTheRecordsOfOneInvestment()
+    {
+        Fixture f;
+        QCOMPARE(storage::countHistRecords(1), 0);
+        QVERIFY(f.folder.writeBytes(Hist, A1 + B1 + A2 + B2 + A3));
+        intHistInvestNum = 7;
+        curCurrentAmount = Currency::fromWhole(42);
+        QCOMPARE(storage::countHistRecords(1), 3);
+        QCOMPARE(storage::countHistRecords(2), 2);
+        QCOMPARE(storage::countHistRecords(3), 0);
+        // The data record in hand is left alone.
+        QCOMPARE(int(intHistInvestNum), 7);
+        QCOMPARE(curCurrentAmount, Currency::fromWhole(42));
+        QVERIFY(!storage::isOpen(2));
+    }
+
+    void keptInvestmentFileComesBack()
+    {
+        Fixture f;
+        const QByteArray old = record(1, "One", "") + record(2, "Two", "");
+        QVERIFY(f.folder.writeBytes(Invest, old));
+        f.openInvestFile();
+        const QString kept = storage::keepInvestFile();
+        storage::putRecord(1, 3, InvestRecord());
+        QCOMPARE(f.folder.readBytes(Invest).size(), 306);
+        storage::restoreInvestFile(kept);
+        QVERIFY(storage::isOpen(1));
+        QCOMPARE(f.folder.readBytes(Invest), old);
+        QVERIFY(!QFile::exists(kept));
+        QCOMPARE(f.strayFiles(), QStringList());
+    }
+
+    void killedRewriteLeavesOldOrNew_data()
+    {
+        QTest::addColumn<QString>("operation");
+        QTest::newRow("edit") << "edit";
+        QTest::newRow("delete") << "delete";
+        QTest::newRow("append") << "append";
+        QTest::newRow("delinvest") << "delinvest";
+    }
+    void killedRewriteLeavesOldOrNew()
+    {
+        QFETCH(QString, operation);
+        Fixture f;
+        const QByteArray oldHistory = historyOf(120000, 5);
+        QVERIFY(f.folder.writeBytes(Hist, oldHistory));
+
+        auto runChild = [&](int killAfterMs) {
+            QProcess child;
+            child.setProgram(QStringLiteral(REWRITE_CHILD_BIN));
+            child.setArguments({f.folder.dir(), operation, QStringLiteral("3"), QStringLiteral("1")});
+            child.start();
+            if (!child.waitForStarted(10000) || !child.waitForReadyRead(10000))
+                return -1;
+            QElapsedTimer timer;
+            timer.start();
+            if (killAfterMs >= 0) {
+                QTest::qSleep(killAfterMs);
+                child.kill();
+            }
+            child.waitForFinished(60000);
+            return int(timer.elapsed());
+        };
+
+        // A run to its end gives the new history and the time a rewrite takes.
+        const int duration = runChild(-1);
+        QVERIFY(duration >= 0);
+        const QByteArray newHistory = f.folder.readBytes(Hist);
+        QVERIFY(newHistory != oldHistory);
+        QVERIFY(newHistory.size() > 1000000);
+        QCOMPARE(f.strayFiles(), QStringList());
+
+        int oldSeen = 0, newSeen = 0, midway = 0;
+        const int runs = 16;
+        for (int run = 0; run < runs; ++run) {
+            QVERIFY(f.folder.writeBytes(Hist, oldHistory));
+            // From the start to three times the time a rewrite takes: the last runs end on their own.
+            const int delay = duration * run * 3 / runs;
+            QVERIFY(runChild(delay) >= 0);
+            const QByteArray now = f.folder.readBytes(Hist);
+            if (now == oldHistory)
+                ++oldSeen;
+            else if (now == newHistory)
+                ++newSeen;
+            else
+                QFAIL(qPrintable(QStringLiteral("run %1 (killed after %2 ms of %3) left a history of %4 bytes")
+                                     .arg(run)
+                                     .arg(delay)
+                                     .arg(duration)
+                                     .arg(now.size())));
+            const QStringList left = f.strayFiles();
+            if (!left.isEmpty())
+                ++midway;
+            for (const QString &name : left)
+                QVERIFY(f.folder.remove(name));
+        }
+        qInfo("%s: %d ms a rewrite; %d old, %d new, %d killed part way", qPrintable(operation), duration, oldSeen,
+              newSeen, midway);
+        QVERIFY(oldSeen > 0);
+        QVERIFY(newSeen > 0);
+        QVERIFY(midway > 0);
+
+        // What a killed run leaves behind does no harm to the next one.
+        const QByteArray junk = line(3, 1999, 9, 9, "9", "9", "9");
+        for (const char *name :
+             {"SuccesToHist.txt", "RecsDisplayed.txt", "TempHist.txt", ".PlDataHist.txt.0badf00d.new"})
+            QVERIFY(f.folder.writeBytes(QString::fromLatin1(name), junk));
+        QVERIFY(f.folder.writeBytes(Hist, oldHistory));
+        QVERIFY(runChild(-1) >= 0);
+        QCOMPARE(f.folder.readBytes(Hist), newHistory);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_rewrites)
+#include "tst_rewrites.moc"

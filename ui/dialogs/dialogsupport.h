@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QColor>
+#include <QIcon>
+#include <QString>
+
+class QWidget;
+class QFocusEvent;
+class QEvent;
+
+// What the two entry dialogs share: their toolbar pictures, colours and the way they
+// hand the main window back.
+namespace ui::dialogs {
+
+inline const QColor LightYellow(255, 255, 192);
+
+// imlToolbarIcons: the 16 x 16 picture under a key ("Cut", "Copy", "Paste", ...).
+QIcon toolbarIcon(const QString &key);
+
+// The back colour of a text box (all colour groups) or of a label.
+void setBoxColour(QWidget *box, const QColor &colour);
+void setLabelColour(QWidget *label, const QColor &colour);
+
+// Gives the main window back after a dialog: enables it, puts the dialog away for
+// deletion once its handler has returned, and activates the main window, whose
+// Form_Activate then reloads.
+void returnToMainWindow(QWidget *dialog);
+
+// Whether a focus change is a visit of the box by the user (Tab, a click, the
+// program moving the focus), not the window losing or regaining the activation.
+bool isOwnFocusChange(const QEvent *event);
+
+} // namespace ui::dialogs
