@@ -135,16 +135,7 @@ bool Currency::parse(const char *begin, const char *end, Currency &out)
         negative = *p == '-';
         ++p;
     }
-    if (std::memchr(p, 'e', size_t(end - p)) || std::memchr(p, 'E', size_t(end - p))) {
-        double value = 0;
-        const auto result = std::from_chars(p, end, value);
-        if (result.ptr != end || p == end || !(std::isdigit(static_cast<unsigned char>(*p)) || *p == '.'))
-            return false;
-        if (result.ec == std::errc::result_out_of_range)
-            throw RuntimeError(RuntimeError::Overflow);
-        out = fromDouble(negative ? -value : value);
-        return true;
-    }
+    const char *const afterSign = p;
 
     // Whole part capped just above the largest one that fits, so the sum below
     // cannot wrap; the range check comes at the end.
@@ -182,8 +173,20 @@ bool Currency::parse(const char *begin, const char *end, Currency &out)
             ++p;
         }
     }
-    if (!anyDigit || p != end)
-        return false;
+    if (!anyDigit || p != end) {
+        // Not plain decimal; the exponent form is read as a floating value.
+        p = afterSign;
+        if (!std::memchr(p, 'e', size_t(end - p)) && !std::memchr(p, 'E', size_t(end - p)))
+            return false;
+        double value = 0;
+        const auto result = std::from_chars(p, end, value);
+        if (result.ptr != end || p == end || !(std::isdigit(static_cast<unsigned char>(*p)) || *p == '.'))
+            return false;
+        if (result.ec == std::errc::result_out_of_range)
+            throw RuntimeError(RuntimeError::Overflow);
+        out = fromDouble(negative ? -value : value);
+        return true;
+    }
     if (roundDigit > 5 || (roundDigit == 5 && (stickyNonZero || (units % 2) == 1)))
         units += 1;
     const uint64_t limit = uint64_t(std::numeric_limits<int64_t>::max()) + 1;
@@ -254,7 +257,9 @@ Date Date::fromQDate(const QDate &date)
 
 void Date::toYmd(int &year, int &month, int &day) const
 {
-    civilFromDays(static_cast<long long>(std::floor(m_serial)) + kEpochOffset, year, month, day);
+    // The whole part is the day on both sides of the base date: -1.25 is 29 December 1899,
+    // 6:00, the time counting forward from midnight, which is how dates are read and written.
+    civilFromDays(static_cast<long long>(std::trunc(m_serial)) + kEpochOffset, year, month, day);
 }
 
 QDate Date::toQDate() const
@@ -318,6 +323,36 @@ bool parseSingle(const char *begin, const char *end, Single &out)
     }
     if (p == end || !(std::isdigit(static_cast<unsigned char>(*p)) || *p == '.'))
         return false;
+
+    // Short plain decimals (every rate the program writes): digits exact in a float
+    // divided by an exact power of ten is the correctly rounded value, the same that
+    // from_chars gives.
+    {
+        static const float powers[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f, 1e8f, 1e9f, 1e10f};
+        uint32_t digits = 0;
+        int fraction = -1; // digits after the point; -1 without a point
+        const char *q = p;
+        bool plain = *q != '.';
+        for (; plain && q != end; ++q) {
+            if (*q >= '0' && *q <= '9') {
+                digits = digits * 10 + uint32_t(*q - '0');
+                if (digits > (1u << 24))
+                    plain = false;
+                if (fraction >= 0 && ++fraction > 10)
+                    plain = false;
+            } else if (*q == '.' && fraction < 0 && q + 1 != end) {
+                fraction = 0;
+            } else {
+                plain = false;
+            }
+        }
+        if (plain) {
+            const float value = float(digits) / powers[fraction < 0 ? 0 : fraction];
+            out = negative ? -value : value;
+            return true;
+        }
+    }
+
     float value = 0;
     const auto result = std::from_chars(p, end, value);
     if (result.ptr != end)

@@ -21,6 +21,10 @@ QByteArray toCp1252(const QString &text)
             ++i;
             continue;
         }
+        if (u == 0 || u == '\r' || u == '\n') {
+            bytes.append(' '); // would break the record and its text form
+            continue;
+        }
         if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
             bytes.append(char(u));
             continue;

@@ -219,6 +219,229 @@ void readLine(Channel &c, const char *&begin, const char *&end)
     }
 }
 
+// ---- History lines in the writer's own form ---------------------------------------
+// Nearly every line a pass meets is one the program wrote. Such a line is read here in
+// one go; any other line (blanks, leading zeros, an exponent, a time of day, damage) is
+// left to the full reader, which gives the same values for the lines read here. Passes
+// also copy most lines unchanged from one file to another: when the values written are
+// those of the line just read here, its bytes are put out again instead of formatting
+// the values anew, and they are the same bytes.
+
+struct LastHistLine
+{
+    bool valid = false;
+    HistFields fields;
+    int numberLength = 0; // length of the investment number, up to the first comma
+    int length = 0;
+    char text[64];
+};
+
+LastHistLine g_lastHistLine;
+
+bool sameBits(Single a, Single b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+// Digits of a whole number as the writer puts them: "0", or at most `maxDigits` digits
+// without a leading zero. Null when there are none or too many.
+const char *wholeNumber(const char *p, const char *end, int maxDigits, uint64_t &value)
+{
+    if (p == end || *p < '0' || *p > '9')
+        return nullptr;
+    if (*p == '0') {
+        value = 0;
+        return p + 1;
+    }
+    uint64_t v = 0;
+    int n = 0;
+    for (; p != end && *p >= '0' && *p <= '9'; ++p) {
+        if (++n > maxDigits)
+            return nullptr;
+        v = v * 10 + uint64_t(*p - '0');
+    }
+    value = v;
+    return p;
+}
+
+// An amount as the writer puts it: [-]whole[.1 to 4 decimals, the last not 0], no "-0".
+const char *writtenAmount(const char *p, const char *end, Currency &out)
+{
+    const bool negative = p != end && *p == '-';
+    if (negative)
+        ++p;
+    uint64_t whole = 0;
+    // 14 digits keep every amount far inside the range; longer ones go to the full reader.
+    p = wholeNumber(p, end, 14, whole);
+    if (!p)
+        return nullptr;
+    int64_t units = int64_t(whole) * Currency::Scale;
+    if (p != end && *p == '.') {
+        static const int weights[4] = {1000, 100, 10, 1};
+        const char *fraction = ++p;
+        for (; p != end && *p >= '0' && *p <= '9'; ++p) {
+            if (p - fraction >= 4)
+                return nullptr;
+            units += (*p - '0') * weights[p - fraction];
+        }
+        if (p == fraction || p[-1] == '0')
+            return nullptr;
+    } else if (negative && units == 0) {
+        return nullptr;
+    }
+    out = Currency::fromUnits(negative ? -units : units);
+    return p;
+}
+
+// A rate as the writer puts it. Rates repeat, so the answer and the value are kept for
+// each text met.
+bool writtenRate(const char *begin, const char *end, Single &out)
+{
+    struct Entry
+    {
+        uint8_t length = 0; // 0: empty slot
+        bool written = false;
+        Single value = 0;
+        char text[16];
+    };
+    static Entry cache[1024];
+    const size_t length = size_t(end - begin);
+    if (length == 0 || length > sizeof Entry::text)
+        return false;
+    uint32_t hash = 2166136261u;
+    for (const char *p = begin; p != end; ++p)
+        hash = (hash ^ static_cast<unsigned char>(*p)) * 16777619u;
+    Entry &e = cache[hash & 1023u];
+    bool same = e.length == length;
+    for (size_t i = 0; same && i < length; ++i)
+        same = e.text[i] == begin[i];
+    if (!same) {
+        Single value = 0;
+        bool written = false;
+        try {
+            if (parseSingle(begin, end, value)) {
+                char text[48];
+                const int textLength = singleToChars(value, text);
+                written = size_t(textLength) == length && std::memcmp(text, begin, length) == 0;
+            }
+        } catch (const RuntimeError &) {
+            written = false; // out of range: the full reader reports it
+        }
+        e.length = uint8_t(length);
+        std::memcpy(e.text, begin, length);
+        e.written = written;
+        e.value = value;
+    }
+    out = e.value;
+    return e.written;
+}
+
+int twoDigits(const char *p)
+{
+    if (p[0] < '0' || p[0] > '9' || p[1] < '0' || p[1] > '9')
+        return -1;
+    return (p[0] - '0') * 10 + (p[1] - '0');
+}
+
+// Reads a line in the writer's form; false, with nothing read, for any other line.
+bool readWrittenHistLine(const char *begin, const char *end, HistFields &out, int &numberLength)
+{
+    const char *p = begin;
+    const bool negative = p != end && *p == '-';
+    if (negative)
+        ++p;
+    uint64_t number = 0;
+    p = wholeNumber(p, end, 5, number);
+    if (!p || (negative && number == 0) || number > (negative ? 32768u : 32767u))
+        return false;
+    numberLength = int(p - begin);
+
+    // ,#yyyy-mm-dd#,
+    if (end - p < 14 || p[0] != ',' || p[1] != '#' || p[6] != '-' || p[9] != '-' || p[12] != '#' || p[13] != ',')
+        return false;
+    const int hi = twoDigits(p + 2), lo = twoDigits(p + 4), month = twoDigits(p + 7), day = twoDigits(p + 10);
+    if (hi < 0 || lo < 0 || month < 0 || day < 0)
+        return false;
+    const int year = hi * 100 + lo;
+    // Lines of one month follow each other; its first day and length are worked out once.
+    static int cachedMonth = -1;
+    static int cachedLength = 0;
+    static double cachedBase = 0;
+    if (year * 100 + month != cachedMonth) {
+        if (!Date::isValidYmd(year, month, 1))
+            return false;
+        int length = 28;
+        while (length < 31 && Date::isValidYmd(year, month, length + 1))
+            ++length;
+        cachedBase = Date::fromYmd(year, month, 1).serial() - 1;
+        cachedLength = length;
+        cachedMonth = year * 100 + month;
+    }
+    if (day < 1 || day > cachedLength)
+        return false;
+    p += 14;
+
+    Currency original, current;
+    p = writtenAmount(p, end, original);
+    if (!p || p == end || *p != ',')
+        return false;
+    p = writtenAmount(p + 1, end, current);
+    if (!p || p == end || *p != ',')
+        return false;
+    Single rate = 0;
+    if (!writtenRate(p + 1, end, rate))
+        return false;
+
+    out.investNum = negative ? -int(number) : int(number);
+    out.date = Date(cachedBase + day);
+    out.original = original;
+    out.current = current;
+    out.rate = rate;
+    return true;
+}
+
+// Keeps the bytes of the line just read into `fields` of the last line.
+void rememberHistLine(const char *begin, const char *end, int numberLength)
+{
+    LastHistLine &last = g_lastHistLine;
+    last.valid = false;
+    if (end - begin > long(sizeof last.text))
+        return;
+    last.numberLength = numberLength;
+    last.length = int(end - begin);
+    std::memcpy(last.text, begin, size_t(last.length));
+    last.valid = true;
+}
+
+// Writes the values as the line just read when they are its values (the investment
+// number may differ: it is then written anew before the rest of the line).
+bool writeRememberedHistLine(const HistFields &fields, std::string &out)
+{
+    const LastHistLine &last = g_lastHistLine;
+    if (!last.valid || fields.date != last.fields.date || fields.original != last.fields.original ||
+        fields.current != last.fields.current || !sameBits(fields.rate, last.fields.rate))
+        return false;
+    if (fields.investNum.value() == last.fields.investNum.value()) {
+        out.append(last.text, size_t(last.length));
+    } else {
+        char digits[8];
+        int n = 0;
+        const int value = fields.investNum;
+        unsigned magnitude = value < 0 ? 0u - unsigned(value) : unsigned(value);
+        do {
+            digits[n++] = char('0' + magnitude % 10);
+            magnitude /= 10;
+        } while (magnitude != 0);
+        if (value < 0)
+            out.push_back('-');
+        while (n > 0)
+            out.push_back(digits[--n]);
+        out.append(last.text + last.numberLength, size_t(last.length - last.numberLength));
+    }
+    out.append("\r\n", 2);
+    return true;
+}
+
 bool isBlankLineAhead(Channel &c)
 {
     for (;;) {
@@ -380,8 +603,9 @@ bool getRecord(int number, long long position, InvestRecord &record)
                                    uint16_t(uint16_t(static_cast<unsigned char>(bytes[1])) << 8));
     if (decodable && recNum < 1)
         decodable = false;
+    // Bytes the program never writes into a text: the record is damaged.
     for (int i = 2; decodable && i < InvestRecordLength; ++i) {
-        if (static_cast<unsigned char>(bytes[i]) < 0x20)
+        if (bytes[i] == '\0' || bytes[i] == '\r' || bytes[i] == '\n')
             decodable = false;
     }
     if (!decodable) {
@@ -421,10 +645,23 @@ void inputHistRecord(int number)
 {
     Channel &c = openChannel(number);
     const char *begin = nullptr, *end = nullptr;
+    LastHistLine &last = g_lastHistLine;
+    last.valid = false;
     readLine(c, begin, end);
+    using namespace modPlMainMod;
+    int numberLength = 0;
+    if (readWrittenHistLine(begin, end, last.fields, numberLength)) {
+        const HistFields &fields = last.fields;
+        intHistInvestNum = fields.investNum;
+        dtmRecDate = fields.date;
+        curOriginalAmount = fields.original;
+        curCurrentAmount = fields.current;
+        sngInflRate = fields.rate;
+        rememberHistLine(begin, end, numberLength);
+        return;
+    }
     HistFields fields;
     parseHistLine(begin, end, fields);
-    using namespace modPlMainMod;
     intHistInvestNum = fields.investNum;
     dtmRecDate = fields.date;
     curOriginalAmount = fields.original;
@@ -435,6 +672,8 @@ void inputHistRecord(int number)
 void writeHistRecord(int number)
 {
     Channel &c = openChannel(number);
+    if (c.mode != OpenMode::Output && c.mode != OpenMode::Append)
+        throw RuntimeError(RuntimeError::BadFileMode);
     using namespace modPlMainMod;
     HistFields fields;
     fields.investNum = intHistInvestNum;
@@ -442,9 +681,10 @@ void writeHistRecord(int number)
     fields.original = curOriginalAmount;
     fields.current = curCurrentAmount;
     fields.rate = sngInflRate;
-    std::string line;
-    formatHistLine(fields, line);
-    writeText(c, line);
+    if (!writeRememberedHistLine(fields, c.out))
+        formatHistLine(fields, c.out);
+    if (c.out.size() >= kBufferSize)
+        flushOut(c);
 }
 
 void inputTempDataRecord(int number)

@@ -443,4 +443,17 @@ int countHistRecords(int investNum)
     return count;
 }
 
+void removeLeftovers()
+{
+    const QDir folder(programFolder());
+    for (const QString &name : {InvestFileName, HistFileName, PageFileName, TempDataFileName, TempHistFileName,
+                                SuccesFileName, RecsDisplayedFileName}) {
+        const QStringList temps = folder.entryList({QStringLiteral(".%1.*.new").arg(name)}, QDir::Files | QDir::Hidden);
+        for (const QString &temp : temps)
+            QFile::remove(folder.filePath(temp));
+    }
+    for (const QString &name : {TempDataFileName, TempHistFileName, SuccesFileName, RecsDisplayedFileName})
+        QFile::remove(programFile(name));
+}
+
 } // namespace storage

@@ -59,6 +59,11 @@ void writeInvestRecord();
 // Copies the history line by line to `target`.
 void copyHistory(const QString &target);
 
+// Removes what an interrupted run may have left in the program folder: the hidden
+// temporary files of unfinished rewrites and the work files. Only for a program that
+// holds the folder alone.
+void removeLeftovers();
+
 // Number of data records of investment `investNum` in the whole history (0 when
 // there is no history). Leaves the data record in hand as it was.
 int countHistRecords(int investNum);

@@ -64,18 +64,23 @@ public:
     }
 
     // A quoted field runs to its closing quote. With `fixedWidth`, a field of exactly
-    // that many characters followed by the closing quote and a separator is taken as
-    // a whole, so a text holding a quote of its own survives the round trip.
-    QString quotedField(int fixedWidth)
+    // that many characters followed by the closing quote and what comes after this
+    // field (a separator, or for the `last` field the line end) is taken as a whole, so
+    // a text holding a quote of its own survives the round trip.
+    QString quotedField(int fixedWidth, bool last)
     {
         startField();
         if (*m_p != '"')
             typeMismatch();
         const char *begin = ++m_p;
         const char *close = nullptr;
-        if (fixedWidth > 0 && m_end - begin > fixedWidth && begin[fixedWidth] == '"' &&
-            (begin + fixedWidth + 1 == m_end || begin[fixedWidth + 1] == ',' || begin[fixedWidth + 1] == ' '))
-            close = begin + fixedWidth;
+        if (fixedWidth > 0 && m_end - begin > fixedWidth && begin[fixedWidth] == '"') {
+            const char *after = begin + fixedWidth + 1;
+            while (after != m_end && (*after == ' ' || *after == '\t'))
+                ++after;
+            if (last ? after == m_end : (after != m_end && *after == ','))
+                close = begin + fixedWidth;
+        }
         if (!close)
             close = static_cast<const char *>(std::memchr(begin, '"', size_t(m_end - begin)));
         if (!close)
@@ -187,9 +192,17 @@ Single parseRate(const char *begin, const char *end)
 
 void appendInteger(int value, std::string &out)
 {
-    char buffer[16];
-    const int length = std::snprintf(buffer, sizeof buffer, "%d", value);
-    out.append(buffer, size_t(length));
+    char digits[12];
+    int n = 0;
+    unsigned magnitude = value < 0 ? 0u - unsigned(value) : unsigned(value);
+    do {
+        digits[n++] = char('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0)
+        digits[n++] = '-';
+    while (n > 0)
+        out.push_back(digits[--n]);
 }
 
 void appendDate(Date date, std::string &out)
@@ -197,7 +210,23 @@ void appendDate(Date date, std::string &out)
     int y = 0, m = 0, d = 0;
     date.toYmd(y, m, d);
     char buffer[32];
-    int length = std::snprintf(buffer, sizeof buffer, "#%04d-%02d-%02d", y, m, d);
+    int length = 11;
+    if (y >= 0 && y <= 9999) {
+        // Written out by hand: this runs for every line of every rewrite.
+        buffer[0] = '#';
+        buffer[1] = char('0' + y / 1000);
+        buffer[2] = char('0' + y / 100 % 10);
+        buffer[3] = char('0' + y / 10 % 10);
+        buffer[4] = char('0' + y % 10);
+        buffer[5] = '-';
+        buffer[6] = char('0' + m / 10);
+        buffer[7] = char('0' + m % 10);
+        buffer[8] = '-';
+        buffer[9] = char('0' + d / 10);
+        buffer[10] = char('0' + d % 10);
+    } else {
+        length = std::snprintf(buffer, sizeof buffer, "#%04d-%02d-%02d", y, m, d);
+    }
     if (date.hasTimeOfDay()) {
         const double fraction = std::fabs(date.serial() - std::trunc(date.serial()));
         long seconds = std::lround(fraction * 86400.0);
@@ -248,8 +277,8 @@ void parseTempDataLine(const char *begin, const char *end, TempDataFields &out)
     const char *b = nullptr, *e = nullptr;
     reader.plainField(b, e);
     const Integer number = parseInteger(b, e);
-    QString investType = reader.quotedField(50);
-    QString institution = reader.quotedField(50);
+    QString investType = reader.quotedField(50, false);
+    QString institution = reader.quotedField(50, true);
     reader.expectLineEnd();
     out.number = number;
     out.investType = std::move(investType);

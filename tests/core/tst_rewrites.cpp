@@ -304,6 +304,22 @@ private slots:
         QCOMPARE(f.strayFiles(), QStringList());
     }
 
+    void leftoversOfAnInterruptedRunAreRemoved()
+    {
+        Fixture f;
+        QVERIFY(f.folder.writeBytes(Hist, A1 + B1));
+        QVERIFY(f.folder.writeBytes(Invest, record(1, "One", "Bank")));
+        QVERIFY(f.folder.writeBytes(QStringLiteral("PlDHTemp.txt"), A1));
+        for (const char *name : {".PlDataHist.txt.0123abcd.new", ".PlumblineData.89abcdef.new", "TempHist.txt",
+                                 "TempData.txt", "SuccesToHist.txt", "RecsDisplayed.txt"})
+            QVERIFY(f.folder.writeBytes(QString::fromLatin1(name), "partial"));
+        QVERIFY(f.folder.writeBytes(QStringLiteral("notes.txt"), "the user's own file"));
+        storage::removeLeftovers();
+        QCOMPARE(f.strayFiles(), (QStringList{QStringLiteral("notes.txt"), QStringLiteral("PlDHTemp.txt")}));
+        QCOMPARE(f.folder.readBytes(Hist), A1 + B1);
+        QCOMPARE(f.folder.readBytes(Invest), record(1, "One", "Bank"));
+    }
+
     void deletingInvestmentThreeOfFive()
     {
         Fixture f;
