@@ -641,32 +641,59 @@ void putRecord(int number, long long position, const InvestRecord &record)
         throw RuntimeError(RuntimeError::DiskFull);
 }
 
-void inputHistRecord(int number)
+namespace {
+
+// Puts the fields of a history line into the shared data record variables.
+void decodeHistLine(const char *begin, const char *end)
 {
-    Channel &c = openChannel(number);
-    const char *begin = nullptr, *end = nullptr;
+    using namespace modPlMainMod;
     LastHistLine &last = g_lastHistLine;
     last.valid = false;
-    readLine(c, begin, end);
-    using namespace modPlMainMod;
     int numberLength = 0;
-    if (readWrittenHistLine(begin, end, last.fields, numberLength)) {
-        const HistFields &fields = last.fields;
-        intHistInvestNum = fields.investNum;
-        dtmRecDate = fields.date;
-        curOriginalAmount = fields.original;
-        curCurrentAmount = fields.current;
-        sngInflRate = fields.rate;
-        rememberHistLine(begin, end, numberLength);
-        return;
-    }
-    HistFields fields;
-    parseHistLine(begin, end, fields);
+    HistFields parsed;
+    const bool written = readWrittenHistLine(begin, end, last.fields, numberLength);
+    if (!written)
+        parseHistLine(begin, end, parsed);
+    const HistFields &fields = written ? last.fields : parsed;
     intHistInvestNum = fields.investNum;
     dtmRecDate = fields.date;
     curOriginalAmount = fields.original;
     curCurrentAmount = fields.current;
     sngInflRate = fields.rate;
+    if (written)
+        rememberHistLine(begin, end, numberLength);
+}
+
+} // namespace
+
+void inputHistRecord(int number)
+{
+    Channel &c = openChannel(number);
+    g_lastHistLine.valid = false;
+    const char *begin = nullptr, *end = nullptr;
+    readLine(c, begin, end);
+    decodeHistLine(begin, end);
+}
+
+void copyHistRecords(int from, int to)
+{
+    Channel &in = openChannel(from);
+    Channel &out = openChannel(to);
+    if (out.mode != OpenMode::Output && out.mode != OpenMode::Append)
+        throw RuntimeError(RuntimeError::BadFileMode);
+    g_lastHistLine.valid = false;
+    std::string last;
+    while (!isBlankLineAhead(in)) {
+        const char *begin = nullptr, *end = nullptr;
+        readLine(in, begin, end);
+        out.out.append(begin, size_t(end - begin));
+        out.out.append("\r\n", 2);
+        last.assign(begin, size_t(end - begin));
+        if (out.out.size() >= kBufferSize)
+            flushOut(out);
+    }
+    if (!last.empty())
+        decodeHistLine(last.data(), last.data() + last.size());
 }
 
 void writeHistRecord(int number)

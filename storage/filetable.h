@@ -47,6 +47,11 @@ void putRecord(int number, long long position, const InvestRecord &record);
 // A damaged line raises 13 (Type mismatch) or 62 (Input past end of file).
 void inputHistRecord(int number);
 void writeHistRecord(int number);
+// The rest of work file `from` onto `to`, as inputHistRecord and writeHistRecord line
+// by line would copy it, leaving the last line in the shared variables. Only for files
+// this program has just written: their lines are already in the form written, so
+// their bytes go across as they are.
+void copyHistRecords(int from, int to);
 // One "TempData.txt" line into, or from, intTempRecNum, strInvestType, strInstitution.
 void inputTempDataRecord(int number);
 void writeTempDataRecord(int number);

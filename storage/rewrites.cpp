@@ -185,10 +185,7 @@ void createHistFile(const std::function<void()> &loadValues)
         // An edit or insert whose record is not there must not pass for done.
         if ((editing || inserting) && !applied)
             throw RuntimeError(RuntimeError::BadRecordNumber);
-        while (!eof(3)) {
-            inputHistRecord(3);
-            writeHistRecord(2);
-        }
+        copyHistRecords(3, 2);
         close(3);
         close(4);
         close(2);

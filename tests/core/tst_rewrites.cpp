@@ -15,8 +15,10 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QtTest>
+#include <tuple>
 
 #include <functional>
+#include <tuple>
 
 using namespace modPlMainMod;
 using storage::faults::Step;
@@ -302,6 +304,45 @@ private slots:
         storage::transTempToData({});
         QCOMPARE(f.folder.readBytes(Invest), record(1, "One", "Bank") + record(2, "Two", "Bank"));
         QCOMPARE(f.strayFiles(), QStringList());
+    }
+
+    void workFileCopyMatchesLineByLine()
+    {
+        Fixture f;
+        // As the split writes it, then a blank line and a last line without its end.
+        const QByteArray work = A1 + B1 + "\r\n" + A2 + B2 + A3.chopped(2);
+        QVERIFY(f.folder.writeBytes(QStringLiteral("SuccesToHist.txt"), work));
+        auto copyInto = [&](const QString &name, bool lineByLine) {
+            storage::open(3, storage::programFile(QStringLiteral("SuccesToHist.txt")), storage::OpenMode::Input);
+            storage::open(2, storage::programFile(name), storage::OpenMode::Output);
+            if (lineByLine) {
+                while (!storage::eof(3)) {
+                    storage::inputHistRecord(3);
+                    storage::writeHistRecord(2);
+                }
+            } else {
+                storage::copyHistRecords(3, 2);
+            }
+            storage::close(3);
+            storage::close(2);
+            return std::make_tuple(f.folder.readBytes(name), int(intHistInvestNum), dtmRecDate.serial(),
+                                   curOriginalAmount.toPlainString(), curCurrentAmount.toPlainString(),
+                                   double(sngInflRate));
+        };
+        ResetAll();
+        const auto expected = copyInto(QStringLiteral("one-by-one.txt"), true);
+        ResetAll();
+        const auto copied = copyInto(QStringLiteral("copied.txt"), false);
+        QCOMPARE(std::get<0>(copied), A1 + B1 + A2 + B2 + A3);
+        QVERIFY(copied == expected);
+        QCOMPARE(std::get<1>(copied), 1);
+        QCOMPARE(std::get<4>(copied), QStringLiteral("130"));
+
+        // Nothing to copy leaves the shared variables alone.
+        QVERIFY(f.folder.writeBytes(QStringLiteral("SuccesToHist.txt"), "\r\n"));
+        const auto empty = copyInto(QStringLiteral("empty.txt"), false);
+        QCOMPARE(std::get<0>(empty), QByteArray());
+        QCOMPARE(std::get<4>(empty), QStringLiteral("130"));
     }
 
     void leftoversOfAnInterruptedRunAreRemoved()

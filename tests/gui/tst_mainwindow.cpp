@@ -39,6 +39,7 @@ private slots:
     void enterPressesExit();
     void secondCopyIsRefusedAndTouchesNothing();
     void staleLockIsRecovered();
+    void leftoversOfACrashAreRemovedAtStart();
     void folderThatCannotBeCreatedEndsTheProgram();
     void investmentFileThatCannotBeOpenedEndsTheProgram();
     void reloadAfterAddNewStaysOnTheShownPage();
@@ -302,6 +303,9 @@ void tst_MainWindow::secondCopyIsRefusedAndTouchesNothing()
     const QByteArray invest = app.investBytes();
     const QByteArray history = app.historyBytes();
 
+    // The first copy is in the middle of a rewrite.
+    QVERIFY(app.folder().writeBytes(QStringLiteral("TempHist.txt"), "1,#2001-01-02#,1,1,0\r\n"));
+    QVERIFY(app.folder().writeBytes(QStringLiteral(".PlDataHist.txt.1a2b3c4d.new"), "1,#2001"));
     QLockFile firstCopy(app.folder().path(QStringLiteral("Plumbline.lock")));
     QVERIFY(firstCopy.tryLock(0));
 
@@ -317,9 +321,35 @@ void tst_MainWindow::secondCopyIsRefusedAndTouchesNothing()
     QCOMPARE(app.investBytes(), invest);
     QCOMPARE(app.historyBytes(), history);
     QVERIFY(!app.folder().exists(storage::PageFileName));
+    QVERIFY(app.folder().exists(QStringLiteral("TempHist.txt")));
+    QVERIFY(app.folder().exists(QStringLiteral(".PlDataHist.txt.1a2b3c4d.new")));
     // The first copy keeps its lock.
     QVERIFY(firstCopy.isLocked());
     QVERIFY(app.folder().exists(QStringLiteral("Plumbline.lock")));
+}
+
+void tst_MainWindow::leftoversOfACrashAreRemovedAtStart()
+{
+    testing::AppFixture app;
+    app.writeInvestments({{QStringLiteral("Fund"), QStringLiteral("Broker")}});
+    app.writeHistory(historyLines(1, 3));
+    const QByteArray history = app.historyBytes();
+    // A copy that crashed in the middle of an edit: its work files, and the new
+    // history it had not yet put in place.
+    for (const char *name : {"TempHist.txt", "SuccesToHist.txt", "RecsDisplayed.txt", "TempData.txt"})
+        QVERIFY(app.folder().writeBytes(QString::fromLatin1(name), "1,#2001-01-02#,1,1,0\r\n"));
+    QVERIFY(app.folder().writeBytes(QStringLiteral(".PlDataHist.txt.1a2b3c4d.new"), "1,#2001"));
+    QVERIFY(app.folder().writeBytes(QStringLiteral("my notes.txt"), "kept"));
+
+    frmInvestData *w = app.startMainWindow();
+    QVERIFY(w);
+    QCOMPARE(shownRecordNumbers(w), range(1, 3));
+    QCOMPARE(app.historyBytes(), history);
+    QStringList names = QDir(app.folder().dir()).entryList(QDir::Files | QDir::Hidden);
+    names.sort();
+    QCOMPARE(names, (QStringList{QStringLiteral("PlDHTemp.txt"), QStringLiteral("PlDataHist.txt"),
+                                 QStringLiteral("Plumbline.lock"), QStringLiteral("PlumblineData"),
+                                 QStringLiteral("my notes.txt")}));
 }
 
 void tst_MainWindow::staleLockIsRecovered()

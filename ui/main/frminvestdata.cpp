@@ -5,6 +5,7 @@
 #include "platform/messagebox.h"
 #include "storage/datafolder.h"
 #include "storage/filetable.h"
+#include "storage/rewrites.h"
 #include "ui/forms.h"
 #include "ui/linklabel.h"
 #include "ui/maskededit.h"
@@ -370,6 +371,8 @@ void frmInvestData::Form_Load()
         endProgram();
         return;
     }
+    // Holding the folder alone, what a crash left half-written can go.
+    storage::removeLeftovers();
 
     // Shown before anything is read, so the user sees it while the files are read.
     if (QScreen *screen = QGuiApplication::primaryScreen()) {
