@@ -3,7 +3,8 @@
 // the program reads. Each read either fills the data record or raises a numbered
 // reader error, always moves on through the file, and gives exactly what the line
 // parser gives for that line; the records read, written back with the program's
-// writer, read again to the same values.
+// writer, read again to the same values, and that file goes across the rebuild's
+// work-file copy byte for byte.
 #include "core/plmainmod.h"
 #include "core/runtimeerror.h"
 #include "fuzzsupport.h"
@@ -139,6 +140,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         }
         FUZZ_CHECK(storage::eof(2));
         storage::close(2);
+
+        // What the program wrote goes across a rebuild's work-file copy unchanged.
+        const QString againPath = storage::programFile(storage::SuccesFileName);
+        storage::open(3, copyPath, storage::OpenMode::Input);
+        storage::open(4, againPath, storage::OpenMode::Output);
+        storage::copyHistRecords(3, 4);
+        storage::close(3);
+        storage::close(4);
+        FUZZ_CHECK(fuzzsupport::readFile(storage::SuccesFileName) == fuzzsupport::readFile(storage::TempHistFileName));
     } catch (const RuntimeError &error) {
         std::fprintf(stderr, "unexpected error %d\n", error.number());
         fuzzsupport::fail("the history reader raised an error outside a read");

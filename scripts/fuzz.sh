@@ -20,7 +20,10 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${PLUMBLINE_FUZZ_BUILD:-$root/build-fuzz}
 
 if [ "${PLUMBLINE_FUZZ_NO_BUILD:-0}" != 1 ]; then
-    cmake -S "$root" -B "$build" -G Ninja \
+    bash "$root/scripts/install-deps.sh" clang libclang-rt-14-dev
+    generator=()
+    command -v ninja >/dev/null && [ ! -f "$build/Makefile" ] && generator=(-G Ninja)
+    cmake -S "$root" -B "$build" "${generator[@]}" \
         -DCMAKE_CXX_COMPILER=clang++ \
         -DCMAKE_CXX_FLAGS="-O1 -g -fsanitize=fuzzer-no-link" \
         -DPLUMBLINE_FUZZ=ON -DPLUMBLINE_SANITIZE=ON -DPLUMBLINE_GUI=OFF >/dev/null

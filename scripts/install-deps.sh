@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build, the program and the tests need, if missing.
+# Installs the Debian 12 packages the build, the program and the tests need, if missing,
+# and any further packages named as arguments.
 set -euo pipefail
 
 packages=(
     cmake g++ make pkg-config
     qt6-base-dev libsodium-dev libbenchmark-dev
     xvfb xauth poppler-utils fonts-dejavu-core
+    "$@"
 )
 
 missing=()
