@@ -1,5 +1,6 @@
 #include "core/plmainmod.h"
 #include "core/runtimeerror.h"
+#include "datafiles.h"
 #include "storage/datafolder.h"
 #include "storage/faults.h"
 #include "storage/filetable.h"
@@ -15,24 +16,8 @@ using namespace modPlMainMod;
 
 namespace {
 
-int errorNumberOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const RuntimeError &error) {
-        return error.number();
-    }
-    return 0;
-}
-
-QByteArray recordBytes(int number, const QByteArray &type, const QByteArray &institution)
-{
-    QByteArray bytes;
-    bytes.append(char(number & 0xFF)).append(char((number >> 8) & 0xFF));
-    bytes.append(type.leftJustified(50, ' ', true));
-    bytes.append(institution.leftJustified(50, ' ', true));
-    return bytes;
-}
+using testing::errorNumberOf;
+using testing::recordBytes;
 
 Currency cur(const char *text)
 {
