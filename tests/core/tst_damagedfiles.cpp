@@ -217,6 +217,28 @@ private slots:
         QCOMPARE(int(fields.number), 2);
     }
 
+    // Found by the line fuzz target: a short text followed by "," can put a quote at
+    // the 50th place, where the reader takes the full-width form the program writes.
+    // The texts the program writes are those of a record, 50 wide, and come back whole.
+    void shortTextsWrittenAtFullWidth()
+    {
+        const QByteArray line =
+            QByteArray::fromBase64("MSwiME119HVhbCBmdW5kICAgIDgsMy40MDI4MiAgICAgICAgICAgICAgICAgILogIC8gIiwgIiwiICAg");
+        storage::TempDataFields fields;
+        storage::parseTempDataLine(line.constData(), line.constData() + line.size(), fields);
+        QCOMPARE(fields.investType.size(), 48);
+        QCOMPARE(fields.institution, QStringLiteral(","));
+
+        fields.investType = fields.investType.leftJustified(50, QLatin1Char(' '));
+        fields.institution = fields.institution.leftJustified(50, QLatin1Char(' '));
+        std::string text;
+        storage::formatTempDataLine(fields, text);
+        storage::TempDataFields again;
+        storage::parseTempDataLine(text.data(), text.data() + text.size() - 2, again);
+        QCOMPARE(again.investType, fields.investType);
+        QCOMPARE(again.institution, fields.institution);
+    }
+
     // Control characters in a text of the work file: read as they stand, and what the
     // writer makes of them reads back to the same texts.
     void controlCharactersInTextsSettle()

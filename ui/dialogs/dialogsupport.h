@@ -1,21 +1,17 @@
 #pragma once
 
 #include <QColor>
-#include <QIcon>
 #include <QString>
 
 class QWidget;
 class QFocusEvent;
 class QEvent;
 
-// What the two entry dialogs share: their toolbar pictures, colours and the way they
-// hand the main window back.
+// What the two entry dialogs share: their colours and the way they hand the main
+// window back.
 namespace ui::dialogs {
 
 inline const QColor LightYellow(255, 255, 192);
-
-// imlToolbarIcons: the 16 x 16 picture under a key ("Cut", "Copy", "Paste", ...).
-QIcon toolbarIcon(const QString &key);
 
 // The back colour of a text box (all colour groups) or of a label.
 void setBoxColour(QWidget *box, const QColor &colour);

@@ -8,6 +8,7 @@
 #include "ui/dialogs/dialogsupport.h"
 #include "ui/main/frminvestdata.h"
 #include "ui/startup/formsupport.h"
+#include "ui/toolbaricons.h"
 #include "ui/twips.h"
 
 #include <QAction>
@@ -133,7 +134,7 @@ frmInvestEntry::frmInvestEntry()
     tbToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     tbToolBar->setGeometry(ui::twipsRect(0, 0, 7935, 360));
     for (const QString &key : {QStringLiteral("Copy"), QStringLiteral("Paste")}) {
-        QAction *button = tbToolBar->addAction(ui::dialogs::toolbarIcon(key), key);
+        QAction *button = tbToolBar->addAction(ui::imlToolbarIcons(key), key);
         button->setObjectName(key);
         button->setData(key);
         button->setToolTip(key);

@@ -10,6 +10,7 @@
 #include "ui/main/frminvestdata.h"
 #include "ui/maskededit.h"
 #include "ui/startup/formsupport.h"
+#include "ui/toolbaricons.h"
 #include "ui/twips.h"
 
 #include <QAction>
@@ -167,7 +168,7 @@ frmNewEditData::frmNewEditData()
     tbToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     tbToolBar->setGeometry(ui::twipsRect(0, 0, 8025, 360));
     for (const QString &key : {QStringLiteral("Cut"), QStringLiteral("Copy"), QStringLiteral("Paste")}) {
-        QAction *button = tbToolBar->addAction(ui::dialogs::toolbarIcon(key), key);
+        QAction *button = tbToolBar->addAction(ui::imlToolbarIcons(key), key);
         button->setObjectName(key);
         button->setData(key);
         button->setToolTip(key);
