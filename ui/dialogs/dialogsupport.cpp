@@ -3,6 +3,8 @@
 #include "ui/main/frminvestdata.h"
 
 #include <QFocusEvent>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QWidget>
 
 namespace ui::dialogs {
@@ -31,6 +33,27 @@ void returnToMainWindow(QWidget *dialog)
     dialog->deleteLater();
     if (frmInvestData *main = frmInvestData::instance())
         main->activateWindow();
+}
+
+bool handleDialogKey(QWidget *dialog, QKeyEvent *event, QPushButton *done, QPushButton *cancel)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        if (cancel->isEnabled())
+            cancel->click();
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (event->modifiers() & ~(Qt::KeypadModifier))
+            return false;
+        if (auto *button = qobject_cast<QPushButton *>(dialog->focusWidget()))
+            button->click();
+        else if (done->isEnabled())
+            done->click();
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool isOwnFocusChange(const QEvent *event)

@@ -6,6 +6,8 @@
 class QWidget;
 class QFocusEvent;
 class QEvent;
+class QKeyEvent;
+class QPushButton;
 
 // What the two entry dialogs share: their colours and the way they hand the main
 // window back.
@@ -21,6 +23,10 @@ void setLabelColour(QWidget *label, const QColor &colour);
 // deletion once its handler has returned, and activates the main window, whose
 // Form_Activate then reloads.
 void returnToMainWindow(QWidget *dialog);
+
+// The keys of an entry dialog: Esc is Cancel's; Enter is the focused button's, or
+// else Done's, with the cursor still in its box. True when the key was taken.
+bool handleDialogKey(QWidget *dialog, QKeyEvent *event, QPushButton *done, QPushButton *cancel);
 
 // Whether a focus change is a visit of the box by the user (Tab, a click, the
 // program moving the focus), not the window losing or regaining the activation.

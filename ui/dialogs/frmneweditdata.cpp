@@ -580,26 +580,8 @@ void frmNewEditData::closeEvent(QCloseEvent *event)
 
 void frmNewEditData::keyPressEvent(QKeyEvent *event)
 {
-    switch (event->key()) {
-    case Qt::Key_Escape:
-        if (cmdCancel->isEnabled())
-            cmdCancel->click();
-        return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (event->modifiers() & ~(Qt::KeypadModifier))
-            break;
-        // The button with the focus takes Enter; anywhere else it is Done's, with
-        // the cursor still in its box.
-        if (auto *button = qobject_cast<QPushButton *>(focusWidget()))
-            button->click();
-        else if (cmdDone->isEnabled())
-            cmdDone->click();
-        return;
-    default:
-        break;
-    }
-    QMainWindow::keyPressEvent(event);
+    if (!ui::dialogs::handleDialogKey(this, event, cmdDone, cmdCancel))
+        QMainWindow::keyPressEvent(event);
 }
 
 bool frmNewEditData::eventFilter(QObject *watched, QEvent *event)
