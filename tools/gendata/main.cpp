@@ -78,15 +78,36 @@ struct Options
     uint64_t seed = 1;
 };
 
+const char *const UsageText =
+    "usage: plumbline-gendata --out DIR --investments N --records-per-investment M [--seed S] [--edits E]\n"
+    "       plumbline-gendata --out DIR --lines L [--investments N] [--shown K] [--shown-share F]\n"
+    "                         [--seed S] [--edits E]\n";
+
 [[noreturn]] void usage(const char *problem)
 {
     if (problem)
         std::fprintf(stderr, "plumbline-gendata: %s\n", problem);
-    std::fprintf(
-        stderr, "usage: plumbline-gendata --out DIR --investments N --records-per-investment M [--seed S] [--edits E]\n"
-                "       plumbline-gendata --out DIR --lines L [--investments N] [--shown K] [--shown-share F]\n"
-                "                         [--seed S] [--edits E]\n");
+    std::fputs(UsageText, stderr);
     std::exit(2);
+}
+
+[[noreturn]] void help()
+{
+    std::fputs("Writes a valid Plumbline 3.5 data folder (PlumblineData and PlDataHist.txt) into DIR,\n"
+               "which must not hold them yet, for trying the program and timing it on large data.\n\n",
+               stdout);
+    std::fputs(UsageText, stdout);
+    std::fputs("\n"
+               "  --investments N               investments (second form: default 100)\n"
+               "  --records-per-investment M    data records of each investment\n"
+               "  --lines L                     history lines in all\n"
+               "  --shown K                     the investment holding the share F (default 1)\n"
+               "  --shown-share F               its share of the lines, 0 to 1 (default 0.01)\n"
+               "  --edits E                     edits that rewrote the file, each putting the edited\n"
+               "                                investment's lines first (default 3, at most N)\n"
+               "  --seed S                      the same seed always gives the same bytes (default 1)\n",
+               stdout);
+    std::exit(0);
 }
 
 long long toNumber(const char *text, const char *option)
@@ -107,7 +128,7 @@ Options parseOptions(int argc, char **argv)
     for (int i = 1; i < argc; ++i) {
         const char *arg = argv[i];
         if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0)
-            usage(nullptr);
+            help();
         if (i + 1 >= argc)
             usage("every option takes a value");
         const char *value = argv[++i];
@@ -375,6 +396,14 @@ int main(int argc, char **argv)
         return 1;
     }
     storage::setProgramFolder(QFileInfo(o.out).absoluteFilePath());
+    // Never over a data folder in use: it may be somebody's real records.
+    for (const QString &name : {storage::InvestFileName, storage::HistFileName}) {
+        if (QFileInfo::exists(storage::programFile(name))) {
+            std::fprintf(stderr, "plumbline-gendata: %s already holds %s; give an empty folder\n",
+                         qPrintable(QDir::toNativeSeparators(o.out)), qPrintable(name));
+            return 1;
+        }
+    }
     const std::vector<long long> counts = lineCounts(o);
     Rng rng(o.seed);
     const long long edits = o.edits >= 0 ? o.edits : std::min<long long>(3, o.investments);
