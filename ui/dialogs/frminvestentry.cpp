@@ -28,8 +28,6 @@ using namespace modPlMainMod;
 
 namespace {
 
-frmInvestEntry *g_instance = nullptr;
-
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, const QRect &rect)
 {
     auto *label = new QLabel(caption, parent);
@@ -76,25 +74,11 @@ QString singleLine(QString text)
 
 } // namespace
 
-frmInvestEntry *frmInvestEntry::Load()
-{
-    if (!g_instance) {
-        g_instance = new frmInvestEntry();
-        g_instance->Form_Load();
-    }
-    return g_instance;
-}
-
-frmInvestEntry *frmInvestEntry::instance()
-{
-    return g_instance;
-}
-
 void frmInvestEntry::Unload()
 {
-    frmInvestEntry *form = g_instance;
-    g_instance = nullptr;
-    if (form) {
+    // Deleted at once, not later as SingleForm does; m_blnLeaving keeps the close
+    // from acting as Cancel.
+    if (frmInvestEntry *form = takeInstance()) {
         form->m_blnLeaving = true;
         delete form;
     }
@@ -186,8 +170,7 @@ frmInvestEntry::frmInvestEntry()
 
 frmInvestEntry::~frmInvestEntry()
 {
-    if (g_instance == this)
-        g_instance = nullptr;
+    forgetSelf();
 }
 
 void frmInvestEntry::Form_Load()
@@ -309,8 +292,7 @@ void frmInvestEntry::leave()
     if (m_blnLeaving)
         return;
     m_blnLeaving = true;
-    if (g_instance == this)
-        g_instance = nullptr;
+    forgetSelf();
     ui::dialogs::returnToMainWindow(this);
 }
 

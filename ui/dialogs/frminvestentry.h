@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/forms.h"
+
 #include <QMainWindow>
 
 class QAction;
@@ -12,13 +14,12 @@ class QFrame;
 
 // The investment entry dialog: type of investment and institution, in the modes
 // "ADDNEWREC" and "EDITREC".
-class frmInvestEntry : public QMainWindow
+class frmInvestEntry : public QMainWindow, public ui::SingleForm<frmInvestEntry>
 {
     Q_OBJECT
 
 public:
-    static frmInvestEntry *Load();
-    static frmInvestEntry *instance();
+    // Its own Unload, in place of SingleForm's (see the .cpp).
     static void Unload();
 
     // Writes the investment in hand as record intInvestRecNum of file number 1
@@ -55,6 +56,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    friend class ui::SingleForm<frmInvestEntry>;
+
     frmInvestEntry();
     ~frmInvestEntry() override;
 

@@ -38,8 +38,6 @@ using platform::LocaleServices;
 
 namespace {
 
-frmNewEditData *g_instance = nullptr;
-
 // Copy-source codes of the four entry boxes.
 constexpr int SourceDate = 2;
 constexpr int SourceOriginal = 3;
@@ -111,25 +109,11 @@ frmInvestData &mainWindow()
 
 } // namespace
 
-frmNewEditData *frmNewEditData::Load()
-{
-    if (!g_instance) {
-        g_instance = new frmNewEditData();
-        g_instance->Form_Load();
-    }
-    return g_instance; // nullptr when the load could not go on
-}
-
-frmNewEditData *frmNewEditData::instance()
-{
-    return g_instance;
-}
-
 void frmNewEditData::Unload()
 {
-    frmNewEditData *form = g_instance;
-    g_instance = nullptr;
-    if (form) {
+    // Deleted at once, not later as SingleForm does; m_blnLeaving keeps the close
+    // from acting as Cancel.
+    if (frmNewEditData *form = takeInstance()) {
         form->m_blnLeaving = true;
         delete form;
     }
@@ -241,8 +225,7 @@ frmNewEditData::frmNewEditData()
 
 frmNewEditData::~frmNewEditData()
 {
-    if (g_instance == this)
-        g_instance = nullptr;
+    forgetSelf();
 }
 
 bool frmNewEditData::isNumericEntry(const QString &text)
@@ -565,8 +548,7 @@ void frmNewEditData::leave()
     if (m_blnLeaving)
         return;
     m_blnLeaving = true;
-    if (g_instance == this)
-        g_instance = nullptr;
+    forgetSelf();
     ui::dialogs::returnToMainWindow(this);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/forms.h"
+
 #include <QMainWindow>
 
 class QAction;
@@ -17,13 +19,12 @@ class MaskedEdit;
 
 // The data record dialog: date, original amount, inflation rate and current amount,
 // in the modes "ADDNEW", "EDIT" and "INSERT".
-class frmNewEditData : public QMainWindow
+class frmNewEditData : public QMainWindow, public ui::SingleForm<frmNewEditData>
 {
     Q_OBJECT
 
 public:
-    static frmNewEditData *Load();
-    static frmNewEditData *instance();
+    // Its own Unload, in place of SingleForm's (see the .cpp).
     static void Unload();
 
     // Converts the four entry boxes into the shared data record. Traps and shows its
@@ -78,6 +79,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    friend class ui::SingleForm<frmNewEditData>;
+
     frmNewEditData();
     ~frmNewEditData() override;
 

@@ -12,11 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <utility>
 
 namespace {
-
-frmEnterPassword *g_instance = nullptr;
 
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, const QRect &geometry)
 {
@@ -57,28 +54,6 @@ frmEnterPassword::frmEnterPassword() : QDialog(nullptr, Qt::Dialog | Qt::MSWindo
     connect(cmdEnter, &QPushButton::clicked, this, [this] { ui::forms::guard([this] { cmdEnter_Click(); }); });
     connect(cmdClear, &QPushButton::clicked, this, [this] { ui::forms::guard([this] { cmdClear_Click(); }); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { ui::forms::guard([this] { cmdCancel_Click(); }); });
-}
-
-frmEnterPassword *frmEnterPassword::Load()
-{
-    if (!g_instance) {
-        g_instance = new frmEnterPassword();
-        g_instance->Form_Load();
-    }
-    return g_instance;
-}
-
-frmEnterPassword *frmEnterPassword::instance()
-{
-    return g_instance;
-}
-
-void frmEnterPassword::Unload()
-{
-    // Closed at once; destroyed once control is back in the event loop, as the
-    // call may come from inside one of the window's own handlers.
-    if (frmEnterPassword *form = std::exchange(g_instance, nullptr))
-        form->unloadSelf();
 }
 
 void frmEnterPassword::Form_Load()
@@ -129,15 +104,6 @@ void frmEnterPassword::cmdCancel_Click()
 {
     unloadSelf();
     ui::forms::endProgram();
-}
-
-void frmEnterPassword::unloadSelf()
-{
-    if (g_instance == this)
-        g_instance = nullptr;
-    m_closing = true;
-    hide();
-    deleteLater();
 }
 
 void frmEnterPassword::closeEvent(QCloseEvent *event)

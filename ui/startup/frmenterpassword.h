@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/forms.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -7,15 +9,11 @@ class QLineEdit;
 class QPushButton;
 
 // Asks for the password at start-up.
-class frmEnterPassword : public QDialog
+class frmEnterPassword : public QDialog, public ui::SingleForm<frmEnterPassword>
 {
     Q_OBJECT
 
 public:
-    static frmEnterPassword *Load();
-    static frmEnterPassword *instance();
-    static void Unload();
-
     void Form_Load();
     void cmdEnter_Click();
     void cmdClear_Click();
@@ -32,8 +30,7 @@ protected:
     void reject() override;
 
 private:
-    frmEnterPassword();
-    void unloadSelf();
+    friend class ui::SingleForm<frmEnterPassword>;
 
-    bool m_closing = false;
+    frmEnterPassword();
 };

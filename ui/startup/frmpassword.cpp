@@ -12,11 +12,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <utility>
 
 namespace {
 
-frmPassword *g_instance = nullptr;
 bool g_cancelVisible = false;
 
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry, bool wrap = false)
@@ -103,33 +101,11 @@ frmPassword::frmPassword() : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSiz
     connect(cmdCancel, &QPushButton::clicked, this, [this] { ui::forms::guard([this] { cmdCancel_Click(); }); });
 }
 
-frmPassword *frmPassword::Load()
-{
-    if (!g_instance) {
-        g_instance = new frmPassword();
-        g_instance->Form_Load();
-    }
-    return g_instance;
-}
-
-frmPassword *frmPassword::instance()
-{
-    return g_instance;
-}
-
-void frmPassword::Unload()
-{
-    // Closed at once; destroyed once control is back in the event loop, as the
-    // call may come from inside one of the window's own handlers.
-    if (frmPassword *form = std::exchange(g_instance, nullptr))
-        form->unloadSelf();
-}
-
 void frmPassword::setCancelVisible(bool visible)
 {
     g_cancelVisible = visible;
-    if (g_instance)
-        g_instance->cmdCancel->setVisible(visible);
+    if (frmPassword *form = instance())
+        form->cmdCancel->setVisible(visible);
 }
 
 void frmPassword::Form_Load()
@@ -243,15 +219,6 @@ void frmPassword::Leaving()
 bool frmPassword::cancelShown() const
 {
     return cmdCancel->isVisibleTo(const_cast<frmPassword *>(this));
-}
-
-void frmPassword::unloadSelf()
-{
-    if (g_instance == this)
-        g_instance = nullptr;
-    m_closing = true;
-    hide();
-    deleteLater();
 }
 
 void frmPassword::closeEvent(QCloseEvent *event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/valuetypes.h"
+#include "ui/forms.h"
 
 #include <QDialog>
 
@@ -10,14 +11,11 @@ class QLineEdit;
 class QPushButton;
 
 // Sets, changes or removes the password.
-class frmPassword : public QDialog
+class frmPassword : public QDialog, public ui::SingleForm<frmPassword>
 {
     Q_OBJECT
 
 public:
-    static frmPassword *Load();
-    static frmPassword *instance();
-    static void Unload();
     // Whether the next Load shows "&Cancel" (hidden on first run, shown from the menu).
     static void setCancelVisible(bool visible);
 
@@ -48,10 +46,9 @@ protected:
     void reject() override;
 
 private:
+    friend class ui::SingleForm<frmPassword>;
+
     frmPassword();
     void Leaving();
-    void unloadSelf();
     bool cancelShown() const;
-
-    bool m_closing = false;
 };

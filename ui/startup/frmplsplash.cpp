@@ -19,7 +19,6 @@
 
 namespace {
 
-frmPlSplash *g_instance = nullptr;
 long g_waitPasses = frmPlSplash::DefaultWaitPasses;
 std::function<void()> g_afterWaitHook;
 
@@ -196,28 +195,6 @@ frmPlSplash::frmPlSplash()
     setFocusPolicy(Qt::StrongFocus);
 }
 
-frmPlSplash *frmPlSplash::Load()
-{
-    if (!g_instance) {
-        g_instance = new frmPlSplash();
-        g_instance->Form_Load();
-    }
-    return g_instance;
-}
-
-frmPlSplash *frmPlSplash::instance()
-{
-    return g_instance;
-}
-
-void frmPlSplash::Unload()
-{
-    frmPlSplash *splash = std::exchange(g_instance, nullptr);
-    if (!splash)
-        return;
-    splash->closeSplash();
-}
-
 void frmPlSplash::setWaitPasses(long passes)
 {
     g_waitPasses = passes < 0 ? DefaultWaitPasses : passes;
@@ -260,21 +237,12 @@ void frmPlSplash::Form_Load()
     } else {
         frmInvestData::Load();
     }
-    closeSplash();
+    unloadSelf();
 }
 
 void frmPlSplash::Form_KeyPress(int keyAscii)
 {
     Q_UNUSED(keyAscii);
-}
-
-void frmPlSplash::closeSplash()
-{
-    if (g_instance == this)
-        g_instance = nullptr;
-    m_closing = true;
-    hide();
-    deleteLater();
 }
 
 void frmPlSplash::keyPressEvent(QKeyEvent *event)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/forms.h"
+
 #include <QDialog>
 #include <functional>
 
@@ -8,15 +10,11 @@ class QLabel;
 
 // The start-up window: shows the product, waits, reads the password setting and
 // opens the one window that comes next.
-class frmPlSplash : public QDialog
+class frmPlSplash : public QDialog, public ui::SingleForm<frmPlSplash>
 {
     Q_OBJECT
 
 public:
-    static frmPlSplash *Load();
-    static frmPlSplash *instance();
-    static void Unload();
-
     void Form_Load();
     // Keys pressed on the splash do nothing.
     void Form_KeyPress(int keyAscii);
@@ -47,8 +45,7 @@ protected:
     void reject() override;
 
 private:
-    frmPlSplash();
-    void closeSplash();
+    friend class ui::SingleForm<frmPlSplash>;
 
-    bool m_closing = false;
+    frmPlSplash();
 };

@@ -17,13 +17,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <utility>
 
 using namespace modPlMainMod;
 
 namespace {
-
-frmBackupFiles *g_instance = nullptr;
 
 QString liveFileText(const QString &name)
 {
@@ -157,28 +154,6 @@ frmBackupFiles::frmBackupFiles() : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFi
 
     connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
     connect(cmdExit, &QPushButton::clicked, this, [this] { ui::forms::guard([this] { cmdExit_Click(); }); });
-}
-
-frmBackupFiles *frmBackupFiles::Load()
-{
-    if (!g_instance) {
-        g_instance = new frmBackupFiles();
-        g_instance->Form_Load();
-    }
-    return g_instance;
-}
-
-frmBackupFiles *frmBackupFiles::instance()
-{
-    return g_instance;
-}
-
-void frmBackupFiles::Unload()
-{
-    // Closed at once; destroyed once control is back in the event loop, as the
-    // call may come from inside one of the window's own handlers.
-    if (frmBackupFiles *form = std::exchange(g_instance, nullptr))
-        form->unloadSelf();
 }
 
 QString frmBackupFiles::defaultBackupPath()
@@ -322,15 +297,6 @@ void frmBackupFiles::Finish()
     unloadSelf();
     if (main)
         main->activateWindow();
-}
-
-void frmBackupFiles::unloadSelf()
-{
-    if (g_instance == this)
-        g_instance = nullptr;
-    m_closing = true;
-    hide();
-    deleteLater();
 }
 
 void frmBackupFiles::closeEvent(QCloseEvent *event)

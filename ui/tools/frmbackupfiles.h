@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/valuetypes.h"
+#include "ui/forms.h"
 
 #include <QDialog>
 
@@ -9,15 +10,11 @@ class QLineEdit;
 class QPushButton;
 
 // Copies the investment file, then the history file, to a path the user names.
-class frmBackupFiles : public QDialog
+class frmBackupFiles : public QDialog, public ui::SingleForm<frmBackupFiles>
 {
     Q_OBJECT
 
 public:
-    static frmBackupFiles *Load();
-    static frmBackupFiles *instance();
-    static void Unload();
-
     void Form_Load();
     void cmdSave_Click();
     void cmdExit_Click();
@@ -45,6 +42,8 @@ protected:
     void reject() override;
 
 private:
+    friend class ui::SingleForm<frmBackupFiles>;
+
     frmBackupFiles();
     void DataHistCopy();
     void SaveInvestCopy();
@@ -53,7 +52,4 @@ private:
     // the copy cannot go there.
     bool TargetUsable(const QString &target, const QString &typedPath, const QString &liveFile);
     void Finish();
-    void unloadSelf();
-
-    bool m_closing = false;
 };

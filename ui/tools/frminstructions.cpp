@@ -9,11 +9,8 @@
 #include <QDir>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <utility>
 
 namespace {
-
-frmInstructions *g_instance = nullptr;
 
 // Each paragraph is one line that the box wraps; it begins with three blanks.
 QString paragraph(const QString &text)
@@ -177,29 +174,6 @@ frmInstructions::frmInstructions()
     connect(cmdExit, &QPushButton::clicked, this, [this] { ui::forms::guard([this] { cmdExit_Click(); }); });
 }
 
-frmInstructions *frmInstructions::Load()
-{
-    // Loading an open window leaves it as it is.
-    if (!g_instance) {
-        g_instance = new frmInstructions();
-        g_instance->Form_Load();
-    }
-    return g_instance;
-}
-
-frmInstructions *frmInstructions::instance()
-{
-    return g_instance;
-}
-
-void frmInstructions::Unload()
-{
-    // Closed at once; destroyed once control is back in the event loop, as the
-    // call may come from inside one of the window's own handlers.
-    if (frmInstructions *form = std::exchange(g_instance, nullptr))
-        form->unloadSelf();
-}
-
 void frmInstructions::Form_Load()
 {
     ui::forms::centreOnScreen(this);
@@ -217,15 +191,6 @@ void frmInstructions::cmdExit_Click()
     frmInvestData *main = frmInvestData::instance();
     if (main && main->isVisible() && main->isEnabled())
         main->activateWindow();
-}
-
-void frmInstructions::unloadSelf()
-{
-    if (g_instance == this)
-        g_instance = nullptr;
-    m_closing = true;
-    hide();
-    deleteLater();
 }
 
 void frmInstructions::closeEvent(QCloseEvent *event)

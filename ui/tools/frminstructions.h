@@ -1,20 +1,18 @@
 #pragma once
 
+#include "ui/forms.h"
+
 #include <QDialog>
 
 class QPlainTextEdit;
 class QPushButton;
 
 // The built-in user guide.
-class frmInstructions : public QDialog
+class frmInstructions : public QDialog, public ui::SingleForm<frmInstructions>
 {
     Q_OBJECT
 
 public:
-    static frmInstructions *Load();
-    static frmInstructions *instance();
-    static void Unload();
-
     void Form_Load();
     void cmdExit_Click();
 
@@ -31,8 +29,7 @@ protected:
     void reject() override;
 
 private:
-    frmInstructions();
-    void unloadSelf();
+    friend class ui::SingleForm<frmInstructions>;
 
-    bool m_closing = false;
+    frmInstructions();
 };
