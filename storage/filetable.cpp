@@ -681,14 +681,38 @@ void copyHistRecords(int from, int to)
     Channel &out = openChannel(to);
     if (out.mode != OpenMode::Output && out.mode != OpenMode::Append)
         throw RuntimeError(RuntimeError::BadFileMode);
+    if (in.mode != OpenMode::Input)
+        throw RuntimeError(RuntimeError::BadFileMode);
     g_lastHistLine.valid = false;
     std::string last;
     while (!isBlankLineAhead(in)) {
-        const char *begin = nullptr, *end = nullptr;
-        readLine(in, begin, end);
-        out.out.append(begin, size_t(end - begin));
-        out.out.append("\r\n", 2);
-        last.assign(begin, size_t(end - begin));
+        // The lines in the buffer that end in CR LF and start with no blank go across
+        // in one piece; anything else, one line at a time as a line-by-line copy would.
+        const char *const start = in.in.data() + in.inPos;
+        const char *const stop = in.in.data() + in.inLen;
+        const char *p = start;
+        const char *lastBegin = nullptr;
+        long long lines = 0;
+        while (p != stop && *p != ' ' && *p != '\t' && *p != '\r' && *p != '\n') {
+            const char *nl = static_cast<const char *>(std::memchr(p, '\n', size_t(stop - p)));
+            if (!nl || nl[-1] != '\r' || nl - p > MaxLineLength)
+                break;
+            lastBegin = p;
+            p = nl + 1;
+            ++lines;
+        }
+        if (lines > 0) {
+            out.out.append(start, size_t(p - start));
+            last.assign(lastBegin, size_t(p - 2 - lastBegin));
+            in.inPos += size_t(p - start);
+            in.line += lines;
+        } else {
+            const char *begin = nullptr, *end = nullptr;
+            readLine(in, begin, end);
+            out.out.append(begin, size_t(end - begin));
+            out.out.append("\r\n", 2);
+            last.assign(begin, size_t(end - begin));
+        }
         if (out.out.size() >= kBufferSize)
             flushOut(out);
     }

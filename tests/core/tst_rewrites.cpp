@@ -309,8 +309,9 @@ private slots:
     void workFileCopyMatchesLineByLine()
     {
         Fixture f;
-        // As the split writes it, then a blank line and a last line without its end.
-        const QByteArray work = A1 + B1 + "\r\n" + A2 + B2 + A3.chopped(2);
+        // As the split writes it, then a blank line, a line ended by LF alone and a last
+        // line without its end.
+        const QByteArray work = A1 + B1 + "\r\n" + A2.chopped(2) + "\n" + B2 + A3.chopped(2);
         QVERIFY(f.folder.writeBytes(QStringLiteral("SuccesToHist.txt"), work));
         auto copyInto = [&](const QString &name, bool lineByLine) {
             storage::open(3, storage::programFile(QStringLiteral("SuccesToHist.txt")), storage::OpenMode::Input);
