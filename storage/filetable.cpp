@@ -424,18 +424,7 @@ bool writeRememberedHistLine(const HistFields &fields, std::string &out)
     if (fields.investNum.value() == last.fields.investNum.value()) {
         out.append(last.text, size_t(last.length));
     } else {
-        char digits[8];
-        int n = 0;
-        const int value = fields.investNum;
-        unsigned magnitude = value < 0 ? 0u - unsigned(value) : unsigned(value);
-        do {
-            digits[n++] = char('0' + magnitude % 10);
-            magnitude /= 10;
-        } while (magnitude != 0);
-        if (value < 0)
-            out.push_back('-');
-        while (n > 0)
-            out.push_back(digits[--n]);
+        appendInteger(fields.investNum, out);
         out.append(last.text + last.numberLength, size_t(last.length - last.numberLength));
     }
     out.append("\r\n", 2);

@@ -190,21 +190,6 @@ Single parseRate(const char *begin, const char *end)
     return value;
 }
 
-void appendInteger(int value, std::string &out)
-{
-    char digits[12];
-    int n = 0;
-    unsigned magnitude = value < 0 ? 0u - unsigned(value) : unsigned(value);
-    do {
-        digits[n++] = char('0' + magnitude % 10);
-        magnitude /= 10;
-    } while (magnitude != 0);
-    if (value < 0)
-        digits[n++] = '-';
-    while (n > 0)
-        out.push_back(digits[--n]);
-}
-
 void appendDate(Date date, std::string &out)
 {
     int y = 0, m = 0, d = 0;
@@ -248,6 +233,21 @@ void appendQuoted(const QString &text, std::string &out)
 }
 
 } // namespace
+
+void appendInteger(int value, std::string &out)
+{
+    char digits[12];
+    int n = 0;
+    unsigned magnitude = value < 0 ? 0u - unsigned(value) : unsigned(value);
+    do {
+        digits[n++] = char('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0)
+        digits[n++] = '-';
+    while (n > 0)
+        out.push_back(digits[--n]);
+}
 
 void parseHistLine(const char *begin, const char *end, HistFields &out)
 {

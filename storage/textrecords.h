@@ -35,6 +35,8 @@ void parseTempDataLine(const char *begin, const char *end, TempDataFields &out);
 
 // Append the line, CR LF included, to `out`.
 void formatHistLine(const HistFields &fields, std::string &out);
+// A whole number as the text records write it.
+void appendInteger(int value, std::string &out);
 void formatTempDataLine(const TempDataFields &fields, std::string &out);
 
 // "#yyyy-mm-dd#" (or "#yyyy-mm-dd hh:mm:ss#" for a date with a time of day).

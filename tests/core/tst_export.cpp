@@ -1,7 +1,7 @@
+#include "datafiles.h"
 #include "tempdatafolder.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QtTest>
 
 namespace {
@@ -15,24 +15,11 @@ QByteArray recordBytes(int number, const QByteArray &type, const QByteArray &ins
     return bytes;
 }
 
-struct Run
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using Run = testing::ToolRun;
 
 Run exportTool(const QStringList &arguments)
 {
-    QProcess process;
-    process.start(QStringLiteral(PLUMBLINE_EXPORT_BIN), arguments);
-    Run run;
-    if (!process.waitForFinished(30000))
-        return run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
+    return testing::runTool(QStringLiteral(PLUMBLINE_EXPORT_BIN), arguments);
 }
 
 const QByteArray kHeader = "investment,type,institution,record,date,original_amount,current_amount,inc_dec,"

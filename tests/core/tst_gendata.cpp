@@ -8,7 +8,6 @@
 #include "storage/filetable.h"
 #include "tempdatafolder.h"
 
-#include <QProcess>
 #include <QtTest>
 
 #include <map>
@@ -18,24 +17,11 @@ using namespace modPlMainMod;
 
 namespace {
 
-struct Run
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using Run = testing::ToolRun;
 
 Run gendata(const QStringList &arguments)
 {
-    QProcess process;
-    process.start(QStringLiteral(PLUMBLINE_GENDATA_BIN), arguments);
-    Run run;
-    if (!process.waitForFinished(120000))
-        return run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
+    return testing::runTool(QStringLiteral(PLUMBLINE_GENDATA_BIN), arguments);
 }
 
 QByteArray fileBytes(const QString &path)

@@ -1,10 +1,12 @@
 #pragma once
 
-// Small helpers the core tests share for building data files and catching errors.
+// Small helpers the core tests share: data file bytes, errors, the project's tools.
 
 #include "core/runtimeerror.h"
 
 #include <QByteArray>
+#include <QProcess>
+#include <QStringList>
 
 #include <functional>
 
@@ -30,6 +32,27 @@ inline QByteArray recordBytes(int number, const QByteArray &type, const QByteArr
     bytes.append(type.leftJustified(50, ' ', true));
     bytes.append(institution.leftJustified(50, ' ', true));
     return bytes;
+}
+
+// A tool of the project run to its end: exit code (-1 when it crashed or hung) and output.
+struct ToolRun
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+inline ToolRun runTool(const QString &program, const QStringList &arguments, int timeoutMs = 120000)
+{
+    QProcess process;
+    process.start(program, arguments);
+    ToolRun run;
+    if (!process.waitForFinished(timeoutMs))
+        return run;
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
 }
 
 } // namespace testing
