@@ -736,7 +736,7 @@ int main(int argc, char **argv)
     const std::vector<Operation> ops = operations();
     for (long long lines : g_options.lines) {
         // Enough runs for steady figures without taking long on the big history.
-        const int iterations = lines <= 100000 ? 31 : 7;
+        const int iterations = lines <= 100000 ? 31 : 15;
         for (const Operation &op : ops) {
             const std::string name = std::string(op.name) + "/" + std::to_string(lines);
             benchmark::RegisterBenchmark(name.c_str(),

@@ -297,25 +297,23 @@ const char *writtenAmount(const char *p, const char *end, Currency &out)
 // each text met.
 bool writtenRate(const char *begin, const char *end, Single &out)
 {
+    // A text of up to 16 bytes is two words, zero-filled: hashed and compared whole.
     struct Entry
     {
+        uint64_t words[2] = {0, 0};
         uint8_t length = 0; // 0: empty slot
         bool written = false;
         Single value = 0;
-        char text[16];
     };
     static Entry cache[1024];
     const size_t length = size_t(end - begin);
-    if (length == 0 || length > sizeof Entry::text)
+    if (length == 0 || length > 16)
         return false;
-    uint32_t hash = 2166136261u;
-    for (const char *p = begin; p != end; ++p)
-        hash = (hash ^ static_cast<unsigned char>(*p)) * 16777619u;
-    Entry &e = cache[hash & 1023u];
-    bool same = e.length == length;
-    for (size_t i = 0; same && i < length; ++i)
-        same = e.text[i] == begin[i];
-    if (!same) {
+    uint64_t words[2] = {0, 0};
+    std::memcpy(words, begin, length);
+    const uint64_t hash = (words[0] * 0x9E3779B97F4A7C15ull) ^ (words[1] * 0xC2B2AE3D27D4EB4Full);
+    Entry &e = cache[(hash >> 32) & 1023u];
+    if (e.length != length || e.words[0] != words[0] || e.words[1] != words[1]) {
         Single value = 0;
         bool written = false;
         try {
@@ -327,8 +325,9 @@ bool writtenRate(const char *begin, const char *end, Single &out)
         } catch (const RuntimeError &) {
             written = false; // out of range: the full reader reports it
         }
+        e.words[0] = words[0];
+        e.words[1] = words[1];
         e.length = uint8_t(length);
-        std::memcpy(e.text, begin, length);
         e.written = written;
         e.value = value;
     }
