@@ -1,12 +1,14 @@
 // The line readers of the text files: any bytes either read as a record or raise one
 // of the reader's numbered errors; a record that reads is written back in the
-// program's own form and that form reads again to the same values.
+// program's own form and that form reads again to the same values; the quick reader
+// of lines in that form takes no other line and reads the same values.
 #include "core/runtimeerror.h"
 #include "fuzzsupport.h"
 #include "storage/textrecords.h"
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -28,16 +30,32 @@ bool sameRate(float a, float b)
 
 void checkHistLine(const char *begin, const char *end)
 {
+    // The quick reader takes only lines in the writer's own form, to the values the full
+    // reader gives.
+    storage::HistFields quick;
+    int numberLength = 0;
+    const bool written = storage::parseWrittenHistLine(begin, end, quick, numberLength);
+
     storage::HistFields first;
     try {
         storage::parseHistLine(begin, end, first);
     } catch (const RuntimeError &error) {
         FUZZ_CHECK(isReaderError(error.number()));
+        FUZZ_CHECK(!written);
         return;
     }
     std::string text;
     storage::formatHistLine(first, text);
     FUZZ_CHECK(text.size() >= 2 && text.compare(text.size() - 2, 2, "\r\n") == 0);
+    if (written) {
+        FUZZ_CHECK(text.compare(0, text.size() - 2, begin, size_t(end - begin)) == 0);
+        FUZZ_CHECK(numberLength > 0 && begin[numberLength] == ',');
+        FUZZ_CHECK(quick.investNum == first.investNum);
+        FUZZ_CHECK(quick.date == first.date);
+        FUZZ_CHECK(quick.original == first.original);
+        FUZZ_CHECK(quick.current == first.current);
+        FUZZ_CHECK(std::memcmp(&quick.rate, &first.rate, sizeof quick.rate) == 0);
+    }
     FUZZ_CHECK(text.size() - 2 <= size_t(storage::MaxLineLength));
 
     storage::HistFields second;

@@ -220,12 +220,9 @@ void readLine(Channel &c, const char *&begin, const char *&end)
 }
 
 // ---- History lines in the writer's own form ---------------------------------------
-// Nearly every line a pass meets is one the program wrote. Such a line is read here in
-// one go; any other line (blanks, leading zeros, an exponent, a time of day, damage) is
-// left to the full reader, which gives the same values for the lines read here. Passes
-// also copy most lines unchanged from one file to another: when the values written are
-// those of the line just read here, its bytes are put out again instead of formatting
-// the values anew, and they are the same bytes.
+// Passes copy most lines unchanged from one file to another: when the values written
+// are those of the line just read in the writer's own form, its bytes are put out
+// again instead of formatting the values anew, and they are the same bytes.
 
 struct LastHistLine
 {
@@ -241,162 +238,6 @@ LastHistLine g_lastHistLine;
 bool sameBits(Single a, Single b)
 {
     return std::memcmp(&a, &b, sizeof a) == 0;
-}
-
-// Digits of a whole number as the writer puts them: "0", or at most `maxDigits` digits
-// without a leading zero. Null when there are none or too many.
-const char *wholeNumber(const char *p, const char *end, int maxDigits, uint64_t &value)
-{
-    if (p == end || *p < '0' || *p > '9')
-        return nullptr;
-    if (*p == '0') {
-        value = 0;
-        return p + 1;
-    }
-    uint64_t v = 0;
-    int n = 0;
-    for (; p != end && *p >= '0' && *p <= '9'; ++p) {
-        if (++n > maxDigits)
-            return nullptr;
-        v = v * 10 + uint64_t(*p - '0');
-    }
-    value = v;
-    return p;
-}
-
-// An amount as the writer puts it: [-]whole[.1 to 4 decimals, the last not 0], no "-0".
-const char *writtenAmount(const char *p, const char *end, Currency &out)
-{
-    const bool negative = p != end && *p == '-';
-    if (negative)
-        ++p;
-    uint64_t whole = 0;
-    // 14 digits keep every amount far inside the range; longer ones go to the full reader.
-    p = wholeNumber(p, end, 14, whole);
-    if (!p)
-        return nullptr;
-    int64_t units = int64_t(whole) * Currency::Scale;
-    if (p != end && *p == '.') {
-        static const int weights[4] = {1000, 100, 10, 1};
-        const char *fraction = ++p;
-        for (; p != end && *p >= '0' && *p <= '9'; ++p) {
-            if (p - fraction >= 4)
-                return nullptr;
-            units += (*p - '0') * weights[p - fraction];
-        }
-        if (p == fraction || p[-1] == '0')
-            return nullptr;
-    } else if (negative && units == 0) {
-        return nullptr;
-    }
-    out = Currency::fromUnits(negative ? -units : units);
-    return p;
-}
-
-// A rate as the writer puts it. Rates repeat, so the answer and the value are kept for
-// each text met.
-bool writtenRate(const char *begin, const char *end, Single &out)
-{
-    // A text of up to 16 bytes is two words, zero-filled: hashed and compared whole.
-    struct Entry
-    {
-        uint64_t words[2] = {0, 0};
-        uint8_t length = 0; // 0: empty slot
-        bool written = false;
-        Single value = 0;
-    };
-    static Entry cache[1024];
-    const size_t length = size_t(end - begin);
-    if (length == 0 || length > 16)
-        return false;
-    uint64_t words[2] = {0, 0};
-    std::memcpy(words, begin, length);
-    const uint64_t hash = (words[0] * 0x9E3779B97F4A7C15ull) ^ (words[1] * 0xC2B2AE3D27D4EB4Full);
-    Entry &e = cache[(hash >> 32) & 1023u];
-    if (e.length != length || e.words[0] != words[0] || e.words[1] != words[1]) {
-        Single value = 0;
-        bool written = false;
-        try {
-            if (parseSingle(begin, end, value)) {
-                char text[48];
-                const int textLength = singleToChars(value, text);
-                written = size_t(textLength) == length && std::memcmp(text, begin, length) == 0;
-            }
-        } catch (const RuntimeError &) {
-            written = false; // out of range: the full reader reports it
-        }
-        e.words[0] = words[0];
-        e.words[1] = words[1];
-        e.length = uint8_t(length);
-        e.written = written;
-        e.value = value;
-    }
-    out = e.value;
-    return e.written;
-}
-
-int twoDigits(const char *p)
-{
-    if (p[0] < '0' || p[0] > '9' || p[1] < '0' || p[1] > '9')
-        return -1;
-    return (p[0] - '0') * 10 + (p[1] - '0');
-}
-
-// Reads a line in the writer's form; false, with nothing read, for any other line.
-bool readWrittenHistLine(const char *begin, const char *end, HistFields &out, int &numberLength)
-{
-    const char *p = begin;
-    const bool negative = p != end && *p == '-';
-    if (negative)
-        ++p;
-    uint64_t number = 0;
-    p = wholeNumber(p, end, 5, number);
-    if (!p || (negative && number == 0) || number > (negative ? 32768u : 32767u))
-        return false;
-    numberLength = int(p - begin);
-
-    // ,#yyyy-mm-dd#,
-    if (end - p < 14 || p[0] != ',' || p[1] != '#' || p[6] != '-' || p[9] != '-' || p[12] != '#' || p[13] != ',')
-        return false;
-    const int hi = twoDigits(p + 2), lo = twoDigits(p + 4), month = twoDigits(p + 7), day = twoDigits(p + 10);
-    if (hi < 0 || lo < 0 || month < 0 || day < 0)
-        return false;
-    const int year = hi * 100 + lo;
-    // Lines of one month follow each other; its first day and length are worked out once.
-    static int cachedMonth = -1;
-    static int cachedLength = 0;
-    static double cachedBase = 0;
-    if (year * 100 + month != cachedMonth) {
-        if (!Date::isValidYmd(year, month, 1))
-            return false;
-        int length = 28;
-        while (length < 31 && Date::isValidYmd(year, month, length + 1))
-            ++length;
-        cachedBase = Date::fromYmd(year, month, 1).serial() - 1;
-        cachedLength = length;
-        cachedMonth = year * 100 + month;
-    }
-    if (day < 1 || day > cachedLength)
-        return false;
-    p += 14;
-
-    Currency original, current;
-    p = writtenAmount(p, end, original);
-    if (!p || p == end || *p != ',')
-        return false;
-    p = writtenAmount(p + 1, end, current);
-    if (!p || p == end || *p != ',')
-        return false;
-    Single rate = 0;
-    if (!writtenRate(p + 1, end, rate))
-        return false;
-
-    out.investNum = negative ? -int(number) : int(number);
-    out.date = Date(cachedBase + day);
-    out.original = original;
-    out.current = current;
-    out.rate = rate;
-    return true;
 }
 
 // Keeps the bytes of the line just read into `fields` of the last line.
@@ -639,7 +480,7 @@ void decodeHistLine(const char *begin, const char *end)
     last.valid = false;
     int numberLength = 0;
     HistFields parsed;
-    const bool written = readWrittenHistLine(begin, end, last.fields, numberLength);
+    const bool written = parseWrittenHistLine(begin, end, last.fields, numberLength);
     if (!written)
         parseHistLine(begin, end, parsed);
     const HistFields &fields = written ? last.fields : parsed;

@@ -32,6 +32,10 @@ inline constexpr int MaxLineLength = 4096;
 // damage 13, a number out of its type's range 6.
 void parseHistLine(const char *begin, const char *end, HistFields &out);
 void parseTempDataLine(const char *begin, const char *end, TempDataFields &out);
+// A history line in exactly the form formatHistLine writes, read quickly; false, with
+// nothing read, for any other line, which parseHistLine reads to the same values.
+// `numberLength` is the length of the investment number that starts the line.
+bool parseWrittenHistLine(const char *begin, const char *end, HistFields &out, int &numberLength);
 
 // Append the line, CR LF included, to `out`.
 void formatHistLine(const HistFields &fields, std::string &out);

@@ -401,6 +401,51 @@ private slots:
         QCOMPARE(strInvestType, tricky);
         QCOMPARE(strInstitution, QStringLiteral("\"").leftJustified(50));
     }
+
+    // The quick reader takes a line exactly when it is in the form the writer gives,
+    // and then reads what the full reader reads.
+    void quickReaderTakesOnlyTheWritersForm_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("plain") << QByteArray("3,#2003-03-12#,2500.75,2600,0") << true;
+        QTest::newRow("negative figures") << QByteArray("-7,#1899-12-29#,-0.0001,-12,-0.5") << true;
+        QTest::newRow("largest number") << QByteArray("32767,#9999-12-31#,0,1,6.65") << true;
+        QTest::newRow("leap day") << QByteArray("1,#2024-02-29#,1,1,1") << true;
+        QTest::newRow("leading zero") << QByteArray("01,#2003-03-12#,2500.75,2600,0") << false;
+        QTest::newRow("trailing zero") << QByteArray("3,#2003-03-12#,2500.70,2600,0") << false;
+        QTest::newRow("rate 1.0") << QByteArray("3,#2003-03-12#,2500,2600,1.0") << false;
+        QTest::newRow("minus zero") << QByteArray("3,#2003-03-12#,-0,2600,0") << false;
+        QTest::newRow("blank after a comma") << QByteArray("3,#2003-03-12#, 2500,2600,0") << false;
+        QTest::newRow("exponent") << QByteArray("3,#2003-03-12#,2500,2600,1E-3") << false;
+        QTest::newRow("time of day") << QByteArray("3,#2003-03-12 06:00:00#,2500,2600,0") << false;
+        QTest::newRow("no such day") << QByteArray("3,#2003-02-29#,2500,2600,0") << false;
+        QTest::newRow("number past the range") << QByteArray("32768,#2003-03-12#,2500,2600,0") << false;
+        QTest::newRow("cut short") << QByteArray("3,#2003-03-12#,2500,2600") << false;
+    }
+    void quickReaderTakesOnlyTheWritersForm()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(bool, written);
+        const char *begin = line.constData();
+        const char *end = begin + line.size();
+        storage::HistFields quick;
+        int numberLength = 0;
+        QCOMPARE(storage::parseWrittenHistLine(begin, end, quick, numberLength), written);
+        if (!written)
+            return;
+        QCOMPARE(numberLength, line.indexOf(','));
+        storage::HistFields full;
+        storage::parseHistLine(begin, end, full);
+        std::string text;
+        storage::formatHistLine(full, text);
+        QCOMPARE(QByteArray::fromStdString(text), line + "\r\n");
+        QCOMPARE(int(quick.investNum), int(full.investNum));
+        QCOMPARE(quick.date.serial(), full.date.serial());
+        QVERIFY(quick.original == full.original);
+        QVERIFY(quick.current == full.current);
+        QCOMPARE(quick.rate, full.rate);
+    }
 };
 
 QTEST_GUILESS_MAIN(tst_fileformats)
