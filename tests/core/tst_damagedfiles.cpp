@@ -71,10 +71,7 @@ bool resetPeakMemory()
 }
 
 const QByteArray kGood = "1,#2001-01-02#,10000,10000,0\r\n";
-const QByteArray kTwoInvestments = "1,#2001-01-02#,10000,10000,0\r\n"
-                                   "2,#2001-06-30#,2500,2500,0\r\n"
-                                   "1,#2002-01-02#,10000,10800,1.6\r\n"
-                                   "2,#2002-06-30#,2500,2562.5,2.1\r\n";
+const QByteArray &kTwoInvestments = testing::ExampleHistory;
 
 } // namespace
 
@@ -85,24 +82,7 @@ class tst_damagedfiles : public QObject
 private:
     std::unique_ptr<testing::TempDataFolder> m_folder;
 
-    // Reads the history the way every pass does; the error number that stopped it (0:
-    // none) and the number of records read before.
-    int readHistory(int *records = nullptr)
-    {
-        int count = 0;
-        const int number = errorNumberOf([&] {
-            storage::open(2, storage::programFile(storage::HistFileName), storage::OpenMode::Input);
-            while (!storage::eof(2)) {
-                storage::inputHistRecord(2);
-                ++count;
-            }
-            storage::close(2);
-        });
-        storage::discard(2);
-        if (records)
-            *records = count;
-        return number;
-    }
+    int readHistory(int *records = nullptr) { return testing::readHistoryFile(storage::HistFileName, records); }
 
     // Writes a file of `size` bytes of `fill` in pieces, so the test itself stays small.
     bool writeLargeFile(const QString &name, qint64 size, char fill, const QByteArray &tail)

@@ -35,10 +35,7 @@ void setRecord(int investment, int y, int m, int d, const char *original, const 
     sngInflRate = rate;
 }
 
-const QByteArray kExampleHistory = "1,#2001-01-02#,10000,10000,0\r\n"
-                                   "2,#2001-06-30#,2500,2500,0\r\n"
-                                   "1,#2002-01-02#,10000,10800,1.6\r\n"
-                                   "2,#2002-06-30#,2500,2562.5,2.1\r\n";
+const QByteArray &kExampleHistory = testing::ExampleHistory;
 
 } // namespace
 
@@ -48,24 +45,6 @@ class tst_fileformats : public QObject
 
 private:
     std::unique_ptr<testing::TempDataFolder> m_folder;
-
-    // Reads every history line of a file; returns the error number that stopped it (0: none).
-    int readAllHistory(const QString &name, int *lines = nullptr)
-    {
-        int count = 0;
-        const int number = errorNumberOf([&] {
-            storage::open(2, storage::programFile(name), storage::OpenMode::Input);
-            while (!storage::eof(2)) {
-                storage::inputHistRecord(2);
-                ++count;
-            }
-            storage::close(2);
-        });
-        storage::discard(2);
-        if (lines)
-            *lines = count;
-        return number;
-    }
 
 private slots:
     void init()
@@ -194,7 +173,7 @@ private slots:
         const QByteArray good = "1,#2001-01-02#,10000,10000,0\r\n";
         QVERIFY(m_folder->writeBytes(storage::HistFileName, good + content + good));
         int lines = 0;
-        QCOMPARE(readAllHistory(storage::HistFileName, &lines), error);
+        QCOMPARE(testing::readHistoryFile(storage::HistFileName, &lines), error);
         QCOMPARE(lines, 1); // the good line before it was read
         // The damaged line left the shared record as the good line set it.
         QCOMPARE(curCurrentAmount.toPlainString(), QStringLiteral("10000"));
@@ -205,7 +184,7 @@ private slots:
         QVERIFY(m_folder->writeBytes(storage::HistFileName,
                                      "1,#2001-01-02#,1,1,0\n\r\n  \r\n2,#2001-01-02#,2,2,0\r\n3,#2001-01-02#,3,3,0"));
         int lines = 0;
-        QCOMPARE(readAllHistory(storage::HistFileName, &lines), 0);
+        QCOMPARE(testing::readHistoryFile(storage::HistFileName, &lines), 0);
         QCOMPARE(lines, 3); // blank lines hold no record; the last needs no line end
         QCOMPARE(curOriginalAmount.toPlainString(), QStringLiteral("3"));
     }
@@ -238,7 +217,7 @@ private slots:
                 }
             }
             QVERIFY(m_folder->writeBytes(storage::HistFileName, mutated));
-            const int error = readAllHistory(storage::HistFileName);
+            const int error = testing::readHistoryFile(storage::HistFileName);
             QVERIFY2(
                 error == 0 || error == 6 || error == 13 || error == 62,
                 qPrintable(QStringLiteral("error %1 for %2").arg(error).arg(QString::fromLatin1(mutated.toHex()))));

@@ -3,6 +3,8 @@
 // Small helpers the core tests share: data file bytes, errors, the project's tools.
 
 #include "core/runtimeerror.h"
+#include "storage/datafolder.h"
+#include "storage/filetable.h"
 
 #include <QByteArray>
 #include <QProcess>
@@ -32,6 +34,31 @@ inline QByteArray recordBytes(int number, const QByteArray &type, const QByteArr
     bytes.append(type.leftJustified(50, ' ', true));
     bytes.append(institution.leftJustified(50, ' ', true));
     return bytes;
+}
+
+// The four history lines of the two example investments.
+inline const QByteArray ExampleHistory = "1,#2001-01-02#,10000,10000,0\r\n"
+                                         "2,#2001-06-30#,2500,2500,0\r\n"
+                                         "1,#2002-01-02#,10000,10800,1.6\r\n"
+                                         "2,#2002-06-30#,2500,2562.5,2.1\r\n";
+
+// Reads history file `name` of the program folder the way every pass does: the error
+// number that stopped it (0: none); `records` gets the number of records read before.
+inline int readHistoryFile(const QString &name, int *records = nullptr)
+{
+    int count = 0;
+    const int number = errorNumberOf([&] {
+        storage::open(2, storage::programFile(name), storage::OpenMode::Input);
+        while (!storage::eof(2)) {
+            storage::inputHistRecord(2);
+            ++count;
+        }
+        storage::close(2);
+    });
+    storage::discard(2);
+    if (records)
+        *records = count;
+    return number;
 }
 
 // A tool of the project run to its end: exit code (-1 when it crashed or hung) and output.
