@@ -1,6 +1,7 @@
 #include "storage/transaction.h"
 
 #include "storage/datafolder.h"
+#include "storage/faults.h"
 #include "storage/fileops.h"
 
 #include <QFile>
@@ -75,8 +76,15 @@ bool matches(const FileIdentity &now, const FileIdentity &marked)
            now.inode == marked.inode;
 }
 
+// The marker's removal changes a name in the folder like a rename. A marker left behind
+// whose renames are all made is harmless: the next start finds them made and removes it.
 void removeMarker(const QString &marker)
 {
+    try {
+        faults::check(faults::Step::Rename);
+    } catch (const RuntimeError &) {
+        return;
+    }
     QFile::remove(marker);
     syncFolder(marker);
 }
