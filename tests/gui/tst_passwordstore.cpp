@@ -223,6 +223,7 @@ void tst_passwordstore::realStoreReportsWhatItCannotWrite_data()
     QTest::addColumn<QString>("damage");
     QTest::newRow("settings folder is a file") << QStringLiteral("folder-is-file");
     QTest::newRow("settings file is a folder") << QStringLiteral("file-is-folder");
+    QTest::newRow("settings file links into a missing folder") << QStringLiteral("dangling-link");
     QTest::newRow("settings file read-only") << QStringLiteral("read-only-file");
     QTest::newRow("settings folder read-only") << QStringLiteral("read-only-folder");
 }
@@ -241,6 +242,9 @@ void tst_passwordstore::realStoreReportsWhatItCannotWrite()
         QVERIFY(blocker.open(QIODevice::WriteOnly));
     } else if (damage == QLatin1String("file-is-folder")) {
         QVERIFY(QDir().mkpath(ini));
+    } else if (damage == QLatin1String("dangling-link")) {
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(QFile::link(folder + QStringLiteral("/gone/PLUMBLINE.ini"), ini));
     } else {
         writeIni(f.app, "[STARTUP]\ntxtPasswordPL35=void417\n");
         const QString target = damage == QLatin1String("read-only-file") ? ini : folder;
