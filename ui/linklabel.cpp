@@ -1,5 +1,7 @@
 #include "ui/linklabel.h"
 
+#include "ui/colours.h"
+
 #include <QMouseEvent>
 
 namespace ui {
@@ -16,9 +18,7 @@ LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QLabel(text, parent
 void LinkLabel::setBackgroundColor(const QColor &color)
 {
     m_background = color;
-    QPalette p = palette();
-    p.setColor(QPalette::Window, color);
-    setPalette(p);
+    ui::setForcedBackground(this, QPalette::Window, color);
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent *event)

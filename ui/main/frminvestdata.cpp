@@ -7,6 +7,7 @@
 #include "storage/filetable.h"
 #include "storage/folderlock.h"
 #include "storage/rewrites.h"
+#include "ui/colours.h"
 #include "ui/forms.h"
 #include "ui/linklabel.h"
 #include "ui/main/leftovermessage.h"
@@ -65,11 +66,7 @@ QString folderText()
 
 void setBackground(QWidget *widget, QPalette::ColorRole role, const QColor &color)
 {
-    QPalette p = widget->palette();
-    p.setColor(role, color);
-    widget->setPalette(p);
-    if (role == QPalette::Window)
-        widget->setAutoFillBackground(true);
+    ui::setForcedBackground(widget, role, color);
 }
 
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, const QRect &rect,

@@ -202,6 +202,7 @@ private:
     bool m_blnActivatePending = true; // the first activation after the load counts
     bool m_blnActivateQueued = false;
     bool m_blnNoInvestShown = false; // the last read found no stored investment
+    bool m_blnBoxVisited = false;    // a top box has had the focus since the load
     bool m_blnPassFailed = false;    // the last grid pass reported an error
     // ---- end of the block private to those files
 

@@ -8,12 +8,26 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QWidget>
 
 namespace ui::forms {
 
 namespace {
+
+class StarEchoStyle : public QProxyStyle
+{
+public:
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_LineEdit_PasswordCharacter)
+            return '*';
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
 
 // Queued, so an end before the event loop runs (during the start-up) is not lost.
 void defaultEnd()
@@ -48,6 +62,14 @@ void fitLabelWidth(QLabel *label)
     const int needed = label->sizeHint().width();
     if (needed > label->width())
         label->resize(needed, label->height());
+}
+
+void useStarEcho(QLineEdit *box)
+{
+    auto *style = new StarEchoStyle;
+    style->setParent(box); // a widget does not own the style it is given
+    box->setStyle(style);
+    box->setEchoMode(QLineEdit::Password);
 }
 
 void endProgram()

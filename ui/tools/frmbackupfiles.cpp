@@ -6,6 +6,7 @@
 #include "storage/datafolder.h"
 #include "storage/filetable.h"
 #include "storage/rewrites.h"
+#include "ui/boxtext.h"
 #include "ui/dialogs/frminvestentry.h"
 #include "ui/main/frminvestdata.h"
 #include "ui/startup/formsupport.h"
@@ -146,7 +147,7 @@ frmBackupFiles::frmBackupFiles() : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFi
     cmdSave->setDefault(true);
     cmdExit = makeButton(this, "cmdExit", QStringLiteral("E&xit"), ui::twipsRect(3036, 1440, 855, 375));
 
-    txtOrigFile->setText(liveFileText(storage::InvestFileName));
+    ui::setBoxText(txtOrigFile, liveFileText(storage::InvestFileName));
     txtOrigFile->setToolTip(txtOrigFile->text());
 
     setTabOrder(txtBackupPath, cmdSave);
@@ -182,8 +183,8 @@ void frmBackupFiles::Form_Load()
     show();
     activateWindow();
     lblBackupDesc->setText(QStringLiteral("The Investment Information file"));
-    txtBackupPath->setText(defaultBackupPath());
-    txtFileName->setText(investFileNameText());
+    ui::setBoxText(txtBackupPath, defaultBackupPath());
+    ui::setBoxText(txtFileName, investFileNameText());
     txtBackupPath->setFocus();
 }
 
@@ -283,9 +284,9 @@ void frmBackupFiles::cmdExit_Click()
 void frmBackupFiles::DataHistCopy()
 {
     lblBackupDesc->setText(QStringLiteral("The Investment Data file"));
-    txtOrigFile->setText(liveFileText(storage::HistFileName));
+    ui::setBoxText(txtOrigFile, liveFileText(storage::HistFileName));
     txtOrigFile->setToolTip(txtOrigFile->text());
-    txtFileName->setText(histFileNameText());
+    ui::setBoxText(txtFileName, histFileNameText());
     txtBackupPath->setFocus();
 }
 
