@@ -1,5 +1,6 @@
 #include "ui/dialogs/dialogsupport.h"
 
+#include "ui/forms.h"
 #include "ui/main/frminvestdata.h"
 
 #include <QFocusEvent>
@@ -30,7 +31,7 @@ void returnToMainWindow(QWidget *dialog)
     if (frmInvestData *main = frmInvestData::instance())
         main->setEnabled(true);
     dialog->hide();
-    dialog->deleteLater();
+    ui::destroyWhenIdle(dialog);
     if (frmInvestData *main = frmInvestData::instance())
         main->activateWindow();
 }
