@@ -10,12 +10,16 @@
 #include "ui/tools/backuptarget.h"
 #include "ui/tools/frmbackupfiles.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include <cerrno>
@@ -140,6 +144,7 @@ private slots:
     void linkedDataFolderIsRefused();
     void bindMountedDataFolderIsRefused();
     void ordinaryFolderStillWorks();
+    void refusalInTheProgramsOwnBox();
 };
 
 void tst_backuptarget::clash_data()
@@ -327,6 +332,67 @@ void tst_backuptarget::ordinaryFolderStillWorks()
     QCOMPARE(f.saveBothStages(backup.path()), QStringList());
     QCOMPARE(readFile(backup.filePath(QStringLiteral("PlumblineData"))), f.liveInvest);
     QCOMPARE(readFile(backup.filePath(QStringLiteral("PlDataHist.txt"))), f.liveHistory);
+    QVERIFY(f.liveUntouched());
+}
+
+// The refusal as the real box shows it (light and dark palettes; pictures saved when
+// PLUMBLINE_SCREENSHOTS_DIR is set).
+void tst_backuptarget::refusalInTheProgramsOwnBox()
+{
+    BackupFixture f;
+    QVERIFY(f.main);
+    QTemporaryDir elsewhere;
+    const QString link = elsewhere.filePath(QStringLiteral("data"));
+    QVERIFY(QFile::link(storage::programFolder(), link));
+    frmBackupFiles *form = f.open();
+    QVERIFY(form);
+    typeInto(form->txtBackupPath, link);
+
+    platform::MessageBoxes *doubles = &platform::MessageBoxes::instance();
+    platform::MessageBoxes::setInstance(nullptr);
+    const QPalette lightPalette = QApplication::palette();
+    const QString shots = qEnvironmentVariable("PLUMBLINE_SCREENSHOTS_DIR");
+    for (const bool dark : {false, true}) {
+        if (dark) {
+            QPalette palette;
+            palette.setColor(QPalette::Window, QColor(45, 45, 48));
+            palette.setColor(QPalette::WindowText, QColor(230, 230, 230));
+            palette.setColor(QPalette::Button, QColor(60, 60, 64));
+            palette.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+            palette.setColor(QPalette::Base, QColor(30, 30, 30));
+            palette.setColor(QPalette::Text, QColor(230, 230, 230));
+            QApplication::setPalette(palette);
+        }
+        QString text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QStringList buttons;
+        QTimer poll;
+        int ticks = 0;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box) {
+                if (++ticks > 400)
+                    poll.stop();
+                return;
+            }
+            poll.stop();
+            text = box->text();
+            icon = box->icon();
+            for (QAbstractButton *button : box->buttons())
+                buttons << button->text();
+            if (!shots.isEmpty())
+                box->grab().save(QDir(shots).filePath(dark ? QStringLiteral("backup-refused-dark.png")
+                                                           : QStringLiteral("backup-refused.png")));
+            box->button(QMessageBox::Ok)->click();
+        });
+        poll.start(20);
+        click(form->cmdSave);
+        QCOMPARE(text, QString(RefusedFileText).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        QCOMPARE(icon, QMessageBox::Warning);
+        QCOMPARE(buttons.size(), 1);
+    }
+    QApplication::setPalette(lightPalette);
+    platform::MessageBoxes::setInstance(doubles);
     QVERIFY(f.liveUntouched());
 }
 
