@@ -1,6 +1,7 @@
 #include "ui/dialogs/dialogsupport.h"
 
 #include "ui/colours.h"
+#include "ui/forms.h"
 #include "ui/main/frminvestdata.h"
 
 #include <QFocusEvent>
@@ -25,7 +26,7 @@ void returnToMainWindow(QWidget *dialog)
     if (frmInvestData *main = frmInvestData::instance())
         main->setEnabled(true);
     dialog->hide();
-    dialog->deleteLater();
+    ui::destroyWhenIdle(dialog);
     if (frmInvestData *main = frmInvestData::instance())
         main->activateWindow();
 }

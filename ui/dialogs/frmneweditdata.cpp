@@ -112,11 +112,16 @@ frmInvestData &mainWindow()
 
 void frmNewEditData::Unload()
 {
-    // Deleted at once, not later as SingleForm does; m_blnLeaving keeps the close
-    // from acting as Cancel.
+    // Deleted at once when nothing is under way, not later as SingleForm does;
+    // m_blnLeaving keeps the close from acting as Cancel.
     if (frmNewEditData *form = takeInstance()) {
         form->m_blnLeaving = true;
-        delete form;
+        if (ui::handlersBusy()) {
+            form->hide();
+            ui::destroyWhenIdle(form);
+        } else {
+            delete form;
+        }
     }
 }
 

@@ -37,11 +37,10 @@ void frmInvestData::cmdDeleteRec_Click()
         // No investment shown (an empty file): nothing to delete.
         if (intInvestRecNum < 1 || intInvestRecNum > intInvestRecCount)
             return;
-        if (platform::msgBox(QStringLiteral("Are you sure you want to Delete this record?\r\n"
-                                            "If you delete it, all the corresponding records\r\n"
-                                            "In it's data file will be\r\n"
-                                            "deleted too."),
-                             platform::MsgIcon::Question, platform::MsgButtons::YesNo) != platform::MsgResult::Yes)
+        if (platform::confirmDelete(QStringLiteral("Are you sure you want to Delete this record?\r\n"
+                                                   "If you delete it, all the corresponding records\r\n"
+                                                   "In it's data file will be\r\n"
+                                                   "deleted too.")) != platform::MsgResult::Yes)
             return;
         intDelInvestNum = intInvestRecNum;
 

@@ -34,11 +34,14 @@ namespace {
 
 frmInvestData *g_instance = nullptr;
 
-// Quits once the event loop runs, so an end during the start-up (before exec()) is not lost.
+// Quits once the event loop runs, so an end during the start-up (before exec()) is not
+// lost; and never while a handler or a box is under way, as quitting ends their loops too.
 void defaultQuit()
 {
-    if (QCoreApplication *app = QCoreApplication::instance())
-        QMetaObject::invokeMethod(app, &QCoreApplication::quit, Qt::QueuedConnection);
+    ui::whenIdle(QCoreApplication::instance(), [] {
+        if (QCoreApplication *app = QCoreApplication::instance())
+            QMetaObject::invokeMethod(app, &QCoreApplication::quit, Qt::QueuedConnection);
+    });
 }
 
 void (*g_quitHandler)() = defaultQuit;
@@ -127,8 +130,9 @@ void frmInvestData::Unload()
     window->m_blnExiting = true;
     window->releaseDataFolder();
     window->hide();
-    // Unloading may come from one of the window's own handlers.
-    window->deleteLater();
+    // Unloading may come from one of the window's own handlers, or from inside a box
+    // one of them shows: the window goes once they are all done.
+    ui::destroyWhenIdle(window);
 }
 
 void frmInvestData::setQuitHandler(void (*handler)())
@@ -332,7 +336,7 @@ void frmInvestData::connectControls()
     wire(cmdDelete, &frmInvestData::cmdDelete_Click);
     wire(cmdEdit, &frmInvestData::cmdEdit_Click);
     wire(cmdPrint, &frmInvestData::cmdPrint_Click);
-    wire(cmdDone, &frmInvestData::cmdDone_Click);
+    connect(cmdDone, &QPushButton::clicked, this, &frmInvestData::requestExit);
     connect(Record, &QComboBox::activated, this, [this](int) { runTrapped([this] { Record_Click(); }); });
     connect(lblNextPg, &ui::LinkLabel::clicked, this, [this] { runTrapped([this] { lblNextPg_Click(); }); });
     connect(lblPreviousPg, &ui::LinkLabel::clicked, this, [this] { runTrapped([this] { lblPreviousPg_Click(); }); });
@@ -340,6 +344,7 @@ void frmInvestData::connectControls()
 
 void frmInvestData::runTrapped(const std::function<void()> &handler)
 {
+    const ui::HandlerScope running;
     try {
         handler();
     } catch (const RuntimeError &e) {
@@ -564,6 +569,27 @@ void frmInvestData::cmdDone_Click()
     endProgram();
 }
 
+void frmInvestData::requestExit()
+{
+    if (m_blnExiting)
+        return;
+    if (!ui::handlersBusy()) {
+        runTrapped([this] { cmdDone_Click(); });
+        return;
+    }
+    // Pressed while another command is under way (Enter presses Exit a moment later,
+    // which may fall inside that command's question): Exit follows once it is done.
+    if (m_blnExitPending)
+        return;
+    m_blnExitPending = true;
+    ui::whenIdle(this, [this] {
+        m_blnExitPending = false;
+        // Not when the command has meanwhile handed the window to a dialog.
+        if (g_instance == this && !m_blnExiting && isEnabled())
+            runTrapped([this] { cmdDone_Click(); });
+    });
+}
+
 void frmInvestData::closeEvent(QCloseEvent *event)
 {
     if (m_blnExiting) {
@@ -573,7 +599,7 @@ void frmInvestData::closeEvent(QCloseEvent *event)
     // The frame's close button acts as Exit; while a dialog holds the window disabled
     // it takes no input, that one included.
     if (isEnabled())
-        runTrapped([this] { cmdDone_Click(); });
+        requestExit();
     if (m_blnExiting)
         event->accept();
     else

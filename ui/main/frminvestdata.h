@@ -51,6 +51,9 @@ public:
     void Form_Load();
     void Form_Activate();
     void cmdDone_Click();
+    // Exit pressed (the button, the File menu, the window frame): at once, or once the
+    // handler or box under way is done.
+    void requestExit();
     // Ends the program after Exit; tests replace it so the process lives on.
     static void setQuitHandler(void (*handler)());
 
@@ -177,6 +180,7 @@ private:
     void PrintCalcs();
 
     bool m_blnExiting = false;
+    bool m_blnExitPending = false; // Exit waits for a handler or box under way
 
     // ---- private to frminvestdata.cpp, navigation.cpp, grid.cpp, gridfocus.cpp
     // Runs a handler reached from a Qt signal: a run-time error gets the standard box

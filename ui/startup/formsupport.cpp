@@ -30,10 +30,14 @@ public:
 };
 
 // Queued, so an end before the event loop runs (during the start-up) is not lost.
+// Quitting ends every event loop, a box's as well: never while a handler or a box
+// is still under way.
 void defaultEnd()
 {
-    if (QCoreApplication *app = QCoreApplication::instance())
-        QMetaObject::invokeMethod(app, &QCoreApplication::quit, Qt::QueuedConnection);
+    ui::whenIdle(QCoreApplication::instance(), [] {
+        if (QCoreApplication *app = QCoreApplication::instance())
+            QMetaObject::invokeMethod(app, &QCoreApplication::quit, Qt::QueuedConnection);
+    });
 }
 
 void (*g_endHandler)() = defaultEnd;
@@ -85,6 +89,7 @@ void setEndHandler(void (*handler)())
 
 void guard(const std::function<void()> &handler)
 {
+    const ui::HandlerScope running;
     try {
         handler();
     } catch (const RuntimeError &error) {

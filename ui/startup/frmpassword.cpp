@@ -94,7 +94,10 @@ frmPassword::frmPassword() : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSiz
 
     connect(chkPasswordNo, &QCheckBox::stateChanged, this,
             [this] { ui::forms::guard([this] { chkPasswordNo_Click(); }); });
-    connect(cmdEnter, &QPushButton::clicked, this, [this] { cmdEnter_Click(); });
+    connect(cmdEnter, &QPushButton::clicked, this, [this] {
+        const ui::HandlerScope running;
+        cmdEnter_Click();
+    });
     connect(cmdReset, &QPushButton::clicked, this, [this] { ui::forms::guard([this] { cmdReset_Click(); }); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { ui::forms::guard([this] { cmdCancel_Click(); }); });
 }
