@@ -5,6 +5,7 @@
 #include "core/runtimeerror.h"
 #include "platform/clipboard.h"
 #include "platform/messagebox.h"
+#include "ui/index/indexmenus.h"
 #include "ui/startup/formsupport.h"
 #include "ui/startup/frmpassword.h"
 #include "ui/toolbaricons.h"
@@ -44,6 +45,7 @@ void frmInvestData::createMenusAndToolbar()
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuHelpInstruct =
         entry(mnuHelp, "mnuHelpInstruct", QStringLiteral("&Instructions"), &frmInvestData::mnuHelpInstruct_Click);
+    ui::index::addPriceIndexMenus(this, mnuFile, mnuFileExit, mnuHelp);
 
     // The toolbar is an ordinary child along the top edge of the form, not a dock.
     tbToolBar = new QToolBar(centralWidget() ? centralWidget() : this);
