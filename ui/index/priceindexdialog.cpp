@@ -101,6 +101,17 @@ void PriceIndexDialog::applyFilter(const QString &text)
             match = item->text(column).contains(text.trimmed(), Qt::CaseInsensitive);
         item->setHidden(!match);
     }
+    // The source line always speaks of a series the list shows.
+    QTreeWidgetItem *current = lstSeries->currentItem();
+    if (current && current->isHidden()) {
+        current = nullptr;
+        for (int i = 0; i < lstSeries->topLevelItemCount() && !current; ++i) {
+            if (!lstSeries->topLevelItem(i)->isHidden())
+                current = lstSeries->topLevelItem(i);
+        }
+        lstSeries->setCurrentItem(current);
+        showSource();
+    }
 }
 
 void PriceIndexDialog::showSource()
