@@ -7,6 +7,7 @@ packages=(
     cmake g++ make pkg-config
     qt6-base-dev libsodium-dev libbenchmark-dev
     xvfb xauth poppler-utils fonts-dejavu-core
+    python3 iso-codes
     "$@"
 )
 

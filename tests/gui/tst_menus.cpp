@@ -120,17 +120,31 @@ void tst_menus::menuTree()
     MenuFixture f;
     QVERIFY(f.main);
     const QList<QAction *> top = f.main->menuBar()->actions();
-    QCOMPARE(top.size(), 3);
+    // The program's own menus, with the price-index additions: a View menu between Edit and
+    // Help, an import entry before Exit and an About entry after Instructions.
+    auto *mnuView = f.main->findChild<QMenu *>(QStringLiteral("mnuView"));
+    QVERIFY(mnuView);
+    QCOMPARE(top.size(), 4);
     QCOMPARE(top.at(0)->menu(), f.main->mnuFile);
     QCOMPARE(top.at(1)->menu(), f.main->mnuEdit);
-    QCOMPARE(top.at(2)->menu(), f.main->mnuHelp);
+    QCOMPARE(top.at(2)->menu(), mnuView);
+    QCOMPARE(top.at(3)->menu(), f.main->mnuHelp);
+    QCOMPARE(mnuView->title(), QStringLiteral("&View"));
     QCOMPARE(f.main->mnuFile->title(), QStringLiteral("&File"));
     QCOMPARE(f.main->mnuEdit->title(), QStringLiteral("E&dit"));
     QCOMPARE(f.main->mnuHelp->title(), QStringLiteral("&Help"));
+    auto *import = f.main->findChild<QAction *>(QStringLiteral("mnuFileImportIndex"));
+    auto *about = f.main->findChild<QAction *>(QStringLiteral("mnuHelpAbout"));
+    QVERIFY(import && about);
     QCOMPARE(f.main->mnuFile->actions(),
-             (QList<QAction *>{f.main->mnuFileBackup, f.main->mnuFilePassword, f.main->mnuFileExit}));
+             (QList<QAction *>{f.main->mnuFileBackup, f.main->mnuFilePassword, import, f.main->mnuFileExit}));
     QCOMPARE(f.main->mnuEdit->actions(), QList<QAction *>{f.main->mnuEditCopy});
-    QCOMPARE(f.main->mnuHelp->actions(), QList<QAction *>{f.main->mnuHelpInstruct});
+    QCOMPARE(f.main->mnuHelp->actions(), (QList<QAction *>{f.main->mnuHelpInstruct, about}));
+    QCOMPARE(import->text(), QStringLiteral("&Import Price Index…"));
+    QCOMPARE(about->text(), QStringLiteral("About Plumbline…"));
+    QCOMPARE(mnuView->actions().size(), 1);
+    QCOMPARE(mnuView->actions().at(0)->objectName(), QStringLiteral("mnuViewPriceIndex"));
+    QCOMPARE(mnuView->actions().at(0)->text(), QStringLiteral("Price &Index…"));
     QCOMPARE(f.main->mnuFileBackup->text(), QStringLiteral("&Backup Data Files"));
     QCOMPARE(f.main->mnuFilePassword->text(), QStringLiteral("Pass&word"));
     QCOMPARE(f.main->mnuFileExit->text(), QStringLiteral("E&xit"));

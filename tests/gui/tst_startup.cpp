@@ -443,9 +443,8 @@ void tst_startup::firstRunEscAndFrameClose()
     QCOMPARE(f.app.settings().saveCount(), 0);
     QCOMPARE(frmInvestData::instance(), nullptr);
     settle();
-    QVERIFY(QApplication::topLevelWidgets().isEmpty() ||
-            std::none_of(QApplication::topLevelWidgets().cbegin(), QApplication::topLevelWidgets().cend(),
-                         [](QWidget *w) { return w->isVisible(); }));
+    const QWidgetList topLevels = QApplication::topLevelWidgets();
+    QVERIFY(std::none_of(topLevels.cbegin(), topLevels.cend(), [](QWidget *w) { return w->isVisible(); }));
 
     // And the next start-up is a first run again.
     restartProgram();

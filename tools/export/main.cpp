@@ -4,11 +4,13 @@
 #include "storage/datafolder.h"
 #include "storage/filetable.h"
 #include "storage/historypass.h"
+#include "storage/priceindexstore.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 
 #include <cstdio>
 #include <string>
@@ -19,6 +21,9 @@ namespace {
 
 const char *const kHeader = "investment,type,institution,record,date,original_amount,current_amount,inc_dec,"
                             "profit_loss,inflation_rate,loss_to_inflation,current_amount_afi,profit_loss_afi\r\n";
+const char *const kSuggestHeader = "investment,type,institution,record,date,original_amount,current_amount,inc_dec,"
+                                   "profit_loss,inflation_rate,suggested_rate,loss_to_inflation,current_amount_afi,"
+                                   "profit_loss_afi\r\n";
 
 // One CSV field, quoted only when it must be.
 QString csvField(const QString &text)
@@ -49,27 +54,40 @@ QString isoDate(Date date)
         .arg(d, 2, 10, QLatin1Char('0'));
 }
 
-// A fresh pass over the history for one investment, record by record in file order.
-void exportInvestment(int number, const QString &historyPath, std::string &out)
+// A fresh pass over the history for one investment, record by record in file order. With a
+// price index, each record after the first also gets the rate the index gives since the one before.
+void exportInvestment(int number, const QString &historyPath, const PriceIndex *index, std::string &out)
 {
     const QString type = csvField(trimPadding(strInvestType));
     const QString institution = csvField(trimPadding(strInstitution));
+    bool havePrevious = false;
+    QDate previous;
     storage::forEachRecord(historyPath, number, [&](const storage::RecordFigures &f) {
-        const QString row = QStringList{QString::number(number),
-                                        type,
-                                        institution,
-                                        QString::number(f.record),
-                                        isoDate(f.date),
-                                        f.originalAmount.toPlainString(),
-                                        f.currentAmount.toPlainString(),
-                                        f.incDec.toPlainString(),
-                                        f.profitLoss.toPlainString(),
-                                        singleToText(f.rate),
-                                        f.lossToInfl.toPlainString(),
-                                        f.currentAmountAFI.toPlainString(),
-                                        f.profitLossAFI.toPlainString()}
-                                .join(QLatin1Char(','));
-        out += row.toUtf8().toStdString();
+        QString suggested;
+        const QDate date = f.date.toQDate();
+        if (index && havePrevious && date >= previous) {
+            const PriceIndex::RateResult rate = index->rate(previous, date);
+            if (rate.ok)
+                suggested = rate.text();
+        }
+        havePrevious = true;
+        previous = date;
+        QStringList fields{QString::number(number),
+                           type,
+                           institution,
+                           QString::number(f.record),
+                           isoDate(f.date),
+                           f.originalAmount.toPlainString(),
+                           f.currentAmount.toPlainString(),
+                           f.incDec.toPlainString(),
+                           f.profitLoss.toPlainString(),
+                           singleToText(f.rate),
+                           f.lossToInfl.toPlainString(),
+                           f.currentAmountAFI.toPlainString(),
+                           f.profitLossAFI.toPlainString()};
+        if (index)
+            fields.insert(10, suggested);
+        out += fields.join(QLatin1Char(',')).toUtf8().toStdString();
         out += "\r\n";
     });
 }
@@ -148,9 +166,21 @@ int main(int argc, char *argv[])
                                      QStringLiteral("dir"));
     const QCommandLineOption investment(QStringLiteral("investment"),
                                         QStringLiteral("Export only investment number <n>."), QStringLiteral("n"));
+    const QCommandLineOption suggestRates(
+        QStringLiteral("suggest-rates"),
+        QStringLiteral("Add the column suggested_rate after inflation_rate: the rate the price index gives since "
+                       "the investment's previous record (empty where it gives none)."));
+    const QCommandLineOption series(QStringLiteral("series"),
+                                    QStringLiteral("With --suggest-rates: the price index <name> (default: the "
+                                                   "series of the system locale's country, else US-CPI-U)."),
+                                    QStringLiteral("name"));
     parser.addOption(dataDir);
     parser.addOption(investment);
+    parser.addOption(suggestRates);
+    parser.addOption(series);
     parser.process(app);
+    if (parser.isSet(series) && !parser.isSet(suggestRates))
+        return fail(QStringLiteral("--series needs --suggest-rates"));
     if (!parser.positionalArguments().isEmpty())
         return fail(
             QStringLiteral("unexpected argument \"%1\" (see --help)").arg(parser.positionalArguments().first()));
@@ -163,7 +193,19 @@ int main(int argc, char *argv[])
     const QString investPath = storage::programFile(storage::InvestFileName);
     const QString historyPath = storage::programFile(storage::HistFileName);
 
-    std::string out = kHeader;
+    PriceIndex index;
+    if (parser.isSet(suggestRates)) {
+        const QString name =
+            parser.isSet(series)
+                ? parser.value(series)
+                : storage::defaultPriceIndexName(QLocale::territoryToCode(QLocale::system().territory()));
+        QString error;
+        if (!storage::loadPriceIndex(name, index, error))
+            return fail(error);
+    }
+    const PriceIndex *suggestFrom = parser.isSet(suggestRates) ? &index : nullptr;
+
+    std::string out = suggestFrom ? kSuggestHeader : kHeader;
     UnownedLines unowned;
     int investCount = 0;
     try {
@@ -187,7 +229,7 @@ int main(int argc, char *argv[])
             strInvestType = InvestRec.InvestType;
             strInstitution = InvestRec.Institution;
             if (haveHistory)
-                exportInvestment(n, historyPath, out);
+                exportInvestment(n, historyPath, suggestFrom, out);
             std::fwrite(out.data(), 1, out.size(), stdout);
             out.clear();
         }

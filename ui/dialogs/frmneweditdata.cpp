@@ -8,6 +8,7 @@
 #include "storage/rewrites.h"
 #include "ui/boxtext.h"
 #include "ui/dialogs/dialogsupport.h"
+#include "ui/index/ratesuggestion.h"
 #include "ui/main/frminvestdata.h"
 #include "ui/maskededit.h"
 #include "ui/startup/formsupport.h"
@@ -187,6 +188,9 @@ frmNewEditData::frmNewEditData()
     lblCurrentAmount =
         makeLabel(Frame1, "lblCurrentAmount", QStringLiteral("Current Amount"), ui::twipsRect(4800, 360, 1575, 255));
     metCurrentAmount = makeBox<ui::MaskedEdit>(Frame1, "metCurrentAmount", ui::twipsRect(4800, 600, 1815, 255));
+    // In the frame's free space under the boxes, so no control of the dialog moves.
+    rateSuggestion = new ui::index::RateSuggestion(Frame1, txtDate, txtInflRate);
+    rateSuggestion->setGeometry(ui::twipsRect(600, 945, 6015, 330));
 
     cmdCancel = makeButton(client, "cmdCancel", QStringLiteral("&Cancel"), ui::twipsRect(2760, 2520, 1335, 375));
     cmdDone = makeButton(client, "cmdDone", QStringLiteral("&Done"), ui::twipsRect(4080, 2520, 1335, 375));
@@ -265,6 +269,8 @@ void frmNewEditData::Form_Load()
             return;
         }
     }
+
+    rateSuggestion->start();
 
     ui::setBoxText(txtRecNumber, QString::number(intInvestRecNum));
     ui::setBoxText(txtInvestment, strInvestType);

@@ -15,7 +15,10 @@ class QToolBar;
 
 namespace ui {
 class MaskedEdit;
+namespace index {
+class RateSuggestion;
 }
+} // namespace ui
 
 // The data record dialog: date, original amount, inflation rate and current amount,
 // in the modes "ADDNEW", "EDIT" and "INSERT".
@@ -72,6 +75,8 @@ public:
     QAction *mnuEditCut = nullptr;
     QAction *mnuEditCopy = nullptr;
     QAction *mnuEditPaste = nullptr;
+    // Not one of the dialog's own controls: the price-index suggestion under the boxes.
+    ui::index::RateSuggestion *rateSuggestion = nullptr;
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -6,6 +6,7 @@
 #include "platform/clipboard.h"
 #include "platform/messagebox.h"
 #include "ui/forms.h"
+#include "ui/index/indexmenus.h"
 #include "ui/startup/formsupport.h"
 #include "ui/startup/frmpassword.h"
 #include "ui/toolbaricons.h"
@@ -48,6 +49,7 @@ void frmInvestData::createMenusAndToolbar()
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuHelpInstruct =
         entry(mnuHelp, "mnuHelpInstruct", QStringLiteral("&Instructions"), &frmInvestData::mnuHelpInstruct_Click);
+    ui::index::addPriceIndexMenus(this, mnuFile, mnuFileExit, mnuHelp);
 
     // The toolbar is an ordinary child along the top edge of the form, not a dock.
     tbToolBar = new QToolBar(centralWidget() ? centralWidget() : this);

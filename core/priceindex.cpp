@@ -1,0 +1,248 @@
+#include "core/priceindex.h"
+
+#include <QList>
+#include <QRegularExpression>
+
+#include <cmath>
+
+namespace {
+
+QString isoDay(const QDate &date)
+{
+    return date.toString(QStringLiteral("yyyy-MM-dd"));
+}
+
+} // namespace
+
+qint64 roundPercentToHundredths(double percent)
+{
+    // The ratio of two published index levels is never exact in binary; a rate that is
+    // a half in decimal (1.005) arrives as 1.00499999... Clean to eight decimals first.
+    const double cleaned = std::round(percent * 1e8) / 1e6;
+    return qint64(std::round(cleaned)); // std::round: halves away from zero
+}
+
+QString PriceIndex::RateResult::text() const
+{
+    const qint64 magnitude = hundredths < 0 ? -hundredths : hundredths;
+    return QStringLiteral("%1%2.%3")
+        .arg(hundredths < 0 ? QStringLiteral("-") : QString())
+        .arg(magnitude / 100)
+        .arg(int(magnitude % 100), 2, 10, QLatin1Char('0'));
+}
+
+QString PriceIndex::periodText(Kind kind, int key)
+{
+    if (kind == Kind::Annual)
+        return QString::number(key);
+    return QStringLiteral("%1-%2").arg(key / 12, 4, 10, QLatin1Char('0')).arg(key % 12 + 1, 2, 10, QLatin1Char('0'));
+}
+
+QString PriceIndex::firstPeriod() const
+{
+    return values.isEmpty() ? QString() : periodText(kind, values.firstKey());
+}
+
+QString PriceIndex::lastPeriod() const
+{
+    return values.isEmpty() ? QString() : periodText(kind, values.lastKey());
+}
+
+QString PriceIndex::coverage() const
+{
+    if (values.isEmpty())
+        return QStringLiteral("no values");
+    return QStringLiteral("%1 to %2").arg(firstPeriod(), lastPeriod());
+}
+
+PriceIndex::RateResult PriceIndex::rate(const QDate &from, const QDate &to) const
+{
+    RateResult result;
+    const QString label = title.isEmpty() ? name : title;
+    if (!from.isValid() || !to.isValid()) {
+        result.reason = QStringLiteral("No date to measure from.");
+        return result;
+    }
+    if (to < from) {
+        result.reason = QStringLiteral("The date %1 comes before %2.").arg(isoDay(to), isoDay(from));
+        return result;
+    }
+    if (values.isEmpty()) {
+        result.reason = QStringLiteral("%1 holds no values.").arg(label);
+        return result;
+    }
+
+    if (kind == Kind::Monthly) {
+        const int fromKey = monthKey(from.year(), from.month());
+        const int toKey = monthKey(to.year(), to.month());
+        if (fromKey < values.firstKey()) {
+            result.reason = QStringLiteral("%1 starts in %2; %3 is before it.")
+                                .arg(label, firstPeriod(), periodText(kind, fromKey));
+            return result;
+        }
+        if (toKey > values.lastKey()) {
+            result.reason =
+                QStringLiteral("%1 ends in %2; %3 is after it.").arg(label, lastPeriod(), periodText(kind, toKey));
+            return result;
+        }
+        if (fromKey == toKey) {
+            result.ok = true; // one month's index level: no change by definition
+            return result;
+        }
+        for (const int key : {fromKey, toKey}) {
+            if (!values.contains(key)) {
+                result.reason = QStringLiteral("%1 has no value for %2.").arg(label, periodText(kind, key));
+                return result;
+            }
+        }
+        result.exact = (values.value(toKey) / values.value(fromKey) - 1.0) * 100.0;
+    } else {
+        // Each year's change applies to the share of the interval's days in that year,
+        // compounded: (1 + r)^(days in the interval within the year / days in the year).
+        const int firstYear = from.year();
+        int lastYear = to.year();
+        if (to.month() == 1 && to.day() == 1 && to > from)
+            lastYear -= 1; // the end date itself is not a day of the interval
+        if (firstYear < values.firstKey()) {
+            result.reason =
+                QStringLiteral("%1 starts in %2; %3 is before it.").arg(label, firstPeriod()).arg(firstYear);
+            return result;
+        }
+        if (lastYear > values.lastKey()) {
+            result.reason = QStringLiteral("%1 ends in %2; %3 is after it.").arg(label, lastPeriod()).arg(lastYear);
+            return result;
+        }
+        double factor = 1.0;
+        for (int year = firstYear; year <= lastYear && from < to; ++year) {
+            const QDate start = std::max(from, QDate(year, 1, 1));
+            const QDate end = std::min(to, QDate(year + 1, 1, 1));
+            const qint64 days = start.daysTo(end);
+            if (days <= 0)
+                continue;
+            if (!values.contains(year)) {
+                result.reason = QStringLiteral("%1 has no value for %2.").arg(label).arg(year);
+                return result;
+            }
+            const double share = double(days) / double(QDate(year, 1, 1).daysInYear());
+            factor *= std::pow(1.0 + values.value(year) / 100.0, share);
+        }
+        result.exact = (factor - 1.0) * 100.0;
+    }
+    result.ok = true;
+    result.hundredths = roundPercentToHundredths(result.exact);
+    return result;
+}
+
+bool PriceIndex::isValidName(const QString &name)
+{
+    static const QRegularExpression pattern(QStringLiteral("^[A-Za-z0-9_-][A-Za-z0-9._-]{0,39}$"));
+    return pattern.match(name).hasMatch();
+}
+
+QByteArray PriceIndex::toText() const
+{
+    QByteArray out;
+    const auto field = [&out](const char *key, const QString &value) {
+        QString clean = value;
+        clean.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        out += key;
+        out += ": ";
+        out += clean.toUtf8();
+        out += '\n';
+    };
+    out += "# Plumbline price index\n";
+    field("name", name);
+    field("title", title);
+    field("country", country);
+    field("kind", kind == Kind::Monthly ? QStringLiteral("monthly") : QStringLiteral("annual"));
+    field("unit", unit);
+    field("source", source);
+    field("attribution", attribution);
+    out += "data:\n";
+    for (auto it = values.cbegin(); it != values.cend(); ++it) {
+        out += periodText(kind, it.key()).toLatin1();
+        out += ' ';
+        out += QByteArray::number(it.value(), 'g', 15);
+        out += '\n';
+    }
+    return out;
+}
+
+bool PriceIndex::fromText(const QByteArray &text, PriceIndex &out, QString &error)
+{
+    out = PriceIndex();
+    const QList<QByteArray> lines = text.split('\n');
+    bool inData = false;
+    bool sawKind = false;
+    static const QRegularExpression monthly(QStringLiteral("^(\\d{4})-(\\d{2})$"));
+    static const QRegularExpression annual(QStringLiteral("^(\\d{4})$"));
+    for (int i = 0; i < lines.size(); ++i) {
+        QByteArray line = lines.at(i);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        const int lineNo = i + 1;
+        if (line.isEmpty() || (!inData && line.startsWith('#')))
+            continue;
+        if (!inData) {
+            if (line == "data:") {
+                inData = true;
+                continue;
+            }
+            const qsizetype colon = line.indexOf(": ");
+            const QByteArray key = colon < 0 ? line.chopped(line.endsWith(':') ? 1 : 0) : line.left(colon);
+            const QString value = colon < 0 ? QString() : QString::fromUtf8(line.mid(colon + 2));
+            if (key == "name")
+                out.name = value;
+            else if (key == "title")
+                out.title = value;
+            else if (key == "country")
+                out.country = value;
+            else if (key == "unit")
+                out.unit = value;
+            else if (key == "source")
+                out.source = value;
+            else if (key == "attribution")
+                out.attribution = value;
+            else if (key == "kind") {
+                sawKind = value == QLatin1String("monthly") || value == QLatin1String("annual");
+                out.kind = value == QLatin1String("annual") ? Kind::Annual : Kind::Monthly;
+                if (!sawKind) {
+                    error = QStringLiteral("line %1: unknown kind \"%2\"").arg(lineNo).arg(value);
+                    return false;
+                }
+            }
+            // Other keys are left for later versions.
+            continue;
+        }
+        const qsizetype space = line.indexOf(' ');
+        const QString period = QString::fromLatin1(space < 0 ? line : line.left(space));
+        bool numberOk = false;
+        const double value = space < 0 ? 0.0 : line.mid(space + 1).toDouble(&numberOk);
+        int key = 0;
+        const QRegularExpressionMatch m = (out.kind == Kind::Monthly ? monthly : annual).match(period);
+        if (m.hasMatch()) {
+            const int month = out.kind == Kind::Monthly ? m.captured(2).toInt() : 1;
+            key = out.kind == Kind::Monthly ? monthKey(m.captured(1).toInt(), month) : m.captured(1).toInt();
+            if (month < 1 || month > 12)
+                numberOk = false;
+        }
+        if (!m.hasMatch() || !numberOk || !std::isfinite(value) || (out.kind == Kind::Monthly && value <= 0) ||
+            (out.kind == Kind::Annual && value <= -100)) {
+            error =
+                QStringLiteral("line %1: \"%2\" is not a period and a value").arg(lineNo).arg(QString::fromUtf8(line));
+            return false;
+        }
+        if (out.values.contains(key)) {
+            error = QStringLiteral("line %1: %2 appears twice").arg(lineNo).arg(period);
+            return false;
+        }
+        out.values.insert(key, value);
+    }
+    if (!isValidName(out.name) || !sawKind || !inData) {
+        error = QStringLiteral("not a price index file (name, kind or data missing)");
+        return false;
+    }
+    if (out.title.isEmpty())
+        out.title = out.name;
+    return true;
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QDate>
+#include <QMap>
+#include <QString>
+
+// A price index: either monthly index levels or annual percentage changes, and the
+// inflation rate it gives for the interval between two dates.
+class PriceIndex
+{
+public:
+    enum class Kind { Monthly, Annual };
+
+    QString name;    // US-CPI-U, UK-CPI, WB-DEU, or the name an import gave
+    QString title;   // as the user reads it: "US CPI-U"
+    QString country; // ISO 3166 alpha-2, empty when none
+    Kind kind = Kind::Monthly;
+    QString unit;
+    QString source;
+    QString attribution;
+    // Monthly: key year * 12 + month - 1, the index level. Annual: key year, the change in percent.
+    QMap<int, double> values;
+
+    bool isEmpty() const { return values.isEmpty(); }
+    // "2024-01" or "2024", the first and last periods held.
+    QString firstPeriod() const;
+    QString lastPeriod() const;
+    QString coverage() const; // "1913-01 to 2026-05"
+
+    static int monthKey(int year, int month) { return year * 12 + month - 1; }
+    static QString periodText(Kind kind, int key);
+
+    // The rate from `from` to `to`, in percent, rounded to two decimals; see RateResult.
+    struct RateResult
+    {
+        bool ok = false;
+        qint64 hundredths = 0; // the rate times 100, when ok
+        double exact = 0;      // the unrounded rate in percent, when ok
+        QString reason;        // why there is none, when not ok
+
+        // "1.99", "-0.21", "0.00": the form the user types into the rate box.
+        QString text() const;
+    };
+    RateResult rate(const QDate &from, const QDate &to) const;
+
+    // The series file form (docs/file-formats.md).
+    QByteArray toText() const;
+    // Reads a series file; false with a message naming the line when it is damaged.
+    static bool fromText(const QByteArray &text, PriceIndex &out, QString &error);
+
+    // Names an import may use: letters, digits, '-', '_' and '.', 1 to 40 characters, not starting with '.'.
+    static bool isValidName(const QString &name);
+};
+
+// Rounds a percentage to two decimals, halves away from zero, after dropping the noise
+// that binary floating point leaves below the eighth decimal (1.005 stays a half).
+qint64 roundPercentToHundredths(double percent);

@@ -1,0 +1,33 @@
+#include "platform/filechooser.h"
+
+#include <QFileDialog>
+
+namespace platform {
+
+namespace {
+
+class SystemFileChooser : public FileChooser
+{
+public:
+    QString openFileName(QWidget *parent, const QString &caption, const QString &folder, const QString &filter) override
+    {
+        return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+    }
+};
+
+FileChooser *g_installed = nullptr;
+
+} // namespace
+
+FileChooser &FileChooser::instance()
+{
+    static SystemFileChooser system;
+    return g_installed ? *g_installed : system;
+}
+
+void FileChooser::setInstance(FileChooser *chooser)
+{
+    g_installed = chooser;
+}
+
+} // namespace platform

@@ -1,0 +1,48 @@
+#include "storage/histlookup.h"
+
+#include "core/runtimeerror.h"
+#include "storage/textrecords.h"
+
+#include <QFile>
+
+namespace storage {
+
+HistRecordLookup findHistRecord(const QString &historyPath, int investment, int rank)
+{
+    HistRecordLookup result;
+    QFile file(historyPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return result;
+    long long lineNo = 0;
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine(MaxLineLength + 2);
+        ++lineNo;
+        if (line.trimmed().isEmpty())
+            continue;
+        qsizetype length = line.size();
+        while (length > 0 && (line.at(length - 1) == '\n' || line.at(length - 1) == '\r'))
+            --length;
+        HistFields fields;
+        try {
+            if (length > MaxLineLength)
+                throw RuntimeError(RuntimeError::TypeMismatch);
+            parseHistLine(line.constData(), line.constData() + length, fields);
+        } catch (const RuntimeError &) {
+            result.found = false;
+            result.badLine = lineNo;
+            return result;
+        }
+        if (fields.investNum.value() != investment)
+            continue;
+        ++result.count;
+        result.date = fields.date;
+        result.found = true;
+        if (rank > 0 && result.count == rank)
+            return result;
+    }
+    if (rank > 0)
+        result.found = false;
+    return result;
+}
+
+} // namespace storage

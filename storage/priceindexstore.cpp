@@ -1,0 +1,243 @@
+#include "storage/priceindexstore.h"
+
+#include "core/priceindexcsv.h"
+#include "core/runtimeerror.h"
+#include "storage/datafolder.h"
+#include "storage/faults.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+namespace storage {
+
+namespace {
+
+const QString ResourceFolder = QStringLiteral(":/priceindex");
+const QString SeriesSuffix = QStringLiteral(".txt");
+
+// The shipped series never change while the program runs: read once.
+const QHash<QString, PriceIndex> &shippedSeries()
+{
+    static const QHash<QString, PriceIndex> series = [] {
+        QHash<QString, PriceIndex> all;
+        const QStringList files = QDir(ResourceFolder).entryList({QStringLiteral("*.txt")}, QDir::Files);
+        for (const QString &file : files) {
+            QFile f(ResourceFolder + QLatin1Char('/') + file);
+            PriceIndex index;
+            QString error;
+            if (f.open(QIODevice::ReadOnly) && PriceIndex::fromText(f.readAll(), index, error))
+                all.insert(index.name.toUpper(), index);
+        }
+        return all;
+    }();
+    return series;
+}
+
+// The file of an imported series, matched without regard to letter case; empty when none.
+QString importedFile(const QString &name)
+{
+    const QStringList files = QDir(priceIndexFolder()).entryList({QStringLiteral("*.txt")}, QDir::Files);
+    for (const QString &file : files) {
+        if (file.chopped(SeriesSuffix.size()).compare(name, Qt::CaseInsensitive) == 0)
+            return priceIndexFolder() + QLatin1Char('/') + file;
+    }
+    return QString();
+}
+
+void writeSeriesFile(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    faults::check(faults::Step::Open);
+    if (!file.open(QIODevice::WriteOnly))
+        throw RuntimeError(75, file.errorString());
+    faults::check(faults::Step::Write);
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        throw RuntimeError(61, file.errorString());
+    }
+    faults::check(faults::Step::Flush);
+    faults::check(faults::Step::Rename);
+    if (!file.commit())
+        throw RuntimeError(61, file.errorString());
+}
+
+} // namespace
+
+QString priceIndexFolder()
+{
+    return programFolder() + QLatin1Char('/') + PriceIndexFolderName;
+}
+
+QStringList shippedPriceIndexNames()
+{
+    QStringList names;
+    for (const PriceIndex &index : shippedSeries())
+        names << index.name;
+    names.sort();
+    return names;
+}
+
+bool isShippedPriceIndex(const QString &name)
+{
+    return shippedSeries().contains(name.toUpper());
+}
+
+QStringList importedPriceIndexNames()
+{
+    QStringList names;
+    const QStringList files = QDir(priceIndexFolder()).entryList({QStringLiteral("*.txt")}, QDir::Files);
+    for (const QString &file : files) {
+        const QString name = file.chopped(SeriesSuffix.size());
+        if (PriceIndex::isValidName(name) && !isShippedPriceIndex(name))
+            names << name;
+    }
+    names.sort(Qt::CaseInsensitive);
+    return names;
+}
+
+bool importedPriceIndexExists(const QString &name)
+{
+    return !importedFile(name).isEmpty();
+}
+
+bool loadPriceIndex(const QString &name, PriceIndex &out, QString &error)
+{
+    const auto shipped = shippedSeries().constFind(name.toUpper());
+    if (shipped != shippedSeries().cend()) {
+        out = *shipped;
+        return true;
+    }
+    const QString path = PriceIndex::isValidName(name) ? importedFile(name) : QString();
+    if (path.isEmpty()) {
+        error = QStringLiteral("There is no price index named %1.").arg(name);
+        return false;
+    }
+    QFile file(path);
+    if (file.size() > MaxPriceIndexCsvBytes || !file.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("The price index %1 could not be read.").arg(name);
+        return false;
+    }
+    QString why;
+    if (!PriceIndex::fromText(file.readAll(), out, why)) {
+        error = QStringLiteral("The price index file %1 is damaged: %2.").arg(QFileInfo(path).fileName(), why);
+        return false;
+    }
+    return true;
+}
+
+QList<PriceIndex> allPriceIndexes(QStringList *problems)
+{
+    QList<PriceIndex> all;
+    for (const QString &name : shippedPriceIndexNames())
+        all << shippedSeries().value(name.toUpper());
+    for (const QString &name : importedPriceIndexNames()) {
+        PriceIndex index;
+        QString error;
+        if (loadPriceIndex(name, index, error))
+            all << index;
+        else if (problems)
+            *problems << error;
+    }
+    return all;
+}
+
+QString defaultPriceIndexName(const QString &countryAlpha2)
+{
+    QString annual;
+    if (!countryAlpha2.isEmpty()) {
+        for (const QString &name : shippedPriceIndexNames()) {
+            const PriceIndex &index = shippedSeries()[name.toUpper()];
+            if (index.country.compare(countryAlpha2, Qt::CaseInsensitive) != 0)
+                continue;
+            if (index.kind == PriceIndex::Kind::Monthly)
+                return index.name;
+            if (annual.isEmpty())
+                annual = index.name;
+        }
+    }
+    return annual.isEmpty() ? DefaultPriceIndexName : annual;
+}
+
+bool importPriceIndex(const QString &csvPath, const QString &name, const QString &country, PriceIndexImport &result,
+                      QString &error)
+{
+    result = PriceIndexImport();
+    if (!PriceIndex::isValidName(name)) {
+        error = QStringLiteral("The name \"%1\" cannot be used. A name has 1 to 40 letters, digits, '-', '_' or "
+                               "'.', and does not start with '.'.")
+                    .arg(name);
+        return false;
+    }
+    if (isShippedPriceIndex(name)) {
+        error =
+            QStringLiteral("%1 is the name of a price index that comes with Plumbline. Choose another name.").arg(name);
+        return false;
+    }
+    static const QRegularExpression countryCode(QStringLiteral("^[A-Za-z]{2}$"));
+    if (!country.isEmpty() && !countryCode.match(country).hasMatch()) {
+        error = QStringLiteral("The country \"%1\" is not a two-letter country code (such as CA or DE).").arg(country);
+        return false;
+    }
+
+    QFile csv(csvPath);
+    if (!csv.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("%1 could not be opened: %2").arg(QDir::toNativeSeparators(csvPath), csv.errorString());
+        return false;
+    }
+    if (csv.size() > MaxPriceIndexCsvBytes) {
+        error = QStringLiteral("The file is too large to be a price index.");
+        return false;
+    }
+    PriceIndex series;
+    if (!readPriceIndexCsv(csv.read(MaxPriceIndexCsvBytes + 1), series, error))
+        return false;
+    series.name = name;
+    series.title = name;
+    series.country = country.toUpper();
+    series.unit = QStringLiteral("index");
+    series.source = QStringLiteral("imported from %1").arg(QFileInfo(csvPath).fileName());
+
+    // The folder must be a folder of its own: through a link it could lead into the data
+    // folder, where a series file could take a data file's place.
+    const QString folder = priceIndexFolder();
+    const QFileInfo folderInfo(folder);
+    if (folderInfo.isSymLink() || (folderInfo.exists() && !folderInfo.isDir())) {
+        error = QStringLiteral("%1 is not a plain folder; nothing was imported.").arg(QDir::toNativeSeparators(folder));
+        return false;
+    }
+    if (!QDir().mkpath(folder)) {
+        error = QStringLiteral("The folder %1 could not be created.").arg(QDir::toNativeSeparators(folder));
+        return false;
+    }
+    const QString existing = importedFile(name);
+    const QString target = folder + QLatin1Char('/') + name + SeriesSuffix;
+    for (const QString &path : {existing, target}) {
+        const QFileInfo info(path);
+        if (!path.isEmpty() && (info.isSymLink() || (info.exists() && !info.isFile()))) {
+            error = QStringLiteral("%1 is not a plain file; it was left as it is and nothing was imported.")
+                        .arg(QDir::toNativeSeparators(path));
+            return false;
+        }
+    }
+
+    try {
+        writeSeriesFile(target, series.toText());
+    } catch (const RuntimeError &e) {
+        error = QStringLiteral("The price index could not be saved (error %1: %2). Nothing was changed.")
+                    .arg(e.number())
+                    .arg(e.description());
+        return false;
+    }
+    // The same name in other letters: the new file has taken its place.
+    if (!existing.isEmpty() && QFileInfo(existing).canonicalFilePath() != QFileInfo(target).canonicalFilePath())
+        QFile::remove(existing);
+    result.series = series;
+    result.replaced = !existing.isEmpty();
+    return true;
+}
+
+} // namespace storage

@@ -1,0 +1,120 @@
+// plumbline-export --suggest-rates: the price index's rate since each record's previous one, in its
+// own column, the other columns as without it.
+#include "datafiles.h"
+#include "tempdatafolder.h"
+
+#include <QtTest>
+
+namespace {
+
+QByteArray recordBytes(int number, const QByteArray &type, const QByteArray &institution)
+{
+    QByteArray bytes;
+    bytes.append(char(number & 0xFF)).append(char((number >> 8) & 0xFF));
+    bytes.append(type.leftJustified(50, ' ', true));
+    bytes.append(institution.leftJustified(50, ' ', true));
+    return bytes;
+}
+
+testing::ToolRun exportTool(const QStringList &arguments)
+{
+    return testing::runTool(QStringLiteral(PLUMBLINE_EXPORT_BIN), arguments);
+}
+
+QList<QStringList> rows(const QByteArray &csv)
+{
+    QList<QStringList> result;
+    for (const QByteArray &line : csv.split('\n')) {
+        if (!line.trimmed().isEmpty())
+            result << QString::fromUtf8(line.trimmed()).split(QLatin1Char(','));
+    }
+    return result;
+}
+
+} // namespace
+
+class tst_exportsuggest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void suggestedRateColumn();
+    void refusals();
+};
+
+void tst_exportsuggest::suggestedRateColumn()
+{
+    testing::TempDataFolder folder;
+    folder.writeBytes(QStringLiteral("PlumblineData"),
+                      recordBytes(1, "Fund", "Bank") + recordBytes(2, "Savings", "CU"));
+    const QByteArray history = "1,#2024-01-15#,1000,1000,0\r\n"
+                               "2,#2026-01-31#,500,500,0\r\n"
+                               "1,#2024-07-20#,1000,1010,2\r\n"
+                               "1,#2025-10-05#,1000,1020,1\r\n"
+                               "2,#2026-02-01#,500,501,0.5\r\n"
+                               "1,#2025-11-03#,1000,1030,0.5\r\n"
+                               "1,#2025-09-01#,1000,1030,0\r\n";
+    folder.writeBytes(QStringLiteral("PlDataHist.txt"), history);
+    const QStringList dataDir{QStringLiteral("--data-dir"), folder.dir()};
+
+    const testing::ToolRun plain = exportTool(dataDir);
+    QCOMPARE(plain.exitCode, 0);
+    const testing::ToolRun us =
+        exportTool(dataDir + QStringList{QStringLiteral("--suggest-rates"), QStringLiteral("--series"),
+                                         QStringLiteral("US-CPI-U")});
+    QCOMPARE(us.exitCode, 0);
+    const QList<QStringList> withColumn = rows(us.out);
+    QCOMPARE(withColumn.first().at(9), QStringLiteral("inflation_rate"));
+    QCOMPARE(withColumn.first().at(10), QStringLiteral("suggested_rate"));
+    QCOMPARE(withColumn.first().at(11), QStringLiteral("loss_to_inflation"));
+
+    // Investment 1 in file order (investment 2: 2026-02 over 2026-01 = 0.47 %): the first has none; Jan to Jul 2024 is
+    // 314.540 / 308.417 - 1 = 1.99 %; October 2025 has no level (to it and from it); a date before the previous
+    // record's gives none.
+    QStringList suggested;
+    for (int i = 1; i < withColumn.size(); ++i)
+        suggested << withColumn.at(i).at(0) + QLatin1Char(':') + withColumn.at(i).at(10);
+    QCOMPARE(suggested,
+             (QStringList{QStringLiteral("1:"), QStringLiteral("1:1.99"), QStringLiteral("1:"), QStringLiteral("1:"),
+                          QStringLiteral("1:"), QStringLiteral("2:"), QStringLiteral("2:0.47")}));
+
+    // Without the column the rows are the plain export's, byte for byte.
+    QByteArray stripped;
+    for (const QStringList &row : withColumn) {
+        QStringList fields = row;
+        fields.removeAt(10);
+        stripped += fields.join(QLatin1Char(',')).toUtf8() + "\r\n";
+    }
+    QCOMPARE(stripped, plain.out);
+
+    // UK CPI for investment 2: 140.1 / 139.5 - 1 = 0.43 %.
+    const testing::ToolRun uk = exportTool(dataDir + QStringList{QStringLiteral("--suggest-rates"),
+                                                                 QStringLiteral("--series"), QStringLiteral("UK-CPI"),
+                                                                 QStringLiteral("--investment"), QStringLiteral("2")});
+    QCOMPARE(uk.exitCode, 0);
+    const QList<QStringList> ukRows = rows(uk.out);
+    QCOMPARE(ukRows.size(), 3);
+    QCOMPARE(ukRows.at(1).at(10), QString());
+    QCOMPARE(ukRows.at(2).at(10), QStringLiteral("0.43"));
+    QCOMPARE(folder.readBytes(QStringLiteral("PlDataHist.txt")), history);
+}
+
+void tst_exportsuggest::refusals()
+{
+    testing::TempDataFolder folder;
+    folder.writeBytes(QStringLiteral("PlumblineData"), recordBytes(1, "Fund", "Bank"));
+    const QStringList dataDir{QStringLiteral("--data-dir"), folder.dir()};
+    testing::ToolRun run = exportTool(dataDir + QStringList{QStringLiteral("--series"), QStringLiteral("UK-CPI")});
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.err, QByteArray("plumbline-export: --series needs --suggest-rates\n"));
+    run = exportTool(
+        dataDir + QStringList{QStringLiteral("--suggest-rates"), QStringLiteral("--series"), QStringLiteral("NOPE")});
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.err, QByteArray("plumbline-export: There is no price index named NOPE.\n"));
+    QVERIFY(run.out.isEmpty());
+    run = exportTool(QStringList{QStringLiteral("--help")});
+    QVERIFY(run.out.contains("--suggest-rates"));
+}
+
+QTEST_GUILESS_MAIN(tst_exportsuggest)
+#include "tst_exportsuggest.moc"

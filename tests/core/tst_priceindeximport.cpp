@@ -1,0 +1,391 @@
+// Importing the user's own price index: every accepted CSV shape, every refusal, replacing,
+// and the data files never touched; the plumbline-index tool as a process.
+#include "core/priceindexcsv.h"
+#include "storage/datafolder.h"
+#include "storage/faults.h"
+#include "storage/priceindexstore.h"
+#include "tempdatafolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTest>
+
+namespace {
+
+const QString RawFolder = QStringLiteral(PLUMBLINE_SOURCE_DIR "/data/cpi/raw/");
+
+QByteArray rawFile(const QString &name)
+{
+    QFile f(RawFolder + name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+double valueOf(const PriceIndex &index, int year, int month)
+{
+    return index.values.value(PriceIndex::monthKey(year, month), -1);
+}
+
+struct ToolRun
+{
+    int exitCode = -1;
+    QByteArray out, err;
+};
+
+ToolRun runTool(const QStringList &args)
+{
+    QProcess tool;
+    tool.start(QStringLiteral(PLUMBLINE_INDEX_BIN), args);
+    ToolRun run;
+    if (!tool.waitForFinished(60000))
+        return run;
+    run.exitCode = tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
+    run.out = tool.readAllStandardOutput();
+    run.err = tool.readAllStandardError();
+    return run;
+}
+
+// Every file under the folder with its bytes, so a test sees any change at all.
+QMap<QString, QByteArray> snapshot(const QString &folder)
+{
+    QMap<QString, QByteArray> files;
+    const QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : names) {
+        QFile f(folder + QLatin1Char('/') + name);
+        files.insert(name, f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>"));
+    }
+    return files;
+}
+
+const QByteArray InvestBytes = QByteArray(102, 'x');
+const QByteArray HistoryBytes = "1,#2024-01-15#,1000,1000,0\r\n1,#2024-07-20#,1000,1020,1.99\r\n";
+
+} // namespace
+
+class tst_PriceIndexImport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void acceptedShapes_data();
+    void acceptedShapes();
+    void refusals_data();
+    void refusals();
+    void importStoresBesideDataFiles();
+    void importReplacesWhole();
+    void refusedNamesAndLinks();
+    void failedWriteKeepsOldSeries();
+    void killedImportLeavesOldOrNew();
+    void toolCommands();
+};
+
+void tst_PriceIndexImport::acceptedShapes_data()
+{
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<double>("value");
+
+    QTest::newRow("BLS table as downloaded")
+        << rawFile(QStringLiteral("us-cpi-u-nsa.csv")) << 1360 << 2024 << 1 << 308.417;
+    QTest::newRow("ONS raw download") << rawFile(QStringLiteral("uk-cpi-ons-d7bt.csv")) << 458 << 2026 << 1 << 139.5;
+    QTest::newRow("two columns, month") << QByteArray("2024-01,100\n2024-02,100.5\n") << 2 << 2024 << 2 << 100.5;
+    QTest::newRow("header, full dates") << QByteArray("date,value\n2024-01-15,100\n2024-02-15,101\n") << 2 << 2024 << 1
+                                        << 100.0;
+    QTest::newRow("FRED with missing month")
+        << QByteArray("observation_date,CPIAUCNS\n2025-09-01,324.800\n2025-10-01,.\n2025-11-01,324.122\n") << 2 << 2025
+        << 11 << 324.122;
+    QTest::newRow("Statistics Canada")
+        << QByteArray("\"REF_DATE\",\"GEO\",\"DGUID\",\"Products and product groups\",\"UOM\",\"UOM_ID\","
+                      "\"SCALAR_FACTOR\",\"SCALAR_ID\",\"VECTOR\",\"COORDINATE\",\"VALUE\",\"STATUS\",\"SYMBOL\","
+                      "\"TERMINATED\",\"DECIMALS\"\n"
+                      "\"2024-01\",\"Canada\",\"2016A000011124\",\"All-items\",\"2002=100\",\"17\",\"units\",\"0\","
+                      "\"v41690973\",\"2.2\",\"158.3\",\"\",\"\",\"\",\"1\"\n"
+                      "\"2024-02\",\"Canada\",\"2016A000011124\",\"All-items\",\"2002=100\",\"17\",\"units\",\"0\","
+                      "\"v41690973\",\"2.2\",\"158.8\",\"\",\"\",\"\",\"1\"\n")
+        << 2 << 2024 << 2 << 158.8;
+    QTest::newRow("BOM, CR LF, semicolons and decimal comma")
+        << QByteArray("\xEF\xBB\xBFMonat;Index\r\n2024-01;117,6\r\n2024-02;118,1\r\n\r\n") << 2 << 2024 << 1 << 117.6;
+    QTest::newRow("notes after the rows")
+        << QByteArray("2024-01,100\n2024-02,101\n\nFootnotes:,see the website\n") << 2 << 2024 << 2 << 101.0;
+}
+
+void tst_PriceIndexImport::acceptedShapes()
+{
+    QFETCH(QByteArray, csv);
+    QFETCH(int, count);
+    QFETCH(int, year);
+    QFETCH(int, month);
+    QFETCH(double, value);
+    PriceIndex index;
+    QString error;
+    QVERIFY2(readPriceIndexCsv(csv, index, error), qPrintable(error));
+    QCOMPARE(index.values.size(), count);
+    QCOMPARE(valueOf(index, year, month), value);
+    QCOMPARE(index.kind, PriceIndex::Kind::Monthly);
+}
+
+void tst_PriceIndexImport::refusals_data()
+{
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("month twice") << QByteArray("date,value\n2024-01,100\n2024-02,101\n2024-01-31,102\n")
+                                 << "Line 4: the month 2024-01 appears again (first on line 2).";
+    QTest::newRow("zero") << QByteArray("2024-01,100\n2024-02,0\n") << "Line 2: the value 0 is not above 0.";
+    QTest::newRow("negative") << QByteArray("2024-01,-3.5\n") << "Line 1: the value -3.5 is not above 0.";
+    QTest::newRow("not a number") << QByteArray("2024-01,100\r\n2024-02,n/a\r\n")
+                                  << "Line 2: the value \"n/a\" is not a number.";
+    QTest::newRow("point in a semicolon file")
+        << QByteArray("2024-01;100,5\n2024-02;1.005,5\n") << "Line 2: the value \"1.005,5\" is not a number.";
+    QTest::newRow("no usable row") << QByteArray("Title,Something\nUnit,Index\n")
+                                   << "The file has no usable row: no line with a month (YYYY-MM or YYYY-MM-DD) and a "
+                                      "value.";
+    QTest::newRow("only missing values") << QByteArray("observation_date,CPIAUCNS\n2024-01-01,.\n")
+                                         << "The file has no usable row: no line with a month (YYYY-MM or "
+                                            "YYYY-MM-DD) and a value.";
+    QTest::newRow("empty file") << QByteArray()
+                                << "The file has no usable row: no line with a month (YYYY-MM or YYYY-MM-DD) and a "
+                                   "value.";
+    QTest::newRow("other date form") << QByteArray("2024-01,100\n2024/02,101\n")
+                                     << "Line 2: the date \"2024/02\" is not in the form YYYY-MM or YYYY-MM-DD.";
+    QTest::newRow("month 13") << QByteArray("2024-13,100\n") << "Line 1: \"2024-13\" is not a valid date.";
+    QTest::newRow("no value") << QByteArray("2024-01\n") << "Line 1: there is no value after the date.";
+}
+
+void tst_PriceIndexImport::refusals()
+{
+    QFETCH(QByteArray, csv);
+    QFETCH(QString, message);
+    PriceIndex index;
+    QString error;
+    QVERIFY(!readPriceIndexCsv(csv, index, error));
+    QCOMPARE(error, message);
+}
+
+void tst_PriceIndexImport::importStoresBesideDataFiles()
+{
+    testing::TempDataFolder folder;
+    QVERIFY(folder.writeBytes(storage::InvestFileName, InvestBytes));
+    QVERIFY(folder.writeBytes(storage::HistFileName, HistoryBytes));
+    const QMap<QString, QByteArray> before = snapshot(folder.dir());
+
+    storage::PriceIndexImport result;
+    QString error;
+    QVERIFY2(storage::importPriceIndex(RawFolder + QStringLiteral("uk-cpi-ons-d7bt.csv"), QStringLiteral("MY-UK"),
+                                       QStringLiteral("gb"), result, error),
+             qPrintable(error));
+    QVERIFY(!result.replaced);
+    QCOMPARE(result.series.country, QStringLiteral("GB"));
+    QCOMPARE(snapshot(folder.dir()), before);
+    QCOMPARE(QDir(folder.path(storage::PriceIndexFolderName)).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("MY-UK.txt")});
+
+    PriceIndex back;
+    QVERIFY2(storage::loadPriceIndex(QStringLiteral("my-uk"), back, error), qPrintable(error));
+    QCOMPARE(back.values, storage::allPriceIndexes().last().values);
+    QCOMPARE(back.rate(QDate(2026, 1, 1), QDate(2026, 2, 1)).text(), QStringLiteral("0.43"));
+    QCOMPARE(storage::importedPriceIndexNames(), QStringList{QStringLiteral("MY-UK")});
+    QCOMPARE(back.source, QStringLiteral("imported from uk-cpi-ons-d7bt.csv"));
+}
+
+void tst_PriceIndexImport::importReplacesWhole()
+{
+    testing::TempDataFolder folder;
+    QVERIFY(folder.writeBytes(QStringLiteral("long.csv"), "2020-01,100\n2020-02,101\n2020-03,102\n"));
+    QVERIFY(folder.writeBytes(QStringLiteral("short.csv"), "2021-06,200\n"));
+    storage::PriceIndexImport result;
+    QString error;
+    QVERIFY(storage::importPriceIndex(folder.path(QStringLiteral("long.csv")), QStringLiteral("Mine"), QString(),
+                                      result, error));
+    QVERIFY(storage::importPriceIndex(folder.path(QStringLiteral("short.csv")), QStringLiteral("MINE"), QString(),
+                                      result, error));
+    QVERIFY(result.replaced);
+    // The old months are gone, not merged; the new letter case names the file.
+    QCOMPARE(QDir(storage::priceIndexFolder()).entryList(QDir::Files), QStringList{QStringLiteral("MINE.txt")});
+    PriceIndex back;
+    QVERIFY(storage::loadPriceIndex(QStringLiteral("mine"), back, error));
+    QCOMPARE(back.values.size(), 1);
+    QCOMPARE(valueOf(back, 2021, 6), 200.0);
+
+    // A refused file leaves the stored series as it was.
+    QVERIFY(folder.writeBytes(QStringLiteral("bad.csv"), "2021-06,200\n2021-06,201\n"));
+    const QByteArray stored = folder.readBytes(storage::PriceIndexFolderName + QStringLiteral("/MINE.txt"));
+    QVERIFY(!storage::importPriceIndex(folder.path(QStringLiteral("bad.csv")), QStringLiteral("MINE"), QString(),
+                                       result, error));
+    QCOMPARE(error, QStringLiteral("Line 2: the month 2021-06 appears again (first on line 1)."));
+    QCOMPARE(folder.readBytes(storage::PriceIndexFolderName + QStringLiteral("/MINE.txt")), stored);
+}
+
+void tst_PriceIndexImport::refusedNamesAndLinks()
+{
+    testing::TempDataFolder folder;
+    QVERIFY(folder.writeBytes(storage::HistFileName, HistoryBytes));
+    QVERIFY(folder.writeBytes(QStringLiteral("in.csv"), "2020-01,100\n"));
+    const QString csv = folder.path(QStringLiteral("in.csv"));
+    storage::PriceIndexImport result;
+    QString error;
+
+    QVERIFY(!storage::importPriceIndex(csv, QStringLiteral("../PlDataHist"), QString(), result, error));
+    QVERIFY(error.startsWith(QStringLiteral("The name \"../PlDataHist\" cannot be used.")));
+    QVERIFY(!storage::importPriceIndex(csv, QStringLiteral("us-cpi-u"), QString(), result, error));
+    QCOMPARE(error, QStringLiteral("us-cpi-u is the name of a price index that comes with Plumbline. Choose another "
+                                   "name."));
+    QVERIFY(!storage::importPriceIndex(csv, QStringLiteral("X"), QStringLiteral("USA"), result, error));
+    QCOMPARE(error, QStringLiteral("The country \"USA\" is not a two-letter country code (such as CA or DE)."));
+    QVERIFY(!storage::importPriceIndex(folder.path(QStringLiteral("missing.csv")), QStringLiteral("X"), QString(),
+                                       result, error));
+    QVERIFY(error.contains(QStringLiteral("could not be opened")));
+
+    // A series file that is a link to the history file is never written through.
+    QVERIFY(QDir().mkpath(storage::priceIndexFolder()));
+    QVERIFY(
+        QFile::link(folder.path(storage::HistFileName), storage::priceIndexFolder() + QStringLiteral("/LINKED.txt")));
+    QVERIFY(!storage::importPriceIndex(csv, QStringLiteral("LINKED"), QString(), result, error));
+    QVERIFY(error.endsWith(QStringLiteral("is not a plain file; it was left as it is and nothing was imported.")));
+    QCOMPARE(folder.readBytes(storage::HistFileName), HistoryBytes);
+
+    // Nor a folder that is a link (here to the data folder itself).
+    QVERIFY(QDir(storage::priceIndexFolder()).removeRecursively());
+    QVERIFY(QFile::link(folder.dir(), storage::priceIndexFolder()));
+    QVERIFY(!storage::importPriceIndex(csv, QStringLiteral("PlDataHist"), QString(), result, error));
+    QVERIFY(error.endsWith(QStringLiteral("is not a plain folder; nothing was imported.")));
+    QCOMPARE(folder.readBytes(storage::HistFileName), HistoryBytes);
+}
+
+void tst_PriceIndexImport::failedWriteKeepsOldSeries()
+{
+    testing::TempDataFolder folder;
+    QVERIFY(folder.writeBytes(QStringLiteral("a.csv"), "2020-01,100\n"));
+    QVERIFY(folder.writeBytes(QStringLiteral("b.csv"), "2020-01,100\n2020-02,150\n"));
+    storage::PriceIndexImport result;
+    QString error;
+    QVERIFY(
+        storage::importPriceIndex(folder.path(QStringLiteral("a.csv")), QStringLiteral("S"), QString(), result, error));
+    const QMap<QString, QByteArray> before = snapshot(storage::priceIndexFolder());
+    for (const storage::faults::Step step : {storage::faults::Step::Open, storage::faults::Step::Write,
+                                             storage::faults::Step::Flush, storage::faults::Step::Rename}) {
+        storage::faults::failAt(step, 1);
+        QVERIFY(!storage::importPriceIndex(folder.path(QStringLiteral("b.csv")), QStringLiteral("S"), QString(), result,
+                                           error));
+        storage::faults::clear();
+        QVERIFY(error.startsWith(QStringLiteral("The price index could not be saved (error 57:")));
+        QCOMPARE(snapshot(storage::priceIndexFolder()), before);
+    }
+}
+
+void tst_PriceIndexImport::killedImportLeavesOldOrNew()
+{
+    testing::TempDataFolder folder;
+    // A long series (every month of 3,000 years) so the write takes a moment.
+    QByteArray big;
+    for (int year = 1000; year < 4000; ++year)
+        for (int month = 1; month <= 12; ++month)
+            big += QByteArray::number(year) + '-' + QByteArray::number(month).rightJustified(2, '0') + ",123.456789\n";
+    QVERIFY(folder.writeBytes(QStringLiteral("big.csv"), big));
+    QVERIFY(folder.writeBytes(QStringLiteral("small.csv"), "2020-01,100\n"));
+    const QStringList dirArgs{QStringLiteral("--data-dir"), folder.dir(), QStringLiteral("--name"),
+                              QStringLiteral("K")};
+    QCOMPARE(
+        runTool(QStringList{QStringLiteral("import"), folder.path(QStringLiteral("small.csv"))} + dirArgs).exitCode, 0);
+    const QString seriesPath = storage::priceIndexFolder() + QStringLiteral("/K.txt");
+    const QByteArray oldBytes = folder.readBytes(storage::PriceIndexFolderName + QStringLiteral("/K.txt"));
+
+    for (int round = 0; round < 12; ++round) {
+        QProcess tool;
+        tool.start(QStringLiteral(PLUMBLINE_INDEX_BIN),
+                   QStringList{QStringLiteral("import"), folder.path(QStringLiteral("big.csv"))} + dirArgs);
+        QVERIFY(tool.waitForStarted());
+        QTest::qWait(int(QRandomGenerator::global()->bounded(5, 120)));
+        tool.kill();
+        tool.waitForFinished();
+        QFile stored(seriesPath);
+        QVERIFY(stored.open(QIODevice::ReadOnly));
+        PriceIndex back;
+        QString error;
+        QVERIFY2(PriceIndex::fromText(stored.readAll(), back, error), qPrintable(error));
+        QVERIFY(back.values.size() == 1 || back.values.size() == 36000);
+        QCOMPARE(QDir(storage::priceIndexFolder()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("K.txt")});
+        if (back.values.size() == 36000) { // finished before the kill: start from the old one again
+            QFile::remove(seriesPath);
+            QVERIFY(folder.writeBytes(storage::PriceIndexFolderName + QStringLiteral("/K.txt"), oldBytes));
+        }
+    }
+}
+
+void tst_PriceIndexImport::toolCommands()
+{
+    testing::TempDataFolder folder;
+    QVERIFY(folder.writeBytes(storage::InvestFileName, InvestBytes));
+    QVERIFY(folder.writeBytes(storage::HistFileName, HistoryBytes));
+    const QMap<QString, QByteArray> before = snapshot(folder.dir());
+    const QStringList dataDir{QStringLiteral("--data-dir"), folder.dir()};
+
+    ToolRun run = runTool({QStringLiteral("--version")});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out.trimmed(), QByteArray("plumbline-index " PLUMBLINE_VERSION));
+    run = runTool({QStringLiteral("--help")});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.out.contains("rate FROM TO [--series NAME]"));
+
+    run = runTool(QStringList{QStringLiteral("rate"), QStringLiteral("2024-01-15"), QStringLiteral("2024-07-20"),
+                              QStringLiteral("--series"), QStringLiteral("US-CPI-U")} +
+                  dataDir);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QByteArray("1.99\n"));
+    run = runTool(QStringList{QStringLiteral("rate"), QStringLiteral("2025-09"), QStringLiteral("2025-10"),
+                              QStringLiteral("--series"), QStringLiteral("US-CPI-U")} +
+                  dataDir);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(run.out.isEmpty());
+    QCOMPARE(run.err, QByteArray("plumbline-index: no rate: US CPI-U has no value for 2025-10.\n"));
+    run = runTool(QStringList{QStringLiteral("rate"), QStringLiteral("2024-01"), QStringLiteral("2024-02"),
+                              QStringLiteral("--series"), QStringLiteral("NOPE")} +
+                  dataDir);
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.err, QByteArray("plumbline-index: There is no price index named NOPE.\n"));
+
+    QVERIFY(folder.writeBytes(QStringLiteral("fred.csv"),
+                              "observation_date,CPIAUCNS\n2024-01-01,100\n2024-02-01,.\n2024-03-01,103\n"));
+    run =
+        runTool(QStringList{QStringLiteral("import"), folder.path(QStringLiteral("fred.csv")), QStringLiteral("--name"),
+                            QStringLiteral("Fred"), QStringLiteral("--country"), QStringLiteral("us")} +
+                dataDir);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.out.startsWith("Imported Fred: 2 months, 2024-01 to 2024-03"));
+    run = runTool(QStringList{QStringLiteral("rate"), QStringLiteral("2024-01-31"), QStringLiteral("2024-03-01"),
+                              QStringLiteral("--series"), QStringLiteral("fred")} +
+                  dataDir);
+    QCOMPARE(run.out, QByteArray("3.00\n"));
+    run = runTool(QStringList{QStringLiteral("rate"), QStringLiteral("2024-01-31"), QStringLiteral("2024-02-01"),
+                              QStringLiteral("--series"), QStringLiteral("Fred")} +
+                  dataDir);
+    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.err, QByteArray("plumbline-index: no rate: Fred has no value for 2024-02.\n"));
+
+    QVERIFY(folder.writeBytes(QStringLiteral("dup.csv"), "2024-01,1\n2024-01,2\n"));
+    run = runTool(QStringList{QStringLiteral("import"), folder.path(QStringLiteral("dup.csv")),
+                              QStringLiteral("--name"), QStringLiteral("Fred")} +
+                  dataDir);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY(run.err.endsWith("dup.csv: Line 2: the month 2024-01 appears again (first on line 1).\n"));
+
+    run = runTool(QStringList{QStringLiteral("list")} + dataDir);
+    QCOMPARE(run.exitCode, 0);
+    const QList<QByteArray> lines = run.out.split('\n');
+    QVERIFY(lines.contains("US-CPI-U\tmonthly\t1913-01 to 2026-05\tUS\tshipped\tUS CPI-U"));
+    QVERIFY(lines.contains("UK-CPI\tmonthly\t1988-01 to 2026-02\tGB\tshipped\tUK CPI"));
+    QVERIFY(lines.contains("Fred\tmonthly\t2024-01 to 2024-03\tUS\timported\tFred"));
+
+    // Only the series folder is new in the data folder; the data files are as they were.
+    QMap<QString, QByteArray> after = snapshot(folder.dir());
+    after.remove(QStringLiteral("fred.csv"));
+    after.remove(QStringLiteral("dup.csv"));
+    QCOMPARE(after, before);
+}
+
+QTEST_GUILESS_MAIN(tst_PriceIndexImport)
+#include "tst_priceindeximport.moc"

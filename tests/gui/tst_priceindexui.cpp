@@ -1,0 +1,416 @@
+// The price-index suggestion in the data record dialog (add, insert, edit; Use; the rate box
+// never filled without it), choosing the series, importing one from the File menu, the About box.
+
+#include "editingtesting.h"
+#include "filechooserdouble.h"
+
+#include "storage/priceindexstore.h"
+#include "ui/index/importpriceindexdialog.h"
+#include "ui/index/priceindexchoice.h"
+#include "ui/index/priceindexdialog.h"
+#include "ui/index/ratesuggestion.h"
+
+#include <QLabel>
+#include <QPalette>
+#include <QStyleFactory>
+#include <QTreeWidget>
+
+using namespace edtest;
+using namespace modPlMainMod;
+
+namespace {
+
+const QString RawFolder = QStringLiteral(PLUMBLINE_SOURCE_DIR "/data/cpi/raw/");
+const QString ImportTitle = QStringLiteral("Import Price Index");
+
+// Investment 1 has records on 15 Jan 2024, 20 Jul 2024 and 10 Sep 2025; investment 2 one between.
+const QString A1 = historyLine(1, "2024-01-15", "1000", "1000", "0");
+const QString B1 = historyLine(2, "2024-03-01", "500", "500", "0");
+const QString A2 = historyLine(1, "2024-07-20", "1000", "1010", "1.5");
+const QString A3 = historyLine(1, "2025-09-10", "1000", "1030", "2.5");
+const QStringList Example = {A1, B1, A2, A3};
+
+frmInvestData *startWithExample(testing::AppFixture &app)
+{
+    app.writeInvestments(
+        {{QStringLiteral("Fund A"), QStringLiteral("Bank A")}, {QStringLiteral("Fund B"), QStringLiteral("Bank B")}});
+    app.writeHistory(Example);
+    return app.startMainWindow();
+}
+
+void choose(frmInvestData *w, int number)
+{
+    QVERIFY(w->Record->isEnabled());
+    w->Record->setCurrentIndex(number - 1);
+    emit w->Record->activated(number - 1);
+    QCoreApplication::processEvents();
+}
+
+frmNewEditData *openFor(frmInvestData *w, QPushButton *command, int number)
+{
+    click(command);
+    if (number > 0)
+        choose(w, number);
+    return openedDialog<frmNewEditData>();
+}
+
+QString suggestion(frmNewEditData *d)
+{
+    return d->findChild<QLabel *>(QStringLiteral("lblRateSuggestion"))->text();
+}
+
+QPushButton *useButton(frmNewEditData *d)
+{
+    return d->findChild<QPushButton *>(QStringLiteral("cmdUseRate"));
+}
+
+void grabBoth(QWidget *window, const QString &name)
+{
+    if (qEnvironmentVariableIsEmpty("PLUMBLINE_SCREENSHOTS_DIR"))
+        return;
+    const QString dir = qEnvironmentVariable("PLUMBLINE_SCREENSHOTS_DIR");
+    window->grab().save(dir + QLatin1Char('/') + name + QStringLiteral("-light.png"));
+    const QPalette light = QApplication::palette();
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(45, 45, 48));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::Button, QColor(60, 60, 64));
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(130, 130, 130));
+    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(130, 130, 130));
+    QApplication::setPalette(dark);
+    QCoreApplication::processEvents();
+    window->grab().save(dir + QLatin1Char('/') + name + QStringLiteral("-dark.png"));
+    QApplication::setPalette(light);
+    QCoreApplication::processEvents();
+}
+
+} // namespace
+
+class tst_PriceIndexUi : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { platform::LocaleServices::setToday(QDate(2026, 12, 7)); }
+    void cleanup() { platform::LocaleServices::setToday(QDate()); }
+
+    void suggestionWhenAdding();
+    void suggestionWhenInserting();
+    void suggestionWhenEditing();
+    void chosenSeriesAndDefault();
+    void choosingFromTheViewMenu();
+    void importingFromTheFileMenu();
+    void aboutBoxNamesTheSources();
+};
+
+void tst_PriceIndexUi::suggestionWhenAdding()
+{
+    testing::AppFixture app;
+    frmInvestData *w = startWithExample(app);
+    QVERIFY(w);
+    frmNewEditData *d = openFor(w, w->cmdAddNew, 0);
+    QVERIFY(d);
+    QPushButton *use = useButton(d);
+    QVERIFY(use);
+    // The line sits inside the frame under the boxes; the dialog's own controls keep their places.
+    QCOMPARE(d->rateSuggestion->parentWidget(), d->Frame1);
+    QVERIFY(d->rateSuggestion->geometry().top() >= d->txtInflRate->geometry().bottom());
+    QVERIFY(d->rateSuggestion->geometry().bottom() < d->Frame1->height());
+    QCOMPARE(d->centralWidget()->size(), ui::twipsSize(8025, 3195));
+    QCOMPARE(use->focusPolicy(), Qt::NoFocus);
+
+    QCOMPARE(suggestion(d), QStringLiteral("No suggestion until the Date box holds a date."));
+    QVERIFY(!use->isEnabled());
+
+    // Previous record of investment 1 for a new one: its last, 10 Sep 2025. November's level
+    // over September's: 324.122 / 324.8 - 1 = -0.21 %.
+    typeInto(d->txtDate, QStringLiteral("11/3/2025"));
+    QCOMPARE(suggestion(d), QStringLiteral("US CPI-U: -0.21 % since 9/10/2025"));
+    QVERIFY(use->isEnabled());
+    QVERIFY(d->txtInflRate->text().isEmpty());
+
+    typeInto(d->txtDate, QStringLiteral("10/15/2025"));
+    QCOMPARE(suggestion(d), QStringLiteral("No suggestion: US CPI-U has no value for 2025-10."));
+    QVERIFY(!use->isEnabled());
+    typeInto(d->txtDate, QStringLiteral("1/1/2020"));
+    QCOMPARE(suggestion(d), QStringLiteral("No suggestion: the date is before the previous record's, 9/10/2025."));
+    typeInto(d->txtDate, QStringLiteral("7/1/2026"));
+    QCOMPARE(suggestion(d), QStringLiteral("No suggestion: US CPI-U ends in 2026-05; 2026-07 is after it."));
+
+    typeInto(d->txtDate, QStringLiteral("11/3/2025"));
+    typeInto(d->metOriginalAmount, QStringLiteral("1000"));
+    typeInto(d->metCurrentAmount, QStringLiteral("1040"));
+    QVERIFY(d->txtInflRate->text().isEmpty()); // nothing filled it while the date changed
+    grabBoth(d, QStringLiteral("priceindex-add"));
+    click(use);
+    QCOMPARE(d->txtInflRate->text(), QStringLiteral("-0.21"));
+    QCOMPARE(intCopySource, 5); // the focus stayed in the current amount
+    EXPECT_NO_BOX(app);
+    click(d->cmdDone);
+    EXPECT_NO_BOX(app);
+    QVERIFY(!frmNewEditData::instance());
+    QCOMPARE(app.historyBytes(), bytesOf(Example + QStringList{historyLine(1, "2025-11-03", "1000", "1040", "-0.21")}));
+    QVERIFY(backInMainWindow(w));
+}
+
+void tst_PriceIndexUi::suggestionWhenInserting()
+{
+    testing::AppFixture app;
+    frmInvestData *w = startWithExample(app);
+    QVERIFY(w);
+    // Inserting after record 1: the previous record is record 1, 15 Jan 2024.
+    frmNewEditData *d = openFor(w, w->cmdInsertNew, 1);
+    QVERIFY(d);
+    QCOMPARE(strOperation, QStringLiteral("INSERT"));
+    typeInto(d->txtDate, QStringLiteral("7/1/2024"));
+    // 314.540 / 308.417 - 1 = 1.985 %.
+    QCOMPARE(suggestion(d), QStringLiteral("US CPI-U: 1.99 % since 1/15/2024"));
+    typeInto(d->txtInflRate, QStringLiteral("0.5"));
+    typeInto(d->txtDate, QStringLiteral("7/2/2024"));
+    QCOMPARE(d->txtInflRate->text(), QStringLiteral("0.5"));
+    // Alt+U is the Use button's key. (Keys with Alt sent by QTest reach no mnemonic under the
+    // offscreen platform, not even the dialog's own Alt+D, so the key is checked as registered.)
+    QVERIFY(useButton(d)->isEnabled());
+    QCOMPARE(useButton(d)->shortcut(), QKeySequence(Qt::ALT | Qt::Key_U));
+    click(useButton(d));
+    QCOMPARE(d->txtInflRate->text(), QStringLiteral("1.99"));
+    QVERIFY(d->txtDate->hasFocus());
+    typeInto(d->metOriginalAmount, QStringLiteral("1000"));
+    typeInto(d->metCurrentAmount, QStringLiteral("1005"));
+    click(d->cmdDone);
+    EXPECT_NO_BOX(app);
+    QCOMPARE(app.historyBytes(), bytesOf({A1, historyLine(1, "2024-07-02", "1000", "1005", "1.99"), A2, A3, B1}));
+    QVERIFY(backInMainWindow(w));
+}
+
+void tst_PriceIndexUi::suggestionWhenEditing()
+{
+    testing::AppFixture app;
+    frmInvestData *w = startWithExample(app);
+    QVERIFY(w);
+    // Editing record 2 (20 Jul 2024): measured from record 1; the stored rate stays in the box.
+    frmNewEditData *d = openFor(w, w->cmdEdit, 2);
+    QVERIFY(d);
+    QCOMPARE(d->txtDate->text(), QStringLiteral("7/20/2024"));
+    QCOMPARE(suggestion(d), QStringLiteral("US CPI-U: 1.99 % since 1/15/2024"));
+    QCOMPARE(d->txtInflRate->text(), QStringLiteral("1.5"));
+    grabBoth(d, QStringLiteral("priceindex-edit"));
+    click(d->cmdCancel);
+    QCOMPARE(app.historyBytes(), bytesOf(Example));
+    QVERIFY(backInMainWindow(w));
+
+    // The first record has nothing before it.
+    d = openFor(w, w->cmdEdit, 1);
+    QVERIFY(d);
+    QCOMPARE(suggestion(d), QStringLiteral("No suggestion for the investment's first record."));
+    QVERIFY(!useButton(d)->isEnabled());
+    click(useButton(d)); // disabled: the click does nothing
+    QCOMPARE(d->txtInflRate->text(), QStringLiteral("0"));
+    click(d->cmdCancel);
+    QVERIFY(backInMainWindow(w));
+    QCOMPARE(app.historyBytes(), bytesOf(Example));
+
+    // Nor has an investment's first record ever.
+    click(w->cmdNext);
+    QVERIFY(backInMainWindow(w));
+    app.writeHistory({A1});
+    d = openFor(w, w->cmdAddNew, 0);
+    QVERIFY(d);
+    QCOMPARE(suggestion(d), QStringLiteral("No suggestion for the investment's first record."));
+    click(d->cmdCancel);
+    QVERIFY(backInMainWindow(w));
+}
+
+void tst_PriceIndexUi::chosenSeriesAndDefault()
+{
+    testing::AppFixture app;
+    // Without a choice: the locale's country (the tests' locale is the United States).
+    QCOMPARE(ui::index::currentPriceIndexName(), QStringLiteral("US-CPI-U"));
+    platform::LocaleServices::setLocale(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    QCOMPARE(ui::index::currentPriceIndexName(), QStringLiteral("UK-CPI"));
+    platform::LocaleServices::setLocale(QLocale(QLocale::German, QLocale::Germany));
+    QCOMPARE(ui::index::currentPriceIndexName(), QStringLiteral("WB-DEU"));
+    platform::LocaleServices::setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+
+    app.settings().saveSetting(QStringLiteral("PLUMBLINE"), QStringLiteral("PRICEINDEX"), QStringLiteral("Series"),
+                               QStringLiteral("WB-USA"));
+    frmInvestData *w = startWithExample(app);
+    QVERIFY(w);
+    frmNewEditData *d = openFor(w, w->cmdAddNew, 0);
+    QVERIFY(d);
+    // 2025 is after the World Bank table's last year.
+    typeInto(d->txtDate, QStringLiteral("12/1/2025"));
+    QCOMPARE(suggestion(d),
+             QStringLiteral("No suggestion: United States (World Bank) ends in 2024; 2025 is after it."));
+    click(d->cmdCancel);
+    QVERIFY(backInMainWindow(w));
+
+    app.settings().saveSetting(QStringLiteral("PLUMBLINE"), QStringLiteral("PRICEINDEX"), QStringLiteral("Series"),
+                               QStringLiteral("GONE"));
+    d = openFor(w, w->cmdAddNew, 0);
+    QVERIFY(d);
+    QCOMPARE(suggestion(d), QStringLiteral("No suggestion: There is no price index named GONE."));
+    click(d->cmdCancel);
+    QVERIFY(backInMainWindow(w));
+    EXPECT_NO_BOX(app);
+}
+
+void tst_PriceIndexUi::choosingFromTheViewMenu()
+{
+    testing::AppFixture app;
+    frmInvestData *w = startWithExample(app);
+    QVERIFY(w);
+    menuItem(w, "mnuViewPriceIndex")->trigger();
+    auto *dialog = w->findChild<ui::index::PriceIndexDialog *>();
+    QVERIFY(dialog);
+    QTRY_VERIFY(dialog->isVisible());
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Price Index"));
+    QCOMPARE(dialog->lstSeries->currentItem()->text(0), QStringLiteral("US-CPI-U"));
+    QCOMPARE(dialog->lstSeries->currentItem()->text(3), QStringLiteral("1913-01 to 2026-05"));
+    QVERIFY(dialog->lblSource->text().startsWith(QStringLiteral("Source: US Bureau of Labor Statistics")));
+    QCOMPARE(dialog->lstSeries->topLevelItem(0)->text(0), QStringLiteral("UK-CPI"));
+
+    typeInto(dialog->txtFilter, QStringLiteral("germany"));
+    QTreeWidgetItem *germany = nullptr;
+    int shown = 0;
+    for (int i = 0; i < dialog->lstSeries->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *item = dialog->lstSeries->topLevelItem(i);
+        if (!item->isHidden()) {
+            ++shown;
+            germany = item;
+        }
+    }
+    QCOMPARE(shown, 1);
+    QCOMPARE(germany->text(0), QStringLiteral("WB-DEU"));
+    QCOMPARE(germany->text(2), QStringLiteral("annual change"));
+    QCOMPARE(dialog->lstSeries->currentItem(), germany);
+    QVERIFY(dialog->lblSource->text().startsWith(QStringLiteral("Source: World Bank, World Development Indicators")));
+    grabBoth(dialog, QStringLiteral("priceindex-chooser"));
+    const QRect row = dialog->lstSeries->visualItemRect(germany);
+    QTest::mouseClick(dialog->lstSeries->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
+    QCOMPARE(dialog->lstSeries->currentItem(), germany);
+    click(dialog->cmdOK);
+    QCOMPARE(app.settings().values().value(QStringLiteral("PLUMBLINE/PRICEINDEX/Series")), QStringLiteral("WB-DEU"));
+    QTRY_VERIFY(!w->findChild<ui::index::PriceIndexDialog *>());
+
+    // Cancel keeps the choice.
+    menuItem(w, "mnuViewPriceIndex")->trigger();
+    dialog = w->findChild<ui::index::PriceIndexDialog *>();
+    QVERIFY(dialog);
+    QCOMPARE(dialog->lstSeries->currentItem()->text(0), QStringLiteral("WB-DEU"));
+    const int saves = app.settings().saveCount();
+    click(dialog->cmdCancel);
+    QCOMPARE(app.settings().saveCount(), saves);
+    EXPECT_NO_BOX(app);
+}
+
+void tst_PriceIndexUi::importingFromTheFileMenu()
+{
+    testing::AppFixture app;
+    testing::ScriptedFileChooser files;
+    frmInvestData *w = startWithExample(app);
+    QVERIFY(w);
+    const QByteArray invest = app.investBytes();
+
+    // Cancelled in the file chooser: nothing opens.
+    menuItem(w, "mnuFileImportIndex")->trigger();
+    QCOMPARE(files.captions, QStringList{ImportTitle});
+    QVERIFY(!w->findChild<ui::index::ImportPriceIndexDialog *>());
+
+    files.answers.enqueue(RawFolder + QStringLiteral("uk-cpi-ons-d7bt.csv"));
+    menuItem(w, "mnuFileImportIndex")->trigger();
+    auto *dialog = w->findChild<ui::index::ImportPriceIndexDialog *>();
+    QVERIFY(dialog);
+    QTRY_VERIFY(dialog->isVisible());
+    QCOMPARE(dialog->txtName->text(), QStringLiteral("uk-cpi-ons-d7bt"));
+    QCOMPARE(dialog->txtCountry->text(), QStringLiteral("US"));
+    typeInto(dialog->txtName, QStringLiteral("../bad"));
+    click(dialog->cmdImport);
+    const QList<platform::MessageBoxCall> refused = app.boxes().takeCalls();
+    QCOMPARE(refused.size(), 1);
+    QVERIFY(refused.first().text.startsWith(QStringLiteral("The name \"../bad\" cannot be used.")));
+    QCOMPARE(refused.first().icon, MsgIcon::Exclamation);
+    QVERIFY(dialog->isVisible());
+    typeInto(dialog->txtName, QStringLiteral("ONS"));
+    typeInto(dialog->txtCountry, QStringLiteral("gb"));
+    grabBoth(dialog, QStringLiteral("priceindex-import"));
+    click(dialog->cmdImport);
+    EXPECT_ONE_BOX(
+        app, QStringLiteral("Imported ONS: 458 months, 1988-01 to 2026-02.\r\nChoose it under View, Price Index."),
+        ImportTitle, MsgIcon::Information, MsgButtons::OK);
+    QTRY_VERIFY(!w->findChild<ui::index::ImportPriceIndexDialog *>());
+    QVERIFY(app.folder().exists(storage::PriceIndexFolderName + QStringLiteral("/ONS.txt")));
+
+    // Again under the same name: asked first; No keeps the old one, Yes replaces it.
+    app.folder().writeBytes(QStringLiteral("short.csv"), "2026-01,10\n2026-02,11\n");
+    for (const MsgResult answer : {MsgResult::No, MsgResult::Yes}) {
+        files.answers.enqueue(app.folder().path(QStringLiteral("short.csv")));
+        menuItem(w, "mnuFileImportIndex")->trigger();
+        dialog = w->findChild<ui::index::ImportPriceIndexDialog *>();
+        QVERIFY(dialog);
+        typeInto(dialog->txtName, QStringLiteral("ons"));
+        app.boxes().enqueue(answer);
+        click(dialog->cmdImport);
+        const QList<platform::MessageBoxCall> shown = app.boxes().takeCalls();
+        QVERIFY(!shown.isEmpty());
+        QVERIFY(sameCall(shown.first(), QStringLiteral("A price index named ons exists. Replace it with this file?"),
+                         ImportTitle, MsgIcon::Question, MsgButtons::YesNo));
+        PriceIndex stored;
+        QString error;
+        QVERIFY(storage::loadPriceIndex(QStringLiteral("ONS"), stored, error));
+        if (answer == MsgResult::No) {
+            QCOMPARE(shown.size(), 1);
+            QCOMPARE(stored.values.size(), 458);
+            click(dialog->cmdCancel);
+        } else {
+            QCOMPARE(shown.size(), 2);
+            QCOMPARE(
+                shown.at(1).text,
+                QStringLiteral("Replaced ons: 2 months, 2026-01 to 2026-02.\r\nChoose it under View, Price Index."));
+            QCOMPARE(stored.values.size(), 2);
+        }
+        QTRY_VERIFY(!w->findChild<ui::index::ImportPriceIndexDialog *>());
+    }
+
+    // A refused file: its line named; nothing stored.
+    app.folder().writeBytes(QStringLiteral("dup.csv"), "2026-01,10\n2026-01,11\n");
+    files.answers.enqueue(app.folder().path(QStringLiteral("dup.csv")));
+    menuItem(w, "mnuFileImportIndex")->trigger();
+    dialog = w->findChild<ui::index::ImportPriceIndexDialog *>();
+    QVERIFY(dialog);
+    typeInto(dialog->txtName, QStringLiteral("Dup"));
+    click(dialog->cmdImport);
+    EXPECT_ONE_BOX(app, QStringLiteral("Line 2: the month 2026-01 appears again (first on line 1)."), ImportTitle,
+                   MsgIcon::Exclamation, MsgButtons::OK);
+    QVERIFY(!app.folder().exists(storage::PriceIndexFolderName + QStringLiteral("/Dup.txt")));
+    click(dialog->cmdCancel);
+
+    // No byte of the data files changed.
+    QCOMPARE(app.investBytes(), invest);
+    QCOMPARE(app.historyBytes(), bytesOf(Example));
+    QCOMPARE(strayFiles(app), (QStringList{QStringLiteral("dup.csv"), QStringLiteral("short.csv")}));
+}
+
+void tst_PriceIndexUi::aboutBoxNamesTheSources()
+{
+    testing::AppFixture app;
+    frmInvestData *w = startWithExample(app);
+    QVERIFY(w);
+    menuItem(w, "mnuHelpAbout")->trigger();
+    EXPECT_ONE_BOX(
+        app,
+        QStringLiteral("Plumbline 3.5\r\nVersion " PLUMBLINE_VERSION "\r\n\r\nPrice index data:\r\n"
+                       "US CPI-U: US Bureau of Labor Statistics (public domain), via github.com/datasets/cpi-us "
+                       "(ODC-PDDL-1.0).\r\n"
+                       "UK CPI: Source: Office for National Statistics. Contains public sector information licensed "
+                       "under the Open Government Licence v3.0.\r\n"
+                       "World Bank series: World Bank, World Development Indicators (FP.CPI.TOTL.ZG), CC BY 4.0, via "
+                       "github.com/datasets/cpi (ODC-PDDL-1.0)."),
+        QStringLiteral("About Plumbline"), MsgIcon::Information, MsgButtons::OK);
+}
+
+QTEST_MAIN(tst_PriceIndexUi)
+#include "tst_priceindexui.moc"

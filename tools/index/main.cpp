@@ -1,0 +1,140 @@
+// plumbline-index: the price indexes Plumbline knows, importing one, and the rate between two dates.
+#include "core/priceindex.h"
+#include "storage/datafolder.h"
+#include "storage/priceindexstore.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLocale>
+#include <QRegularExpression>
+
+#include <cstdio>
+
+namespace {
+
+int fail(const QString &message)
+{
+    std::fprintf(stderr, "plumbline-index: %s\n", qPrintable(message));
+    return 1;
+}
+
+void print(const QString &line)
+{
+    std::fputs(line.toUtf8().constData(), stdout);
+    std::fputc('\n', stdout);
+}
+
+// YYYY-MM-DD, or YYYY-MM for the first of the month.
+QDate readDate(const QString &text)
+{
+    static const QRegularExpression form(QStringLiteral("^(\\d{4})-(\\d{2})(?:-(\\d{2}))?$"));
+    const QRegularExpressionMatch m = form.match(text);
+    if (!m.hasMatch())
+        return QDate();
+    return QDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).isEmpty() ? 1 : m.captured(3).toInt());
+}
+
+int listSeries()
+{
+    QStringList problems;
+    const QList<PriceIndex> all = storage::allPriceIndexes(&problems);
+    for (const PriceIndex &index : all) {
+        print(
+            QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6")
+                .arg(index.name,
+                     index.kind == PriceIndex::Kind::Monthly ? QStringLiteral("monthly") : QStringLiteral("annual"),
+                     index.coverage(), index.country.isEmpty() ? QStringLiteral("-") : index.country,
+                     storage::isShippedPriceIndex(index.name) ? QStringLiteral("shipped") : QStringLiteral("imported"),
+                     index.title));
+    }
+    for (const QString &problem : std::as_const(problems))
+        std::fprintf(stderr, "plumbline-index: %s\n", qPrintable(problem));
+    return problems.isEmpty() ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("plumbline-index"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PLUMBLINE_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "The price indexes Plumbline suggests inflation rates from.\n\n"
+        "  list                 every series (shipped and imported) with its kind and coverage\n"
+        "  import FILE --name NAME [--country CC]\n"
+        "                       reads a monthly index from a CSV file and stores it as NAME,\n"
+        "                       replacing a series of that name whole\n"
+        "  rate FROM TO [--series NAME]\n"
+        "                       the inflation rate in percent from date FROM to date TO\n"
+        "                       (YYYY-MM-DD or YYYY-MM); exits with 2 and the reason when\n"
+        "                       the series has no rate for them\n\n"
+        "Without --series the series of the system locale's country is used (US-CPI-U when it has none).\n"
+        "Imported series live in the folder \"Price Indexes\" of the data folder; the data files are never "
+        "touched."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption dataDir(QStringLiteral("data-dir"),
+                                     QStringLiteral("Use the data folder <dir> instead of the program's own."),
+                                     QStringLiteral("dir"));
+    const QCommandLineOption name(QStringLiteral("name"), QStringLiteral("import: the series' name."),
+                                  QStringLiteral("name"));
+    const QCommandLineOption country(QStringLiteral("country"),
+                                     QStringLiteral("import: the series' country, a two-letter ISO code."),
+                                     QStringLiteral("cc"));
+    const QCommandLineOption series(QStringLiteral("series"), QStringLiteral("rate: the series to use."),
+                                    QStringLiteral("name"));
+    parser.addOptions({dataDir, name, country, series});
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("list, import or rate"));
+    parser.process(app);
+
+    if (parser.isSet(dataDir))
+        storage::setProgramFolder(QDir(parser.value(dataDir)).absolutePath());
+    const QStringList args = parser.positionalArguments();
+    const QString command = args.value(0);
+
+    if (command == QLatin1String("list") && args.size() == 1)
+        return listSeries();
+
+    if (command == QLatin1String("import") && args.size() == 2) {
+        if (!parser.isSet(name))
+            return fail(QStringLiteral("import needs --name NAME"));
+        storage::PriceIndexImport result;
+        QString error;
+        if (!storage::importPriceIndex(args.at(1), parser.value(name), parser.value(country), result, error))
+            return fail(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(args.at(1)), error));
+        print(QStringLiteral("%1 %2: %3 months, %4%5")
+                  .arg(result.replaced ? QStringLiteral("Replaced") : QStringLiteral("Imported"), result.series.name)
+                  .arg(result.series.values.size())
+                  .arg(result.series.coverage(),
+                       QStringLiteral(" (in %1)").arg(QDir::toNativeSeparators(storage::priceIndexFolder()))));
+        return 0;
+    }
+
+    if (command == QLatin1String("rate") && args.size() == 3) {
+        const QDate from = readDate(args.at(1));
+        const QDate to = readDate(args.at(2));
+        if (!from.isValid() || !to.isValid())
+            return fail(QStringLiteral("dates are YYYY-MM-DD or YYYY-MM (see --help)"));
+        const QString seriesName =
+            parser.isSet(series)
+                ? parser.value(series)
+                : storage::defaultPriceIndexName(QLocale::territoryToCode(QLocale::system().territory()));
+        PriceIndex index;
+        QString error;
+        if (!storage::loadPriceIndex(seriesName, index, error))
+            return fail(error);
+        const PriceIndex::RateResult rate = index.rate(from, to);
+        if (!rate.ok) {
+            std::fprintf(stderr, "plumbline-index: no rate: %s\n", qPrintable(rate.reason));
+            return 2;
+        }
+        print(rate.text());
+        return 0;
+    }
+
+    return fail(QStringLiteral("expected list, import FILE --name NAME, or rate FROM TO (see --help)"));
+}

@@ -1,0 +1,115 @@
+#include "ui/index/importpriceindexdialog.h"
+
+#include "platform/filechooser.h"
+#include "platform/locale.h"
+#include "platform/messagebox.h"
+#include "storage/priceindexstore.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+namespace ui::index {
+
+namespace {
+
+const QString Title = QStringLiteral("Import Price Index");
+
+// A name the import takes, made from the file's name: "cpi 2024 (1).csv" -> "cpi-2024-1".
+QString nameFromFile(const QString &path)
+{
+    QString name = QFileInfo(path).completeBaseName();
+    name.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9._-]+")), QStringLiteral("-"));
+    while (name.startsWith(QLatin1Char('.')) || name.startsWith(QLatin1Char('-')))
+        name.remove(0, 1);
+    while (name.endsWith(QLatin1Char('-')))
+        name.chop(1);
+    return name.left(40);
+}
+
+} // namespace
+
+void ImportPriceIndexDialog::start(QWidget *parent)
+{
+    const QString path = platform::FileChooser::instance().openFileName(
+        parent, Title, QStandardPaths::writableLocation(QStandardPaths::DownloadLocation),
+        QStringLiteral("Price index (*.csv *.txt);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    auto *dialog = new ImportPriceIndexDialog(parent, path);
+    dialog->open();
+}
+
+ImportPriceIndexDialog::ImportPriceIndexDialog(QWidget *parent, const QString &csvPath)
+    : QDialog(parent), m_csvPath(csvPath)
+{
+    setObjectName(QStringLiteral("ImportPriceIndexDialog"));
+    setWindowTitle(Title);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+
+    auto *layout = new QVBoxLayout(this);
+    lblFile = new QLabel(QStringLiteral("File: %1").arg(QDir::toNativeSeparators(csvPath)), this);
+    lblFile->setObjectName(QStringLiteral("lblFile"));
+    lblFile->setTextFormat(Qt::PlainText);
+    lblFile->setWordWrap(true);
+    layout->addWidget(lblFile);
+    auto *form = new QFormLayout;
+    txtName = new QLineEdit(nameFromFile(csvPath), this);
+    txtName->setObjectName(QStringLiteral("txtName"));
+    txtName->setMaxLength(40);
+    form->addRow(QStringLiteral("&Name:"), txtName);
+    txtCountry = new QLineEdit(QLocale::territoryToCode(platform::LocaleServices::locale().territory()), this);
+    txtCountry->setObjectName(QStringLiteral("txtCountry"));
+    txtCountry->setMaxLength(2);
+    form->addRow(QStringLiteral("C&ountry code:"), txtCountry);
+    layout->addLayout(form);
+    auto *hint = new QLabel(QStringLiteral("A monthly index: two columns (date as YYYY-MM or YYYY-MM-DD, value), "
+                                           "or a download from ONS, FRED or Statistics Canada. A series of the "
+                                           "same name is replaced whole."),
+                            this);
+    hint->setWordWrap(true);
+    layout->addWidget(hint);
+
+    auto *buttons = new QDialogButtonBox(this);
+    cmdImport = buttons->addButton(QStringLiteral("&Import"), QDialogButtonBox::AcceptRole);
+    cmdImport->setObjectName(QStringLiteral("cmdImport"));
+    cmdImport->setDefault(true);
+    cmdCancel = buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &ImportPriceIndexDialog::import);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    resize(460, sizeHint().height());
+}
+
+void ImportPriceIndexDialog::import()
+{
+    const QString name = txtName->text().trimmed();
+    const QString country = txtCountry->text().trimmed();
+    if (storage::importedPriceIndexExists(name) &&
+        platform::msgBox(QStringLiteral("A price index named %1 exists. Replace it with this file?").arg(name),
+                         platform::MsgIcon::Question, platform::MsgButtons::YesNo, Title) != platform::MsgResult::Yes)
+        return;
+    storage::PriceIndexImport result;
+    QString error;
+    if (!storage::importPriceIndex(m_csvPath, name, country, result, error)) {
+        platform::msgBox(error, platform::MsgIcon::Exclamation, platform::MsgButtons::OK, Title);
+        return; // the dialog stays, so the name or country can be put right
+    }
+    platform::msgBox(QStringLiteral("%1 %2: %3 months, %4.\r\nChoose it under View, Price Index.")
+                         .arg(result.replaced ? QStringLiteral("Replaced") : QStringLiteral("Imported"), name)
+                         .arg(result.series.values.size())
+                         .arg(result.series.coverage()),
+                     platform::MsgIcon::Information, platform::MsgButtons::OK, Title);
+    accept();
+}
+
+} // namespace ui::index

@@ -1,0 +1,56 @@
+#include "ui/index/indexmenus.h"
+
+#include "platform/messagebox.h"
+#include "ui/index/importpriceindexdialog.h"
+#include "ui/index/priceindexchoice.h"
+#include "ui/index/priceindexdialog.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace ui::index {
+
+void addPriceIndexMenus(QMainWindow *window, QMenu *fileMenu, QAction *beforeInFile, QMenu *helpMenu)
+{
+    auto *import = new QAction(QStringLiteral("&Import Price Index…"), fileMenu);
+    import->setObjectName(QStringLiteral("mnuFileImportIndex"));
+    fileMenu->insertAction(beforeInFile, import);
+    QObject::connect(import, &QAction::triggered, window, [window] { importPriceIndex(window); });
+
+    QMenuBar *bar = window->menuBar();
+    auto *view = bar->findChild<QMenu *>(QStringLiteral("mnuView"), Qt::FindDirectChildrenOnly);
+    if (!view) {
+        view = new QMenu(QStringLiteral("&View"), bar);
+        view->setObjectName(QStringLiteral("mnuView"));
+        bar->insertMenu(helpMenu->menuAction(), view);
+    }
+    QAction *choose = view->addAction(QStringLiteral("Price &Index…"));
+    choose->setObjectName(QStringLiteral("mnuViewPriceIndex"));
+    QObject::connect(choose, &QAction::triggered, window, [window] { choosePriceIndex(window); });
+
+    QAction *about = helpMenu->addAction(QStringLiteral("About Plumbline…"));
+    about->setObjectName(QStringLiteral("mnuHelpAbout"));
+    QObject::connect(about, &QAction::triggered, window, [] { showAbout(); });
+}
+
+void importPriceIndex(QMainWindow *window)
+{
+    ImportPriceIndexDialog::start(window);
+}
+
+void choosePriceIndex(QMainWindow *window)
+{
+    auto *dialog = new PriceIndexDialog(window);
+    dialog->open();
+}
+
+void showAbout()
+{
+    platform::msgBox(QStringLiteral("Plumbline 3.5\r\nVersion %1\r\n\r\nPrice index data:\r\n%2")
+                         .arg(QStringLiteral(PLUMBLINE_VERSION), attributionText()),
+                     platform::MsgIcon::Information, platform::MsgButtons::OK, QStringLiteral("About Plumbline"));
+}
+
+} // namespace ui::index

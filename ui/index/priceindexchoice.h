@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// The price index the user chose (View, Price Index), kept in the per-user settings store.
+namespace ui::index {
+
+inline const QString SettingsApp = QStringLiteral("PLUMBLINE");
+inline const QString SettingsSection = QStringLiteral("PRICEINDEX");
+inline const QString SettingsKey = QStringLiteral("Series");
+
+// The chosen series; without a choice, the shipped series of the locale's country.
+QString currentPriceIndexName();
+void setCurrentPriceIndexName(const QString &name);
+
+// The lines the licences of the shipped price-index data ask the program to show.
+QString attributionText();
+
+} // namespace ui::index
