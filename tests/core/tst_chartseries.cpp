@@ -86,7 +86,8 @@ void tst_ChartSeries::seriesMatchesExport()
                                "1,#2005-01-02#,-5,9000,1.25\r\n" // skipped
                                "1,#2006-01-02#,10000,12500.55,3.3\r\n"
                                "2,#2003-06-30#,2500,2400,-0.5\r\n"
-                               "1,#2007-01-02#,12000,12100,0\r\n"; // carried
+                               "1,#2007-01-02#,12000,12100,0\r\n"           // carried
+                               "1,#2008-01-02#,12000,12500,1.23456789\r\n"; // past seven digits
     QVERIFY(folder.writeBytes(storage::HistFileName, history));
 
     const testing::ToolRun run =
@@ -129,7 +130,7 @@ void tst_ChartSeries::seriesMatchesExport()
             ++checked;
         }
     }
-    QCOMPARE(checked, 10);
+    QCOMPARE(checked, 11);
     QCOMPARE(carried, 4); // two first records without a rate, two later ones
     QCOMPARE(skipped, 2);
 }

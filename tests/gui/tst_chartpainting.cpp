@@ -174,9 +174,9 @@ void tst_ChartPainting::plotHoldsTheSeriesColours()
 void tst_ChartPainting::carriedRecordHasAHollowMarker()
 {
     testing::AppFixture app;
-    const ChartSeries series = seriesFor(app, {QStringLiteral("1,#2020-01-01#,1000,1000,2"),
-                                               QStringLiteral("1,#2021-01-01#,1000,1200,0"),
-                                               QStringLiteral("1,#2022-01-01#,1000,1100,3")});
+    const ChartSeries series =
+        seriesFor(app, {QStringLiteral("1,#2020-01-01#,1000,1000,2"), QStringLiteral("1,#2021-01-01#,1000,1200,0"),
+                        QStringLiteral("1,#2022-01-01#,1000,1100,3")});
     QCOMPARE(int(series.points()[1].state), int(PointState::Carried));
     InflationChartPainter painter(series);
     const QSize size(800, 500);
@@ -203,11 +203,10 @@ void tst_ChartPainting::carriedRecordHasAHollowMarker()
 void tst_ChartPainting::skippedRecordIsAGapMarkedOnTheAxis()
 {
     testing::AppFixture app;
-    const ChartSeries series = seriesFor(app, {QStringLiteral("1,#2020-01-01#,1000,1000,2"),
-                                               QStringLiteral("1,#2020-07-01#,1000,1100,2"),
-                                               QStringLiteral("1,#2021-01-01#,1000,0,2"),
-                                               QStringLiteral("1,#2021-07-01#,1000,1150,2"),
-                                               QStringLiteral("1,#2022-01-01#,1000,1250,2")});
+    const ChartSeries series =
+        seriesFor(app, {QStringLiteral("1,#2020-01-01#,1000,1000,2"), QStringLiteral("1,#2020-07-01#,1000,1100,2"),
+                        QStringLiteral("1,#2021-01-01#,1000,0,2"), QStringLiteral("1,#2021-07-01#,1000,1150,2"),
+                        QStringLiteral("1,#2022-01-01#,1000,1250,2")});
     QCOMPARE(int(series.points()[2].state), int(PointState::Skipped));
     InflationChartPainter painter(series);
     const QSize size(800, 500);
@@ -249,8 +248,9 @@ void tst_ChartPainting::emptyStatesShowASentence()
     QCOMPARE(painter.emptySentence(), sentence);
     const QSize size(700, 420);
     const QImage image = painted(painter, size);
-    keepPicture(image, QStringLiteral("chart-empty-%1.png").arg(QString::fromLatin1(QTest::currentDataTag())
-                                                                    .replace(QLatin1Char(' '), QLatin1Char('-'))));
+    keepPicture(image,
+                QStringLiteral("chart-empty-%1.png")
+                    .arg(QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-'))));
     const InflationChartPainter::Geometry g = painter.geometry(QRectF(QPointF(0, 0), QSizeF(size)), 96);
     // No axes: no series colour anywhere, the sentence's text in the middle of the plot area.
     QVERIFY(!g.axes);
@@ -332,10 +332,10 @@ void tst_ChartPainting::pngExportReplacesWholeAndFollowsLinks()
     const QImage image(target);
     QCOMPARE(image.size(), QSize(640, 400));
     QVERIFY(!app.folder().readBytes(QStringLiteral("target.png")).contains(QByteArray(100, 'x')));
-    const QStringList left = QDir(app.folder().dir()).entryList(QDir::Files | QDir::Hidden | QDir::System |
-                                                                QDir::NoDotAndDotDot);
-    QCOMPARE(left, (QStringList{QStringLiteral("PlDataHist.txt"), QStringLiteral("link.png"),
-                                QStringLiteral("target.png")}));
+    const QStringList left =
+        QDir(app.folder().dir()).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    QCOMPARE(left,
+             (QStringList{QStringLiteral("PlDataHist.txt"), QStringLiteral("link.png"), QStringLiteral("target.png")}));
 }
 
 void tst_ChartPainting::failedSaveIsReportedAndLeavesTheOldFile()
