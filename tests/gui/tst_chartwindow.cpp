@@ -11,6 +11,7 @@
 #include "ui/dialogs/frmneweditdata.h"
 
 #include <QMenuBar>
+#include <QMouseEvent>
 
 using namespace edtest;
 
@@ -45,6 +46,14 @@ QStringList dates(const ChartSeries &series)
     for (const ChartPoint &p : series.points())
         out << p.date.toQDate().toString(Qt::ISODate);
     return out;
+}
+
+// The pointer moving over the chart with no button down (the offscreen platform has no
+// pointer of its own to move).
+void hover(QWidget *widget, const QPointF &at)
+{
+    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
 }
 
 const QString SizeKey = QStringLiteral("PLUMBLINE/CHART/WindowSize");
@@ -250,14 +259,21 @@ void tst_ChartWindow::hoverAndArrowKeysReadTheFigures()
              QStringLiteral("Point at a record, or use the Left and Right keys, to read its figures."));
 
     // Record 3: no rate, so its AFI is carried from record 2.
-    QTest::mouseMove(chart->chart, chart->chart->pointPosition(2).toPoint());
-    QTRY_COMPARE(chart->chart->currentPoint(), 2);
+    hover(chart->chart, chart->chart->pointPosition(2) + QPointF(2, -30));
+    QCOMPARE(chart->chart->currentPoint(), 2);
     QCOMPARE(chart->lblReadout->text(),
              QStringLiteral("Record 3, 1/2/2003: Original Amount $1,000.00; Current Amount $1,150.50; Inflation "
                             "Rate (%) 0\nInc/Dec $50.50; Profit/Loss $150.50; Loss To Inflation $25.00; Current "
                             "Amount AFI $1,075.00; Profit/Loss AFI $75.00\nNo inflation rate entered: the loss to "
                             "inflation and both AFI figures are carried from the record before."));
     QCOMPARE(chart->chart->painter().highlighted(), 2);
+    // Outside the plot the reading stays.
+    hover(chart->chart, QPointF(2, 2));
+    QCOMPARE(chart->chart->currentPoint(), 2);
+    hover(chart->chart, chart->chart->pointPosition(0));
+    QCOMPARE(chart->chart->currentPoint(), 0);
+    QVERIFY(chart->lblReadout->text().startsWith(QStringLiteral("Record 1, 1/2/2001: ")));
+    hover(chart->chart, chart->chart->pointPosition(2));
 
     chart->chart->setFocus();
     QTest::keyClick(chart->chart, Qt::Key_Right);

@@ -23,7 +23,8 @@ using namespace chartsizes;
 QFont chartFont(qreal points, bool bold = false)
 {
     QFont font(QStringLiteral("DejaVu Sans"));
-    font.setStyleHint(QFont::SansSerif);
+    // No ligatures, so the text of a PDF page reads and searches as typed ("fl" stays two letters).
+    font.setStyleHint(QFont::SansSerif, QFont::PreferNoShaping);
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
@@ -312,7 +313,13 @@ InflationChartPainter::Geometry InflationChartPainter::geometry(const QRectF &ta
 
     // Labels of years are narrower, but one width keeps the choice simple and never crowded.
     const int maxDateTicks = int(plotWidth / (dateLabelWidth + 10 * pt)) + 1;
-    g.dates = chartaxes::dateAxis(m_series.dateRange(), maxDateTicks);
+    ValueRange dates = m_series.dateRange();
+    if (dates.span() < 1) {
+        // One date: half a month either side, so the record stands inside the axis.
+        dates.min -= 15;
+        dates.max += 15;
+    }
+    g.dates = chartaxes::dateAxis(dates, maxDateTicks);
     g.axes = true;
     return g;
 }
