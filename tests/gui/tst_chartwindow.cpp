@@ -8,6 +8,7 @@
 
 #include "ui/chart/chartwindow.h"
 #include "ui/chart/inflationchart.h"
+#include "ui/chart/inflationchartpainter.h"
 #include "ui/dialogs/frmneweditdata.h"
 
 #include <QMenuBar>
@@ -75,6 +76,7 @@ private slots:
     void staysUsableWhileADialogHoldsTheMainWindow();
     void emptyFolderSaysWhy();
     void exitClosesIt();
+    void windowInLightAndDarkPalettes();
 };
 
 void tst_ChartWindow::viewMenuSitsBetweenEditAndHelp()
@@ -356,6 +358,50 @@ void tst_ChartWindow::exitClosesIt()
     settle();
     QVERIFY(app.quitRequested());
     QVERIFY(!ChartWindow::instance());
+}
+
+void tst_ChartWindow::windowInLightAndDarkPalettes()
+{
+    testing::AppFixture app;
+    frmInvestData *w = startWithExample(app);
+    QVERIFY(w);
+    w->mnuViewChart->trigger();
+    ChartWindow *chart = openedChart();
+    QVERIFY(chart);
+    chart->resize(820, 560);
+    chart->chart->setCurrentPoint(2);
+    settle();
+
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(45, 45, 48));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Base, QColor(30, 30, 32));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    dark.setColor(QPalette::Button, QColor(60, 60, 64));
+    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    for (const bool isDark : {false, true}) {
+        if (isDark)
+            chart->setPalette(dark);
+        settle();
+        const QImage picture = chart->grab().toImage();
+        QCOMPARE(picture.size(), chart->size() * chart->devicePixelRatio());
+        const QString dir = qEnvironmentVariable("PLUMBLINE_SCREENSHOTS_DIR");
+        if (!dir.isEmpty())
+            QVERIFY(picture.save(QDir(dir).filePath(isDark ? QStringLiteral("ChartWindow-dark.png")
+                                                           : QStringLiteral("ChartWindow-light.png"))));
+        // The chart takes the palette's base colour and the matching series colours.
+        const InflationChartPainter::Colours &c = chart->chart->painter().colours();
+        QCOMPARE(c.background, chart->palette().color(QPalette::Base));
+        QCOMPARE(c.current, isDark ? InflationChartPainter::Colours::dark().current
+                                   : InflationChartPainter::Colours::light().current);
+        const QPoint inChart = chart->chart->mapTo(chart, QPoint(4, chart->chart->height() - 4));
+        QCOMPARE(picture.pixelColor(inChart).rgb(), c.background.rgb());
+        int blue = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                blue += picture.pixelColor(x, y).rgb() == c.current.rgb();
+        QVERIFY(blue > 20);
+    }
 }
 
 QTEST_MAIN(tst_ChartWindow)

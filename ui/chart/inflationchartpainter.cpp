@@ -300,7 +300,12 @@ InflationChartPainter::Geometry InflationChartPainter::geometry(const QRectF &ta
     const qreal plotTop = headerBottom + textHeight / 2;
     const qreal plotBottom = target.bottom() - Margin * pt - textHeight - (TickLength + 2) * pt;
     const qreal plotHeight = std::max<qreal>(plotBottom - plotTop, 1);
-    g.amounts = chartaxes::amountAxis(m_series.amountRange(), int(std::max<qreal>(2, plotHeight / (textHeight * 2.2))));
+    // A little room above and below, so no line runs along the axis and hides in it.
+    ValueRange amounts = m_series.amountRange();
+    const double room = amounts.span() * 0.03;
+    amounts.min -= room;
+    amounts.max += room;
+    g.amounts = chartaxes::amountAxis(amounts, int(std::max<qreal>(2, plotHeight / (textHeight * 2.2))));
     qreal labelWidth = 0;
     for (double tick : g.amounts.ticks)
         labelWidth = std::max(labelWidth, metrics.horizontalAdvance(amountLabel(tick)));
