@@ -11,6 +11,9 @@
 #include "ui/chart/inflationchartpainter.h"
 #include "ui/dialogs/frmneweditdata.h"
 
+#include "storage/datafolder.h"
+#include "storage/filetable.h"
+
 #include <QMenuBar>
 #include <QMouseEvent>
 
@@ -76,6 +79,7 @@ private slots:
     void staysUsableWhileADialogHoldsTheMainWindow();
     void emptyFolderSaysWhy();
     void exitClosesIt();
+    void damagedHistorySaysWhereInsteadOfDrawing();
     void windowInLightAndDarkPalettes();
 };
 
@@ -358,6 +362,38 @@ void tst_ChartWindow::exitClosesIt()
     settle();
     QVERIFY(app.quitRequested());
     QVERIFY(!ChartWindow::instance());
+}
+
+void tst_ChartWindow::damagedHistorySaysWhereInsteadOfDrawing()
+{
+    testing::AppFixture app;
+    app.writeInvestments({{QStringLiteral("Growth Fund"), QStringLiteral("First Bank")}});
+    app.writeHistory({Example[0], QStringLiteral("1,#2002-01-02,1000,oops,1"), Example[2]});
+    frmInvestData *w = app.startMainWindow();
+    QVERIFY(w);
+    app.boxes().clear(); // the grid's own report of the line
+    w->mnuViewChart->trigger();
+    ChartWindow *chart = openedChart();
+    QVERIFY(chart);
+    const QString sentence = chart->chart->painter().emptySentence();
+    const QString prefix = QStringLiteral("The data history cannot be read: line 2 of \"%1\" gives error ")
+                               .arg(QDir::toNativeSeparators(app.folder().path(storage::HistFileName)));
+    QVERIFY2(sentence.startsWith(prefix), qPrintable(sentence));
+    QVERIFY(chart->chart->series().isEmpty());
+    // The chart's pass shows no box of its own and leaves the file numbers free.
+    QCOMPARE(app.boxes().calls().size(), 0);
+    QVERIFY(!storage::isOpen(2));
+    // Mended, the next reload of the main window draws it.
+    app.writeHistory(Example);
+    QVERIFY(activeNow(w));
+    // Add New, then Cancel: the main window reloads its grid on becoming active again.
+    click(w->cmdAddNew);
+    frmNewEditData *d = openedDialog<frmNewEditData>();
+    QVERIFY(d);
+    click(d->cmdCancel);
+    QVERIFY(backInMainWindow(w));
+    QTRY_VERIFY(!chart->chart->series().isEmpty());
+    QCOMPARE(chart->chart->painter().emptySentence(), QString());
 }
 
 void tst_ChartWindow::windowInLightAndDarkPalettes()
