@@ -76,11 +76,11 @@ int pixelsNear(const QImage &image, const QRectF &area, const QColor &colour, in
     return count;
 }
 
-QImage painted(const InflationChartPainter &painter, const QSize &size)
+QImage painted(const InflationChartPainter &painter, const QSize &size, int dpi = 96)
 {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.setDotsPerMeterX(3780); // 96 dpi
-    image.setDotsPerMeterY(3780);
+    image.setDotsPerMeterX(int(std::lround(dpi / 0.0254)));
+    image.setDotsPerMeterY(int(std::lround(dpi / 0.0254)));
     image.fill(Qt::magenta);
     QPainter p(&image);
     painter.paint(p, QRectF(QPointF(0, 0), QSizeF(size)));
@@ -182,9 +182,11 @@ void tst_ChartPainting::carriedRecordHasAHollowMarker()
                         QStringLiteral("1,#2022-01-01#,1000,1100,3")});
     QCOMPARE(int(series.points()[1].state), int(PointState::Carried));
     InflationChartPainter painter(series);
-    const QSize size(800, 500);
-    const QImage image = painted(painter, size);
-    const InflationChartPainter::Geometry g = painter.geometry(QRectF(QPointF(0, 0), QSizeF(size)), 96);
+    // At three times the screen's resolution the ring is several pixels wide.
+    const QSize size(2400, 1500);
+    const QImage image = painted(painter, size, 288);
+    const InflationChartPainter::Geometry g = painter.geometry(QRectF(QPointF(0, 0), QSizeF(size)), 288);
+    QCOMPARE(g.pixelsPerPoint, 4.0);
     const InflationChartPainter::Colours &c = painter.colours();
     const auto afiAt = [&](int i) {
         const ChartPoint &p = series.points()[std::size_t(i)];
@@ -199,13 +201,13 @@ void tst_ChartPainting::carriedRecordHasAHollowMarker()
     // background, then the ring above and below.
     int ringAbove = 0;
     int ringBelow = 0;
-    for (int dy = 2; dy <= 6; ++dy) {
+    for (int dy = 4; dy <= 18; ++dy) {
         ringAbove += near(image.pixel(carried + QPoint(0, -dy)), c.afi, 40);
         ringBelow += near(image.pixel(carried + QPoint(0, dy)), c.afi, 40);
     }
-    QVERIFY(ringAbove >= 1 && ringBelow >= 1);
-    QVERIFY(near(image.pixel(carried + QPoint(0, -1)), c.background, 30));
-    QVERIFY(near(image.pixel(carried + QPoint(0, 1)), c.background, 30));
+    QVERIFY(ringAbove >= 2 && ringBelow >= 2);
+    QVERIFY(near(image.pixel(carried + QPoint(0, -3)), c.background, 30));
+    QVERIFY(near(image.pixel(carried + QPoint(0, 3)), c.background, 30));
     QVERIFY(painter.legendTexts().contains(QStringLiteral("AFI carried (no rate)")));
     QVERIFY(!painter.legendTexts().contains(QStringLiteral("Skipped record")));
 }
