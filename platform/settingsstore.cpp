@@ -1,5 +1,6 @@
 #include "platform/settingsstore.h"
 
+#include <QFile>
 #include <QSettings>
 
 namespace platform {
@@ -23,6 +24,8 @@ public:
         QSettings settings(QSettings::IniFormat, QSettings::UserScope, appName, appName);
         settings.setValue(section + QLatin1Char('/') + key, value);
         settings.sync();
+        // The password's hash lives here: readable by the user only.
+        QFile::setPermissions(settings.fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
 };
 

@@ -5,9 +5,11 @@
 #include "platform/messagebox.h"
 #include "storage/datafolder.h"
 #include "storage/filetable.h"
+#include "storage/folderlock.h"
 #include "storage/rewrites.h"
 #include "ui/forms.h"
 #include "ui/linklabel.h"
+#include "ui/main/leftovermessage.h"
 #include "ui/maskededit.h"
 #include "ui/twips.h"
 
@@ -20,7 +22,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QLockFile>
 #include <QPushButton>
 #include <QScreen>
 #include <QToolBar>
@@ -371,8 +372,12 @@ void frmInvestData::Form_Load()
         endProgram();
         return;
     }
-    // Holding the folder alone, what a crash left half-written can go.
-    storage::removeLeftovers();
+    // Holding the folder alone: an interrupted run's work is finished or set aside,
+    // and the user told, before anything is read.
+    if (!ui::setAsideLeftovers()) {
+        endProgram();
+        return;
+    }
 
     // Shown before anything is read, so the user sees it while the files are read.
     if (QScreen *screen = QGuiApplication::primaryScreen()) {
@@ -419,15 +424,21 @@ void frmInvestData::Form_Load()
 // that held it is gone, and never taken over from a copy that still runs.
 bool frmInvestData::lockDataFolder()
 {
-    m_lockFile = std::make_unique<QLockFile>(storage::programFile(LockFileName));
-    m_lockFile->setStaleLockTime(0);
-    if (m_lockFile->tryLock(0))
+    m_lockFile = std::make_unique<storage::FolderLock>(storage::programFile(LockFileName));
+    const storage::FolderLock::Result result = m_lockFile->tryLock();
+    if (result == storage::FolderLock::Result::Locked)
         return true;
-    if (m_lockFile->error() == QLockFile::LockFailedError) {
+    if (result == storage::FolderLock::Result::HeldByRunningCopy) {
         platform::msgBox(QStringLiteral("Plumbline 3.5 is already running and using the data folder \"%1\".\r\n"
                                         "Only one copy of the program can use it at a time; this copy ends now.")
                              .arg(folderText()),
                          platform::MsgIcon::Exclamation);
+    } else if (result == storage::FolderLock::Result::IsFolder) {
+        platform::msgBox(QStringLiteral("The data folder \"%1\" cannot be used: \"%2\" there is a folder, where "
+                                        "Plumbline 3.5 keeps the file that shows it is running.\r\n"
+                                        "Move or rename that folder. Plumbline 3.5 ends now.")
+                             .arg(folderText(), LockFileName),
+                         platform::MsgIcon::Critical);
     } else {
         platform::msgBox(QStringLiteral("The data folder \"%1\" cannot be used: the lock file \"%2\" cannot be "
                                         "written there.\r\n"
@@ -442,7 +453,7 @@ bool frmInvestData::lockDataFolder()
 void frmInvestData::releaseDataFolder()
 {
     if (m_lockFile)
-        m_lockFile->unlock(); // only a lock this copy holds
+        m_lockFile->unlock();
     m_lockFile.reset();
 }
 

@@ -15,8 +15,11 @@ class QMenu;
 class QPushButton;
 class QToolBar;
 class QFrame;
-class QLockFile;
 class QWindow;
+
+namespace storage {
+class FolderLock;
+}
 
 namespace ui {
 class MaskedEdit;
@@ -198,7 +201,7 @@ private:
     void installGridFocusHandlers();
     void gridCellGotFocus(QWidget *cell);
 
-    std::unique_ptr<QLockFile> m_lockFile;
+    std::unique_ptr<storage::FolderLock> m_lockFile;
     bool m_blnActivatePending = true; // the first activation after the load counts
     bool m_blnActivateQueued = false;
     bool m_blnNoInvestShown = false; // the last read found no stored investment
@@ -214,12 +217,12 @@ private:
     // After an investment delete: the investment to show next, or the empty state
     // of a first run when none is left.
     void ShowAfterInvestDelete();
-    // Puts the investment file of before the delete back and shows that investment.
-    void UndoInvestDelete(const QString &kept);
+    // Drops what the delete prepared (both old files stay) and shows that investment.
+    void UndoInvestDelete();
     // Shows the investment a delete that did not go through started from.
     void ShowInvestAgain();
     int m_intRecordCount = 0;       // data records of the investment in hand, for the Record list
     bool m_blnHistPrepared = false; // the delete's new history waits in "TempHist.txt"
-    bool m_blnHistFailed = false;   // the last DelInvestHist could not write the history
+    bool m_blnHistFailed = false;   // the last DelInvestHist could not put the files in place
     // ---- end of the block private to recordcommands.cpp and filemaintenance.cpp
 };
