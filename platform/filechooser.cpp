@@ -13,6 +13,13 @@ public:
     {
         return QFileDialog::getOpenFileName(parent, caption, folder, filter);
     }
+
+    QString saveFileName(QWidget *parent, const QString &caption, const QString &suggested,
+                         const QString &filter) override
+    {
+        // The dialog asks before replacing an existing file.
+        return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+    }
 };
 
 FileChooser *g_installed = nullptr;

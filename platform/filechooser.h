@@ -14,6 +14,10 @@ public:
     // The file picked to open; empty when the user cancelled.
     virtual QString openFileName(QWidget *parent, const QString &caption, const QString &folder,
                                  const QString &filter) = 0;
+    // The path to write, or an empty text when the user cancelled. `suggested` is the
+    // proposed file name or path, `filter` the usual "Kind (*.ext)" list.
+    virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &suggested,
+                                 const QString &filter) = 0;
 
     static FileChooser &instance();
     static void setInstance(FileChooser *chooser); // nullptr restores the system's

@@ -1,6 +1,7 @@
 #include "ui/forms.h"
 
 #include "platform/messagebox.h"
+#include "ui/chart/chartwindow.h"
 #include "ui/dialogs/frminvestentry.h"
 #include "ui/dialogs/frmneweditdata.h"
 #include "ui/main/frminvestdata.h"
@@ -94,6 +95,7 @@ void destroyWhenIdle(QWidget *window)
 
 void UnloadAllForms()
 {
+    ChartWindow::closeWindow();
     frmInstructions::Unload();
     frmBackupFiles::Unload();
     frmNewEditData::Unload();

@@ -120,16 +120,16 @@ void tst_menus::menuTree()
     MenuFixture f;
     QVERIFY(f.main);
     const QList<QAction *> top = f.main->menuBar()->actions();
-    // The program's own menus, with the price-index additions: a View menu between Edit and
-    // Help, an import entry before Exit and an About entry after Instructions.
-    auto *mnuView = f.main->findChild<QMenu *>(QStringLiteral("mnuView"));
-    QVERIFY(mnuView);
+    // View (the chart and the price index) sits between Edit and Help.
     QCOMPARE(top.size(), 4);
     QCOMPARE(top.at(0)->menu(), f.main->mnuFile);
     QCOMPARE(top.at(1)->menu(), f.main->mnuEdit);
-    QCOMPARE(top.at(2)->menu(), mnuView);
+    QCOMPARE(top.at(2)->menu(), f.main->mnuView);
     QCOMPARE(top.at(3)->menu(), f.main->mnuHelp);
-    QCOMPARE(mnuView->title(), QStringLiteral("&View"));
+    QCOMPARE(f.main->mnuView->title(), QStringLiteral("&View"));
+    QCOMPARE(f.main->mnuView->actions().size(), 2);
+    QCOMPARE(f.main->mnuView->actions().at(0), f.main->mnuViewChart);
+    QCOMPARE(f.main->mnuView->actions().at(1)->objectName(), QStringLiteral("mnuViewPriceIndex"));
     QCOMPARE(f.main->mnuFile->title(), QStringLiteral("&File"));
     QCOMPARE(f.main->mnuEdit->title(), QStringLiteral("E&dit"));
     QCOMPARE(f.main->mnuHelp->title(), QStringLiteral("&Help"));
@@ -142,9 +142,7 @@ void tst_menus::menuTree()
     QCOMPARE(f.main->mnuHelp->actions(), (QList<QAction *>{f.main->mnuHelpInstruct, about}));
     QCOMPARE(import->text(), QStringLiteral("&Import Price Index…"));
     QCOMPARE(about->text(), QStringLiteral("About Plumbline…"));
-    QCOMPARE(mnuView->actions().size(), 1);
-    QCOMPARE(mnuView->actions().at(0)->objectName(), QStringLiteral("mnuViewPriceIndex"));
-    QCOMPARE(mnuView->actions().at(0)->text(), QStringLiteral("Price &Index…"));
+    QCOMPARE(f.main->mnuView->actions().at(1)->text(), QStringLiteral("Price &Index…"));
     QCOMPARE(f.main->mnuFileBackup->text(), QStringLiteral("&Backup Data Files"));
     QCOMPARE(f.main->mnuFilePassword->text(), QStringLiteral("Pass&word"));
     QCOMPARE(f.main->mnuFileExit->text(), QStringLiteral("E&xit"));
@@ -167,14 +165,26 @@ void tst_menus::toolbarButtons()
     QVERIFY(bar->isVisible());
     QCOMPARE(bar->y(), 0);
     const QList<QAction *> actions = bar->actions();
-    QCOMPARE(actions.size(), 7);
-    const QStringList keys = {QStringLiteral("Save"), QStringLiteral("New"),    QString(),
-                              QStringLiteral("Copy"), QStringLiteral("Delete"), QString(),
-                              QStringLiteral("Help")};
-    const QStringList tips = {
-        QStringLiteral("Backup Copies"),        QStringLiteral("New Investment Record"),    QString(),
-        QStringLiteral("Copy Investment Info"), QStringLiteral("Delete Investment Record"), QString(),
-        QStringLiteral("Instructions")};
+    // The chart's button comes after the program's own, behind a separator.
+    QCOMPARE(actions.size(), 9);
+    const QStringList keys = {QStringLiteral("Save"),
+                              QStringLiteral("New"),
+                              QString(),
+                              QStringLiteral("Copy"),
+                              QStringLiteral("Delete"),
+                              QString(),
+                              QStringLiteral("Help"),
+                              QString(),
+                              QStringLiteral("Chart")};
+    const QStringList tips = {QStringLiteral("Backup Copies"),
+                              QStringLiteral("New Investment Record"),
+                              QString(),
+                              QStringLiteral("Copy Investment Info"),
+                              QStringLiteral("Delete Investment Record"),
+                              QString(),
+                              QStringLiteral("Instructions"),
+                              QString(),
+                              QStringLiteral("Chart")};
     int previousRight = -1;
     for (int i = 0; i < actions.size(); ++i) {
         QAction *action = actions.at(i);

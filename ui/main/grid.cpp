@@ -7,6 +7,7 @@
 #include "storage/datafolder.h"
 #include "storage/filetable.h"
 #include "ui/boxtext.h"
+#include "ui/chart/chartwindow.h"
 #include "ui/dialogs/frmneweditdata.h"
 #include "ui/linklabel.h"
 #include "ui/maskededit.h"
@@ -27,6 +28,7 @@ void frmInvestData::PrepGetHistRecs()
 
 void frmInvestData::GetHistRecs()
 {
+    ChartWindow::mainWindowChanged();
     m_blnPassFailed = false;
     try {
         ResetCalcState();

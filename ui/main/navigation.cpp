@@ -5,6 +5,7 @@
 #include "platform/messagebox.h"
 #include "storage/filetable.h"
 #include "ui/boxtext.h"
+#include "ui/chart/chartwindow.h"
 #include "ui/linklabel.h"
 
 #include <QLabel>
@@ -148,6 +149,7 @@ void frmInvestData::LoadParInfoInVars()
 
 void frmInvestData::LoadParVarsInLbls()
 {
+    ChartWindow::mainWindowChanged();
     lblInvestRecNum->setText(m_blnNoInvestShown ? QString() : QString::number(intInvestRecNum));
     ui::setBoxText(txtInvestment, strInvestType);
     ui::setBoxText(txtInstitution, strInstitution);
