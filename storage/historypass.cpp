@@ -5,94 +5,102 @@
 
 #include <unordered_map>
 
-using namespace modPlMainMod;
-
 namespace storage {
 
 namespace {
 
-// The calculation variables a pass changes, kept so the windows find them as they left them.
-struct SavedCalc
+using namespace modPlMainMod;
+
+// Everything CalculateRecord reads or writes, plus the record in hand.
+struct CalcState
 {
-    Integer histInvestNum = intHistInvestNum;
-    Date recDate = dtmRecDate;
-    Currency original = curOriginalAmount, current = curCurrentAmount, prev = curPrevAmount, incDec = curIncDec,
-             profitLoss = curProfitLoss, loss = curLossToInfl, afi = curCurAmntAFI, prevAfi = curPrevAmntAFI,
-             profLossAfi = curProfLossAFI;
-    Single rate = sngInflRate, fraction = sngInflFraction;
-    ~SavedCalc()
+    Integer histInvestNum;
+    Date recDate;
+    Currency originalAmount;
+    Single inflRate = 0;
+    Currency currentAmount;
+    Currency prevAmount;
+    Currency incDec;
+    Currency profitLoss;
+    Single inflFraction = 0;
+    Currency lossToInfl;
+    Currency curAmntAFI;
+    Currency prevAmntAFI;
+    Currency profLossAFI;
+
+    static CalcState capture()
+    {
+        return CalcState{intHistInvestNum, dtmRecDate,     curOriginalAmount, sngInflRate,     curCurrentAmount,
+                         curPrevAmount,    curIncDec,      curProfitLoss,     sngInflFraction, curLossToInfl,
+                         curCurAmntAFI,    curPrevAmntAFI, curProfLossAFI};
+    }
+
+    void restore() const
     {
         intHistInvestNum = histInvestNum;
         dtmRecDate = recDate;
-        curOriginalAmount = original;
-        curCurrentAmount = current;
-        curPrevAmount = prev;
+        curOriginalAmount = originalAmount;
+        sngInflRate = inflRate;
+        curCurrentAmount = currentAmount;
+        curPrevAmount = prevAmount;
         curIncDec = incDec;
         curProfitLoss = profitLoss;
-        curLossToInfl = loss;
-        curCurAmntAFI = afi;
-        curPrevAmntAFI = prevAfi;
-        curProfLossAFI = profLossAfi;
-        sngInflRate = rate;
-        sngInflFraction = fraction;
+        sngInflFraction = inflFraction;
+        curLossToInfl = lossToInfl;
+        curCurAmntAFI = curAmntAFI;
+        curPrevAmntAFI = prevAmntAFI;
+        curProfLossAFI = profLossAFI;
     }
 };
 
-// One investment's running figures between its records.
-struct Running
+class SavedCalcState
 {
-    int records = 0;
-    Currency prev, incDec, profitLoss, loss, afi, prevAfi, profLossAfi;
-    Single fraction = 0;
+public:
+    SavedCalcState() : m_saved(CalcState::capture()) {}
+    ~SavedCalcState() { m_saved.restore(); }
+    SavedCalcState(const SavedCalcState &) = delete;
+    SavedCalcState &operator=(const SavedCalcState &) = delete;
+
+private:
+    CalcState m_saved;
 };
 
-RecordFigures calculate(Running &run)
+// The record in hand is in the shared variables: work it out as the grid's loop does.
+RecordFigures calculate(int record)
 {
-    curPrevAmount = run.prev;
-    curIncDec = run.incDec;
-    curProfitLoss = run.profitLoss;
-    curLossToInfl = run.loss;
-    curCurAmntAFI = run.afi;
-    curPrevAmntAFI = run.prevAfi;
-    curProfLossAFI = run.profLossAfi;
-    sngInflFraction = run.fraction;
-    ++run.records;
-    if (run.records == 1)
+    sngInflRate = asWrittenRate(sngInflRate);
+    if (record == 1)
         curPrevAmount = Currency();
-    CalculateRecord();
-    run.prev = curPrevAmount;
-    run.incDec = curIncDec;
-    run.profitLoss = curProfitLoss;
-    run.loss = curLossToInfl;
-    run.afi = curCurAmntAFI;
-    run.prevAfi = curPrevAmntAFI;
-    run.profLossAfi = curProfLossAFI;
-    run.fraction = sngInflFraction;
-
     const Currency zero;
     FigureState state = FigureState::Computed;
     if (curCurrentAmount <= zero || curOriginalAmount <= zero)
         state = FigureState::Skipped;
     else if (sngInflRate == 0.0f)
         state = FigureState::Carried;
-    return RecordFigures{intHistInvestNum, run.records,   dtmRecDate,     curOriginalAmount,
-                         curCurrentAmount, sngInflRate,   curIncDec,      curProfitLoss,
-                         curLossToInfl,    curCurAmntAFI, curProfLossAFI, state};
+    CalculateRecord();
+    RecordFigures figures;
+    figures.investment = intHistInvestNum;
+    figures.record = record;
+    figures.date = dtmRecDate;
+    figures.originalAmount = curOriginalAmount;
+    figures.currentAmount = curCurrentAmount;
+    figures.rate = sngInflRate;
+    figures.incDec = curIncDec;
+    figures.profitLoss = curProfitLoss;
+    figures.lossToInfl = curLossToInfl;
+    figures.currentAmountAFI = curCurAmntAFI;
+    figures.profitLossAFI = curProfLossAFI;
+    figures.state = state;
+    return figures;
 }
 
-void runPass(const QString &historyPath, const std::function<bool(int)> &wanted,
-             const std::function<void(const RecordFigures &)> &sink)
+template <typename Body> void readHistory(const QString &historyPath, Body body)
 {
-    const SavedCalc saved;
-    std::unordered_map<int, Running> running;
-    open(2, historyPath, OpenMode::Input);
+    storage::open(2, historyPath, OpenMode::Input);
     try {
-        while (!eof(2)) {
+        while (!storage::eof(2)) {
             inputHistRecord(2);
-            if (!wanted(intHistInvestNum))
-                continue;
-            const RecordFigures figures = calculate(running[intHistInvestNum]);
-            sink(figures);
+            body();
         }
     } catch (const RuntimeError &error) {
         const long long line = lineNumber(2);
@@ -107,23 +115,57 @@ void runPass(const QString &historyPath, const std::function<bool(int)> &wanted,
 
 } // namespace
 
-void forEachRecord(const QString &historyPath, int investment, const std::function<void(const RecordFigures &)> &sink)
-{
-    runPass(
-        historyPath, [investment](int n) { return n == investment; }, sink);
-}
-
-void forEachRecordOfAll(const QString &historyPath, const std::function<void(const RecordFigures &)> &sink)
-{
-    runPass(
-        historyPath, [](int) { return true; }, sink);
-}
-
 Single asWrittenRate(Single rate)
 {
-    const QByteArray text = singleToText(rate).toLatin1();
-    Single back = 0;
-    return parseSingle(text.constData(), text.constData() + text.size(), back) ? back : rate;
+    char text[48];
+    const int length = singleToChars(rate, text);
+    Single written = 0;
+    return parseSingle(text, text + length, written) ? written : rate;
+}
+
+void forEachRecord(const QString &historyPath, int investment, const RecordSink &sink)
+{
+    const SavedCalcState saved;
+    ResetCalcState();
+    int record = 0;
+    readHistory(historyPath, [&] {
+        if (intHistInvestNum != investment)
+            return;
+        sink(calculate(++record));
+    });
+}
+
+void forEachRecordOfAll(const QString &historyPath, const RecordSink &sink)
+{
+    const SavedCalcState saved;
+    struct Running
+    {
+        int records = 0;
+        CalcState state;
+    };
+    std::unordered_map<int, Running> running;
+    CalcState fresh;
+    {
+        ResetCalcState();
+        fresh = CalcState::capture();
+    }
+    readHistory(historyPath, [&] {
+        const CalcState read = CalcState::capture();
+        auto [it, inserted] = running.try_emplace(int(intHistInvestNum));
+        Running &investment = it->second;
+        if (inserted)
+            investment.state = fresh;
+        // Bring back this investment's carried figures under the record just read.
+        CalcState merged = investment.state;
+        merged.histInvestNum = read.histInvestNum;
+        merged.recDate = read.recDate;
+        merged.originalAmount = read.originalAmount;
+        merged.inflRate = read.inflRate;
+        merged.currentAmount = read.currentAmount;
+        merged.restore();
+        sink(calculate(++investment.records));
+        investment.state = CalcState::capture();
+    });
 }
 
 } // namespace storage
