@@ -124,18 +124,20 @@ void tst_menus::menuTree()
     QCOMPARE(f.main->mnuFile->title(), QStringLiteral("&File"));
     QCOMPARE(f.main->mnuEdit->title(), QStringLiteral("E&dit"));
     QCOMPARE(f.main->mnuHelp->title(), QStringLiteral("&Help"));
-    QCOMPARE(f.main->mnuFile->actions(),
-             (QList<QAction *>{f.main->mnuFileBackup, f.main->mnuFilePassword, f.main->mnuFileExit}));
+    QCOMPARE(f.main->mnuFile->actions(), (QList<QAction *>{f.main->mnuFileBackup, f.main->mnuFileReport,
+                                                           f.main->mnuFilePassword, f.main->mnuFileExit}));
     QCOMPARE(f.main->mnuEdit->actions(), QList<QAction *>{f.main->mnuEditCopy});
     QCOMPARE(f.main->mnuHelp->actions(), QList<QAction *>{f.main->mnuHelpInstruct});
     QCOMPARE(f.main->mnuFileBackup->text(), QStringLiteral("&Backup Data Files"));
+    QCOMPARE(f.main->mnuFileReport->text(), QStringLiteral("&Report\u2026"));
     QCOMPARE(f.main->mnuFilePassword->text(), QStringLiteral("Pass&word"));
     QCOMPARE(f.main->mnuFileExit->text(), QStringLiteral("E&xit"));
     QCOMPARE(f.main->mnuEditCopy->text(), QStringLiteral("&Copy"));
     QCOMPARE(f.main->mnuHelpInstruct->text(), QStringLiteral("&Instructions"));
     for (const char *name : {"mnuFile", "mnuEdit", "mnuHelp"})
         QVERIFY(f.main->findChild<QMenu *>(QLatin1String(name)));
-    for (const char *name : {"mnuFileBackup", "mnuFilePassword", "mnuFileExit", "mnuEditCopy", "mnuHelpInstruct"})
+    for (const char *name :
+         {"mnuFileBackup", "mnuFileReport", "mnuFilePassword", "mnuFileExit", "mnuEditCopy", "mnuHelpInstruct"})
         QVERIFY(f.main->findChild<QAction *>(QLatin1String(name)));
 }
 

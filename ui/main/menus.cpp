@@ -5,6 +5,7 @@
 #include "core/runtimeerror.h"
 #include "platform/clipboard.h"
 #include "platform/messagebox.h"
+#include "ui/report/reportdialog.h"
 #include "ui/startup/formsupport.h"
 #include "ui/startup/frmpassword.h"
 #include "ui/toolbaricons.h"
@@ -34,6 +35,8 @@ void frmInvestData::createMenusAndToolbar()
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuFileBackup =
         entry(mnuFile, "mnuFileBackup", QStringLiteral("&Backup Data Files"), &frmInvestData::mnuFileBackup_Click);
+    mnuFileReport =
+        entry(mnuFile, "mnuFileReport", QStringLiteral("&Report\u2026"), &frmInvestData::mnuFileReport_Click);
     mnuFilePassword =
         entry(mnuFile, "mnuFilePassword", QStringLiteral("Pass&word"), &frmInvestData::mnuFilePassword_Click);
     mnuFileExit = entry(mnuFile, "mnuFileExit", QStringLiteral("E&xit"), &frmInvestData::mnuFileExit_Click);
@@ -99,6 +102,11 @@ void frmInvestData::mnuFileBackup_Click()
         if (!frmBackupFiles::instance())
             setEnabled(true);
     }
+}
+
+void frmInvestData::mnuFileReport_Click()
+{
+    ui::report::ReportDialog::open(this, m_blnNoInvestShown ? 0 : int(intInvestRecNum));
 }
 
 void frmInvestData::mnuFilePassword_Click()
