@@ -6,15 +6,14 @@ namespace platform {
 
 namespace {
 
-class SystemFileChooser : public FileChooser
+class DesktopFileChooser : public FileChooser
 {
 public:
     QString saveFileName(QWidget *parent, const QString &caption, const QString &suggested,
                          const QString &filter) override
     {
-        // The report dialog asks before it replaces a file, so the chooser need not ask too.
-        return QFileDialog::getSaveFileName(parent, caption, suggested, filter, nullptr,
-                                            QFileDialog::DontConfirmOverwrite);
+        // The dialog asks before replacing an existing file.
+        return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
     }
 };
 
@@ -24,8 +23,8 @@ FileChooser *g_installed = nullptr;
 
 FileChooser &FileChooser::instance()
 {
-    static SystemFileChooser system;
-    return g_installed ? *g_installed : system;
+    static DesktopFileChooser desktop;
+    return g_installed ? *g_installed : desktop;
 }
 
 void FileChooser::setInstance(FileChooser *chooser)

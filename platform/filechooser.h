@@ -6,17 +6,18 @@ class QWidget;
 
 namespace platform {
 
-// The system's file chooser, so tests can script the answer.
+// The file chooser of a Save As command, so tests can script the chosen path.
 class FileChooser
 {
 public:
     virtual ~FileChooser() = default;
-    // The file the user chose to save to, starting from `suggested`; empty when cancelled.
+    // The path to write, or an empty text when the user cancelled. `suggested` is the
+    // proposed file name or path, `filter` the usual "Kind (*.ext)" list.
     virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &suggested,
                                  const QString &filter) = 0;
 
     static FileChooser &instance();
-    static void setInstance(FileChooser *chooser); // nullptr restores the system chooser
+    static void setInstance(FileChooser *chooser); // nullptr restores the desktop's chooser
 };
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #include "ui/forms.h"
 
+#include "ui/chart/chartwindow.h"
 #include "ui/dialogs/frminvestentry.h"
 #include "ui/dialogs/frmneweditdata.h"
 #include "ui/main/frminvestdata.h"
@@ -13,6 +14,7 @@ namespace ui {
 
 void UnloadAllForms()
 {
+    ChartWindow::closeWindow();
     frmInstructions::Unload();
     frmBackupFiles::Unload();
     frmNewEditData::Unload();

@@ -99,6 +99,16 @@ const QHash<QString, Drawing> &drawings()
              p.drawLine(QPointF(3.5, 3.5), QPointF(12.5, 12.5));
              p.drawLine(QPointF(12.5, 3.5), QPointF(3.5, 12.5));
          }},
+        {QStringLiteral("Chart"),
+         [](QPainter &p) {
+             p.setPen(QPen(QColor(60, 60, 60), 1));
+             p.drawLine(QPointF(1.5, 1.5), QPointF(1.5, 14.5));
+             p.drawLine(QPointF(1.5, 14.5), QPointF(14.5, 14.5));
+             p.setPen(QPen(QColor(0, 114, 178), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+             p.drawPolyline(QPolygonF({QPointF(3, 11), QPointF(6.5, 7), QPointF(9.5, 8), QPointF(14, 2.5)}));
+             p.setPen(QPen(QColor(230, 140, 0), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+             p.drawPolyline(QPolygonF({QPointF(3, 12.5), QPointF(6.5, 10), QPointF(9.5, 11), QPointF(14, 7.5)}));
+         }},
         {QStringLiteral("Help"),
          [](QPainter &p) {
              p.setPen(QPen(QColor(0, 50, 140), 1));

@@ -108,6 +108,7 @@ public:
     void mnuFilePassword_Click();
     void mnuFileExit_Click();
     void mnuEditCopy_Click();
+    void mnuViewChart_Click();
     void mnuHelpInstruct_Click();
 
     // Controls, named as the program names them.
@@ -152,6 +153,8 @@ public:
     QAction *mnuFileExit = nullptr;
     QMenu *mnuEdit = nullptr;
     QAction *mnuEditCopy = nullptr;
+    QMenu *mnuView = nullptr;
+    QAction *mnuViewChart = nullptr;
     QMenu *mnuHelp = nullptr;
     QAction *mnuHelpInstruct = nullptr;
 

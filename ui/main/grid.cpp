@@ -6,6 +6,7 @@
 #include "platform/messagebox.h"
 #include "storage/datafolder.h"
 #include "storage/filetable.h"
+#include "ui/chart/chartwindow.h"
 #include "ui/dialogs/frmneweditdata.h"
 #include "ui/linklabel.h"
 #include "ui/maskededit.h"
@@ -26,6 +27,7 @@ void frmInvestData::PrepGetHistRecs()
 
 void frmInvestData::GetHistRecs()
 {
+    ChartWindow::mainWindowChanged();
     m_blnPassFailed = false;
     try {
         ResetCalcState();

@@ -5,6 +5,7 @@
 #include "core/runtimeerror.h"
 #include "platform/clipboard.h"
 #include "platform/messagebox.h"
+#include "ui/chart/chartwindow.h"
 #include "ui/report/reportdialog.h"
 #include "ui/startup/formsupport.h"
 #include "ui/startup/frmpassword.h"
@@ -43,6 +44,10 @@ void frmInvestData::createMenusAndToolbar()
     mnuEdit = bar->addMenu(QStringLiteral("E&dit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
     mnuEditCopy = entry(mnuEdit, "mnuEditCopy", QStringLiteral("&Copy"), &frmInvestData::mnuEditCopy_Click);
+    mnuView = bar->addMenu(QStringLiteral("&View"));
+    mnuView->setObjectName(QStringLiteral("mnuView"));
+    mnuViewChart = entry(mnuView, "mnuViewChart", QStringLiteral("&Chart…"), &frmInvestData::mnuViewChart_Click);
+    mnuViewChart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     mnuHelp = bar->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuHelpInstruct =
@@ -69,6 +74,8 @@ void frmInvestData::createMenusAndToolbar()
     button(QStringLiteral("Delete"), QStringLiteral("Delete Investment Record"));
     separator();
     button(QStringLiteral("Help"), QStringLiteral("Instructions"));
+    separator();
+    button(QStringLiteral("Chart"), QStringLiteral("Chart"));
     connect(tbToolBar, &QToolBar::actionTriggered, this,
             [this](QAction *action) { tbToolBar_ButtonClick(action->data().toString()); });
 }
@@ -87,6 +94,8 @@ void frmInvestData::tbToolBar_ButtonClick(const QString &key)
             cmdDeleteRec_Click();
         else if (key == QLatin1String("Help"))
             mnuHelpInstruct_Click();
+        else if (key == QLatin1String("Chart"))
+            mnuViewChart_Click();
     } catch (...) {
     }
 }
@@ -136,6 +145,11 @@ void frmInvestData::mnuEditCopy_Click()
         platform::Clipboard::instance().setText(txtInvestment->text());
     else if (intCopySource == 2)
         platform::Clipboard::instance().setText(txtInstitution->text());
+}
+
+void frmInvestData::mnuViewChart_Click()
+{
+    ChartWindow::open();
 }
 
 void frmInvestData::mnuHelpInstruct_Click()

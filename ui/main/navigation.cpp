@@ -4,6 +4,7 @@
 #include "core/runtimeerror.h"
 #include "platform/messagebox.h"
 #include "storage/filetable.h"
+#include "ui/chart/chartwindow.h"
 #include "ui/linklabel.h"
 
 #include <QLabel>
@@ -147,6 +148,7 @@ void frmInvestData::LoadParInfoInVars()
 
 void frmInvestData::LoadParVarsInLbls()
 {
+    ChartWindow::mainWindowChanged();
     lblInvestRecNum->setText(m_blnNoInvestShown ? QString() : QString::number(intInvestRecNum));
     txtInvestment->setText(strInvestType);
     txtInstitution->setText(strInstitution);

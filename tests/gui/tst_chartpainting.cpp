@@ -1,0 +1,441 @@
+// What the chart draws and writes: series colours inside the plot, hollow markers for carried
+// records, the skipped-record marks, the empty-state sentences, PNG and PDF files (their size,
+// page, title and legend), files replaced whole, failures reported, and a long history drawn
+// in bounded time. Pictures of 1, 12 and 10,000 records in light and dark palettes go to
+// PLUMBLINE_SCREENSHOTS_DIR when it is set.
+
+#include "editingtesting.h"
+#include "filechooserdouble.h"
+
+#include "storage/chartload.h"
+#include "ui/chart/chartexport.h"
+#include "ui/chart/chartwindow.h"
+#include "ui/chart/inflationchart.h"
+#include "ui/chart/inflationchartpainter.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+using namespace edtest;
+
+namespace {
+
+// A history of `count` records of investment 1 (and a few of investment 2 between them):
+// rising amounts, every fifth record without a rate, and, when asked, one record with a
+// current amount of 0.
+QStringList historyOf(int count, bool withSkipped)
+{
+    QStringList lines;
+    const QDate start = count > 400 ? QDate(1999, 1, 1) : QDate(2015, 1, 15);
+    for (int k = 0; k < count; ++k) {
+        const QDate date = count > 400 ? start.addDays(k) : start.addMonths(k);
+        const double current = 10000 + 40.0 * k + 600 * std::sin(k / 9.0);
+        const QString rate = k % 5 == 4 ? QStringLiteral("0") : QString::number(0.2 + 0.05 * (k % 7), 'f', 2);
+        const bool skip = withSkipped && k == count / 2 && count > 2;
+        lines << QStringLiteral("1,#%1#,%2,%3,%4")
+                     .arg(date.toString(QStringLiteral("yyyy-MM-dd")))
+                     .arg(10000 + (k / 6) * 500)
+                     .arg(skip ? QStringLiteral("0") : QString::number(current, 'f', 2))
+                     .arg(rate);
+        if (k % 50 == 3)
+            lines << QStringLiteral("2,#%1#,500,510,1").arg(date.toString(QStringLiteral("yyyy-MM-dd")));
+    }
+    return lines;
+}
+
+ChartSeries seriesFor(testing::AppFixture &app, const QStringList &lines)
+{
+    app.writeHistory(lines);
+    ChartSeries series = storage::loadChartSeries(app.folder().path(storage::HistFileName), 1);
+    series.setInvestment(1, QStringLiteral("Growth Fund").leftJustified(50),
+                         QStringLiteral("First Bank").leftJustified(50));
+    return series;
+}
+
+bool near(QRgb pixel, const QColor &colour, int tolerance = 12)
+{
+    return std::abs(qRed(pixel) - colour.red()) <= tolerance && std::abs(qGreen(pixel) - colour.green()) <= tolerance &&
+           std::abs(qBlue(pixel) - colour.blue()) <= tolerance;
+}
+
+int pixelsNear(const QImage &image, const QRectF &area, const QColor &colour)
+{
+    int count = 0;
+    const QRect r = area.toAlignedRect().intersected(image.rect());
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            count += near(image.pixel(x, y), colour);
+    return count;
+}
+
+QImage painted(const InflationChartPainter &painter, const QSize &size)
+{
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.setDotsPerMeterX(3780); // 96 dpi
+    image.setDotsPerMeterY(3780);
+    image.fill(Qt::magenta);
+    QPainter p(&image);
+    painter.paint(p, QRectF(QPointF(0, 0), QSizeF(size)));
+    p.end();
+    return image;
+}
+
+void keepPicture(const QImage &image, const QString &name)
+{
+    const QString dir = qEnvironmentVariable("PLUMBLINE_SCREENSHOTS_DIR");
+    if (!dir.isEmpty())
+        QVERIFY(image.save(QDir(dir).filePath(name)));
+}
+
+QByteArray runPoppler(const QString &tool, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return QByteArray();
+    return process.readAllStandardOutput();
+}
+
+} // namespace
+
+class tst_ChartPainting : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void plotHoldsTheSeriesColours_data();
+    void plotHoldsTheSeriesColours();
+    void carriedRecordHasAHollowMarker();
+    void skippedRecordIsAGapMarkedOnTheAxis();
+    void emptyStatesShowASentence_data();
+    void emptyStatesShowASentence();
+    void longHistoryIsThinnedToThePlotWidth();
+    void pngExportHasTheRequestedSize();
+    void pngExportReplacesWholeAndFollowsLinks();
+    void failedSaveIsReportedAndLeavesTheOldFile();
+    void cancelWritesNothing();
+    void pdfExportIsOnePageWithTitleAndLegend();
+};
+
+void tst_ChartPainting::plotHoldsTheSeriesColours_data()
+{
+    QTest::addColumn<int>("records");
+    QTest::addColumn<bool>("dark");
+    for (int records : {1, 12, 10000}) {
+        QTest::addRow("%d records, light", records) << records << false;
+        QTest::addRow("%d records, dark", records) << records << true;
+    }
+}
+
+void tst_ChartPainting::plotHoldsTheSeriesColours()
+{
+    QFETCH(int, records);
+    QFETCH(bool, dark);
+    testing::AppFixture app;
+    // A single record needs a rate to have an AFI at all.
+    const QStringList lines =
+        records == 1 ? QStringList{QStringLiteral("1,#2020-03-01#,10000,10250,1.5")} : historyOf(records, true);
+    const ChartSeries series = seriesFor(app, lines);
+    QCOMPARE(int(series.size()), records);
+    InflationChartPainter painter(series);
+    painter.setColours(dark ? InflationChartPainter::Colours::dark() : InflationChartPainter::Colours::light());
+    const QSize size(900, 560);
+    const QImage image = painted(painter, size);
+    keepPicture(image, QStringLiteral("chart-%1-%2.png").arg(records).arg(dark ? "dark" : "light"));
+
+    const InflationChartPainter::Geometry g = painter.geometry(QRectF(QPointF(0, 0), QSizeF(size)), 96);
+    QVERIFY(g.axes);
+    QVERIFY(g.plot.width() > 600 && g.plot.height() > 300);
+    const InflationChartPainter::Colours &c = painter.colours();
+    QVERIFY(pixelsNear(image, g.plot, c.current) > 0);
+    QVERIFY(pixelsNear(image, g.plot, c.afi) > 0);
+    QCOMPARE(pixelsNear(image, QRectF(image.rect()), QColor(Qt::magenta)), 0); // every pixel painted
+    QVERIFY(near(image.pixel(2, 2), c.background, 0));
+    // Every record lies inside the axes.
+    for (std::size_t i = 0; i < series.size(); ++i) {
+        QVERIFY(g.dates.range.contains(series.points()[i].date.serial()));
+        if (series.isDrawn(i))
+            QVERIFY(g.amounts.range.contains(series.points()[i].current.toDouble()));
+    }
+    if (records > 1) {
+        QVERIFY(pixelsNear(image, g.plot, c.original) > 0);
+        QVERIFY(int(g.dates.ticks.size()) >= 2);
+    }
+    QCOMPARE(painter.legendTexts().mid(0, 4),
+             (QStringList{QStringLiteral("Current Amount"), QStringLiteral("Current Amount AFI"),
+                          QStringLiteral("Original Amount"), QStringLiteral("Lost to inflation")}));
+}
+
+void tst_ChartPainting::carriedRecordHasAHollowMarker()
+{
+    testing::AppFixture app;
+    const ChartSeries series =
+        seriesFor(app, {QStringLiteral("1,#2020-01-01#,1000,1000,2"), QStringLiteral("1,#2021-01-01#,1000,1200,0"),
+                        QStringLiteral("1,#2022-01-01#,1000,1100,3")});
+    QCOMPARE(int(series.points()[1].state), int(PointState::Carried));
+    InflationChartPainter painter(series);
+    const QSize size(800, 500);
+    const QImage image = painted(painter, size);
+    const InflationChartPainter::Geometry g = painter.geometry(QRectF(QPointF(0, 0), QSizeF(size)), 96);
+    const InflationChartPainter::Colours &c = painter.colours();
+    const auto afiAt = [&](int i) {
+        const ChartPoint &p = series.points()[std::size_t(i)];
+        return QPointF(g.xOf(std::floor(p.date.serial())), g.yOf(p.currentAfi.toDouble())).toPoint();
+    };
+    // Computed records: filled in the AFI colour; the carried one: the background inside an AFI ring.
+    QVERIFY(near(image.pixel(afiAt(0)), c.afi, 30));
+    QVERIFY(near(image.pixel(afiAt(2)), c.afi, 30));
+    const QPoint carried = afiAt(1);
+    QVERIFY(near(image.pixel(carried), c.background, 30));
+    int ring = 0;
+    for (int dx = -4; dx <= 4; ++dx)
+        ring += near(image.pixel(carried + QPoint(dx, 0)), c.afi, 40);
+    QVERIFY(ring >= 2);
+    QVERIFY(painter.legendTexts().contains(QStringLiteral("AFI carried (no rate)")));
+    QVERIFY(!painter.legendTexts().contains(QStringLiteral("Skipped record")));
+}
+
+void tst_ChartPainting::skippedRecordIsAGapMarkedOnTheAxis()
+{
+    testing::AppFixture app;
+    const ChartSeries series =
+        seriesFor(app, {QStringLiteral("1,#2020-01-01#,1000,1000,2"), QStringLiteral("1,#2020-07-01#,1000,1100,2"),
+                        QStringLiteral("1,#2021-01-01#,1000,0,2"), QStringLiteral("1,#2021-07-01#,1000,1150,2"),
+                        QStringLiteral("1,#2022-01-01#,1000,1250,2")});
+    QCOMPARE(int(series.points()[2].state), int(PointState::Skipped));
+    InflationChartPainter painter(series);
+    const QSize size(800, 500);
+    const QImage image = painted(painter, size);
+    const InflationChartPainter::Geometry g = painter.geometry(QRectF(QPointF(0, 0), QSizeF(size)), 96);
+    const InflationChartPainter::Colours &c = painter.colours();
+    const qreal skippedX = g.xOf(series.points()[2].date.serial());
+    // The mark sits on the date axis.
+    QVERIFY(pixelsNear(image, QRectF(skippedX - 3, g.plot.bottom() - 3, 7, 6), c.skipped) > 0);
+    // No Current Amount line crosses the middle of the gap.
+    const qreal gapX = (g.xOf(series.points()[1].date.serial()) + skippedX) / 2;
+    QCOMPARE(pixelsNear(image, QRectF(gapX, g.plot.top(), 1, g.plot.height() - 6), c.current), 0);
+    QVERIFY(painter.legendTexts().contains(QStringLiteral("Skipped record")));
+}
+
+void tst_ChartPainting::emptyStatesShowASentence_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QString>("sentence");
+    QTest::newRow("no records") << QStringList{QStringLiteral("2,#2020-01-01#,5,5,1")}
+                                << QStringLiteral("This investment has no data records yet, so there is nothing to "
+                                                  "draw. Add a record with Add New under the grid.");
+    QTest::newRow("every amount at or below 0")
+        << QStringList{QStringLiteral("1,#2020-01-01#,0,100,1"), QStringLiteral("1,#2020-02-01#,100,-1,1")}
+        << QStringLiteral("No data record of this investment has both amounts above 0, so there is nothing to draw.");
+    QTest::newRow("no rate yet") << QStringList{QStringLiteral("1,#2020-01-01#,100,100,0"),
+                                                QStringLiteral("1,#2020-02-01#,100,105,0")}
+                                 << QStringLiteral("No inflation rate has been entered for this investment yet, so "
+                                                   "there is no amount adjusted for inflation to draw.");
+}
+
+void tst_ChartPainting::emptyStatesShowASentence()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(QString, sentence);
+    testing::AppFixture app;
+    const ChartSeries series = seriesFor(app, lines);
+    InflationChartPainter painter(series);
+    QCOMPARE(painter.emptySentence(), sentence);
+    const QSize size(700, 420);
+    const QImage image = painted(painter, size);
+    keepPicture(image,
+                QStringLiteral("chart-empty-%1.png")
+                    .arg(QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-'))));
+    const InflationChartPainter::Geometry g = painter.geometry(QRectF(QPointF(0, 0), QSizeF(size)), 96);
+    // No axes: no series colour anywhere, the sentence's text in the middle of the plot area.
+    QVERIFY(!g.axes);
+    QCOMPARE(pixelsNear(image, QRectF(image.rect()), painter.colours().current), 0);
+    QCOMPARE(pixelsNear(image, QRectF(image.rect()), painter.colours().afi), 0);
+    const QRectF middle(g.plot.left(), g.plot.center().y() - 30, g.plot.width(), 60);
+    QVERIFY(pixelsNear(image, middle, painter.colours().text, 60) > 50);
+}
+
+void tst_ChartPainting::longHistoryIsThinnedToThePlotWidth()
+{
+    testing::AppFixture app;
+    const ChartSeries small = seriesFor(app, historyOf(1000, false));
+    const ChartSeries large = seriesFor(app, historyOf(10000, false));
+    QCOMPARE(int(large.size()), 10000);
+    InflationChartPainter smallPainter(small);
+    InflationChartPainter largePainter(large);
+    const QSize size(900, 560);
+    painted(largePainter, size); // warm up fonts
+    const auto timeOf = [&](const InflationChartPainter &painter) {
+        qint64 best = std::numeric_limits<qint64>::max();
+        for (int run = 0; run < 5; ++run) {
+            QElapsedTimer timer;
+            timer.start();
+            painted(painter, size);
+            best = std::min(best, timer.nsecsElapsed());
+        }
+        return best;
+    };
+    const qint64 smallTime = timeOf(smallPainter);
+    const qint64 largeTime = timeOf(largePainter);
+    // Ten times the records, about the same drawing: only the per-record arithmetic grows.
+    QVERIFY2(largeTime < smallTime * 4 + 20'000'000,
+             qPrintable(QStringLiteral("1,000: %1 ms, 10,000: %2 ms").arg(smallTime / 1e6).arg(largeTime / 1e6)));
+}
+
+void tst_ChartPainting::pngExportHasTheRequestedSize()
+{
+    testing::AppFixture app;
+    app.writeInvestments({{QStringLiteral("Growth Fund"), QStringLiteral("First Bank")}});
+    app.writeHistory(historyOf(12, false));
+    frmInvestData *w = app.startMainWindow();
+    QVERIFY(w);
+    testing::ScriptedFileChooser chooser;
+    w->mnuViewChart->trigger();
+    ChartWindow *chart = ChartWindow::instance();
+    QVERIFY(chart);
+    QTemporaryDir out;
+    const QString path = out.filePath(QStringLiteral("chart.png"));
+    chooser.enqueue(path);
+    click(chart->cmdSavePng);
+    QCOMPARE(chooser.calls().size(), 1);
+    QCOMPARE(chooser.calls()[0].caption, QStringLiteral("Save Chart as PNG"));
+    QCOMPARE(chooser.calls()[0].filter, QStringLiteral("PNG pictures (*.png)"));
+    QVERIFY(chooser.calls()[0].suggested.endsWith(QStringLiteral("/Growth Fund, First Bank.png")));
+    QCOMPARE(chooser.calls()[0].parent, chart);
+    QCOMPARE(app.boxes().calls().size(), 0);
+    const QImage image(path);
+    QCOMPARE(image.size(), QSize(1600, 1000));
+    const InflationChartPainter::Geometry g = chart->chart->painter().geometry(QRectF(image.rect()), 96);
+    QVERIFY(pixelsNear(image, g.plot, chart->chart->painter().colours().current) > 100);
+    QVERIFY(pixelsNear(image, g.plot, chart->chart->painter().colours().afi) > 100);
+    // Nothing was left beside the data files.
+    QCOMPARE(strayFiles(app), QStringList());
+}
+
+void tst_ChartPainting::pngExportReplacesWholeAndFollowsLinks()
+{
+    testing::AppFixture app;
+    const ChartSeries series = seriesFor(app, historyOf(12, false));
+    InflationChartPainter painter(series);
+    const QString target = app.folder().path(QStringLiteral("target.png"));
+    const QString link = app.folder().path(QStringLiteral("link.png"));
+    QVERIFY(app.folder().writeBytes(QStringLiteral("target.png"), QByteArray(200000, 'x')));
+    QVERIFY(QFile::link(target, link));
+    QString error;
+    QVERIFY(chartexport::writePng(painter, link, QSize(640, 400), &error));
+    QVERIFY(QFileInfo(link).isSymLink());
+    const QImage image(target);
+    QCOMPARE(image.size(), QSize(640, 400));
+    QVERIFY(!app.folder().readBytes(QStringLiteral("target.png")).contains(QByteArray(100, 'x')));
+    const QStringList left =
+        QDir(app.folder().dir()).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    QCOMPARE(left,
+             (QStringList{QStringLiteral("PlDataHist.txt"), QStringLiteral("link.png"), QStringLiteral("target.png")}));
+}
+
+void tst_ChartPainting::failedSaveIsReportedAndLeavesTheOldFile()
+{
+    testing::AppFixture app;
+    app.writeInvestments({{QStringLiteral("Growth Fund"), QStringLiteral("First Bank")}});
+    app.writeHistory(historyOf(12, false));
+    frmInvestData *w = app.startMainWindow();
+    QVERIFY(w);
+    testing::ScriptedFileChooser chooser;
+    w->mnuViewChart->trigger();
+    ChartWindow *chart = ChartWindow::instance();
+    QVERIFY(chart);
+    // A folder that is a file: nothing can be created in it, by root either.
+    QVERIFY(app.folder().writeBytes(QStringLiteral("notafolder"), "kept"));
+    const QString path = app.folder().path(QStringLiteral("notafolder/chart.pdf"));
+    chooser.enqueue(path);
+    click(chart->cmdSavePdf);
+    QCOMPARE(app.boxes().calls().size(), 1);
+    const platform::MessageBoxCall call = app.boxes().calls().first();
+    QVERIFY2(call.text.startsWith(QStringLiteral("The chart could not be saved to \"%1\":\r\n").arg(path)),
+             qPrintable(call.text));
+    QVERIFY(call.text.size() > path.size() + 36);
+    QCOMPARE(call.title, QString());
+    QCOMPARE(call.icon, platform::MsgIcon::Exclamation);
+    QCOMPARE(call.buttons, platform::MsgButtons::OK);
+    QCOMPARE(app.folder().readBytes(QStringLiteral("notafolder")), QByteArray("kept"));
+
+    // A picture of no size fails before anything is written, and says why.
+    const ChartSeries series = seriesFor(app, historyOf(12, false));
+    InflationChartPainter painter(series);
+    QString error;
+    QVERIFY(!chartexport::writePng(painter, app.folder().path(QStringLiteral("big.png")), QSize(0, 10), &error));
+    QCOMPARE(error, QStringLiteral("The picture has no size."));
+    QVERIFY(!app.folder().exists(QStringLiteral("big.png")));
+}
+
+void tst_ChartPainting::cancelWritesNothing()
+{
+    testing::AppFixture app;
+    app.writeInvestments({{QStringLiteral("Growth Fund"), QStringLiteral("First Bank")}});
+    app.writeHistory(historyOf(3, false));
+    frmInvestData *w = app.startMainWindow();
+    QVERIFY(w);
+    testing::ScriptedFileChooser chooser; // nothing queued: Cancel
+    w->mnuViewChart->trigger();
+    ChartWindow *chart = ChartWindow::instance();
+    QVERIFY(chart);
+    const QStringList before = QDir(app.folder().dir()).entryList(QDir::Files | QDir::Hidden);
+    click(chart->cmdSavePng);
+    click(chart->cmdSavePdf);
+    QCOMPARE(chooser.calls().size(), 2);
+    QCOMPARE(chooser.calls()[1].caption, QStringLiteral("Save Chart as PDF"));
+    QCOMPARE(chooser.calls()[1].filter, QStringLiteral("PDF documents (*.pdf)"));
+    QCOMPARE(QDir(app.folder().dir()).entryList(QDir::Files | QDir::Hidden), before);
+    QCOMPARE(app.boxes().calls().size(), 0);
+}
+
+void tst_ChartPainting::pdfExportIsOnePageWithTitleAndLegend()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed: run scripts/install-deps.sh");
+    testing::AppFixture app;
+    app.writeInvestments({{QStringLiteral("Growth Fund"), QStringLiteral("First Bank")}});
+    app.writeHistory(historyOf(40, true));
+    frmInvestData *w = app.startMainWindow();
+    QVERIFY(w);
+    testing::ScriptedFileChooser chooser;
+    w->mnuViewChart->trigger();
+    ChartWindow *chart = ChartWindow::instance();
+    QVERIFY(chart);
+    const QString path = app.folder().path(QStringLiteral("chart.pdf"));
+    chooser.enqueue(path);
+    click(chart->cmdSavePdf);
+    QCOMPARE(app.boxes().calls().size(), 0);
+    QVERIFY(QFileInfo(path).size() > 1000);
+
+    const QString info = QString::fromUtf8(runPoppler(QStringLiteral("pdfinfo"), {path}));
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("^Pages: +1$"), QRegularExpression::MultilineOption)),
+             qPrintable(info));
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("^Title: +Chart: Growth Fund, First Bank$"),
+                                              QRegularExpression::MultilineOption)),
+             qPrintable(info));
+    QVERIFY2(info.contains(QStringLiteral("landscape")) || info.contains(QStringLiteral("841.89 x 595.")),
+             qPrintable(info));
+    const QString text = QString::fromUtf8(runPoppler(QStringLiteral("pdftotext"), {path, QStringLiteral("-")}));
+    for (const QString &expected :
+         {QStringLiteral("Growth Fund, First Bank"), QStringLiteral("Current Amount"),
+          QStringLiteral("Current Amount AFI"), QStringLiteral("Original Amount"), QStringLiteral("Lost to inflation"),
+          QStringLiteral("AFI carried (no rate)"), QStringLiteral("Skipped record"), QStringLiteral("$10,000.00"),
+          QStringLiteral("2016")})
+        QVERIFY2(text.contains(expected), qPrintable(expected + QStringLiteral(" in:\n") + text));
+
+    if (!QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty()) {
+        const QString dir = qEnvironmentVariable("PLUMBLINE_SCREENSHOTS_DIR");
+        if (!dir.isEmpty())
+            runPoppler(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"),
+                                                    path, QDir(dir).filePath(QStringLiteral("chart-pdf"))});
+    }
+}
+
+QTEST_MAIN(tst_ChartPainting)
+#include "tst_chartpainting.moc"

@@ -1,0 +1,273 @@
+#include "ui/chart/chartwindow.h"
+
+#include "core/plmainmod.h"
+#include "platform/filechooser.h"
+#include "platform/locale.h"
+#include "platform/messagebox.h"
+#include "platform/settingsstore.h"
+#include "storage/chartload.h"
+#include "storage/datafolder.h"
+#include "storage/filetable.h"
+#include "ui/chart/chartexport.h"
+#include "ui/chart/inflationchart.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+ChartWindow *g_instance = nullptr;
+
+const QString AppName = QStringLiteral("PLUMBLINE");
+const QSize DefaultSize(820, 560);
+const QSize PngSize(1600, 1000);
+
+QString money(Currency amount)
+{
+    return platform::LocaleServices::displayFormat(amount.toPlainString());
+}
+
+} // namespace
+
+const QString ChartWindow::SettingsSection = QStringLiteral("CHART");
+const QString ChartWindow::SizeKey = QStringLiteral("WindowSize");
+
+ChartWindow *ChartWindow::open()
+{
+    if (!g_instance) {
+        g_instance = new ChartWindow();
+        g_instance->reload();
+    }
+    g_instance->show();
+    g_instance->raise();
+    g_instance->activateWindow();
+    return g_instance;
+}
+
+ChartWindow *ChartWindow::instance()
+{
+    return g_instance;
+}
+
+void ChartWindow::closeWindow()
+{
+    ChartWindow *window = std::exchange(g_instance, nullptr);
+    if (!window)
+        return;
+    window->hide();
+    window->deleteLater();
+}
+
+void ChartWindow::mainWindowChanged()
+{
+    if (g_instance)
+        g_instance->scheduleReload();
+}
+
+ChartWindow::ChartWindow() : QWidget(nullptr, Qt::Window)
+{
+    setObjectName(QStringLiteral("ChartWindow"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    chart = new InflationChart(this);
+    cmdSavePng = new QPushButton(QStringLiteral("Save as P&NG…"), this);
+    cmdSavePng->setObjectName(QStringLiteral("cmdSavePng"));
+    cmdSavePdf = new QPushButton(QStringLiteral("Save as P&DF…"), this);
+    cmdSavePdf->setObjectName(QStringLiteral("cmdSavePdf"));
+    lblReadout = new QLabel(this);
+    lblReadout->setObjectName(QStringLiteral("lblReadout"));
+    lblReadout->setWordWrap(true);
+    lblReadout->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblReadout->setMinimumHeight(lblReadout->fontMetrics().lineSpacing() * 3);
+    lblReadout->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(cmdSavePng);
+    buttons->addWidget(cmdSavePdf);
+    buttons->addStretch(1);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(chart, 1);
+    layout->addWidget(lblReadout);
+
+    connect(cmdSavePng, &QPushButton::clicked, this, &ChartWindow::cmdSavePng_Click);
+    connect(cmdSavePdf, &QPushButton::clicked, this, &ChartWindow::cmdSavePdf_Click);
+    connect(chart, &InflationChart::currentPointChanged, this,
+            [this](int index) { lblReadout->setText(readoutText(index)); });
+
+    QSize size = DefaultSize;
+    const QStringList stored = platform::SettingsStore::instance()
+                                   .getSetting(AppName, SettingsSection, SizeKey, QString())
+                                   .split(QLatin1Char('x'));
+    if (stored.size() == 2) {
+        bool wide = false;
+        bool high = false;
+        const QSize read(stored[0].toInt(&wide), stored[1].toInt(&high));
+        // A damaged or absurd value falls back to the default size.
+        if (wide && high && read.width() >= 320 && read.height() >= 240 && read.width() <= 10000 &&
+            read.height() <= 10000)
+            size = read;
+    }
+    resize(size);
+    chart->setFocus();
+}
+
+ChartWindow::~ChartWindow()
+{
+    if (g_instance == this)
+        g_instance = nullptr;
+}
+
+void ChartWindow::scheduleReload()
+{
+    if (m_reloadQueued)
+        return;
+    m_reloadQueued = true;
+    QTimer::singleShot(0, this, [this] {
+        m_reloadQueued = false;
+        reload();
+    });
+}
+
+void ChartWindow::reload()
+{
+    using namespace modPlMainMod;
+    // A rewrite or a pass of the main window holds the history's file numbers: wait for it.
+    if (storage::isOpen(2) || storage::isOpen(3) || storage::isOpen(4)) {
+        if (!m_reloadQueued) {
+            m_reloadQueued = true;
+            QTimer::singleShot(100, this, [this] {
+                m_reloadQueued = false;
+                reload();
+            });
+        }
+        return;
+    }
+
+    ChartSeries series;
+    QString message;
+    if (intInvestRecNum < 1 || InvestRec.RecNum < 1) {
+        message = QStringLiteral("There is no investment to chart yet. Add one with the New Investment Record "
+                                 "command.");
+    } else {
+        try {
+            series = storage::loadChartSeries(storage::programFile(storage::HistFileName), intInvestRecNum);
+        } catch (const storage::ChartLoadError &failure) {
+            message = failure.line > 0
+                          ? QStringLiteral("The data history cannot be read: line %1 of \"%2\" gives error %3 (%4).")
+                                .arg(failure.line)
+                                .arg(QDir::toNativeSeparators(failure.file))
+                                .arg(failure.error.number())
+                                .arg(failure.error.description())
+                          : QStringLiteral("The data history \"%1\" cannot be read: error %2 (%3).")
+                                .arg(QDir::toNativeSeparators(failure.file))
+                                .arg(failure.error.number())
+                                .arg(failure.error.description());
+            series = ChartSeries();
+        }
+        series.setInvestment(intInvestRecNum, strInvestType, strInstitution);
+    }
+    const QString caption = series.caption();
+    setWindowTitle(caption.isEmpty() ? QStringLiteral("Chart") : QStringLiteral("Chart: ") + caption);
+    chart->setSeries(std::move(series));
+    if (!message.isEmpty())
+        chart->setMessage(message);
+    lblReadout->setText(readoutText(chart->currentPoint()));
+}
+
+QString ChartWindow::readoutText(int index) const
+{
+    const ChartSeries &series = chart->series();
+    if (index < 0 || index >= int(series.size())) {
+        if (!chart->painter().emptySentence().isEmpty())
+            return QString();
+        return QStringLiteral("Point at a record, or use the Left and Right keys, to read its figures.");
+    }
+    const ChartPoint &p = series.points()[std::size_t(index)];
+    QString text = QStringLiteral("Record %1, %2: Original Amount %3; Current Amount %4; Inflation Rate (%) %5\n")
+                       .arg(p.record)
+                       .arg(platform::LocaleServices::shortDate(p.date), money(p.original), money(p.current),
+                            singleToText(p.rate));
+    text += QStringLiteral("Inc/Dec %1; Profit/Loss %2; Loss To Inflation %3; Current Amount AFI %4; "
+                           "Profit/Loss AFI %5")
+                .arg(money(p.incDec), money(p.profitLoss), money(p.lossToInfl), money(p.currentAfi),
+                     money(p.profitLossAfi));
+    if (p.state == PointState::Carried)
+        text += QStringLiteral("\nNo inflation rate entered: the loss to inflation and both AFI figures are carried "
+                               "from the record before.");
+    else if (p.state == PointState::Skipped)
+        text += QStringLiteral("\nAn amount is at or below 0: nothing is computed for this record; the figures stand "
+                               "as they were.");
+    return text;
+}
+
+QString ChartWindow::suggestedFileName(const QString &extension) const
+{
+    QString name = chart->series().caption();
+    name.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1f]")), QStringLiteral(" "));
+    name = name.simplified();
+    if (name.isEmpty())
+        name = QStringLiteral("Plumbline chart");
+    return QDir::home().filePath(name + extension);
+}
+
+void ChartWindow::cmdSavePng_Click()
+{
+    const QString path = platform::FileChooser::instance().saveFileName(this, QStringLiteral("Save Chart as PNG"),
+                                                                        suggestedFileName(QStringLiteral(".png")),
+                                                                        QStringLiteral("PNG pictures (*.png)"));
+    if (path.isEmpty())
+        return;
+    QString error;
+    if (!chartexport::writePng(chart->painter(), path, PngSize, &error))
+        platform::msgBox(
+            QStringLiteral("The chart could not be saved to \"%1\":\r\n%2").arg(QDir::toNativeSeparators(path), error),
+            platform::MsgIcon::Exclamation);
+}
+
+void ChartWindow::cmdSavePdf_Click()
+{
+    const QString path = platform::FileChooser::instance().saveFileName(this, QStringLiteral("Save Chart as PDF"),
+                                                                        suggestedFileName(QStringLiteral(".pdf")),
+                                                                        QStringLiteral("PDF documents (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    // Paper is white whatever the screen's palette.
+    InflationChartPainter page(chart->series());
+    page.setMessage(chart->painter().message());
+    QString error;
+    if (!chartexport::writePdf(page, path, windowTitle(), &error))
+        platform::msgBox(
+            QStringLiteral("The chart could not be saved to \"%1\":\r\n%2").arg(QDir::toNativeSeparators(path), error),
+            platform::MsgIcon::Exclamation);
+}
+
+void ChartWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void ChartWindow::hideEvent(QHideEvent *event)
+{
+    saveSize();
+    QWidget::hideEvent(event);
+}
+
+void ChartWindow::saveSize()
+{
+    const QString value = QStringLiteral("%1x%2").arg(width()).arg(height());
+    platform::SettingsStore &store = platform::SettingsStore::instance();
+    if (store.getSetting(AppName, SettingsSection, SizeKey, QString()) != value)
+        store.saveSetting(AppName, SettingsSection, SizeKey, value);
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QWidget>
+
+class InflationChart;
+class QLabel;
+class QPushButton;
+
+// The chart of the investment the main window shows. A window of its own, not a child of
+// the main window, so it stays usable while a dialog holds the main window disabled. It
+// follows the main window: mainWindowChanged() redraws it for the investment in hand.
+class ChartWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Opens the window, or raises it when it is open.
+    static ChartWindow *open();
+    static ChartWindow *instance();
+    static void closeWindow();
+    // The main window shows another investment or has reloaded its records: the chart is
+    // drawn again once control is back in the event loop (once, however often it is called).
+    static void mainWindowChanged();
+
+    // Reads the investment in hand again and redraws.
+    void reload();
+    void cmdSavePng_Click();
+    void cmdSavePdf_Click();
+    // The figures of a record as the window shows them under the chart.
+    QString readoutText(int index) const;
+
+    // Settings store place of the window's size.
+    static const QString SettingsSection;
+    static const QString SizeKey;
+
+    InflationChart *chart = nullptr;
+    QPushButton *cmdSavePng = nullptr;
+    QPushButton *cmdSavePdf = nullptr;
+    QLabel *lblReadout = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+private:
+    ChartWindow();
+    ~ChartWindow() override;
+    void saveSize();
+    void scheduleReload();
+    QString suggestedFileName(const QString &extension) const;
+
+    bool m_reloadQueued = false;
+};
