@@ -1,17 +1,28 @@
 #include "ui/report/reportchart.h"
 
+#include "storage/chartload.h"
+#include "storage/datafolder.h"
+#include "storage/historypass.h"
+#include "ui/chart/inflationchartpainter.h"
+
 #include <QPainter>
 
 namespace ui::report {
 
-void paintInvestmentChart(QPainter &painter, const QRectF &rect, int investment)
+void paintInvestmentChart(QPainter &painter, const QRectF &rect, int investment, const QString &type,
+                          const QString &institution)
 {
-    // CHART GOES HERE: the inflation chart's painter (ui/chart) draws into `rect` once it is
-    // merged. Until then the place it takes is only framed.
-    Q_UNUSED(investment);
+    ChartSeries series;
+    try {
+        series = storage::loadChartSeries(storage::programFile(storage::HistFileName), investment);
+    } catch (const storage::ChartLoadError &failure) {
+        throw storage::HistoryPassError{failure.file, failure.line, failure.error};
+    }
+    series.setInvestment(investment, type, institution);
+    InflationChartPainter chart(series);
+    chart.setColours(InflationChartPainter::Colours::light());
     painter.save();
-    painter.setPen(QPen(Qt::lightGray, 0));
-    painter.drawRect(rect);
+    chart.paint(painter, rect);
     painter.restore();
 }
 

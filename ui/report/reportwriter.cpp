@@ -352,7 +352,7 @@ public:
             y += m_setup.pt(6);
             const QRectF chart(0, y, width, chartHeight());
             if (painter)
-                paintInvestmentChart(*painter, chart, one.investment);
+                paintInvestmentChart(*painter, chart, one.investment, one.type, one.institution);
             y += chart.height() + m_setup.pt(8);
             if (painter)
                 m_setup.records.drawHeading(*painter, y);
