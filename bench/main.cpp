@@ -21,6 +21,8 @@
 #include "ui/linklabel.h"
 #include "ui/main/frminvestdata.h"
 
+#include "benchsupport.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -55,13 +57,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using namespace modPlMainMod;
 
-constexpr int kShown = 1; // the investment the main window shows after loading
-
-[[noreturn]] void die(const std::string &what)
-{
-    std::fprintf(stderr, "plumbline-bench: %s\n", what.c_str());
-    std::exit(1);
-}
+using namespace bench;
 
 // ---- Message boxes never block here; any box means the operation failed. ----
 
@@ -174,10 +170,24 @@ QString pristineFolder(long long lines)
 {
     return g_base + QStringLiteral("/pristine-%1").arg(lines);
 }
+} // namespace
+
+namespace bench {
+
+[[noreturn]] void die(const std::string &what)
+{
+    std::fprintf(stderr, "plumbline-bench: %s\n", what.c_str());
+    std::exit(1);
+}
+
 QString workFolder(long long lines)
 {
     return g_base + QStringLiteral("/work-%1").arg(lines);
 }
+
+} // namespace bench
+
+namespace {
 
 void generate(long long lines)
 {
@@ -227,6 +237,10 @@ void useFolder(const QString &folder)
     g_folderInUse = folder;
 }
 
+} // namespace
+
+namespace bench {
+
 frmInvestData *loadWindow(const QString &folder)
 {
     useFolder(folder);
@@ -239,6 +253,10 @@ frmInvestData *loadWindow(const QString &folder)
     return w;
 }
 
+} // namespace bench
+
+namespace {
+
 std::string takeBoxes()
 {
     std::string all;
@@ -249,18 +267,6 @@ std::string takeBoxes()
 }
 
 // ---- Operations -------------------------------------------------------------------
-
-// One operation: `prepare` puts the folder and the program in the state the operation
-// starts from (not timed), `run` is what is timed, `again` makes the next run possible
-// (not timed).
-struct Operation
-{
-    const char *name;
-    const char *baseline; // "grep" or "copy"; empty for a baseline itself
-    std::function<void(long long lines)> prepare;
-    std::function<void(long long lines)> run;
-    std::function<void(long long lines)> again;
-};
 
 void grepShown(long long lines)
 {
@@ -349,10 +355,18 @@ void openInvestFile()
     intInvestRecCount = storage::recordCount(storage::lof(1));
 }
 
+} // namespace
+
+namespace bench {
+
 long long shownRecords(long long lines)
 {
     return lines / 100;
 }
+
+} // namespace bench
+
+namespace {
 
 std::vector<Operation> operations()
 {
@@ -423,6 +437,7 @@ std::vector<Operation> operations()
                        restoreFolder(pristineFolder(lines), workFolder(lines));
                        openInvestFile();
                    }});
+    ops.push_back(chartOperation());
     return ops;
 }
 
@@ -615,7 +630,7 @@ void printTable()
     {
         const char *name;
         double limit;
-    } targets[] = {{"grid reload", 3.0}, {"edit rewrite", 4.0}, {"delete rewrite", 4.0}};
+    } targets[] = {{"grid reload", 3.0}, {"edit rewrite", 4.0}, {"delete rewrite", 4.0}, {"chart", 2.0}};
     for (const auto &t : targets) {
         for (const Operation &op : operations()) {
             if (std::strcmp(op.name, t.name) != 0)

@@ -8,9 +8,14 @@
 
 #include "ui/chart/chartwindow.h"
 #include "ui/chart/inflationchart.h"
+#include "ui/chart/inflationchartpainter.h"
 #include "ui/dialogs/frmneweditdata.h"
 
+#include "storage/datafolder.h"
+#include "storage/filetable.h"
+
 #include <QMenuBar>
+#include <QMouseEvent>
 
 using namespace edtest;
 
@@ -47,6 +52,14 @@ QStringList dates(const ChartSeries &series)
     return out;
 }
 
+// The pointer moving over the chart with no button down (the offscreen platform has no
+// pointer of its own to move).
+void hover(QWidget *widget, const QPointF &at)
+{
+    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
 const QString SizeKey = QStringLiteral("PLUMBLINE/CHART/WindowSize");
 
 } // namespace
@@ -66,6 +79,8 @@ private slots:
     void staysUsableWhileADialogHoldsTheMainWindow();
     void emptyFolderSaysWhy();
     void exitClosesIt();
+    void damagedHistorySaysWhereInsteadOfDrawing();
+    void windowInLightAndDarkPalettes();
 };
 
 void tst_ChartWindow::viewMenuSitsBetweenEditAndHelp()
@@ -250,14 +265,21 @@ void tst_ChartWindow::hoverAndArrowKeysReadTheFigures()
              QStringLiteral("Point at a record, or use the Left and Right keys, to read its figures."));
 
     // Record 3: no rate, so its AFI is carried from record 2.
-    QTest::mouseMove(chart->chart, chart->chart->pointPosition(2).toPoint());
-    QTRY_COMPARE(chart->chart->currentPoint(), 2);
+    hover(chart->chart, chart->chart->pointPosition(2) + QPointF(2, -30));
+    QCOMPARE(chart->chart->currentPoint(), 2);
     QCOMPARE(chart->lblReadout->text(),
              QStringLiteral("Record 3, 1/2/2003: Original Amount $1,000.00; Current Amount $1,150.50; Inflation "
                             "Rate (%) 0\nInc/Dec $50.50; Profit/Loss $150.50; Loss To Inflation $25.00; Current "
                             "Amount AFI $1,075.00; Profit/Loss AFI $75.00\nNo inflation rate entered: the loss to "
                             "inflation and both AFI figures are carried from the record before."));
     QCOMPARE(chart->chart->painter().highlighted(), 2);
+    // Outside the plot the reading stays.
+    hover(chart->chart, QPointF(2, 2));
+    QCOMPARE(chart->chart->currentPoint(), 2);
+    hover(chart->chart, chart->chart->pointPosition(0));
+    QCOMPARE(chart->chart->currentPoint(), 0);
+    QVERIFY(chart->lblReadout->text().startsWith(QStringLiteral("Record 1, 1/2/2001: ")));
+    hover(chart->chart, chart->chart->pointPosition(2));
 
     chart->chart->setFocus();
     QTest::keyClick(chart->chart, Qt::Key_Right);
@@ -340,6 +362,82 @@ void tst_ChartWindow::exitClosesIt()
     settle();
     QVERIFY(app.quitRequested());
     QVERIFY(!ChartWindow::instance());
+}
+
+void tst_ChartWindow::damagedHistorySaysWhereInsteadOfDrawing()
+{
+    testing::AppFixture app;
+    app.writeInvestments({{QStringLiteral("Growth Fund"), QStringLiteral("First Bank")}});
+    app.writeHistory({Example[0], QStringLiteral("1,#2002-01-02,1000,oops,1"), Example[2]});
+    frmInvestData *w = app.startMainWindow();
+    QVERIFY(w);
+    app.boxes().clear(); // the grid's own report of the line
+    w->mnuViewChart->trigger();
+    ChartWindow *chart = openedChart();
+    QVERIFY(chart);
+    const QString sentence = chart->chart->painter().emptySentence();
+    const QString prefix = QStringLiteral("The data history cannot be read: line 2 of \"%1\" gives error ")
+                               .arg(QDir::toNativeSeparators(app.folder().path(storage::HistFileName)));
+    QVERIFY2(sentence.startsWith(prefix), qPrintable(sentence));
+    QVERIFY(chart->chart->series().isEmpty());
+    // The chart's pass shows no box of its own and leaves the file numbers free.
+    QCOMPARE(app.boxes().calls().size(), 0);
+    QVERIFY(!storage::isOpen(2));
+    // Mended, the next reload of the main window draws it.
+    app.writeHistory(Example);
+    QVERIFY(activeNow(w));
+    // Add New, then Cancel: the main window reloads its grid on becoming active again.
+    click(w->cmdAddNew);
+    frmNewEditData *d = openedDialog<frmNewEditData>();
+    QVERIFY(d);
+    click(d->cmdCancel);
+    QVERIFY(backInMainWindow(w));
+    QTRY_VERIFY(!chart->chart->series().isEmpty());
+    QCOMPARE(chart->chart->painter().emptySentence(), QString());
+}
+
+void tst_ChartWindow::windowInLightAndDarkPalettes()
+{
+    testing::AppFixture app;
+    frmInvestData *w = startWithExample(app);
+    QVERIFY(w);
+    w->mnuViewChart->trigger();
+    ChartWindow *chart = openedChart();
+    QVERIFY(chart);
+    chart->resize(820, 560);
+    chart->chart->setCurrentPoint(2);
+    settle();
+
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(45, 45, 48));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Base, QColor(30, 30, 32));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    dark.setColor(QPalette::Button, QColor(60, 60, 64));
+    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    for (const bool isDark : {false, true}) {
+        if (isDark)
+            chart->setPalette(dark);
+        settle();
+        const QImage picture = chart->grab().toImage();
+        QCOMPARE(picture.size(), chart->size() * chart->devicePixelRatio());
+        const QString dir = qEnvironmentVariable("PLUMBLINE_SCREENSHOTS_DIR");
+        if (!dir.isEmpty())
+            QVERIFY(picture.save(QDir(dir).filePath(isDark ? QStringLiteral("ChartWindow-dark.png")
+                                                           : QStringLiteral("ChartWindow-light.png"))));
+        // The chart takes the palette's base colour and the matching series colours.
+        const InflationChartPainter::Colours &c = chart->chart->painter().colours();
+        QCOMPARE(c.background, chart->palette().color(QPalette::Base));
+        QCOMPARE(c.current, isDark ? InflationChartPainter::Colours::dark().current
+                                   : InflationChartPainter::Colours::light().current);
+        const QPoint inChart = chart->chart->mapTo(chart, QPoint(4, chart->chart->height() - 4));
+        QCOMPARE(picture.pixelColor(inChart).rgb(), c.background.rgb());
+        int blue = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                blue += picture.pixelColor(x, y).rgb() == c.current.rgb();
+        QVERIFY(blue > 20);
+    }
 }
 
 QTEST_MAIN(tst_ChartWindow)

@@ -23,7 +23,8 @@ using namespace chartsizes;
 QFont chartFont(qreal points, bool bold = false)
 {
     QFont font(QStringLiteral("DejaVu Sans"));
-    font.setStyleHint(QFont::SansSerif);
+    // No ligatures, so the text of a PDF page reads and searches as typed ("fl" stays two letters).
+    font.setStyleHint(QFont::SansSerif, QFont::PreferNoShaping);
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
@@ -299,7 +300,12 @@ InflationChartPainter::Geometry InflationChartPainter::geometry(const QRectF &ta
     const qreal plotTop = headerBottom + textHeight / 2;
     const qreal plotBottom = target.bottom() - Margin * pt - textHeight - (TickLength + 2) * pt;
     const qreal plotHeight = std::max<qreal>(plotBottom - plotTop, 1);
-    g.amounts = chartaxes::amountAxis(m_series.amountRange(), int(std::max<qreal>(2, plotHeight / (textHeight * 2.2))));
+    // A little room above and below, so no line runs along the axis and hides in it.
+    ValueRange amounts = m_series.amountRange();
+    const double room = amounts.span() * 0.03;
+    amounts.min -= room;
+    amounts.max += room;
+    g.amounts = chartaxes::amountAxis(amounts, int(std::max<qreal>(2, plotHeight / (textHeight * 2.2))));
     qreal labelWidth = 0;
     for (double tick : g.amounts.ticks)
         labelWidth = std::max(labelWidth, metrics.horizontalAdvance(amountLabel(tick)));
@@ -312,7 +318,13 @@ InflationChartPainter::Geometry InflationChartPainter::geometry(const QRectF &ta
 
     // Labels of years are narrower, but one width keeps the choice simple and never crowded.
     const int maxDateTicks = int(plotWidth / (dateLabelWidth + 10 * pt)) + 1;
-    g.dates = chartaxes::dateAxis(m_series.dateRange(), maxDateTicks);
+    ValueRange dates = m_series.dateRange();
+    if (dates.span() < 1) {
+        // One date: half a month either side, so the record stands inside the axis.
+        dates.min -= 15;
+        dates.max += 15;
+    }
+    g.dates = chartaxes::dateAxis(dates, maxDateTicks);
     g.axes = true;
     return g;
 }

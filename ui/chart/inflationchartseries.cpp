@@ -87,6 +87,12 @@ void InflationChartPainter::paintSeries(QPainter &painter, const Geometry &g) co
     painter.setPen(originalPen);
     for (const auto &[first, last] : drawnRuns) {
         const std::vector<int> kept = thinned(points, xs, first, last, &ChartPoint::original);
+        if (kept.size() == 1) {
+            // A record on its own: a short dash at its amount.
+            const QPointF at = pointOf(kept.front(), &ChartPoint::original);
+            painter.drawLine(at - QPointF(8 * pt, 0), at + QPointF(8 * pt, 0));
+            continue;
+        }
         QPainterPath path(pointOf(kept.front(), &ChartPoint::original));
         for (std::size_t k = 1; k < kept.size(); ++k) {
             const QPointF to = pointOf(kept[k], &ChartPoint::original);
@@ -122,8 +128,10 @@ void InflationChartPainter::paintMarkers(QPainter &painter, const Geometry &g) c
     const bool sparse = points.empty() || g.plot.width() / qreal(points.size()) >= SparseSpacing * pt;
 
     // Markers land on whole pixel columns; a column marked once is not marked again.
-    std::vector<bool> carriedColumn(std::size_t(g.target.width()) + 2, false);
-    std::vector<bool> skippedColumn(carriedColumn.size(), false);
+    std::vector<bool> skippedColumn(std::size_t(std::max<qreal>(g.target.width(), 0)) + 2, false);
+    // Where records crowd, carried records are marked a ring's width apart, a chain of rings
+    // rather than a smear; the chain still shows where no rate was entered.
+    qreal lastCarriedX = -1e9;
     const auto firstInColumn = [&](std::vector<bool> &columns, qreal x) {
         const long long c = std::llround(x - g.target.left());
         if (c < 0 || c >= (long long)columns.size())
@@ -158,8 +166,9 @@ void InflationChartPainter::paintMarkers(QPainter &painter, const Geometry &g) c
         const QPointF afi(x, g.yOf(p.currentAfi.toDouble()));
         if (p.state == PointState::Carried) {
             // Hollow: the AFI was carried from the record before, not computed here.
-            if (!sparse && !firstInColumn(carriedColumn, x))
+            if (!sparse && std::fabs(x - lastCarriedX) < radius * 3)
                 continue;
+            lastCarriedX = x;
             painter.setPen(QPen(m_colours.afi, 1.2 * pt));
             painter.setBrush(m_colours.background);
             painter.drawEllipse(afi, radius * 1.3, radius * 1.3);
