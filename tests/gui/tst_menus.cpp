@@ -117,10 +117,14 @@ void tst_menus::menuTree()
     MenuFixture f;
     QVERIFY(f.main);
     const QList<QAction *> top = f.main->menuBar()->actions();
-    QCOMPARE(top.size(), 3);
+    // View (the chart) sits between Edit and Help.
+    QCOMPARE(top.size(), 4);
     QCOMPARE(top.at(0)->menu(), f.main->mnuFile);
     QCOMPARE(top.at(1)->menu(), f.main->mnuEdit);
-    QCOMPARE(top.at(2)->menu(), f.main->mnuHelp);
+    QCOMPARE(top.at(2)->menu(), f.main->mnuView);
+    QCOMPARE(top.at(3)->menu(), f.main->mnuHelp);
+    QCOMPARE(f.main->mnuView->title(), QStringLiteral("&View"));
+    QCOMPARE(f.main->mnuView->actions(), QList<QAction *>{f.main->mnuViewChart});
     QCOMPARE(f.main->mnuFile->title(), QStringLiteral("&File"));
     QCOMPARE(f.main->mnuEdit->title(), QStringLiteral("E&dit"));
     QCOMPARE(f.main->mnuHelp->title(), QStringLiteral("&Help"));
@@ -152,14 +156,26 @@ void tst_menus::toolbarButtons()
     QVERIFY(bar->isVisible());
     QCOMPARE(bar->y(), 0);
     const QList<QAction *> actions = bar->actions();
-    QCOMPARE(actions.size(), 7);
-    const QStringList keys = {QStringLiteral("Save"), QStringLiteral("New"),    QString(),
-                              QStringLiteral("Copy"), QStringLiteral("Delete"), QString(),
-                              QStringLiteral("Help")};
-    const QStringList tips = {
-        QStringLiteral("Backup Copies"),        QStringLiteral("New Investment Record"),    QString(),
-        QStringLiteral("Copy Investment Info"), QStringLiteral("Delete Investment Record"), QString(),
-        QStringLiteral("Instructions")};
+    // The chart's button comes after the program's own, behind a separator.
+    QCOMPARE(actions.size(), 9);
+    const QStringList keys = {QStringLiteral("Save"),
+                              QStringLiteral("New"),
+                              QString(),
+                              QStringLiteral("Copy"),
+                              QStringLiteral("Delete"),
+                              QString(),
+                              QStringLiteral("Help"),
+                              QString(),
+                              QStringLiteral("Chart")};
+    const QStringList tips = {QStringLiteral("Backup Copies"),
+                              QStringLiteral("New Investment Record"),
+                              QString(),
+                              QStringLiteral("Copy Investment Info"),
+                              QStringLiteral("Delete Investment Record"),
+                              QString(),
+                              QStringLiteral("Instructions"),
+                              QString(),
+                              QStringLiteral("Chart")};
     int previousRight = -1;
     for (int i = 0; i < actions.size(); ++i) {
         QAction *action = actions.at(i);
