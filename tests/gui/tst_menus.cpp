@@ -136,21 +136,23 @@ void tst_menus::menuTree()
     auto *import = f.main->findChild<QAction *>(QStringLiteral("mnuFileImportIndex"));
     auto *about = f.main->findChild<QAction *>(QStringLiteral("mnuHelpAbout"));
     QVERIFY(import && about);
-    QCOMPARE(f.main->mnuFile->actions(),
-             (QList<QAction *>{f.main->mnuFileBackup, f.main->mnuFilePassword, import, f.main->mnuFileExit}));
+    QCOMPARE(f.main->mnuFile->actions(), (QList<QAction *>{f.main->mnuFileBackup, f.main->mnuFilePassword,
+                                                           f.main->mnuFileReport, import, f.main->mnuFileExit}));
     QCOMPARE(f.main->mnuEdit->actions(), QList<QAction *>{f.main->mnuEditCopy});
     QCOMPARE(f.main->mnuHelp->actions(), (QList<QAction *>{f.main->mnuHelpInstruct, about}));
     QCOMPARE(import->text(), QStringLiteral("&Import Price Index…"));
     QCOMPARE(about->text(), QStringLiteral("About Plumbline…"));
     QCOMPARE(f.main->mnuView->actions().at(1)->text(), QStringLiteral("Price &Index…"));
     QCOMPARE(f.main->mnuFileBackup->text(), QStringLiteral("&Backup Data Files"));
+    QCOMPARE(f.main->mnuFileReport->text(), QStringLiteral("&Report\u2026"));
     QCOMPARE(f.main->mnuFilePassword->text(), QStringLiteral("Pass&word"));
     QCOMPARE(f.main->mnuFileExit->text(), QStringLiteral("E&xit"));
     QCOMPARE(f.main->mnuEditCopy->text(), QStringLiteral("&Copy"));
     QCOMPARE(f.main->mnuHelpInstruct->text(), QStringLiteral("&Instructions"));
     for (const char *name : {"mnuFile", "mnuEdit", "mnuHelp"})
         QVERIFY(f.main->findChild<QMenu *>(QLatin1String(name)));
-    for (const char *name : {"mnuFileBackup", "mnuFilePassword", "mnuFileExit", "mnuEditCopy", "mnuHelpInstruct"})
+    for (const char *name :
+         {"mnuFileBackup", "mnuFileReport", "mnuFilePassword", "mnuFileExit", "mnuEditCopy", "mnuHelpInstruct"})
         QVERIFY(f.main->findChild<QAction *>(QLatin1String(name)));
 }
 

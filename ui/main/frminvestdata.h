@@ -110,6 +110,7 @@ public:
     // ---- menus.cpp
     void tbToolBar_ButtonClick(const QString &key);
     void mnuFileBackup_Click();
+    void mnuFileReport_Click();
     void mnuFilePassword_Click();
     void mnuFileExit_Click();
     void mnuEditCopy_Click();
@@ -153,6 +154,7 @@ public:
     QPushButton *cmdDone = nullptr;
     QMenu *mnuFile = nullptr;
     QAction *mnuFileBackup = nullptr;
+    QAction *mnuFileReport = nullptr;
     QAction *mnuFilePassword = nullptr;
     QAction *mnuFileExit = nullptr;
     QMenu *mnuEdit = nullptr;

@@ -8,6 +8,7 @@
 #include "ui/chart/chartwindow.h"
 #include "ui/forms.h"
 #include "ui/index/indexmenus.h"
+#include "ui/report/reportdialog.h"
 #include "ui/startup/formsupport.h"
 #include "ui/startup/frmpassword.h"
 #include "ui/toolbaricons.h"
@@ -39,6 +40,8 @@ void frmInvestData::createMenusAndToolbar()
         entry(mnuFile, "mnuFileBackup", QStringLiteral("&Backup Data Files"), &frmInvestData::mnuFileBackup_Click);
     mnuFilePassword =
         entry(mnuFile, "mnuFilePassword", QStringLiteral("Pass&word"), &frmInvestData::mnuFilePassword_Click);
+    mnuFileReport =
+        entry(mnuFile, "mnuFileReport", QStringLiteral("&Report\u2026"), &frmInvestData::mnuFileReport_Click);
     mnuFileExit = mnuFile->addAction(QStringLiteral("E&xit"));
     mnuFileExit->setObjectName(QStringLiteral("mnuFileExit"));
     // Exit's own path: it waits for a command under way instead of ending under it.
@@ -116,6 +119,11 @@ void frmInvestData::mnuFileBackup_Click()
         if (!frmBackupFiles::instance())
             setEnabled(true);
     }
+}
+
+void frmInvestData::mnuFileReport_Click()
+{
+    ui::report::ReportDialog::open(this, m_blnNoInvestShown ? 0 : int(intInvestRecNum));
 }
 
 void frmInvestData::mnuFilePassword_Click()

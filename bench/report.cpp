@@ -1,0 +1,129 @@
+// plumbline-bench-report: the PDF report of every investment against plumbline-export over the
+// same generated folders (10,000 and 1,000,000 history lines, 100 investments), both run as
+// the user runs them, as processes. Peak memory is the child's maximum resident set.
+//
+//   --plumbline-data=DIR   generate (or reuse) the folders in DIR (default: a temporary folder)
+//   --plumbline-lines=N,M  history sizes (default 10000,1000000)
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <spawn.h>
+#include <string>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char **environ;
+
+namespace {
+
+std::string g_data;
+std::vector<long long> g_lines{10000, 1000000};
+
+[[noreturn]] void die(const std::string &what)
+{
+    std::fprintf(stderr, "plumbline-bench-report: %s\n", what.c_str());
+    std::exit(1);
+}
+
+// Runs a program with standard output to `out`; returns its peak resident memory in KiB.
+long runChild(const std::vector<std::string> &argv, const char *out)
+{
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, out, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    std::vector<char *> args;
+    for (const std::string &a : argv)
+        args.push_back(const_cast<char *>(a.c_str()));
+    args.push_back(nullptr);
+    pid_t pid = 0;
+    if (posix_spawn(&pid, args[0], &actions, nullptr, args.data(), environ) != 0)
+        die("cannot start " + argv[0]);
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    rusage usage{};
+    if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        die(argv[0] + " failed");
+    return usage.ru_maxrss;
+}
+
+std::string folderFor(long long lines)
+{
+    const std::string folder = g_data + "/lines-" + std::to_string(lines);
+    struct stat st
+    {
+    };
+    if (stat((folder + "/PlDataHist.txt").c_str(), &st) != 0)
+        runChild({PLUMBLINE_GENDATA_BIN, "--out", folder, "--lines", std::to_string(lines), "--shown", "1",
+                  "--shown-share", "0.01", "--seed", "35"},
+                 "/dev/null");
+    return folder;
+}
+
+void timeTool(benchmark::State &state, bool report)
+{
+    const std::string folder = folderFor(state.range(0));
+    const std::string pdf = g_data + "/report.pdf";
+    std::vector<std::string> argv =
+        report ? std::vector<std::string>{PLUMBLINE_REPORT_BIN, "--data-dir", folder, "--out", pdf}
+               : std::vector<std::string>{PLUMBLINE_EXPORT_BIN, "--data-dir", folder};
+    long peak = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        peak = std::max(peak, runChild(argv, report ? "/dev/null" : (g_data + "/export.csv").c_str()));
+        state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
+    state.counters["peak_MB"] = double(peak) / 1024.0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    std::vector<char *> rest;
+    for (int i = 0; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--plumbline-data=", 17) == 0) {
+            g_data = argv[i] + 17;
+        } else if (std::strncmp(argv[i], "--plumbline-lines=", 18) == 0) {
+            g_lines.clear();
+            for (char *p = argv[i] + 18; *p;) {
+                g_lines.push_back(std::strtoll(p, &p, 10));
+                if (*p == ',')
+                    ++p;
+            }
+        } else {
+            rest.push_back(argv[i]);
+        }
+    }
+    if (g_data.empty()) {
+        char pattern[] = "/tmp/plumbline-bench-report-XXXXXX";
+        if (!mkdtemp(pattern))
+            die("no temporary folder");
+        g_data = pattern;
+    }
+    for (long long lines : g_lines) {
+        benchmark::RegisterBenchmark("export", [](benchmark::State &s) { timeTool(s, false); })
+            ->Arg(lines)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(lines > 100000 ? 1 : 5);
+        benchmark::RegisterBenchmark("report", [](benchmark::State &s) { timeTool(s, true); })
+            ->Arg(lines)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(lines > 100000 ? 1 : 5);
+    }
+    int count = int(rest.size());
+    benchmark::Initialize(&count, rest.data());
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "core/valuetypes.h"
+#include "storage/historypass.h"
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+namespace storage {
+
+// What one investment's records come to: the first and last of its history and the sum of
+// what inflation took.
+struct InvestmentSummary
+{
+    int investment = 0;
+    QString type;        // trailing padding removed
+    QString institution; // trailing padding removed
+    int records = 0;
+    // Some record had both amounts above 0. The amounts and figures below come from the
+    // first and last of those; a skipped record computes nothing.
+    bool hasFigures = false;
+    Date firstDate;
+    Date lastDate;
+    Currency firstOriginal;
+    Currency lastCurrent;
+    Currency profitLoss; // the last record's profit or loss, as the grid shows it
+    Currency lastAFI;
+    Currency lastProfitLossAFI;
+    // Loss to inflation summed over the records that computed it; a figure carried from an
+    // earlier record counts once, where it was computed.
+    Currency lossToInflation;
+
+    void add(const RecordFigures &figures);
+};
+
+struct ReportTotals
+{
+    int investments = 0;
+    int records = 0;
+    Currency firstOriginal;
+    Currency lastCurrent;
+    Currency profitLoss;
+    Currency lastAFI;
+    Currency lastProfitLossAFI;
+    Currency lossToInflation;
+
+    void add(const InvestmentSummary &summary);
+};
+
+struct ReportSummary
+{
+    QList<InvestmentSummary> investments;
+    ReportTotals totals;
+};
+
+// Summarises investment `investment` of the program folder, or every investment when it is
+// 0, in one pass over the history. A damaged history line raises HistoryPassError, a
+// damaged or missing investment file RuntimeError. A missing history is a history without
+// records. Only reads.
+// `each`, when given, also sees every record of the pass with its investment's summary so far.
+ReportSummary
+summarizeInvestments(int investment,
+                     const std::function<void(const InvestmentSummary &, const RecordFigures &)> &each = nullptr);
+
+// Number of investments in the program folder's investment file (0 when there is none).
+int investmentCount();
+
+} // namespace storage

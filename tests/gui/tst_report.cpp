@@ -1,0 +1,487 @@
+#include "appfixture.h"
+#include "filechooserdouble.h"
+
+#include "core/runtimeerror.h"
+#include "platform/locale.h"
+#include "storage/datafolder.h"
+#include "storage/faults.h"
+#include "storage/historypass.h"
+#include "ui/main/frminvestdata.h"
+#include "ui/report/reportdialog.h"
+#include "ui/report/reportwriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <unistd.h>
+
+using platform::MsgButtons;
+using platform::MsgIcon;
+
+namespace {
+
+// Investment 1: a computed record, one without a rate after it (its loss carried, counted
+// once), a skipped record and a computed one after the skip. Investment 2: two records.
+// Investment 3: none. By hand from the calculation's rules:
+//   1: losses 160 (10000 at 1.6%) and 220 (11000 at 2%) = 380; AFI (10640 + 200 carried) + 500 - 220 = 11120
+//   2: loss 52.50 (2500 at 2.1%), AFI 2510
+//   totals: original 12500, current 14062.50, P/L 1562.50, AFI 13630, P/L AFI 1130, loss 432.50
+const QStringList History{
+    QStringLiteral("1,#2001-01-02#,10000,10000,0"),   QStringLiteral("2,#2001-06-30#,2500,2500,0"),
+    QStringLiteral("1,#2002-01-02#,10000,10800,1.6"), QStringLiteral("2,#2002-06-30#,2500,2562.5,2.1"),
+    QStringLiteral("1,#2003-01-02#,10000,11000,0"),   QStringLiteral("1,#2004-01-02#,10000,0,2"),
+    QStringLiteral("1,#2005-01-02#,10000,11500,2"),
+};
+
+void writeExample(testing::AppFixture &app)
+{
+    app.writeInvestments({{QStringLiteral("Mutual Fund"), QStringLiteral("Big Bank")},
+                          {QStringLiteral("Savings"), QStringLiteral("Credit Union")},
+                          {QStringLiteral("Bond"), QStringLiteral("Treasury")}});
+    app.writeHistory(History);
+}
+
+QString pdfTool(const QString &tool, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The pages' text, one entry a page, the words of each line one blank apart.
+QStringList pageTexts(const QString &pdf)
+{
+    QString text = pdfTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    text.replace(QRegularExpression(QStringLiteral("[ ]+")), QStringLiteral(" "));
+    QStringList pages = text.split(QLatin1Char('\f'));
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+        pages.removeLast();
+    return pages;
+}
+
+QString pdfInfo(const QString &pdf, const QString &field)
+{
+    const QStringList lines = pdfTool(QStringLiteral("pdfinfo"), {pdf}).split(QLatin1Char('\n'));
+    for (const QString &line : lines)
+        if (line.startsWith(field + QLatin1Char(':')))
+            return line.mid(field.size() + 1).trimmed();
+    return QString();
+}
+
+int errorOf(const std::function<void()> &action, long long *line = nullptr)
+{
+    try {
+        action();
+    } catch (const storage::HistoryPassError &failure) {
+        if (line)
+            *line = failure.line;
+        return failure.error.number();
+    } catch (const RuntimeError &error) {
+        return error.number();
+    }
+    return 0;
+}
+
+QStringList entries(const QString &dir)
+{
+    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+} // namespace
+
+class tst_report : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { platform::LocaleServices::setToday(QDate(2026, 3, 14)); }
+    void cleanup()
+    {
+        storage::faults::clear();
+        platform::LocaleServices::setToday(QDate());
+        if (ui::report::ReportDialog *dialog = ui::report::ReportDialog::instance())
+            dialog->reject();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void summaryFiguresAndTotals()
+    {
+        testing::AppFixture app;
+        writeExample(app);
+        QTemporaryDir out;
+        const QString pdf = out.filePath(QStringLiteral("r.pdf"));
+        const QByteArray before = app.historyBytes();
+        const int pages = ui::report::writeReport({pdf, 0});
+
+        // Summary page, then one page for each of the three investments.
+        QCOMPARE(pages, 4);
+        QCOMPARE(pdfInfo(pdf, QStringLiteral("Pages")), QStringLiteral("4"));
+        QCOMPARE(pdfInfo(pdf, QStringLiteral("Title")), QStringLiteral("Plumbline report 2026-03-14"));
+        QCOMPARE(pdfInfo(pdf, QStringLiteral("Creator")), QStringLiteral("Plumbline 3.5"));
+        QVERIFY(pdfInfo(pdf, QStringLiteral("Page size")).contains(QStringLiteral("letter")));
+        const QString fonts = pdfTool(QStringLiteral("pdffonts"), {pdf});
+        QVERIFY(fonts.contains(QStringLiteral("DejaVuSans")));
+        for (const QString &line : fonts.split(QLatin1Char('\n')).mid(2))
+            if (!line.trimmed().isEmpty())
+                QVERIFY2(line.contains(QStringLiteral(" yes ")), qPrintable(line)); // embedded
+
+        const QStringList text = pageTexts(pdf);
+        QCOMPARE(text.size(), 4);
+        const QString &summary = text.at(0);
+        QVERIFY(summary.contains(
+            QStringLiteral("1 Mutual Fund Big Bank 1/2/2001 1/2/2005 $10,000.00 $11,500.00 $1,500.00 $11,120.00 "
+                           "$1,120.00 $380.00")));
+        QVERIFY(summary.contains(QStringLiteral(
+            "2 Savings Credit Union 6/30/2001 6/30/2002 $2,500.00 $2,562.50 $62.50 $2,510.00 $10.00 $52.50")));
+        QVERIFY(summary.contains(QStringLiteral("3 Bond Treasury\n")));
+        QVERIFY(summary.contains(QStringLiteral("Total, 3 investments 7 data records $12,500.00 $14,062.50 "
+                                                "$1,562.50 $13,630.00 $1,130.00 $432.50")));
+        for (int i = 0; i < text.size(); ++i) {
+            QVERIFY(text.at(i).contains(QStringLiteral("Page %1 of 4").arg(i + 1)));
+            QVERIFY(text.at(i).contains(QStringLiteral("Report of 3/14/2026")));
+            QVERIFY(
+                text.at(i).contains(QStringLiteral("Data folder: ") + QDir::toNativeSeparators(app.folder().dir())));
+        }
+        // Every record in the grid's forms: the carried row keeps the loss, the skipped row its figures.
+        QVERIFY(text.at(1).contains(QStringLiteral("Investment 1: Mutual Fund, Big Bank")));
+        QVERIFY(text.at(1).contains(QStringLiteral("5 data records, 1/2/2001 to 1/2/2005.")));
+        QVERIFY(text.at(1).contains(
+            QStringLiteral("2 1/2/2002 $10,000.00 $10,800.00 $800.00 $800.00 1.6 $160.00 $10,640.00 $640.00")));
+        QVERIFY(text.at(1).contains(
+            QStringLiteral("3 1/2/2003 $10,000.00 $11,000.00 $200.00 $1,000.00 0 $160.00 $10,640.00 $640.00")));
+        QVERIFY(text.at(1).contains(
+            QStringLiteral("4 1/2/2004 $10,000.00 $0.00 $200.00 $1,000.00 2 $160.00 $10,640.00 $640.00")));
+        QVERIFY(text.at(1).contains(
+            QStringLiteral("5 1/2/2005 $10,000.00 $11,500.00 $500.00 $1,500.00 2 $220.00 $11,120.00 $1,120.00")));
+        QVERIFY(text.at(3).contains(QStringLiteral("No data records.")));
+        QCOMPARE(app.historyBytes(), before);
+    }
+
+    void headingsOnEveryPageOfALongHistory()
+    {
+        testing::AppFixture app;
+        app.writeInvestments({{QStringLiteral("Fund"), QStringLiteral("Bank")}});
+        QStringList lines;
+        for (int i = 0; i < 300; ++i)
+            lines << QStringLiteral("1,#%1-%2-15#,5000,%3,1.5")
+                         .arg(1990 + i / 12)
+                         .arg(i % 12 + 1, 2, 10, QLatin1Char('0'))
+                         .arg(5000 + i);
+        app.writeHistory(lines);
+        QTemporaryDir out;
+        const QString pdf = out.filePath(QStringLiteral("long.pdf"));
+        const int pages = ui::report::writeReport({pdf, 1});
+        QVERIFY(pages > 3);
+        const QStringList text = pageTexts(pdf);
+        QCOMPARE(text.size(), pages);
+        QCOMPARE(pdfInfo(pdf, QStringLiteral("Pages")), QString::number(pages));
+        QList<int> seen;
+        const QRegularExpression row(QStringLiteral("^ ?(\\d+) \\d+/15/\\d{4} \\$5,000\\.00 "),
+                                     QRegularExpression::MultilineOption);
+        for (int i = 1; i < text.size(); ++i) {
+            QVERIFY2(text.at(i).contains(QStringLiteral("Rec Date Original Amount Current Amount Inc/Dec Profit/Loss")),
+                     qPrintable(QStringLiteral("page %1").arg(i + 1)));
+            QVERIFY(text.at(i).contains(QStringLiteral("Page %1 of %2").arg(i + 1).arg(pages)));
+            if (i > 1)
+                QVERIFY(text.at(i).contains(QStringLiteral("Investment 1: Fund, Bank (continued)")));
+            for (auto m = row.globalMatch(text.at(i)); m.hasNext();)
+                seen << m.next().captured(1).toInt();
+        }
+        QCOMPARE(seen.size(), 300);
+        for (int i = 0; i < 300; ++i)
+            QCOMPARE(seen.at(i), i + 1);
+    }
+
+    void longTextsWrapNeverCut()
+    {
+        testing::AppFixture app;
+        const QString type = QStringLiteral("Retirement savings plan with employer matching");
+        const QString institution = QStringLiteral("Extraordinarily Longnamed Cooperative Institution");
+        app.writeInvestments({{type, institution}});
+        app.writeHistory({QStringLiteral("1,#2001-01-02#,900000000000,900000000001,2")});
+        QTemporaryDir out;
+        const QString pdf = out.filePath(QStringLiteral("w.pdf"));
+        ui::report::writeReport({pdf, 0});
+        QString words = pdfTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        words.replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" "));
+        for (const QString &word : (type + QLatin1Char(' ') + institution).split(QLatin1Char(' ')))
+            QVERIFY2(words.contains(word), qPrintable(word));
+        // An amount wider than its column goes on over two lines, every digit there.
+        QVERIFY(words.remove(QLatin1Char(' ')).contains(QStringLiteral("$900,000,000,001.00")));
+    }
+
+    void pageSizeFollowsTheLocale_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<int>("size");
+        QTest::newRow("United States") << QLocale(QLocale::English, QLocale::UnitedStates) << int(QPageSize::Letter);
+        QTest::newRow("Canada") << QLocale(QLocale::French, QLocale::Canada) << int(QPageSize::Letter);
+        QTest::newRow("United Kingdom") << QLocale(QLocale::English, QLocale::UnitedKingdom) << int(QPageSize::A4);
+        QTest::newRow("Germany") << QLocale(QLocale::German, QLocale::Germany) << int(QPageSize::A4);
+    }
+
+    void pageSizeFollowsTheLocale()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(int, size);
+        QCOMPARE(int(ui::report::pageSizeFor(locale)), size);
+    }
+
+    void damagedHistoryWritesNothing()
+    {
+        testing::AppFixture app;
+        writeExample(app);
+        QStringList damaged = History;
+        damaged.insert(3, QStringLiteral("2,#2002-13-45#,2500,2500,1"));
+        app.writeHistory(damaged);
+        QTemporaryDir out;
+        const QString pdf = out.filePath(QStringLiteral("r.pdf"));
+        long long line = 0;
+        QCOMPARE(errorOf([&] { ui::report::writeReport({pdf, 0}); }, &line), int(RuntimeError::TypeMismatch));
+        QCOMPARE(line, 4LL);
+        QVERIFY(entries(out.path()).isEmpty());
+
+        // From the command line: file and line, exit code 1, no file.
+        QProcess tool;
+        tool.start(QStringLiteral(PLUMBLINE_REPORT_BIN),
+                   {QStringLiteral("--data-dir"), app.folder().dir(), QStringLiteral("--out"), pdf});
+        QVERIFY(tool.waitForFinished(60000));
+        QCOMPARE(tool.exitCode(), 1);
+        QVERIFY(QString::fromUtf8(tool.readAllStandardError())
+                    .endsWith(QStringLiteral("plumbline-report: \"%1\", line 4: error 13: Type mismatch\n")
+                                  .arg(QDir::toNativeSeparators(app.folder().path(storage::HistFileName)))));
+        QVERIFY(entries(out.path()).isEmpty());
+    }
+
+    void failingWriteLeavesNoPartialFile_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<int>("nth");
+        QTest::newRow("opening") << int(storage::faults::Step::Open) << 1;
+        QTest::newRow("first page") << int(storage::faults::Step::Write) << 1;
+        QTest::newRow("third page") << int(storage::faults::Step::Write) << 3;
+        QTest::newRow("putting in place") << int(storage::faults::Step::Rename) << 1;
+    }
+
+    void failingWriteLeavesNoPartialFile()
+    {
+        QFETCH(int, step);
+        QFETCH(int, nth);
+        testing::AppFixture app;
+        writeExample(app);
+        QTemporaryDir out;
+        const QString pdf = out.filePath(QStringLiteral("r.pdf"));
+        QVERIFY(QFile(pdf).open(QIODevice::WriteOnly)); // an older report stays whole
+        {
+            QFile old(pdf);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("old report");
+        }
+        storage::faults::failAt(storage::faults::Step(step), nth);
+        QCOMPARE(errorOf([&] { ui::report::writeReport({pdf, 0}); }), int(RuntimeError::DeviceIOError));
+        QCOMPARE(entries(out.path()), QStringList{QStringLiteral("r.pdf")});
+        QFile old(pdf);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("old report"));
+    }
+
+    void refusedTargets()
+    {
+        testing::AppFixture app;
+        writeExample(app);
+        const QByteArray history = app.historyBytes();
+        QTemporaryDir out;
+        // The program's own files are never the report.
+        QCOMPARE(errorOf([&] {
+                     ui::report::writeReport({app.folder().path(storage::HistFileName), 0});
+                 }),
+                 int(RuntimeError::PathFileAccessError));
+        const QString link = out.filePath(QStringLiteral("link.pdf"));
+        QVERIFY(QFile::link(app.folder().path(storage::HistFileName), link));
+        QCOMPARE(errorOf([&] { ui::report::writeReport({link, 0}); }), int(RuntimeError::PathFileAccessError));
+        QCOMPARE(app.historyBytes(), history);
+        // A read-only report stays; a missing folder is 76.
+        const QString readOnly = out.filePath(QStringLiteral("ro.pdf"));
+        {
+            QFile file(readOnly);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("kept");
+        }
+        QVERIFY(QFile::setPermissions(readOnly, QFileDevice::ReadOwner));
+        if (::geteuid() != 0)
+            QCOMPARE(errorOf([&] { ui::report::writeReport({readOnly, 0}); }), int(RuntimeError::PathFileAccessError));
+        QCOMPARE(errorOf([&] {
+                     ui::report::writeReport({out.filePath(QStringLiteral("no/such/r.pdf")), 0});
+                 }),
+                 int(RuntimeError::PathNotFound));
+        // A link to another file is followed: the link stays, its target gets the report.
+        const QString target = out.filePath(QStringLiteral("target.pdf"));
+        const QString toTarget = out.filePath(QStringLiteral("to-target.pdf"));
+        QVERIFY(QFile::link(target, toTarget));
+        QCOMPARE(errorOf([&] { ui::report::writeReport({toTarget, 1}); }), 0);
+        QVERIFY(QFileInfo(toTarget).isSymLink());
+        QCOMPARE(pdfInfo(target, QStringLiteral("Pages")), QStringLiteral("2"));
+    }
+
+    void dialogCancelledWritesNothing()
+    {
+        testing::AppFixture app;
+        writeExample(app);
+        testing::ScriptedFileChooser chooser;
+        frmInvestData *main = app.startMainWindow();
+        QVERIFY(main);
+        main->mnuFileReport->trigger();
+        ui::report::ReportDialog *dialog = ui::report::ReportDialog::instance();
+        QVERIFY(dialog);
+        QVERIFY(dialog->isVisible());
+        QVERIFY(!main->isEnabled());
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Report"));
+        QVERIFY(dialog->optShownInvestment->isChecked());
+        QCOMPARE(dialog->optShownInvestment->text(), QStringLiteral("&Shown investment (number 1)"));
+        QCOMPARE(QFileInfo(dialog->txtReportFile->text()).fileName(),
+                 QStringLiteral("Plumbline report 2026-03-14.pdf"));
+        QCOMPARE(QDir::fromNativeSeparators(dialog->txtReportFile->text()), ui::report::ReportDialog::defaultPath());
+
+        // The chooser cancelled keeps the name; then Cancel writes nothing.
+        const QString before = dialog->txtReportFile->text();
+        QTest::mouseClick(dialog->cmdBrowse, Qt::LeftButton);
+        QCOMPARE(chooser.calls().size(), 1);
+        QCOMPARE(chooser.calls().at(0).caption, QStringLiteral("Save Report As"));
+        QCOMPARE(chooser.calls().at(0).suggested, before);
+        QCOMPARE(dialog->txtReportFile->text(), before);
+        QTest::mouseClick(dialog->cmdCancel, Qt::LeftButton);
+        QTRY_VERIFY(!ui::report::ReportDialog::instance());
+        QVERIFY(main->isEnabled());
+        QVERIFY(!QFileInfo::exists(QDir::fromNativeSeparators(before)));
+        QVERIFY(app.boxes().calls().isEmpty());
+    }
+
+    void dialogWritesTheChosenFile()
+    {
+        testing::AppFixture app;
+        writeExample(app);
+        testing::ScriptedFileChooser chooser;
+        QTemporaryDir out;
+        const QString pdf = out.filePath(QStringLiteral("chosen.pdf"));
+        chooser.enqueue(pdf);
+        frmInvestData *main = app.startMainWindow();
+        QVERIFY(main);
+        main->mnuFileReport->trigger();
+        ui::report::ReportDialog *dialog = ui::report::ReportDialog::instance();
+        QVERIFY(dialog);
+        // On the button's circle: a radio button takes clicks on its circle and text only.
+        QTest::mouseClick(dialog->optAllInvestments, Qt::LeftButton, {},
+                          QPoint(8, dialog->optAllInvestments->height() / 2));
+        QVERIFY(dialog->optAllInvestments->isChecked());
+        QTest::mouseClick(dialog->cmdBrowse, Qt::LeftButton);
+        QCOMPARE(dialog->txtReportFile->text(), QDir::toNativeSeparators(pdf));
+        QTest::mouseClick(dialog->cmdCreate, Qt::LeftButton);
+        QTRY_VERIFY(!ui::report::ReportDialog::instance());
+        QVERIFY(main->isEnabled());
+        QCOMPARE(app.boxes().calls().size(), 1);
+        const platform::MessageBoxCall box = app.boxes().lastCall();
+        QCOMPARE(box.text, QStringLiteral("The report (4 pages) was saved as\r\n") + QDir::toNativeSeparators(pdf));
+        QCOMPARE(box.icon, MsgIcon::Information);
+        QCOMPARE(box.buttons, MsgButtons::OK);
+        QCOMPARE(pdfInfo(pdf, QStringLiteral("Pages")), QStringLiteral("4"));
+
+        // Again over the same file, only the shown investment: the question first, No keeps the file.
+        const QByteArray first = [&] {
+            QFile f(pdf);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+        main->mnuFileReport->trigger();
+        dialog = ui::report::ReportDialog::instance();
+        QVERIFY(dialog);
+        dialog->txtReportFile->clear();
+        QTest::keyClicks(dialog->txtReportFile, pdf);
+        app.boxes().enqueue(platform::MsgResult::No);
+        QTest::mouseClick(dialog->cmdCreate, Qt::LeftButton);
+        QCOMPARE(app.boxes().lastCall().text,
+                 QDir::toNativeSeparators(pdf) + QStringLiteral(" already exists.\r\nDo you want to replace it?"));
+        QCOMPARE(app.boxes().lastCall().icon, MsgIcon::Question);
+        QCOMPARE(app.boxes().lastCall().buttons, MsgButtons::YesNo);
+        QFile again(pdf);
+        QVERIFY(again.open(QIODevice::ReadOnly));
+        QCOMPARE(again.readAll(), first);
+        again.close();
+        app.boxes().enqueue(platform::MsgResult::Yes);
+        QTest::mouseClick(dialog->cmdCreate, Qt::LeftButton);
+        QTRY_VERIFY(!ui::report::ReportDialog::instance());
+        QCOMPARE(pdfInfo(pdf, QStringLiteral("Pages")), QStringLiteral("2"));
+        QVERIFY(!app.boxes().unexpectedQuestion());
+    }
+
+    void dialogShowsTheNumberedError()
+    {
+        testing::AppFixture app;
+        writeExample(app);
+        frmInvestData *main = app.startMainWindow();
+        QVERIFY(main);
+        QStringList damaged = History;
+        damaged << QStringLiteral("1,#2006-01-02#,10000");
+        app.writeHistory(damaged);
+        QTemporaryDir out;
+        const QString pdf = out.filePath(QStringLiteral("r.pdf"));
+        main->mnuFileReport->trigger();
+        ui::report::ReportDialog *dialog = ui::report::ReportDialog::instance();
+        QVERIFY(dialog);
+        dialog->txtReportFile->setText(pdf);
+        QTest::mouseClick(dialog->cmdCreate, Qt::LeftButton);
+        QCOMPARE(app.boxes().lastCall().text, QStringLiteral("Error Number:62\r\nInput past end of file"));
+        QCOMPARE(app.boxes().lastCall().icon, MsgIcon::None);
+        QVERIFY(ui::report::ReportDialog::instance()); // the dialog stays for another try
+        QVERIFY(entries(out.path()).isEmpty());
+        QTest::mouseClick(dialog->cmdCancel, Qt::LeftButton);
+        QTRY_VERIFY(main->isEnabled());
+    }
+
+    void commandLine()
+    {
+        testing::AppFixture app;
+        writeExample(app);
+        QTemporaryDir out;
+        const QString pdf = out.filePath(QStringLiteral("one.pdf"));
+        QProcess tool;
+        tool.start(QStringLiteral(PLUMBLINE_REPORT_BIN),
+                   {QStringLiteral("--data-dir"), app.folder().dir(), QStringLiteral("--investment"),
+                    QStringLiteral("2"), QStringLiteral("--out"), pdf});
+        QVERIFY(tool.waitForFinished(60000));
+        QCOMPARE(tool.exitCode(), 0);
+        QCOMPARE(QString::fromUtf8(tool.readAllStandardOutput()), pdf + QStringLiteral(": 2 pages\n"));
+        const QStringList text = pageTexts(pdf);
+        QCOMPARE(text.size(), 2);
+        QVERIFY(text.at(0).contains(QStringLiteral("Total, 1 investment 2 data records $2,500.00 $2,562.50")));
+
+        tool.start(QStringLiteral(PLUMBLINE_REPORT_BIN),
+                   {QStringLiteral("--data-dir"), app.folder().dir(), QStringLiteral("--investment"),
+                    QStringLiteral("4"), QStringLiteral("--out"), pdf});
+        QVERIFY(tool.waitForFinished(60000));
+        QCOMPARE(tool.exitCode(), 1);
+        QVERIFY(QString::fromUtf8(tool.readAllStandardError()).contains(QStringLiteral("there is no investment 4")));
+
+        tool.start(QStringLiteral(PLUMBLINE_REPORT_BIN), {QStringLiteral("--version")});
+        QVERIFY(tool.waitForFinished(60000));
+        QCOMPARE(QString::fromUtf8(tool.readAllStandardOutput()), QStringLiteral("plumbline-report 3.5\n"));
+        tool.start(QStringLiteral(PLUMBLINE_REPORT_BIN), {QStringLiteral("--help")});
+        QVERIFY(tool.waitForFinished(60000));
+        const QString help = QString::fromUtf8(tool.readAllStandardOutput());
+        for (const char *option : {"--data-dir <dir>", "--investment <n>", "--out <file>"})
+            QVERIFY(help.contains(QLatin1String(option)));
+        tool.start(QStringLiteral(PLUMBLINE_REPORT_BIN), {QStringLiteral("--data-dir"), app.folder().dir()});
+        QVERIFY(tool.waitForFinished(60000));
+        QCOMPARE(tool.exitCode(), 1);
+    }
+};
+
+QTEST_MAIN(tst_report)
+#include "tst_report.moc"

@@ -1,0 +1,178 @@
+#include "ui/report/reportdialog.h"
+
+#include "core/runtimeerror.h"
+#include "platform/filechooser.h"
+#include "platform/locale.h"
+#include "platform/messagebox.h"
+#include "storage/historypass.h"
+#include "storage/reportsummary.h"
+#include "ui/report/reportwriter.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+namespace ui::report {
+
+namespace {
+
+QPointer<ReportDialog> g_instance;
+
+} // namespace
+
+ReportDialog *ReportDialog::open(QWidget *mainWindow, int shownInvestment)
+{
+    if (!g_instance)
+        g_instance = new ReportDialog(mainWindow, shownInvestment);
+    if (mainWindow)
+        mainWindow->setEnabled(false);
+    g_instance->show();
+    g_instance->raise();
+    g_instance->activateWindow();
+    return g_instance;
+}
+
+ReportDialog *ReportDialog::instance()
+{
+    return g_instance;
+}
+
+QString ReportDialog::defaultPath()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(documents).filePath(defaultReportName(platform::LocaleServices::today()));
+}
+
+ReportDialog::ReportDialog(QWidget *mainWindow, int shownInvestment)
+    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                           Qt::CustomizeWindowHint),
+      m_mainWindow(mainWindow), m_shownInvestment(shownInvestment)
+{
+    setObjectName(QStringLiteral("ReportDialog"));
+    setWindowTitle(QStringLiteral("Report"));
+
+    auto *scope = new QGroupBox(QStringLiteral("Report on"), this);
+    optShownInvestment = new QRadioButton(scope);
+    optShownInvestment->setObjectName(QStringLiteral("optShownInvestment"));
+    optShownInvestment->setText(shownInvestment > 0
+                                    ? QStringLiteral("&Shown investment (number %1)").arg(shownInvestment)
+                                    : QStringLiteral("&Shown investment"));
+    optShownInvestment->setEnabled(shownInvestment > 0);
+    optAllInvestments = new QRadioButton(QStringLiteral("&All investments"), scope);
+    optAllInvestments->setObjectName(QStringLiteral("optAllInvestments"));
+    (shownInvestment > 0 ? optShownInvestment : optAllInvestments)->setChecked(true);
+    auto *scopeLayout = new QVBoxLayout(scope);
+    scopeLayout->addWidget(optShownInvestment);
+    scopeLayout->addWidget(optAllInvestments);
+
+    auto *fileLabel = new QLabel(QStringLiteral("Save &as:"), this);
+    txtReportFile = new QLineEdit(defaultPath(), this);
+    txtReportFile->setObjectName(QStringLiteral("txtReportFile"));
+    txtReportFile->setMinimumWidth(fontMetrics().averageCharWidth() * 60);
+    fileLabel->setBuddy(txtReportFile);
+    cmdBrowse = new QPushButton(QStringLiteral("&Browse..."), this);
+    cmdBrowse->setObjectName(QStringLiteral("cmdBrowse"));
+    cmdBrowse->setAutoDefault(false);
+
+    cmdCreate = new QPushButton(QStringLiteral("C&reate"), this);
+    cmdCreate->setObjectName(QStringLiteral("cmdCreate"));
+    cmdCreate->setDefault(true);
+    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel->setAutoDefault(false);
+
+    auto *fileRow = new QHBoxLayout;
+    fileRow->addWidget(fileLabel);
+    fileRow->addWidget(txtReportFile, 1);
+    fileRow->addWidget(cmdBrowse);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdCreate);
+    buttons->addWidget(cmdCancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(scope);
+    layout->addLayout(fileRow);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(cmdBrowse, &QPushButton::clicked, this, [this] { cmdBrowse_Click(); });
+    connect(cmdCreate, &QPushButton::clicked, this, [this] { cmdCreate_Click(); });
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    // Cancel, Esc and the window frame all end in finished().
+    connect(this, &QDialog::finished, this, [this] { leave(); });
+}
+
+ReportDialog::~ReportDialog() = default;
+
+void ReportDialog::cmdBrowse_Click()
+{
+    const QString chosen = platform::FileChooser::instance().saveFileName(
+        this, QStringLiteral("Save Report As"), txtReportFile->text(), QStringLiteral("PDF files (*.pdf)"));
+    if (!chosen.isEmpty())
+        txtReportFile->setText(QDir::toNativeSeparators(chosen));
+}
+
+void ReportDialog::cmdCreate_Click()
+{
+    ReportRequest request;
+    request.outputPath = QDir::fromNativeSeparators(txtReportFile->text().trimmed());
+    request.investment = optShownInvestment->isChecked() ? m_shownInvestment : 0;
+    if (request.outputPath.isEmpty()) {
+        platform::msgBox(QStringLiteral("Please enter the name of the report file."), platform::MsgIcon::Exclamation);
+        txtReportFile->setFocus();
+        return;
+    }
+    if (QFileInfo(request.outputPath).isRelative())
+        request.outputPath = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                                 .absoluteFilePath(request.outputPath);
+    if (QFileInfo::exists(request.outputPath) &&
+        platform::msgBox(QStringLiteral("%1 already exists.\r\nDo you want to replace it?")
+                             .arg(QDir::toNativeSeparators(request.outputPath)),
+                         platform::MsgIcon::Question, platform::MsgButtons::YesNo) != platform::MsgResult::Yes)
+        return;
+
+    int pages = 0;
+    try {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        pages = writeReport(request);
+        QApplication::restoreOverrideCursor();
+    } catch (const storage::HistoryPassError &failure) {
+        QApplication::restoreOverrideCursor();
+        platform::showStandardError(failure.error);
+        return;
+    } catch (const RuntimeError &error) {
+        QApplication::restoreOverrideCursor();
+        platform::showStandardError(error);
+        return;
+    }
+    platform::msgBox(QStringLiteral("The report (%1 %2) was saved as\r\n%3")
+                         .arg(pages)
+                         .arg(pages == 1 ? QStringLiteral("page") : QStringLiteral("pages"),
+                              QDir::toNativeSeparators(request.outputPath)),
+                     platform::MsgIcon::Information);
+    accept();
+}
+
+void ReportDialog::leave()
+{
+    if (m_leaving)
+        return;
+    m_leaving = true;
+    if (m_mainWindow) {
+        m_mainWindow->setEnabled(true);
+        m_mainWindow->activateWindow();
+    }
+    deleteLater();
+}
+
+} // namespace ui::report

@@ -1,0 +1,162 @@
+#include "ui/report/reporttable.h"
+
+#include <QPaintDevice>
+#include <QPainter>
+#include <QTextLayout>
+#include <algorithm>
+
+namespace ui::report {
+
+namespace {
+
+// Points to the device's pixels (the PDF writer draws at 1,200 dpi).
+qreal points(QPaintDevice *device, qreal pt)
+{
+    return pt * device->logicalDpiY() / 72.0;
+}
+
+QFont bolder(QFont font)
+{
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
+
+TextWrapper::TextWrapper(const QFont &font, QPaintDevice *device)
+    : m_font(font), m_device(device), m_metrics(font, device), m_lineHeight(m_metrics.lineSpacing()), m_widestChar(0)
+{
+    for (const QChar c : QStringLiteral("0123456789$,.()-/ "))
+        m_widestChar = std::max(m_widestChar, m_metrics.horizontalAdvance(c));
+}
+
+QStringList TextWrapper::lines(const QString &text, qreal width) const
+{
+    // Most cells are short amounts and dates: they fit without measuring.
+    bool plain = true;
+    for (const QChar c : text) {
+        if (!c.isDigit() && !QStringLiteral("$,.()-/ ").contains(c)) {
+            plain = false;
+            break;
+        }
+    }
+    if ((plain && text.size() * m_widestChar <= width) || m_metrics.horizontalAdvance(text) <= width)
+        return {text};
+
+    QStringList result;
+    QTextLayout layout(text, m_font, m_device);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        result.append(text.mid(line.textStart(), line.textLength()).trimmed());
+    }
+    layout.endLayout();
+    // A line still too wide for the device (rounding between resolutions) is split by hand.
+    QStringList fitted;
+    for (const QString &line : std::as_const(result)) {
+        QString rest = line;
+        while (rest.size() > 1 && m_metrics.horizontalAdvance(rest) > width) {
+            qsizetype n = rest.size() - 1;
+            while (n > 1 && m_metrics.horizontalAdvance(rest.left(n)) > width)
+                --n;
+            fitted.append(rest.left(n));
+            rest = rest.mid(n).trimmed();
+        }
+        fitted.append(rest);
+    }
+    return fitted;
+}
+
+qreal TextWrapper::height(const QString &text, qreal width) const
+{
+    return m_lineHeight * qreal(std::max<qsizetype>(1, lines(text, width).size()));
+}
+
+qreal TextWrapper::draw(QPainter &painter, qreal left, qreal top, qreal width, const QString &text,
+                        Qt::Alignment alignment) const
+{
+    painter.setFont(m_font);
+    const QStringList wrapped = lines(text, width);
+    qreal baseline = top + m_metrics.ascent();
+    for (const QString &line : wrapped) {
+        qreal x = left;
+        if (alignment & (Qt::AlignRight | Qt::AlignHCenter)) {
+            const qreal advance = m_metrics.horizontalAdvance(line);
+            x = alignment & Qt::AlignRight ? left + width - advance : left + (width - advance) / 2;
+        }
+        painter.drawText(QPointF(x, baseline), line);
+        baseline += m_lineHeight;
+    }
+    return m_lineHeight * qreal(std::max<qsizetype>(1, wrapped.size()));
+}
+
+ReportTable::ReportTable(const QList<Column> &columns, const QFont &font, const QFont &headingFont,
+                         QPaintDevice *device, qreal width)
+    : m_columns(columns), m_body(font, device), m_bold(bolder(font), device), m_heading(headingFont, device),
+      m_width(width), m_padding(points(device, 2.5))
+{
+    qreal total = 0;
+    for (const Column &column : columns)
+        total += column.weight;
+    qreal left = 0;
+    for (const Column &column : columns) {
+        const qreal w = width * column.weight / total;
+        m_left.append(left + m_padding);
+        m_cellWidth.append(w - 2 * m_padding);
+        left += w;
+    }
+    qreal tallest = 0;
+    for (int i = 0; i < columnCount(); ++i)
+        tallest = std::max(tallest, m_heading.height(m_columns.at(i).heading, m_cellWidth.at(i)));
+    m_headingHeight = tallest + 2 * m_padding;
+}
+
+qreal ReportTable::heightWith(const TextWrapper &wrapper, const QStringList &cells) const
+{
+    qreal tallest = wrapper.lineHeight();
+    for (int i = 0; i < columnCount() && i < cells.size(); ++i)
+        tallest = std::max(tallest, wrapper.height(cells.at(i), m_cellWidth.at(i)));
+    return tallest + 2 * m_padding;
+}
+
+qreal ReportTable::rowHeight(const QStringList &cells) const
+{
+    return heightWith(m_body, cells);
+}
+
+qreal ReportTable::rowHeightBold(const QStringList &cells) const
+{
+    return heightWith(m_bold, cells);
+}
+
+void ReportTable::drawHeading(QPainter &painter, qreal top) const
+{
+    const QRectF band(0, top, m_width, m_headingHeight);
+    painter.fillRect(band, QColor(0xE4, 0xE8, 0xEE));
+    painter.setPen(Qt::black);
+    for (int i = 0; i < columnCount(); ++i) {
+        // Headings sit at the bottom of their band, as the grid's two-line headings do.
+        const qreal h = m_heading.height(m_columns.at(i).heading, m_cellWidth.at(i));
+        m_heading.draw(painter, m_left.at(i), top + m_headingHeight - m_padding - h, m_cellWidth.at(i),
+                       m_columns.at(i).heading, m_columns.at(i).alignment);
+    }
+    painter.drawLine(QPointF(0, top + m_headingHeight), QPointF(m_width, top + m_headingHeight));
+}
+
+void ReportTable::drawRow(QPainter &painter, qreal top, const QStringList &cells, bool shaded, bool emphasis) const
+{
+    const TextWrapper &wrapper = emphasis ? m_bold : m_body;
+    const qreal height = heightWith(wrapper, cells);
+    if (shaded)
+        painter.fillRect(QRectF(0, top, m_width, height), QColor(0xF4, 0xF6, 0xF8));
+    painter.setPen(Qt::black);
+    if (emphasis)
+        painter.drawLine(QPointF(0, top), QPointF(m_width, top));
+    for (int i = 0; i < columnCount() && i < cells.size(); ++i)
+        wrapper.draw(painter, m_left.at(i), top + m_padding, m_cellWidth.at(i), cells.at(i), m_columns.at(i).alignment);
+}
+
+} // namespace ui::report

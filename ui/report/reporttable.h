@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QPainter;
+class QPaintDevice;
+
+namespace ui::report {
+
+// Texts wrapped to a width: at word boundaries where it can, anywhere where a word is wider
+// than the width, so nothing is ever cut.
+class TextWrapper
+{
+public:
+    TextWrapper(const QFont &font, QPaintDevice *device);
+
+    const QFont &font() const { return m_font; }
+    const QFontMetricsF &metrics() const { return m_metrics; }
+    qreal lineHeight() const { return m_lineHeight; }
+
+    QStringList lines(const QString &text, qreal width) const;
+    // Height of the wrapped text.
+    qreal height(const QString &text, qreal width) const;
+    // Draws the wrapped text from `top`, each line aligned left, right or centred in [left, left + width].
+    // Returns the height used.
+    qreal draw(QPainter &painter, qreal left, qreal top, qreal width, const QString &text,
+               Qt::Alignment alignment) const;
+
+private:
+    QFont m_font;
+    QPaintDevice *m_device;
+    QFontMetricsF m_metrics;
+    qreal m_lineHeight;
+    qreal m_widestChar; // of the characters amounts and dates are made of
+};
+
+// A table of fixed columns whose cells wrap; the heading row is drawn again on every page.
+class ReportTable
+{
+public:
+    struct Column
+    {
+        QString heading;
+        qreal weight; // share of the table's width
+        Qt::Alignment alignment;
+    };
+
+    ReportTable(const QList<Column> &columns, const QFont &font, const QFont &headingFont, QPaintDevice *device,
+                qreal width);
+
+    int columnCount() const { return int(m_columns.size()); }
+    qreal width() const { return m_width; }
+    qreal headingHeight() const { return m_headingHeight; }
+    qreal rowHeight(const QStringList &cells) const;
+    qreal rowHeightBold(const QStringList &cells) const;
+
+    void drawHeading(QPainter &painter, qreal top) const;
+    // A row with its top at `top`; `emphasis` draws it bold with a rule above (totals).
+    void drawRow(QPainter &painter, qreal top, const QStringList &cells, bool shaded, bool emphasis = false) const;
+
+private:
+    qreal heightWith(const TextWrapper &wrapper, const QStringList &cells) const;
+
+    QList<Column> m_columns;
+    QList<qreal> m_left;
+    QList<qreal> m_cellWidth;
+    TextWrapper m_body;
+    TextWrapper m_bold;
+    TextWrapper m_heading;
+    qreal m_width;
+    qreal m_padding;
+    qreal m_headingHeight;
+};
+
+} // namespace ui::report

@@ -1,0 +1,490 @@
+#include "ui/report/reportwriter.h"
+
+#include "core/runtimeerror.h"
+#include "platform/locale.h"
+#include "storage/datafolder.h"
+#include "storage/faults.h"
+#include "storage/filetable.h"
+#include "storage/historypass.h"
+#include "storage/reportsummary.h"
+#include "ui/report/reportchart.h"
+#include "ui/report/reporttable.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include <functional>
+#include <memory>
+#include <unordered_map>
+
+namespace ui::report {
+
+namespace {
+
+const QString FontFamily = QStringLiteral("DejaVu Sans");
+
+QFont pointFont(qreal points, bool bold = false)
+{
+    QFont font(FontFamily);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    // Any letter spacing turns ligatures off, so text taken from the PDF reads "Profit", not "Proﬁt".
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.05);
+    return font;
+}
+
+QString amount(Currency value)
+{
+    return platform::LocaleServices::displayFormat(value.toPlainString());
+}
+
+QString investmentTitle(const storage::InvestmentSummary &one)
+{
+    QString title = QStringLiteral("Investment %1").arg(one.investment);
+    const QString type = one.type.trimmed();
+    const QString institution = one.institution.trimmed();
+    if (!type.isEmpty() || !institution.isEmpty())
+        title +=
+            QStringLiteral(": ") +
+            (type.isEmpty() || institution.isEmpty() ? type + institution : type + QStringLiteral(", ") + institution);
+    return title;
+}
+
+QList<ReportTable::Column> summaryColumns()
+{
+    const Qt::Alignment right = Qt::AlignRight;
+    return {
+        {QStringLiteral("No."), 0.55, Qt::AlignLeft},
+        {QStringLiteral("Type"), 2.0, Qt::AlignLeft},
+        {QStringLiteral("Institution"), 2.0, Qt::AlignLeft},
+        {QStringLiteral("First Record"), 1.15, right},
+        {QStringLiteral("Last Record"), 1.15, right},
+        {QStringLiteral("First Original Amount"), 1.45, right},
+        {QStringLiteral("Last Current Amount"), 1.45, right},
+        {QStringLiteral("Profit/Loss"), 1.45, right},
+        {QStringLiteral("Current Amount AFI"), 1.45, right},
+        {QStringLiteral("Profit/Loss AFI"), 1.45, right},
+        {QStringLiteral("Total Loss To Inflation"), 1.45, right},
+    };
+}
+
+// The grid's ten columns and headings.
+QList<ReportTable::Column> recordColumns()
+{
+    const Qt::Alignment right = Qt::AlignRight;
+    return {
+        {QStringLiteral("Rec"), 0.6, right},
+        {QStringLiteral("Date"), 1.1, right},
+        {QStringLiteral("Original Amount"), 1.4, right},
+        {QStringLiteral("Current Amount"), 1.4, right},
+        {QStringLiteral("Inc/Dec"), 1.4, right},
+        {QStringLiteral("Profit/Loss"), 1.4, right},
+        {QStringLiteral("Inflation Rate (%)"), 0.95, right},
+        {QStringLiteral("Loss To Inflation"), 1.4, right},
+        {QStringLiteral("Current Amount AFI"), 1.4, right},
+        {QStringLiteral("Profit/Loss AFI"), 1.4, right},
+    };
+}
+
+QStringList summaryCells(const storage::InvestmentSummary &one)
+{
+    QStringList cells{QString::number(one.investment), one.type, one.institution};
+    if (one.records > 0)
+        cells << platform::LocaleServices::shortDate(one.firstDate)
+              << platform::LocaleServices::shortDate(one.lastDate);
+    else
+        cells << QString() << QString();
+    if (one.hasFigures)
+        cells << amount(one.firstOriginal) << amount(one.lastCurrent) << amount(one.profitLoss) << amount(one.lastAFI)
+              << amount(one.lastProfitLossAFI) << amount(one.lossToInflation);
+    else
+        for (int i = 0; i < 6; ++i)
+            cells << QString();
+    return cells;
+}
+
+QStringList totalCells(const storage::ReportTotals &totals)
+{
+    const QString investments = totals.investments == 1 ? QStringLiteral("1 investment")
+                                                        : QStringLiteral("%1 investments").arg(totals.investments);
+    const QString records =
+        totals.records == 1 ? QStringLiteral("1 data record") : QStringLiteral("%1 data records").arg(totals.records);
+    return {QString(),
+            QStringLiteral("Total, ") + investments,
+            records,
+            QString(),
+            QString(),
+            amount(totals.firstOriginal),
+            amount(totals.lastCurrent),
+            amount(totals.profitLoss),
+            amount(totals.lastAFI),
+            amount(totals.lastProfitLossAFI),
+            amount(totals.lossToInflation)};
+}
+
+QStringList recordCells(const storage::RecordFigures &r)
+{
+    return {QString::number(r.record),  platform::LocaleServices::shortDate(r.date),
+            amount(r.originalAmount),   amount(r.currentAmount),
+            amount(r.incDec),           amount(r.profitLoss),
+            singleToText(r.rate),       amount(r.lossToInfl),
+            amount(r.currentAmountAFI), amount(r.profitLossAFI)};
+}
+
+// Everything about the pages that does not depend on what is on them.
+class PageSetup
+{
+public:
+    explicit PageSetup(QPdfWriter &writer)
+        : device(&writer), width(writer.width()), height(writer.height()), title(pointFont(16, true), device),
+          heading(pointFont(11.5, true), device), body(pointFont(8.5), device), note(pointFont(7.5), device),
+          footer(pointFont(7), device), summary(summaryColumns(), pointFont(7.5), pointFont(7, true), device, width),
+          records(recordColumns(), pointFont(7.5), pointFont(7, true), device, width)
+    {
+    }
+
+    qreal pt(qreal points) const { return points * device->logicalDpiY() / 72.0; }
+
+    QPaintDevice *device;
+    qreal width;
+    qreal height;
+    TextWrapper title;
+    TextWrapper heading;
+    TextWrapper body;
+    TextWrapper note;
+    TextWrapper footer;
+    ReportTable summary;
+    ReportTable records;
+};
+
+// The painter side: the page in hand, its footer, the step to the next page.
+class Pages
+{
+public:
+    Pages(QPdfWriter &writer, QPainter &painter, const PageSetup &setup, int total, QString date, QString folder)
+        : m_writer(writer), m_painter(painter), m_setup(setup), m_total(total), m_date(std::move(date)),
+          m_folder(std::move(folder))
+    {
+    }
+
+    QPainter &painter() { return m_painter; }
+    int number() const { return m_number; }
+
+    void next()
+    {
+        finishPage();
+        if (!m_writer.newPage())
+            throw RuntimeError(RuntimeError::DeviceIOError);
+        ++m_number;
+    }
+
+    void finishPage()
+    {
+        storage::faults::check(storage::faults::Step::Write);
+        const qreal top = m_setup.height - footerHeight(m_setup, m_folder);
+        m_painter.setPen(QPen(Qt::gray, m_setup.pt(0.5)));
+        m_painter.drawLine(QPointF(0, top + m_setup.pt(3)), QPointF(m_setup.width, top + m_setup.pt(3)));
+        m_painter.setPen(Qt::black);
+        const qreal y = top + m_setup.pt(6);
+        m_setup.footer.draw(m_painter, 0, y, m_setup.width / 2, QStringLiteral("Report of ") + m_date, Qt::AlignLeft);
+        m_setup.footer.draw(m_painter, m_setup.width / 2, y, m_setup.width / 2,
+                            QStringLiteral("Page %1 of %2").arg(m_number).arg(m_total), Qt::AlignRight);
+        m_setup.footer.draw(m_painter, 0, y + m_setup.footer.lineHeight(), m_setup.width,
+                            QStringLiteral("Data folder: ") + m_folder, Qt::AlignLeft);
+    }
+
+    static qreal footerHeight(const PageSetup &setup, const QString &folder)
+    {
+        return setup.pt(6) + setup.footer.lineHeight() +
+               setup.footer.height(QStringLiteral("Data folder: ") + folder, setup.width);
+    }
+
+private:
+    QPdfWriter &m_writer;
+    QPainter &m_painter;
+    const PageSetup &m_setup;
+    int m_number = 1;
+    int m_total;
+    QString m_date;
+    QString m_folder;
+};
+
+// Rows laid down a section's pages. The same code counts the pages (no painter) and paints
+// them, so the count in every footer is the count painted.
+class SectionFlow
+{
+public:
+    // `continuation` lays the top of a following page from `top` (painting when given a
+    // painter) and returns its height.
+    using Continuation = std::function<qreal(QPainter *, qreal top)>;
+
+    SectionFlow(Pages *pages, qreal bottom, Continuation continuation)
+        : m_pages(pages), m_bottom(bottom), m_continuation(std::move(continuation))
+    {
+    }
+
+    QPainter *painter() { return m_pages ? &m_pages->painter() : nullptr; }
+    qreal y() const { return m_y; }
+    void advance(qreal height) { m_y += height; }
+    int pages() const { return m_pagesUsed; }
+
+    // The top of a block of `height`, on a new page when it does not fit on this one.
+    qreal place(qreal height)
+    {
+        if (m_y + height > m_bottom && m_rowsOnPage > 0) {
+            if (m_pages)
+                m_pages->next();
+            ++m_pagesUsed;
+            m_y = m_continuation(painter(), 0);
+            m_rowsOnPage = 0;
+        }
+        const qreal top = m_y;
+        m_y += height;
+        ++m_rowsOnPage;
+        return top;
+    }
+    void startRows() { m_rowsOnPage = 0; }
+
+private:
+    Pages *m_pages;
+    qreal m_bottom;
+    Continuation m_continuation;
+    qreal m_y = 0;
+    int m_rowsOnPage = 0;
+    int m_pagesUsed = 1;
+};
+
+qreal drawText(QPainter *painter, const TextWrapper &wrapper, qreal top, qreal width, const QString &text)
+{
+    if (painter)
+        return wrapper.draw(*painter, 0, top, width, text, Qt::AlignLeft);
+    return wrapper.height(text, width);
+}
+
+class ReportLayout
+{
+public:
+    ReportLayout(const PageSetup &setup, const storage::ReportSummary &summary, int investment, QString folder)
+        : m_setup(setup), m_summary(summary), m_investment(investment), m_folder(std::move(folder)),
+          m_bottom(setup.height - Pages::footerHeight(setup, m_folder))
+    {
+    }
+
+    qreal bottom() const { return m_bottom; }
+
+    // ---- The summary: title, one row per investment, the totals.
+    int summarySection(Pages *pages)
+    {
+        const qreal width = m_setup.width;
+        SectionFlow flow(pages, m_bottom, [this, width](QPainter *painter, qreal top) {
+            qreal y = top + drawText(painter, m_setup.heading, top, width, QStringLiteral("Summary (continued)"));
+            y += m_setup.pt(4);
+            if (painter)
+                m_setup.summary.drawHeading(*painter, y);
+            return y + m_setup.summary.headingHeight();
+        });
+        QPainter *painter = flow.painter();
+        qreal y = drawText(painter, m_setup.title, 0, width, QStringLiteral("Plumbline Report"));
+        const QString scope =
+            m_investment == 0 ? QStringLiteral("All investments") : QStringLiteral("Investment %1").arg(m_investment);
+        y += drawText(painter, m_setup.body, y, width, scope);
+        y += m_setup.pt(10);
+        y += drawText(painter, m_setup.heading, y, width, QStringLiteral("Summary"));
+        y += m_setup.pt(4);
+        if (painter)
+            m_setup.summary.drawHeading(*painter, y);
+        y += m_setup.summary.headingHeight();
+        flow.advance(y);
+        int row = 0;
+        for (const storage::InvestmentSummary &one : m_summary.investments) {
+            const QStringList cells = summaryCells(one);
+            const qreal top = flow.place(m_setup.summary.rowHeight(cells));
+            if (painter)
+                m_setup.summary.drawRow(*painter, top, cells, row % 2 == 1);
+            ++row;
+        }
+        const QStringList totals = totalCells(m_summary.totals);
+        const qreal top = flow.place(m_setup.summary.rowHeightBold(totals));
+        if (painter)
+            m_setup.summary.drawRow(*painter, top, totals, false, true);
+        const QString explanation =
+            QStringLiteral("Profit/Loss, Current Amount AFI and Profit/Loss AFI are those of each investment's last "
+                           "record with both amounts above zero. Total Loss To Inflation adds up the loss of every "
+                           "record that has an inflation rate; a record without a rate carries the loss before it "
+                           "and adds nothing, and a record with an amount of zero or less is left out.");
+        const qreal noteTop = flow.place(m_setup.pt(6) + m_setup.note.height(explanation, width));
+        if (painter)
+            m_setup.note.draw(*painter, 0, noteTop + m_setup.pt(6), width, explanation, Qt::AlignLeft);
+        return flow.pages();
+    }
+
+    // ---- One investment: title, chart, the records with headings on every page.
+    std::unique_ptr<SectionFlow> startInvestment(Pages *pages, const storage::InvestmentSummary &one)
+    {
+        const qreal width = m_setup.width;
+        const QString title = investmentTitle(one);
+        auto flow = std::make_unique<SectionFlow>(pages, m_bottom, [this, width, title](QPainter *painter, qreal top) {
+            qreal y = top + drawText(painter, m_setup.heading, top, width, title + QStringLiteral(" (continued)"));
+            y += m_setup.pt(4);
+            if (painter)
+                m_setup.records.drawHeading(*painter, y);
+            return y + m_setup.records.headingHeight();
+        });
+        QPainter *painter = flow->painter();
+        qreal y = drawText(painter, m_setup.heading, 0, width, title);
+        QString info;
+        if (one.records == 0)
+            info = QStringLiteral("No data records.");
+        else if (one.records == 1)
+            info = QStringLiteral("1 data record, %1.").arg(platform::LocaleServices::shortDate(one.firstDate));
+        else
+            info = QStringLiteral("%1 data records, %2 to %3.")
+                       .arg(one.records)
+                       .arg(platform::LocaleServices::shortDate(one.firstDate),
+                            platform::LocaleServices::shortDate(one.lastDate));
+        y += drawText(painter, m_setup.body, y, width, info);
+        if (one.records > 0) {
+            y += m_setup.pt(6);
+            const QRectF chart(0, y, width, chartHeight());
+            if (painter)
+                paintInvestmentChart(*painter, chart, one.investment, one.type, one.institution);
+            y += chart.height() + m_setup.pt(8);
+            if (painter)
+                m_setup.records.drawHeading(*painter, y);
+            y += m_setup.records.headingHeight();
+        }
+        flow->advance(y);
+        return flow;
+    }
+
+    void record(SectionFlow &flow, const storage::RecordFigures &figures)
+    {
+        const QStringList cells = recordCells(figures);
+        const qreal top = flow.place(m_setup.records.rowHeight(cells));
+        if (QPainter *painter = flow.painter())
+            m_setup.records.drawRow(*painter, top, cells, figures.record % 2 == 0);
+    }
+
+private:
+    qreal chartHeight() const { return std::min(m_bottom * 0.4, m_setup.pt(200)); }
+
+    const PageSetup &m_setup;
+    const storage::ReportSummary &m_summary;
+    int m_investment;
+    QString m_folder;
+    qreal m_bottom;
+};
+
+RuntimeError writeFailure(const QFileDevice &file)
+{
+    if (file.error() == QFileDevice::ResourceError)
+        return RuntimeError(RuntimeError::DiskFull);
+    return RuntimeError(RuntimeError::DeviceIOError);
+}
+
+// The report never takes the place of one of the program's own files.
+bool isProgramFile(const QString &path)
+{
+    const QFileInfo target(path);
+    const QString canonical = target.exists() ? target.canonicalFilePath() : target.absoluteFilePath();
+    for (const QString &name :
+         {storage::InvestFileName, storage::HistFileName, storage::PageFileName, storage::TempDataFileName,
+          storage::TempHistFileName, storage::SuccesFileName, storage::RecsDisplayedFileName}) {
+        const QFileInfo own(storage::programFile(name));
+        if ((own.exists() ? own.canonicalFilePath() : own.absoluteFilePath()) == canonical)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QPageSize::PageSizeId pageSizeFor(const QLocale &locale)
+{
+    const QLocale::Territory territory = locale.territory();
+    return territory == QLocale::UnitedStates || territory == QLocale::Canada ? QPageSize::Letter : QPageSize::A4;
+}
+
+QString defaultReportName(Date day)
+{
+    return QStringLiteral("Plumbline report %1.pdf").arg(day.toQDate().toString(QStringLiteral("yyyy-MM-dd")));
+}
+
+int writeReport(const ReportRequest &request)
+{
+    const QString folder = QDir::toNativeSeparators(storage::programFolder());
+    const QString history = storage::programFile(storage::HistFileName);
+    const QFileInfo target(request.outputPath);
+    if (request.outputPath.isEmpty() || target.isDir())
+        throw RuntimeError(RuntimeError::BadFileNameOrNumber);
+    if (!target.absoluteDir().exists())
+        throw RuntimeError(RuntimeError::PathNotFound);
+    // A read-only report stays as it is, as a read-only file refuses the program's writes.
+    if (isProgramFile(request.outputPath) || (target.exists() && !target.isWritable()))
+        throw RuntimeError(RuntimeError::PathFileAccessError);
+
+    const Date today = platform::LocaleServices::today();
+    QSaveFile file(request.outputPath);
+    storage::faults::check(storage::faults::Step::Open);
+    if (!file.open(QIODevice::WriteOnly))
+        throw RuntimeError(RuntimeError::PathFileAccessError);
+    QPdfWriter writer(&file);
+    writer.setTitle(QStringLiteral("Plumbline report ") + today.toQDate().toString(QStringLiteral("yyyy-MM-dd")));
+    writer.setCreator(QStringLiteral("Plumbline ") + QStringLiteral(PLUMBLINE_VERSION));
+    writer.setPageLayout(QPageLayout(QPageSize(pageSizeFor(platform::LocaleServices::locale())), QPageLayout::Landscape,
+                                     QMarginsF(12, 12, 12, 10), QPageLayout::Millimeter));
+
+    const PageSetup setup(writer);
+
+    // First pass: the figures of the summary and how many pages every section takes.
+    std::unordered_map<int, std::unique_ptr<SectionFlow>> counting;
+    storage::ReportSummary summary;
+    ReportLayout layout(setup, summary, request.investment, folder);
+    summary =
+        storage::summarizeInvestments(request.investment, [&counting, &layout](const storage::InvestmentSummary &one,
+                                                                               const storage::RecordFigures &figures) {
+            // A section's top depends only on the investment's texts, known before its first record.
+            std::unique_ptr<SectionFlow> &flow = counting[one.investment];
+            if (!flow)
+                flow = layout.startInvestment(nullptr, one);
+            layout.record(*flow, figures);
+        });
+
+    int total = layout.summarySection(nullptr);
+    for (const storage::InvestmentSummary &one : std::as_const(summary.investments)) {
+        const auto it = counting.find(one.investment);
+        total += it == counting.end() ? layout.startInvestment(nullptr, one)->pages() : it->second->pages();
+    }
+    counting.clear();
+
+    // Second pass: the pages, one investment's records at a time.
+    QPainter painter;
+    if (!painter.begin(&writer))
+        throw writeFailure(file);
+    Pages pages(writer, painter, setup, total, platform::LocaleServices::shortDate(today), folder);
+    layout.summarySection(&pages);
+    const bool haveHistory = storage::fileExists(history);
+    for (const storage::InvestmentSummary &one : std::as_const(summary.investments)) {
+        pages.next();
+        const std::unique_ptr<SectionFlow> flow = layout.startInvestment(&pages, one);
+        if (haveHistory && one.records > 0)
+            storage::forEachRecord(history, one.investment, [&layout, &flow](const storage::RecordFigures &figures) {
+                layout.record(*flow, figures);
+            });
+    }
+    pages.finishPage();
+    const int painted = pages.number();
+    if (!painter.end() || file.error() != QFileDevice::NoError)
+        throw writeFailure(file);
+    storage::faults::check(storage::faults::Step::Rename);
+    if (!file.commit())
+        throw writeFailure(file);
+    return painted;
+}
+
+} // namespace ui::report
