@@ -6,6 +6,7 @@
 #include "storage/datafolder.h"
 #include "storage/filetable.h"
 #include "storage/rewrites.h"
+#include "ui/accessibility.h"
 #include "ui/forms.h"
 #include "ui/linklabel.h"
 #include "ui/maskededit.h"
@@ -111,6 +112,7 @@ frmInvestData *frmInvestData::Load()
     if (g_instance)
         return g_instance;
     g_instance = new frmInvestData();
+    ui::accessibility::describe(g_instance);
     g_instance->runTrapped([] { g_instance->Form_Load(); });
     return g_instance; // nullptr when the program could not start
 }
@@ -168,6 +170,7 @@ frmInvestData::frmInvestData() : QMainWindow(nullptr)
     }
     connectControls();
     installGridFocusHandlers();
+    installStandardKeys();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &frmInvestData::onFocusWindowChanged);
