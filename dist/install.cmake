@@ -9,7 +9,6 @@ if(PLUMBLINE_GUI)
     list(APPEND PLUMBLINE_MAN_PAGES plumbline.1 plumbline-snapshot.1)
 
     install(FILES dist/${PLUMBLINE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-    install(FILES dist/${PLUMBLINE_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
     set(icons ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
     install(FILES dist/icons/${PLUMBLINE_APP_ID}.svg DESTINATION ${icons}/scalable/apps)
     foreach(size ${PLUMBLINE_ICON_SIZES})
@@ -27,6 +26,18 @@ foreach(tool plumbline-report plumbline-index)
         endif()
     endif()
 endforeach()
+
+if(PLUMBLINE_GUI)
+    # The metadata names every program the package installs.
+    set(PLUMBLINE_PROVIDED_BINARIES "")
+    foreach(page ${PLUMBLINE_MAN_PAGES})
+        get_filename_component(program ${page} NAME_WE)
+        string(APPEND PLUMBLINE_PROVIDED_BINARIES "    <binary>${program}</binary>\n")
+    endforeach()
+    configure_file(dist/${PLUMBLINE_APP_ID}.metainfo.xml.in ${PLUMBLINE_APP_ID}.metainfo.xml @ONLY)
+    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${PLUMBLINE_APP_ID}.metainfo.xml
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+endif()
 
 foreach(page ${PLUMBLINE_MAN_PAGES})
     install(FILES dist/man/${page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)

@@ -8,6 +8,7 @@
 #include "ui/tools/frminstructions.h"
 
 #include <QAction>
+#include <QDir>
 #include <QGuiApplication>
 #include <QSignalSpy>
 #include <QtTest>
@@ -56,6 +57,27 @@ QList<QWidget *> tabChain(QWidget *start, int steps)
         chain << now;
     }
     return chain;
+}
+
+// Pictures of the window for a person to look at, in a light and a dark palette, when
+// PLUMBLINE_SCREENSHOTS_DIR names a folder.
+void saveShots(QWidget *window, const QString &name)
+{
+    const QString dir = qEnvironmentVariable("PLUMBLINE_SCREENSHOTS_DIR");
+    if (dir.isEmpty())
+        return;
+    const QPalette light = QApplication::palette();
+    window->grab().save(QDir(dir).filePath(name + QStringLiteral("-light.png")));
+    QPalette dark(QColor(53, 53, 53));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    dark.setColor(QPalette::Base, QColor(35, 35, 35));
+    QApplication::setPalette(dark);
+    QCoreApplication::processEvents();
+    window->grab().save(QDir(dir).filePath(name + QStringLiteral("-dark.png")));
+    QApplication::setPalette(light);
+    QCoreApplication::processEvents();
 }
 
 } // namespace
@@ -219,6 +241,8 @@ void tst_desktopkeys::spaceAndEnterPressTheFocusedLink()
     f.key(Qt::Key_Space);
     QCOMPARE(f.page(), QStringLiteral("2"));
     QCOMPARE(shownRecordNumbers(f.main), range(13, 24));
+
+    saveShots(f.main, QStringLiteral("keys-next-focused"));
 
     // Back with Shift+Tab to "Previous", pressed with Enter: a page back, and not Exit.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
