@@ -100,6 +100,21 @@ private slots:
                  QByteArray("2,\"Fund, \"\"growth\"\"\",Bank,4,2013-01-01,6000,6300,1200,300,1.2,61.2,6118.8,118.8\r"));
     }
 
+    void ratesWithMoreDigitsGiveTheGridsFigures()
+    {
+        // The grid reads every rate back from its page file, at most seven significant digits.
+        m_folder->writeBytes(QStringLiteral("PlumblineData"), recordBytes(1, "Bond", "Bank"));
+        m_folder->writeBytes(QStringLiteral("PlDataHist.txt"), "1,#1999-01-15#,100000000,100000000,0\r\n"
+                                                               "1,#2000-01-15#,100000000,100000000,1.2345678\r\n");
+        const Run run = exportTool({QStringLiteral("--data-dir"), m_folder->dir()});
+        QCOMPARE(run.exitCode, 0);
+        const QList<QByteArray> rows = run.out.split('\n');
+        // Single-precision 1.234568 % of 100,000,000 (the grid shows $1,234,568.00), not 1234567.7242 from the
+        // rate as typed.
+        QCOMPARE(rows.at(2), QByteArray("1,Bond,Bank,2,2000-01-15,100000000,100000000,0,0,1.234568,1234568.0036,"
+                                        "98765431.9964,-1234568.0036\r"));
+    }
+
     void failuresNameTheFileAndLeaveNothingBehind()
     {
         // A damaged line: the file, the line number and the numbered error.

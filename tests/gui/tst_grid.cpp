@@ -5,6 +5,7 @@
 
 #include "storage/datafolder.h"
 #include "storage/filetable.h"
+#include "storage/historypass.h"
 
 using namespace mwtest;
 using platform::MsgButtons;
@@ -28,6 +29,7 @@ private slots:
     void noEntryMessageWithEditDisabledLeavesTheFocusOnExit();
     void topBoxesSelectTheirTextAndSetTheCopySource();
     void damagedHistoryLineIsReportedAndTheProgramGoesOn();
+    void ratesWithMoreDigitsGiveTheFiguresOfTheSharedPass();
 };
 
 void tst_Grid::workedExamplesShowAsTheDisplayFormatRendersThem()
@@ -337,6 +339,34 @@ void tst_Grid::damagedHistoryLineIsReportedAndTheProgramGoesOn()
     QCOMPARE(app.boxes().calls().size(), 1);
     QCOMPARE(shownRecordNumbers(w), range(1, 5));
     QCOMPARE(rowTexts(w, 4), expectedRow(historyLines(1, 5), 5));
+}
+
+void tst_Grid::ratesWithMoreDigitsGiveTheFiguresOfTheSharedPass()
+{
+    // Export, chart and report run the shared pass: every figure it gives must be the grid's.
+    testing::AppFixture app;
+    app.writeInvestments({{QStringLiteral("Bond"), QStringLiteral("Bank")}});
+    const QStringList lines{QStringLiteral("1,#1999-01-15#,100000000,100000000,0"),
+                            QStringLiteral("1,#2000-01-15#,100000000,100000000,1.2345678"),
+                            QStringLiteral("1,#2001-01-15#,100000000,100500000,0.33333333"),
+                            QStringLiteral("1,#2002-01-15#,100000000,0,2"),
+                            QStringLiteral("1,#2003-01-15#,100000000,100700000,0")};
+    app.writeHistory(lines);
+    frmInvestData *w = app.startMainWindow();
+    QVERIFY(w);
+    int row = 0;
+    storage::forEachRecord(storage::programFile(storage::HistFileName), 1, [&](const storage::RecordFigures &f) {
+        const auto money = [](Currency amount) {
+            return platform::LocaleServices::displayFormat(amount.toPlainString());
+        };
+        QCOMPARE(rowTexts(w, row),
+                 (QStringList{QString::number(f.record), rowTexts(w, row).at(1), money(f.originalAmount),
+                              money(f.currentAmount), money(f.incDec), money(f.profitLoss), singleToText(f.rate),
+                              money(f.lossToInfl), money(f.currentAmountAFI), money(f.profitLossAFI)}));
+        ++row;
+    });
+    QCOMPARE(row, lines.size());
+    QCOMPARE(rowTexts(w, 1).at(7), QStringLiteral("$1,234,568.00"));
 }
 
 QTEST_MAIN(tst_Grid)

@@ -3,6 +3,7 @@
 #include "core/runtimeerror.h"
 #include "storage/datafolder.h"
 #include "storage/filetable.h"
+#include "storage/historypass.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -48,53 +49,29 @@ QString isoDate(Date date)
         .arg(d, 2, 10, QLatin1Char('0'));
 }
 
-struct Failure
-{
-    QString file;
-    long long line;
-    RuntimeError error;
-};
-
 // A fresh pass over the history for one investment, record by record in file order.
 void exportInvestment(int number, const QString &historyPath, std::string &out)
 {
     const QString type = csvField(trimPadding(strInvestType));
     const QString institution = csvField(trimPadding(strInstitution));
-    ResetCalcState();
-    storage::open(2, historyPath, storage::OpenMode::Input);
-    int record = 0;
-    try {
-        while (!storage::eof(2)) {
-            storage::inputHistRecord(2);
-            if (intHistInvestNum != number)
-                continue;
-            ++record;
-            if (record == 1)
-                curPrevAmount = Currency();
-            CalculateRecord();
-            const QString row = QStringList{QString::number(number),
-                                            type,
-                                            institution,
-                                            QString::number(record),
-                                            isoDate(dtmRecDate),
-                                            curOriginalAmount.toPlainString(),
-                                            curCurrentAmount.toPlainString(),
-                                            curIncDec.toPlainString(),
-                                            curProfitLoss.toPlainString(),
-                                            singleToText(sngInflRate),
-                                            curLossToInfl.toPlainString(),
-                                            curCurAmntAFI.toPlainString(),
-                                            curProfLossAFI.toPlainString()}
-                                    .join(QLatin1Char(','));
-            out += row.toUtf8().toStdString();
-            out += "\r\n";
-        }
-    } catch (const RuntimeError &error) {
-        const long long line = storage::lineNumber(2);
-        storage::discard(2);
-        throw Failure{historyPath, line, error};
-    }
-    storage::close(2);
+    storage::forEachRecord(historyPath, number, [&](const storage::RecordFigures &f) {
+        const QString row = QStringList{QString::number(number),
+                                        type,
+                                        institution,
+                                        QString::number(f.record),
+                                        isoDate(f.date),
+                                        f.originalAmount.toPlainString(),
+                                        f.currentAmount.toPlainString(),
+                                        f.incDec.toPlainString(),
+                                        f.profitLoss.toPlainString(),
+                                        singleToText(f.rate),
+                                        f.lossToInfl.toPlainString(),
+                                        f.currentAmountAFI.toPlainString(),
+                                        f.profitLossAFI.toPlainString()}
+                                .join(QLatin1Char(','));
+        out += row.toUtf8().toStdString();
+        out += "\r\n";
+    });
 }
 
 int fail(const QString &message)
@@ -164,7 +141,7 @@ int main(int argc, char *argv[])
             out.clear();
         }
         storage::close(1);
-    } catch (const Failure &failure) {
+    } catch (const storage::HistoryPassError &failure) {
         return fail(QStringLiteral("\"%1\", line %2: error %3: %4")
                         .arg(QDir::toNativeSeparators(failure.file))
                         .arg(failure.line)
