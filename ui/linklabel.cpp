@@ -5,7 +5,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 
 namespace ui {
 
@@ -62,6 +61,8 @@ void LinkLabel::setBackgroundColor(const QColor &color)
     m_background = color;
     QPalette p = palette();
     p.setColor(QPalette::Window, color);
+    // The background is fixed whatever the desktop's colours: so is a caption that reads on it.
+    p.setColor(QPalette::WindowText, color.lightness() >= 128 ? Qt::black : Qt::white);
     setPalette(p);
 }
 
@@ -99,12 +100,12 @@ void LinkLabel::paintEvent(QPaintEvent *event)
     QLabel::paintEvent(event);
     if (!hasFocus())
         return;
+    // A dotted frame in the caption's colour: some styles draw their focus frame only
+    // after a key moved the focus, and the link must show it whenever it has it.
     QPainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.rect = rect().adjusted(1, 1, -1, -1);
-    option.backgroundColor = m_background;
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    QPen pen(palette().color(QPalette::WindowText), 1, Qt::DotLine);
+    painter.setPen(pen);
+    painter.drawRect(rect().adjusted(1, 1, -2, -2));
 }
 
 } // namespace ui

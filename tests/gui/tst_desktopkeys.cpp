@@ -225,6 +225,13 @@ void tst_desktopkeys::tabReachesTheShownPageLinks()
     for (QWidget *w : chain) // the grid stays out of the way of Tab
         QVERIFY2(!w->objectName().contains(QLatin1Char('_')), qPrintable(w->objectName()));
 
+    // The link shows that it has the focus.
+    f.main->cmdDone->setFocus();
+    const QImage plain = f.main->lblNextPg->grab().toImage();
+    f.main->lblNextPg->setFocus(Qt::TabFocusReason);
+    QVERIFY(f.main->lblNextPg->hasFocus());
+    QVERIFY(f.main->lblNextPg->grab().toImage() != plain);
+
     f.main->lblNextPg_Click();
     QCOMPARE(f.page(), QStringLiteral("2"));
     chain = tabChain(f.main->cmdDeleteRec, 40);
