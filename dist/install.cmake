@@ -65,11 +65,12 @@ set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/package)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Plumbline keeps a list of investments and, under each, dated records of the original amount, the\n"
-    "current amount and the inflation rate. It computes the increase or decrease, the profit or loss,\n"
-    "the loss to inflation and the amounts adjusted for inflation, shows them twelve rows a page,\n"
-    "prints them, backs up its data files and can ask for a password at start-up.")
+string(CONCAT CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "Plumbline keeps a list of investments and, under each, dated records of the\n"
+    "original amount, the current amount and the inflation rate. It computes the\n"
+    "increase or decrease, the profit or loss, the loss to inflation and the amounts\n"
+    "adjusted for inflation, shows them twelve rows a page, prints them, backs up\n"
+    "its data files and can ask for a password at start-up.")
 # The libraries come from dpkg-shlibdeps; the window system plugin is loaded at run time, so no
 # library names it, and without it the program cannot open a window.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
