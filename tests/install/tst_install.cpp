@@ -245,6 +245,44 @@ private slots:
         QVERIFY(help.out.contains("--version"));
         QVERIFY(help.err.isEmpty());
     }
+
+    // The program itself still starts as before once the options are read: Qt's own
+    // options pass through, its window opens on the data folder, anything else is refused.
+    void installedProgramStarts()
+    {
+        QTemporaryDir home;
+        QVERIFY(home.isValid());
+        QVERIFY(QDir(home.path()).mkpath(QStringLiteral(".config/PLUMBLINE")));
+        QFile ini(home.filePath(QStringLiteral(".config/PLUMBLINE/PLUMBLINE.ini")));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[STARTUP]\ntxtPasswordPL35=void417\n"); // no password chosen: straight to the main window
+        ini.close();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), home.path());
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral(".config")));
+        env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral(".local/share")));
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        const QString program = installed(QStringLiteral("bin/plumbline"));
+
+        const Run unknown =
+            run(program, {QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("--no-such-option")},
+                env);
+        QCOMPARE(unknown.exitCode, 1);
+        QVERIFY2(unknown.err.contains("no-such-option"), unknown.err.constData());
+
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.start(program, {QStringLiteral("-platform"), QStringLiteral("offscreen")});
+        QVERIFY(process.waitForStarted());
+        const QString lock = home.filePath(QStringLiteral(".local/share/Plumbline 3.5/Plumbline.lock"));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(lock), 20000);
+        QCOMPARE(process.state(), QProcess::Running);
+        QVERIFY(QFile::exists(lock)); // the window holds the folder while it runs
+        process.terminate();
+        QVERIFY(process.waitForFinished(10000));
+        // The window opened the investment file, as its load does, in the user's data folder.
+        QVERIFY(QFile::exists(home.filePath(QStringLiteral(".local/share/Plumbline 3.5/PlumblineData"))));
+    }
 };
 
 QTEST_GUILESS_MAIN(tst_install)
