@@ -18,6 +18,7 @@
 #include "storage/datafolder.h"
 #include "storage/filetable.h"
 #include "storage/rewrites.h"
+#include "storage/transaction.h"
 #include "ui/linklabel.h"
 #include "ui/main/frminvestdata.h"
 
@@ -335,12 +336,14 @@ void editRewrite()
 
 void deleteRewrite()
 {
+    // As the main window runs it: both new files written, then put in place together.
     intDelInvestNum = kShown;
     storage::delDataRec();
+    storage::prepareInvestHist();
     storage::close(1);
-    storage::transTempToData(storage::writeInvestRecord);
+    storage::stageInvestFile(storage::writeInvestRecord);
+    storage::commitInvestDelete();
     intInvestRecNum = intDelInvestNum > 1 ? intDelInvestNum - 1 : 1;
-    storage::delInvestHist();
 }
 
 void openInvestFile()
@@ -417,7 +420,8 @@ std::vector<Operation> operations()
                        const QString work = workFolder(lines) + QLatin1Char('/');
                        if (fileSize(work + storage::InvestFileName) !=
                                fileSize(pristine + storage::InvestFileName) - storage::InvestRecordLength ||
-                           fileSize(work + storage::HistFileName) >= fileSize(pristine + storage::HistFileName))
+                           fileSize(work + storage::HistFileName) >= fileSize(pristine + storage::HistFileName) ||
+                           storage::fileExists(work + storage::CommitMarkerName))
                            die("the delete rewrite did not leave the expected files");
                        storage::discardAll();
                        restoreFolder(pristineFolder(lines), workFolder(lines));

@@ -53,10 +53,15 @@ void CalculateRecord()
         else
             curCurAmntAFI = (curPrevAmntAFI + curIncDec) - curLossToInfl;
         curProfLossAFI = curCurAmntAFI - curOriginalAmount;
+        curPrevAmntAFI = curCurAmntAFI;
+    } else if (curPrevAmntAFI != zero) {
+        // Without a rate the record shows the earlier inflation figures, but the carried
+        // adjusted amount still takes the interval's change, or the gain or loss of an
+        // unrated interval would be missing from every later adjusted amount.
+        curPrevAmntAFI = curPrevAmntAFI + curIncDec;
     }
 
     curPrevAmount = curCurrentAmount;
-    curPrevAmntAFI = curCurAmntAFI;
 }
 
 void ResetAll()

@@ -3,8 +3,11 @@
 #include "core/runtimeerror.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 
 namespace platform {
 
@@ -42,12 +45,34 @@ MsgResult closedAnswer(MsgButtons buttons)
     return MsgResult::Cancel;
 }
 
+// Swallows auto-repeated key presses (and their releases), so only a key pressed
+// while the box is up can answer it.
+class HeldKeyFilter : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease ||
+            event->type() == QEvent::ShortcutOverride) {
+            if (static_cast<QKeyEvent *>(event)->isAutoRepeat())
+                return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 class SystemMessageBoxes : public MessageBoxes
 {
 public:
     MsgResult show(const MessageBoxCall &call) override
     {
-        QMessageBox box(QApplication::activeWindow());
+        // On the heap and watched: should its parent window go while the box is up,
+        // the box goes with it instead of being freed twice.
+        QPointer<QMessageBox> guarded = new QMessageBox(QApplication::activeWindow());
+        QMessageBox &box = *guarded;
         box.setWindowTitle(call.title.isEmpty() ? AppTitle : call.title);
         box.setTextFormat(Qt::PlainText);
         // A lone CR would show as a stray glyph; the line break is CR LF.
@@ -87,8 +112,20 @@ public:
             break;
         }
 
+        if (call.confirmsDelete) {
+            // The buttons hold the focus and see the keys first.
+            auto *filter = new HeldKeyFilter(&box);
+            box.installEventFilter(filter);
+            const QList<QWidget *> children = box.findChildren<QWidget *>();
+            for (QWidget *child : children)
+                child->installEventFilter(filter);
+        }
+
         box.exec();
+        if (!guarded)
+            return closedAnswer(call.buttons);
         QAbstractButton *clicked = box.clickedButton();
+        const auto deleteBox = qScopeGuard([&guarded] { delete guarded.data(); });
         if (clicked && clicked == ok)
             return MsgResult::OK;
         if (clicked && clicked == yes)
@@ -102,6 +139,8 @@ public:
 };
 
 MessageBoxes *g_installed = nullptr;
+int g_openBoxes = 0;
+void (*g_allClosedHandler)() = nullptr;
 
 } // namespace
 
@@ -116,6 +155,30 @@ void MessageBoxes::setInstance(MessageBoxes *boxes)
     g_installed = boxes;
 }
 
+namespace {
+
+MsgResult showCounted(const MessageBoxCall &call)
+{
+    ++g_openBoxes;
+    const auto closed = qScopeGuard([] {
+        if (--g_openBoxes == 0 && g_allClosedHandler)
+            g_allClosedHandler();
+    });
+    return MessageBoxes::instance().show(call);
+}
+
+} // namespace
+
+int openMessageBoxes()
+{
+    return g_openBoxes;
+}
+
+void setAllBoxesClosedHandler(void (*handler)())
+{
+    g_allClosedHandler = handler;
+}
+
 MsgResult msgBox(const QString &text, MsgIcon icon, MsgButtons buttons, const QString &title)
 {
     MessageBoxCall call;
@@ -123,7 +186,18 @@ MsgResult msgBox(const QString &text, MsgIcon icon, MsgButtons buttons, const QS
     call.title = title.isEmpty() ? AppTitle : title;
     call.icon = icon;
     call.buttons = buttons;
-    return MessageBoxes::instance().show(call);
+    return showCounted(call);
+}
+
+MsgResult confirmDelete(const QString &text, const QString &title)
+{
+    MessageBoxCall call;
+    call.text = text;
+    call.title = title.isEmpty() ? AppTitle : title;
+    call.icon = MsgIcon::Question;
+    call.buttons = MsgButtons::YesNo;
+    call.confirmsDelete = true;
+    return showCounted(call);
 }
 
 void showStandardError(const RuntimeError &error)

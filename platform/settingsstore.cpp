@@ -1,5 +1,8 @@
 #include "platform/settingsstore.h"
 
+#include "core/runtimeerror.h"
+
+#include <QFile>
 #include <QSettings>
 
 namespace platform {
@@ -15,7 +18,12 @@ public:
                        const QString &defaultValue) const override
     {
         QSettings settings(QSettings::IniFormat, QSettings::UserScope, appName, appName);
-        return settings.value(section + QLatin1Char('/') + key, defaultValue).toString();
+        const QVariant value = settings.value(section + QLatin1Char('/') + key, defaultValue);
+        // The INI format reads an unquoted comma in a hand-edited value as a list; the
+        // value is one string, commas included.
+        if (value.typeId() == QMetaType::QStringList)
+            return value.toStringList().join(QLatin1Char(','));
+        return value.toString();
     }
 
     void saveSetting(const QString &appName, const QString &section, const QString &key, const QString &value) override
@@ -23,6 +31,10 @@ public:
         QSettings settings(QSettings::IniFormat, QSettings::UserScope, appName, appName);
         settings.setValue(section + QLatin1Char('/') + key, value);
         settings.sync();
+        if (settings.status() != QSettings::NoError)
+            throw RuntimeError(RuntimeError::PathFileAccessError);
+        // The password's hash lives here: readable by the user only.
+        QFile::setPermissions(settings.fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
 };
 

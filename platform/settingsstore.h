@@ -11,6 +11,8 @@ public:
     virtual ~SettingsStore() = default;
     virtual QString getSetting(const QString &appName, const QString &section, const QString &key,
                                const QString &defaultValue) const = 0;
+    // Raises RuntimeError 75 when the value could not be stored (a folder or file the
+    // user cannot write): a caller never reports a value as kept that is not.
     virtual void saveSetting(const QString &appName, const QString &section, const QString &key,
                              const QString &value) = 0;
 

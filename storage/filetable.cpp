@@ -4,27 +4,17 @@
 #include "core/runtimeerror.h"
 #include "storage/codepage.h"
 #include "storage/faults.h"
+#include "storage/fileops.h"
 #include "storage/textrecords.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 
 #include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
-
-#ifdef Q_OS_WIN
-#include <io.h>
-#include <windows.h>
-#else
-#include <cerrno>
-#include <cstdio>
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 
 namespace storage {
 
@@ -76,59 +66,15 @@ Channel &openChannel(int number)
     throw RuntimeError(RuntimeError::PathFileAccessError);
 }
 
-void syncToDisk(QFile &file)
-{
-    faults::check(faults::Step::Flush);
-    if (!file.flush())
-        throw RuntimeError(RuntimeError::DeviceIOError);
-#ifdef Q_OS_WIN
-    if (_commit(file.handle()) != 0)
-        throw RuntimeError(RuntimeError::DeviceIOError);
-#else
-    if (::fsync(file.handle()) != 0)
-        throw RuntimeError(RuntimeError::DeviceIOError);
-#endif
-}
-
-void syncFolder(const QString &path)
-{
-#ifndef Q_OS_WIN
-    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-#else
-    Q_UNUSED(path);
-#endif
-}
-
-void atomicRename(const QString &from, const QString &to)
-{
-    faults::check(faults::Step::Rename);
-#ifdef Q_OS_WIN
-    const bool ok = MoveFileExW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(from).utf16()),
-                                reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(to).utf16()),
-                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    if (!ok)
-        throw RuntimeError(RuntimeError::PathFileAccessError);
-#else
-    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
-        throw RuntimeError(errno == ENOENT ? RuntimeError::FileNotFound : RuntimeError::PathFileAccessError);
-    syncFolder(to);
-#endif
-}
-
 void flushOut(Channel &c)
 {
     if (c.out.empty())
         return;
-    faults::check(faults::Step::Write);
-    const qint64 written = c.file->write(c.out.data(), qint64(c.out.size()));
-    if (written != qint64(c.out.size())) {
+    try {
+        writeAll(*c.file, c.out.data(), qint64(c.out.size()));
+    } catch (...) {
         c.out.clear();
-        throw RuntimeError(RuntimeError::DiskFull);
+        throw;
     }
     c.out.clear();
 }
@@ -298,55 +244,52 @@ void open(int number, const QString &path, OpenMode mode, bool replace)
     Channel &c = channel(number);
     if (c.open)
         throw RuntimeError(RuntimeError::FileAlreadyOpen);
-    faults::check(faults::Step::Open);
 
     auto file = std::make_unique<QFile>();
-    QIODevice::OpenMode qtMode = QIODevice::Unbuffered;
+    QString target = path;
     QString tempPath;
     if (replace && (mode == OpenMode::Output || mode == OpenMode::Random)) {
-        const QFileInfo target(path);
-        if (!target.absoluteDir().exists())
-            throw RuntimeError(RuntimeError::PathNotFound);
-        if (target.isDir())
-            throw RuntimeError(RuntimeError::PathFileAccessError);
-        for (int attempt = 0; attempt < 16 && tempPath.isEmpty(); ++attempt) {
-            const QString candidate = target.absoluteDir().filePath(
-                QStringLiteral(".%1.%2.new")
-                    .arg(target.fileName())
-                    .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
-            file->setFileName(candidate);
-            if (file->open(QIODevice::ReadWrite | QIODevice::NewOnly | QIODevice::Unbuffered))
-                tempPath = candidate;
+        // A link is rewritten at its target; a file the user may not write is not replaced.
+        target = rewriteTarget(path);
+        tempPath = createSiblingTemp(target, *file);
+        try {
+            takeAttributesOf(*file, target);
+        } catch (...) {
+            file->close();
+            QFile::remove(tempPath);
+            throw;
         }
-        if (tempPath.isEmpty())
-            raiseOpenError(*file, path, false);
+    } else if (mode == OpenMode::Output) {
+        // A work file starts empty and new: never one a link points at.
+        createFresh(path, *file, QIODevice::WriteOnly | QIODevice::Unbuffered);
     } else {
-        file->setFileName(path);
+        faults::check(faults::Step::Open);
+        QIODevice::OpenMode qtMode = QIODevice::Unbuffered;
         switch (mode) {
         case OpenMode::Input:
+        case OpenMode::RandomReadOnly:
             qtMode |= QIODevice::ReadOnly;
-            break;
-        case OpenMode::Output:
-            qtMode |= QIODevice::WriteOnly | QIODevice::Truncate;
             break;
         case OpenMode::Append:
             qtMode |= QIODevice::WriteOnly | QIODevice::Append;
             break;
+        case OpenMode::Output:
         case OpenMode::Random:
             qtMode |= QIODevice::ReadWrite;
             break;
-        case OpenMode::RandomReadOnly:
-            qtMode |= QIODevice::ReadOnly;
-            break;
         }
+        const bool created = !identityOf(path).exists;
+        file->setFileName(path);
         if (QFileInfo(path).isDir() || !file->open(qtMode))
             raiseOpenError(*file, path, mode == OpenMode::Input || mode == OpenMode::RandomReadOnly);
+        if (created)
+            file->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
 
     c = Channel();
     c.open = true;
     c.mode = mode;
-    c.path = path;
+    c.path = target;
     c.tempPath = tempPath;
     c.file = std::move(file);
     if (mode == OpenMode::Input)
@@ -375,6 +318,24 @@ void close(int number)
     c = Channel();
 }
 
+StagedFile closeStaged(int number)
+{
+    Channel &c = channel(number);
+    if (!c.open || c.tempPath.isEmpty())
+        throw RuntimeError(RuntimeError::BadFileNameOrNumber);
+    StagedFile staged{c.tempPath, c.path};
+    try {
+        flushOut(c);
+        syncToDisk(*c.file);
+        c.file->close();
+    } catch (...) {
+        discard(number);
+        throw;
+    }
+    c = Channel();
+    return staged;
+}
+
 void discard(int number)
 {
     Channel &c = channel(number);
@@ -390,6 +351,11 @@ void discardAll()
 {
     for (int n = 1; n <= MaxFileNumber; ++n)
         discard(n);
+}
+
+void limitPermissionsTo(int number, const QString &source)
+{
+    narrowAttributesTo(*openChannel(number).file, source);
 }
 
 bool isOpen(int number)
@@ -412,6 +378,32 @@ long long lof(int number)
     Channel &c = openChannel(number);
     return c.file->size() + static_cast<long long>(c.out.size());
 }
+
+namespace {
+
+// All or nothing: a record cut short by a full disk would count as one more investment,
+// so the file gets back its old length and bytes before the error is raised.
+void putBytes(Channel &c, long long position, const char *bytes, qint64 size)
+{
+    const qint64 offset = (position - 1) * InvestRecordLength;
+    const qint64 oldSize = c.file->size();
+    QByteArray oldBytes;
+    if (offset < oldSize && c.file->seek(offset))
+        oldBytes = c.file->read(qMin<qint64>(size, oldSize - offset));
+    if (!c.file->seek(offset))
+        throw RuntimeError(RuntimeError::DiskFull);
+    try {
+        writeAll(*c.file, bytes, size);
+    } catch (...) {
+        if (!oldBytes.isEmpty() && c.file->seek(offset))
+            c.file->write(oldBytes);
+        if (c.file->size() != oldSize)
+            c.file->resize(oldSize);
+        throw;
+    }
+}
+
+} // namespace
 
 bool getRecord(int number, long long position, InvestRecord &record)
 {
@@ -464,10 +456,21 @@ void putRecord(int number, long long position, const InvestRecord &record)
     std::memset(bytes + 2, ' ', 100);
     std::memcpy(bytes + 2, type.constData(), size_t(qMin(50, int(type.size()))));
     std::memcpy(bytes + 52, institution.constData(), size_t(qMin(50, int(institution.size()))));
-    faults::check(faults::Step::Write);
-    if (!c.file->seek((position - 1) * InvestRecordLength) ||
-        c.file->write(bytes, InvestRecordLength) != InvestRecordLength)
-        throw RuntimeError(RuntimeError::DiskFull);
+    putBytes(c, position, bytes, InvestRecordLength);
+}
+
+void putRawRecord(int number, long long position, const QByteArray &bytes)
+{
+    Channel &c = openChannel(number);
+    if (c.mode != OpenMode::Random)
+        throw RuntimeError(RuntimeError::BadFileMode);
+    if (position < 1 || bytes.size() > InvestRecordLength)
+        throw RuntimeError(RuntimeError::BadRecordNumber);
+    putBytes(c, position, bytes.constData(), bytes.size());
+    // A cut-off record is the last one: the file ends with it.
+    const qint64 end = (position - 1) * InvestRecordLength + bytes.size();
+    if (bytes.size() < InvestRecordLength && c.file->size() > end && !c.file->resize(end))
+        throw RuntimeError(RuntimeError::DeviceIOError);
 }
 
 namespace {

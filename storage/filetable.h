@@ -25,14 +25,29 @@ inline constexpr int MaxFileNumber = 5;
 // an Output or Random file is written under a temporary name in the same folder
 // and only put in place of `path` by close(): flushed to disk, then renamed
 // atomically, so the folder always holds the complete old or the complete new file.
+// The new file gets the old one's permissions, owner and group; a `path` that is a
+// symbolic link is rewritten at its target; one the user may not write raises 75.
+// Without `replace`, Output creates the file fresh (a file or link of that name is
+// removed first); every file the program creates is readable by the user only.
 void open(int number, const QString &path, OpenMode mode, bool replace = false);
 // Closes a number; closing one that is not open does nothing. A replacing file is
 // committed here (error raised if the commit fails; the old file then stays).
 void close(int number);
+// Closes a replacing file without putting it in place: flushed to disk and left under
+// its temporary name, for a rewrite of two files that must change together.
+struct StagedFile
+{
+    QString path;   // the new file
+    QString target; // the file it is to take the place of (a link's target)
+};
+StagedFile closeStaged(int number);
 // Closes a number and drops an uncommitted replacing file (for error paths).
 void discard(int number);
 void discardAll();
 bool isOpen(int number);
+// Narrows the permissions of the new file open on `number` to those of `source`, so a
+// copy is never more readable than what it copies.
+void limitPermissionsTo(int number, const QString &source);
 bool eof(int number);
 long long lof(int number); // length in bytes of the open file
 
@@ -40,7 +55,10 @@ long long lof(int number); // length in bytes of the open file
 // end, or a record that cannot be decoded, yields RecNum 0 and blank texts and
 // returns false.
 bool getRecord(int number, long long position, InvestRecord &record);
+// All or nothing: a write that fails part way leaves the file as it was (61).
 void putRecord(int number, long long position, const InvestRecord &record);
+// Writes `bytes` (at most 102) as record `position`, all or nothing.
+void putRawRecord(int number, long long position, const QByteArray &bytes);
 
 // One data history line into, or from, the shared data record variables
 // (intHistInvestNum, dtmRecDate, curOriginalAmount, curCurrentAmount, sngInflRate).

@@ -4,12 +4,15 @@
 #include "core/runtimeerror.h"
 #include "storage/datafolder.h"
 #include "storage/faults.h"
+#include "storage/fileops.h"
 #include "storage/filetable.h"
+#include "storage/transaction.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
+
+#include <cstdint>
 
 namespace storage {
 
@@ -45,32 +48,24 @@ struct HeldRecord
     Single rate;
 };
 
-// A new, empty file beside `target` that no one else uses.
-QString createSiblingTemp(const QString &target, QFile &file)
-{
-    const QFileInfo info(target);
-    if (!info.absoluteDir().exists())
-        throw RuntimeError(RuntimeError::PathNotFound);
-    faults::check(faults::Step::Open);
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        const QString candidate =
-            info.absoluteDir().filePath(QStringLiteral(".%1.%2.new")
-                                            .arg(info.fileName())
-                                            .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
-        file.setFileName(candidate);
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            return candidate;
-    }
-    throw RuntimeError(RuntimeError::PathFileAccessError);
-}
+// The new history of an investment delete, waiting to be put in place, and the new
+// investment file beside the old one.
+StagedFile g_preparedHist;
+StagedFile g_stagedInvest;
 
-void writeRaw(QFile &file, const char *data, qint64 size)
+bool isBrokenRecord(const QByteArray &bytes)
 {
-    if (size == 0)
-        return;
-    faults::check(faults::Step::Write);
-    if (file.write(data, size) != size)
-        throw RuntimeError(RuntimeError::DiskFull);
+    if (bytes.size() != InvestRecordLength)
+        return true;
+    const auto low = static_cast<unsigned char>(bytes.at(0));
+    const auto high = static_cast<unsigned char>(bytes.at(1));
+    if (static_cast<int16_t>(static_cast<uint16_t>(low | (high << 8))) < 1)
+        return true;
+    for (int i = 2; i < InvestRecordLength; ++i) {
+        if (bytes[i] == '\0' || bytes[i] == '\r' || bytes[i] == '\n')
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -81,30 +76,33 @@ void appendHistRecord()
     const QString path = programFile(HistFileName);
     QString temp;
     try {
+        // A link is written at its target; a history the user may not write is left alone.
+        const QString target = rewriteTarget(path);
         // The old bytes go over unchanged; only the new line is formatted.
         QFile copy;
-        temp = createSiblingTemp(path, copy);
-        QFile old(path);
+        temp = createSiblingTemp(target, copy);
+        takeAttributesOf(copy, target);
+        QFile old(target);
         if (old.exists()) {
             if (!old.open(QIODevice::ReadOnly))
                 throw RuntimeError(RuntimeError::PathFileAccessError);
             char last = '\n';
             QByteArray block;
             while (!(block = old.read(256 * 1024)).isEmpty()) {
-                writeRaw(copy, block.constData(), block.size());
+                writeAll(copy, block.constData(), block.size());
                 last = block.back();
             }
             if (old.error() != QFileDevice::NoError)
                 throw RuntimeError(RuntimeError::DeviceIOError);
             // A last line without its line end must not run into the new one.
             if (last != '\n')
-                writeRaw(copy, "\r\n", 2);
+                writeAll(copy, "\r\n", 2);
         }
         copy.close();
         open(2, temp, OpenMode::Append);
         writeHistRecord(2);
         close(2);
-        replaceFile(temp, path);
+        replaceFile(temp, target);
     } catch (...) {
         discard(2);
         if (!temp.isEmpty())
@@ -238,9 +236,14 @@ void delDataRec()
     }
 }
 
-void transTempToData(const std::function<void()> &loadInDataFile)
+namespace {
+
+// The rebuild of TransTempToData. Staged, the new investment file is left complete beside
+// the old one for commitInvestDelete and channel 1 stays closed.
+void rebuildInvestFile(const std::function<void()> &loadInDataFile, bool stage)
 {
     const QString live = programFile(InvestFileName);
+    const int target = blnBackupMode ? 3 : 1;
     try {
         // The records go to a new file beside the target, which replaces the
         // target only once every record is in it; nothing needs deleting first.
@@ -248,9 +251,15 @@ void transTempToData(const std::function<void()> &loadInDataFile)
             open(1, live, OpenMode::Random, true);
         else
             open(3, strInvestBackupPath, OpenMode::Random, true);
+        if (blnBackupMode)
+            limitPermissionsTo(3, live);
         // Without the copy-out there is nothing to rebuild from: an empty file
         // must never replace the old one.
         open(2, programFile(TempDataFileName), OpenMode::Input);
+        // A record the copy-out could not read went through it blank; its own bytes are
+        // carried across instead, so a rebuild never blanks what it cannot read.
+        QFile old(live);
+        const bool oldReadable = old.open(QIODevice::ReadOnly);
         intInvestRecNum = 1;
         while (!eof(2)) {
             inputTempDataRecord(2);
@@ -258,6 +267,16 @@ void transTempToData(const std::function<void()> &loadInDataFile)
                 loadInDataFile();
             else
                 writeInvestRecord();
+            const int n = intInvestRecNum;
+            const long long from = intDelInvestNum > 0 && n >= intDelInvestNum ? n + 1 : n;
+            if (oldReadable && old.seek((from - 1) * InvestRecordLength)) {
+                QByteArray bytes = old.read(InvestRecordLength);
+                if (bytes.size() >= 2 && isBrokenRecord(bytes)) {
+                    bytes[0] = char(n & 0xFF);
+                    bytes[1] = char((n >> 8) & 0xFF);
+                    putRawRecord(target, n, bytes);
+                }
+            }
             intInvestRecNum = intInvestRecNum + 1;
         }
         close(2);
@@ -266,6 +285,10 @@ void transTempToData(const std::function<void()> &loadInDataFile)
         } catch (const RuntimeError &error) {
             if (error.number() != RuntimeError::FileNotFound)
                 throw;
+        }
+        if (stage) {
+            g_stagedInvest = closeStaged(1);
+            return;
         }
         close(1);
         open(1, live, OpenMode::Random);
@@ -276,7 +299,7 @@ void transTempToData(const std::function<void()> &loadInDataFile)
             discard(3);
         else
             discard(1);
-        if (!isOpen(1)) {
+        if (!isOpen(1) && !stage) {
             try {
                 open(1, live, OpenMode::Random);
             } catch (const RuntimeError &) {
@@ -287,18 +310,44 @@ void transTempToData(const std::function<void()> &loadInDataFile)
     }
 }
 
+void removeStaged(StagedFile &staged)
+{
+    if (!staged.path.isEmpty())
+        QFile::remove(staged.path);
+    staged = StagedFile();
+}
+
+} // namespace
+
+void transTempToData(const std::function<void()> &loadInDataFile)
+{
+    rebuildInvestFile(loadInDataFile, false);
+}
+
 bool prepareInvestHist()
 {
+    removeStaged(g_preparedHist);
+    const QString path = programFile(HistFileName);
     try {
-        open(2, programFile(HistFileName), OpenMode::Input);
+        open(2, path, OpenMode::Input);
     } catch (const RuntimeError &error) {
         if (error.number() == RuntimeError::FileNotFound)
             return false;
         throw;
     }
     try {
-        // Output, not Append: a leftover from an interrupted run is discarded.
-        open(3, programFile(TempHistFileName), OpenMode::Output);
+        // A history the user may not write is left alone; one that is a link is rewritten
+        // at its target, so the new history is written beside that.
+        const QString target = rewriteTarget(path);
+        const bool beside = QFileInfo(target).absolutePath() == QFileInfo(path).absolutePath();
+        g_preparedHist.target = target;
+        if (beside) {
+            // Output, not Append: a leftover from an interrupted run is discarded.
+            g_preparedHist.path = programFile(TempHistFileName);
+            open(3, g_preparedHist.path, OpenMode::Output);
+        } else {
+            open(3, target, OpenMode::Output, true);
+        }
         while (!eof(2)) {
             inputHistRecord(2);
             if (intHistInvestNum == intDelInvestNum)
@@ -308,11 +357,15 @@ bool prepareInvestHist()
             writeHistRecord(3);
         }
         close(2);
-        close(3);
+        if (beside)
+            close(3);
+        else
+            g_preparedHist = closeStaged(3);
     } catch (...) {
         discard(2);
         discard(3);
         removeQuietly(TempHistFileName);
+        g_preparedHist = StagedFile();
         throw;
     }
     return true;
@@ -320,17 +373,25 @@ bool prepareInvestHist()
 
 void commitInvestHist()
 {
+    if (g_preparedHist.path.isEmpty())
+        throw RuntimeError(RuntimeError::FileNotFound);
     try {
         // Flushed to disk, then renamed over the history in one step.
-        replaceFile(programFile(TempHistFileName), programFile(HistFileName));
+        QFile file(g_preparedHist.path);
+        if (file.open(QIODevice::ReadWrite))
+            takeAttributesOf(file, g_preparedHist.target);
+        file.close();
+        replaceFile(g_preparedHist.path, g_preparedHist.target);
+        g_preparedHist = StagedFile();
     } catch (...) {
-        removeQuietly(TempHistFileName);
+        removeStaged(g_preparedHist);
         throw;
     }
 }
 
 void dropInvestHist()
 {
+    removeStaged(g_preparedHist);
     removeQuietly(TempHistFileName);
 }
 
@@ -341,50 +402,60 @@ void delInvestHist()
     commitInvestHist();
 }
 
-QString keepInvestFile()
+void stageInvestFile(const std::function<void()> &loadInDataFile)
 {
-    const QString live = programFile(InvestFileName);
-    QString kept;
+    removeStaged(g_stagedInvest);
+    const bool backup = blnBackupMode;
+    blnBackupMode = false;
     try {
-        QFile copy;
-        kept = createSiblingTemp(live, copy);
-        QFile old(live);
-        if (old.exists()) {
-            if (!old.open(QIODevice::ReadOnly))
-                throw RuntimeError(RuntimeError::PathFileAccessError);
-            const QByteArray bytes = old.readAll();
-            if (old.error() != QFileDevice::NoError)
-                throw RuntimeError(RuntimeError::DeviceIOError);
-            writeRaw(copy, bytes.constData(), bytes.size());
-        }
-        if (!copy.flush())
-            throw RuntimeError(RuntimeError::DeviceIOError);
+        rebuildInvestFile(loadInDataFile, true);
     } catch (...) {
-        if (!kept.isEmpty())
-            QFile::remove(kept);
+        blnBackupMode = backup;
         throw;
     }
-    return kept;
+    blnBackupMode = backup;
 }
 
-void restoreInvestFile(const QString &kept)
+void commitInvestDelete()
 {
     const QString live = programFile(InvestFileName);
+    QList<PendingRename> renames;
+    if (!g_stagedInvest.path.isEmpty())
+        renames.append({g_stagedInvest.path, g_stagedInvest.target});
+    if (!g_preparedHist.path.isEmpty())
+        renames.append({g_preparedHist.path, g_preparedHist.target});
     close(1);
     try {
-        replaceFile(kept, live);
+        commitRenames(renames);
+    } catch (const CommitLeftPending &) {
+        g_stagedInvest = StagedFile();
+        g_preparedHist = StagedFile();
+        try {
+            open(1, live, OpenMode::Random);
+        } catch (const RuntimeError &) {
+        }
+        throw;
     } catch (...) {
-        QFile::remove(kept);
-        open(1, live, OpenMode::Random);
+        abandonInvestDelete();
         throw;
     }
-    open(1, live, OpenMode::Random);
+    g_stagedInvest = StagedFile();
+    g_preparedHist = StagedFile();
+    // The delete is through; a passing failure to reopen must not pass for its failure.
+    try {
+        open(1, live, OpenMode::Random);
+    } catch (const RuntimeError &) {
+        open(1, live, OpenMode::Random);
+    }
 }
 
-void dropKeptFile(const QString &kept)
+void abandonInvestDelete()
 {
-    if (!kept.isEmpty())
-        QFile::remove(kept);
+    discard(1);
+    removeStaged(g_stagedInvest);
+    dropInvestHist();
+    removeQuietly(TempDataFileName);
+    open(1, programFile(InvestFileName), OpenMode::Random);
 }
 
 void writeInvestRecord()
@@ -400,6 +471,7 @@ void copyHistory(const QString &target)
     try {
         open(2, programFile(HistFileName), OpenMode::Input);
         open(3, target, OpenMode::Output, true);
+        limitPermissionsTo(3, programFile(HistFileName));
         while (!eof(2)) {
             inputHistRecord(2);
             writeHistRecord(3);
@@ -438,19 +510,6 @@ int countHistRecords(int investNum)
     }
     kept.restore();
     return count;
-}
-
-void removeLeftovers()
-{
-    const QDir folder(programFolder());
-    for (const QString &name : {InvestFileName, HistFileName, PageFileName, TempDataFileName, TempHistFileName,
-                                SuccesFileName, RecsDisplayedFileName}) {
-        const QStringList temps = folder.entryList({QStringLiteral(".%1.*.new").arg(name)}, QDir::Files | QDir::Hidden);
-        for (const QString &temp : temps)
-            QFile::remove(folder.filePath(temp));
-    }
-    for (const QString &name : {TempDataFileName, TempHistFileName, SuccesFileName, RecsDisplayedFileName})
-        QFile::remove(programFile(name));
 }
 
 } // namespace storage

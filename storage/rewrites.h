@@ -33,36 +33,39 @@ bool splitFilesExist();
 void delDataRec();
 // Rebuild: "TempData.txt" into a new investment file (or, in backup mode, into
 // the copy at strInvestBackupPath on file number 3, which stays open until the
-// caller closes it), calling `loadInDataFile` for each record; deletes
+// caller closes it), calling `loadInDataFile` for each record (a record the copy-out
+// could not read keeps its own bytes, with its new number); deletes
 // "TempData.txt" and reopens file number 1. File number 1 must be closed first
 // unless in backup mode. A missing "TempData.txt" is an error: the old file stays.
 void transTempToData(const std::function<void()> &loadInDataFile);
 // History without the lines of intDelInvestNum, higher numbers moved down by one.
 // Raises 53 when there is no history yet.
 void delInvestHist();
-// The same in two steps, so the investment file can be rebuilt in between:
-// prepareInvestHist writes the new history completely to "TempHist.txt" (false,
-// with nothing written, when there is no history yet); commitInvestHist puts it in
-// place of the history; dropInvestHist removes it.
+// The same in two steps: prepareInvestHist writes the new history completely to
+// "TempHist.txt" (beside the history's target when the history is a link elsewhere),
+// false with nothing written when there is no history yet; commitInvestHist puts it in
+// place of the history on its own; dropInvestHist removes it.
 bool prepareInvestHist();
 void commitInvestHist();
 void dropInvestHist();
-// A copy of the investment file as it stands, so a delete whose history rewrite
-// fails can put the old file back (restoreInvestFile closes and reopens file
-// number 1); dropKeptFile removes the copy.
-QString keepInvestFile();
-void restoreInvestFile(const QString &kept);
-void dropKeptFile(const QString &kept);
+
+// The investment delete as one transaction over both files, after delDataRec and
+// prepareInvestHist. A damaged record is carried across with its own bytes (only the
+// record number changes), never blanked.
+// stageInvestFile: the rebuild into a new file beside the investment file, complete and
+// on disk, channel 1 closed (it must be closed first).
+void stageInvestFile(const std::function<void()> &loadInDataFile);
+// Both new files in place together (storage/transaction.h) and channel 1 reopened. A
+// failure leaves both old files and removes the new ones, except CommitLeftPending:
+// then the next start completes the delete, and until then nothing else may be written.
+void commitInvestDelete();
+// Removes what the delete prepared and reopens channel 1 on the old file.
+void abandonInvestDelete();
 // Writes the investment in hand as record intInvestRecNum of file number 1, or of
 // file number 3 in backup mode.
 void writeInvestRecord();
 // Copies the history line by line to `target`.
 void copyHistory(const QString &target);
-
-// Removes what an interrupted run may have left in the program folder: the hidden
-// temporary files of unfinished rewrites and the work files. Only for a program that
-// holds the folder alone.
-void removeLeftovers();
 
 // Number of data records of investment `investNum` in the whole history (0 when
 // there is no history). Leaves the data record in hand as it was.

@@ -1,5 +1,7 @@
 #include "ui/linklabel.h"
 
+#include "ui/colours.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
@@ -59,11 +61,7 @@ LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QLabel(text, parent
 void LinkLabel::setBackgroundColor(const QColor &color)
 {
     m_background = color;
-    QPalette p = palette();
-    p.setColor(QPalette::Window, color);
-    // The background is fixed whatever the desktop's colours: so is a caption that reads on it.
-    p.setColor(QPalette::WindowText, color.lightness() >= 128 ? Qt::black : Qt::white);
-    setPalette(p);
+    ui::setForcedBackground(this, QPalette::Window, color);
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent *event)

@@ -20,6 +20,8 @@ void MaskedEdit::setPlainText(const QString &text)
 {
     m_plain = text;
     showText(m_editing ? m_plain : formattedText());
+    // Filled by the program: shown from its first character.
+    setCursorPosition(0);
 }
 
 QString MaskedEdit::formattedText() const
@@ -51,7 +53,8 @@ void MaskedEdit::focusOutEvent(QFocusEvent *event)
     QLineEdit::focusOutEvent(event);
     // Another window or a popup taking the focus for a while does not end the entry:
     // the box is still its window's focus.
-    if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
+    if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason ||
+        event->reason() == Qt::MenuBarFocusReason)
         return;
     if (!m_editing)
         return;

@@ -57,9 +57,10 @@ private slots:
         QTest::newRow("A3 decrease, loss on C")
             << 1 << 3 << "10000"
             << "10500" << 2.4f << QStringList{"-300", "500", "252", "10088", "88", "10500", "10088"};
+        // The shown figures are kept; the carried adjusted amount takes the interval's 500.
         QTest::newRow("A4 rate 0 keeps inflation figures")
             << 1 << 4 << "10000"
-            << "11000" << 0.0f << QStringList{"500", "1000", "252", "10088", "88", "11000", "10088"};
+            << "11000" << 0.0f << QStringList{"500", "1000", "252", "10088", "88", "11000", "10588"};
         QTest::newRow("B1 first record with rate, C below O")
             << 2 << 1 << "5000"
             << "4800" << 3.0f << QStringList{"-200", "-200", "144", "4656", "-344", "4800", "4656"};
@@ -72,6 +73,29 @@ private slots:
         QTest::newRow("B4 compared with the last calculated")
             << 2 << 4 << "6000"
             << "6300" << 1.2f << QStringList{"1200", "300", "61.2", "6118.8", "118.8", "6300", "6118.8"};
+        // An unrated interval with a gain: the gain stays in every later adjusted amount.
+        QTest::newRow("C1 first record, no rate")
+            << 3 << 1 << "10000"
+            << "10000" << 0.0f << QStringList{"0", "0", "0", "0", "0", "10000", "0"};
+        QTest::newRow("C2 first rated record")
+            << 3 << 2 << "10000"
+            << "10000" << 2.0f << QStringList{"0", "0", "200", "9800", "-200", "10000", "9800"};
+        QTest::newRow("C3 unrated gain: shown figures kept, carry takes the gain")
+            << 3 << 3 << "10000"
+            << "11000" << 0.0f << QStringList{"1000", "1000", "200", "9800", "-200", "11000", "10800"};
+        QTest::newRow("C4 next rated record keeps the earlier gain")
+            << 3 << 4 << "10000"
+            << "11000" << 2.0f << QStringList{"0", "1000", "220", "10580", "580", "11000", "10580"};
+        // Two unrated intervals in a row, a loss then a gain, both carried.
+        QTest::newRow("D3 unrated loss carried")
+            << 4 << 3 << "1000"
+            << "900" << 0.0f << QStringList{"-100", "-100", "10", "990", "-10", "900", "890"};
+        QTest::newRow("D4 unrated gain carried on top")
+            << 4 << 4 << "1000"
+            << "1200" << 0.0f << QStringList{"300", "200", "10", "990", "-10", "1200", "1190"};
+        QTest::newRow("D5 rated record after both")
+            << 4 << 5 << "1000"
+            << "1200" << 10.0f << QStringList{"0", "200", "120", "1070", "70", "1200", "1070"};
     }
     void workedExamples()
     {
@@ -88,9 +112,15 @@ private slots:
             const char *o, *c;
             float r;
         };
-        const QList<Input> runs[2] = {
+        const QList<Input> runs[4] = {
             {{"10000", "10000", 0.0f}, {"10000", "10800", 1.6f}, {"10000", "10500", 2.4f}, {"10000", "11000", 0.0f}},
-            {{"5000", "4800", 3.0f}, {"5000", "5100", -0.5f}, {"5000", "0", 2.0f}, {"6000", "6300", 1.2f}}};
+            {{"5000", "4800", 3.0f}, {"5000", "5100", -0.5f}, {"5000", "0", 2.0f}, {"6000", "6300", 1.2f}},
+            {{"10000", "10000", 0.0f}, {"10000", "10000", 2.0f}, {"10000", "11000", 0.0f}, {"10000", "11000", 2.0f}},
+            {{"1000", "1000", 0.0f},
+             {"1000", "1000", 1.0f},
+             {"1000", "900", 0.0f},
+             {"1000", "1200", 0.0f},
+             {"1000", "1200", 10.0f}}};
         ResetCalcState();
         QStringList got;
         for (int i = 0; i < record; ++i) {

@@ -159,6 +159,74 @@ private slots:
         QVERIFY(!m_folder->exists(QStringLiteral("PlDataHist.txt")));
     }
 
+    // Lines naming investment 0, a negative number or one past the last are exported by
+    // nobody: the tool says so on standard error, exports the rest and still succeeds.
+    void linesOfNoInvestmentAreReported_data()
+    {
+        QTest::addColumn<QByteArray>("history");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("warning");
+        QTest::addColumn<int>("rowsExported");
+
+        const QByteArray mixed = "0,#2001-01-02#,1,1,0\r\n"
+                                 "1,#2001-01-02#,10000,10000,0\r\n"
+                                 "-1,#2001-01-02#,1,1,0\r\n"
+                                 "2,#2001-06-30#,2500,2500,0\r\n"
+                                 "3,#2001-06-30#,2500,2500,0\r\n"
+                                 "1,#2002-01-02#,10000,10800,1.6\r\n"
+                                 "32767,#2001-06-30#,2500,2500,0\r\n";
+        QTest::newRow("0, -1, past the last") << mixed << QStringList()
+                                              << QByteArray("4 lines of \"%1\" name no investment (investments are "
+                                                            "numbered 1 to 2) and are not exported: lines 1, 3, 5, 7")
+                                              << 3;
+        QTest::newRow("with --investment") << mixed << QStringList{QStringLiteral("--investment"), QStringLiteral("2")}
+                                           << QByteArray("4 lines of \"%1\" name no investment (investments are "
+                                                         "numbered 1 to 2) and are not exported: lines 1, 3, 5, 7")
+                                           << 1;
+
+        QByteArray many = "1,#2001-01-02#,10000,10000,0\r\n";
+        for (int i = 0; i < 12; ++i)
+            many += "9,#2001-01-02#,1,1,0\r\n";
+        QTest::newRow("more than ten") << many << QStringList()
+                                       << QByteArray(
+                                              "12 lines of \"%1\" name no investment (investments are numbered 1 to 2) "
+                                              "and are not exported: lines 2, 3, 4, 5, 6, 7, 8, 9, 10, 11 and 2 more")
+                                       << 1;
+        QTest::newRow("one")
+            << QByteArray("1,#2001-01-02#,10000,10000,0\r\n3,#2001-01-02#,1,1,0\r\n") << QStringList()
+            << QByteArray(
+                   "1 line of \"%1\" names no investment (investments are numbered 1 to 2) and is not exported: line 2")
+            << 1;
+    }
+
+    void linesOfNoInvestmentAreReported()
+    {
+        QFETCH(QByteArray, history);
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, warning);
+        QFETCH(int, rowsExported);
+        m_folder->writeBytes(QStringLiteral("PlumblineData"),
+                             recordBytes(1, "Mutual fund", "First Bank") + recordBytes(2, "Bond", "Treasury"));
+        m_folder->writeBytes(QStringLiteral("PlDataHist.txt"), history);
+        const auto before = snapshot(m_folder->dir());
+        const Run run = exportTool(QStringList{QStringLiteral("--data-dir"), m_folder->dir()} + arguments);
+        QCOMPARE(run.exitCode, 0);
+        const QByteArray path =
+            QDir::toNativeSeparators(m_folder->path(QStringLiteral("PlDataHist.txt"))).toLocal8Bit();
+        QCOMPARE(run.err, "plumbline-export: warning: " + warning.replace("%1", path) + "\n");
+        QCOMPARE(int(run.out.count("\r\n")), 1 + rowsExported);
+        QVERIFY(run.out.startsWith(kHeader));
+        QCOMPARE(snapshot(m_folder->dir()), before);
+    }
+
+    void noWarningWhenEveryLineHasItsInvestment()
+    {
+        writeExample();
+        const Run run = exportTool({QStringLiteral("--data-dir"), m_folder->dir()});
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.err, QByteArray());
+    }
+
     void helpDescribesTheTool()
     {
         const Run run = exportTool({QStringLiteral("--help")});

@@ -9,7 +9,9 @@
 #include "storage/datafolder.h"
 #include "storage/faults.h"
 #include "storage/filetable.h"
+#include "storage/leftovers.h"
 #include "storage/rewrites.h"
+#include "storage/transaction.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -137,39 +139,22 @@ void split(const QString &operation, int invest, int chosen)
 }
 
 // The investment delete as the main window runs it: copy-out, the new history
-// prepared, a copy of the old investment file kept, the rebuild, then the new
-// history put in place (the old investment file back if that fails).
+// prepared, the new investment file staged beside the old one, both put in place together.
 void deleteInvestment(int number)
 {
     intDelInvestNum = number;
     storage::delDataRec();
-    bool prepared = false;
-    QString kept;
     try {
-        prepared = storage::prepareInvestHist();
-        kept = storage::keepInvestFile();
+        storage::prepareInvestHist();
+        storage::close(1);
+        storage::stageInvestFile(storage::writeInvestRecord);
+        storage::commitInvestDelete();
+    } catch (const storage::CommitLeftPending &) {
+        throw;
     } catch (...) {
-        storage::dropInvestHist();
-        QFile::remove(storage::programFile(QStringLiteral("TempData.txt")));
+        storage::abandonInvestDelete();
         throw;
     }
-    storage::close(1);
-    try {
-        storage::transTempToData(storage::writeInvestRecord);
-    } catch (...) {
-        // The rebuild may have failed after its new file took the old one's place.
-        storage::dropInvestHist();
-        storage::restoreInvestFile(kept);
-        throw;
-    }
-    try {
-        if (prepared)
-            storage::commitInvestHist();
-    } catch (...) {
-        storage::restoreInvestFile(kept);
-        throw;
-    }
-    storage::dropKeptFile(kept);
 }
 
 } // namespace
@@ -356,7 +341,8 @@ private slots:
                                  "TempData.txt", "SuccesToHist.txt", "RecsDisplayed.txt"})
             QVERIFY(f.folder.writeBytes(QString::fromLatin1(name), "partial"));
         QVERIFY(f.folder.writeBytes(QStringLiteral("notes.txt"), "the user's own file"));
-        storage::removeLeftovers();
+        const storage::LeftoverReport report = storage::cleanUpLeftovers();
+        QVERIFY(report.recoveredFolder.isEmpty());
         QCOMPARE(f.strayFiles(), (QStringList{QStringLiteral("notes.txt"), QStringLiteral("PlDHTemp.txt")}));
         QCOMPARE(f.folder.readBytes(Hist), A1 + B1);
         QCOMPARE(f.folder.readBytes(Invest), record(1, "One", "Bank"));
@@ -629,22 +615,6 @@ private slots:
         QCOMPARE(int(intHistInvestNum), 7);
         QCOMPARE(curCurrentAmount, Currency::fromWhole(42));
         QVERIFY(!storage::isOpen(2));
-    }
-
-    void keptInvestmentFileComesBack()
-    {
-        Fixture f;
-        const QByteArray old = record(1, "One", "") + record(2, "Two", "");
-        QVERIFY(f.folder.writeBytes(Invest, old));
-        f.openInvestFile();
-        const QString kept = storage::keepInvestFile();
-        storage::putRecord(1, 3, InvestRecord());
-        QCOMPARE(f.folder.readBytes(Invest).size(), 306);
-        storage::restoreInvestFile(kept);
-        QVERIFY(storage::isOpen(1));
-        QCOMPARE(f.folder.readBytes(Invest), old);
-        QVERIFY(!QFile::exists(kept));
-        QCOMPARE(f.strayFiles(), QStringList());
     }
 
     void killedRewriteLeavesOldOrNew_data()

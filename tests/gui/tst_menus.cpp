@@ -17,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
@@ -106,9 +107,11 @@ private slots:
     void toolbarKeysDispatch();
     void toolbarDeleteWhileDeleteButtonDisabled();
     void copyTakesTheWholePaddedText();
-    void copyBeforeFocusCopiesNothing();
+    void copyWithoutATopBoxCodeCopiesNothing();
     void exitFromTheMenu();
     void instructionsText();
+    void instructionsNameTheExplanationDocument_data();
+    void instructionsNameTheExplanationDocument();
     void instructionsWindow();
 };
 
@@ -282,11 +285,14 @@ void tst_menus::copyTakesTheWholePaddedText()
     QVERIFY(f.app.boxes().calls().isEmpty());
 }
 
-void tst_menus::copyBeforeFocusCopiesNothing()
+void tst_menus::copyWithoutATopBoxCodeCopiesNothing()
 {
     MenuFixture f;
     QVERIFY(f.main);
-    QCOMPARE(int(modPlMainMod::intCopySource), 0);
+    // The start-up focus is a visit of txtInvestment (code 1); a code another window
+    // left, or none, names no box here.
+    QCOMPARE(int(modPlMainMod::intCopySource), 1);
+    modPlMainMod::intCopySource = 3;
     f.main->mnuEditCopy->trigger();
     clickToolbar(f.main, QStringLiteral("Copy"));
     QCOMPARE(f.app.clipboard().setCount(), 0);
@@ -331,6 +337,44 @@ void tst_menus::instructionsText()
     QVERIFY(last.at(0).contains(QStringLiteral("PlumblineData")));
     QVERIFY(last.at(0).contains(QDir::toNativeSeparators(storage::programFolder())));
     QVERIFY(last.at(0).contains(QStringLiteral("home folder")));
+}
+
+void tst_menus::instructionsNameTheExplanationDocument_data()
+{
+    // Where the program is, relative to a prefix, and where its document lies.
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("document");
+    QTest::newRow("installed") << QStringLiteral("bin") << QStringLiteral("share/doc/plumbline/user-guide.md");
+    QTest::newRow("beside the program") << QStringLiteral("bin") << QStringLiteral("bin/user-guide.md");
+    QTest::newRow("build folder of the sources") << QStringLiteral("build") << QStringLiteral("docs/user-guide.md");
+    QTest::newRow("not found: where an installation puts it")
+        << QStringLiteral("bin") << QStringLiteral("-share/doc/plumbline/user-guide.md");
+}
+
+void tst_menus::instructionsNameTheExplanationDocument()
+{
+    QFETCH(QString, program);
+    QFETCH(QString, document);
+    QTemporaryDir prefix;
+    QVERIFY(prefix.isValid());
+    QVERIFY(QDir(prefix.path()).mkpath(program));
+    const bool present = !document.startsWith(QLatin1Char('-'));
+    if (!present)
+        document.remove(0, 1);
+    if (present) {
+        QVERIFY(QDir(prefix.path()).mkpath(QFileInfo(document).path()));
+        QFile file(prefix.filePath(document));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    const QString expected = QDir::toNativeSeparators(QDir::cleanPath(prefix.filePath(document)));
+    QCOMPARE(frmInstructions::explanationDocumentPath(prefix.filePath(program)), expected);
+
+    // The instructions keep their sentence and say where the document is.
+    const QString text = frmInstructions::guideText();
+    const QString promise = QStringLiteral("a separate explanation document in the program folder: ") +
+                            frmInstructions::explanationDocumentPath() + QLatin1Char('.');
+    QVERIFY2(text.contains(promise), qPrintable(promise));
+    QVERIFY(frmInstructions::explanationDocumentPath().endsWith(QStringLiteral("user-guide.md")));
 }
 
 void tst_menus::instructionsWindow()

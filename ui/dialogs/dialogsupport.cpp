@@ -1,5 +1,7 @@
 #include "ui/dialogs/dialogsupport.h"
 
+#include "ui/colours.h"
+#include "ui/forms.h"
 #include "ui/main/frminvestdata.h"
 
 #include <QFocusEvent>
@@ -11,18 +13,12 @@ namespace ui::dialogs {
 
 void setBoxColour(QWidget *box, const QColor &colour)
 {
-    QPalette palette = box->palette();
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        palette.setColor(group, QPalette::Base, colour);
-    box->setPalette(palette);
+    ui::setForcedBackground(box, QPalette::Base, colour);
 }
 
 void setLabelColour(QWidget *label, const QColor &colour)
 {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, colour);
-    label->setPalette(palette);
-    label->setAutoFillBackground(true);
+    ui::setForcedBackground(label, QPalette::Window, colour);
 }
 
 void returnToMainWindow(QWidget *dialog)
@@ -30,7 +26,7 @@ void returnToMainWindow(QWidget *dialog)
     if (frmInvestData *main = frmInvestData::instance())
         main->setEnabled(true);
     dialog->hide();
-    dialog->deleteLater();
+    ui::destroyWhenIdle(dialog);
     if (frmInvestData *main = frmInvestData::instance())
         main->activateWindow();
 }
@@ -59,7 +55,9 @@ bool handleDialogKey(QWidget *dialog, QKeyEvent *event, QPushButton *done, QPush
 bool isOwnFocusChange(const QEvent *event)
 {
     const Qt::FocusReason reason = static_cast<const QFocusEvent *>(event)->reason();
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+    // The menu bar takes the focus while its menus are worked from the keyboard and gives
+    // it back when Esc closes them: no visit of a box either way.
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && reason != Qt::MenuBarFocusReason;
 }
 
 } // namespace ui::dialogs

@@ -29,7 +29,8 @@ void returnToMainWindow(QWidget *dialog);
 bool handleDialogKey(QWidget *dialog, QKeyEvent *event, QPushButton *done, QPushButton *cancel);
 
 // Whether a focus change is a visit of the box by the user (Tab, a click, the
-// program moving the focus), not the window losing or regaining the activation.
+// program moving the focus), not the window losing or regaining the activation or
+// the menu bar borrowing the focus.
 bool isOwnFocusChange(const QEvent *event);
 
 } // namespace ui::dialogs

@@ -5,6 +5,7 @@
 #include "platform/clipboard.h"
 #include "platform/messagebox.h"
 #include "storage/rewrites.h"
+#include "ui/boxtext.h"
 #include "ui/dialogs/dialogsupport.h"
 #include "ui/main/frminvestdata.h"
 #include "ui/startup/formsupport.h"
@@ -76,11 +77,16 @@ QString singleLine(QString text)
 
 void frmInvestEntry::Unload()
 {
-    // Deleted at once, not later as SingleForm does; m_blnLeaving keeps the close
-    // from acting as Cancel.
+    // Deleted at once when nothing is under way, not later as SingleForm does;
+    // m_blnLeaving keeps the close from acting as Cancel.
     if (frmInvestEntry *form = takeInstance()) {
         form->m_blnLeaving = true;
-        delete form;
+        if (ui::handlersBusy()) {
+            form->hide();
+            ui::destroyWhenIdle(form);
+        } else {
+            delete form;
+        }
     }
 }
 
@@ -182,8 +188,8 @@ void frmInvestEntry::Form_Load()
     if (blnCopyMade)
         mnuEditPaste->setEnabled(true);
     if (strOperation == QLatin1String("EDITREC")) {
-        txtInvestment->setText(strInvestType);
-        txtInstitution->setText(strInstitution);
+        ui::setBoxText(txtInvestment, strInvestType);
+        ui::setBoxText(txtInstitution, strInstitution);
     }
     txtInvestment->setFocus();
     // The box has the focus from the start, whether or not the window is active yet.
@@ -240,13 +246,13 @@ bool frmInvestEntry::LoadInDataFile()
 
 void frmInvestEntry::txtInvestment_GotFocus()
 {
-    txtInvestment->setSelection(0, int(txtInvestment->text().size()));
+    ui::selectWholeText(txtInvestment);
     intCopySource = 1;
 }
 
 void frmInvestEntry::txtInstitution_GotFocus()
 {
-    txtInstitution->setSelection(0, int(txtInstitution->text().size()));
+    ui::selectWholeText(txtInstitution);
     intCopySource = 2;
 }
 
@@ -271,7 +277,7 @@ void frmInvestEntry::mnuEditPaste_Click()
 {
     if (QLineEdit *box = copySourceBox()) {
         box->clear();
-        box->setText(singleLine(platform::Clipboard::instance().text()));
+        ui::setBoxText(box, singleLine(platform::Clipboard::instance().text()));
     }
 }
 
@@ -328,7 +334,7 @@ bool frmInvestEntry::eventFilter(QObject *watched, QEvent *event)
             this,
             [guarded] {
                 if (guarded && guarded->hasFocus())
-                    guarded->setSelection(0, int(guarded->text().size()));
+                    ui::selectWholeText(guarded);
             },
             Qt::QueuedConnection);
         return true;

@@ -6,6 +6,7 @@
 #include "platform/locale.h"
 #include "platform/messagebox.h"
 #include "storage/rewrites.h"
+#include "ui/boxtext.h"
 #include "ui/dialogs/dialogsupport.h"
 #include "ui/main/frminvestdata.h"
 #include "ui/maskededit.h"
@@ -111,11 +112,16 @@ frmInvestData &mainWindow()
 
 void frmNewEditData::Unload()
 {
-    // Deleted at once, not later as SingleForm does; m_blnLeaving keeps the close
-    // from acting as Cancel.
+    // Deleted at once when nothing is under way, not later as SingleForm does;
+    // m_blnLeaving keeps the close from acting as Cancel.
     if (frmNewEditData *form = takeInstance()) {
         form->m_blnLeaving = true;
-        delete form;
+        if (ui::handlersBusy()) {
+            form->hide();
+            ui::destroyWhenIdle(form);
+        } else {
+            delete form;
+        }
     }
 }
 
@@ -260,9 +266,9 @@ void frmNewEditData::Form_Load()
         }
     }
 
-    txtRecNumber->setText(QString::number(intInvestRecNum));
-    txtInvestment->setText(strInvestType);
-    txtInstitution->setText(strInstitution);
+    ui::setBoxText(txtRecNumber, QString::number(intInvestRecNum));
+    ui::setBoxText(txtInvestment, strInvestType);
+    ui::setBoxText(txtInstitution, strInstitution);
     if (blnDataCopyMade)
         mnuEditPaste->setEnabled(true);
 
@@ -280,7 +286,7 @@ void frmNewEditData::cmdDone_Click()
             refocus(txtDate);
             return;
         }
-        txtDate->setText(LocaleServices::shortDate(LocaleServices::today()));
+        ui::setBoxText(txtDate, LocaleServices::shortDate(LocaleServices::today()));
     }
     // 2. Original amount.
     const QString original = metOriginalAmount->plainText();
@@ -334,9 +340,9 @@ void frmNewEditData::cmdDone_Click()
                 const QString date = txtDate->text();
                 const QString typedRate = txtInflRate->text();
                 mainWindow().CreateTwoFiles();
-                txtDate->setText(date);
+                ui::setBoxText(txtDate, date);
                 metOriginalAmount->setPlainText(original);
-                txtInflRate->setText(typedRate);
+                ui::setBoxText(txtInflRate, typedRate);
                 metCurrentAmount->setPlainText(current);
             }
             mainWindow().CreateHistFile();
@@ -393,6 +399,15 @@ void frmNewEditData::WrongEntryMessg()
 void frmNewEditData::refocus(QWidget *box)
 {
     box->setFocus();
+    auto *edit = static_cast<QLineEdit *>(box);
+    if (box->hasFocus()) {
+        // Back at once (or never gone, Done by the Enter key): select the entry for retyping.
+        ui::selectWholeText(edit);
+        m_refusedBox = nullptr;
+    } else {
+        // The message took the window's activation: the focus comes back with the window.
+        m_refusedBox = box;
+    }
 }
 
 // ---- Leaving and entering the boxes
@@ -402,7 +417,7 @@ void frmNewEditData::txtDate_LostFocus()
     if (LocaleServices::isDate(txtDate->text()))
         return;
     if (txtDate->text().isEmpty()) {
-        txtDate->setText(LocaleServices::shortDate(LocaleServices::today()));
+        ui::setBoxText(txtDate, LocaleServices::shortDate(LocaleServices::today()));
         return;
     }
     m_blnSwallowClick = m_blnClickingDone;
@@ -442,25 +457,25 @@ void frmNewEditData::metCurrentAmount_LostFocus()
 
 void frmNewEditData::txtDate_GotFocus()
 {
-    txtDate->setSelection(0, int(txtDate->text().size()));
+    ui::selectWholeText(txtDate);
     intCopySource = SourceDate;
 }
 
 void frmNewEditData::metOriginalAmount_GotFocus()
 {
-    metOriginalAmount->setSelection(0, int(metOriginalAmount->text().size()));
+    ui::selectWholeText(metOriginalAmount);
     intCopySource = SourceOriginal;
 }
 
 void frmNewEditData::txtInflRate_GotFocus()
 {
-    txtInflRate->setSelection(0, int(txtInflRate->text().size()));
+    ui::selectWholeText(txtInflRate);
     intCopySource = SourceRate;
 }
 
 void frmNewEditData::metCurrentAmount_GotFocus()
 {
-    metCurrentAmount->setSelection(0, int(metCurrentAmount->text().size()));
+    ui::selectWholeText(metCurrentAmount);
     intCopySource = SourceCurrent;
 }
 
@@ -490,13 +505,13 @@ void frmNewEditData::setCopySourceText(const QString &text)
 {
     switch (intCopySource) {
     case SourceDate:
-        txtDate->setText(text);
+        ui::setBoxText(txtDate, text);
         break;
     case SourceOriginal:
         metOriginalAmount->setPlainText(text);
         break;
     case SourceRate:
-        txtInflRate->setText(text);
+        ui::setBoxText(txtInflRate, text);
         break;
     case SourceCurrent:
         metCurrentAmount->setPlainText(text);
@@ -569,8 +584,20 @@ void frmNewEditData::keyPressEvent(QKeyEvent *event)
 bool frmNewEditData::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();
+    if (type == QEvent::FocusIn && watched == m_refusedBox && !m_blnLeaving) {
+        // A refused entry is selected whole again, whichever way the focus returns.
+        m_refusedBox = nullptr;
+        if (!ui::dialogs::isOwnFocusChange(event)) {
+            auto *box = static_cast<QLineEdit *>(watched);
+            static_cast<QObject *>(box)->event(event);
+            ui::selectWholeText(box);
+            return true;
+        }
+    }
     if ((type != QEvent::FocusIn && type != QEvent::FocusOut) || m_blnLeaving || !ui::dialogs::isOwnFocusChange(event))
         return QMainWindow::eventFilter(watched, event);
+    if (type == QEvent::FocusIn)
+        m_refusedBox = nullptr;
 
     auto *box = static_cast<QLineEdit *>(watched);
     // The box handles the change first (a masked box switches between the plain
@@ -594,7 +621,7 @@ bool frmNewEditData::eventFilter(QObject *watched, QEvent *event)
             this,
             [guarded] {
                 if (guarded && guarded->hasFocus())
-                    guarded->setSelection(0, int(guarded->text().size()));
+                    ui::selectWholeText(guarded);
             },
             Qt::QueuedConnection);
         return true;

@@ -99,4 +99,5 @@ private:
     bool m_blnEntryRefused = false;  // a LostFocus check just sent the focus back
     bool m_blnClickingDone = false;  // the box is being left by a click on Done
     bool m_blnSwallowClick = false;  // that click is then no Done
+    QWidget *m_refusedBox = nullptr; // a refused box the focus is still to come back to
 };

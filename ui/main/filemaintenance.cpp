@@ -9,6 +9,7 @@
 #include "storage/datafolder.h"
 #include "storage/filetable.h"
 #include "storage/rewrites.h"
+#include "storage/transaction.h"
 #include "ui/dialogs/frminvestentry.h"
 #include "ui/dialogs/frmneweditdata.h"
 
@@ -36,58 +37,51 @@ void frmInvestData::cmdDeleteRec_Click()
         // No investment shown (an empty file): nothing to delete.
         if (intInvestRecNum < 1 || intInvestRecNum > intInvestRecCount)
             return;
-        if (platform::msgBox(QStringLiteral("Are you sure you want to Delete this record?\r\n"
-                                            "If you delete it, all the corresponding records\r\n"
-                                            "In it's data file will be\r\n"
-                                            "deleted too."),
-                             platform::MsgIcon::Question, platform::MsgButtons::YesNo) != platform::MsgResult::Yes)
+        if (platform::confirmDelete(QStringLiteral("Are you sure you want to Delete this record?\r\n"
+                                                   "If you delete it, all the corresponding records\r\n"
+                                                   "In it's data file will be\r\n"
+                                                   "deleted too.")) != platform::MsgResult::Yes)
             return;
         intDelInvestNum = intInvestRecNum;
 
-        // Both new files are written completely before either takes the place of the
-        // old one, and a copy of the old investment file is kept until the history
-        // is in place, so a failure at any step leaves the two files as they were.
+        // Both new files are written completely beside the old ones, then put in place
+        // together under a commit marker, so whatever stops the delete, the two files
+        // are both old or both new.
         if (!DelDataRec()) {
             ShowInvestAgain();
             return;
         }
-        QString kept;
         try {
             m_blnHistPrepared = storage::prepareInvestHist();
-            kept = storage::keepInvestFile();
         } catch (const RuntimeError &error) {
             m_blnHistPrepared = false;
-            storage::dropInvestHist();
-            QFile::remove(storage::programFile(storage::TempDataFileName));
             platform::showStandardError(error);
-            ShowInvestAgain();
+            UndoInvestDelete();
             return;
         }
 
         storage::close(1);
         if (!TransTempToData()) {
-            m_blnHistPrepared = false;
-            storage::dropInvestHist();
-            UndoInvestDelete(kept);
+            UndoInvestDelete();
             return;
         }
         DelInvestHist();
         if (m_blnHistFailed) {
-            UndoInvestDelete(kept);
+            if (!m_blnExiting)
+                ShowInvestAgain();
             return;
         }
-        storage::dropKeptFile(kept);
-
         ShowAfterInvestDelete();
     } catch (const RuntimeError &error) {
         platform::showStandardError(error);
     }
 }
 
-void frmInvestData::UndoInvestDelete(const QString &kept)
+void frmInvestData::UndoInvestDelete()
 {
+    m_blnHistPrepared = false;
     try {
-        storage::restoreInvestFile(kept);
+        storage::abandonInvestDelete();
     } catch (const RuntimeError &error) {
         platform::showStandardError(error);
     }
@@ -148,8 +142,9 @@ bool frmInvestData::TransTempToData()
 {
     try {
         // A record that cannot be written stops the rebuild: a file with a record
-        // missing would put every later investment under the wrong number.
-        storage::transTempToData([] {
+        // missing would put every later investment under the wrong number. The new file
+        // waits beside the old one until DelInvestHist puts both files in place.
+        storage::stageInvestFile([] {
             if (!frmInvestEntry::LoadInDataFile())
                 throw ReportedFailure();
         });
@@ -168,16 +163,19 @@ bool frmInvestData::TransTempToData()
 void frmInvestData::DelInvestHist()
 {
     m_blnHistFailed = false;
+    m_blnHistPrepared = false;
     try {
-        if (m_blnHistPrepared) {
-            m_blnHistPrepared = false;
-            storage::commitInvestHist();
-        } else {
-            storage::delInvestHist();
-        }
+        storage::commitInvestDelete();
+    } catch (const storage::CommitLeftPending &error) {
+        // Half the files are new: going on could attach records to the wrong investment.
+        m_blnHistFailed = true;
+        platform::showStandardError(error);
+        platform::msgBox(QStringLiteral("The investment delete could not be completed. Plumbline 3.5 completes it "
+                                        "when it starts next time, and ends now."),
+                         platform::MsgIcon::Critical);
+        endProgram();
     } catch (const RuntimeError &error) {
-        if (error.number() == RuntimeError::FileNotFound)
-            return; // no data record was ever entered
+        // Both old files are in place again.
         m_blnHistFailed = true;
         platform::showStandardError(error);
     }

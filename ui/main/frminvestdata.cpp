@@ -5,10 +5,13 @@
 #include "platform/messagebox.h"
 #include "storage/datafolder.h"
 #include "storage/filetable.h"
+#include "storage/folderlock.h"
 #include "storage/rewrites.h"
 #include "ui/accessibility.h"
+#include "ui/colours.h"
 #include "ui/forms.h"
 #include "ui/linklabel.h"
+#include "ui/main/leftovermessage.h"
 #include "ui/maskededit.h"
 #include "ui/twips.h"
 
@@ -21,7 +24,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QLockFile>
 #include <QPushButton>
 #include <QScreen>
 #include <QToolBar>
@@ -33,11 +35,14 @@ namespace {
 
 frmInvestData *g_instance = nullptr;
 
-// Quits once the event loop runs, so an end during the start-up (before exec()) is not lost.
+// Quits once the event loop runs, so an end during the start-up (before exec()) is not
+// lost; and never while a handler or a box is under way, as quitting ends their loops too.
 void defaultQuit()
 {
-    if (QCoreApplication *app = QCoreApplication::instance())
-        QMetaObject::invokeMethod(app, &QCoreApplication::quit, Qt::QueuedConnection);
+    ui::whenIdle(QCoreApplication::instance(), [] {
+        if (QCoreApplication *app = QCoreApplication::instance())
+            QMetaObject::invokeMethod(app, &QCoreApplication::quit, Qt::QueuedConnection);
+    });
 }
 
 void (*g_quitHandler)() = defaultQuit;
@@ -65,11 +70,7 @@ QString folderText()
 
 void setBackground(QWidget *widget, QPalette::ColorRole role, const QColor &color)
 {
-    QPalette p = widget->palette();
-    p.setColor(role, color);
-    widget->setPalette(p);
-    if (role == QPalette::Window)
-        widget->setAutoFillBackground(true);
+    ui::setForcedBackground(widget, role, color);
 }
 
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &caption, const QRect &rect,
@@ -131,8 +132,9 @@ void frmInvestData::Unload()
     window->m_blnExiting = true;
     window->releaseDataFolder();
     window->hide();
-    // Unloading may come from one of the window's own handlers.
-    window->deleteLater();
+    // Unloading may come from one of the window's own handlers, or from inside a box
+    // one of them shows: the window goes once they are all done.
+    ui::destroyWhenIdle(window);
 }
 
 void frmInvestData::setQuitHandler(void (*handler)())
@@ -337,7 +339,7 @@ void frmInvestData::connectControls()
     wire(cmdDelete, &frmInvestData::cmdDelete_Click);
     wire(cmdEdit, &frmInvestData::cmdEdit_Click);
     wire(cmdPrint, &frmInvestData::cmdPrint_Click);
-    wire(cmdDone, &frmInvestData::cmdDone_Click);
+    connect(cmdDone, &QPushButton::clicked, this, &frmInvestData::requestExit);
     connect(Record, &QComboBox::activated, this, [this](int) { runTrapped([this] { Record_Click(); }); });
     connect(lblNextPg, &ui::LinkLabel::clicked, this, [this] { runTrapped([this] { lblNextPg_Click(); }); });
     connect(lblPreviousPg, &ui::LinkLabel::clicked, this, [this] { runTrapped([this] { lblPreviousPg_Click(); }); });
@@ -345,6 +347,7 @@ void frmInvestData::connectControls()
 
 void frmInvestData::runTrapped(const std::function<void()> &handler)
 {
+    const ui::HandlerScope running;
     try {
         handler();
     } catch (const RuntimeError &e) {
@@ -374,8 +377,12 @@ void frmInvestData::Form_Load()
         endProgram();
         return;
     }
-    // Holding the folder alone, what a crash left half-written can go.
-    storage::removeLeftovers();
+    // Holding the folder alone: an interrupted run's work is finished or set aside,
+    // and the user told, before anything is read.
+    if (!ui::setAsideLeftovers()) {
+        endProgram();
+        return;
+    }
 
     // Shown before anything is read, so the user sees it while the files are read.
     if (QScreen *screen = QGuiApplication::primaryScreen()) {
@@ -422,15 +429,21 @@ void frmInvestData::Form_Load()
 // that held it is gone, and never taken over from a copy that still runs.
 bool frmInvestData::lockDataFolder()
 {
-    m_lockFile = std::make_unique<QLockFile>(storage::programFile(LockFileName));
-    m_lockFile->setStaleLockTime(0);
-    if (m_lockFile->tryLock(0))
+    m_lockFile = std::make_unique<storage::FolderLock>(storage::programFile(LockFileName));
+    const storage::FolderLock::Result result = m_lockFile->tryLock();
+    if (result == storage::FolderLock::Result::Locked)
         return true;
-    if (m_lockFile->error() == QLockFile::LockFailedError) {
+    if (result == storage::FolderLock::Result::HeldByRunningCopy) {
         platform::msgBox(QStringLiteral("Plumbline 3.5 is already running and using the data folder \"%1\".\r\n"
                                         "Only one copy of the program can use it at a time; this copy ends now.")
                              .arg(folderText()),
                          platform::MsgIcon::Exclamation);
+    } else if (result == storage::FolderLock::Result::IsFolder) {
+        platform::msgBox(QStringLiteral("The data folder \"%1\" cannot be used: \"%2\" there is a folder, where "
+                                        "Plumbline 3.5 keeps the file that shows it is running.\r\n"
+                                        "Move or rename that folder. Plumbline 3.5 ends now.")
+                             .arg(folderText(), LockFileName),
+                         platform::MsgIcon::Critical);
     } else {
         platform::msgBox(QStringLiteral("The data folder \"%1\" cannot be used: the lock file \"%2\" cannot be "
                                         "written there.\r\n"
@@ -445,7 +458,7 @@ bool frmInvestData::lockDataFolder()
 void frmInvestData::releaseDataFolder()
 {
     if (m_lockFile)
-        m_lockFile->unlock(); // only a lock this copy holds
+        m_lockFile->unlock();
     m_lockFile.reset();
 }
 
@@ -559,6 +572,27 @@ void frmInvestData::cmdDone_Click()
     endProgram();
 }
 
+void frmInvestData::requestExit()
+{
+    if (m_blnExiting)
+        return;
+    if (!ui::handlersBusy()) {
+        runTrapped([this] { cmdDone_Click(); });
+        return;
+    }
+    // Pressed while another command is under way (Enter presses Exit a moment later,
+    // which may fall inside that command's question): Exit follows once it is done.
+    if (m_blnExitPending)
+        return;
+    m_blnExitPending = true;
+    ui::whenIdle(this, [this] {
+        m_blnExitPending = false;
+        // Not when the command has meanwhile handed the window to a dialog.
+        if (g_instance == this && !m_blnExiting && isEnabled())
+            runTrapped([this] { cmdDone_Click(); });
+    });
+}
+
 void frmInvestData::closeEvent(QCloseEvent *event)
 {
     if (m_blnExiting) {
@@ -568,7 +602,7 @@ void frmInvestData::closeEvent(QCloseEvent *event)
     // The frame's close button acts as Exit; while a dialog holds the window disabled
     // it takes no input, that one included.
     if (isEnabled())
-        runTrapped([this] { cmdDone_Click(); });
+        requestExit();
     if (m_blnExiting)
         event->accept();
     else

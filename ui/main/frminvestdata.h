@@ -15,8 +15,11 @@ class QMenu;
 class QPushButton;
 class QToolBar;
 class QFrame;
-class QLockFile;
 class QWindow;
+
+namespace storage {
+class FolderLock;
+}
 
 namespace ui {
 class MaskedEdit;
@@ -49,6 +52,9 @@ public:
     void Form_Load();
     void Form_Activate();
     void cmdDone_Click();
+    // Exit pressed (the button, the File menu, the window frame): at once, or once the
+    // handler or box under way is done.
+    void requestExit();
     // Ends the program after Exit; tests replace it so the process lives on.
     static void setQuitHandler(void (*handler)());
 
@@ -175,6 +181,7 @@ private:
     void PrintCalcs();
 
     bool m_blnExiting = false;
+    bool m_blnExitPending = false; // Exit waits for a handler or box under way
 
     // ---- private to frminvestdata.cpp, navigation.cpp, grid.cpp, gridfocus.cpp
     // Runs a handler reached from a Qt signal: a run-time error gets the standard box
@@ -200,10 +207,11 @@ private:
     void installStandardKeys();
     bool pageKeyPressed(int key);
 
-    std::unique_ptr<QLockFile> m_lockFile;
+    std::unique_ptr<storage::FolderLock> m_lockFile;
     bool m_blnActivatePending = true; // the first activation after the load counts
     bool m_blnActivateQueued = false;
     bool m_blnNoInvestShown = false; // the last read found no stored investment
+    bool m_blnBoxVisited = false;    // a top box has had the focus since the load
     bool m_blnPassFailed = false;    // the last grid pass reported an error
     // ---- end of the block private to those files
 
@@ -216,12 +224,12 @@ private:
     // After an investment delete: the investment to show next, or the empty state
     // of a first run when none is left.
     void ShowAfterInvestDelete();
-    // Puts the investment file of before the delete back and shows that investment.
-    void UndoInvestDelete(const QString &kept);
+    // Drops what the delete prepared (both old files stay) and shows that investment.
+    void UndoInvestDelete();
     // Shows the investment a delete that did not go through started from.
     void ShowInvestAgain();
     int m_intRecordCount = 0;       // data records of the investment in hand, for the Record list
     bool m_blnHistPrepared = false; // the delete's new history waits in "TempHist.txt"
-    bool m_blnHistFailed = false;   // the last DelInvestHist could not write the history
+    bool m_blnHistFailed = false;   // the last DelInvestHist could not put the files in place
     // ---- end of the block private to recordcommands.cpp and filemaintenance.cpp
 };

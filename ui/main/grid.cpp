@@ -6,6 +6,7 @@
 #include "platform/messagebox.h"
 #include "storage/datafolder.h"
 #include "storage/filetable.h"
+#include "ui/boxtext.h"
 #include "ui/dialogs/frmneweditdata.h"
 #include "ui/linklabel.h"
 #include "ui/maskededit.h"
@@ -128,13 +129,13 @@ void frmInvestData::DisplayCalcs()
         const int i = intRowNum - 1;
         if (i < 0 || i >= GridRows)
             throw RuntimeError(9, QStringLiteral("Subscript out of range"));
-        txtRecordNumber[i]->setText(QString::number(intHistCounter));
-        txtDate[i]->setText(platform::LocaleServices::shortDate(dtmRecDate));
+        ui::setBoxText(txtRecordNumber[i], QString::number(intHistCounter));
+        ui::setBoxText(txtDate[i], platform::LocaleServices::shortDate(dtmRecDate));
         metOriginalAmount[i]->setPlainText(curOriginalAmount.toPlainString());
         metCurrentAmount[i]->setPlainText(curCurrentAmount.toPlainString());
         metIncDec[i]->setPlainText(curIncDec.toPlainString());
         metProfitLoss[i]->setPlainText(curProfitLoss.toPlainString());
-        txtInflRate[i]->setText(singleToText(sngInflRate));
+        ui::setBoxText(txtInflRate[i], singleToText(sngInflRate));
         metLossToInfl[i]->setPlainText(curLossToInfl.toPlainString());
         metCurAmntAFI[i]->setPlainText(curCurAmntAFI.toPlainString());
         metProfLossAFI[i]->setPlainText(curProfLossAFI.toPlainString());
@@ -225,11 +226,11 @@ void frmInvestData::LoadInfoInNEDText()
     if (!dialog)
         return;
     if (dialog->txtDate)
-        dialog->txtDate->setText(platform::LocaleServices::shortDate(dtmRecDate));
+        ui::setBoxText(dialog->txtDate, platform::LocaleServices::shortDate(dtmRecDate));
     if (dialog->metOriginalAmount)
         dialog->metOriginalAmount->setPlainText(curOriginalAmount.toPlainString());
     if (dialog->txtInflRate)
-        dialog->txtInflRate->setText(singleToText(sngInflRate));
+        ui::setBoxText(dialog->txtInflRate, singleToText(sngInflRate));
     if (dialog->metCurrentAmount)
         dialog->metCurrentAmount->setPlainText(curCurrentAmount.toPlainString());
 }

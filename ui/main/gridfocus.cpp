@@ -2,6 +2,7 @@
 
 #include "core/plmainmod.h"
 #include "platform/messagebox.h"
+#include "ui/boxtext.h"
 #include "ui/maskededit.h"
 
 #include <QFocusEvent>
@@ -28,21 +29,24 @@ bool frmInvestData::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::FocusIn: {
-        // The focus coming back with the window is no new visit of the box.
+        // The focus coming back with the window is no new visit of the box; the focus the
+        // window starts with is the first visit, so Copy works from that box at once.
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+        const bool topBox = watched == txtInvestment || watched == txtInstitution;
+        if ((reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) && (!topBox || m_blnBoxVisited))
             break;
-        if (watched == txtInvestment || watched == txtInstitution) {
+        if (topBox) {
+            m_blnBoxVisited = true;
             auto *box = static_cast<QLineEdit *>(watched);
             intCopySource = watched == txtInvestment ? 1 : 2;
-            box->selectAll();
+            ui::selectWholeText(box);
             // Again once the click that gave the focus has placed the cursor.
             QPointer<QLineEdit> guarded(box);
             QMetaObject::invokeMethod(
                 this,
                 [guarded] {
                     if (guarded && guarded->hasFocus())
-                        guarded->setSelection(0, int(guarded->text().size()));
+                        ui::selectWholeText(guarded);
                 },
                 Qt::QueuedConnection);
         } else if (watched != this && watched != centralWidget()) {

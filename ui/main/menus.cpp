@@ -5,6 +5,7 @@
 #include "core/runtimeerror.h"
 #include "platform/clipboard.h"
 #include "platform/messagebox.h"
+#include "ui/forms.h"
 #include "ui/startup/formsupport.h"
 #include "ui/startup/frmpassword.h"
 #include "ui/toolbaricons.h"
@@ -36,7 +37,10 @@ void frmInvestData::createMenusAndToolbar()
         entry(mnuFile, "mnuFileBackup", QStringLiteral("&Backup Data Files"), &frmInvestData::mnuFileBackup_Click);
     mnuFilePassword =
         entry(mnuFile, "mnuFilePassword", QStringLiteral("Pass&word"), &frmInvestData::mnuFilePassword_Click);
-    mnuFileExit = entry(mnuFile, "mnuFileExit", QStringLiteral("E&xit"), &frmInvestData::mnuFileExit_Click);
+    mnuFileExit = mnuFile->addAction(QStringLiteral("E&xit"));
+    mnuFileExit->setObjectName(QStringLiteral("mnuFileExit"));
+    // Exit's own path: it waits for a command under way instead of ending under it.
+    connect(mnuFileExit, &QAction::triggered, this, &frmInvestData::requestExit);
     mnuEdit = bar->addMenu(QStringLiteral("E&dit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
     mnuEditCopy = entry(mnuEdit, "mnuEditCopy", QStringLiteral("&Copy"), &frmInvestData::mnuEditCopy_Click);
@@ -66,8 +70,10 @@ void frmInvestData::createMenusAndToolbar()
     button(QStringLiteral("Delete"), QStringLiteral("Delete Investment Record"));
     separator();
     button(QStringLiteral("Help"), QStringLiteral("Instructions"));
-    connect(tbToolBar, &QToolBar::actionTriggered, this,
-            [this](QAction *action) { tbToolBar_ButtonClick(action->data().toString()); });
+    connect(tbToolBar, &QToolBar::actionTriggered, this, [this](QAction *action) {
+        const ui::HandlerScope running;
+        tbToolBar_ButtonClick(action->data().toString());
+    });
 }
 
 void frmInvestData::tbToolBar_ButtonClick(const QString &key)

@@ -4,6 +4,7 @@
 #include "core/runtimeerror.h"
 #include "platform/messagebox.h"
 #include "storage/filetable.h"
+#include "ui/boxtext.h"
 #include "ui/linklabel.h"
 
 #include <QLabel>
@@ -148,6 +149,6 @@ void frmInvestData::LoadParInfoInVars()
 void frmInvestData::LoadParVarsInLbls()
 {
     lblInvestRecNum->setText(m_blnNoInvestShown ? QString() : QString::number(intInvestRecNum));
-    txtInvestment->setText(strInvestType);
-    txtInstitution->setText(strInstitution);
+    ui::setBoxText(txtInvestment, strInvestType);
+    ui::setBoxText(txtInstitution, strInstitution);
 }

@@ -134,9 +134,8 @@ void frmInvestData::Record_Click()
         return;
     try {
         if (strOperation == QLatin1String("DELETE")) {
-            if (platform::msgBox(QStringLiteral("Are you sure you want to delete this data record?"),
-                                 platform::MsgIcon::Question,
-                                 platform::MsgButtons::YesNo) != platform::MsgResult::Yes) {
+            if (platform::confirmDelete(QStringLiteral("Are you sure you want to delete this data record?")) !=
+                platform::MsgResult::Yes) {
                 ResetRecChoice();
                 return;
             }

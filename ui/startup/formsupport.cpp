@@ -8,6 +8,8 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QWidget>
 
@@ -15,11 +17,27 @@ namespace ui::forms {
 
 namespace {
 
+class StarEchoStyle : public QProxyStyle
+{
+public:
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_LineEdit_PasswordCharacter)
+            return '*';
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
 // Queued, so an end before the event loop runs (during the start-up) is not lost.
+// Quitting ends every event loop, a box's as well: never while a handler or a box
+// is still under way.
 void defaultEnd()
 {
-    if (QCoreApplication *app = QCoreApplication::instance())
-        QMetaObject::invokeMethod(app, &QCoreApplication::quit, Qt::QueuedConnection);
+    ui::whenIdle(QCoreApplication::instance(), [] {
+        if (QCoreApplication *app = QCoreApplication::instance())
+            QMetaObject::invokeMethod(app, &QCoreApplication::quit, Qt::QueuedConnection);
+    });
 }
 
 void (*g_endHandler)() = defaultEnd;
@@ -50,6 +68,14 @@ void fitLabelWidth(QLabel *label)
         label->resize(needed, label->height());
 }
 
+void useStarEcho(QLineEdit *box)
+{
+    auto *style = new StarEchoStyle;
+    style->setParent(box); // a widget does not own the style it is given
+    box->setStyle(style);
+    box->setEchoMode(QLineEdit::Password);
+}
+
 void endProgram()
 {
     ui::UnloadAllForms();
@@ -63,6 +89,7 @@ void setEndHandler(void (*handler)())
 
 void guard(const std::function<void()> &handler)
 {
+    const ui::HandlerScope running;
     try {
         handler();
     } catch (const RuntimeError &error) {

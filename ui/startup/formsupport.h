@@ -3,6 +3,7 @@
 #include <functional>
 
 class QLabel;
+class QLineEdit;
 class QWidget;
 
 // Small helpers the start-up and tool windows share.
@@ -17,6 +18,9 @@ void useLayoutFont(QWidget *window);
 // A one-line label keeps its place but grows to the right when the font at hand runs
 // wider than the one the layout was drawn for.
 void fitLabelWidth(QLabel *label);
+
+// A password box that echoes every character as "*", whatever the style's own mark.
+void useStarEcho(QLineEdit *box);
 
 // Ends the program from a window that is not the main window: every window goes and
 // the event loop stops once it runs. The caller unloads itself first.

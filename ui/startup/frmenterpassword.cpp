@@ -40,7 +40,7 @@ frmEnterPassword::frmEnterPassword() : QDialog(nullptr, Qt::Dialog | Qt::MSWindo
     ui::forms::fitLabelWidth(lblEnterPassword);
     txtEnterPassword = new QLineEdit(this);
     txtEnterPassword->setObjectName(QStringLiteral("txtEnterPassword"));
-    txtEnterPassword->setEchoMode(QLineEdit::Password);
+    ui::forms::useStarEcho(txtEnterPassword);
     txtEnterPassword->setGeometry(ui::twipsRect(720, 840, 2295, 285));
     cmdEnter = makeButton(this, "cmdEnter", QStringLiteral("&Enter"), ui::twipsRect(3720, 360, 1095, 375));
     cmdEnter->setDefault(true);

@@ -2,6 +2,7 @@
 
 #include "core/runtimeerror.h"
 #include "platform/messagebox.h"
+#include "ui/colours.h"
 #include "ui/main/frminvestdata.h"
 #include "ui/startup/formsupport.h"
 #include "ui/startup/passwordhash.h"
@@ -34,7 +35,7 @@ QLineEdit *makePasswordBox(QWidget *parent, const char *name, const QRect &geome
 {
     auto *box = new QLineEdit(parent);
     box->setObjectName(QLatin1String(name));
-    box->setEchoMode(QLineEdit::Password);
+    ui::forms::useStarEcho(box);
     box->setGeometry(geometry);
     return box;
 }
@@ -49,10 +50,7 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
 
 void setBackColour(QLineEdit *box, const QColor &colour)
 {
-    QPalette palette = box->palette();
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        palette.setColor(group, QPalette::Base, colour);
-    box->setPalette(palette);
+    ui::setForcedBackground(box, QPalette::Base, colour);
 }
 
 } // namespace
@@ -96,7 +94,10 @@ frmPassword::frmPassword() : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSiz
 
     connect(chkPasswordNo, &QCheckBox::stateChanged, this,
             [this] { ui::forms::guard([this] { chkPasswordNo_Click(); }); });
-    connect(cmdEnter, &QPushButton::clicked, this, [this] { cmdEnter_Click(); });
+    connect(cmdEnter, &QPushButton::clicked, this, [this] {
+        const ui::HandlerScope running;
+        cmdEnter_Click();
+    });
     connect(cmdReset, &QPushButton::clicked, this, [this] { ui::forms::guard([this] { cmdReset_Click(); }); });
     connect(cmdCancel, &QPushButton::clicked, this, [this] { ui::forms::guard([this] { cmdCancel_Click(); }); });
 }

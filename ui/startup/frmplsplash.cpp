@@ -15,6 +15,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTimer>
 #include <utility>
 
 namespace {
@@ -134,7 +135,9 @@ frmPlSplash::frmPlSplash()
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("frmPlSplash"));
-    setWindowTitle(QString());
+    // The window system shows the application's name in place of an empty title; a
+    // blank one leaves the title bar without text.
+    setWindowTitle(QStringLiteral(" "));
     setFixedSize(ui::twipsSize(7320, 4245));
 
     Frame1 = new QFrame(this);
@@ -215,7 +218,15 @@ void frmPlSplash::Form_Load()
     ui::forms::centreOnScreen(this);
     show();
     setFocus();
+    // The window system exposes the window some time after show(), and the wait below
+    // handles no events: events are handled until the splash has been painted once (for
+    // a limited time, should the window never be exposed).
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    deadline.start(PaintWaitMs);
     QApplication::processEvents();
+    while (!m_blnPainted && deadline.isActive())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
 
     // The delay: a count the compiler must perform, with no event processing.
     const long limit = 2 * g_waitPasses;
@@ -238,6 +249,12 @@ void frmPlSplash::Form_Load()
         frmInvestData::Load();
     }
     unloadSelf();
+}
+
+void frmPlSplash::paintEvent(QPaintEvent *event)
+{
+    QDialog::paintEvent(event);
+    m_blnPainted = true;
 }
 
 void frmPlSplash::Form_KeyPress(int keyAscii)

@@ -39,7 +39,11 @@ public:
     QLabel *lblCompany = nullptr;
     QWidget *imgLogo = nullptr;
 
+    // How long the splash waits at most for the window system to show it.
+    static constexpr int PaintWaitMs = 2000;
+
 protected:
+    void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void reject() override;
@@ -48,4 +52,6 @@ private:
     friend class ui::SingleForm<frmPlSplash>;
 
     frmPlSplash();
+
+    bool m_blnPainted = false;
 };

@@ -6,9 +6,11 @@
 #include "storage/datafolder.h"
 #include "storage/filetable.h"
 #include "storage/rewrites.h"
+#include "ui/boxtext.h"
 #include "ui/dialogs/frminvestentry.h"
 #include "ui/main/frminvestdata.h"
 #include "ui/startup/formsupport.h"
+#include "ui/tools/backuptarget.h"
 #include "ui/twips.h"
 
 #include <QCloseEvent>
@@ -70,23 +72,6 @@ QString trimBlanks(const QString &text)
     return text.mid(begin, end - begin);
 }
 
-QString comparablePath(const QFileInfo &info)
-{
-    const QString folder = info.absoluteDir().canonicalPath();
-    if (folder.isEmpty())
-        return QString();
-    return folder + QLatin1Char('/') + info.fileName();
-}
-
-bool samePath(const QString &a, const QString &b)
-{
-#ifdef Q_OS_WIN
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-#else
-    return a == b;
-#endif
-}
-
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry,
                   Qt::Alignment alignment)
 {
@@ -146,13 +131,16 @@ frmBackupFiles::frmBackupFiles() : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFi
     cmdSave->setDefault(true);
     cmdExit = makeButton(this, "cmdExit", QStringLiteral("E&xit"), ui::twipsRect(3036, 1440, 855, 375));
 
-    txtOrigFile->setText(liveFileText(storage::InvestFileName));
+    ui::setBoxText(txtOrigFile, liveFileText(storage::InvestFileName));
     txtOrigFile->setToolTip(txtOrigFile->text());
 
     setTabOrder(txtBackupPath, cmdSave);
     setTabOrder(cmdSave, cmdExit);
 
-    connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
+    connect(cmdSave, &QPushButton::clicked, this, [this] {
+        const ui::HandlerScope running;
+        cmdSave_Click();
+    });
     connect(cmdExit, &QPushButton::clicked, this, [this] { ui::forms::guard([this] { cmdExit_Click(); }); });
 }
 
@@ -182,8 +170,8 @@ void frmBackupFiles::Form_Load()
     show();
     activateWindow();
     lblBackupDesc->setText(QStringLiteral("The Investment Information file"));
-    txtBackupPath->setText(defaultBackupPath());
-    txtFileName->setText(investFileNameText());
+    ui::setBoxText(txtBackupPath, defaultBackupPath());
+    ui::setBoxText(txtFileName, investFileNameText());
     txtBackupPath->setFocus();
 }
 
@@ -216,7 +204,7 @@ void frmBackupFiles::SaveInvestCopy()
 {
     intInvestRecCount = storage::recordCount(storage::lof(1));
     strInvestBackupPath = trimBlanks(txtBackupPath->text()) + trimBlanks(txtFileName->text());
-    if (!TargetUsable(strInvestBackupPath, trimBlanks(txtBackupPath->text()), storage::InvestFileName))
+    if (!TargetUsable(strInvestBackupPath, trimBlanks(txtBackupPath->text())))
         return;
     intDelInvestNum = 0;
     blnBackupMode = true;
@@ -238,13 +226,13 @@ void frmBackupFiles::SaveInvestCopy()
 void frmBackupFiles::SaveHistCopy()
 {
     strHistBackupPath = txtBackupPath->text() + txtFileName->text();
-    if (!TargetUsable(strHistBackupPath, txtBackupPath->text(), storage::HistFileName))
+    if (!TargetUsable(strHistBackupPath, txtBackupPath->text()))
         return;
     storage::copyHistory(strHistBackupPath);
     blnBackupMode = false;
 }
 
-bool frmBackupFiles::TargetUsable(const QString &target, const QString &typedPath, const QString &liveFile)
+bool frmBackupFiles::TargetUsable(const QString &target, const QString &typedPath)
 {
     const QFileInfo info(target);
     const QDir folder = info.absoluteDir();
@@ -257,11 +245,17 @@ bool frmBackupFiles::TargetUsable(const QString &target, const QString &typedPat
         txtBackupPath->setFocus();
         return false;
     }
-    const QString where = comparablePath(info);
-    const QString live = comparablePath(QFileInfo(storage::programFile(liveFile)));
-    if (!where.isEmpty() && samePath(where, live)) {
-        platform::msgBox(QStringLiteral("The backup copy cannot be written over the program's own data file.\r\n"
-                                        "Please choose another folder."),
+    // Compared by what the files are, so no link or bind mount of the data folder lets
+    // a copy replace the live file the program goes on writing to.
+    const ui::backup::TargetClash clash = ui::backup::clashWithLiveData(target, storage::programFolder());
+    if (clash != ui::backup::TargetClash::None) {
+        platform::msgBox(clash == ui::backup::TargetClash::LiveFile
+                             ? QStringLiteral("The backup copy cannot be written over the program's own data file.\r\n"
+                                              "Please choose another folder.")
+                             : QStringLiteral("The folder \"%1\" is the program's own data folder; the backup copies "
+                                              "cannot go there.\r\n"
+                                              "Please choose another folder.")
+                                   .arg(typedPath),
                          platform::MsgIcon::Exclamation);
         txtBackupPath->setFocus();
         return false;
@@ -283,9 +277,9 @@ void frmBackupFiles::cmdExit_Click()
 void frmBackupFiles::DataHistCopy()
 {
     lblBackupDesc->setText(QStringLiteral("The Investment Data file"));
-    txtOrigFile->setText(liveFileText(storage::HistFileName));
+    ui::setBoxText(txtOrigFile, liveFileText(storage::HistFileName));
     txtOrigFile->setToolTip(txtOrigFile->text());
-    txtFileName->setText(histFileNameText());
+    ui::setBoxText(txtFileName, histFileNameText());
     txtBackupPath->setFocus();
 }
 

@@ -50,6 +50,6 @@ private:
     void SaveHistCopy();
     // Checks the target before anything is written; false (after a message) when
     // the copy cannot go there.
-    bool TargetUsable(const QString &target, const QString &typedPath, const QString &liveFile);
+    bool TargetUsable(const QString &target, const QString &typedPath);
     void Finish();
 };

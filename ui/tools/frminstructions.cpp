@@ -6,7 +6,9 @@
 #include "ui/twips.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -39,7 +41,33 @@ QString backupTargetWords()
 #endif
 }
 
+const QString ExplanationDocument = QStringLiteral("user-guide.md");
+
 } // namespace
+
+QString frmInstructions::explanationDocumentPath()
+{
+    return explanationDocumentPath(QCoreApplication::applicationDirPath());
+}
+
+QString frmInstructions::explanationDocumentPath(const QString &programPath)
+{
+    // Beside the program, in the shared documentation folder of an installation, or in
+    // the source tree's docs folder for a program run from its build folder.
+    const QDir programDir(programPath);
+    const QStringList candidates = {
+        ExplanationDocument,
+        QStringLiteral("../share/doc/plumbline/") + ExplanationDocument,
+        QStringLiteral("../share/doc/Plumbline/") + ExplanationDocument,
+        QStringLiteral("../docs/") + ExplanationDocument,
+    };
+    for (const QString &candidate : candidates) {
+        const QString path = QDir::cleanPath(programDir.absoluteFilePath(candidate));
+        if (QFileInfo(path).isFile())
+            return QDir::toNativeSeparators(path);
+    }
+    return QDir::toNativeSeparators(QDir::cleanPath(programDir.absoluteFilePath(candidates.at(1))));
+}
 
 QString frmInstructions::guideText()
 {
@@ -104,7 +132,8 @@ QString frmInstructions::guideText()
             "The next figure, CURRENT AMOUNT AFI, is the current amount adjusted for inflation: what the investment "
             "is really worth in the money of the first record, after all the inflation since then. PROFIT/LOSS AFI "
             "is the profit or loss counted in those adjusted amounts. A detailed explanation of the calculations is "
-            "given in a separate explanation document in the program folder."),
+            "given in a separate explanation document in the program folder: %1.")
+            .arg(explanationDocumentPath()),
         QStringLiteral(
             "You can edit the basic information of an investment with the Edit button in the top group of buttons, "
             "and delete the investment with the Delete button beside it. Data records can be edited and deleted "

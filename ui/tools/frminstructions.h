@@ -20,6 +20,11 @@ public:
     // blanks, or cut.
     static constexpr int BufferLength = 8800;
     static QString guideText();
+    // The explanation document the guide refers to: the installed copy where there is
+    // one, else where an installation puts it.
+    static QString explanationDocumentPath();
+    // The same for a program in `programDir`.
+    static QString explanationDocumentPath(const QString &programDir);
 
     QPlainTextEdit *txtInstructions = nullptr;
     QPushButton *cmdExit = nullptr;

@@ -51,7 +51,9 @@ AppFixture::~AppFixture()
 {
     ui::UnloadAllForms();
     storage::discardAll();
-    // Windows unloaded from their own handlers go with the deferred deletes.
+    // Windows unloaded from their own handlers go once no handler runs, then with the
+    // deferred deletes.
+    QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
     frmInvestData::setQuitHandler(nullptr);

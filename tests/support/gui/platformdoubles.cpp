@@ -1,5 +1,7 @@
 #include "platformdoubles.h"
 
+#include "core/runtimeerror.h"
+
 #include <QDebug>
 #include <utility>
 
@@ -96,6 +98,10 @@ QString MemorySettingsStore::getSetting(const QString &appName, const QString &s
 void MemorySettingsStore::saveSetting(const QString &appName, const QString &section, const QString &key,
                                       const QString &value)
 {
+    if (m_failWrites) {
+        ++m_failedWrites;
+        throw RuntimeError(RuntimeError::PathFileAccessError);
+    }
     m_values.insert(fullKey(appName, section, key), value);
     ++m_saveCount;
 }

@@ -76,12 +76,17 @@ public:
     const QMap<QString, QString> &values() const { return m_values; }
     int saveCount() const { return m_saveCount; }
     void clear() { m_values.clear(); }
+    // While set, every write fails as the real store's does (error 75) and stores nothing.
+    void setFailWrites(bool fail) { m_failWrites = fail; }
+    int failedWrites() const { return m_failedWrites; }
 
     static QString fullKey(const QString &appName, const QString &section, const QString &key);
 
 private:
     QMap<QString, QString> m_values;
     int m_saveCount = 0;
+    bool m_failWrites = false;
+    int m_failedWrites = 0;
 };
 
 class RecordingPrinter : public platform::Printer
