@@ -1,11 +1,45 @@
+#include "ui/appidentity.h"
 #include "ui/startup/frmplsplash.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+
+#include <cstdio>
+
+namespace {
+
+void describe(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(
+        QStringLiteral("Plumbline 3.5 keeps track of personal investments and shows how their value holds up against "
+                       "inflation. It takes no arguments; the data lives in its data folder."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    QCommandLineParser parser;
+    describe(parser);
+    if (ui::onlyAsksForText(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("plumbline"));
+        QCoreApplication::setApplicationVersion(QStringLiteral(PLUMBLINE_VERSION));
+        parser.process(app);
+        return 0;
+    }
+
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Plumbline 3.5"));
+    ui::setUpApplication();
+    // Qt's own options (-platform, -style, ...) are taken by QApplication; anything else is a mistake.
+    parser.process(app);
+    if (!parser.positionalArguments().isEmpty()) {
+        std::fprintf(stderr, "plumbline: unexpected argument \"%s\" (see --help)\n",
+                     qPrintable(parser.positionalArguments().constFirst()));
+        return 1;
+    }
     // The program ends through Exit, not when its last window closes between two
     // windows of the start-up sequence.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/accessibility.h"
+
 #include <functional>
 #include <utility>
 
@@ -52,6 +54,7 @@ public:
     {
         if (!s_instance) {
             s_instance = new Form();
+            ui::accessibility::describe(s_instance);
             s_instance->Form_Load();
         }
         return s_instance; // nullptr when Form_Load already unloaded it

@@ -154,6 +154,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("plumbline-export"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PLUMBLINE_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -161,6 +162,7 @@ int main(int argc, char *argv[])
                        "CSV (comma-separated, header row, CR LF line ends), computed as the program's grid computes "
                        "them. Nothing in the data folder is ever changed."));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption dataDir(QStringLiteral("data-dir"),
                                      QStringLiteral("Read the data folder <dir> instead of the program's own."),
                                      QStringLiteral("dir"));

@@ -16,13 +16,14 @@
 #include "storage/datafolder.h"
 #include "storage/filetable.h"
 
+#include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -83,93 +84,97 @@ const char *const UsageText =
     "       plumbline-gendata --out DIR --lines L [--investments N] [--shown K] [--shown-share F]\n"
     "                         [--seed S] [--edits E]\n";
 
-[[noreturn]] void usage(const char *problem)
+[[noreturn]] void usage(const QString &problem)
 {
-    if (problem)
-        std::fprintf(stderr, "plumbline-gendata: %s\n", problem);
+    if (!problem.isEmpty())
+        std::fprintf(stderr, "plumbline-gendata: %s\n", qPrintable(problem));
     std::fputs(UsageText, stderr);
     std::exit(2);
 }
 
-[[noreturn]] void help()
+long long toNumber(const QString &text, const QString &option)
 {
-    std::fputs("Writes a valid Plumbline 3.5 data folder (PlumblineData and PlDataHist.txt) into DIR,\n"
-               "which must not hold them yet, for trying the program and timing it on large data.\n\n",
-               stdout);
-    std::fputs(UsageText, stdout);
-    std::fputs("\n"
-               "  --investments N               investments (second form: default 100)\n"
-               "  --records-per-investment M    data records of each investment\n"
-               "  --lines L                     history lines in all\n"
-               "  --shown K                     the investment holding the share F (default 1)\n"
-               "  --shown-share F               its share of the lines, 0 to 1 (default 0.01)\n"
-               "  --edits E                     edits that rewrote the file, each putting the edited\n"
-               "                                investment's lines first (default 3, at most N)\n"
-               "  --seed S                      the same seed always gives the same bytes (default 1)\n",
-               stdout);
-    std::exit(0);
-}
-
-long long toNumber(const char *text, const char *option)
-{
-    char *end = nullptr;
-    errno = 0;
-    const long long value = std::strtoll(text, &end, 10);
-    if (errno != 0 || end == text || *end != '\0' || value < 0) {
-        std::fprintf(stderr, "plumbline-gendata: %s wants a whole number, not \"%s\"\n", option, text);
+    bool ok = false;
+    const long long value = text.toLongLong(&ok);
+    if (!ok || value < 0) {
+        std::fprintf(stderr, "plumbline-gendata: --%s wants a whole number, not \"%s\"\n", qPrintable(option),
+                     qPrintable(text));
         std::exit(2);
     }
     return value;
 }
 
-Options parseOptions(int argc, char **argv)
+Options parseOptions(const QStringList &arguments)
 {
-    Options o;
-    for (int i = 1; i < argc; ++i) {
-        const char *arg = argv[i];
-        if (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0)
-            help();
-        if (i + 1 >= argc)
-            usage("every option takes a value");
-        const char *value = argv[++i];
-        if (std::strcmp(arg, "--out") == 0) {
-            o.out = QString::fromLocal8Bit(value);
-        } else if (std::strcmp(arg, "--investments") == 0) {
-            o.investments = toNumber(value, arg);
-        } else if (std::strcmp(arg, "--records-per-investment") == 0) {
-            o.perInvestment = toNumber(value, arg);
-        } else if (std::strcmp(arg, "--lines") == 0) {
-            o.lines = toNumber(value, arg);
-        } else if (std::strcmp(arg, "--shown") == 0) {
-            o.shown = toNumber(value, arg);
-        } else if (std::strcmp(arg, "--shown-share") == 0) {
-            char *end = nullptr;
-            o.shownShare = std::strtod(value, &end);
-            if (end == value || *end != '\0' || !(o.shownShare >= 0.0 && o.shownShare <= 1.0))
-                usage("--shown-share wants a fraction from 0 to 1");
-        } else if (std::strcmp(arg, "--edits") == 0) {
-            o.edits = toNumber(value, arg);
-        } else if (std::strcmp(arg, "--seed") == 0) {
-            o.seed = uint64_t(toNumber(value, arg));
-        } else {
-            std::fprintf(stderr, "plumbline-gendata: unknown option %s\n", arg);
-            usage(nullptr);
-        }
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Writes a valid Plumbline 3.5 data folder (PlumblineData and PlDataHist.txt) into DIR, which "
+                       "must not hold them yet, for trying the program and timing it on large data.\n\n") +
+        QString::fromLatin1(UsageText).trimmed());
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const auto option = [&parser](const char *name, const char *valueName, const char *text) {
+        parser.addOption(QCommandLineOption(QLatin1String(name), QLatin1String(text), QLatin1String(valueName)));
+        return QLatin1String(name);
+    };
+    const QLatin1String out = option("out", "DIR", "the folder to write (created if missing)");
+    const QLatin1String investments = option("investments", "N", "investments (second form: default 100)");
+    const QLatin1String perInvestment = option("records-per-investment", "M", "data records of each investment");
+    const QLatin1String lines = option("lines", "L", "history lines in all");
+    const QLatin1String shown = option("shown", "K", "the investment holding the share F (default 1)");
+    const QLatin1String shownShare = option("shown-share", "F", "its share of the lines, 0 to 1 (default 0.01)");
+    const QLatin1String edits = option("edits", "E",
+                                       "edits that rewrote the file, each putting the edited investment's lines "
+                                       "first (default 3, at most N)");
+    const QLatin1String seed = option("seed", "S", "the same seed always gives the same bytes (default 1)");
+
+    if (!parser.parse(arguments))
+        usage(parser.errorText());
+    if (parser.isSet(help)) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        std::exit(0);
     }
+    if (parser.isSet(version)) {
+        parser.showVersion();
+    }
+    if (!parser.positionalArguments().isEmpty())
+        usage(QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().constFirst()));
+
+    Options o;
+    o.out = parser.value(out);
+    if (parser.isSet(investments))
+        o.investments = toNumber(parser.value(investments), investments);
+    if (parser.isSet(perInvestment))
+        o.perInvestment = toNumber(parser.value(perInvestment), perInvestment);
+    if (parser.isSet(lines))
+        o.lines = toNumber(parser.value(lines), lines);
+    if (parser.isSet(shown))
+        o.shown = toNumber(parser.value(shown), shown);
+    if (parser.isSet(shownShare)) {
+        bool ok = false;
+        o.shownShare = parser.value(shownShare).toDouble(&ok);
+        if (!ok || !(o.shownShare >= 0.0 && o.shownShare <= 1.0))
+            usage(QStringLiteral("--shown-share wants a fraction from 0 to 1"));
+    }
+    if (parser.isSet(edits))
+        o.edits = toNumber(parser.value(edits), edits);
+    if (parser.isSet(seed))
+        o.seed = uint64_t(toNumber(parser.value(seed), seed));
+
     if (o.out.isEmpty())
-        usage("--out is required");
+        usage(QStringLiteral("--out is required"));
     if (o.lines > 0) {
         if (o.perInvestment > 0)
-            usage("give either --records-per-investment or --lines");
+            usage(QStringLiteral("give either --records-per-investment or --lines"));
         if (o.investments == 0)
             o.investments = 100;
         if (o.shown < 1 || o.shown > o.investments)
-            usage("--shown must name one of the investments");
+            usage(QStringLiteral("--shown must name one of the investments"));
     } else if (o.investments == 0 || o.perInvestment == 0) {
-        usage("give --investments and --records-per-investment, or --lines");
+        usage(QStringLiteral("give --investments and --records-per-investment, or --lines"));
     }
     if (o.investments > MaxInvestments)
-        usage("at most 32767 investments");
+        usage(QStringLiteral("at most 32767 investments"));
     return o;
 }
 
@@ -390,7 +395,10 @@ void writeInvestmentFile(const QString &path, long long investments, Rng &rng)
 
 int main(int argc, char **argv)
 {
-    const Options o = parseOptions(argc, argv);
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("plumbline-gendata"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PLUMBLINE_VERSION));
+    const Options o = parseOptions(QCoreApplication::arguments());
     if (!QDir().mkpath(o.out)) {
         std::fprintf(stderr, "plumbline-gendata: cannot create %s\n", qPrintable(o.out));
         return 1;

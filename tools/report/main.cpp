@@ -3,6 +3,7 @@
 #include "storage/datafolder.h"
 #include "storage/historypass.h"
 #include "storage/reportsummary.h"
+#include "ui/appidentity.h"
 #include "ui/report/reportwriter.h"
 
 #include <QCommandLineParser>
@@ -24,13 +25,6 @@ int fail(const QString &message)
 
 int main(int argc, char *argv[])
 {
-    // Writing a PDF needs fonts, not a display.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("plumbline-report"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(PLUMBLINE_VERSION));
-
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Writes the PDF report of a Plumbline 3.5 data folder: a summary of the investments with what inflation "
@@ -48,6 +42,20 @@ int main(int argc, char *argv[])
     parser.addOption(dataDir);
     parser.addOption(investment);
     parser.addOption(out);
+    if (ui::onlyAsksForText(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("plumbline-report"));
+        QCoreApplication::setApplicationVersion(QStringLiteral(PLUMBLINE_VERSION));
+        parser.process(app);
+        return 0;
+    }
+    // Writing a PDF needs fonts, not a display.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("plumbline-report"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PLUMBLINE_VERSION));
+
     parser.process(app);
     if (!parser.positionalArguments().isEmpty())
         return fail(

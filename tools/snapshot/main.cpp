@@ -1,22 +1,41 @@
 // plumbline-snapshot FILE.png: opens the main window on the program's data folder, as the
 // program does once the user is through start-up, and saves a picture of it. For machines
 // without a display, where the program runs under a virtual X server.
+#include "ui/appidentity.h"
 #include "ui/forms.h"
 #include "ui/main/frminvestdata.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QTimer>
 
 #include <cstdio>
 
 int main(int argc, char *argv[])
 {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Opens the Plumbline 3.5 main window on the program's data folder, as the program does once "
+                       "the user is through start-up, saves a picture of it to FILE.png and ends. For machines "
+                       "without a display: run it under xvfb-run."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("FILE.png"), QStringLiteral("Where the picture is saved."));
+    if (ui::onlyAsksForText(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("plumbline-snapshot"));
+        QCoreApplication::setApplicationVersion(QStringLiteral(PLUMBLINE_VERSION));
+        parser.process(app);
+        return 0;
+    }
     QApplication app(argc, argv);
-    if (argc != 2) {
+    ui::setUpApplication();
+    parser.process(app);
+    if (parser.positionalArguments().size() != 1) {
         std::fprintf(stderr, "usage: plumbline-snapshot FILE.png\n");
         return 2;
     }
-    const QString target = QString::fromLocal8Bit(argv[1]);
+    const QString target = parser.positionalArguments().constFirst();
     QApplication::setQuitOnLastWindowClosed(false);
     frmInvestData::setQuitHandler([] { QCoreApplication::exit(1); });
 

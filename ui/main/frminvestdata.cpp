@@ -7,6 +7,7 @@
 #include "storage/filetable.h"
 #include "storage/folderlock.h"
 #include "storage/rewrites.h"
+#include "ui/accessibility.h"
 #include "ui/colours.h"
 #include "ui/forms.h"
 #include "ui/linklabel.h"
@@ -112,6 +113,7 @@ frmInvestData *frmInvestData::Load()
     if (g_instance)
         return g_instance;
     g_instance = new frmInvestData();
+    ui::accessibility::describe(g_instance);
     g_instance->runTrapped([] { g_instance->Form_Load(); });
     return g_instance; // nullptr when the program could not start
 }
@@ -170,6 +172,7 @@ frmInvestData::frmInvestData() : QMainWindow(nullptr)
     }
     connectControls();
     installGridFocusHandlers();
+    installStandardKeys();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &frmInvestData::onFocusWindowChanged);

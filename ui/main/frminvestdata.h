@@ -36,6 +36,7 @@ class LinkLabel;
 //   filemaintenance.cpp investment delete, copy-out, rebuild, history rewrites
 //   printing.cpp        printing the page on screen
 //   menus.cpp           menus, toolbar and clipboard
+//   keys.cpp            the desktop's standard keys (F1, Ctrl+Q, Page Up/Down)
 class frmInvestData : public QMainWindow
 {
     Q_OBJECT
@@ -206,6 +207,10 @@ private:
     void ReloadShownPage();
     void installGridFocusHandlers();
     void gridCellGotFocus(QWidget *cell);
+    // keys.cpp: F1 and Ctrl+Q on their menu entries; Page Down and Page Up, when no
+    // control took them, press the page links that are shown. True when the key was used.
+    void installStandardKeys();
+    bool pageKeyPressed(int key);
 
     std::unique_ptr<storage::FolderLock> m_lockFile;
     bool m_blnActivatePending = true; // the first activation after the load counts

@@ -71,6 +71,8 @@ bool frmInvestData::eventFilter(QObject *watched, QEvent *event)
                 cmdDone->animateClick();
                 return true;
             }
+            if (pageKeyPressed(key))
+                return true;
         }
         break;
     }

@@ -1,0 +1,253 @@
+#include "ui/accessibility.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace ui::accessibility {
+
+namespace {
+
+struct Text
+{
+    const char *window; // object name of the window, or nullptr for any window
+    const char *object;
+    const char *name; // nullptr keeps the caption as the name
+    const char *description;
+};
+
+// clang-format off
+const Text Texts[] = {
+    // ---- the investment browser
+    {"frmInvestData", "frmInvestData", nullptr, "Investments and their data records with the figures computed against inflation"},
+    {"frmInvestData", "lblInvestRecord", nullptr, "Caption of the investment record number"},
+    {"frmInvestData", "lblInvestRecNum", nullptr, "Number of the investment shown"},
+    {"frmInvestData", "txtInvestment", "Type of investment", "Type of the investment shown; select it and use Edit, Copy to copy it"},
+    {"frmInvestData", "txtInstitution", "Institution", "Institution that holds the investment shown; select it and use Edit, Copy to copy it"},
+    {"frmInvestData", "cmdFirst", nullptr, "Show the first investment"},
+    {"frmInvestData", "cmdPrevious", "Previous investment", "Show the investment before this one"},
+    {"frmInvestData", "cmdNext", "Next investment", "Show the investment after this one"},
+    {"frmInvestData", "cmdLast", nullptr, "Show the last investment"},
+    {"frmInvestData", "cmdAddNewRec", "Add new investment", "Add a new investment record"},
+    {"frmInvestData", "cmdEditRec", "Edit investment", "Edit the type and institution of the investment shown"},
+    {"frmInvestData", "cmdDeleteRec", "Delete investment", "Delete the investment shown and all of its data records"},
+    {"frmInvestData", "lblHist", nullptr, "Column heading: data record number"},
+    {"frmInvestData", "lblRecNumLabel", nullptr, "Column heading: data record number"},
+    {"frmInvestData", "Label1", nullptr, "Column heading: date of the data record"},
+    {"frmInvestData", "lblOriginal", nullptr, "Column heading: original amount"},
+    {"frmInvestData", "lblOriginalAmount", nullptr, "Column heading: original amount"},
+    {"frmInvestData", "Label2", nullptr, "Column heading: current amount"},
+    {"frmInvestData", "lblCurrentAmount", nullptr, "Column heading: current amount"},
+    {"frmInvestData", "lblIncDec", nullptr, "Column heading: increase or decrease since the previous record"},
+    {"frmInvestData", "lblProfitLoss", nullptr, "Column heading: profit or loss"},
+    {"frmInvestData", "lblInflRate", nullptr, "Column heading: inflation rate in percent"},
+    {"frmInvestData", "lblPercent", nullptr, "Column heading: inflation rate in percent"},
+    {"frmInvestData", "lblLossTo", nullptr, "Column heading: loss to inflation"},
+    {"frmInvestData", "lblLossToInfl", nullptr, "Column heading: loss to inflation"},
+    {"frmInvestData", "lblCurrent", nullptr, "Column heading: current amount adjusted for inflation"},
+    {"frmInvestData", "lblCurAmntAFI", nullptr, "Column heading: current amount adjusted for inflation"},
+    {"frmInvestData", "lblProfLossAFI", nullptr, "Column heading: profit or loss adjusted for inflation"},
+    {"frmInvestData", "lblPage", nullptr, "Caption of the page number"},
+    {"frmInvestData", "lblPageNum", nullptr, "Number of the grid page shown"},
+    {"frmInvestData", "lblPreviousPg", "Previous page", "Show the previous twelve data records (Page Up)"},
+    {"frmInvestData", "lblNextPg", "Next page", "Show the next twelve data records (Page Down)"},
+    {"frmInvestData", "cmdAddNew", "Add new data record", "Add a data record at the end of this investment's records"},
+    {"frmInvestData", "cmdInsertNew", "Insert data record", "Insert a data record before the one chosen in the record list"},
+    {"frmInvestData", "cmdDelete", "Delete data record", "Delete the data record chosen in the record list"},
+    {"frmInvestData", "Record", "Data record number", "Choose the data record to edit, insert before or delete"},
+    {"frmInvestData", "cmdEdit", "Edit data record", "Edit the data record chosen in the record list"},
+    {"frmInvestData", "cmdPrint", nullptr, "Print the page of the grid that is on screen"},
+    {"frmInvestData", "cmdDone", nullptr, "Close the data files and end the program (Ctrl+Q)"},
+    {"frmInvestData", "mnuFile", "File", "Backup, password and exit"},
+    {"frmInvestData", "mnuEdit", "Edit", "Copy the type or institution of the investment"},
+    {"frmInvestData", "mnuHelp", "Help", "Instructions (F1)"},
+
+    // ---- investment entry dialog
+    {"frmInvestEntry", "frmInvestEntry", nullptr, "Type and institution of an investment record"},
+    {"frmInvestEntry", "lblRecNumLbl", nullptr, "Caption of the investment record number"},
+    {"frmInvestEntry", "lblRecNumber", nullptr, "Number of the investment record"},
+    {"frmInvestEntry", "lblInvestType", nullptr, "Caption of the type of investment"},
+    {"frmInvestEntry", "txtInvestment", "Type of investment", "Type of the investment, at most 50 characters"},
+    {"frmInvestEntry", "lblInsitution", nullptr, "Caption of the institution"},
+    {"frmInvestEntry", "txtInstitution", "Institution", "Institution that holds the investment, at most 50 characters"},
+    {"frmInvestEntry", "cmdCancel", nullptr, "Close without saving"},
+    {"frmInvestEntry", "cmdDone", nullptr, "Save the investment record and close"},
+    {"frmInvestEntry", "mnuEdit", "Edit", "Copy and paste the type or institution"},
+
+    // ---- data record dialog
+    {"frmNewEditData", "frmNewEditData", nullptr, "Date, amounts and inflation rate of a data record"},
+    {"frmNewEditData", "txtRecNumber", "Investment record number", "Number of the investment this data record belongs to"},
+    {"frmNewEditData", "txtInvestment", "Type of investment", "Type of the investment this data record belongs to"},
+    {"frmNewEditData", "txtInstitution", "Institution", "Institution of the investment this data record belongs to"},
+    {"frmNewEditData", "Frame1", nullptr, "The values of the data record"},
+    {"frmNewEditData", "lblDate", nullptr, "Caption of the date"},
+    {"frmNewEditData", "txtDate", "Date", "Date of the data record"},
+    {"frmNewEditData", "lblOriginalAmount", nullptr, "Caption of the original amount"},
+    {"frmNewEditData", "metOriginalAmount", "Original amount", "Amount originally invested"},
+    {"frmNewEditData", "lblInflRate", nullptr, "Caption of the inflation rate"},
+    {"frmNewEditData", "txtInflRate", "Inflation rate", "Inflation rate in percent since the previous record; may stay empty"},
+    {"frmNewEditData", "lblCurrentAmount", nullptr, "Caption of the current amount"},
+    {"frmNewEditData", "metCurrentAmount", "Current amount", "Current amount of the investment on this date"},
+    {"frmNewEditData", "cmdCancel", nullptr, "Close without saving"},
+    {"frmNewEditData", "cmdDone", nullptr, "Save the data record and close"},
+    {"frmNewEditData", "mnuEdit", "Edit", "Cut, copy and paste in the boxes"},
+    {"frmNewEditData", "RateSuggestion", "Suggested inflation rate",
+     "The price index's rate since the previous record, or why there is none"},
+    {"frmNewEditData", "lblRateSuggestion", nullptr, "The suggested rate and the series it comes from"},
+    {"frmNewEditData", "cmdUseRate", nullptr, "Put the suggested rate into the inflation rate box"},
+
+    // ---- start-up
+    {"frmPlSplash", "frmPlSplash", "Plumbline 3.5", "Plumbline is starting"},
+    {"frmPlSplash", "Frame1", "Plumbline 3.5", "Product, version and maker"},
+    {"frmPlSplash", "lblQuillmoorSoft", nullptr, "Maker of the program"},
+    {"frmPlSplash", "lblProductName", nullptr, "Name of the program"},
+    {"frmPlSplash", "Label1", "Trademark", "Trademark sign"},
+    {"frmPlSplash", "lblPlatform", nullptr, "Platform of the program"},
+    {"frmPlSplash", "lblVersion", "Version 3.5", "Version of the program"},
+    {"frmPlSplash", "lblCompany", nullptr, "Maker of the program"},
+    {"frmPlSplash", "imgLogo", "Plumbline logo", "A plumb line hanging over a declining chart"},
+    {"frmPassword", "frmPassword", nullptr, "Choose whether the program asks for a password at start-up"},
+    {"frmPassword", "lblPasswordQuestion", nullptr, "The question this window asks"},
+    {"frmPassword", "chkPasswordNo", nullptr, "Check to start the program without a password"},
+    {"frmPassword", "lblIfYes", nullptr, "How to set a password"},
+    {"frmPassword", "lblPassword", nullptr, "Caption of the password box"},
+    {"frmPassword", "txtPassword", "Enter password", "The new password"},
+    {"frmPassword", "lblPasswordAgain", nullptr, "Caption of the second password box"},
+    {"frmPassword", "txtPasswordAgain", "Enter password again", "The new password once more, to check it"},
+    {"frmPassword", "cmdEnter", nullptr, "Save the choice and go on"},
+    {"frmPassword", "cmdReset", nullptr, "Empty both password boxes"},
+    {"frmPassword", "cmdCancel", nullptr, "Leave without a change"},
+    {"frmEnterPassword", "frmEnterPassword", nullptr, "The program asks for its password"},
+    {"frmEnterPassword", "lblEnterPassword", nullptr, "What to type in the box"},
+    {"frmEnterPassword", "txtEnterPassword", "Password", "The password of the program"},
+    {"frmEnterPassword", "cmdEnter", nullptr, "Check the password and open the program"},
+    {"frmEnterPassword", "cmdClear", nullptr, "Empty the password box"},
+    {"frmEnterPassword", "cmdCancel", nullptr, "End the program"},
+
+    // ---- backup and instructions
+    {"frmBackupFiles", "frmBackupFiles", nullptr, "Copy the two data files to another folder"},
+    {"frmBackupFiles", "lblBackupDesc", nullptr, "Which of the data files is being copied"},
+    {"frmBackupFiles", "lblBackup", nullptr, "Caption of the file being copied"},
+    {"frmBackupFiles", "txtOrigFile", "File being copied", "The data file that is copied"},
+    {"frmBackupFiles", "lblPath", nullptr, "Caption of the backup folder"},
+    {"frmBackupFiles", "txtBackupPath", "Backup folder", "Folder the copy is written to"},
+    {"frmBackupFiles", "txtFileName", "Backup file name", "Name of the copy in the backup folder"},
+    {"frmBackupFiles", "cmdSave", nullptr, "Copy the file to the backup folder"},
+    {"frmBackupFiles", "cmdExit", nullptr, "Close the backup window"},
+    {"frmInstructions", "frmInstructions", nullptr, "How to use the program"},
+    {"frmInstructions", "txtInstructions", "Instructions", "The instructions; read them with the arrow keys"},
+    {"frmInstructions", "cmdExit", nullptr, "Close the instructions"},
+
+    // ---- shared by the windows that have them
+    {nullptr, "tbToolBar", "Toolbar", "Buttons for the most used commands"},
+    {nullptr, "Line1", "Separator", "Line under the toolbar"},
+};
+// clang-format on
+
+struct Column
+{
+    const char *array;
+    const char *title;
+    const char *description;
+};
+
+const Column GridColumns[] = {
+    {"txtRecordNumber", "Data Rec", "Number of the data record within its investment"},
+    {"txtDate", "Date", "Date of the data record"},
+    {"metOriginalAmount", "Original Amount", "Amount originally invested"},
+    {"metCurrentAmount", "Current Amount", "Current amount on this date"},
+    {"metIncDec", "Inc/Dec", "Increase or decrease since the previous record"},
+    {"metProfitLoss", "Profit/Loss", "Current amount less original amount"},
+    {"txtInflRate", "Inflation Rate (%)", "Inflation rate in percent since the previous record"},
+    {"metLossToInfl", "Loss To Inflation", "What inflation took from the amount since the previous record"},
+    {"metCurAmntAFI", "Current Amount AFI", "Current amount adjusted for inflation"},
+    {"metProfLossAFI", "Profit/Loss AFI", "Profit or loss adjusted for inflation"},
+};
+
+QString plainCaption(QString caption)
+{
+    caption.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    return caption.simplified();
+}
+
+void apply(QWidget *widget, const QString &name, const QString &description)
+{
+    if (!name.isEmpty() && widget->accessibleName() != name)
+        widget->setAccessibleName(name);
+    if (!description.isEmpty() && widget->accessibleDescription() != description)
+        widget->setAccessibleDescription(description);
+}
+
+// A grid cell "metCurAmntAFI_2" is "Current Amount AFI, row 3" (rows counted from 1 as on screen).
+bool describeGridCell(QWidget *cell)
+{
+    static const QRegularExpression pattern(QStringLiteral("^([A-Za-z]+)_(\\d+)$"));
+    const QRegularExpressionMatch match = pattern.match(cell->objectName());
+    if (!match.hasMatch())
+        return false;
+    for (const Column &column : GridColumns) {
+        if (match.captured(1) == QLatin1String(column.array)) {
+            const int row = match.captured(2).toInt() + 1;
+            apply(cell, QStringLiteral("%1, row %2").arg(QLatin1String(column.title)).arg(row),
+                  QStringLiteral("%1, data record on row %2 of the page")
+                      .arg(QLatin1String(column.description))
+                      .arg(row));
+            return true;
+        }
+    }
+    return false;
+}
+
+const Text *find(const QString &window, const QString &object)
+{
+    for (const Text &text : Texts) {
+        if ((!text.window || window == QLatin1String(text.window)) && object == QLatin1String(text.object))
+            return &text;
+    }
+    return nullptr;
+}
+
+void describeWidget(const QString &window, QWidget *widget)
+{
+    if (const Text *text = find(window, widget->objectName())) {
+        apply(widget, text->name ? QString::fromUtf8(text->name) : QString(), QString::fromUtf8(text->description));
+        return;
+    }
+    if (describeGridCell(widget))
+        return;
+    // A toolbar button speaks its tooltip ("Backup Copies"), not its key ("Save").
+    if (auto *button = qobject_cast<QToolButton *>(widget)) {
+        if (QAction *action = button->defaultAction(); action && !action->toolTip().isEmpty()) {
+            apply(button, plainCaption(action->toolTip()),
+                  QStringLiteral("Toolbar button: %1").arg(plainCaption(action->toolTip())));
+        }
+        return;
+    }
+    if (auto *menu = qobject_cast<QMenu *>(widget); menu && !menu->title().isEmpty()) {
+        apply(menu, plainCaption(menu->title()), QStringLiteral("The %1 menu").arg(plainCaption(menu->title())));
+        return;
+    }
+    if (qobject_cast<QMenuBar *>(widget))
+        apply(widget, QStringLiteral("Menu bar"), QStringLiteral("The menus of this window"));
+}
+
+} // namespace
+
+void describe(QWidget *window)
+{
+    if (!window)
+        return;
+    const QString name = window->objectName();
+    describeWidget(name, window);
+    const QList<QWidget *> children = window->findChildren<QWidget *>();
+    for (QWidget *child : children)
+        describeWidget(name, child);
+}
+
+} // namespace ui::accessibility
