@@ -3,6 +3,8 @@
 #include "core/plmainmod.h"
 #include "storage/filetable.h"
 
+#include <QDir>
+
 #include <unordered_map>
 
 namespace storage {
@@ -114,6 +116,15 @@ template <typename Body> void readHistory(const QString &historyPath, Body body)
 }
 
 } // namespace
+
+QString HistoryPassError::message() const
+{
+    return QStringLiteral("\"%1\", line %2: error %3: %4")
+        .arg(QDir::toNativeSeparators(file))
+        .arg(line)
+        .arg(error.number())
+        .arg(error.description());
+}
 
 Single asWrittenRate(Single rate)
 {

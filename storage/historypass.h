@@ -38,6 +38,9 @@ struct HistoryPassError
     QString file;
     long long line = 0;
     RuntimeError error;
+
+    // "FILE", line N: error NUMBER: DESCRIPTION, for the command-line tools.
+    QString message() const;
 };
 
 using RecordSink = std::function<void(const RecordFigures &)>;

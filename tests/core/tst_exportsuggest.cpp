@@ -7,14 +7,7 @@
 
 namespace {
 
-QByteArray recordBytes(int number, const QByteArray &type, const QByteArray &institution)
-{
-    QByteArray bytes;
-    bytes.append(char(number & 0xFF)).append(char((number >> 8) & 0xFF));
-    bytes.append(type.leftJustified(50, ' ', true));
-    bytes.append(institution.leftJustified(50, ' ', true));
-    return bytes;
-}
+using testing::recordBytes;
 
 testing::ToolRun exportTool(const QStringList &arguments)
 {

@@ -239,11 +239,7 @@ int main(int argc, char *argv[])
         if (haveHistory)
             unowned = findUnownedLines(historyPath, count);
     } catch (const storage::HistoryPassError &failure) {
-        return fail(QStringLiteral("\"%1\", line %2: error %3: %4")
-                        .arg(QDir::toNativeSeparators(failure.file))
-                        .arg(failure.line)
-                        .arg(failure.error.number())
-                        .arg(failure.error.description()));
+        return fail(failure.message());
     } catch (const RuntimeError &error) {
         return fail(QStringLiteral("\"%1\": error %2: %3")
                         .arg(QDir::toNativeSeparators(investPath))
