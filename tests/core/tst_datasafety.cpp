@@ -385,7 +385,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("content");
         QTest::newRow("empty (power loss)") << QByteArray();
-        QTest::newRow("random bytes") << QByteArray("\x01\xff\xfe garbage \x00\x13", 16);
+        static const char randomBytes[] = "\x01\xff\xfe garbage \x00\x13";
+        QTest::newRow("random bytes") << QByteArray(randomBytes, sizeof randomBytes - 1);
         QTest::newRow("another host") << QByteArray("12345\nplumbline\nsome-other-host\n");
         QTest::newRow("a live process") << QByteArray::number(::getppid()) + "\nplumbline\n" +
                                                QSysInfo::machineHostName().toUtf8() + "\n";
