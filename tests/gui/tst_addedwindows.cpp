@@ -108,11 +108,11 @@ QString tabChain(QWidget *window)
     return chain.join(QLatin1Char(' '));
 }
 
-void press(Qt::Key key)
+void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     QWidget *focus = QApplication::focusWidget();
     QVERIFY(focus);
-    QTest::keyClick(focus, key);
+    QTest::keyClick(focus, key, modifiers);
 }
 
 void saveShot(QWidget *w, const QString &name)
@@ -144,6 +144,19 @@ void checkNothingClipped(QWidget *window)
                            .arg(needHigh);
     }
     QVERIFY2(clipped.isEmpty(), qPrintable(window->objectName() + QStringLiteral(": ") + clipped.join(u'\n')));
+}
+
+// A caption's "&" marks its Alt key only when the label has a control to go to; without
+// one the label shows the "&" itself.
+void checkMnemonics(QWidget *window)
+{
+    static const QRegularExpression mnemonic(QStringLiteral("&(?!&)"));
+    const QList<QLabel *> labels = window->findChildren<QLabel *>();
+    for (const QLabel *label : labels) {
+        if (label->textFormat() != Qt::RichText && label->text().contains(mnemonic) &&
+            !label->textInteractionFlags().testFlag(Qt::TextSelectableByMouse))
+            QVERIFY2(label->buddy(), qPrintable(label->objectName() + QStringLiteral(": ") + label->text()));
+    }
 }
 
 // A background the program forces on a control keeps a readable text on it.
@@ -402,6 +415,11 @@ void tst_AddedWindows::importByKeyboard()
     QVERIFY(dialog);
     QCOMPARE(QApplication::focusWidget(), dialog->txtName);
     QCOMPARE(tabChain(dialog), QStringLiteral("txtName txtCountry cmdImport cmdCancel"));
+    // The captions' Alt keys reach their boxes.
+    press(Qt::Key_O, Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget(), dialog->txtCountry);
+    press(Qt::Key_N, Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget(), dialog->txtName);
     press(Qt::Key_Escape);
     QTRY_VERIFY(!w->findChild<ImportPriceIndexDialog *>());
     QVERIFY(!storage::importedPriceIndexExists(QStringLiteral("monthly")));
@@ -478,6 +496,7 @@ void tst_AddedWindows::picturesUnderBothPalettes()
         QVERIFY(report);
         checkNothingClipped(report);
         checkForcedColours(report);
+        checkMnemonics(report);
         saveShot(report, QStringLiteral("added-report") + suffix);
         click(report->cmdCancel);
         QTRY_VERIFY(!ReportDialog::instance());
@@ -487,6 +506,7 @@ void tst_AddedWindows::picturesUnderBothPalettes()
         QVERIFY(choice);
         checkNothingClipped(choice);
         checkForcedColours(choice);
+        checkMnemonics(choice);
         saveShot(choice, QStringLiteral("added-priceindex") + suffix);
         click(choice->cmdCancel);
         QTRY_VERIFY(!w->findChild<PriceIndexDialog *>());
@@ -495,6 +515,7 @@ void tst_AddedWindows::picturesUnderBothPalettes()
         QVERIFY(import);
         checkNothingClipped(import);
         checkForcedColours(import);
+        checkMnemonics(import);
         saveShot(import, QStringLiteral("added-import") + suffix);
         click(import->cmdCancel);
         QTRY_VERIFY(!w->findChild<ImportPriceIndexDialog *>());
@@ -504,6 +525,7 @@ void tst_AddedWindows::picturesUnderBothPalettes()
         QVERIFY(about);
         checkNothingClipped(about);
         checkForcedColours(about);
+        checkMnemonics(about);
         saveShot(about, QStringLiteral("added-about") + suffix);
         click(about->cmdOK);
         QTRY_VERIFY(!w->findChild<AboutDialog *>());

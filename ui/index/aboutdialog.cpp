@@ -34,6 +34,7 @@ AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
     sources.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     lblSources = label("lblSources", sources);
     lblSources->setWordWrap(true);
+    lblSources->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Reachable with Tab, so the sources can be selected and copied without a mouse.
     lblSources->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     lblSources->setFocusPolicy(Qt::StrongFocus);

@@ -68,12 +68,14 @@ ImportPriceIndexDialog::ImportPriceIndexDialog(QWidget *parent, const QString &c
     txtName->setMaxLength(40);
     auto *nameLabel = new QLabel(QStringLiteral("&Name:"), this);
     nameLabel->setObjectName(QStringLiteral("lblName"));
+    nameLabel->setBuddy(txtName);
     form->addRow(nameLabel, txtName);
     txtCountry = new QLineEdit(QLocale::territoryToCode(platform::LocaleServices::locale().territory()), this);
     txtCountry->setObjectName(QStringLiteral("txtCountry"));
     txtCountry->setMaxLength(2);
     auto *countryLabel = new QLabel(QStringLiteral("C&ountry code:"), this);
     countryLabel->setObjectName(QStringLiteral("lblCountry"));
+    countryLabel->setBuddy(txtCountry);
     form->addRow(countryLabel, txtCountry);
     layout->addLayout(form);
     auto *hint = new QLabel(QStringLiteral("A monthly index: two columns (date as YYYY-MM or YYYY-MM-DD, value), "
