@@ -144,6 +144,48 @@ const Text Texts[] = {
     {"frmInstructions", "txtInstructions", "Instructions", "The instructions; read them with the arrow keys"},
     {"frmInstructions", "cmdExit", nullptr, "Close the instructions"},
 
+    // ---- the chart (the plot describes itself: what it shows changes with the investment)
+    {"ChartWindow", "ChartWindow", nullptr, "The shown investment's current amount against its amount adjusted for inflation"},
+    {"ChartWindow", "cmdSavePng", nullptr, "Save the chart as a PNG picture"},
+    {"ChartWindow", "cmdSavePdf", nullptr, "Save the chart as a PDF document"},
+    {"ChartWindow", "lblReadout", "Figures of the picked record", "No record picked"},
+
+    // ---- report
+    {"ReportDialog", "ReportDialog", nullptr, "Write the data records and their figures to a PDF report"},
+    {"ReportDialog", "grpScope", nullptr, "Which investments the report covers"},
+    {"ReportDialog", "optShownInvestment", nullptr, "Report on the investment the main window shows"},
+    {"ReportDialog", "optAllInvestments", nullptr, "Report on every investment"},
+    {"ReportDialog", "lblReportFile", nullptr, "Caption of the report file box"},
+    {"ReportDialog", "txtReportFile", "Report file", "Path of the PDF file the report is saved as"},
+    {"ReportDialog", "cmdBrowse", nullptr, "Choose the report file in a file chooser"},
+    {"ReportDialog", "cmdCreate", nullptr, "Write the report and close (Enter)"},
+    {"ReportDialog", "cmdCancel", nullptr, "Close without writing a report (Esc)"},
+
+    // ---- price indexes
+    {"PriceIndexDialog", "PriceIndexDialog", nullptr, "Choose the price index the data record dialog suggests inflation rates from"},
+    {"PriceIndexDialog", "lblIntro", nullptr, "What the chosen price index is used for"},
+    {"PriceIndexDialog", "txtFilter", "Find a series or country", "Show only the series whose name, title, kind, coverage or country holds this text"},
+    {"PriceIndexDialog", "lstSeries", "Price indexes", "The shipped and imported price indexes with their series, kind, coverage and country"},
+    {"PriceIndexDialog", "lblSource", nullptr, "Where the selected price index comes from"},
+    {"PriceIndexDialog", "lblProblems", nullptr, "Price index files that could not be read"},
+    {"PriceIndexDialog", "cmdOK", nullptr, "Use the selected price index and close (Enter)"},
+    {"PriceIndexDialog", "cmdCancel", nullptr, "Close without a change (Esc)"},
+    {"ImportPriceIndexDialog", "ImportPriceIndexDialog", nullptr, "Import a monthly price index from a CSV file"},
+    {"ImportPriceIndexDialog", "lblFile", nullptr, "The file to import"},
+    {"ImportPriceIndexDialog", "lblName", nullptr, "Caption of the name box"},
+    {"ImportPriceIndexDialog", "txtName", "Name", "Name the imported series is kept under; a series of the same name is replaced"},
+    {"ImportPriceIndexDialog", "lblCountry", nullptr, "Caption of the country code box"},
+    {"ImportPriceIndexDialog", "txtCountry", "Country code", "Two-letter code of the country the series measures"},
+    {"ImportPriceIndexDialog", "lblHint", nullptr, "What the file may hold"},
+    {"ImportPriceIndexDialog", "cmdImport", nullptr, "Import the file under this name (Enter)"},
+    {"ImportPriceIndexDialog", "cmdCancel", nullptr, "Close without importing (Esc)"},
+    {"AboutDialog", "AboutDialog", nullptr, "The program's version and the sources of its price-index data"},
+    {"AboutDialog", "lblProduct", nullptr, "Name of the program"},
+    {"AboutDialog", "lblVersion", nullptr, "Version of the program"},
+    {"AboutDialog", "lblSourcesCaption", nullptr, "Caption of the price-index sources"},
+    {"AboutDialog", "lblSources", nullptr, "Where the shipped price indexes come from and under which licences"},
+    {"AboutDialog", "cmdOK", nullptr, "Close this window (Enter or Esc)"},
+
     // ---- shared by the windows that have them
     {nullptr, "tbToolBar", "Toolbar", "Buttons for the most used commands"},
     {nullptr, "Line1", "Separator", "Line under the toolbar"},
@@ -204,6 +246,26 @@ bool describeGridCell(QWidget *cell)
     return false;
 }
 
+// What each toolbar button does, by its action's key.
+const Text ToolbarTexts[] = {
+    {nullptr, "Save", nullptr, "Copy the two data files to a backup folder"},
+    {nullptr, "New", nullptr, "Add a new investment record"},
+    {nullptr, "Copy", nullptr, "Copy the type or institution of the investment"},
+    {nullptr, "Delete", nullptr, "Delete the shown investment and all of its data records"},
+    {nullptr, "Help", nullptr, "Open the instructions (F1)"},
+    {nullptr, "Chart", nullptr,
+     "Open the chart of the shown investment's amount against its amount adjusted for inflation (Ctrl+G)"},
+};
+
+QString toolbarDescription(const QAction *action)
+{
+    for (const Text &text : ToolbarTexts) {
+        if (action->objectName() == QLatin1String(text.object))
+            return QStringLiteral("Toolbar button: %1").arg(QLatin1String(text.description));
+    }
+    return QStringLiteral("Toolbar button: %1").arg(plainCaption(action->toolTip()));
+}
+
 const Text *find(const QString &window, const QString &object)
 {
     for (const Text &text : Texts) {
@@ -224,8 +286,14 @@ void describeWidget(const QString &window, QWidget *widget)
     // A toolbar button speaks its tooltip ("Backup Copies"), not its key ("Save").
     if (auto *button = qobject_cast<QToolButton *>(widget)) {
         if (QAction *action = button->defaultAction(); action && !action->toolTip().isEmpty()) {
-            apply(button, plainCaption(action->toolTip()),
-                  QStringLiteral("Toolbar button: %1").arg(plainCaption(action->toolTip())));
+            apply(button, plainCaption(action->toolTip()), toolbarDescription(action));
+            return;
+        }
+        // The clear button Qt adds to a text box says nothing of itself.
+        if (auto *box = qobject_cast<QLineEdit *>(button->parentWidget()); box && box->isClearButtonEnabled()) {
+            apply(button, QStringLiteral("Clear"),
+                  QStringLiteral("Empty the %1 box")
+                      .arg(box->accessibleName().isEmpty() ? box->placeholderText() : box->accessibleName()));
         }
         return;
     }

@@ -5,6 +5,7 @@
 #include "filechooserdouble.h"
 
 #include "storage/priceindexstore.h"
+#include "ui/index/aboutdialog.h"
 #include "ui/index/importpriceindexdialog.h"
 #include "ui/index/priceindexchoice.h"
 #include "ui/index/priceindexdialog.h"
@@ -400,16 +401,25 @@ void tst_PriceIndexUi::aboutBoxNamesTheSources()
     frmInvestData *w = startWithExample(app);
     QVERIFY(w);
     menuItem(w, "mnuHelpAbout")->trigger();
-    EXPECT_ONE_BOX(
-        app,
-        QStringLiteral("Plumbline 3.5\r\nVersion " PLUMBLINE_VERSION "\r\n\r\nPrice index data:\r\n"
-                       "US CPI-U: US Bureau of Labor Statistics (public domain), via github.com/datasets/cpi-us "
-                       "(ODC-PDDL-1.0).\r\n"
-                       "UK CPI: Source: Office for National Statistics. Contains public sector information licensed "
-                       "under the Open Government Licence v3.0.\r\n"
-                       "World Bank series: World Bank, World Development Indicators (FP.CPI.TOTL.ZG), CC BY 4.0, via "
-                       "github.com/datasets/cpi (ODC-PDDL-1.0)."),
-        QStringLiteral("About Plumbline"), MsgIcon::Information, MsgButtons::OK);
+    auto *about = w->findChild<ui::index::AboutDialog *>();
+    QVERIFY(about);
+    QTRY_VERIFY(about->isVisible());
+    QCOMPARE(about->windowTitle(), QStringLiteral("About Plumbline"));
+    QCOMPARE(about->lblProduct->text(), QStringLiteral("Plumbline 3.5"));
+    QCOMPARE(about->lblVersion->text(), QStringLiteral("Version " PLUMBLINE_VERSION));
+    QCOMPARE(about->lblSourcesCaption->text(), QStringLiteral("Price index data:"));
+    QCOMPARE(about->lblSources->text(),
+             QStringLiteral("US CPI-U: US Bureau of Labor Statistics (public domain), via github.com/datasets/cpi-us "
+                            "(ODC-PDDL-1.0).\n"
+                            "UK CPI: Source: Office for National Statistics. Contains public sector information "
+                            "licensed under the Open Government Licence v3.0.\n"
+                            "World Bank series: World Bank, World Development Indicators (FP.CPI.TOTL.ZG), CC BY 4.0, "
+                            "via github.com/datasets/cpi (ODC-PDDL-1.0)."));
+    // The sources can be selected, to copy a licence's name.
+    QVERIFY(about->lblSources->textInteractionFlags() & Qt::TextSelectableByKeyboard);
+    click(about->cmdOK);
+    QTRY_VERIFY(!w->findChild<ui::index::AboutDialog *>());
+    QVERIFY(app.boxes().calls().isEmpty());
 }
 
 QTEST_MAIN(tst_PriceIndexUi)

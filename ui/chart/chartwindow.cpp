@@ -8,6 +8,7 @@
 #include "storage/chartload.h"
 #include "storage/datafolder.h"
 #include "storage/filetable.h"
+#include "ui/accessibility.h"
 #include "ui/chart/chartexport.h"
 #include "ui/chart/inflationchart.h"
 
@@ -84,7 +85,9 @@ ChartWindow::ChartWindow() : QWidget(nullptr, Qt::Window)
     lblReadout = new QLabel(this);
     lblReadout->setObjectName(QStringLiteral("lblReadout"));
     lblReadout->setWordWrap(true);
-    lblReadout->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Reachable with Tab, so the figures can be read and copied without a mouse.
+    lblReadout->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    lblReadout->setFocusPolicy(Qt::StrongFocus);
     lblReadout->setMinimumHeight(lblReadout->fontMetrics().lineSpacing() * 3);
     lblReadout->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -99,8 +102,10 @@ ChartWindow::ChartWindow() : QWidget(nullptr, Qt::Window)
 
     connect(cmdSavePng, &QPushButton::clicked, this, &ChartWindow::cmdSavePng_Click);
     connect(cmdSavePdf, &QPushButton::clicked, this, &ChartWindow::cmdSavePdf_Click);
-    connect(chart, &InflationChart::currentPointChanged, this,
-            [this](int index) { lblReadout->setText(readoutText(index)); });
+    connect(chart, &InflationChart::currentPointChanged, this, [this](int index) { showReadout(index); });
+    setTabOrder(chart, cmdSavePng);
+    setTabOrder(cmdSavePng, cmdSavePdf);
+    setTabOrder(cmdSavePdf, lblReadout);
 
     QSize size = DefaultSize;
     const QStringList stored = platform::SettingsStore::instance()
@@ -116,6 +121,7 @@ ChartWindow::ChartWindow() : QWidget(nullptr, Qt::Window)
             size = read;
     }
     resize(size);
+    ui::accessibility::describe(this);
     chart->setFocus();
 }
 
@@ -179,7 +185,18 @@ void ChartWindow::reload()
     chart->setSeries(std::move(series));
     if (!message.isEmpty())
         chart->setMessage(message);
-    lblReadout->setText(readoutText(chart->currentPoint()));
+    showReadout(chart->currentPoint());
+}
+
+void ChartWindow::showReadout(int index)
+{
+    const QString text = readoutText(index);
+    lblReadout->setText(text);
+    // The label's name stays what it is; the figures are what a screen reader describes.
+    const QString spoken = text.isEmpty() ? QStringLiteral("No record to read")
+                                          : QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    if (lblReadout->accessibleDescription() != spoken)
+        lblReadout->setAccessibleDescription(spoken);
 }
 
 QString ChartWindow::readoutText(int index) const

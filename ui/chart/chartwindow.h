@@ -47,6 +47,7 @@ private:
     ~ChartWindow() override;
     void saveSize();
     void scheduleReload();
+    void showReadout(int index);
     QString suggestedFileName(const QString &extension) const;
 
     bool m_reloadQueued = false;

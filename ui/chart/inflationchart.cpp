@@ -1,5 +1,7 @@
 #include "ui/chart/inflationchart.h"
 
+#include "platform/locale.h"
+
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -14,6 +16,8 @@ InflationChart::InflationChart(QWidget *parent) : QWidget(parent)
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_painter.setColours(InflationChartPainter::Colours::forPalette(palette()));
+    setAccessibleName(QStringLiteral("Chart of the investment"));
+    describeForScreenReaders();
 }
 
 void InflationChart::setSeries(ChartSeries series)
@@ -24,13 +28,45 @@ void InflationChart::setSeries(ChartSeries series)
     const int keep = same && m_current < int(m_series.size()) ? m_current : -1;
     m_current = -2; // so the signal goes out even when the index stays
     setCurrentPoint(keep);
+    describeForScreenReaders();
     update();
 }
 
 void InflationChart::setMessage(const QString &message)
 {
     m_painter.setMessage(message);
+    describeForScreenReaders();
     update();
+}
+
+QString InflationChart::summary() const
+{
+    const QString empty = m_painter.emptySentence();
+    if (!empty.isEmpty())
+        return empty;
+    const auto money = [](Currency amount) { return platform::LocaleServices::displayFormat(amount.toPlainString()); };
+    const std::vector<ChartPoint> &points = m_series.points();
+    const ChartPoint &first = points.front();
+    const ChartPoint &last = points.back();
+    const int count = int(points.size());
+    QString text =
+        QStringLiteral("Current Amount and Current Amount AFI of %1 over %2 %3 from %4 to %5. ")
+            .arg(m_series.caption().isEmpty() ? QStringLiteral("the investment") : m_series.caption())
+            .arg(count)
+            .arg(count == 1 ? QStringLiteral("record") : QStringLiteral("records"),
+                 platform::LocaleServices::shortDate(first.date), platform::LocaleServices::shortDate(last.date));
+    // An empty sentence means at least one AFI was computed, and the last record carries it.
+    text += QStringLiteral("Last record: Current Amount %1, Current Amount AFI %2, Profit/Loss AFI %3.")
+                .arg(money(last.current), money(last.currentAfi), money(last.profitLossAfi));
+    text += QStringLiteral(" Left and Right move from record to record.");
+    return text;
+}
+
+void InflationChart::describeForScreenReaders()
+{
+    const QString text = summary();
+    if (accessibleDescription() != text)
+        setAccessibleDescription(text);
 }
 
 void InflationChart::setCurrentPoint(int index)

@@ -22,6 +22,9 @@ public:
     void setMessage(const QString &message);
     const InflationChartPainter &painter() const { return m_painter; }
 
+    // What the chart shows, in a sentence or two: the screen reader's description of it.
+    QString summary() const;
+
     int currentPoint() const { return m_current; }
     void setCurrentPoint(int index);
     // Where a record is drawn in the widget (its Current Amount), for tests and the hover.
@@ -40,6 +43,7 @@ protected:
 
 private:
     InflationChartPainter::Geometry currentGeometry() const;
+    void describeForScreenReaders();
 
     ChartSeries m_series;
     InflationChartPainter m_painter{m_series};

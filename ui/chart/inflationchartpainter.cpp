@@ -70,9 +70,9 @@ InflationChartPainter::Colours InflationChartPainter::Colours::light()
     c.text = QColor(20, 20, 20);
     c.grid = QColor(222, 222, 222);
     c.current = QColor(0, 114, 178);
-    c.afi = QColor(230, 140, 0);
+    c.afi = QColor(204, 102, 0); // at least 3 : 1 on white, as a line must be to be seen
     c.original = QColor(110, 110, 110);
-    c.band = QColor(230, 140, 0, 56);
+    c.band = QColor(204, 102, 0, 56);
     c.skipped = QColor(200, 30, 30);
     return c;
 }

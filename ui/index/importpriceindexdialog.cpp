@@ -4,6 +4,7 @@
 #include "platform/locale.h"
 #include "platform/messagebox.h"
 #include "storage/priceindexstore.h"
+#include "ui/accessibility.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -65,16 +66,23 @@ ImportPriceIndexDialog::ImportPriceIndexDialog(QWidget *parent, const QString &c
     txtName = new QLineEdit(nameFromFile(csvPath), this);
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setMaxLength(40);
-    form->addRow(QStringLiteral("&Name:"), txtName);
+    auto *nameLabel = new QLabel(QStringLiteral("&Name:"), this);
+    nameLabel->setObjectName(QStringLiteral("lblName"));
+    nameLabel->setBuddy(txtName);
+    form->addRow(nameLabel, txtName);
     txtCountry = new QLineEdit(QLocale::territoryToCode(platform::LocaleServices::locale().territory()), this);
     txtCountry->setObjectName(QStringLiteral("txtCountry"));
     txtCountry->setMaxLength(2);
-    form->addRow(QStringLiteral("C&ountry code:"), txtCountry);
+    auto *countryLabel = new QLabel(QStringLiteral("C&ountry code:"), this);
+    countryLabel->setObjectName(QStringLiteral("lblCountry"));
+    countryLabel->setBuddy(txtCountry);
+    form->addRow(countryLabel, txtCountry);
     layout->addLayout(form);
     auto *hint = new QLabel(QStringLiteral("A monthly index: two columns (date as YYYY-MM or YYYY-MM-DD, value), "
                                            "or a download from ONS, FRED or Statistics Canada. A series of the "
                                            "same name is replaced whole."),
                             this);
+    hint->setObjectName(QStringLiteral("lblHint"));
     hint->setWordWrap(true);
     layout->addWidget(hint);
 
@@ -88,6 +96,7 @@ ImportPriceIndexDialog::ImportPriceIndexDialog(QWidget *parent, const QString &c
     connect(buttons, &QDialogButtonBox::accepted, this, &ImportPriceIndexDialog::import);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     resize(460, sizeHint().height());
+    ui::accessibility::describe(this);
 }
 
 void ImportPriceIndexDialog::import()

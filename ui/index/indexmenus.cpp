@@ -1,8 +1,7 @@
 #include "ui/index/indexmenus.h"
 
-#include "platform/messagebox.h"
+#include "ui/index/aboutdialog.h"
 #include "ui/index/importpriceindexdialog.h"
-#include "ui/index/priceindexchoice.h"
 #include "ui/index/priceindexdialog.h"
 
 #include <QAction>
@@ -32,7 +31,7 @@ void addPriceIndexMenus(QMainWindow *window, QMenu *fileMenu, QAction *beforeInF
 
     QAction *about = helpMenu->addAction(QStringLiteral("About Plumbline…"));
     about->setObjectName(QStringLiteral("mnuHelpAbout"));
-    QObject::connect(about, &QAction::triggered, window, [] { showAbout(); });
+    QObject::connect(about, &QAction::triggered, window, [window] { showAbout(window); });
 }
 
 void importPriceIndex(QMainWindow *window)
@@ -46,11 +45,10 @@ void choosePriceIndex(QMainWindow *window)
     dialog->open();
 }
 
-void showAbout()
+void showAbout(QMainWindow *window)
 {
-    platform::msgBox(QStringLiteral("Plumbline 3.5\r\nVersion %1\r\n\r\nPrice index data:\r\n%2")
-                         .arg(QStringLiteral(PLUMBLINE_VERSION), attributionText()),
-                     platform::MsgIcon::Information, platform::MsgButtons::OK, QStringLiteral("About Plumbline"));
+    auto *dialog = new AboutDialog(window);
+    dialog->open();
 }
 
 } // namespace ui::index

@@ -14,6 +14,6 @@ void addPriceIndexMenus(QMainWindow *window, QMenu *fileMenu, QAction *beforeInF
 // The handlers, public for the toolbar and tests alike.
 void importPriceIndex(QMainWindow *window);
 void choosePriceIndex(QMainWindow *window);
-void showAbout();
+void showAbout(QMainWindow *window);
 
 } // namespace ui::index

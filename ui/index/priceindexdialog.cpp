@@ -2,10 +2,12 @@
 
 #include "platform/messagebox.h"
 #include "storage/priceindexstore.h"
+#include "ui/accessibility.h"
 #include "ui/index/priceindexchoice.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,6 +26,7 @@ PriceIndexDialog::PriceIndexDialog(QWidget *parent) : QDialog(parent)
     auto *layout = new QVBoxLayout(this);
     auto *intro =
         new QLabel(QStringLiteral("The data record dialog suggests inflation rates from this price index:"), this);
+    intro->setObjectName(QStringLiteral("lblIntro"));
     layout->addWidget(intro);
     txtFilter = new QLineEdit(this);
     txtFilter->setObjectName(QStringLiteral("txtFilter"));
@@ -81,6 +84,7 @@ PriceIndexDialog::PriceIndexDialog(QWidget *parent) : QDialog(parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &PriceIndexDialog::choose);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(txtFilter, &QLineEdit::textChanged, this, &PriceIndexDialog::applyFilter);
+    txtFilter->installEventFilter(this);
     connect(lstSeries, &QTreeWidget::currentItemChanged, this, &PriceIndexDialog::showSource);
     connect(lstSeries, &QTreeWidget::itemDoubleClicked, this, &PriceIndexDialog::choose);
 
@@ -90,6 +94,20 @@ PriceIndexDialog::PriceIndexDialog(QWidget *parent) : QDialog(parent)
     }
     showSource();
     resize(720, 460);
+    ui::accessibility::describe(this);
+}
+
+bool PriceIndexDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    // Down from the find box goes on into the list, as in a search field over a list.
+    if (watched == txtFilter && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() == Qt::Key_Down || key->key() == Qt::Key_PageDown) && key->modifiers() == Qt::NoModifier) {
+            lstSeries->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void PriceIndexDialog::applyFilter(const QString &text)
@@ -117,7 +135,8 @@ void PriceIndexDialog::applyFilter(const QString &text)
 void PriceIndexDialog::showSource()
 {
     const QTreeWidgetItem *item = lstSeries->currentItem();
-    lblSource->setText(item ? QStringLiteral("Source: %1").arg(item->data(0, Qt::UserRole).toString()) : QString());
+    lblSource->setText(item ? QStringLiteral("Source: %1").arg(item->data(0, Qt::UserRole).toString())
+                            : QStringLiteral("No series chosen."));
 }
 
 void PriceIndexDialog::choose()

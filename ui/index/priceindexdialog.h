@@ -24,6 +24,9 @@ public:
     QPushButton *cmdOK = nullptr;
     QPushButton *cmdCancel = nullptr;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void applyFilter(const QString &text);
     void showSource();

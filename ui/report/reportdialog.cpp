@@ -6,6 +6,7 @@
 #include "platform/messagebox.h"
 #include "storage/historypass.h"
 #include "storage/reportsummary.h"
+#include "ui/accessibility.h"
 #include "ui/report/reportwriter.h"
 
 #include <QApplication>
@@ -62,6 +63,7 @@ ReportDialog::ReportDialog(QWidget *mainWindow, int shownInvestment)
     setWindowTitle(QStringLiteral("Report"));
 
     auto *scope = new QGroupBox(QStringLiteral("Report on"), this);
+    scope->setObjectName(QStringLiteral("grpScope"));
     optShownInvestment = new QRadioButton(scope);
     optShownInvestment->setObjectName(QStringLiteral("optShownInvestment"));
     optShownInvestment->setText(shownInvestment > 0
@@ -76,6 +78,7 @@ ReportDialog::ReportDialog(QWidget *mainWindow, int shownInvestment)
     scopeLayout->addWidget(optAllInvestments);
 
     auto *fileLabel = new QLabel(QStringLiteral("Save &as:"), this);
+    fileLabel->setObjectName(QStringLiteral("lblReportFile"));
     txtReportFile = new QLineEdit(defaultPath(), this);
     txtReportFile->setObjectName(QStringLiteral("txtReportFile"));
     txtReportFile->setMinimumWidth(fontMetrics().averageCharWidth() * 60);
@@ -110,6 +113,7 @@ ReportDialog::ReportDialog(QWidget *mainWindow, int shownInvestment)
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     // Cancel, Esc and the window frame all end in finished().
     connect(this, &QDialog::finished, this, [this] { leave(); });
+    ui::accessibility::describe(this);
 }
 
 ReportDialog::~ReportDialog() = default;
