@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/report/reportglyphs.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QList>
@@ -64,6 +66,11 @@ public:
 
 private:
     qreal heightWith(const TextWrapper &wrapper, const QStringList &cells) const;
+    // The cells' left edges when every cell fits on one line from cached glyphs; empty otherwise.
+    QList<qreal> quickLayout(const QStringList &cells) const;
+
+    // The rows' text in one glyph run: one text object per row in the page instead of one per cell.
+    void drawGlyphRow(QPainter &painter, qreal top, const QStringList &cells, const QList<qreal> &lefts) const;
 
     QList<Column> m_columns;
     QList<qreal> m_left;
@@ -71,6 +78,7 @@ private:
     TextWrapper m_body;
     TextWrapper m_bold;
     TextWrapper m_heading;
+    GlyphCache m_glyphs;
     qreal m_width;
     qreal m_padding;
     qreal m_headingHeight;
