@@ -2,6 +2,8 @@
 
 #include <QPaintDevice>
 
+#include <cmath>
+
 namespace ui::report {
 
 GlyphCache::GlyphCache(const QFont &font, QPaintDevice *device) : m_raw(QRawFont::fromFont(QFont(font, device)))
@@ -23,7 +25,9 @@ GlyphCache::GlyphCache(const QFont &font, QPaintDevice *device) : m_raw(QRawFont
         m_known[i] = glyphs.at(i) != 0 && i < int(advances.size());
         if (m_known[i]) {
             m_glyph[i] = glyphs.at(i);
-            m_advance[i] = advances.at(i).x() + spacing;
+            // Whole device pixels (1/1200 inch on the PDF writer): the positions the PDF engine
+            // writes per glyph stay short, which keeps the page streams small and quick to compress.
+            m_advance[i] = std::round(advances.at(i).x() + spacing);
         }
     }
 }
@@ -43,6 +47,8 @@ qreal GlyphCache::width(const QString &text) const
 void GlyphCache::append(const QString &text, qreal x, qreal baseline, QList<quint32> &glyphs,
                         QList<QPointF> &positions) const
 {
+    x = std::round(x);
+    baseline = std::round(baseline);
     for (const QChar c : text) {
         const int i = c.unicode() - First;
         glyphs.append(m_glyph[i]);

@@ -113,6 +113,7 @@ ReportTable::ReportTable(const QList<Column> &columns, const QFont &font, const 
     for (int i = 0; i < columnCount(); ++i)
         tallest = std::max(tallest, m_heading.height(m_columns.at(i).heading, m_cellWidth.at(i)));
     m_headingHeight = tallest + 2 * m_padding;
+    layOutHeadings(device);
 }
 
 qreal ReportTable::heightWith(const TextWrapper &wrapper, const QStringList &cells) const
@@ -179,13 +180,42 @@ void ReportTable::drawHeading(QPainter &painter, qreal top) const
     const QRectF band(0, top, m_width, m_headingHeight);
     painter.fillRect(band, QColor(0xE4, 0xE8, 0xEE));
     painter.setPen(Qt::black);
-    for (int i = 0; i < columnCount(); ++i) {
-        // Headings sit at the bottom of their band, as the grid's two-line headings do.
-        const qreal h = m_heading.height(m_columns.at(i).heading, m_cellWidth.at(i));
-        m_heading.draw(painter, m_left.at(i), top + m_headingHeight - m_padding - h, m_cellWidth.at(i),
-                       m_columns.at(i).heading, m_columns.at(i).alignment);
-    }
+    for (const QGlyphRun &run : m_headingRuns)
+        painter.drawGlyphRun(QPointF(0, top), run);
     painter.drawLine(QPointF(0, top + m_headingHeight), QPointF(m_width, top + m_headingHeight));
+}
+
+void ReportTable::layOutHeadings(QPaintDevice *device)
+{
+    // Laid out once: the headings come back on every page of a long table.
+    for (int i = 0; i < columnCount(); ++i) {
+        const QString &heading = m_columns.at(i).heading;
+        const QStringList lines = m_heading.lines(heading, m_cellWidth.at(i));
+        // Headings sit at the bottom of their band, as the grid's two-line headings do.
+        qreal lineTop = m_headingHeight - m_padding - m_heading.height(heading, m_cellWidth.at(i));
+        for (const QString &line : lines) {
+            qreal x = m_left.at(i);
+            const Qt::Alignment alignment = m_columns.at(i).alignment;
+            if (alignment & (Qt::AlignRight | Qt::AlignHCenter)) {
+                const qreal advance = m_heading.metrics().horizontalAdvance(line);
+                x += alignment & Qt::AlignRight ? m_cellWidth.at(i) - advance : (m_cellWidth.at(i) - advance) / 2;
+            }
+            QTextLayout layout(line, m_heading.font(), device);
+            layout.beginLayout();
+            QTextLine textLine = layout.createLine();
+            textLine.setLineWidth(m_width);
+            layout.endLayout();
+            const QPointF shift(x, lineTop + m_heading.metrics().ascent() - textLine.ascent());
+            for (QGlyphRun run : layout.glyphRuns()) {
+                QList<QPointF> positions = run.positions();
+                for (QPointF &position : positions)
+                    position += shift;
+                run.setPositions(positions);
+                m_headingRuns.append(run);
+            }
+            lineTop += m_heading.lineHeight();
+        }
+    }
 }
 
 void ReportTable::drawRow(QPainter &painter, qreal top, const QStringList &cells, bool shaded, bool emphasis) const

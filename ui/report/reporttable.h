@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -66,6 +67,7 @@ public:
 
 private:
     qreal heightWith(const TextWrapper &wrapper, const QStringList &cells) const;
+    void layOutHeadings(QPaintDevice *device);
     // The cells' left edges when every cell fits on one line from cached glyphs; empty otherwise.
     QList<qreal> quickLayout(const QStringList &cells) const;
 
@@ -79,6 +81,7 @@ private:
     TextWrapper m_bold;
     TextWrapper m_heading;
     GlyphCache m_glyphs;
+    QList<QGlyphRun> m_headingRuns;
     qreal m_width;
     qreal m_padding;
     qreal m_headingHeight;

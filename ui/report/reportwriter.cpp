@@ -8,6 +8,7 @@
 #include "storage/filetable.h"
 #include "storage/historypass.h"
 #include "storage/reportsummary.h"
+#include "ui/report/pdfcompression.h"
 #include "ui/report/reportchart.h"
 #include "ui/report/reporttable.h"
 
@@ -432,6 +433,8 @@ int writeReport(const ReportRequest &request)
         throw RuntimeError(RuntimeError::PathFileAccessError);
 
     const Date today = platform::LocaleServices::today();
+    // Page streams compressed quickly (see pdfcompression.cpp).
+    static_cast<void>(pdfCompressionLevel());
     QSaveFile file(request.outputPath);
     storage::faults::check(storage::faults::Step::Open);
     if (!file.open(QIODevice::WriteOnly))
