@@ -9,6 +9,7 @@
 #include "storage/historypass.h"
 #include "storage/reportsummary.h"
 #include "ui/report/pdfcompression.h"
+#include "ui/report/reportcells.h"
 #include "ui/report/reportchart.h"
 #include "ui/report/reporttable.h"
 
@@ -42,7 +43,7 @@ QFont pointFont(qreal points, bool bold = false)
 
 QString amount(Currency value)
 {
-    return platform::LocaleServices::displayFormat(value.toPlainString());
+    return displayAmount(value);
 }
 
 QString investmentTitle(const storage::InvestmentSummary &one)
