@@ -15,7 +15,8 @@ public:
     virtual QString openFileName(QWidget *parent, const QString &caption, const QString &folder,
                                  const QString &filter) = 0;
     // The path to write, or an empty text when the user cancelled. `suggested` is the
-    // proposed file name or path, `filter` the usual "Kind (*.ext)" list.
+    // proposed file name or path, `filter` the usual "Kind (*.ext)" list. An existing file
+    // comes back only after the user agreed to replace it.
     virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &suggested,
                                  const QString &filter) = 0;
 

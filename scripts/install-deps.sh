@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
     cmake g++ make pkg-config
-    qt6-base-dev libsodium-dev libbenchmark-dev
+    qt6-base-dev libsodium-dev zlib1g-dev libbenchmark-dev
     xvfb xauth poppler-utils fonts-dejavu-core
     python3 iso-codes
     desktop-file-utils appstream man-db dpkg-dev

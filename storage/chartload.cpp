@@ -21,26 +21,29 @@ PointState pointState(FigureState state)
 
 } // namespace
 
+ChartPoint chartPoint(const RecordFigures &f)
+{
+    ChartPoint p;
+    p.record = f.record;
+    p.date = f.date;
+    p.original = f.originalAmount;
+    p.current = f.currentAmount;
+    p.rate = f.rate;
+    p.incDec = f.incDec;
+    p.profitLoss = f.profitLoss;
+    p.lossToInfl = f.lossToInfl;
+    p.currentAfi = f.currentAmountAFI;
+    p.profitLossAfi = f.profitLossAFI;
+    p.state = pointState(f.state);
+    return p;
+}
+
 ChartSeries loadChartSeries(const QString &historyPath, int investment)
 {
     ChartSeries series;
     series.investment = investment;
     try {
-        forEachRecord(historyPath, investment, [&series](const RecordFigures &f) {
-            ChartPoint p;
-            p.record = f.record;
-            p.date = f.date;
-            p.original = f.originalAmount;
-            p.current = f.currentAmount;
-            p.rate = f.rate;
-            p.incDec = f.incDec;
-            p.profitLoss = f.profitLoss;
-            p.lossToInfl = f.lossToInfl;
-            p.currentAfi = f.currentAmountAFI;
-            p.profitLossAfi = f.profitLossAFI;
-            p.state = pointState(f.state);
-            series.append(p);
-        });
+        forEachRecord(historyPath, investment, [&series](const RecordFigures &f) { series.append(chartPoint(f)); });
     } catch (const HistoryPassError &failure) {
         throw ChartLoadError{failure.file, failure.line, failure.error};
     } catch (const RuntimeError &error) {

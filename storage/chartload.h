@@ -2,6 +2,7 @@
 
 #include "core/chartseries.h"
 #include "core/runtimeerror.h"
+#include "storage/historypass.h"
 
 #include <QString>
 
@@ -19,5 +20,8 @@ struct ChartLoadError
 // missing history gives no points; a damaged line raises ChartLoadError. The shared state
 // is as it was afterwards.
 ChartSeries loadChartSeries(const QString &historyPath, int investment);
+
+// One record of a pass as the chart keeps it.
+ChartPoint chartPoint(const RecordFigures &figures);
 
 } // namespace storage

@@ -5,6 +5,7 @@
 
 #include <QDir>
 
+#include <algorithm>
 #include <unordered_map>
 
 namespace storage {
@@ -146,7 +147,10 @@ void forEachRecord(const QString &historyPath, int investment, const RecordSink 
     });
 }
 
-void forEachRecordOfAll(const QString &historyPath, const RecordSink &sink)
+namespace {
+
+// Records of the investments `wanted` accepts, each investment with its own running calculation.
+template <typename Wanted> void forEachRecordWhere(const QString &historyPath, Wanted wanted, const RecordSink &sink)
 {
     const SavedCalcState saved;
     struct Running
@@ -161,6 +165,8 @@ void forEachRecordOfAll(const QString &historyPath, const RecordSink &sink)
         fresh = CalcState::capture();
     }
     readHistory(historyPath, [&] {
+        if (!wanted(int(intHistInvestNum)))
+            return;
         const CalcState read = CalcState::capture();
         auto [it, inserted] = running.try_emplace(int(intHistInvestNum));
         Running &investment = it->second;
@@ -177,6 +183,24 @@ void forEachRecordOfAll(const QString &historyPath, const RecordSink &sink)
         sink(calculate(++investment.records));
         investment.state = CalcState::capture();
     });
+}
+
+} // namespace
+
+void forEachRecordOfAll(const QString &historyPath, const RecordSink &sink)
+{
+    forEachRecordWhere(
+        historyPath, [](int) { return true; }, sink);
+}
+
+void forEachRecordOfSome(const QString &historyPath, const std::vector<int> &investments, const RecordSink &sink)
+{
+    forEachRecordWhere(
+        historyPath,
+        [&investments](int investment) {
+            return std::find(investments.begin(), investments.end(), investment) != investments.end();
+        },
+        sink);
 }
 
 } // namespace storage

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 // The running calculation of the grid, for readers other than the grid (export, chart,
 // report): the same records in the same order give the same figures.
@@ -54,6 +55,10 @@ void forEachRecord(const QString &historyPath, int investment, const RecordSink 
 // Every investment's records in one pass over the file, each with its own running
 // calculation; records come in file order, so investments interleave as their lines do.
 void forEachRecordOfAll(const QString &historyPath, const RecordSink &sink);
+
+// The records of the listed investments only, in one pass, each with its own running
+// calculation; the same figures as a pass of forEachRecord per investment.
+void forEachRecordOfSome(const QString &historyPath, const std::vector<int> &investments, const RecordSink &sink);
 
 // A rate as the program writes it to its page file and reads it back (at most seven
 // significant digits), so every reader computes with the figure the grid uses.

@@ -106,6 +106,13 @@ private slots:
             QCOMPARE(together[investment], alone);
         }
         QCOMPARE(together[2].at(3), QStringLiteral("2,4,6000,6300,1.2,1200,300,61.2,6118.8,118.8,0"));
+
+        // Two of the three in one pass: the same figures, and nothing of the third.
+        std::map<int, QStringList> some;
+        storage::forEachRecordOfSome(path, {3, 1}, [&](const RecordFigures &f) { some[f.investment] << row(f); });
+        QCOMPARE(some.size(), std::size_t(2));
+        QCOMPARE(some[1], together[1]);
+        QCOMPARE(some[3], together[3]);
     }
 
     void theMainWindowsFiguresAreLeftAsTheyWere()

@@ -7,6 +7,8 @@
 #include "storage/faults.h"
 #include "storage/historypass.h"
 #include "ui/main/frminvestdata.h"
+#include "ui/report/pdfcompression.h"
+#include "ui/report/reportcells.h"
 #include "ui/report/reportdialog.h"
 #include "ui/report/reportwriter.h"
 
@@ -16,10 +18,12 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cmath>
 #include <unistd.h>
 
 using platform::MsgButtons;
@@ -236,6 +240,90 @@ private slots:
         QCOMPARE(int(ui::report::pageSizeFor(locale)), size);
     }
 
+    void amountsInTheGridsDisplayForm_data()
+    {
+        QTest::addColumn<QString>("plain");
+        for (const char *plain :
+             {"0", "0.0049", "0.005", "-0.005", "-0.0049", "1", "-1", "999.995", "1000", "-1234567.891",
+              "12345678901234.5678", "-922337203685477.5808", "922337203685477.5807", "100000", "-0.01", "0.9999"})
+            QTest::newRow(plain) << QString::fromLatin1(plain);
+    }
+
+    // The quick form is the platform's display form of the plain text, to the character.
+    void amountsInTheGridsDisplayForm()
+    {
+        QFETCH(QString, plain);
+        Currency value;
+        QVERIFY(Currency::parse(QStringView(plain), value));
+        QCOMPARE(ui::report::displayAmount(value), platform::LocaleServices::displayFormat(value.toPlainString()));
+    }
+
+    void amountsInTheGridsDisplayFormAtRandom()
+    {
+        QRandomGenerator random(35);
+        for (int i = 0; i < 20000; ++i) {
+            // Every size of amount, from ten-thousandths to the whole range.
+            const int digits = int(random.bounded(19));
+            qint64 units = qint64(random.generate64() % quint64(std::pow(10.0, digits) + 1));
+            if (random.bounded(2))
+                units = -units;
+            const Currency value = Currency::fromUnits(units);
+            QCOMPARE(ui::report::displayAmount(value), platform::LocaleServices::displayFormat(value.toPlainString()));
+        }
+    }
+
+    // Each investment's chart and records come out as in a report of that investment alone,
+    // though all but the first gather their chart while the investment before is written.
+    void everyInvestmentAsInItsOwnReport()
+    {
+        testing::AppFixture app;
+        writeExample(app);
+        QTemporaryDir out;
+        const QString all = out.filePath(QStringLiteral("all.pdf"));
+        QCOMPARE(ui::report::writeReport({all, 0}), 4);
+        const QStringList allPages = pageTexts(all);
+        QCOMPARE(allPages.size(), 4);
+        const auto withoutFooter = [](QString page) { return page.left(page.indexOf(QStringLiteral("Report of "))); };
+        for (int investment = 1; investment <= 3; ++investment) {
+            const QString one = out.filePath(QStringLiteral("one%1.pdf").arg(investment));
+            QCOMPARE(ui::report::writeReport({one, investment}), 2);
+            const QStringList pages = pageTexts(one);
+            QCOMPARE(pages.size(), 2);
+            QCOMPARE(withoutFooter(allPages.at(investment)), withoutFooter(pages.at(1)));
+        }
+        // The charts are there: legend and axis labels of investment 2's amounts.
+        QVERIFY(allPages.at(2).contains(QStringLiteral("Current Amount AFI")));
+        QVERIFY(allPages.at(2).contains(QStringLiteral("$2,5")));
+    }
+
+    // Qt's engine is made to compress the page streams at zlib's fastest level; the text
+    // still reads back (the other cases) and every stream still inflates.
+    void pageStreamsQuicklyCompressed()
+    {
+        testing::AppFixture app;
+        writeExample(app);
+        QTemporaryDir out;
+        const QString pdf = out.filePath(QStringLiteral("r.pdf"));
+        ui::report::writeReport({pdf, 0});
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        int pageStreams = 0;
+        for (qsizetype at = bytes.indexOf("/Contents"); at >= 0; at = bytes.indexOf("/Contents", at + 1))
+            ++pageStreams;
+        QCOMPARE(pageStreams, 4);
+        int fastest = 0;
+        for (qsizetype at = bytes.indexOf("stream\n"); at >= 0; at = bytes.indexOf("stream\n", at + 1)) {
+            if (at >= 3 && bytes.mid(at - 3, 3) == "end")
+                continue;
+            // zlib's header: 0x78, then the level in the top bits of the second byte (0x01: fastest).
+            if (bytes.mid(at + 7, 2) == QByteArray("\x78\x01", 2))
+                ++fastest;
+        }
+        QVERIFY2(fastest >= pageStreams, qPrintable(QString::number(fastest)));
+        QCOMPARE(ui::report::pdfCompressionLevel(), 1);
+    }
+
     void damagedHistoryWritesNothing()
     {
         testing::AppFixture app;
@@ -418,6 +506,54 @@ private slots:
         QTest::mouseClick(dialog->cmdCreate, Qt::LeftButton);
         QTRY_VERIFY(!ui::report::ReportDialog::instance());
         QCOMPARE(pdfInfo(pdf, QStringLiteral("Pages")), QStringLiteral("2"));
+        QVERIFY(!app.boxes().unexpectedQuestion());
+    }
+
+    // The chooser asks before it hands back an existing file, so the dialog does not ask again;
+    // a name typed over the chosen one is asked about.
+    void chooserAsksOnceAboutReplacing()
+    {
+        testing::AppFixture app;
+        writeExample(app);
+        testing::ScriptedFileChooser chooser;
+        QTemporaryDir out;
+        const QString pdf = out.filePath(QStringLiteral("old.pdf"));
+        const QString other = out.filePath(QStringLiteral("other.pdf"));
+        for (const QString &path : {pdf, other}) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("old report");
+        }
+        frmInvestData *main = app.startMainWindow();
+        QVERIFY(main);
+        main->mnuFileReport->trigger();
+        ui::report::ReportDialog *dialog = ui::report::ReportDialog::instance();
+        QVERIFY(dialog);
+        chooser.enqueue(pdf);
+        QTest::mouseClick(dialog->cmdBrowse, Qt::LeftButton);
+        QTest::mouseClick(dialog->cmdCreate, Qt::LeftButton);
+        QTRY_VERIFY(!ui::report::ReportDialog::instance());
+        QCOMPARE(app.boxes().calls().size(), 1);
+        QCOMPARE(app.boxes().lastCall().icon, MsgIcon::Information);
+        QCOMPARE(pdfInfo(pdf, QStringLiteral("Pages")), QStringLiteral("2"));
+
+        main->mnuFileReport->trigger();
+        dialog = ui::report::ReportDialog::instance();
+        QVERIFY(dialog);
+        chooser.enqueue(pdf);
+        QTest::mouseClick(dialog->cmdBrowse, Qt::LeftButton);
+        dialog->txtReportFile->clear();
+        QTest::keyClicks(dialog->txtReportFile, other);
+        app.boxes().enqueue(platform::MsgResult::No);
+        QTest::mouseClick(dialog->cmdCreate, Qt::LeftButton);
+        QCOMPARE(app.boxes().calls().size(), 2);
+        QCOMPARE(app.boxes().lastCall().text,
+                 QDir::toNativeSeparators(other) + QStringLiteral(" already exists.\r\nDo you want to replace it?"));
+        QFile kept(other);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("old report"));
+        QTest::mouseClick(dialog->cmdCancel, Qt::LeftButton);
+        QTRY_VERIFY(!ui::report::ReportDialog::instance());
         QVERIFY(!app.boxes().unexpectedQuestion());
     }
 

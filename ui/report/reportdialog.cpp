@@ -122,8 +122,11 @@ void ReportDialog::cmdBrowse_Click()
 {
     const QString chosen = platform::FileChooser::instance().saveFileName(
         this, QStringLiteral("Save Report As"), txtReportFile->text(), QStringLiteral("PDF files (*.pdf)"));
-    if (!chosen.isEmpty())
-        txtReportFile->setText(QDir::toNativeSeparators(chosen));
+    if (chosen.isEmpty())
+        return;
+    txtReportFile->setText(QDir::toNativeSeparators(chosen));
+    // The chooser asks before it returns an existing file; the user is not asked twice.
+    m_replaceConfirmed = QFileInfo::exists(chosen) ? QFileInfo(chosen).absoluteFilePath() : QString();
 }
 
 void ReportDialog::cmdCreate_Click()
@@ -139,7 +142,9 @@ void ReportDialog::cmdCreate_Click()
     if (QFileInfo(request.outputPath).isRelative())
         request.outputPath = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
                                  .absoluteFilePath(request.outputPath);
-    if (QFileInfo::exists(request.outputPath) &&
+    const bool confirmed =
+        !m_replaceConfirmed.isEmpty() && QFileInfo(request.outputPath).absoluteFilePath() == m_replaceConfirmed;
+    if (QFileInfo::exists(request.outputPath) && !confirmed &&
         platform::msgBox(QStringLiteral("%1 already exists.\r\nDo you want to replace it?")
                              .arg(QDir::toNativeSeparators(request.outputPath)),
                          platform::MsgIcon::Question, platform::MsgButtons::YesNo) != platform::MsgResult::Yes)

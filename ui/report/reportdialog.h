@@ -42,6 +42,8 @@ private:
     QWidget *m_mainWindow;
     int m_shownInvestment;
     bool m_leaving = false;
+    // An existing file the chooser already asked about replacing.
+    QString m_replaceConfirmed;
 };
 
 } // namespace ui::report

@@ -1,5 +1,6 @@
 #include "ui/report/reporttable.h"
 
+#include <QGlyphRun>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QTextLayout>
@@ -96,7 +97,7 @@ qreal TextWrapper::draw(QPainter &painter, qreal left, qreal top, qreal width, c
 ReportTable::ReportTable(const QList<Column> &columns, const QFont &font, const QFont &headingFont,
                          QPaintDevice *device, qreal width)
     : m_columns(columns), m_body(font, device), m_bold(bolder(font), device), m_heading(headingFont, device),
-      m_width(width), m_padding(points(device, 2.5))
+      m_glyphs(font, device), m_width(width), m_padding(points(device, 2.5))
 {
     qreal total = 0;
     for (const Column &column : columns)
@@ -112,6 +113,7 @@ ReportTable::ReportTable(const QList<Column> &columns, const QFont &font, const 
     for (int i = 0; i < columnCount(); ++i)
         tallest = std::max(tallest, m_heading.height(m_columns.at(i).heading, m_cellWidth.at(i)));
     m_headingHeight = tallest + 2 * m_padding;
+    layOutHeadings(device);
 }
 
 qreal ReportTable::heightWith(const TextWrapper &wrapper, const QStringList &cells) const
@@ -124,7 +126,48 @@ qreal ReportTable::heightWith(const TextWrapper &wrapper, const QStringList &cel
 
 qreal ReportTable::rowHeight(const QStringList &cells) const
 {
+    if (!quickLayout(cells).isEmpty())
+        return m_body.lineHeight() + 2 * m_padding;
     return heightWith(m_body, cells);
+}
+
+QList<qreal> ReportTable::quickLayout(const QStringList &cells) const
+{
+    QList<qreal> lefts;
+    if (cells.size() > columnCount())
+        return lefts;
+    lefts.reserve(cells.size());
+    for (int i = 0; i < int(cells.size()); ++i) {
+        const qreal w = m_glyphs.width(cells.at(i));
+        if (w < 0 || w > m_cellWidth.at(i))
+            return {};
+        const Qt::Alignment alignment = m_columns.at(i).alignment;
+        qreal x = m_left.at(i);
+        if (alignment & Qt::AlignRight)
+            x += m_cellWidth.at(i) - w;
+        else if (alignment & Qt::AlignHCenter)
+            x += (m_cellWidth.at(i) - w) / 2;
+        lefts.append(x);
+    }
+    return lefts;
+}
+
+void ReportTable::drawGlyphRow(QPainter &painter, qreal top, const QStringList &cells, const QList<qreal> &lefts) const
+{
+    QList<quint32> glyphs;
+    QList<QPointF> positions;
+    glyphs.reserve(128);
+    positions.reserve(128);
+    const qreal baseline = top + m_padding + m_body.metrics().ascent();
+    for (int i = 0; i < int(cells.size()); ++i)
+        m_glyphs.append(cells.at(i), lefts.at(i), baseline, glyphs, positions);
+    if (glyphs.isEmpty())
+        return;
+    QGlyphRun run;
+    run.setRawFont(m_glyphs.rawFont());
+    run.setGlyphIndexes(glyphs);
+    run.setPositions(positions);
+    painter.drawGlyphRun(QPointF(0, 0), run);
 }
 
 qreal ReportTable::rowHeightBold(const QStringList &cells) const
@@ -137,24 +180,60 @@ void ReportTable::drawHeading(QPainter &painter, qreal top) const
     const QRectF band(0, top, m_width, m_headingHeight);
     painter.fillRect(band, QColor(0xE4, 0xE8, 0xEE));
     painter.setPen(Qt::black);
-    for (int i = 0; i < columnCount(); ++i) {
-        // Headings sit at the bottom of their band, as the grid's two-line headings do.
-        const qreal h = m_heading.height(m_columns.at(i).heading, m_cellWidth.at(i));
-        m_heading.draw(painter, m_left.at(i), top + m_headingHeight - m_padding - h, m_cellWidth.at(i),
-                       m_columns.at(i).heading, m_columns.at(i).alignment);
-    }
+    for (const QGlyphRun &run : m_headingRuns)
+        painter.drawGlyphRun(QPointF(0, top), run);
     painter.drawLine(QPointF(0, top + m_headingHeight), QPointF(m_width, top + m_headingHeight));
+}
+
+void ReportTable::layOutHeadings(QPaintDevice *device)
+{
+    // Laid out once: the headings come back on every page of a long table.
+    for (int i = 0; i < columnCount(); ++i) {
+        const QString &heading = m_columns.at(i).heading;
+        const QStringList lines = m_heading.lines(heading, m_cellWidth.at(i));
+        // Headings sit at the bottom of their band, as the grid's two-line headings do.
+        qreal lineTop = m_headingHeight - m_padding - m_heading.height(heading, m_cellWidth.at(i));
+        for (const QString &line : lines) {
+            qreal x = m_left.at(i);
+            const Qt::Alignment alignment = m_columns.at(i).alignment;
+            if (alignment & (Qt::AlignRight | Qt::AlignHCenter)) {
+                const qreal advance = m_heading.metrics().horizontalAdvance(line);
+                x += alignment & Qt::AlignRight ? m_cellWidth.at(i) - advance : (m_cellWidth.at(i) - advance) / 2;
+            }
+            QTextLayout layout(line, m_heading.font(), device);
+            layout.beginLayout();
+            QTextLine textLine = layout.createLine();
+            textLine.setLineWidth(m_width);
+            layout.endLayout();
+            const QPointF shift(x, lineTop + m_heading.metrics().ascent() - textLine.ascent());
+            for (QGlyphRun run : layout.glyphRuns()) {
+                QList<QPointF> positions = run.positions();
+                for (QPointF &position : positions)
+                    position += shift;
+                run.setPositions(positions);
+                m_headingRuns.append(run);
+            }
+            lineTop += m_heading.lineHeight();
+        }
+    }
 }
 
 void ReportTable::drawRow(QPainter &painter, qreal top, const QStringList &cells, bool shaded, bool emphasis) const
 {
     const TextWrapper &wrapper = emphasis ? m_bold : m_body;
-    const qreal height = heightWith(wrapper, cells);
+    const qreal height = emphasis ? rowHeightBold(cells) : rowHeight(cells);
     if (shaded)
         painter.fillRect(QRectF(0, top, m_width, height), QColor(0xF4, 0xF6, 0xF8));
     painter.setPen(Qt::black);
     if (emphasis)
         painter.drawLine(QPointF(0, top), QPointF(m_width, top));
+    if (!emphasis) {
+        const QList<qreal> lefts = quickLayout(cells);
+        if (!lefts.isEmpty()) {
+            drawGlyphRow(painter, top, cells, lefts);
+            return;
+        }
+    }
     for (int i = 0; i < columnCount() && i < cells.size(); ++i)
         wrapper.draw(painter, m_left.at(i), top + m_padding, m_cellWidth.at(i), cells.at(i), m_columns.at(i).alignment);
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "ui/report/reportglyphs.h"
+
 #include <QFont>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -64,6 +67,12 @@ public:
 
 private:
     qreal heightWith(const TextWrapper &wrapper, const QStringList &cells) const;
+    void layOutHeadings(QPaintDevice *device);
+    // The cells' left edges when every cell fits on one line from cached glyphs; empty otherwise.
+    QList<qreal> quickLayout(const QStringList &cells) const;
+
+    // The rows' text in one glyph run: one text object per row in the page instead of one per cell.
+    void drawGlyphRow(QPainter &painter, qreal top, const QStringList &cells, const QList<qreal> &lefts) const;
 
     QList<Column> m_columns;
     QList<qreal> m_left;
@@ -71,6 +80,8 @@ private:
     TextWrapper m_body;
     TextWrapper m_bold;
     TextWrapper m_heading;
+    GlyphCache m_glyphs;
+    QList<QGlyphRun> m_headingRuns;
     qreal m_width;
     qreal m_padding;
     qreal m_headingHeight;

@@ -2,11 +2,14 @@
 
 #include "core/runtimeerror.h"
 #include "platform/locale.h"
+#include "storage/chartload.h"
 #include "storage/datafolder.h"
 #include "storage/faults.h"
 #include "storage/filetable.h"
 #include "storage/historypass.h"
 #include "storage/reportsummary.h"
+#include "ui/report/pdfcompression.h"
+#include "ui/report/reportcells.h"
 #include "ui/report/reportchart.h"
 #include "ui/report/reporttable.h"
 
@@ -40,7 +43,7 @@ QFont pointFont(qreal points, bool bold = false)
 
 QString amount(Currency value)
 {
-    return platform::LocaleServices::displayFormat(value.toPlainString());
+    return displayAmount(value);
 }
 
 QString investmentTitle(const storage::InvestmentSummary &one)
@@ -324,7 +327,9 @@ public:
     }
 
     // ---- One investment: title, chart, the records with headings on every page.
-    std::unique_ptr<SectionFlow> startInvestment(Pages *pages, const storage::InvestmentSummary &one)
+    // `chart` holds the investment's records when painting.
+    std::unique_ptr<SectionFlow> startInvestment(Pages *pages, const storage::InvestmentSummary &one,
+                                                 const ChartSeries *chart = nullptr)
     {
         const qreal width = m_setup.width;
         const QString title = investmentTitle(one);
@@ -350,10 +355,10 @@ public:
         y += drawText(painter, m_setup.body, y, width, info);
         if (one.records > 0) {
             y += m_setup.pt(6);
-            const QRectF chart(0, y, width, chartHeight());
-            if (painter)
-                paintInvestmentChart(*painter, chart, one.investment, one.type, one.institution);
-            y += chart.height() + m_setup.pt(8);
+            const QRectF area(0, y, width, chartHeight());
+            if (painter && chart)
+                paintInvestmentChart(*painter, area, *chart);
+            y += area.height() + m_setup.pt(8);
             if (painter)
                 m_setup.records.drawHeading(*painter, y);
             y += m_setup.records.headingHeight();
@@ -429,6 +434,8 @@ int writeReport(const ReportRequest &request)
         throw RuntimeError(RuntimeError::PathFileAccessError);
 
     const Date today = platform::LocaleServices::today();
+    // Page streams compressed quickly (see pdfcompression.cpp).
+    static_cast<void>(pdfCompressionLevel());
     QSaveFile file(request.outputPath);
     storage::faults::check(storage::faults::Step::Open);
     if (!file.open(QIODevice::WriteOnly))
@@ -441,18 +448,23 @@ int writeReport(const ReportRequest &request)
 
     const PageSetup setup(writer);
 
-    // First pass: the figures of the summary and how many pages every section takes.
+    // First pass: the figures of the summary, how many pages every section takes, and the chart
+    // of the first investment.
     std::unordered_map<int, std::unique_ptr<SectionFlow>> counting;
     storage::ReportSummary summary;
     ReportLayout layout(setup, summary, request.investment, folder);
-    summary =
-        storage::summarizeInvestments(request.investment, [&counting, &layout](const storage::InvestmentSummary &one,
-                                                                               const storage::RecordFigures &figures) {
+    const int firstInvestment = request.investment == 0 ? 1 : request.investment;
+    ChartSeries chart;
+    summary = storage::summarizeInvestments(
+        request.investment, [&counting, &layout, &chart, firstInvestment](const storage::InvestmentSummary &one,
+                                                                          const storage::RecordFigures &figures) {
             // A section's top depends only on the investment's texts, known before its first record.
             std::unique_ptr<SectionFlow> &flow = counting[one.investment];
             if (!flow)
                 flow = layout.startInvestment(nullptr, one);
             layout.record(*flow, figures);
+            if (figures.investment == firstInvestment)
+                chart.append(storage::chartPoint(figures));
         });
 
     int total = layout.summarySection(nullptr);
@@ -462,20 +474,40 @@ int writeReport(const ReportRequest &request)
     }
     counting.clear();
 
-    // Second pass: the pages, one investment's records at a time.
+    // Then one pass per investment: its records go onto the pages while the next investment's
+    // chart is gathered, so each investment's records are read once for both.
     QPainter painter;
     if (!painter.begin(&writer))
         throw writeFailure(file);
     Pages pages(writer, painter, setup, total, platform::LocaleServices::shortDate(today), folder);
     layout.summarySection(&pages);
     const bool haveHistory = storage::fileExists(history);
-    for (const storage::InvestmentSummary &one : std::as_const(summary.investments)) {
+    const QList<storage::InvestmentSummary> &investments = summary.investments;
+    for (qsizetype i = 0; i < investments.size(); ++i) {
+        const storage::InvestmentSummary &one = investments.at(i);
         pages.next();
-        const std::unique_ptr<SectionFlow> flow = layout.startInvestment(&pages, one);
-        if (haveHistory && one.records > 0)
-            storage::forEachRecord(history, one.investment, [&layout, &flow](const storage::RecordFigures &figures) {
-                layout.record(*flow, figures);
-            });
+        chart.setInvestment(one.investment, one.type, one.institution);
+        const std::unique_ptr<SectionFlow> flow = layout.startInvestment(&pages, one, &chart);
+        const storage::InvestmentSummary *next = i + 1 < investments.size() ? &investments.at(i + 1) : nullptr;
+        ChartSeries nextChart;
+        if (next)
+            nextChart.reserve(std::size_t(next->records));
+        std::vector<int> wanted;
+        if (one.records > 0)
+            wanted.push_back(one.investment);
+        if (next && next->records > 0)
+            wanted.push_back(next->investment);
+        if (haveHistory && !wanted.empty()) {
+            const int current = one.investment;
+            storage::forEachRecordOfSome(history, wanted,
+                                         [&layout, &flow, &nextChart, current](const storage::RecordFigures &figures) {
+                                             if (figures.investment == current)
+                                                 layout.record(*flow, figures);
+                                             else
+                                                 nextChart.append(storage::chartPoint(figures));
+                                         });
+        }
+        chart = std::move(nextChart);
     }
     pages.finishPage();
     const int painted = pages.number();
