@@ -20,7 +20,8 @@ namespace storage {
 
 namespace {
 
-constexpr size_t kBufferSize = 64 * 1024;
+// Large enough that a pass over a long history makes few system calls.
+constexpr size_t kBufferSize = 256 * 1024;
 
 struct Channel
 {
@@ -292,9 +293,10 @@ void open(int number, const QString &path, OpenMode mode, bool replace)
     c.path = target;
     c.tempPath = tempPath;
     c.file = std::move(file);
-    if (mode == OpenMode::Input)
+    if (mode == OpenMode::Input) {
+        adviseSequential(*c.file);
         c.in.resize(kBufferSize + size_t(MaxLineLength) + 2);
-    else if (mode != OpenMode::Random && mode != OpenMode::RandomReadOnly)
+    } else if (mode != OpenMode::Random && mode != OpenMode::RandomReadOnly)
         c.out.reserve(kBufferSize + 256);
 }
 
@@ -534,7 +536,9 @@ void copyHistRecords(int from, int to)
             ++lines;
         }
         if (lines > 0) {
-            out.out.append(start, size_t(p - start));
+            // Written straight from the input buffer: no copy of the bytes in between.
+            flushOut(out);
+            writeAll(*out.file, start, qint64(p - start));
             last.assign(lastBegin, size_t(p - 2 - lastBegin));
             in.inPos += size_t(p - start);
             in.line += lines;

@@ -307,8 +307,10 @@ bool writtenRate(const char *begin, const char *end, Single &out)
     const size_t length = size_t(end - begin);
     if (length == 0 || length > 16)
         return false;
+    // Gathered in registers: a short copy through memory costs more than the rest of the line.
     uint64_t words[2] = {0, 0};
-    std::memcpy(words, begin, length);
+    for (size_t i = 0; i < length; ++i)
+        words[i >> 3] |= uint64_t(static_cast<unsigned char>(begin[i])) << ((i & 7) * 8);
     const uint64_t hash = (words[0] * 0x9E3779B97F4A7C15ull) ^ (words[1] * 0xC2B2AE3D27D4EB4Full);
     Entry &e = cache[(hash >> 32) & 1023u];
     if (e.length != length || e.words[0] != words[0] || e.words[1] != words[1]) {
