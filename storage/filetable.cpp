@@ -556,6 +556,72 @@ void copyHistRecords(int from, int to)
         decodeHistLine(last.data(), last.data() + last.size());
 }
 
+void copyOtherInvestments(int from, int to, int investNum)
+{
+    Channel &in = openChannel(from);
+    Channel &out = openChannel(to);
+    if (out.mode != OpenMode::Output && out.mode != OpenMode::Append)
+        throw RuntimeError(RuntimeError::BadFileMode);
+    if (in.mode != OpenMode::Input)
+        throw RuntimeError(RuntimeError::BadFileMode);
+    bool taken = false;
+    for (;;) {
+        const char *const start = in.in.data() + in.inPos;
+        const char *const stop = in.in.data() + in.inLen;
+        const char *p = start;
+        const char *lastBegin = nullptr;
+        const char *lastEnd = nullptr;
+        int lastNumberLength = 0;
+        HistFields fields, lastFields;
+        long long lines = 0;
+        bool stopped = false;
+        while (p != stop) {
+            const char *nl = static_cast<const char *>(std::memchr(p, '\n', size_t(stop - p)));
+            if (!nl)
+                break;
+            // Anything but a whole line in the writer's own form of another investment is
+            // left to the line-by-line reader, which reads or reports it.
+            int numberLength = 0;
+            if (nl == p || nl[-1] != '\r' || nl - p > MaxLineLength ||
+                !parseWrittenHistLine(p, nl - 1, fields, numberLength) || fields.investNum.value() == investNum) {
+                stopped = true;
+                break;
+            }
+            lastBegin = p;
+            lastEnd = nl - 1;
+            lastNumberLength = numberLength;
+            lastFields = fields;
+            p = nl + 1;
+            ++lines;
+        }
+        if (lines > 0) {
+            // Such a line is written back as the very bytes it was read from.
+            out.out.append(start, size_t(p - start));
+            in.inPos += size_t(p - start);
+            in.line += lines;
+            rememberHistLine(lastBegin, lastEnd, lastNumberLength);
+            g_lastHistLine.fields = lastFields;
+            taken = true;
+            if (out.out.size() >= kBufferSize)
+                flushOut(out);
+        }
+        if (stopped)
+            break;
+        const size_t waiting = in.inLen - in.inPos;
+        if (!refill(in) || in.inLen - in.inPos == waiting)
+            break;
+    }
+    if (taken) {
+        using namespace modPlMainMod;
+        const HistFields &last = g_lastHistLine.fields;
+        intHistInvestNum = last.investNum;
+        dtmRecDate = last.date;
+        curOriginalAmount = last.original;
+        curCurrentAmount = last.current;
+        sngInflRate = last.rate;
+    }
+}
+
 void writeHistRecord(int number)
 {
     Channel &c = openChannel(number);
