@@ -556,7 +556,18 @@ void copyHistRecords(int from, int to)
         decodeHistLine(last.data(), last.data() + last.size());
 }
 
-void copyOtherInvestments(int from, int to, int investNum)
+namespace {
+
+// What a bulk pass does with a line in the writer's own form of investment `number`.
+enum class LineAction { Copy, Renumber, Drop, Stop };
+
+// Lines of `from` onto `to` as a loop of inputHistRecord and writeHistRecord would put
+// them, without the loop's cost per line: every line is still decoded and checked, and
+// one kept under its own number goes out as the very bytes it was read from. Stops at a
+// line `action` says to stop at, the end, or a line not in the form written (left to the
+// line-by-line reader, which reads or reports it). The last line read is left in the
+// shared variables, its number as written out.
+template <typename Action> void passWrittenLines(int from, int to, Action action)
 {
     Channel &in = openChannel(from);
     Channel &out = openChannel(to);
@@ -565,10 +576,12 @@ void copyOtherInvestments(int from, int to, int investNum)
     if (in.mode != OpenMode::Input)
         throw RuntimeError(RuntimeError::BadFileMode);
     bool taken = false;
+    int lastNumber = 0;
     for (;;) {
         const char *const start = in.in.data() + in.inPos;
         const char *const stop = in.in.data() + in.inLen;
         const char *p = start;
+        const char *run = start; // start of the lines still to go out unchanged
         const char *lastBegin = nullptr;
         const char *lastEnd = nullptr;
         int lastNumberLength = 0;
@@ -579,24 +592,33 @@ void copyOtherInvestments(int from, int to, int investNum)
             const char *nl = static_cast<const char *>(std::memchr(p, '\n', size_t(stop - p)));
             if (!nl)
                 break;
-            // Anything but a whole line in the writer's own form of another investment is
-            // left to the line-by-line reader, which reads or reports it.
             int numberLength = 0;
-            if (nl == p || nl[-1] != '\r' || nl - p > MaxLineLength ||
-                !parseWrittenHistLine(p, nl - 1, fields, numberLength) || fields.investNum.value() == investNum) {
+            LineAction what = LineAction::Stop;
+            if (nl != p && nl[-1] == '\r' && nl - p <= MaxLineLength &&
+                parseWrittenHistLine(p, nl - 1, fields, numberLength))
+                what = action(fields.investNum.value());
+            if (what == LineAction::Stop) {
                 stopped = true;
                 break;
+            }
+            if (what != LineAction::Copy) {
+                out.out.append(run, size_t(p - run));
+                if (what == LineAction::Renumber) {
+                    appendInteger(fields.investNum.value() - 1, out.out);
+                    out.out.append(p + numberLength, size_t(nl + 1 - (p + numberLength)));
+                }
+                run = nl + 1;
             }
             lastBegin = p;
             lastEnd = nl - 1;
             lastNumberLength = numberLength;
             lastFields = fields;
+            lastNumber = fields.investNum.value() - (what == LineAction::Renumber ? 1 : 0);
             p = nl + 1;
             ++lines;
         }
         if (lines > 0) {
-            // Such a line is written back as the very bytes it was read from.
-            out.out.append(start, size_t(p - start));
+            out.out.append(run, size_t(p - run));
             in.inPos += size_t(p - start);
             in.line += lines;
             rememberHistLine(lastBegin, lastEnd, lastNumberLength);
@@ -614,12 +636,27 @@ void copyOtherInvestments(int from, int to, int investNum)
     if (taken) {
         using namespace modPlMainMod;
         const HistFields &last = g_lastHistLine.fields;
-        intHistInvestNum = last.investNum;
+        intHistInvestNum = lastNumber;
         dtmRecDate = last.date;
         curOriginalAmount = last.original;
         curCurrentAmount = last.current;
         sngInflRate = last.rate;
     }
+}
+
+} // namespace
+
+void copyOtherInvestments(int from, int to, int investNum)
+{
+    passWrittenLines(from, to,
+                     [investNum](int number) { return number == investNum ? LineAction::Stop : LineAction::Copy; });
+}
+
+void copyWithoutInvestment(int from, int to, int investNum)
+{
+    passWrittenLines(from, to, [investNum](int number) {
+        return number == investNum ? LineAction::Drop : number > investNum ? LineAction::Renumber : LineAction::Copy;
+    });
 }
 
 void writeHistRecord(int number)

@@ -353,6 +353,10 @@ bool prepareInvestHist()
             open(3, target, OpenMode::Output, true);
         }
         while (!eof(2)) {
+            // Lines in the form written go across in runs, every one still decoded and checked.
+            copyWithoutInvestment(2, 3, intDelInvestNum);
+            if (eof(2))
+                break;
             inputHistRecord(2);
             if (intHistInvestNum == intDelInvestNum)
                 continue;

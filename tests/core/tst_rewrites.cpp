@@ -305,6 +305,61 @@ private slots:
         QCOMPARE(f.folder.readBytes(Hist), history);
     }
 
+    // The same for the history of an investment delete: investment 2's lines dropped, the
+    // later investments' numbers one lower.
+    void deleteMatchesLineByLine_data() { splitMatchesLineByLine_data(); }
+    void deleteMatchesLineByLine()
+    {
+        QFETCH(QByteArray, history);
+        Fixture f;
+        QVERIFY(f.folder.writeBytes(Hist, history + line(3, 2004, 5, 6, "1", "2", "3")));
+        using Outcome = std::tuple<int, QByteArray, int, double, QString, QString, float>;
+        const auto outcome = [&](const std::function<void()> &pass, const QString &written) {
+            ResetAll();
+            intDelInvestNum = 2;
+            int error = 0;
+            try {
+                pass();
+            } catch (const RuntimeError &e) {
+                error = e.number();
+            }
+            return Outcome(error, f.folder.readBytes(written), int(intHistInvestNum), dtmRecDate.serial(),
+                           curOriginalAmount.toPlainString(), curCurrentAmount.toPlainString(), float(sngInflRate));
+        };
+        const Outcome expected = outcome(
+            [] {
+                storage::open(2, storage::programFile(Hist), storage::OpenMode::Input);
+                storage::open(3, storage::programFile(QStringLiteral("renumbered.txt")), storage::OpenMode::Output);
+                try {
+                    while (!storage::eof(2)) {
+                        storage::inputHistRecord(2);
+                        if (intHistInvestNum == intDelInvestNum)
+                            continue;
+                        if (intHistInvestNum > intDelInvestNum)
+                            intHistInvestNum = intHistInvestNum - 1;
+                        storage::writeHistRecord(3);
+                    }
+                } catch (...) {
+                    storage::discardAll();
+                    throw;
+                }
+                storage::close(2);
+                storage::close(3);
+            },
+            QStringLiteral("renumbered.txt"));
+        const Outcome prepared = outcome([] { storage::prepareInvestHist(); }, QStringLiteral("TempHist.txt"));
+        storage::dropInvestHist();
+        if (std::get<0>(expected) != 0) {
+            QCOMPARE(std::get<0>(prepared), std::get<0>(expected));
+        } else {
+            QCOMPARE(std::get<0>(prepared), 0);
+            QCOMPARE(std::get<1>(prepared), std::get<1>(expected));
+            QVERIFY(prepared == expected);
+        }
+        QCOMPARE(f.folder.readBytes(Hist), history + line(3, 2004, 5, 6, "1", "2", "3"));
+        QVERIFY(!f.folder.exists(QStringLiteral("TempHist.txt")));
+    }
+
     void deletingTheOnlyRecordOfAnInvestment()
     {
         Fixture f;
