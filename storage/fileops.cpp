@@ -252,6 +252,16 @@ void syncFolder(const QString &path)
 #endif
 }
 
+void adviseSequential(QFile &file)
+{
+#if defined(POSIX_FADV_SEQUENTIAL)
+    if (file.handle() >= 0)
+        ::posix_fadvise(file.handle(), 0, 0, POSIX_FADV_SEQUENTIAL);
+#else
+    Q_UNUSED(file);
+#endif
+}
+
 void atomicRename(const QString &from, const QString &to)
 {
     faults::check(faults::Step::Rename);

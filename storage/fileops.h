@@ -51,6 +51,8 @@ void createFresh(const QString &path, QFile &file, QIODevice::OpenMode mode);
 void writeAll(QFile &file, const char *data, qint64 size);
 void syncToDisk(QFile &file);
 void syncFolder(const QString &path);
+// Tells the system a file is about to be read from start to end, so it reads further ahead.
+void adviseSequential(QFile &file);
 // Puts `from` in place of `to` in one step and makes the rename last.
 void atomicRename(const QString &from, const QString &to);
 

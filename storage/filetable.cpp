@@ -20,7 +20,8 @@ namespace storage {
 
 namespace {
 
-constexpr size_t kBufferSize = 64 * 1024;
+// Large enough that a pass over a long history makes few system calls.
+constexpr size_t kBufferSize = 256 * 1024;
 
 struct Channel
 {
@@ -292,9 +293,10 @@ void open(int number, const QString &path, OpenMode mode, bool replace)
     c.path = target;
     c.tempPath = tempPath;
     c.file = std::move(file);
-    if (mode == OpenMode::Input)
+    if (mode == OpenMode::Input) {
+        adviseSequential(*c.file);
         c.in.resize(kBufferSize + size_t(MaxLineLength) + 2);
-    else if (mode != OpenMode::Random && mode != OpenMode::RandomReadOnly)
+    } else if (mode != OpenMode::Random && mode != OpenMode::RandomReadOnly)
         c.out.reserve(kBufferSize + 256);
 }
 
@@ -534,7 +536,9 @@ void copyHistRecords(int from, int to)
             ++lines;
         }
         if (lines > 0) {
-            out.out.append(start, size_t(p - start));
+            // Written straight from the input buffer: no copy of the bytes in between.
+            flushOut(out);
+            writeAll(*out.file, start, qint64(p - start));
             last.assign(lastBegin, size_t(p - 2 - lastBegin));
             in.inPos += size_t(p - start);
             in.line += lines;
@@ -550,6 +554,109 @@ void copyHistRecords(int from, int to)
     }
     if (!last.empty())
         decodeHistLine(last.data(), last.data() + last.size());
+}
+
+namespace {
+
+// What a bulk pass does with a line in the writer's own form of investment `number`.
+enum class LineAction { Copy, Renumber, Drop, Stop };
+
+// Lines of `from` onto `to` as a loop of inputHistRecord and writeHistRecord would put
+// them, without the loop's cost per line: every line is still decoded and checked, and
+// one kept under its own number goes out as the very bytes it was read from. Stops at a
+// line `action` says to stop at, the end, or a line not in the form written (left to the
+// line-by-line reader, which reads or reports it). The last line read is left in the
+// shared variables, its number as written out.
+template <typename Action> void passWrittenLines(int from, int to, Action action)
+{
+    Channel &in = openChannel(from);
+    Channel &out = openChannel(to);
+    if (out.mode != OpenMode::Output && out.mode != OpenMode::Append)
+        throw RuntimeError(RuntimeError::BadFileMode);
+    if (in.mode != OpenMode::Input)
+        throw RuntimeError(RuntimeError::BadFileMode);
+    bool taken = false;
+    int lastNumber = 0;
+    for (;;) {
+        const char *const start = in.in.data() + in.inPos;
+        const char *const stop = in.in.data() + in.inLen;
+        const char *p = start;
+        const char *run = start; // start of the lines still to go out unchanged
+        const char *lastBegin = nullptr;
+        const char *lastEnd = nullptr;
+        int lastNumberLength = 0;
+        HistFields fields, lastFields;
+        long long lines = 0;
+        bool stopped = false;
+        while (p != stop) {
+            const char *nl = static_cast<const char *>(std::memchr(p, '\n', size_t(stop - p)));
+            if (!nl)
+                break;
+            int numberLength = 0;
+            LineAction what = LineAction::Stop;
+            if (nl != p && nl[-1] == '\r' && nl - p <= MaxLineLength &&
+                parseWrittenHistLine(p, nl - 1, fields, numberLength))
+                what = action(fields.investNum.value());
+            if (what == LineAction::Stop) {
+                stopped = true;
+                break;
+            }
+            if (what != LineAction::Copy) {
+                out.out.append(run, size_t(p - run));
+                if (what == LineAction::Renumber) {
+                    appendInteger(fields.investNum.value() - 1, out.out);
+                    out.out.append(p + numberLength, size_t(nl + 1 - (p + numberLength)));
+                }
+                run = nl + 1;
+            }
+            lastBegin = p;
+            lastEnd = nl - 1;
+            lastNumberLength = numberLength;
+            lastFields = fields;
+            lastNumber = fields.investNum.value() - (what == LineAction::Renumber ? 1 : 0);
+            p = nl + 1;
+            ++lines;
+        }
+        if (lines > 0) {
+            out.out.append(run, size_t(p - run));
+            in.inPos += size_t(p - start);
+            in.line += lines;
+            rememberHistLine(lastBegin, lastEnd, lastNumberLength);
+            g_lastHistLine.fields = lastFields;
+            taken = true;
+            if (out.out.size() >= kBufferSize)
+                flushOut(out);
+        }
+        if (stopped)
+            break;
+        const size_t waiting = in.inLen - in.inPos;
+        if (!refill(in) || in.inLen - in.inPos == waiting)
+            break;
+    }
+    if (taken) {
+        using namespace modPlMainMod;
+        const HistFields &last = g_lastHistLine.fields;
+        intHistInvestNum = lastNumber;
+        dtmRecDate = last.date;
+        curOriginalAmount = last.original;
+        curCurrentAmount = last.current;
+        sngInflRate = last.rate;
+    }
+}
+
+} // namespace
+
+void copyOtherInvestments(int from, int to, int investNum)
+{
+    passWrittenLines(from, to,
+                     [investNum](int number) { return number == investNum ? LineAction::Stop : LineAction::Copy; });
+}
+
+void copyWithoutInvestment(int from, int to, int investNum)
+{
+    passWrittenLines(from, to, [investNum](int number) {
+        return number == investNum ? LineAction::Drop : number > investNum ? LineAction::Renumber : LineAction::Copy;
+    });
 }
 
 void writeHistRecord(int number)

@@ -70,6 +70,15 @@ void writeHistRecord(int number);
 // this program has just written: their lines are already in the form written, so
 // their bytes go across as they are.
 void copyHistRecords(int from, int to);
+// The lines of `from` that belong to investments other than `investNum` onto `to`, up to
+// the first line of that investment, the end, or a line not in the form written (left
+// for inputHistRecord). Each line is decoded and checked as inputHistRecord does and put
+// out as writeHistRecord would put it; the last line taken is left in the shared variables.
+void copyOtherInvestments(int from, int to, int investNum);
+// The lines of `from` onto `to` as the delete's loop puts them: none of investment
+// `investNum`, later investments' numbers one lower. Each is decoded and checked as
+// inputHistRecord does; a line not in the form written is left for inputHistRecord.
+void copyWithoutInvestment(int from, int to, int investNum);
 // One "TempData.txt" line into, or from, intTempRecNum, strInvestType, strInstitution.
 void inputTempDataRecord(int number);
 void writeTempDataRecord(int number);

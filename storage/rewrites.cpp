@@ -122,6 +122,10 @@ void createTwoFiles(const std::function<void()> &showChosen)
         open(4, programFile(RecsDisplayedFileName), OpenMode::Output);
         intHistCounter = 1;
         while (!eof(2)) {
+            // Other investments' lines go across in runs, every one still decoded and checked.
+            copyOtherInvestments(2, 3, intInvestRecNum);
+            if (eof(2))
+                break;
             inputHistRecord(2);
             if (intHistInvestNum != intInvestRecNum) {
                 writeHistRecord(3);
@@ -349,6 +353,10 @@ bool prepareInvestHist()
             open(3, target, OpenMode::Output, true);
         }
         while (!eof(2)) {
+            // Lines in the form written go across in runs, every one still decoded and checked.
+            copyWithoutInvestment(2, 3, intDelInvestNum);
+            if (eof(2))
+                break;
             inputHistRecord(2);
             if (intHistInvestNum == intDelInvestNum)
                 continue;

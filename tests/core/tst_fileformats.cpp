@@ -12,6 +12,9 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
+#include <cstring>
+#include <memory>
+
 using namespace modPlMainMod;
 
 namespace {
@@ -401,6 +404,21 @@ private slots:
         QTest::newRow("no such day") << QByteArray("3,#2003-02-29#,2500,2600,0") << false;
         QTest::newRow("number past the range") << QByteArray("32768,#2003-03-12#,2500,2600,0") << false;
         QTest::newRow("cut short") << QByteArray("3,#2003-03-12#,2500,2600") << false;
+        QTest::newRow("eight whole digits") << QByteArray("3,#2003-03-12#,12345678,87654321.5,0") << true;
+        QTest::newRow("fourteen whole digits")
+            << QByteArray("3,#2003-03-12#,12345678901234.5678,-99999999999999.0001,0") << true;
+        QTest::newRow("fifteen whole digits") << QByteArray("3,#2003-03-12#,123456789012345,1,0") << false;
+        QTest::newRow("four decimals") << QByteArray("3,#2003-03-12#,0.0001,7.1234,0") << true;
+        QTest::newRow("five decimals") << QByteArray("3,#2003-03-12#,1.12345,1,0") << false;
+        QTest::newRow("five decimals at the end") << QByteArray("3,#2003-03-12#,1,1.12345") << false;
+        QTest::newRow("trailing zero, more after") << QByteArray("3,#2003-03-12#,1.120,1,0") << false;
+        QTest::newRow("colon after digits") << QByteArray("3,#2003-03-12#,12:5,1,0") << false;
+        QTest::newRow("slash after digits") << QByteArray("3,#2003-03-12#,12/5,1,0") << false;
+        QTest::newRow("high byte after digits") << QByteArray("3,#2003-03-12#,12\xb9" "5,1,0") << false;
+        QTest::newRow("point without decimals") << QByteArray("3,#2003-03-12#,12.,1,0") << false;
+        QTest::newRow("long rate") << QByteArray("3,#2003-03-12#,1,1,-1.234567E-05") << false;
+        QTest::newRow("rate with seven digits") << QByteArray("3,#2003-03-12#,1,1,-0.1234567") << true;
+        QTest::newRow("short line") << QByteArray("3,#2003-03-12#,1,1,5") << true;
     }
     void quickReaderTakesOnlyTheWritersForm()
     {
@@ -424,6 +442,77 @@ private slots:
         QVERIFY(quick.original == full.original);
         QVERIFY(quick.current == full.current);
         QCOMPARE(quick.rate, full.rate);
+    }
+
+    // Lines the writer gives for many values, and those lines with one byte changed or
+    // cut short: the quick reader takes every written line, and takes a changed line only
+    // when it is still exactly what the writer gives for what the full reader reads there.
+    void quickReaderAgreesWithTheWriterOnManyLines()
+    {
+        QRandomGenerator random(20261207);
+        const auto amount = [&random]() {
+            static const int64_t limits[] = {
+                10, 10000, 100000000, 10000000000LL, 100000000000000LL, 999999999999999999LL};
+            const int64_t units = int64_t(random.generate64() % uint64_t(limits[random.bounded(6)]));
+            return Currency::fromUnits(random.bounded(4) == 0 ? -units : units);
+        };
+        const char changes[] = {'0', '1', '9', '/', ':', '.', '-', ',', ' ', '#', 'E', '\xb9', '\0'};
+        int taken = 0, changedTaken = 0;
+        for (int i = 0; i < 4000; ++i) {
+            storage::HistFields fields;
+            fields.investNum = int(random.bounded(65536)) - 32768;
+            int y = 1900 + random.bounded(200), m = 1 + random.bounded(12), d = 1 + random.bounded(31);
+            while (!Date::isValidYmd(y, m, d))
+                --d;
+            fields.date = Date::fromYmd(y, m, d);
+            fields.original = amount();
+            fields.current = amount();
+            const double scales[] = {0, 0.001, 0.1, 1, 10, 1000};
+            fields.rate = Single(float(random.generateDouble() * 2 - 1) * float(scales[random.bounded(6)]));
+            std::string text;
+            storage::formatHistLine(fields, text);
+            const QByteArray line = QByteArray::fromStdString(text).chopped(2);
+
+            storage::HistFields quick;
+            int numberLength = 0;
+            const bool longAmount = qAbs(fields.original.toDouble()) >= 1e14 || qAbs(fields.current.toDouble()) >= 1e14;
+            const bool written =
+                storage::parseWrittenHistLine(line.constData(), line.constData() + line.size(), quick, numberLength);
+            if (!longAmount && line.size() - line.lastIndexOf(',') - 1 <= 16) {
+                QVERIFY2(written, line.constData());
+                ++taken;
+                QCOMPARE(int(quick.investNum), int(fields.investNum));
+                QCOMPARE(quick.date.serial(), fields.date.serial());
+                QVERIFY(quick.original == fields.original);
+                QVERIFY(quick.current == fields.current);
+            }
+
+            QByteArray changed = line;
+            if (random.bounded(5) == 0)
+                changed.truncate(random.bounded(changed.size()));
+            else
+                changed[random.bounded(changed.size())] = changes[random.bounded(int(sizeof changes))];
+            // Held in a buffer of its exact length, so a read past its end is a read past the line.
+            const std::unique_ptr<char[]> exact(new char[size_t(changed.size()) + 1]);
+            std::memcpy(exact.get(), changed.constData(), size_t(changed.size()));
+            if (!storage::parseWrittenHistLine(exact.get(), exact.get() + changed.size(), quick, numberLength))
+                continue;
+            ++changedTaken;
+            storage::HistFields full;
+            storage::parseHistLine(changed.constData(), changed.constData() + changed.size(), full);
+            std::string again;
+            storage::formatHistLine(full, again);
+            QCOMPARE(QByteArray::fromStdString(again), changed + "\r\n");
+            QCOMPARE(numberLength, changed.indexOf(','));
+            QCOMPARE(int(quick.investNum), int(full.investNum));
+            QCOMPARE(quick.date.serial(), full.date.serial());
+            QVERIFY(quick.original == full.original);
+            QVERIFY(quick.current == full.current);
+            QCOMPARE(quick.rate, full.rate);
+        }
+        // Both kinds of line must have come up often enough to mean something.
+        QVERIFY(taken > 3000);
+        QVERIFY(changedTaken > 500);
     }
 };
 

@@ -236,6 +236,130 @@ private slots:
         QCOMPARE(f.strayFiles(), QStringList());
     }
 
+    // The split takes other investments' lines across in runs; what it leaves (both work
+    // files, the record in hand, or the error) is what a line-by-line split leaves.
+    void splitMatchesLineByLine_data()
+    {
+        QTest::addColumn<QByteArray>("history");
+        QTest::newRow("interleaved, many buffers") << historyOf(30000, 7);
+        QTest::newRow("odd lines") << A1 + B1 + "\r\n" + "  \r\n" + B2.chopped(2) + "\n" +
+                                          " 2 , #2001-02-03# , 200 , 210 , 0\r\n" + A2 +
+                                          "2,#2001-02-03 06:00:00#,200,210,0\r\n" + "02,#2001-02-03#,200,210,0\r\n" +
+                                          B1 + A3 + B2.chopped(2);
+        QTest::newRow("other investments only") << B1 + B2 + B1;
+        QTest::newRow("shown investment last") << B1 + B2 + A1;
+        QTest::newRow("line ended by LF last") << B1 + A1 + B2.chopped(2) + "\n";
+        QTest::newRow("damaged after a long run") << historyOf(9000, 3) + "2,#2002-13-40#,1,1,1\r\n" + A1;
+        QTest::newRow("over-long line") << B1 + QByteArray(5000, '7') + "\r\n" + A1;
+        QTest::newRow("number out of range") << B1 + "40000,#2001-02-03#,200,210,0\r\n" + A1;
+        QTest::newRow("cut short") << B1 + B2 + "2,#2001-02-03#,200";
+    }
+    void splitMatchesLineByLine()
+    {
+        QFETCH(QByteArray, history);
+        Fixture f;
+        QVERIFY(f.folder.writeBytes(Hist, history));
+        using Outcome = std::tuple<int, QByteArray, QByteArray, int, double, QString, QString, float>;
+        const auto outcome = [&](const std::function<void()> &split, const QString &others, const QString &shown) {
+            ResetAll();
+            int error = 0;
+            try {
+                split();
+            } catch (const RuntimeError &e) {
+                error = e.number();
+            }
+            return Outcome(error, f.folder.readBytes(others), f.folder.readBytes(shown), int(intHistInvestNum),
+                           dtmRecDate.serial(), curOriginalAmount.toPlainString(), curCurrentAmount.toPlainString(),
+                           float(sngInflRate));
+        };
+        const Outcome expected = outcome(
+            [] {
+                storage::open(2, storage::programFile(Hist), storage::OpenMode::Input);
+                storage::open(3, storage::programFile(QStringLiteral("others.txt")), storage::OpenMode::Output);
+                storage::open(4, storage::programFile(QStringLiteral("shown.txt")), storage::OpenMode::Output);
+                try {
+                    while (!storage::eof(2)) {
+                        storage::inputHistRecord(2);
+                        storage::writeHistRecord(intHistInvestNum == 1 ? 4 : 3);
+                    }
+                } catch (...) {
+                    storage::discardAll();
+                    throw;
+                }
+                for (int n : {2, 3, 4})
+                    storage::close(n);
+            },
+            QStringLiteral("others.txt"), QStringLiteral("shown.txt"));
+        const Outcome split = outcome([] { ::split(QStringLiteral("EDIT"), 1, 2); }, QStringLiteral("SuccesToHist.txt"),
+                                      QStringLiteral("RecsDisplayed.txt"));
+        if (std::get<0>(expected) != 0) {
+            // A damaged history stops the split and leaves no work files behind.
+            QCOMPARE(std::get<0>(split), std::get<0>(expected));
+            QVERIFY(!f.folder.exists(QStringLiteral("SuccesToHist.txt")));
+            return;
+        }
+        QCOMPARE(std::get<0>(split), 0);
+        QCOMPARE(std::get<1>(split), std::get<1>(expected));
+        QCOMPARE(std::get<2>(split), std::get<2>(expected));
+        QVERIFY(split == expected);
+        QCOMPARE(f.folder.readBytes(Hist), history);
+    }
+
+    // The same for the history of an investment delete: investment 2's lines dropped, the
+    // later investments' numbers one lower.
+    void deleteMatchesLineByLine_data() { splitMatchesLineByLine_data(); }
+    void deleteMatchesLineByLine()
+    {
+        QFETCH(QByteArray, history);
+        Fixture f;
+        QVERIFY(f.folder.writeBytes(Hist, history + line(3, 2004, 5, 6, "1", "2", "3")));
+        using Outcome = std::tuple<int, QByteArray, int, double, QString, QString, float>;
+        const auto outcome = [&](const std::function<void()> &pass, const QString &written) {
+            ResetAll();
+            intDelInvestNum = 2;
+            int error = 0;
+            try {
+                pass();
+            } catch (const RuntimeError &e) {
+                error = e.number();
+            }
+            return Outcome(error, f.folder.readBytes(written), int(intHistInvestNum), dtmRecDate.serial(),
+                           curOriginalAmount.toPlainString(), curCurrentAmount.toPlainString(), float(sngInflRate));
+        };
+        const Outcome expected = outcome(
+            [] {
+                storage::open(2, storage::programFile(Hist), storage::OpenMode::Input);
+                storage::open(3, storage::programFile(QStringLiteral("renumbered.txt")), storage::OpenMode::Output);
+                try {
+                    while (!storage::eof(2)) {
+                        storage::inputHistRecord(2);
+                        if (intHistInvestNum == intDelInvestNum)
+                            continue;
+                        if (intHistInvestNum > intDelInvestNum)
+                            intHistInvestNum = intHistInvestNum - 1;
+                        storage::writeHistRecord(3);
+                    }
+                } catch (...) {
+                    storage::discardAll();
+                    throw;
+                }
+                storage::close(2);
+                storage::close(3);
+            },
+            QStringLiteral("renumbered.txt"));
+        const Outcome prepared = outcome([] { storage::prepareInvestHist(); }, QStringLiteral("TempHist.txt"));
+        storage::dropInvestHist();
+        if (std::get<0>(expected) != 0) {
+            QCOMPARE(std::get<0>(prepared), std::get<0>(expected));
+        } else {
+            QCOMPARE(std::get<0>(prepared), 0);
+            QCOMPARE(std::get<1>(prepared), std::get<1>(expected));
+            QVERIFY(prepared == expected);
+        }
+        QCOMPARE(f.folder.readBytes(Hist), history + line(3, 2004, 5, 6, "1", "2", "3"));
+        QVERIFY(!f.folder.exists(QStringLiteral("TempHist.txt")));
+    }
+
     void deletingTheOnlyRecordOfAnInvestment()
     {
         Fixture f;
