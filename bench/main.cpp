@@ -247,6 +247,8 @@ frmInvestData *loadWindow(const QString &folder)
     useFolder(folder);
     if (frmInvestData *w = frmInvestData::instance())
         return w;
+    // An operation without the window (the rewrites) may have left its own files open.
+    storage::discardAll();
     modPlMainMod::ResetAll();
     frmInvestData *w = frmInvestData::Load();
     if (!w || int(intInvestRecNum) != kShown)
@@ -719,7 +721,7 @@ int main(int argc, char **argv)
         takeOwnOptions(argc, argv);
     QApplication app(argc, argv);
     platform::MessageBoxes::setInstance(&g_boxes);
-    frmInvestData::setQuitHandler([] { die("the main window ended the program"); });
+    frmInvestData::setQuitHandler([] { die("the main window ended the program; messages: " + takeBoxes()); });
 
     if (child) {
         g_base = QString::fromLocal8Bit(argv[4]);
