@@ -414,7 +414,9 @@ private slots:
         QTest::newRow("trailing zero, more after") << QByteArray("3,#2003-03-12#,1.120,1,0") << false;
         QTest::newRow("colon after digits") << QByteArray("3,#2003-03-12#,12:5,1,0") << false;
         QTest::newRow("slash after digits") << QByteArray("3,#2003-03-12#,12/5,1,0") << false;
-        QTest::newRow("high byte after digits") << QByteArray("3,#2003-03-12#,12\xb9" "5,1,0") << false;
+        QTest::newRow("high byte after digits") << QByteArray("3,#2003-03-12#,12\xb9"
+                                                              "5,1,0")
+                                                << false;
         QTest::newRow("point without decimals") << QByteArray("3,#2003-03-12#,12.,1,0") << false;
         QTest::newRow("long rate") << QByteArray("3,#2003-03-12#,1,1,-1.234567E-05") << false;
         QTest::newRow("rate with seven digits") << QByteArray("3,#2003-03-12#,1,1,-0.1234567") << true;

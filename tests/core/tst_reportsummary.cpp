@@ -36,10 +36,9 @@ const QByteArray History = "1,#2001-01-02#,10000,10000,0\r\n"
 
 void writeFolder(const testing::TempDataFolder &folder, const QByteArray &history)
 {
-    QVERIFY(folder.writeBytes(storage::InvestFileName,
-                              testing::recordBytes(1, "Mutual Fund", "Big Bank") +
-                                  testing::recordBytes(2, "Savings", "Credit Union") +
-                                  testing::recordBytes(3, "Bond", "Treasury")));
+    QVERIFY(folder.writeBytes(storage::InvestFileName, testing::recordBytes(1, "Mutual Fund", "Big Bank") +
+                                                           testing::recordBytes(2, "Savings", "Credit Union") +
+                                                           testing::recordBytes(3, "Bond", "Treasury")));
     if (!history.isNull())
         QVERIFY(folder.writeBytes(storage::HistFileName, history));
 }
@@ -173,8 +172,7 @@ private slots:
         QCOMPARE(testing::errorNumberOf([] { storage::summarizeInvestments(0); }), int(RuntimeError::FileNotFound));
         writeFolder(folder, History);
         QCOMPARE(storage::investmentCount(), 3);
-        QCOMPARE(testing::errorNumberOf([] { storage::summarizeInvestments(4); }),
-                 int(RuntimeError::BadRecordNumber));
+        QCOMPARE(testing::errorNumberOf([] { storage::summarizeInvestments(4); }), int(RuntimeError::BadRecordNumber));
         QVERIFY(!storage::isOpen(1));
     }
 };

@@ -28,8 +28,7 @@ public:
     ScriptedFileChooser(const ScriptedFileChooser &) = delete;
     ScriptedFileChooser &operator=(const ScriptedFileChooser &) = delete;
 
-    QString openFileName(QWidget *parent, const QString &caption, const QString &folder,
-                         const QString &filter) override
+    QString openFileName(QWidget *parent, const QString &caption, const QString &folder, const QString &filter) override
     {
         return answer({caption, folder, filter, parent, false});
     }
