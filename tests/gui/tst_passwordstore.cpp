@@ -1,6 +1,7 @@
 // The password setting is really stored, or the user is told it is not; what it
 // reads back is whole; the password boxes echo stars.
 #include "appfixture.h"
+#include "startuptesting.h"
 
 #include "core/runtimeerror.h"
 #include "platform/messagebox.h"
@@ -28,27 +29,14 @@ using platform::MsgIcon;
 
 namespace {
 
-const QString App = QStringLiteral("PLUMBLINE");
-const QString Section = QStringLiteral("STARTUP");
-const QString Key = QStringLiteral("txtPasswordPL35");
 const QString AccessErrorText = QStringLiteral("Error Number:75\r\nPath/File access error");
 
-void ignoreEnd() {}
-
-struct Fixture
-{
-    testing::AppFixture app;
-    Fixture()
-    {
-        frmPlSplash::setWaitPasses(1000);
-        frmPlSplash::setAfterWaitHook(nullptr);
-        frmPlSplash::m_strPlumbline35Password.clear();
-        ui::forms::setEndHandler(ignoreEnd);
-        app.writeInvestments({{QStringLiteral("Mutual fund"), QStringLiteral("First Bank")}});
-    }
-    ~Fixture() { ui::forms::setEndHandler(nullptr); }
-    QString stored() { return app.settings().getSetting(App, Section, Key, QStringLiteral("<absent>")); }
-};
+using Fixture = startuptest::StartupFixture;
+using startuptest::App;
+using startuptest::Key;
+using startuptest::Section;
+using startuptest::settle;
+using startuptest::typeInto;
 
 // The real INI store for the life of the object, in the test's own settings folder.
 struct RealStore
@@ -58,25 +46,11 @@ struct RealStore
     ~RealStore() { platform::SettingsStore::setInstance(previous); }
 };
 
-void settle()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
-
+// Each click here lets deferred deletions and queued work run before the next step.
 void click(QAbstractButton *button)
 {
-    QVERIFY(button);
-    QVERIFY(button->isVisible());
-    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
+    startuptest::click(button);
     settle();
-}
-
-void typeInto(QLineEdit *box, const QString &text)
-{
-    box->setFocus();
-    box->clear();
-    QTest::keyClicks(box, text);
 }
 
 void startProgram()

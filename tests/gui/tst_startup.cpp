@@ -1,5 +1,6 @@
 // Start-up through the splash, the password set-up and the password entry.
 #include "appfixture.h"
+#include "startuptesting.h"
 
 #include "core/plmainmod.h"
 #include "platform/messagebox.h"
@@ -26,40 +27,9 @@
 using platform::MsgButtons;
 using platform::MsgIcon;
 
+using namespace startuptest;
+
 namespace {
-
-const QString App = QStringLiteral("PLUMBLINE");
-const QString Section = QStringLiteral("STARTUP");
-const QString Key = QStringLiteral("txtPasswordPL35");
-
-int g_ends = 0;
-void recordEnd()
-{
-    ++g_ends;
-}
-
-// Test-wide set-up for one test function: a fixture plus a short splash wait and an
-// end of program that only counts.
-struct StartupFixture
-{
-    testing::AppFixture app;
-    StartupFixture()
-    {
-        g_ends = 0;
-        frmPlSplash::setWaitPasses(1000);
-        frmPlSplash::setAfterWaitHook(nullptr);
-        frmPlSplash::m_strPlumbline35Password.clear();
-        ui::forms::setEndHandler(recordEnd);
-        app.writeInvestments({{QStringLiteral("Mutual fund"), QStringLiteral("First Bank")}});
-    }
-    ~StartupFixture()
-    {
-        frmPlSplash::setAfterWaitHook(nullptr);
-        ui::forms::setEndHandler(nullptr);
-    }
-    QString stored() { return app.settings().getSetting(App, Section, Key, QStringLiteral("<absent>")); }
-    void store(const QString &value) { app.settings().saveSetting(App, Section, Key, value); }
-};
 
 // A stored value is the hash of `text`, checked with the library directly.
 bool isHashOf(const QString &stored, const QString &text)
@@ -70,26 +40,6 @@ bool isHashOf(const QString &stored, const QString &text)
     const QByteArray bytes = text.toUtf8();
     return crypto_pwhash_str_verify(hash.constData(), bytes.constData(),
                                     static_cast<unsigned long long>(bytes.size())) == 0;
-}
-
-void settle()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
-
-void click(QAbstractButton *button)
-{
-    QVERIFY(button);
-    QVERIFY(button->isVisible());
-    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
-}
-
-void typeInto(QLineEdit *box, const QString &text)
-{
-    box->setFocus();
-    box->clear();
-    QTest::keyClicks(box, text);
 }
 
 bool visibleOnScreen(QWidget *w)
