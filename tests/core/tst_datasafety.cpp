@@ -31,19 +31,8 @@ const QString Hist = QStringLiteral("PlDataHist.txt");
 
 struct Fixture
 {
-    Fixture()
-    {
-        storage::discardAll();
-        storage::faults::clear();
-        ResetAll();
-    }
-    ~Fixture()
-    {
-        storage::faults::clear();
-        storage::discardAll();
-        ResetAll();
-    }
     testing::TempDataFolder folder;
+    testing::CleanStorage clean; // after the folder: set up once it exists, cleaned before it goes
 
     QStringList names() const
     {

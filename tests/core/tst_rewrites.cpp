@@ -1,6 +1,7 @@
 // The rewrites of the investment file and the data history, on the file layer alone:
 // the order of the rebuilt lines, the renumbering of a delete, texts holding double
 // quotes, failures at every step and a process killed in the middle of a rewrite.
+#include "datafiles.h"
 #include "tempdatafolder.h"
 
 #include "core/plmainmod.h"
@@ -105,19 +106,8 @@ QByteArray historyOf(int lines, int investments)
 class Fixture
 {
 public:
-    Fixture()
-    {
-        storage::discardAll();
-        storage::faults::clear();
-        ResetAll();
-    }
-    ~Fixture()
-    {
-        storage::faults::clear();
-        storage::discardAll();
-        ResetAll();
-    }
     testing::TempDataFolder folder;
+    testing::CleanStorage clean; // after the folder: set up once it exists, cleaned before it goes
 
     // Names in the folder other than the two data files.
     QStringList strayFiles() const

@@ -2,8 +2,10 @@
 
 // Small helpers the core tests share: data file bytes, errors, the project's tools.
 
+#include "core/plmainmod.h"
 #include "core/runtimeerror.h"
 #include "storage/datafolder.h"
+#include "storage/faults.h"
 #include "storage/filetable.h"
 
 #include <QByteArray>
@@ -13,6 +15,23 @@
 #include <functional>
 
 namespace testing {
+
+// No file number open, no fault armed and the shared state fresh, on entry and on leaving:
+// what one test leaves behind never reaches the next.
+struct CleanStorage
+{
+    CleanStorage() { reset(); }
+    ~CleanStorage() { reset(); }
+    CleanStorage(const CleanStorage &) = delete;
+    CleanStorage &operator=(const CleanStorage &) = delete;
+
+    static void reset()
+    {
+        storage::faults::clear();
+        storage::discardAll();
+        modPlMainMod::ResetAll();
+    }
+};
 
 // The run-time error number an action raises; 0 when it raises none.
 inline int errorNumberOf(const std::function<void()> &action)
