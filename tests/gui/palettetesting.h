@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <QColor>
+#include <QDir>
 #include <QPalette>
+#include <QWidget>
 
 namespace palettetest {
 
@@ -43,5 +45,21 @@ struct DesktopPalette
     explicit DesktopPalette(const QPalette &palette) { QApplication::setPalette(palette); }
     ~DesktopPalette() { QApplication::setPalette(previous); }
 };
+
+// Pictures of a window for a person to look at, NAME-light.png and NAME-dark.png, when
+// PLUMBLINE_SCREENSHOTS_DIR names a folder.
+inline void grabLightAndDark(QWidget *window, const QString &name)
+{
+    const QString dir = qEnvironmentVariable("PLUMBLINE_SCREENSHOTS_DIR");
+    if (dir.isEmpty() || !window)
+        return;
+    window->grab().save(QDir(dir).filePath(name + QStringLiteral("-light.png")));
+    {
+        const DesktopPalette dark(darkPalette());
+        QCoreApplication::processEvents();
+        window->grab().save(QDir(dir).filePath(name + QStringLiteral("-dark.png")));
+    }
+    QCoreApplication::processEvents();
+}
 
 } // namespace palettetest

@@ -1,6 +1,7 @@
 // The backup never lands on the live data, however the data folder or its files are
 // reached: links, hard links, bind mounts.
 #include "appfixture.h"
+#include "palettetesting.h"
 
 #include "core/plmainmod.h"
 #include "platform/messagebox.h"
@@ -354,14 +355,7 @@ void tst_backuptarget::refusalInTheProgramsOwnBox()
     const QString shots = qEnvironmentVariable("PLUMBLINE_SCREENSHOTS_DIR");
     for (const bool dark : {false, true}) {
         if (dark) {
-            QPalette palette;
-            palette.setColor(QPalette::Window, QColor(45, 45, 48));
-            palette.setColor(QPalette::WindowText, QColor(230, 230, 230));
-            palette.setColor(QPalette::Button, QColor(60, 60, 64));
-            palette.setColor(QPalette::ButtonText, QColor(230, 230, 230));
-            palette.setColor(QPalette::Base, QColor(30, 30, 30));
-            palette.setColor(QPalette::Text, QColor(230, 230, 230));
-            QApplication::setPalette(palette);
+            QApplication::setPalette(palettetest::darkPalette());
         }
         QString text;
         QMessageBox::Icon icon = QMessageBox::NoIcon;

@@ -5,6 +5,7 @@
 
 #include "editingtesting.h"
 #include "mainwindowtesting.h"
+#include "palettetesting.h"
 
 #include "ui/chart/chartwindow.h"
 #include "ui/chart/inflationchart.h"
@@ -408,13 +409,7 @@ void tst_ChartWindow::windowInLightAndDarkPalettes()
     chart->chart->setCurrentPoint(2);
     settle();
 
-    QPalette dark;
-    dark.setColor(QPalette::Window, QColor(45, 45, 48));
-    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
-    dark.setColor(QPalette::Base, QColor(30, 30, 32));
-    dark.setColor(QPalette::Text, QColor(230, 230, 230));
-    dark.setColor(QPalette::Button, QColor(60, 60, 64));
-    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    const QPalette dark = palettetest::darkPalette();
     for (const bool isDark : {false, true}) {
         if (isDark)
             chart->setPalette(dark);

@@ -2,6 +2,7 @@
 // page links reached with Tab and pressed with Space or Enter. The window's own keys
 // (access keys, Enter on Exit) keep their meaning.
 #include "mainwindowtesting.h"
+#include "palettetesting.h"
 
 #include "storage/filetable.h"
 #include "ui/appidentity.h"
@@ -57,27 +58,6 @@ QList<QWidget *> tabChain(QWidget *start, int steps)
         chain << now;
     }
     return chain;
-}
-
-// Pictures of the window for a person to look at, in a light and a dark palette, when
-// PLUMBLINE_SCREENSHOTS_DIR names a folder.
-void saveShots(QWidget *window, const QString &name)
-{
-    const QString dir = qEnvironmentVariable("PLUMBLINE_SCREENSHOTS_DIR");
-    if (dir.isEmpty())
-        return;
-    const QPalette light = QApplication::palette();
-    window->grab().save(QDir(dir).filePath(name + QStringLiteral("-light.png")));
-    QPalette dark(QColor(53, 53, 53));
-    dark.setColor(QPalette::WindowText, Qt::white);
-    dark.setColor(QPalette::Text, Qt::white);
-    dark.setColor(QPalette::ButtonText, Qt::white);
-    dark.setColor(QPalette::Base, QColor(35, 35, 35));
-    QApplication::setPalette(dark);
-    QCoreApplication::processEvents();
-    window->grab().save(QDir(dir).filePath(name + QStringLiteral("-dark.png")));
-    QApplication::setPalette(light);
-    QCoreApplication::processEvents();
 }
 
 } // namespace
@@ -249,7 +229,7 @@ void tst_desktopkeys::spaceAndEnterPressTheFocusedLink()
     QCOMPARE(f.page(), QStringLiteral("2"));
     QCOMPARE(shownRecordNumbers(f.main), range(13, 24));
 
-    saveShots(f.main, QStringLiteral("keys-next-focused"));
+    palettetest::grabLightAndDark(f.main, QStringLiteral("keys-next-focused"));
 
     // Back with Shift+Tab to "Previous", pressed with Enter: a page back, and not Exit.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);

@@ -3,6 +3,7 @@
 
 #include "editingtesting.h"
 #include "filechooserdouble.h"
+#include "palettetesting.h"
 
 #include "storage/priceindexstore.h"
 #include "ui/index/aboutdialog.h"
@@ -65,29 +66,6 @@ QPushButton *useButton(frmNewEditData *d)
     return d->findChild<QPushButton *>(QStringLiteral("cmdUseRate"));
 }
 
-void grabBoth(QWidget *window, const QString &name)
-{
-    if (qEnvironmentVariableIsEmpty("PLUMBLINE_SCREENSHOTS_DIR"))
-        return;
-    const QString dir = qEnvironmentVariable("PLUMBLINE_SCREENSHOTS_DIR");
-    window->grab().save(dir + QLatin1Char('/') + name + QStringLiteral("-light.png"));
-    const QPalette light = QApplication::palette();
-    QPalette dark;
-    dark.setColor(QPalette::Window, QColor(45, 45, 48));
-    dark.setColor(QPalette::WindowText, Qt::white);
-    dark.setColor(QPalette::Base, QColor(30, 30, 30));
-    dark.setColor(QPalette::Text, Qt::white);
-    dark.setColor(QPalette::Button, QColor(60, 60, 64));
-    dark.setColor(QPalette::ButtonText, Qt::white);
-    dark.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(130, 130, 130));
-    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(130, 130, 130));
-    QApplication::setPalette(dark);
-    QCoreApplication::processEvents();
-    window->grab().save(dir + QLatin1Char('/') + name + QStringLiteral("-dark.png"));
-    QApplication::setPalette(light);
-    QCoreApplication::processEvents();
-}
-
 } // namespace
 
 class tst_PriceIndexUi : public QObject
@@ -145,7 +123,7 @@ void tst_PriceIndexUi::suggestionWhenAdding()
     typeInto(d->metOriginalAmount, QStringLiteral("1000"));
     typeInto(d->metCurrentAmount, QStringLiteral("1040"));
     QVERIFY(d->txtInflRate->text().isEmpty()); // nothing filled it while the date changed
-    grabBoth(d, QStringLiteral("priceindex-add"));
+    palettetest::grabLightAndDark(d, QStringLiteral("priceindex-add"));
     click(use);
     QCOMPARE(d->txtInflRate->text(), QStringLiteral("-0.21"));
     QCOMPARE(intCopySource, 5); // the focus stayed in the current amount
@@ -198,7 +176,7 @@ void tst_PriceIndexUi::suggestionWhenEditing()
     QCOMPARE(d->txtDate->text(), QStringLiteral("7/20/2024"));
     QCOMPARE(suggestion(d), QStringLiteral("US CPI-U: 1.99 % since 1/15/2024"));
     QCOMPARE(d->txtInflRate->text(), QStringLiteral("1.5"));
-    grabBoth(d, QStringLiteral("priceindex-edit"));
+    palettetest::grabLightAndDark(d, QStringLiteral("priceindex-edit"));
     click(d->cmdCancel);
     QCOMPARE(app.historyBytes(), bytesOf(Example));
     QVERIFY(backInMainWindow(w));
@@ -289,7 +267,7 @@ void tst_PriceIndexUi::choosingFromTheViewMenu()
     QCOMPARE(germany->text(2), QStringLiteral("annual change"));
     QCOMPARE(dialog->lstSeries->currentItem(), germany);
     QVERIFY(dialog->lblSource->text().startsWith(QStringLiteral("Source: World Bank, World Development Indicators")));
-    grabBoth(dialog, QStringLiteral("priceindex-chooser"));
+    palettetest::grabLightAndDark(dialog, QStringLiteral("priceindex-chooser"));
     const QRect row = dialog->lstSeries->visualItemRect(germany);
     QTest::mouseClick(dialog->lstSeries->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
     QCOMPARE(dialog->lstSeries->currentItem(), germany);
@@ -337,7 +315,7 @@ void tst_PriceIndexUi::importingFromTheFileMenu()
     QVERIFY(dialog->isVisible());
     typeInto(dialog->txtName, QStringLiteral("ONS"));
     typeInto(dialog->txtCountry, QStringLiteral("gb"));
-    grabBoth(dialog, QStringLiteral("priceindex-import"));
+    palettetest::grabLightAndDark(dialog, QStringLiteral("priceindex-import"));
     click(dialog->cmdImport);
     EXPECT_ONE_BOX(
         app, QStringLiteral("Imported ONS: 458 months, 1988-01 to 2026-02.\r\nChoose it under View, Price Index."),
