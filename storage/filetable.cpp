@@ -509,14 +509,24 @@ void inputHistRecord(int number)
     decodeHistLine(begin, end);
 }
 
-void copyHistRecords(int from, int to)
+namespace {
+
+// A copy reads a sequential input and writes a sequential output.
+void checkCopyModes(const Channel &in, const Channel &out)
 {
-    Channel &in = openChannel(from);
-    Channel &out = openChannel(to);
     if (out.mode != OpenMode::Output && out.mode != OpenMode::Append)
         throw RuntimeError(RuntimeError::BadFileMode);
     if (in.mode != OpenMode::Input)
         throw RuntimeError(RuntimeError::BadFileMode);
+}
+
+} // namespace
+
+void copyHistRecords(int from, int to)
+{
+    Channel &in = openChannel(from);
+    Channel &out = openChannel(to);
+    checkCopyModes(in, out);
     g_lastHistLine.valid = false;
     std::string last;
     while (!isBlankLineAhead(in)) {
@@ -571,10 +581,7 @@ template <typename Action> void passWrittenLines(int from, int to, Action action
 {
     Channel &in = openChannel(from);
     Channel &out = openChannel(to);
-    if (out.mode != OpenMode::Output && out.mode != OpenMode::Append)
-        throw RuntimeError(RuntimeError::BadFileMode);
-    if (in.mode != OpenMode::Input)
-        throw RuntimeError(RuntimeError::BadFileMode);
+    checkCopyModes(in, out);
     bool taken = false;
     int lastNumber = 0;
     for (;;) {
