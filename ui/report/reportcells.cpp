@@ -1,5 +1,9 @@
 #include "ui/report/reportcells.h"
 
+#include "platform/locale.h"
+
+#include <QDate>
+
 #include <cstdint>
 
 namespace ui::report {
@@ -36,6 +40,26 @@ QString displayAmount(Currency value)
     if (negative)
         *--p = '(';
     return QString::fromLatin1(p, end - p);
+}
+
+RecordCellFormatter::RecordCellFormatter()
+    : m_locale(platform::LocaleServices::locale()), m_dateFormat(platform::LocaleServices::shortDateFormat())
+{
+}
+
+QStringList RecordCellFormatter::cells(const storage::RecordFigures &r) const
+{
+    // The date as platform::LocaleServices::shortDate writes it.
+    return {QString::number(r.record),
+            m_locale.toString(r.date.toQDate(), m_dateFormat),
+            displayAmount(r.originalAmount),
+            displayAmount(r.currentAmount),
+            displayAmount(r.incDec),
+            displayAmount(r.profitLoss),
+            singleToText(r.rate),
+            displayAmount(r.lossToInfl),
+            displayAmount(r.currentAmountAFI),
+            displayAmount(r.profitLossAFI)};
 }
 
 } // namespace ui::report

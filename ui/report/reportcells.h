@@ -1,8 +1,11 @@
 #pragma once
 
 #include "core/valuetypes.h"
+#include "storage/historypass.h"
 
+#include <QLocale>
 #include <QString>
+#include <QStringList>
 
 namespace ui::report {
 
@@ -10,5 +13,18 @@ namespace ui::report {
 // platform::LocaleServices::displayFormat of its plain text, written straight from the value:
 // a report writes ten of them for each of up to millions of records.
 QString displayAmount(Currency value);
+
+// A record's ten cells in the grid's display forms. It holds the locale and its short date
+// format, looked up once instead of for every row; each thread that writes cells has its own.
+class RecordCellFormatter
+{
+public:
+    RecordCellFormatter();
+    QStringList cells(const storage::RecordFigures &figures) const;
+
+private:
+    QLocale m_locale;
+    QString m_dateFormat;
+};
 
 } // namespace ui::report

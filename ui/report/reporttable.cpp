@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QTextLayout>
 #include <algorithm>
+#include <cmath>
 
 namespace ui::report {
 
@@ -152,22 +153,33 @@ QList<qreal> ReportTable::quickLayout(const QStringList &cells) const
     return lefts;
 }
 
-void ReportTable::drawGlyphRow(QPainter &painter, qreal top, const QStringList &cells, const QList<qreal> &lefts) const
+bool ReportTable::layOutQuickRow(const QStringList &cells, QList<quint32> &glyphs, QList<QPointF> &positions) const
 {
-    QList<quint32> glyphs;
-    QList<QPointF> positions;
+    const QList<qreal> lefts = quickLayout(cells);
+    if (lefts.isEmpty())
+        return false;
     glyphs.reserve(128);
     positions.reserve(128);
-    const qreal baseline = top + m_padding + m_body.metrics().ascent();
     for (int i = 0; i < int(cells.size()); ++i)
-        m_glyphs.append(cells.at(i), lefts.at(i), baseline, glyphs, positions);
+        m_glyphs.append(cells.at(i), lefts.at(i), 0, glyphs, positions);
+    return true;
+}
+
+// The row's text in one glyph run: one text object per row in the page instead of one per cell.
+void ReportTable::drawQuickRow(QPainter &painter, qreal top, const QList<quint32> &glyphs,
+                               const QList<QPointF> &positions, bool shaded) const
+{
+    if (shaded)
+        painter.fillRect(QRectF(0, top, m_width, quickRowHeight()), QColor(0xF4, 0xF6, 0xF8));
     if (glyphs.isEmpty())
         return;
+    painter.setPen(Qt::black);
     QGlyphRun run;
     run.setRawFont(m_glyphs.rawFont());
     run.setGlyphIndexes(glyphs);
     run.setPositions(positions);
-    painter.drawGlyphRun(QPointF(0, 0), run);
+    // Whole device pixels keep the positions the PDF engine writes per glyph short.
+    painter.drawGlyphRun(QPointF(0, std::round(top + m_padding + m_body.metrics().ascent())), run);
 }
 
 qreal ReportTable::rowHeightBold(const QStringList &cells) const
@@ -220,20 +232,21 @@ void ReportTable::layOutHeadings(QPaintDevice *device)
 
 void ReportTable::drawRow(QPainter &painter, qreal top, const QStringList &cells, bool shaded, bool emphasis) const
 {
+    if (!emphasis) {
+        QList<quint32> glyphs;
+        QList<QPointF> positions;
+        if (layOutQuickRow(cells, glyphs, positions)) {
+            drawQuickRow(painter, top, glyphs, positions, shaded);
+            return;
+        }
+    }
     const TextWrapper &wrapper = emphasis ? m_bold : m_body;
-    const qreal height = emphasis ? rowHeightBold(cells) : rowHeight(cells);
+    const qreal height = heightWith(wrapper, cells);
     if (shaded)
         painter.fillRect(QRectF(0, top, m_width, height), QColor(0xF4, 0xF6, 0xF8));
     painter.setPen(Qt::black);
     if (emphasis)
         painter.drawLine(QPointF(0, top), QPointF(m_width, top));
-    if (!emphasis) {
-        const QList<qreal> lefts = quickLayout(cells);
-        if (!lefts.isEmpty()) {
-            drawGlyphRow(painter, top, cells, lefts);
-            return;
-        }
-    }
     for (int i = 0; i < columnCount() && i < cells.size(); ++i)
         wrapper.draw(painter, m_left.at(i), top + m_padding, m_cellWidth.at(i), cells.at(i), m_columns.at(i).alignment);
 }

@@ -61,6 +61,15 @@ public:
     qreal rowHeight(const QStringList &cells) const;
     qreal rowHeightBold(const QStringList &cells) const;
 
+    // Record rows laid out away from the painter. Safe to call from another thread while the
+    // painter's thread draws with the table: it reads only what the constructor set.
+    // Returns false when a cell needs the full text layout (drawRow then lays it out).
+    bool layOutQuickRow(const QStringList &cells, QList<quint32> &glyphs, QList<QPointF> &positions) const;
+    qreal quickRowHeight() const { return m_body.lineHeight() + 2 * m_padding; }
+    // A row from layOutQuickRow: positions along a baseline at 0, the row's top at `top`.
+    void drawQuickRow(QPainter &painter, qreal top, const QList<quint32> &glyphs, const QList<QPointF> &positions,
+                      bool shaded) const;
+
     void drawHeading(QPainter &painter, qreal top) const;
     // A row with its top at `top`; `emphasis` draws it bold with a rule above (totals).
     void drawRow(QPainter &painter, qreal top, const QStringList &cells, bool shaded, bool emphasis = false) const;
@@ -70,9 +79,6 @@ private:
     void layOutHeadings(QPaintDevice *device);
     // The cells' left edges when every cell fits on one line from cached glyphs; empty otherwise.
     QList<qreal> quickLayout(const QStringList &cells) const;
-
-    // The rows' text in one glyph run: one text object per row in the page instead of one per cell.
-    void drawGlyphRow(QPainter &painter, qreal top, const QStringList &cells, const QList<qreal> &lefts) const;
 
     QList<Column> m_columns;
     QList<qreal> m_left;

@@ -9,6 +9,7 @@
 #include "storage/historypass.h"
 #include "storage/reportsummary.h"
 #include "ui/report/pdfcompression.h"
+#include "ui/report/recordfeed.h"
 #include "ui/report/reportcells.h"
 #include "ui/report/reportchart.h"
 #include "ui/report/reporttable.h"
@@ -128,15 +129,6 @@ QStringList totalCells(const storage::ReportTotals &totals)
             amount(totals.lastAFI),
             amount(totals.lastProfitLossAFI),
             amount(totals.lossToInflation)};
-}
-
-QStringList recordCells(const storage::RecordFigures &r)
-{
-    return {QString::number(r.record),  platform::LocaleServices::shortDate(r.date),
-            amount(r.originalAmount),   amount(r.currentAmount),
-            amount(r.incDec),           amount(r.profitLoss),
-            singleToText(r.rate),       amount(r.lossToInfl),
-            amount(r.currentAmountAFI), amount(r.profitLossAFI)};
 }
 
 // Everything about the pages that does not depend on what is on them.
@@ -367,18 +359,31 @@ public:
         return flow;
     }
 
+    // Counts a record's row.
     void record(SectionFlow &flow, const storage::RecordFigures &figures)
     {
-        const QStringList cells = recordCells(figures);
-        const qreal top = flow.place(m_setup.records.rowHeight(cells));
-        if (QPainter *painter = flow.painter())
-            m_setup.records.drawRow(*painter, top, cells, figures.record % 2 == 0);
+        flow.place(m_setup.records.rowHeight(m_cells.cells(figures)));
+    }
+
+    // Paints a record's row; its place is found as record() found it.
+    void record(SectionFlow &flow, const PreparedRow &row)
+    {
+        const ReportTable &table = m_setup.records;
+        const bool shaded = row.record % 2 == 0;
+        if (row.quick) {
+            const qreal top = flow.place(table.quickRowHeight());
+            table.drawQuickRow(*flow.painter(), top, row.glyphs, row.positions, shaded);
+        } else {
+            const qreal top = flow.place(table.rowHeight(row.cells));
+            table.drawRow(*flow.painter(), top, row.cells, shaded);
+        }
     }
 
 private:
     qreal chartHeight() const { return std::min(m_bottom * 0.4, m_setup.pt(200)); }
 
     const PageSetup &m_setup;
+    const RecordCellFormatter m_cells;
     const storage::ReportSummary &m_summary;
     int m_investment;
     QString m_folder;
@@ -474,39 +479,25 @@ int writeReport(const ReportRequest &request)
     }
     counting.clear();
 
-    // Then one pass per investment: its records go onto the pages while the next investment's
-    // chart is gathered, so each investment's records are read once for both.
+    // Then one pass per investment, read and laid out on a thread of its own while the pages
+    // are painted here. Each pass also gathers the next investment's chart, so each
+    // investment's records are read once for both.
     QPainter painter;
     if (!painter.begin(&writer))
         throw writeFailure(file);
     Pages pages(writer, painter, setup, total, platform::LocaleServices::shortDate(today), folder);
-    layout.summarySection(&pages);
-    const bool haveHistory = storage::fileExists(history);
     const QList<storage::InvestmentSummary> &investments = summary.investments;
-    for (qsizetype i = 0; i < investments.size(); ++i) {
-        const storage::InvestmentSummary &one = investments.at(i);
+    RecordFeed feed(history, storage::fileExists(history), investments, setup.records);
+    layout.summarySection(&pages);
+    std::vector<PreparedRow> rows;
+    for (const storage::InvestmentSummary &one : investments) {
         pages.next();
         chart.setInvestment(one.investment, one.type, one.institution);
         const std::unique_ptr<SectionFlow> flow = layout.startInvestment(&pages, one, &chart);
-        const storage::InvestmentSummary *next = i + 1 < investments.size() ? &investments.at(i + 1) : nullptr;
         ChartSeries nextChart;
-        if (next)
-            nextChart.reserve(std::size_t(next->records));
-        std::vector<int> wanted;
-        if (one.records > 0)
-            wanted.push_back(one.investment);
-        if (next && next->records > 0)
-            wanted.push_back(next->investment);
-        if (haveHistory && !wanted.empty()) {
-            const int current = one.investment;
-            storage::forEachRecordOfSome(history, wanted,
-                                         [&layout, &flow, &nextChart, current](const storage::RecordFigures &figures) {
-                                             if (figures.investment == current)
-                                                 layout.record(*flow, figures);
-                                             else
-                                                 nextChart.append(storage::chartPoint(figures));
-                                         });
-        }
+        while (feed.next(rows, nextChart))
+            for (const PreparedRow &row : rows)
+                layout.record(*flow, row);
         chart = std::move(nextChart);
     }
     pages.finishPage();

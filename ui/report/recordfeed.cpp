@@ -1,0 +1,133 @@
+#include "ui/report/recordfeed.h"
+
+#include "storage/chartload.h"
+#include "storage/historypass.h"
+#include "ui/report/reporttable.h"
+
+namespace ui::report {
+
+namespace {
+
+// Rows handed over at a time, and batches waiting at most: a few thousand rows, a few
+// megabytes, however long the history.
+constexpr std::size_t BatchRows = 128;
+constexpr std::size_t QueuedBatches = 16;
+
+} // namespace
+
+RecordFeed::RecordFeed(const QString &history, bool haveHistory, const QList<storage::InvestmentSummary> &investments,
+                       const ReportTable &table)
+    : m_history(history), m_haveHistory(haveHistory), m_table(table)
+{
+    m_investments.reserve(std::size_t(investments.size()));
+    for (const storage::InvestmentSummary &one : investments)
+        m_investments.emplace_back(one.investment, one.records);
+    m_thread = std::thread([this] { run(); });
+}
+
+RecordFeed::~RecordFeed()
+{
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_stop = true;
+    }
+    m_changed.notify_all();
+    m_thread.join();
+}
+
+bool RecordFeed::next(std::vector<PreparedRow> &rows, ChartSeries &nextChart)
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_changed.wait(lock, [this] { return !m_queue.empty() || m_done; });
+    if (m_queue.empty()) {
+        if (m_failure)
+            std::rethrow_exception(m_failure);
+        nextChart.clear();
+        return false;
+    }
+    Item item = std::move(m_queue.front());
+    m_queue.pop_front();
+    lock.unlock();
+    m_changed.notify_all();
+    if (item.end) {
+        nextChart = std::move(item.nextChart);
+        return false;
+    }
+    rows = std::move(item.rows);
+    return true;
+}
+
+void RecordFeed::push(Item item)
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_changed.wait(lock, [this] { return m_queue.size() < QueuedBatches || m_stop; });
+    if (m_stop)
+        throw Stopped{};
+    m_queue.push_back(std::move(item));
+    lock.unlock();
+    m_changed.notify_all();
+}
+
+PreparedRow RecordFeed::prepare(const storage::RecordFigures &figures) const
+{
+    PreparedRow row;
+    row.record = figures.record;
+    QStringList cells = m_cells.cells(figures);
+    row.quick = m_table.layOutQuickRow(cells, row.glyphs, row.positions);
+    if (!row.quick)
+        row.cells = std::move(cells);
+    return row;
+}
+
+void RecordFeed::run()
+{
+    try {
+        for (std::size_t i = 0; i < m_investments.size(); ++i) {
+            const int current = m_investments[i].first;
+            const int records = m_investments[i].second;
+            const bool haveNext = i + 1 < m_investments.size();
+            std::vector<int> wanted;
+            if (records > 0)
+                wanted.push_back(current);
+            if (haveNext && m_investments[i + 1].second > 0)
+                wanted.push_back(m_investments[i + 1].first);
+
+            Item batch;
+            batch.rows.reserve(BatchRows);
+            ChartSeries nextChart;
+            if (haveNext)
+                nextChart.reserve(std::size_t(m_investments[i + 1].second));
+            if (m_haveHistory && !wanted.empty()) {
+                storage::forEachRecordOfSome(m_history, wanted, [&](const storage::RecordFigures &figures) {
+                    if (figures.investment != current) {
+                        nextChart.append(storage::chartPoint(figures));
+                        return;
+                    }
+                    batch.rows.push_back(prepare(figures));
+                    if (batch.rows.size() == BatchRows) {
+                        push(std::move(batch));
+                        batch = Item();
+                        batch.rows.reserve(BatchRows);
+                    }
+                });
+            }
+            if (!batch.rows.empty())
+                push(std::move(batch));
+            Item end;
+            end.end = true;
+            end.nextChart = std::move(nextChart);
+            push(std::move(end));
+        }
+    } catch (const Stopped &) {
+    } catch (...) {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_failure = std::current_exception();
+    }
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        m_done = true;
+    }
+    m_changed.notify_all();
+}
+
+} // namespace ui::report

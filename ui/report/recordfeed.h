@@ -1,0 +1,85 @@
+#pragma once
+
+#include "core/chartseries.h"
+#include "storage/reportsummary.h"
+#include "ui/report/reportcells.h"
+
+#include <QList>
+#include <QPointF>
+#include <QString>
+#include <QStringList>
+
+#include <condition_variable>
+#include <deque>
+#include <exception>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace ui::report {
+
+class ReportTable;
+
+// A record row of the report, laid out and ready to paint.
+struct PreparedRow
+{
+    int record = 0;
+    bool quick = false; // glyphs laid out; otherwise `cells` take the full text layout
+    QList<quint32> glyphs;
+    QList<QPointF> positions; // along a baseline at 0
+    QStringList cells;
+};
+
+// Reads and lays out the report's record rows on a thread of its own while the painting thread
+// draws the pages, so a long report keeps two processor cores busy instead of one. One history
+// pass per investment, in the report's order; each gathers the next investment's chart.
+//
+// The passes use the shared history reader and calculation. Nothing else touches them while a
+// report is written: the painting thread writes the report from start to end in one call.
+class RecordFeed
+{
+public:
+    // `table` lays the rows out (ReportTable::layOutQuickRow) and must outlive the feed.
+    RecordFeed(const QString &history, bool haveHistory, const QList<storage::InvestmentSummary> &investments,
+               const ReportTable &table);
+    // Stops the passes and waits for the thread.
+    ~RecordFeed();
+    RecordFeed(const RecordFeed &) = delete;
+    RecordFeed &operator=(const RecordFeed &) = delete;
+
+    // The next rows of the investment in hand. False at the investment's end, with the next
+    // investment's chart points in `nextChart`. Rethrows what ended the passes early.
+    bool next(std::vector<PreparedRow> &rows, ChartSeries &nextChart);
+
+private:
+    struct Item
+    {
+        std::vector<PreparedRow> rows;
+        bool end = false;
+        ChartSeries nextChart;
+    };
+    struct Stopped
+    {
+    };
+
+    void run();
+    PreparedRow prepare(const storage::RecordFigures &figures) const;
+    // Blocks while the queue is full; throws Stopped once the feed is being destroyed.
+    void push(Item item);
+
+    QString m_history;
+    bool m_haveHistory;
+    std::vector<std::pair<int, int>> m_investments; // number, records
+    const ReportTable &m_table;
+    RecordCellFormatter m_cells;
+
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::deque<Item> m_queue;
+    bool m_stop = false;
+    bool m_done = false;
+    std::exception_ptr m_failure;
+    std::thread m_thread;
+};
+
+} // namespace ui::report
