@@ -95,6 +95,46 @@ qreal TextWrapper::draw(QPainter &painter, qreal left, qreal top, qreal width, c
     return m_lineHeight * qreal(std::max<qsizetype>(1, wrapped.size()));
 }
 
+LaidOutText::LaidOutText(const TextWrapper &wrapper, const QString &text, qreal width, Qt::Alignment alignment)
+{
+    const QStringList lines = wrapper.lines(text, width);
+    qreal lineTop = 0;
+    for (const QString &line : lines) {
+        qreal x = 0;
+        if (alignment & (Qt::AlignRight | Qt::AlignHCenter)) {
+            const qreal advance = wrapper.metrics().horizontalAdvance(line);
+            x = alignment & Qt::AlignRight ? width - advance : (width - advance) / 2;
+        }
+        QTextLayout layout(line, wrapper.font(), wrapper.device());
+        QTextOption option;
+        option.setWrapMode(QTextOption::NoWrap);
+        option.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        QTextLine textLine = layout.createLine();
+        textLine.setLineWidth(width);
+        layout.endLayout();
+        // The baseline where TextWrapper::draw puts it.
+        const QPointF shift(x, lineTop + wrapper.metrics().ascent() - textLine.ascent());
+        for (QGlyphRun run : layout.glyphRuns()) {
+            QList<QPointF> positions = run.positions();
+            for (QPointF &position : positions)
+                position += shift;
+            run.setPositions(positions);
+            m_runs.append(run);
+        }
+        lineTop += wrapper.lineHeight();
+    }
+    m_height = wrapper.lineHeight() * qreal(std::max<qsizetype>(1, lines.size()));
+}
+
+void LaidOutText::draw(QPainter &painter, qreal left, qreal top) const
+{
+    painter.setPen(Qt::black);
+    for (const QGlyphRun &run : m_runs)
+        painter.drawGlyphRun(QPointF(left, top), run);
+}
+
 ReportTable::ReportTable(const QList<Column> &columns, const QFont &font, const QFont &headingFont,
                          QPaintDevice *device, qreal width)
     : m_columns(columns), m_body(font, device), m_bold(bolder(font), device), m_heading(headingFont, device),
@@ -114,7 +154,7 @@ ReportTable::ReportTable(const QList<Column> &columns, const QFont &font, const 
     for (int i = 0; i < columnCount(); ++i)
         tallest = std::max(tallest, m_heading.height(m_columns.at(i).heading, m_cellWidth.at(i)));
     m_headingHeight = tallest + 2 * m_padding;
-    layOutHeadings(device);
+    layOutHeadings();
 }
 
 qreal ReportTable::heightWith(const TextWrapper &wrapper, const QStringList &cells) const
@@ -192,41 +232,19 @@ void ReportTable::drawHeading(QPainter &painter, qreal top) const
     const QRectF band(0, top, m_width, m_headingHeight);
     painter.fillRect(band, QColor(0xE4, 0xE8, 0xEE));
     painter.setPen(Qt::black);
-    for (const QGlyphRun &run : m_headingRuns)
-        painter.drawGlyphRun(QPointF(0, top), run);
+    for (int i = 0; i < columnCount(); ++i)
+        m_headings.at(i).draw(painter, m_left.at(i), top + m_headingTops.at(i));
     painter.drawLine(QPointF(0, top + m_headingHeight), QPointF(m_width, top + m_headingHeight));
 }
 
-void ReportTable::layOutHeadings(QPaintDevice *device)
+void ReportTable::layOutHeadings()
 {
     // Laid out once: the headings come back on every page of a long table.
     for (int i = 0; i < columnCount(); ++i) {
         const QString &heading = m_columns.at(i).heading;
-        const QStringList lines = m_heading.lines(heading, m_cellWidth.at(i));
+        m_headings.append(LaidOutText(m_heading, heading, m_cellWidth.at(i), m_columns.at(i).alignment));
         // Headings sit at the bottom of their band, as the grid's two-line headings do.
-        qreal lineTop = m_headingHeight - m_padding - m_heading.height(heading, m_cellWidth.at(i));
-        for (const QString &line : lines) {
-            qreal x = m_left.at(i);
-            const Qt::Alignment alignment = m_columns.at(i).alignment;
-            if (alignment & (Qt::AlignRight | Qt::AlignHCenter)) {
-                const qreal advance = m_heading.metrics().horizontalAdvance(line);
-                x += alignment & Qt::AlignRight ? m_cellWidth.at(i) - advance : (m_cellWidth.at(i) - advance) / 2;
-            }
-            QTextLayout layout(line, m_heading.font(), device);
-            layout.beginLayout();
-            QTextLine textLine = layout.createLine();
-            textLine.setLineWidth(m_width);
-            layout.endLayout();
-            const QPointF shift(x, lineTop + m_heading.metrics().ascent() - textLine.ascent());
-            for (QGlyphRun run : layout.glyphRuns()) {
-                QList<QPointF> positions = run.positions();
-                for (QPointF &position : positions)
-                    position += shift;
-                run.setPositions(positions);
-                m_headingRuns.append(run);
-            }
-            lineTop += m_heading.lineHeight();
-        }
+        m_headingTops.append(m_headingHeight - m_padding - m_headings.last().height());
     }
 }
 

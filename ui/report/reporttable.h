@@ -22,6 +22,7 @@ public:
     TextWrapper(const QFont &font, QPaintDevice *device);
 
     const QFont &font() const { return m_font; }
+    QPaintDevice *device() const { return m_device; }
     const QFontMetricsF &metrics() const { return m_metrics; }
     qreal lineHeight() const { return m_lineHeight; }
 
@@ -39,6 +40,23 @@ private:
     QFontMetricsF m_metrics;
     qreal m_lineHeight;
     qreal m_widestChar; // of the characters amounts and dates are made of
+};
+
+// A text wrapped and shaped once, drawn many times: footers and continued headings come back
+// on every page of a long report.
+class LaidOutText
+{
+public:
+    LaidOutText() = default;
+    // Each line aligned left, right or centred in [0, width].
+    LaidOutText(const TextWrapper &wrapper, const QString &text, qreal width, Qt::Alignment alignment);
+
+    qreal height() const { return m_height; }
+    void draw(QPainter &painter, qreal left, qreal top) const;
+
+private:
+    QList<QGlyphRun> m_runs;
+    qreal m_height = 0;
 };
 
 // A table of fixed columns whose cells wrap; the heading row is drawn again on every page.
@@ -76,7 +94,7 @@ public:
 
 private:
     qreal heightWith(const TextWrapper &wrapper, const QStringList &cells) const;
-    void layOutHeadings(QPaintDevice *device);
+    void layOutHeadings();
     // The cells' left edges when every cell fits on one line from cached glyphs; empty otherwise.
     QList<qreal> quickLayout(const QStringList &cells) const;
 
@@ -87,7 +105,8 @@ private:
     TextWrapper m_bold;
     TextWrapper m_heading;
     GlyphCache m_glyphs;
-    QList<QGlyphRun> m_headingRuns;
+    QList<LaidOutText> m_headings;
+    QList<qreal> m_headingTops;
     qreal m_width;
     qreal m_padding;
     qreal m_headingHeight;

@@ -165,8 +165,9 @@ class Pages
 {
 public:
     Pages(QPdfWriter &writer, QPainter &painter, const PageSetup &setup, int total, QString date, QString folder)
-        : m_writer(writer), m_painter(painter), m_setup(setup), m_total(total), m_date(std::move(date)),
-          m_folder(std::move(folder))
+        : m_writer(writer), m_painter(painter), m_setup(setup), m_total(total), m_folder(std::move(folder)),
+          m_date(setup.footer, QStringLiteral("Report of ") + date, setup.width / 2, Qt::AlignLeft),
+          m_folderLine(setup.footer, QStringLiteral("Data folder: ") + m_folder, setup.width, Qt::AlignLeft)
     {
     }
 
@@ -189,11 +190,11 @@ public:
         m_painter.drawLine(QPointF(0, top + m_setup.pt(3)), QPointF(m_setup.width, top + m_setup.pt(3)));
         m_painter.setPen(Qt::black);
         const qreal y = top + m_setup.pt(6);
-        m_setup.footer.draw(m_painter, 0, y, m_setup.width / 2, QStringLiteral("Report of ") + m_date, Qt::AlignLeft);
-        m_setup.footer.draw(m_painter, m_setup.width / 2, y, m_setup.width / 2,
-                            QStringLiteral("Page %1 of %2").arg(m_number).arg(m_total), Qt::AlignRight);
-        m_setup.footer.draw(m_painter, 0, y + m_setup.footer.lineHeight(), m_setup.width,
-                            QStringLiteral("Data folder: ") + m_folder, Qt::AlignLeft);
+        m_date.draw(m_painter, 0, y);
+        LaidOutText(m_setup.footer, QStringLiteral("Page %1 of %2").arg(m_number).arg(m_total), m_setup.width / 2,
+                    Qt::AlignRight)
+            .draw(m_painter, m_setup.width / 2, y);
+        m_folderLine.draw(m_painter, 0, y + m_setup.footer.lineHeight());
     }
 
     static qreal footerHeight(const PageSetup &setup, const QString &folder)
@@ -208,8 +209,9 @@ private:
     const PageSetup &m_setup;
     int m_number = 1;
     int m_total;
-    QString m_date;
     QString m_folder;
+    LaidOutText m_date;
+    LaidOutText m_folderLine;
 };
 
 // Rows laid down a section's pages. The same code counts the pages (no painter) and paints
@@ -279,8 +281,11 @@ public:
     int summarySection(Pages *pages)
     {
         const qreal width = m_setup.width;
-        SectionFlow flow(pages, m_bottom, [this, width](QPainter *painter, qreal top) {
-            qreal y = top + drawText(painter, m_setup.heading, top, width, QStringLiteral("Summary (continued)"));
+        const LaidOutText continued(m_setup.heading, QStringLiteral("Summary (continued)"), width, Qt::AlignLeft);
+        SectionFlow flow(pages, m_bottom, [this, continued](QPainter *painter, qreal top) {
+            qreal y = top + continued.height();
+            if (painter)
+                continued.draw(*painter, 0, top);
             y += m_setup.pt(4);
             if (painter)
                 m_setup.summary.drawHeading(*painter, y);
@@ -328,8 +333,11 @@ public:
     {
         const qreal width = m_setup.width;
         const QString title = investmentTitle(one);
-        auto flow = std::make_unique<SectionFlow>(pages, m_bottom, [this, width, title](QPainter *painter, qreal top) {
-            qreal y = top + drawText(painter, m_setup.heading, top, width, title + QStringLiteral(" (continued)"));
+        const LaidOutText continued(m_setup.heading, title + QStringLiteral(" (continued)"), width, Qt::AlignLeft);
+        auto flow = std::make_unique<SectionFlow>(pages, m_bottom, [this, continued](QPainter *painter, qreal top) {
+            qreal y = top + continued.height();
+            if (painter)
+                continued.draw(*painter, 0, top);
             y += m_setup.pt(4);
             if (painter)
                 m_setup.records.drawHeading(*painter, y);
