@@ -1,6 +1,7 @@
 #include "appfixture.h"
 #include "filechooserdouble.h"
 
+#include "core/plmainmod.h"
 #include "core/runtimeerror.h"
 #include "platform/locale.h"
 #include "storage/datafolder.h"
@@ -380,6 +381,74 @@ private slots:
         QFile old(pdf);
         QVERIFY(old.open(QIODevice::ReadOnly));
         QCOMPARE(old.readAll(), QByteArray("old report"));
+    }
+
+    // The records are read and laid out on a second thread. A failure at any of the report's
+    // opens, on either thread, gives the numbered error and no file, and leaves the shared
+    // reader and figures as they were: the next report comes out whole.
+    void failureOnTheReadingThreadWritesNothing()
+    {
+        testing::AppFixture app;
+        writeExample(app);
+        QTemporaryDir out;
+        const QString pdf = out.filePath(QStringLiteral("r.pdf"));
+        ui::report::writeReport({pdf, 0});
+        const QStringList expected = pageTexts(pdf);
+        QCOMPARE(expected.size(), 4);
+        QVERIFY(QFile::remove(pdf));
+
+        const Currency shown = Currency::fromUnits(1234567);
+        modPlMainMod::curCurAmntAFI = shown;
+        int failures = 0;
+        for (int nth = 1; nth <= 50; ++nth) {
+            storage::faults::failAt(storage::faults::Step::Open, nth);
+            const int error = errorOf([&] { ui::report::writeReport({pdf, 0}); });
+            storage::faults::clear();
+            QCOMPARE(modPlMainMod::curCurAmntAFI, shown);
+            if (error == 0)
+                break;
+            QCOMPARE(error, int(RuntimeError::DeviceIOError));
+            QVERIFY(entries(out.path()).isEmpty());
+            ++failures;
+        }
+        // The report's file; the investment file and the history for the first pass; then the
+        // reading thread's passes for investments 1 and 2 (investment 3 has no records to read).
+        QCOMPARE(failures, 5);
+        QCOMPARE(pageTexts(pdf), expected);
+    }
+
+    // A page that cannot be written while the reading thread waits for room to hand over rows:
+    // the thread is stopped, nothing is written, and the next report is whole.
+    void failureOnThePaintingThreadStopsTheReading()
+    {
+        testing::AppFixture app;
+        app.writeInvestments(
+            {{QStringLiteral("Fund"), QStringLiteral("Bank")}, {QStringLiteral("Bond"), QStringLiteral("Treasury")}});
+        QStringList lines;
+        for (int i = 0; i < 8000; ++i)
+            lines << QStringLiteral("%1,#%2-%3-15#,5000,%4,1.5")
+                         .arg(i % 2 + 1)
+                         .arg(1700 + i / 24)
+                         .arg(i / 2 % 12 + 1, 2, 10, QLatin1Char('0'))
+                         .arg(5000 + i);
+        app.writeHistory(lines);
+        QTemporaryDir out;
+        const QString pdf = out.filePath(QStringLiteral("long.pdf"));
+        const Currency shown = Currency::fromUnits(7654321);
+        modPlMainMod::curCurAmntAFI = shown;
+        for (const int nth : {2, 40, 150}) {
+            storage::faults::failAt(storage::faults::Step::Write, nth);
+            QCOMPARE(errorOf([&] { ui::report::writeReport({pdf, 0}); }), int(RuntimeError::DeviceIOError));
+            storage::faults::clear();
+            QVERIFY(entries(out.path()).isEmpty());
+            QCOMPARE(modPlMainMod::curCurAmntAFI, shown);
+        }
+        const int pages = ui::report::writeReport({pdf, 0});
+        QVERIFY(pages > 150);
+        const QStringList text = pageTexts(pdf);
+        QCOMPARE(text.size(), pages);
+        QVERIFY(text.last().contains(QStringLiteral("Page %1 of %1").arg(pages)));
+        QVERIFY(text.last().contains(QStringLiteral("4000 4/15/2033 $5,000.00 $12,999.00")));
     }
 
     void refusedTargets()
