@@ -1,6 +1,8 @@
 #include "ui/report/reportglyphs.h"
 
+#include <QGlyphRun>
 #include <QPaintDevice>
+#include <QPainter>
 
 #include <cmath>
 
@@ -55,6 +57,18 @@ void GlyphCache::append(const QString &text, qreal x, qreal baseline, QList<quin
         positions.append(QPointF(x, baseline));
         x += m_advance[i];
     }
+}
+
+void GlyphCache::draw(QPainter &painter, const QPointF &origin, const QList<quint32> &glyphs,
+                      const QList<QPointF> &positions) const
+{
+    if (glyphs.isEmpty())
+        return;
+    QGlyphRun run;
+    run.setRawFont(m_raw);
+    run.setGlyphIndexes(glyphs);
+    run.setPositions(positions);
+    painter.drawGlyphRun(origin, run);
 }
 
 } // namespace ui::report

@@ -9,6 +9,7 @@
 #include <array>
 
 class QPaintDevice;
+class QPainter;
 
 namespace ui::report {
 
@@ -26,6 +27,9 @@ public:
     qreal width(const QString &text) const;
     // Appends the glyphs of `text` (every character in the table) from `x` along `baseline`.
     void append(const QString &text, qreal x, qreal baseline, QList<quint32> &glyphs, QList<QPointF> &positions) const;
+    // Draws what append() laid out, shifted by `origin`, as one glyph run.
+    void draw(QPainter &painter, const QPointF &origin, const QList<quint32> &glyphs,
+              const QList<QPointF> &positions) const;
 
 private:
     static constexpr int First = 0x20;

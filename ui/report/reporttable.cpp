@@ -211,15 +211,9 @@ void ReportTable::drawQuickRow(QPainter &painter, qreal top, const QList<quint32
 {
     if (shaded)
         painter.fillRect(QRectF(0, top, m_width, quickRowHeight()), QColor(0xF4, 0xF6, 0xF8));
-    if (glyphs.isEmpty())
-        return;
     painter.setPen(Qt::black);
-    QGlyphRun run;
-    run.setRawFont(m_glyphs.rawFont());
-    run.setGlyphIndexes(glyphs);
-    run.setPositions(positions);
     // Whole device pixels keep the positions the PDF engine writes per glyph short.
-    painter.drawGlyphRun(QPointF(0, std::round(top + m_padding + m_body.metrics().ascent())), run);
+    m_glyphs.draw(painter, QPointF(0, std::round(top + m_padding + m_body.metrics().ascent())), glyphs, positions);
 }
 
 qreal ReportTable::rowHeightBold(const QStringList &cells) const

@@ -22,6 +22,7 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
+#include <cmath>
 #include <functional>
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -167,7 +168,9 @@ public:
     Pages(QPdfWriter &writer, QPainter &painter, const PageSetup &setup, int total, QString date, QString folder)
         : m_writer(writer), m_painter(painter), m_setup(setup), m_total(total), m_folder(std::move(folder)),
           m_date(setup.footer, QStringLiteral("Report of ") + date, setup.width / 2, Qt::AlignLeft),
-          m_folderLine(setup.footer, QStringLiteral("Data folder: ") + m_folder, setup.width, Qt::AlignLeft)
+          m_folderLine(setup.footer, QStringLiteral("Data folder: ") + m_folder, setup.width, Qt::AlignLeft),
+          m_footerTop(setup.height - footerHeight(setup, m_folder)),
+          m_pageNumberGlyphs(setup.footer.font(), setup.device)
     {
     }
 
@@ -185,15 +188,13 @@ public:
     void finishPage()
     {
         storage::faults::check(storage::faults::Step::Write);
-        const qreal top = m_setup.height - footerHeight(m_setup, m_folder);
+        const qreal top = m_footerTop;
         m_painter.setPen(QPen(Qt::gray, m_setup.pt(0.5)));
         m_painter.drawLine(QPointF(0, top + m_setup.pt(3)), QPointF(m_setup.width, top + m_setup.pt(3)));
         m_painter.setPen(Qt::black);
         const qreal y = top + m_setup.pt(6);
         m_date.draw(m_painter, 0, y);
-        LaidOutText(m_setup.footer, QStringLiteral("Page %1 of %2").arg(m_number).arg(m_total), m_setup.width / 2,
-                    Qt::AlignRight)
-            .draw(m_painter, m_setup.width / 2, y);
+        drawPageNumber(y);
         m_folderLine.draw(m_painter, 0, y + m_setup.footer.lineHeight());
     }
 
@@ -204,6 +205,24 @@ public:
     }
 
 private:
+    void drawPageNumber(qreal top)
+    {
+        const QString text = QStringLiteral("Page %1 of %2").arg(m_number).arg(m_total);
+        const qreal half = m_setup.width / 2;
+        // Shaped once a page it took a noticeable share of a long report; the glyph table
+        // serves the digits and letters of every page number.
+        const qreal width = m_pageNumberGlyphs.width(text);
+        if (width < 0 || width > half) {
+            LaidOutText(m_setup.footer, text, half, Qt::AlignRight).draw(m_painter, half, top);
+            return;
+        }
+        QList<quint32> glyphs;
+        QList<QPointF> positions;
+        m_pageNumberGlyphs.append(text, m_setup.width - width, 0, glyphs, positions);
+        m_pageNumberGlyphs.draw(m_painter, QPointF(0, std::round(top + m_setup.footer.metrics().ascent())), glyphs,
+                                positions);
+    }
+
     QPdfWriter &m_writer;
     QPainter &m_painter;
     const PageSetup &m_setup;
@@ -212,6 +231,8 @@ private:
     QString m_folder;
     LaidOutText m_date;
     LaidOutText m_folderLine;
+    qreal m_footerTop;
+    GlyphCache m_pageNumberGlyphs;
 };
 
 // Rows laid down a section's pages. The same code counts the pages (no painter) and paints
