@@ -509,6 +509,23 @@ void inputHistRecord(int number)
     decodeHistLine(begin, end);
 }
 
+bool inputHistRecordIf(int number, const std::function<bool(int)> &wanted)
+{
+    Channel &c = openChannel(number);
+    g_lastHistLine.valid = false;
+    const char *begin = nullptr, *end = nullptr;
+    readLine(c, begin, end);
+    // At most five digits: a larger number is out of range, and decoding reports it.
+    int investment = 0;
+    const char *p = begin;
+    while (p != end && p - begin < 5 && *p >= '0' && *p <= '9')
+        investment = investment * 10 + (*p++ - '0');
+    if (p != begin && p != end && *p == ',' && investment <= 32767 && !wanted(investment))
+        return false;
+    decodeHistLine(begin, end);
+    return true;
+}
+
 namespace {
 
 // A copy reads a sequential input and writes a sequential output.

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <functional>
+
 // The program's file numbers: 1 the investment file, 2 the history or a file being
 // read, 3 and 4 the work files of a rewrite or a backup copy, 5 the grid's page file.
 // Every failure raises a RuntimeError with its classic number.
@@ -64,6 +66,11 @@ void putRawRecord(int number, long long position, const QByteArray &bytes);
 // (intHistInvestNum, dtmRecDate, curOriginalAmount, curCurrentAmount, sngInflRate).
 // A damaged line raises 13 (Type mismatch) or 62 (Input past end of file).
 void inputHistRecord(int number);
+// The next history line, decoded as inputHistRecord decodes it only when it begins with an
+// investment number (digits, then a comma) that `wanted` accepts, or does not begin with one,
+// so its damage is reported. Returns whether the line was decoded; a line passed over is
+// read up to its end and counted, nothing more.
+bool inputHistRecordIf(int number, const std::function<bool(int)> &wanted);
 void writeHistRecord(int number);
 // The rest of work file `from` onto `to`, as inputHistRecord and writeHistRecord line
 // by line would copy it, leaving the last line in the shared variables. Only for files

@@ -6,6 +6,7 @@
 #include <QDir>
 
 #include <algorithm>
+#include <functional>
 #include <unordered_map>
 
 namespace storage {
@@ -97,12 +98,19 @@ RecordFigures calculate(int record)
     return figures;
 }
 
-template <typename Body> void readHistory(const QString &historyPath, Body body)
+// `only`, when given, passes over the lines of the investments it refuses without decoding them.
+template <typename Body>
+void readHistory(const QString &historyPath, Body body, const std::function<bool(int)> &only = nullptr)
 {
     storage::open(2, historyPath, OpenMode::Input);
     try {
         while (!storage::eof(2)) {
-            inputHistRecord(2);
+            if (only) {
+                if (!inputHistRecordIf(2, only))
+                    continue;
+            } else {
+                inputHistRecord(2);
+            }
             body();
         }
     } catch (const RuntimeError &error) {
@@ -150,7 +158,9 @@ void forEachRecord(const QString &historyPath, int investment, const RecordSink 
 namespace {
 
 // Records of the investments `wanted` accepts, each investment with its own running calculation.
-template <typename Wanted> void forEachRecordWhere(const QString &historyPath, Wanted wanted, const RecordSink &sink)
+// `passOver`: lines of other investments are passed over once their number is read.
+template <typename Wanted>
+void forEachRecordWhere(const QString &historyPath, Wanted wanted, const RecordSink &sink, bool passOver)
 {
     const SavedCalcState saved;
     struct Running
@@ -164,7 +174,7 @@ template <typename Wanted> void forEachRecordWhere(const QString &historyPath, W
         ResetCalcState();
         fresh = CalcState::capture();
     }
-    readHistory(historyPath, [&] {
+    const auto take = [&] {
         if (!wanted(int(intHistInvestNum)))
             return;
         const CalcState read = CalcState::capture();
@@ -182,7 +192,11 @@ template <typename Wanted> void forEachRecordWhere(const QString &historyPath, W
         merged.restore();
         sink(calculate(++investment.records));
         investment.state = CalcState::capture();
-    });
+    };
+    if (passOver)
+        readHistory(historyPath, take, std::function<bool(int)>(wanted));
+    else
+        readHistory(historyPath, take);
 }
 
 } // namespace
@@ -190,7 +204,7 @@ template <typename Wanted> void forEachRecordWhere(const QString &historyPath, W
 void forEachRecordOfAll(const QString &historyPath, const RecordSink &sink)
 {
     forEachRecordWhere(
-        historyPath, [](int) { return true; }, sink);
+        historyPath, [](int) { return true; }, sink, false);
 }
 
 void forEachRecordOfSome(const QString &historyPath, const std::vector<int> &investments, const RecordSink &sink)
@@ -200,7 +214,7 @@ void forEachRecordOfSome(const QString &historyPath, const std::vector<int> &inv
         [&investments](int investment) {
             return std::find(investments.begin(), investments.end(), investment) != investments.end();
         },
-        sink);
+        sink, true);
 }
 
 } // namespace storage

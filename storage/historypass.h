@@ -57,7 +57,9 @@ void forEachRecord(const QString &historyPath, int investment, const RecordSink 
 void forEachRecordOfAll(const QString &historyPath, const RecordSink &sink);
 
 // The records of the listed investments only, in one pass, each with its own running
-// calculation; the same figures as a pass of forEachRecord per investment.
+// calculation; the same figures as a pass of forEachRecord per investment. The lines of
+// other investments are passed over once their number is read, not decoded: a caller that
+// must know the whole file is sound reads it first (the report's summary pass does).
 void forEachRecordOfSome(const QString &historyPath, const std::vector<int> &investments, const RecordSink &sink);
 
 // A rate as the program writes it to its page file and reads it back (at most seven

@@ -156,6 +156,47 @@ private slots:
         QCOMPARE(testing::errorNumberOf([&] { passOf(folder.path(QStringLiteral("none.txt")), 1); }), 53);
         QVERIFY(!storage::isOpen(2));
     }
+
+    // A pass over some investments reads only the other lines' numbers: their damage is the
+    // whole-file pass's to report. A line whose number cannot be read, or a damaged line of a
+    // listed investment, still stops the pass at its line.
+    void aPassOverSomePassesOverTheOthersLines()
+    {
+        testing::TempDataFolder folder;
+        const QString path = folder.path(QStringLiteral("PlDataHist.txt"));
+        folder.writeBytes(QStringLiteral("PlDataHist.txt"), "1,#2001-01-01#,10000,10500,2\r\n"
+                                                            "2,#2001-13-45#,x,,\r\n"
+                                                            "7,garbage\r\n"
+                                                            " 1,#2002-01-01#,10000,11000,3\r\n"
+                                                            "1,#2003-01-01#,10000,11500,0");
+        QStringList some;
+        storage::forEachRecordOfSome(path, {1}, [&](const RecordFigures &f) { some << row(f); });
+        QCOMPARE(some.size(), 3);
+        QCOMPARE(some.at(0), QStringLiteral("1,1,10000,10500,2,500,500,200,10300,300,0"));
+        // The same figures as the full reader gives, line for line, without the damaged lines.
+        folder.writeBytes(QStringLiteral("Clean.txt"), "1,#2001-01-01#,10000,10500,2\r\n"
+                                                       " 1,#2002-01-01#,10000,11000,3\r\n"
+                                                       "1,#2003-01-01#,10000,11500,0");
+        QStringList alone;
+        for (const RecordFigures &f : passOf(folder.path(QStringLiteral("Clean.txt")), 1))
+            alone << row(f);
+        QCOMPARE(some, alone);
+
+        const auto failingLine = [&](const QByteArray &bytes, std::vector<int> investments) {
+            folder.writeBytes(QStringLiteral("PlDataHist.txt"), bytes);
+            try {
+                storage::forEachRecordOfSome(path, investments, [](const RecordFigures &) {});
+            } catch (const storage::HistoryPassError &failure) {
+                return failure.line;
+            }
+            return 0LL;
+        };
+        QCOMPARE(failingLine("1,#2001-01-01#,1,1,2\r\n2,#2001-13-45#,x,,\r\n", {1, 2}), 2LL);
+        QCOMPARE(failingLine("1,#2001-01-01#,1,1,2\r\n2,#2001-13-45#,x,,\r\n", {1}), 0LL);
+        QCOMPARE(failingLine("1,#2001-01-01#,1,1,2\r\nx,#2001-01-01#,1,1,2\r\n", {1}), 2LL);
+        QCOMPARE(failingLine("1,#2001-01-01#,1,1,2\r\n99999,#2001-01-01#,1,1,2\r\n", {1}), 2LL);
+        QVERIFY(!storage::isOpen(2));
+    }
 };
 
 QTEST_GUILESS_MAIN(tst_historypass)
