@@ -209,8 +209,8 @@ private:
     {
         const QString text = QStringLiteral("Page %1 of %2").arg(m_number).arg(m_total);
         const qreal half = m_setup.width / 2;
-        // Shaped once a page it took a noticeable share of a long report; the glyph table
-        // serves the digits and letters of every page number.
+        // Shaping it on every page took a noticeable share of a long report; the glyph table
+        // the record rows use has every character a page number needs.
         const qreal width = m_pageNumberGlyphs.width(text);
         if (width < 0 || width > half) {
             LaidOutText(m_setup.footer, text, half, Qt::AlignRight).draw(m_painter, half, top);
