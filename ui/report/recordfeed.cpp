@@ -1,8 +1,11 @@
 #include "ui/report/recordfeed.h"
 
+#include "core/runtimeerror.h"
 #include "storage/chartload.h"
 #include "storage/historypass.h"
 #include "ui/report/reporttable.h"
+
+#include <system_error>
 
 namespace ui::report {
 
@@ -22,7 +25,12 @@ RecordFeed::RecordFeed(const QString &history, bool haveHistory, const QList<sto
     m_investments.reserve(std::size_t(investments.size()));
     for (const storage::InvestmentSummary &one : investments)
         m_investments.emplace_back(one.investment, one.records);
-    m_thread = std::thread([this] { run(); });
+    try {
+        m_thread = std::thread([this] { run(); });
+    } catch (const std::system_error &) {
+        // No thread to be had: the same answer as a report that runs out of memory.
+        throw RuntimeError(RuntimeError::OutOfMemory);
+    }
 }
 
 RecordFeed::~RecordFeed()
