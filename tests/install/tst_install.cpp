@@ -276,12 +276,14 @@ private slots:
         QVERIFY(process.waitForStarted());
         const QString lock = home.filePath(QStringLiteral(".local/share/Plumbline 3.5/Plumbline.lock"));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(lock), 20000);
+        // The window opens the investment file, as its load does, in the user's data folder. The
+        // lock comes first, so the file is waited for too before the program is ended.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            QFile::exists(home.filePath(QStringLiteral(".local/share/Plumbline 3.5/PlumblineData"))), 20000);
         QCOMPARE(process.state(), QProcess::Running);
         QVERIFY(QFile::exists(lock)); // the window holds the folder while it runs
         process.terminate();
         QVERIFY(process.waitForFinished(10000));
-        // The window opened the investment file, as its load does, in the user's data folder.
-        QVERIFY(QFile::exists(home.filePath(QStringLiteral(".local/share/Plumbline 3.5/PlumblineData"))));
     }
 };
 
