@@ -502,11 +502,7 @@ void decodeHistLine(const char *begin, const char *end)
 
 void inputHistRecord(int number)
 {
-    Channel &c = openChannel(number);
-    g_lastHistLine.valid = false;
-    const char *begin = nullptr, *end = nullptr;
-    readLine(c, begin, end);
-    decodeHistLine(begin, end);
+    inputHistRecordIf(number, nullptr);
 }
 
 bool inputHistRecordIf(int number, const std::function<bool(int)> &wanted)
@@ -515,13 +511,15 @@ bool inputHistRecordIf(int number, const std::function<bool(int)> &wanted)
     g_lastHistLine.valid = false;
     const char *begin = nullptr, *end = nullptr;
     readLine(c, begin, end);
-    // At most five digits: a larger number is out of range, and decoding reports it.
-    int investment = 0;
-    const char *p = begin;
-    while (p != end && p - begin < 5 && *p >= '0' && *p <= '9')
-        investment = investment * 10 + (*p++ - '0');
-    if (p != begin && p != end && *p == ',' && investment <= 32767 && !wanted(investment))
-        return false;
+    if (wanted) {
+        // At most five digits: a larger number is out of range, and decoding reports it.
+        int investment = 0;
+        const char *p = begin;
+        while (p != end && p - begin < 5 && *p >= '0' && *p <= '9')
+            investment = investment * 10 + (*p++ - '0');
+        if (p != begin && p != end && *p == ',' && investment <= 32767 && !wanted(investment))
+            return false;
+    }
     decodeHistLine(begin, end);
     return true;
 }

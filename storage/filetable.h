@@ -69,7 +69,7 @@ void inputHistRecord(int number);
 // The next history line, decoded as inputHistRecord decodes it only when it begins with an
 // investment number (digits, then a comma) that `wanted` accepts, or does not begin with one,
 // so its damage is reported. Returns whether the line was decoded; a line passed over is
-// read up to its end and counted, nothing more.
+// read up to its end and counted, nothing more. An empty `wanted` decodes every line.
 bool inputHistRecordIf(int number, const std::function<bool(int)> &wanted);
 void writeHistRecord(int number);
 // The rest of work file `from` onto `to`, as inputHistRecord and writeHistRecord line

@@ -105,13 +105,8 @@ void readHistory(const QString &historyPath, Body body, const std::function<bool
     storage::open(2, historyPath, OpenMode::Input);
     try {
         while (!storage::eof(2)) {
-            if (only) {
-                if (!inputHistRecordIf(2, only))
-                    continue;
-            } else {
-                inputHistRecord(2);
-            }
-            body();
+            if (inputHistRecordIf(2, only))
+                body();
         }
     } catch (const RuntimeError &error) {
         const long long line = lineNumber(2);
@@ -193,10 +188,7 @@ void forEachRecordWhere(const QString &historyPath, Wanted wanted, const RecordS
         sink(calculate(++investment.records));
         investment.state = CalcState::capture();
     };
-    if (passOver)
-        readHistory(historyPath, take, std::function<bool(int)>(wanted));
-    else
-        readHistory(historyPath, take);
+    readHistory(historyPath, take, passOver ? std::function<bool(int)>(wanted) : nullptr);
 }
 
 } // namespace
