@@ -1,9 +1,6 @@
 #include "core/plmainmod.h"
 
-#include "core/runtimeerror.h"
-
-#include <cmath>
-#include <limits>
+#include "core/calculation.h"
 
 namespace modPlMainMod {
 
@@ -25,43 +22,32 @@ void ResetCalcState()
 
 void CalculateRecord()
 {
-    const Currency zero;
-    // A record without both amounts is skipped and does not advance the carry.
-    if (curCurrentAmount <= zero || curOriginalAmount <= zero)
-        return;
-
-    if (curPrevAmount == zero) {
-        curIncDec = curCurrentAmount - curOriginalAmount;
-        curPrevAmount = curOriginalAmount;
-    } else {
-        curIncDec = curCurrentAmount - curPrevAmount;
-    }
-    curProfitLoss = curCurrentAmount - curOriginalAmount;
-
-    if (sngInflRate != 0.0f) {
-        const double fraction = double(sngInflRate) * 0.01;
-        if (std::fabs(fraction) > double(std::numeric_limits<float>::max()))
-            throw RuntimeError(RuntimeError::Overflow);
-        sngInflFraction = Single(fraction);
-
-        // The loss is taken on the smaller of the previous and the current amount.
-        const Currency base = curIncDec >= zero ? curPrevAmount : curCurrentAmount;
-        curLossToInfl = Currency::fromDouble(base.toDouble() * double(sngInflFraction));
-
-        if (curPrevAmntAFI == zero)
-            curCurAmntAFI = curCurrentAmount - curLossToInfl;
-        else
-            curCurAmntAFI = (curPrevAmntAFI + curIncDec) - curLossToInfl;
-        curProfLossAFI = curCurAmntAFI - curOriginalAmount;
-        curPrevAmntAFI = curCurAmntAFI;
-    } else if (curPrevAmntAFI != zero) {
-        // Without a rate the record shows the earlier inflation figures, but the carried
-        // adjusted amount still takes the interval's change, or the gain or loss of an
-        // unrated interval would be missing from every later adjusted amount.
-        curPrevAmntAFI = curPrevAmntAFI + curIncDec;
-    }
-
-    curPrevAmount = curCurrentAmount;
+    CalculationState state;
+    state.prevAmount = curPrevAmount;
+    state.prevAmountAFI = curPrevAmntAFI;
+    state.incDec = curIncDec;
+    state.profitLoss = curProfitLoss;
+    state.inflFraction = sngInflFraction;
+    state.lossToInfl = curLossToInfl;
+    state.currentAmountAFI = curCurAmntAFI;
+    state.profitLossAFI = curProfLossAFI;
+    // Written back even when the rate overflows: the figures worked out before it stand.
+    struct WriteBack
+    {
+        const CalculationState &state;
+        ~WriteBack()
+        {
+            curPrevAmount = state.prevAmount;
+            curPrevAmntAFI = state.prevAmountAFI;
+            curIncDec = state.incDec;
+            curProfitLoss = state.profitLoss;
+            sngInflFraction = state.inflFraction;
+            curLossToInfl = state.lossToInfl;
+            curCurAmntAFI = state.currentAmountAFI;
+            curProfLossAFI = state.profitLossAFI;
+        }
+    } writeBack{state};
+    calculateRecord(state, curOriginalAmount, curCurrentAmount, sngInflRate);
 }
 
 void ResetAll()

@@ -1,3 +1,4 @@
+#include "core/calculation.h"
 #include "core/plmainmod.h"
 #include "core/runtimeerror.h"
 
@@ -133,6 +134,22 @@ private slots:
             got = runRecord(i + 1, QString::fromLatin1(in.o), QString::fromLatin1(in.c), in.r);
         }
         QCOMPARE(got, figures);
+
+        // A calculation object of its own gives the same figures, and leaves the shared ones alone.
+        ResetCalcState();
+        Calculation own;
+        RecordFigures f;
+        for (int i = 0; i < record; ++i) {
+            const Input &in = runs[run - 1].at(i);
+            f = own.add(1, Date(), cur(QString::fromLatin1(in.o)), cur(QString::fromLatin1(in.c)), in.r);
+        }
+        QCOMPARE(f.record, record);
+        QCOMPARE((QStringList{f.incDec.toPlainString(), f.profitLoss.toPlainString(), f.lossToInfl.toPlainString(),
+                              f.currentAmountAFI.toPlainString(), f.profitLossAFI.toPlainString(),
+                              own.state().prevAmount.toPlainString(), own.state().prevAmountAFI.toPlainString()}),
+                 figures);
+        QCOMPARE(curPrevAmount.units(), 0);
+        QCOMPARE(curIncDec.units(), 0);
     }
 
     void inflationFractionIsStoredAsSingle()
