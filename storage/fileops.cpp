@@ -213,6 +213,42 @@ void createFresh(const QString &path, QFile &file, QIODevice::OpenMode mode)
     throw RuntimeError(RuntimeError::PathFileAccessError);
 }
 
+void openForReading(QFile &file, const QString &path)
+{
+    faults::check(faults::Step::Open);
+    const auto missing = [&path]() -> RuntimeError {
+        return RuntimeError(QFileInfo(path).absoluteDir().exists() ? RuntimeError::FileNotFound
+                                                                   : RuntimeError::PathNotFound);
+    };
+#ifdef Q_OS_WIN
+    const QFileInfo info(path);
+    if (!info.exists())
+        throw missing();
+    file.setFileName(path);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        throw RuntimeError(RuntimeError::PathFileAccessError);
+#else
+    // Not blocking: opening a FIFO with nothing at its other end would wait for ever.
+    const int fd = ::open(native(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        if (errno == ENOENT || errno == ENOTDIR)
+            throw missing();
+        throw RuntimeError(RuntimeError::PathFileAccessError);
+    }
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        throw RuntimeError(RuntimeError::PathFileAccessError);
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    file.setFileName(path);
+    if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        throw RuntimeError(RuntimeError::PathFileAccessError);
+    }
+#endif
+}
+
 void writeAll(QFile &file, const char *data, qint64 size)
 {
     if (size <= 0)

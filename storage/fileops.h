@@ -46,6 +46,11 @@ QString createSiblingTemp(const QString &target, QFile &file);
 // then a new private file is created exclusively, never through a link.
 void createFresh(const QString &path, QFile &file, QIODevice::OpenMode mode);
 
+// Opens `path` for reading, as a file: 53 when it is missing, 76 when its folder is, 75
+// for anything that is not a plain file (a folder, a FIFO that would block, a device) or
+// cannot be opened. A symbolic link to a plain file is read as that file.
+void openForReading(QFile &file, const QString &path);
+
 // Writes all of `size` bytes or raises 61. A short write is never left for the caller
 // to count as written.
 void writeAll(QFile &file, const char *data, qint64 size);

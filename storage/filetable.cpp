@@ -5,6 +5,7 @@
 #include "storage/codepage.h"
 #include "storage/faults.h"
 #include "storage/fileops.h"
+#include "storage/linebuffer.h"
 #include "storage/textrecords.h"
 
 #include <QDir>
@@ -30,12 +31,9 @@ struct Channel
     QString path;
     QString tempPath; // set while a replacing file is written
     std::unique_ptr<QFile> file;
-    std::vector<char> in;
-    size_t inPos = 0;
-    size_t inLen = 0;
-    bool inEnd = false;
+    std::unique_ptr<LineBuffer> in;         // Input only
+    std::unique_ptr<HistLineParser> parser; // Input only
     std::string out;
-    long long line = 0;
 };
 
 Channel channels[MaxFileNumber + 1];
@@ -89,81 +87,12 @@ void writeText(Channel &c, const std::string &line)
         flushOut(c);
 }
 
-bool refill(Channel &c)
-{
-    if (c.inEnd)
-        return false;
-    if (c.inPos > 0) {
-        std::memmove(c.in.data(), c.in.data() + c.inPos, c.inLen - c.inPos);
-        c.inLen -= c.inPos;
-        c.inPos = 0;
-    }
-    if (c.inLen == c.in.size())
-        return true; // full: the caller deals with an over-long line
-    const qint64 got = c.file->read(c.in.data() + c.inLen, qint64(c.in.size() - c.inLen));
-    if (got < 0)
-        throw RuntimeError(RuntimeError::DeviceIOError);
-    if (got == 0) {
-        c.inEnd = true;
-        return false;
-    }
-    c.inLen += size_t(got);
-    return true;
-}
-
-// Next line of a sequential input file, without its line end. A line longer than
-// any the program writes is consumed and reported as damaged.
+// Next line of a sequential input file, without its line end.
 void readLine(Channel &c, const char *&begin, const char *&end)
 {
     if (c.mode != OpenMode::Input)
         throw RuntimeError(RuntimeError::BadFileMode);
-    size_t scanned = 0;
-    for (;;) {
-        const char *start = c.in.data() + c.inPos;
-        const size_t available = c.inLen - c.inPos;
-        const void *nl = std::memchr(start + scanned, '\n', available - scanned);
-        if (nl) {
-            const char *stop = static_cast<const char *>(nl);
-            c.inPos += size_t(stop - start) + 1;
-            ++c.line;
-            if (stop - start > MaxLineLength)
-                throw RuntimeError(RuntimeError::TypeMismatch);
-            begin = start;
-            end = stop;
-            if (end != begin && end[-1] == '\r')
-                --end;
-            return;
-        }
-        scanned = available;
-        if (available > size_t(MaxLineLength) + 1) {
-            // Over-long line: skip to its end without keeping it.
-            c.inPos = c.inLen;
-            for (;;) {
-                if (!refill(c))
-                    break;
-                const void *skip = std::memchr(c.in.data(), '\n', c.inLen);
-                if (skip) {
-                    c.inPos = size_t(static_cast<const char *>(skip) - c.in.data()) + 1;
-                    break;
-                }
-                c.inPos = c.inLen;
-            }
-            ++c.line;
-            throw RuntimeError(RuntimeError::TypeMismatch);
-        }
-        if (!refill(c)) {
-            if (available == 0)
-                throw RuntimeError(RuntimeError::InputPastEndOfFile);
-            // Last line without a line end.
-            begin = c.in.data() + c.inPos;
-            end = begin + available;
-            c.inPos = c.inLen;
-            ++c.line;
-            if (end != begin && end[-1] == '\r')
-                --end;
-            return;
-        }
-    }
+    c.in->readLine(begin, end);
 }
 
 // ---- History lines in the writer's own form ---------------------------------------
@@ -220,22 +149,7 @@ bool writeRememberedHistLine(const HistFields &fields, std::string &out)
 
 bool isBlankLineAhead(Channel &c)
 {
-    for (;;) {
-        size_t i = c.inPos;
-        while (i < c.inLen && (c.in[i] == ' ' || c.in[i] == '\t' || c.in[i] == '\r'))
-            ++i;
-        if (i < c.inLen) {
-            if (c.in[i] != '\n')
-                return false;
-            c.inPos = i + 1; // a blank line holds no record
-            ++c.line;
-            continue;
-        }
-        if (i - c.inPos > size_t(MaxLineLength))
-            return false;
-        if (!refill(c))
-            return true;
-    }
+    return c.in->atEnd();
 }
 
 } // namespace
@@ -295,7 +209,9 @@ void open(int number, const QString &path, OpenMode mode, bool replace)
     c.file = std::move(file);
     if (mode == OpenMode::Input) {
         adviseSequential(*c.file);
-        c.in.resize(kBufferSize + size_t(MaxLineLength) + 2);
+        c.in = std::make_unique<LineBuffer>();
+        c.in->attach(c.file.get());
+        c.parser = std::make_unique<HistLineParser>();
     } else if (mode != OpenMode::Random && mode != OpenMode::RandomReadOnly)
         c.out.reserve(kBufferSize + 256);
 }
@@ -421,25 +337,7 @@ bool getRecord(int number, long long position, InvestRecord &record)
     if (got < 0)
         throw RuntimeError(RuntimeError::DeviceIOError);
 
-    bool decodable = got == InvestRecordLength;
-    const int16_t recNum = int16_t(uint16_t(static_cast<unsigned char>(bytes[0])) |
-                                   uint16_t(uint16_t(static_cast<unsigned char>(bytes[1])) << 8));
-    if (decodable && recNum < 1)
-        decodable = false;
-    // Bytes the program never writes into a text: the record is damaged.
-    for (int i = 2; decodable && i < InvestRecordLength; ++i) {
-        if (bytes[i] == '\0' || bytes[i] == '\r' || bytes[i] == '\n')
-            decodable = false;
-    }
-    if (!decodable) {
-        record = InvestRecord();
-        record.RecNum = 0;
-        return false;
-    }
-    record.RecNum = recNum;
-    record.InvestType = fromCp1252(bytes + 2, 50);
-    record.Institution = fromCp1252(bytes + 52, 50);
-    return true;
+    return decodeInvestRecord(bytes, got, record);
 }
 
 void putRecord(int number, long long position, const InvestRecord &record)
@@ -450,14 +348,7 @@ void putRecord(int number, long long position, const InvestRecord &record)
     if (position < 1)
         throw RuntimeError(RuntimeError::BadRecordNumber);
     char bytes[InvestRecordLength];
-    const uint16_t recNum = uint16_t(record.RecNum.value());
-    bytes[0] = char(recNum & 0xFF);
-    bytes[1] = char(recNum >> 8);
-    const QByteArray type = toCp1252(record.InvestType.text());
-    const QByteArray institution = toCp1252(record.Institution.text());
-    std::memset(bytes + 2, ' ', 100);
-    std::memcpy(bytes + 2, type.constData(), size_t(qMin(50, int(type.size()))));
-    std::memcpy(bytes + 52, institution.constData(), size_t(qMin(50, int(institution.size()))));
+    encodeInvestRecord(record, bytes);
     putBytes(c, position, bytes, InvestRecordLength);
 }
 
@@ -478,14 +369,14 @@ void putRawRecord(int number, long long position, const QByteArray &bytes)
 namespace {
 
 // Puts the fields of a history line into the shared data record variables.
-void decodeHistLine(const char *begin, const char *end)
+void decodeHistLine(HistLineParser &parser, const char *begin, const char *end)
 {
     using namespace modPlMainMod;
     LastHistLine &last = g_lastHistLine;
     last.valid = false;
     int numberLength = 0;
     HistFields parsed;
-    const bool written = parseWrittenHistLine(begin, end, last.fields, numberLength);
+    const bool written = parser.parseWritten(begin, end, last.fields, numberLength);
     if (!written)
         parseHistLine(begin, end, parsed);
     const HistFields &fields = written ? last.fields : parsed;
@@ -520,7 +411,7 @@ bool inputHistRecordIf(int number, const std::function<bool(int)> &wanted)
         if (p != begin && p != end && *p == ',' && investment <= 32767 && !wanted(investment))
             return false;
     }
-    decodeHistLine(begin, end);
+    decodeHistLine(*c.parser, begin, end);
     return true;
 }
 
@@ -547,8 +438,8 @@ void copyHistRecords(int from, int to)
     while (!isBlankLineAhead(in)) {
         // The lines in the buffer that end in CR LF and start with no blank go across
         // in one piece; anything else, one line at a time as a line-by-line copy would.
-        const char *const start = in.in.data() + in.inPos;
-        const char *const stop = in.in.data() + in.inLen;
+        const char *const start = in.in->data();
+        const char *const stop = start + in.in->available();
         const char *p = start;
         const char *lastBegin = nullptr;
         long long lines = 0;
@@ -565,8 +456,7 @@ void copyHistRecords(int from, int to)
             flushOut(out);
             writeAll(*out.file, start, qint64(p - start));
             last.assign(lastBegin, size_t(p - 2 - lastBegin));
-            in.inPos += size_t(p - start);
-            in.line += lines;
+            in.in->consume(size_t(p - start), lines);
         } else {
             const char *begin = nullptr, *end = nullptr;
             readLine(in, begin, end);
@@ -578,7 +468,7 @@ void copyHistRecords(int from, int to)
             flushOut(out);
     }
     if (!last.empty())
-        decodeHistLine(last.data(), last.data() + last.size());
+        decodeHistLine(*in.parser, last.data(), last.data() + last.size());
 }
 
 namespace {
@@ -600,8 +490,8 @@ template <typename Action> void passWrittenLines(int from, int to, Action action
     bool taken = false;
     int lastNumber = 0;
     for (;;) {
-        const char *const start = in.in.data() + in.inPos;
-        const char *const stop = in.in.data() + in.inLen;
+        const char *const start = in.in->data();
+        const char *const stop = start + in.in->available();
         const char *p = start;
         const char *run = start; // start of the lines still to go out unchanged
         const char *lastBegin = nullptr;
@@ -617,7 +507,7 @@ template <typename Action> void passWrittenLines(int from, int to, Action action
             int numberLength = 0;
             LineAction what = LineAction::Stop;
             if (nl != p && nl[-1] == '\r' && nl - p <= MaxLineLength &&
-                parseWrittenHistLine(p, nl - 1, fields, numberLength))
+                in.parser->parseWritten(p, nl - 1, fields, numberLength))
                 what = action(fields.investNum.value());
             if (what == LineAction::Stop) {
                 stopped = true;
@@ -641,8 +531,7 @@ template <typename Action> void passWrittenLines(int from, int to, Action action
         }
         if (lines > 0) {
             out.out.append(run, size_t(p - run));
-            in.inPos += size_t(p - start);
-            in.line += lines;
+            in.in->consume(size_t(p - start), lines);
             rememberHistLine(lastBegin, lastEnd, lastNumberLength);
             g_lastHistLine.fields = lastFields;
             taken = true;
@@ -651,8 +540,8 @@ template <typename Action> void passWrittenLines(int from, int to, Action action
         }
         if (stopped)
             break;
-        const size_t waiting = in.inLen - in.inPos;
-        if (!refill(in) || in.inLen - in.inPos == waiting)
+        const size_t waiting = in.in->available();
+        if (!in.in->refill() || in.in->available() == waiting)
             break;
     }
     if (taken) {
@@ -724,7 +613,8 @@ void writeTempDataRecord(int number)
 
 long long lineNumber(int number)
 {
-    return channel(number).line;
+    const Channel &c = channel(number);
+    return c.in ? c.in->line() : 0;
 }
 
 void kill(const QString &path)
@@ -750,16 +640,6 @@ bool fileExists(const QString &path)
 {
     const QFileInfo info(path);
     return info.exists() && !info.isDir();
-}
-
-Integer recordCount(long long lengthInBytes)
-{
-    const long long whole = lengthInBytes / InvestRecordLength;
-    const long long rest = lengthInBytes % InvestRecordLength;
-    long long count = whole;
-    if (rest * 2 > InvestRecordLength || (rest * 2 == InvestRecordLength && (whole % 2) == 1))
-        ++count;
-    return Integer::fromLongLong(count);
 }
 
 } // namespace storage

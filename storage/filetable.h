@@ -2,6 +2,7 @@
 
 #include "core/investrecord.h"
 #include "core/valuetypes.h"
+#include "storage/investrecords.h"
 
 #include <QString>
 
@@ -20,7 +21,6 @@ enum class OpenMode {
     RandomReadOnly, // 102-byte records, read only; a missing file is error 53
 };
 
-inline constexpr int InvestRecordLength = 102;
 inline constexpr int MaxFileNumber = 5;
 
 // Opens a file on a number that must not be in use (error 55). With `replace`,
@@ -96,8 +96,5 @@ long long lineNumber(int number);
 void kill(const QString &path);
 void replaceFile(const QString &from, const QString &to);
 bool fileExists(const QString &path);
-
-// Record count rule: length / 102, rounded to the nearest integer, halves to even.
-Integer recordCount(long long lengthInBytes);
 
 } // namespace storage

@@ -348,17 +348,8 @@ const char *writtenAmount(const char *p, const char *end, Currency &out)
 
 // A rate as the writer puts it, at the end of the line that starts at `line`. Rates repeat,
 // so the answer and the value are kept for each text met.
-bool writtenRate(const char *line, const char *begin, const char *end, Single &out)
+bool writtenRate(HistLineParser::RateEntry *cache, const char *line, const char *begin, const char *end, Single &out)
 {
-    // A text of up to 16 bytes is two words, zero-filled: hashed and compared whole.
-    struct Entry
-    {
-        uint64_t words[2] = {0, 0};
-        uint8_t length = 0; // 0: empty slot
-        bool written = false;
-        Single value = 0;
-    };
-    static Entry cache[1024];
     const size_t length = size_t(end - begin);
     if (length == 0 || length > 16)
         return false;
@@ -380,7 +371,7 @@ bool writtenRate(const char *line, const char *begin, const char *end, Single &o
             words[i >> 3] |= uint64_t(static_cast<unsigned char>(begin[i])) << ((i & 7) * 8);
     }
     const uint64_t hash = (words[0] * 0x9E3779B97F4A7C15ull) ^ (words[1] * 0xC2B2AE3D27D4EB4Full);
-    Entry &e = cache[(hash >> 32) & 1023u];
+    HistLineParser::RateEntry &e = cache[(hash >> 32) & (HistLineParser::RateCacheSize - 1)];
     if (e.length != length || e.words[0] != words[0] || e.words[1] != words[1]) {
         Single value = 0;
         bool written = false;
@@ -405,7 +396,11 @@ bool writtenRate(const char *line, const char *begin, const char *end, Single &o
 
 } // namespace
 
-bool parseWrittenHistLine(const char *begin, const char *end, HistFields &out, int &numberLength)
+HistLineParser::HistLineParser() : m_rates(new RateEntry[RateCacheSize]) {}
+
+HistLineParser::~HistLineParser() = default;
+
+bool HistLineParser::parseWritten(const char *begin, const char *end, HistFields &out, int &numberLength)
 {
     const char *p = begin;
     const bool negative = p != end && *p == '-';
@@ -425,9 +420,9 @@ bool parseWrittenHistLine(const char *begin, const char *end, HistFields &out, i
         return false;
     const int year = hi * 100 + lo;
     // Lines of one month follow each other; its first day and length are worked out once.
-    static int cachedMonth = -1;
-    static int cachedLength = 0;
-    static double cachedBase = 0;
+    int &cachedMonth = m_month;
+    int &cachedLength = m_monthLength;
+    double &cachedBase = m_monthBase;
     if (year * 100 + month != cachedMonth) {
         if (!Date::isValidYmd(year, month, 1))
             return false;
@@ -450,7 +445,7 @@ bool parseWrittenHistLine(const char *begin, const char *end, HistFields &out, i
     if (!p || p == end || *p != ',')
         return false;
     Single rate = 0;
-    if (!writtenRate(begin, p + 1, end, rate))
+    if (!writtenRate(m_rates.get(), begin, p + 1, end, rate))
         return false;
 
     out.investNum = negative ? -int(number) : int(number);
@@ -459,6 +454,19 @@ bool parseWrittenHistLine(const char *begin, const char *end, HistFields &out, i
     out.current = current;
     out.rate = rate;
     return true;
+}
+
+void HistLineParser::parse(const char *begin, const char *end, HistFields &out)
+{
+    int numberLength = 0;
+    if (!parseWritten(begin, end, out, numberLength))
+        parseHistLine(begin, end, out);
+}
+
+bool parseWrittenHistLine(const char *begin, const char *end, HistFields &out, int &numberLength)
+{
+    HistLineParser parser;
+    return parser.parseWritten(begin, end, out, numberLength);
 }
 
 void appendInteger(int value, std::string &out)
