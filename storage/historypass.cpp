@@ -1,134 +1,10 @@
 #include "storage/historypass.h"
 
-#include "core/plmainmod.h"
-#include "storage/filetable.h"
-
-#include <QDir>
-
 #include <algorithm>
-#include <functional>
+#include <deque>
 #include <unordered_map>
 
 namespace storage {
-
-namespace {
-
-using namespace modPlMainMod;
-
-// Everything CalculateRecord reads or writes, plus the record in hand.
-struct CalcState
-{
-    Integer histInvestNum;
-    Date recDate;
-    Currency originalAmount;
-    Single inflRate = 0;
-    Currency currentAmount;
-    Currency prevAmount;
-    Currency incDec;
-    Currency profitLoss;
-    Single inflFraction = 0;
-    Currency lossToInfl;
-    Currency curAmntAFI;
-    Currency prevAmntAFI;
-    Currency profLossAFI;
-
-    static CalcState capture()
-    {
-        return CalcState{intHistInvestNum, dtmRecDate,     curOriginalAmount, sngInflRate,     curCurrentAmount,
-                         curPrevAmount,    curIncDec,      curProfitLoss,     sngInflFraction, curLossToInfl,
-                         curCurAmntAFI,    curPrevAmntAFI, curProfLossAFI};
-    }
-
-    void restore() const
-    {
-        intHistInvestNum = histInvestNum;
-        dtmRecDate = recDate;
-        curOriginalAmount = originalAmount;
-        sngInflRate = inflRate;
-        curCurrentAmount = currentAmount;
-        curPrevAmount = prevAmount;
-        curIncDec = incDec;
-        curProfitLoss = profitLoss;
-        sngInflFraction = inflFraction;
-        curLossToInfl = lossToInfl;
-        curCurAmntAFI = curAmntAFI;
-        curPrevAmntAFI = prevAmntAFI;
-        curProfLossAFI = profLossAFI;
-    }
-};
-
-class SavedCalcState
-{
-public:
-    SavedCalcState() : m_saved(CalcState::capture()) {}
-    ~SavedCalcState() { m_saved.restore(); }
-    SavedCalcState(const SavedCalcState &) = delete;
-    SavedCalcState &operator=(const SavedCalcState &) = delete;
-
-private:
-    CalcState m_saved;
-};
-
-// The record in hand is in the shared variables: work it out as the grid's loop does.
-RecordFigures calculate(int record)
-{
-    sngInflRate = asWrittenRate(sngInflRate);
-    if (record == 1)
-        curPrevAmount = Currency();
-    const Currency zero;
-    FigureState state = FigureState::Computed;
-    if (curCurrentAmount <= zero || curOriginalAmount <= zero)
-        state = FigureState::Skipped;
-    else if (sngInflRate == 0.0f)
-        state = FigureState::Carried;
-    CalculateRecord();
-    RecordFigures figures;
-    figures.investment = intHistInvestNum;
-    figures.record = record;
-    figures.date = dtmRecDate;
-    figures.originalAmount = curOriginalAmount;
-    figures.currentAmount = curCurrentAmount;
-    figures.rate = sngInflRate;
-    figures.incDec = curIncDec;
-    figures.profitLoss = curProfitLoss;
-    figures.lossToInfl = curLossToInfl;
-    figures.currentAmountAFI = curCurAmntAFI;
-    figures.profitLossAFI = curProfLossAFI;
-    figures.state = state;
-    return figures;
-}
-
-// `only`, when given, passes over the lines of the investments it refuses without decoding them.
-template <typename Body>
-void readHistory(const QString &historyPath, Body body, const std::function<bool(int)> &only = nullptr)
-{
-    storage::open(2, historyPath, OpenMode::Input);
-    try {
-        while (!storage::eof(2)) {
-            if (inputHistRecordIf(2, only))
-                body();
-        }
-    } catch (const RuntimeError &error) {
-        const long long line = lineNumber(2);
-        discard(2);
-        throw HistoryPassError{historyPath, line, error};
-    } catch (...) {
-        discard(2);
-        throw;
-    }
-    close(2);
-}
-
-} // namespace
-
-QString HistoryPassError::message() const
-{
-    return QStringLiteral("\"%1\", line %2: error %3: %4")
-        .arg(QDir::toNativeSeparators(file))
-        .arg(line)
-        .arg(error.number())
-        .arg(error.description());
-}
 
 Single asWrittenRate(Single rate)
 {
@@ -138,75 +14,111 @@ Single asWrittenRate(Single rate)
     return parseSingle(text, text + length, written) ? written : rate;
 }
 
+// Investment numbers are 16-bit: those from 0 to 32767 are found by index, the rest (only
+// damaged or foreign lines carry them) by hash.
+struct Calculations::Store
+{
+    std::deque<Calculation> calculations;
+    std::vector<int> byNumber; // index + 1 into calculations, 0 for none yet
+    std::unordered_map<int, size_t> others;
+
+    Calculation *find(int investment, bool create)
+    {
+        if (investment >= 0 && investment <= 32767) {
+            if (size_t(investment) >= byNumber.size()) {
+                if (!create)
+                    return nullptr;
+                byNumber.resize(std::max(size_t(investment) + 1, byNumber.size() * 2), 0);
+            }
+            int &slot = byNumber[size_t(investment)];
+            if (slot == 0) {
+                if (!create)
+                    return nullptr;
+                calculations.emplace_back();
+                slot = int(calculations.size());
+            }
+            return &calculations[size_t(slot - 1)];
+        }
+        const auto it = others.find(investment);
+        if (it != others.end())
+            return &calculations[it->second];
+        if (!create)
+            return nullptr;
+        calculations.emplace_back();
+        others.emplace(investment, calculations.size() - 1);
+        return &calculations.back();
+    }
+};
+
+Calculations::Calculations() : m_store(std::make_unique<Store>()) {}
+
+Calculations::~Calculations() = default;
+
+RecordFigures Calculations::add(const HistFields &line)
+{
+    const int investment = line.investNum;
+    return m_store->find(investment, true)
+        ->add(investment, line.date, line.original, line.current, asWrittenRate(line.rate));
+}
+
+const Calculation *Calculations::find(int investment) const
+{
+    return m_store->find(investment, false);
+}
+
+void forEachRecord(HistoryReader &reader, int investment, const RecordSink &sink)
+{
+    Calculation calculation;
+    HistFields line;
+    while (reader.nextLine()) {
+        int number = 0;
+        if (reader.quickNumber(number) && number != investment)
+            continue;
+        reader.decode(line);
+        if (line.investNum != investment)
+            continue;
+        sink(calculation.add(investment, line.date, line.original, line.current, asWrittenRate(line.rate)));
+    }
+}
+
 void forEachRecord(const QString &historyPath, int investment, const RecordSink &sink)
 {
-    const SavedCalcState saved;
-    ResetCalcState();
-    int record = 0;
-    readHistory(historyPath, [&] {
-        if (intHistInvestNum != investment)
-            return;
-        sink(calculate(++record));
-    });
+    HistoryReader reader(historyPath);
+    forEachRecord(reader, investment, sink);
 }
 
-namespace {
-
-// Records of the investments `wanted` accepts, each investment with its own running calculation.
-// `passOver`: lines of other investments are passed over once their number is read.
-template <typename Wanted>
-void forEachRecordWhere(const QString &historyPath, Wanted wanted, const RecordSink &sink, bool passOver)
+void forEachRecordOfAll(HistoryReader &reader, const RecordSink &sink)
 {
-    const SavedCalcState saved;
-    struct Running
-    {
-        int records = 0;
-        CalcState state;
-    };
-    std::unordered_map<int, Running> running;
-    CalcState fresh;
-    {
-        ResetCalcState();
-        fresh = CalcState::capture();
+    Calculations calculations;
+    HistFields line;
+    while (reader.nextLine()) {
+        reader.decode(line);
+        sink(calculations.add(line));
     }
-    const auto take = [&] {
-        if (!wanted(int(intHistInvestNum)))
-            return;
-        const CalcState read = CalcState::capture();
-        auto [it, inserted] = running.try_emplace(int(intHistInvestNum));
-        Running &investment = it->second;
-        if (inserted)
-            investment.state = fresh;
-        // Bring back this investment's carried figures under the record just read.
-        CalcState merged = investment.state;
-        merged.histInvestNum = read.histInvestNum;
-        merged.recDate = read.recDate;
-        merged.originalAmount = read.originalAmount;
-        merged.inflRate = read.inflRate;
-        merged.currentAmount = read.currentAmount;
-        merged.restore();
-        sink(calculate(++investment.records));
-        investment.state = CalcState::capture();
-    };
-    readHistory(historyPath, take, passOver ? std::function<bool(int)>(wanted) : nullptr);
 }
-
-} // namespace
 
 void forEachRecordOfAll(const QString &historyPath, const RecordSink &sink)
 {
-    forEachRecordWhere(
-        historyPath, [](int) { return true; }, sink, false);
+    HistoryReader reader(historyPath);
+    forEachRecordOfAll(reader, sink);
 }
 
 void forEachRecordOfSome(const QString &historyPath, const std::vector<int> &investments, const RecordSink &sink)
 {
-    forEachRecordWhere(
-        historyPath,
-        [&investments](int investment) {
-            return std::find(investments.begin(), investments.end(), investment) != investments.end();
-        },
-        sink, true);
+    HistoryReader reader(historyPath);
+    Calculations calculations;
+    const auto wanted = [&investments](int investment) {
+        return std::find(investments.begin(), investments.end(), investment) != investments.end();
+    };
+    HistFields line;
+    while (reader.nextLine()) {
+        int number = 0;
+        if (reader.quickNumber(number) && !wanted(number))
+            continue;
+        reader.decode(line);
+        if (wanted(line.investNum))
+            sink(calculations.add(line));
+    }
 }
 
 } // namespace storage

@@ -4,52 +4,9 @@
 #include "core/runtimeerror.h"
 #include "storage/datafolder.h"
 #include "storage/filetable.h"
+#include "storage/investrecords.h"
 
 namespace storage {
-
-namespace {
-
-QString trimPadding(const QString &text)
-{
-    qsizetype end = text.size();
-    while (end > 0 && text.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return text.left(end);
-}
-
-// The investment file on number 1: the one the main window keeps open, else opened here
-// for reading only and closed again.
-class InvestFileReader
-{
-public:
-    InvestFileReader()
-    {
-        if (!isOpen(1)) {
-            open(1, programFile(InvestFileName), OpenMode::RandomReadOnly);
-            m_owned = true;
-        }
-    }
-    ~InvestFileReader()
-    {
-        if (m_owned)
-            discard(1);
-    }
-    InvestFileReader(const InvestFileReader &) = delete;
-    InvestFileReader &operator=(const InvestFileReader &) = delete;
-
-    int count() const { return recordCount(lof(1)); }
-    InvestRecord record(int position) const
-    {
-        InvestRecord record;
-        getRecord(1, position, record);
-        return record;
-    }
-
-private:
-    bool m_owned = false;
-};
-
-} // namespace
 
 void InvestmentSummary::add(const RecordFigures &figures)
 {
@@ -87,9 +44,10 @@ void ReportTotals::add(const InvestmentSummary &summary)
 
 int investmentCount()
 {
-    if (!isOpen(1) && !fileExists(programFile(InvestFileName)))
+    const QString path = programFile(InvestFileName);
+    if (!fileExists(path))
         return 0;
-    return InvestFileReader().count();
+    return int(readInvestmentList(path).size());
 }
 
 ReportSummary summarizeInvestments(int investment,
@@ -99,19 +57,18 @@ ReportSummary summarizeInvestments(int investment,
     int first = 1;
     int last = 0;
     {
-        const InvestFileReader invest;
-        last = invest.count();
+        const std::vector<InvestmentInfo> list = readInvestmentList(programFile(InvestFileName));
+        last = int(list.size());
         if (investment != 0) {
             if (investment < 1 || investment > last)
                 throw RuntimeError(RuntimeError::BadRecordNumber);
             first = last = investment;
         }
         for (int n = first; n <= last; ++n) {
-            const InvestRecord record = invest.record(n);
             InvestmentSummary one;
             one.investment = n;
-            one.type = trimPadding(record.InvestType);
-            one.institution = trimPadding(record.Institution);
+            one.type = list[size_t(n - 1)].type;
+            one.institution = list[size_t(n - 1)].institution;
             summary.investments.append(one);
         }
     }

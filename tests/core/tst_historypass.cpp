@@ -9,8 +9,6 @@
 #include <map>
 #include <vector>
 
-using storage::FigureState;
-using storage::RecordFigures;
 
 namespace {
 

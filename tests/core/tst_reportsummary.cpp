@@ -119,7 +119,7 @@ private slots:
         testing::TempDataFolder folder;
         writeFolder(folder, History);
         QStringList seen;
-        storage::summarizeInvestments(0, [&](const InvestmentSummary &soFar, const storage::RecordFigures &r) {
+        storage::summarizeInvestments(0, [&](const InvestmentSummary &soFar, const RecordFigures &r) {
             seen << QStringLiteral("%1/%2:%3").arg(r.investment).arg(r.record).arg(soFar.records);
         });
         QCOMPARE(seen, (QStringList{QStringLiteral("1/1:1"), QStringLiteral("2/1:1"), QStringLiteral("1/2:2"),

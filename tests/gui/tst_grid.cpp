@@ -355,7 +355,7 @@ void tst_Grid::ratesWithMoreDigitsGiveTheFiguresOfTheSharedPass()
     frmInvestData *w = app.startMainWindow();
     QVERIFY(w);
     int row = 0;
-    storage::forEachRecord(storage::programFile(storage::HistFileName), 1, [&](const storage::RecordFigures &f) {
+    storage::forEachRecord(storage::programFile(storage::HistFileName), 1, [&](const RecordFigures &f) {
         const auto money = [](Currency amount) {
             return platform::LocaleServices::displayFormat(amount.toPlainString());
         };

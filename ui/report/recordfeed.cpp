@@ -76,7 +76,7 @@ void RecordFeed::push(Item item)
     m_changed.notify_all();
 }
 
-PreparedRow RecordFeed::prepare(const storage::RecordFigures &figures) const
+PreparedRow RecordFeed::prepare(const RecordFigures &figures) const
 {
     PreparedRow row;
     row.record = figures.record;
@@ -106,7 +106,7 @@ void RecordFeed::run()
             if (haveNext)
                 nextChart.reserve(std::size_t(m_investments[i + 1].second));
             if (m_haveHistory && !wanted.empty()) {
-                storage::forEachRecordOfSome(m_history, wanted, [&](const storage::RecordFigures &figures) {
+                storage::forEachRecordOfSome(m_history, wanted, [&](const RecordFigures &figures) {
                     if (figures.investment != current) {
                         nextChart.append(storage::chartPoint(figures));
                         return;

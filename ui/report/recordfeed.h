@@ -63,7 +63,7 @@ private:
     };
 
     void run();
-    PreparedRow prepare(const storage::RecordFigures &figures) const;
+    PreparedRow prepare(const RecordFigures &figures) const;
     // Blocks while the queue is full; throws Stopped once the feed is being destroyed.
     void push(Item item);
 

@@ -47,7 +47,7 @@ RecordCellFormatter::RecordCellFormatter()
 {
 }
 
-QStringList RecordCellFormatter::cells(const storage::RecordFigures &r) const
+QStringList RecordCellFormatter::cells(const RecordFigures &r) const
 {
     // The date as platform::LocaleServices::shortDate writes it.
     return {QString::number(r.record),

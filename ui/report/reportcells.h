@@ -20,7 +20,7 @@ class RecordCellFormatter
 {
 public:
     RecordCellFormatter();
-    QStringList cells(const storage::RecordFigures &figures) const;
+    QStringList cells(const RecordFigures &figures) const;
 
 private:
     QLocale m_locale;

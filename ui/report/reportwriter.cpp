@@ -392,7 +392,7 @@ public:
     }
 
     // Counts a record's row.
-    void record(SectionFlow &flow, const storage::RecordFigures &figures)
+    void record(SectionFlow &flow, const RecordFigures &figures)
     {
         flow.place(m_setup.records.rowHeight(m_cells.cells(figures)));
     }
@@ -522,7 +522,7 @@ int writeReport(const ReportRequest &request)
     ChartSeries chart;
     summary = storage::summarizeInvestments(
         request.investment, [&counting, &layout, &chart, firstInvestment](const storage::InvestmentSummary &one,
-                                                                          const storage::RecordFigures &figures) {
+                                                                          const RecordFigures &figures) {
             // A section's top depends only on the investment's texts, known before its first record.
             std::unique_ptr<SectionFlow> &flow = counting[one.investment];
             if (!flow)
