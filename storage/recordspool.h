@@ -1,0 +1,72 @@
+#pragma once
+
+#include "core/calculation.h"
+
+#include <QFile>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace storage {
+
+// The records of one pass over the history, in file order, handed back investment by
+// investment. A pass over all investments reads the file once, but a report or an export
+// goes through them one investment after another, and after years of appends their lines
+// are interleaved. The spool keeps what it is given in memory up to a budget and the rest
+// in a private temporary file outside the data folder (removed however the process ends),
+// so its memory stays the same for ten thousand lines or ten million.
+class RecordSpool
+{
+public:
+    static constexpr size_t DefaultBudget = 4 * 1024 * 1024;
+
+    // `tempFolder`: where the temporary file goes (default: the system's temporary folder).
+    explicit RecordSpool(size_t memoryBudget = DefaultBudget, const QString &tempFolder = QString());
+    ~RecordSpool();
+    RecordSpool(const RecordSpool &) = delete;
+    RecordSpool &operator=(const RecordSpool &) = delete;
+
+    void add(const RecordFigures &figures);
+
+    // The investments met, in ascending order, and how many records each has.
+    std::vector<int> investments() const;
+    int records(int investment) const;
+    // The investment's records in the order they were added. Raises RuntimeError when the
+    // temporary file cannot be read back.
+    void replay(int investment, const std::function<void(const RecordFigures &)> &sink);
+    // Whether records went to the temporary file (for tests).
+    bool spilled() const { return m_spilledRecords > 0; }
+
+private:
+    struct Chunk
+    {
+        qint64 offset = 0;
+        int count = 0;
+    };
+    struct Bucket
+    {
+        std::vector<RecordFigures> pending;
+        std::vector<Chunk> chunks;
+        int records = 0;
+    };
+
+    Bucket &bucket(int investment);
+    void spill();
+    bool openFile();
+
+    size_t m_budget;
+    QString m_tempFolder;
+    size_t m_pendingRecords = 0;
+    long long m_spilledRecords = 0;
+    std::map<int, Bucket> m_buckets;
+    int m_lastInvestment = 0;
+    Bucket *m_last = nullptr;
+    QFile m_file;
+    qint64 m_fileSize = 0;
+    bool m_fileFailed = false; // the temporary file could not be had: everything stays in memory
+    std::vector<RecordFigures> m_readBack;
+};
+
+} // namespace storage

@@ -1,0 +1,184 @@
+#include "datafiles.h"
+#include "tempdatafolder.h"
+
+#include "storage/historypass.h"
+#include "storage/recordspool.h"
+
+#include <QDir>
+#include <QRandomGenerator>
+#include <QtTest>
+
+#include <map>
+#include <thread>
+
+#include <sys/stat.h>
+
+namespace {
+
+QString row(const RecordFigures &f)
+{
+    return QStringList{
+        QString::number(f.investment),      QString::number(f.record),       QString::number(f.date.serial()),
+        f.originalAmount.toPlainString(),   f.currentAmount.toPlainString(), singleToText(f.rate),
+        f.incDec.toPlainString(),           f.profitLoss.toPlainString(),    f.lossToInfl.toPlainString(),
+        f.currentAmountAFI.toPlainString(), f.profitLossAFI.toPlainString(), QString::number(int(f.state))}
+        .join(QLatin1Char(','));
+}
+
+// Years of monthly records of `investments` investments, interleaved as appends leave them,
+// with skipped records, unrated ones and deflation among them.
+QByteArray interleavedHistory(int investments, int months, quint32 seed)
+{
+    QRandomGenerator random(seed);
+    QByteArray text;
+    std::vector<qint64> amount(size_t(investments) + 1, 100000);
+    for (int m = 0; m < months; ++m) {
+        for (int i = 1; i <= investments; ++i) {
+            if (random.bounded(4) == 0)
+                continue;
+            amount[size_t(i)] += qint64(random.bounded(2001)) - 900;
+            const int kind = int(random.bounded(10));
+            const QByteArray current = kind == 0 ? QByteArray("0") : QByteArray::number(amount[size_t(i)]);
+            const QByteArray rate =
+                kind == 1 ? QByteArray("0") : QByteArray::number(double(random.bounded(700)) / 100 - 1);
+            text += QByteArray::number(i) + ",#" + QByteArray::number(2000 + m / 12) + '-' +
+                    QByteArray::number(m % 12 + 1).rightJustified(2, '0') + "-15#,90000," + current + ',' + rate +
+                    "\r\n";
+        }
+    }
+    return text;
+}
+
+std::map<int, QStringList> byInvestment(const QString &path)
+{
+    std::map<int, QStringList> rows;
+    storage::forEachRecordOfAll(path, [&rows](const RecordFigures &f) { rows[f.investment] << row(f); });
+    return rows;
+}
+
+} // namespace
+
+class tst_engine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Handed back investment by investment, each in file order, whether the records stayed in
+    // memory or went through the temporary file, and the same as a pass of its own.
+    void theSpoolGivesEachInvestmentsRecordsInOrder_data()
+    {
+        QTest::addColumn<size_t>("budget");
+        QTest::addColumn<bool>("spills");
+        QTest::newRow("in memory") << size_t(64 * 1024 * 1024) << false;
+        QTest::newRow("a record at a time") << sizeof(RecordFigures) << true;
+        QTest::newRow("small chunks") << 7 * sizeof(RecordFigures) << true;
+    }
+    void theSpoolGivesEachInvestmentsRecordsInOrder()
+    {
+        QFETCH(size_t, budget);
+        QFETCH(bool, spills);
+        testing::TempDataFolder folder;
+        folder.writeBytes(QStringLiteral("PlDataHist.txt"), interleavedHistory(9, 60, 7));
+        const QString path = folder.path(QStringLiteral("PlDataHist.txt"));
+
+        storage::RecordSpool spool(budget);
+        storage::forEachRecordOfAll(path, [&spool](const RecordFigures &f) { spool.add(f); });
+        QCOMPARE(spool.spilled(), spills);
+        QCOMPARE(spool.investments(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
+        for (int investment = 1; investment <= 9; ++investment) {
+            QStringList alone;
+            storage::forEachRecord(path, investment, [&alone](const RecordFigures &f) { alone << row(f); });
+            QStringList replayed;
+            spool.replay(investment, [&replayed](const RecordFigures &f) { replayed << row(f); });
+            QCOMPARE(replayed, alone);
+            QCOMPARE(spool.records(investment), int(alone.size()));
+            // A second replay gives the same again.
+            QStringList again;
+            spool.replay(investment, [&again](const RecordFigures &f) { again << row(f); });
+            QCOMPARE(again, alone);
+        }
+        QCOMPARE(spool.records(10), 0);
+    }
+
+    // The figures of a household's savings never land in a file of the temporary folder that
+    // could outlive the process.
+    void theSpoolLeavesNoFileInTheTemporaryFolder()
+    {
+        QTemporaryDir temp;
+        {
+            storage::RecordSpool spool(sizeof(RecordFigures), temp.path());
+            RecordFigures f;
+            for (int i = 0; i < 100; ++i) {
+                f.investment = 1 + i % 3;
+                f.record = i;
+                spool.add(f);
+            }
+            QVERIFY(spool.spilled());
+            QCOMPARE(QDir(temp.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                     QStringList());
+        }
+        QCOMPARE(QDir(temp.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+    }
+
+    // A temporary folder that cannot be written keeps everything in memory.
+    void aSpoolWithoutATemporaryFolderKeepsItAllInMemory()
+    {
+        storage::RecordSpool spool(sizeof(RecordFigures), QStringLiteral("/nonexistent/folder"));
+        RecordFigures f;
+        for (int i = 1; i <= 50; ++i) {
+            f.investment = 2 - i % 2;
+            f.record = i;
+            spool.add(f);
+        }
+        QVERIFY(!spool.spilled());
+        QList<int> records;
+        spool.replay(2, [&records](const RecordFigures &r) { records << r.record; });
+        QCOMPARE(records.size(), 25);
+        QCOMPARE(records.first(), 2);
+        QCOMPARE(records.last(), 50);
+    }
+
+    // Two passes on two threads each own their reader and calculations: the figures are those
+    // of one pass alone (the thread sanitizer build checks that they share nothing).
+    void twoPassesOnTwoThreadsGiveTheFiguresOfOne()
+    {
+        testing::TempDataFolder folder;
+        folder.writeBytes(QStringLiteral("PlDataHist.txt"), interleavedHistory(12, 120, 11));
+        const QString path = folder.path(QStringLiteral("PlDataHist.txt"));
+        const std::map<int, QStringList> alone = byInvestment(path);
+        std::map<int, QStringList> first, second;
+        QStringList one;
+        std::thread a([&] { first = byInvestment(path); });
+        std::thread b([&] {
+            second = byInvestment(path);
+            storage::forEachRecord(path, 5, [&one](const RecordFigures &f) { one << row(f); });
+        });
+        a.join();
+        b.join();
+        QVERIFY(first == alone);
+        QVERIFY(second == alone);
+        QCOMPARE(one, alone.at(5));
+    }
+
+    // What is not a plain file is refused at once: a FIFO would otherwise wait for a writer.
+    void aReaderRefusesWhatIsNotAFile()
+    {
+        testing::TempDataFolder folder;
+        const QString fifo = folder.path(QStringLiteral("fifo"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QDir(folder.dir()).mkdir(QStringLiteral("folder"));
+        const auto numberFor = [](const QString &path) {
+            return testing::errorNumberOf([&path] { storage::HistoryReader reader(path); });
+        };
+        QCOMPARE(numberFor(fifo), 75);
+        QCOMPARE(numberFor(folder.path(QStringLiteral("folder"))), 75);
+        QCOMPARE(numberFor(folder.path(QStringLiteral("missing"))), 53);
+        QCOMPARE(numberFor(folder.path(QStringLiteral("missing/PlDataHist.txt"))), 76);
+        QVERIFY(QFile::link(folder.path(QStringLiteral("target.txt")), folder.path(QStringLiteral("link.txt"))));
+        folder.writeBytes(QStringLiteral("target.txt"), "1,#2001-01-01#,1,1,0\r\n");
+        QCOMPARE(byInvestment(folder.path(QStringLiteral("link.txt"))).at(1).size(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_engine)
+#include "tst_engine.moc"
