@@ -1,10 +1,12 @@
 // plumbline-export: the figures of a data folder as CSV, computed as the grid computes them.
-#include "core/plmainmod.h"
 #include "core/runtimeerror.h"
 #include "storage/datafolder.h"
 #include "storage/filetable.h"
 #include "storage/historypass.h"
+#include "storage/investrecords.h"
 #include "storage/priceindexstore.h"
+#include "storage/recordspool.h"
+#include "tools/export/csvwriter.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -13,9 +15,10 @@
 #include <QLocale>
 
 #include <cstdio>
+#include <cstring>
+#include <optional>
 #include <string>
-
-using namespace modPlMainMod;
+#include <vector>
 
 namespace {
 
@@ -25,104 +28,109 @@ const char *const kSuggestHeader = "investment,type,institution,record,date,orig
                                    "profit_loss,inflation_rate,suggested_rate,loss_to_inflation,current_amount_afi,"
                                    "profit_loss_afi\r\n";
 
-// One CSV field, quoted only when it must be.
-QString csvField(const QString &text)
+// The rate the price index gives for each record since the investment's record before it.
+class SuggestedRates
 {
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) && !text.contains(QLatin1Char('\r')) &&
-        !text.contains(QLatin1Char('\n')))
-        return text;
-    QString quoted = text;
-    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
+public:
+    explicit SuggestedRates(const PriceIndex &index) : m_index(index) {}
 
-QString trimPadding(const QString &text)
-{
-    int end = int(text.size());
-    while (end > 0 && text.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return text.left(end);
-}
-
-QString isoDate(Date date)
-{
-    int y = 0, m = 0, d = 0;
-    date.toYmd(y, m, d);
-    return QStringLiteral("%1-%2-%3")
-        .arg(y, 4, 10, QLatin1Char('0'))
-        .arg(m, 2, 10, QLatin1Char('0'))
-        .arg(d, 2, 10, QLatin1Char('0'));
-}
-
-// A fresh pass over the history for one investment, record by record in file order. With a
-// price index, each record after the first also gets the rate the index gives since the one before.
-void exportInvestment(int number, const QString &historyPath, const PriceIndex *index, std::string &out)
-{
-    const QString type = csvField(trimPadding(strInvestType));
-    const QString institution = csvField(trimPadding(strInstitution));
-    bool havePrevious = false;
-    QDate previous;
-    storage::forEachRecord(historyPath, number, [&](const storage::RecordFigures &f) {
+    void startInvestment() { m_havePrevious = false; }
+    QString next(const RecordFigures &f)
+    {
         QString suggested;
         const QDate date = f.date.toQDate();
-        if (index && havePrevious && date >= previous) {
-            const PriceIndex::RateResult rate = index->rate(previous, date);
+        if (m_havePrevious && date >= m_previous) {
+            const PriceIndex::RateResult rate = m_index.rate(m_previous, date);
             if (rate.ok)
                 suggested = rate.text();
         }
-        havePrevious = true;
-        previous = date;
-        QStringList fields{QString::number(number),
-                           type,
-                           institution,
-                           QString::number(f.record),
-                           isoDate(f.date),
-                           f.originalAmount.toPlainString(),
-                           f.currentAmount.toPlainString(),
-                           f.incDec.toPlainString(),
-                           f.profitLoss.toPlainString(),
-                           singleToText(f.rate),
-                           f.lossToInfl.toPlainString(),
-                           f.currentAmountAFI.toPlainString(),
-                           f.profitLossAFI.toPlainString()};
-        if (index)
-            fields.insert(10, suggested);
-        out += fields.join(QLatin1Char(',')).toUtf8().toStdString();
-        out += "\r\n";
-    });
-}
+        m_havePrevious = true;
+        m_previous = date;
+        return suggested;
+    }
+
+private:
+    const PriceIndex &m_index;
+    bool m_havePrevious = false;
+    QDate m_previous;
+};
+
+// The rows of one investment, each record with its figures.
+class RecordRows
+{
+public:
+    RecordRows(CsvWriter &out, SuggestedRates *suggest) : m_out(out), m_suggest(suggest) {}
+
+    void startInvestment(const storage::InvestmentInfo &info)
+    {
+        m_prefix.clear();
+        m_prefix += std::to_string(info.number);
+        m_prefix += ',';
+        m_prefix += CsvWriter::field(info.type);
+        m_prefix += ',';
+        m_prefix += CsvWriter::field(info.institution);
+        m_prefix += ',';
+        if (m_suggest)
+            m_suggest->startInvestment();
+    }
+
+    void add(const RecordFigures &f)
+    {
+        m_out.raw(m_prefix);
+        m_out.integer(f.record);
+        m_out.comma();
+        m_out.isoDate(f.date);
+        m_out.comma();
+        m_out.amount(f.originalAmount);
+        m_out.comma();
+        m_out.amount(f.currentAmount);
+        m_out.comma();
+        m_out.amount(f.incDec);
+        m_out.comma();
+        m_out.amount(f.profitLoss);
+        m_out.comma();
+        m_out.rate(f.rate);
+        m_out.comma();
+        if (m_suggest) {
+            const QByteArray suggested = m_suggest->next(f).toLatin1();
+            m_out.raw(suggested.constData(), size_t(suggested.size()));
+            m_out.comma();
+        }
+        m_out.amount(f.lossToInfl);
+        m_out.comma();
+        m_out.amount(f.currentAmountAFI);
+        m_out.comma();
+        m_out.amount(f.profitLossAFI);
+        m_out.endRow();
+    }
+
+private:
+    CsvWriter &m_out;
+    SuggestedRates *m_suggest;
+    std::string m_prefix;
+};
 
 // History lines whose investment number names no investment of the file (0, negative,
 // past the last): the grid never shows them, and neither does the export.
 struct UnownedLines
 {
     static constexpr int Listed = 10;
+    int investCount = 0;
     long long count = 0;
     QList<long long> first; // line numbers, at most Listed
+
+    // Whether the line is one of them; counted if so.
+    bool check(int investment, long long line)
+    {
+        if (investment >= 1 && investment <= investCount)
+            return false;
+        if (++count <= Listed)
+            first.append(line);
+        return true;
+    }
 };
 
-UnownedLines findUnownedLines(const QString &historyPath, int investCount)
-{
-    UnownedLines found;
-    storage::open(2, historyPath, storage::OpenMode::Input);
-    try {
-        while (!storage::eof(2)) {
-            storage::inputHistRecord(2);
-            if (intHistInvestNum >= 1 && intHistInvestNum <= investCount)
-                continue;
-            if (++found.count <= UnownedLines::Listed)
-                found.first.append(storage::lineNumber(2));
-        }
-    } catch (const RuntimeError &error) {
-        const long long line = storage::lineNumber(2);
-        storage::discard(2);
-        throw storage::HistoryPassError{historyPath, line, error};
-    }
-    storage::close(2);
-    return found;
-}
-
-void warnUnowned(const UnownedLines &unowned, const QString &historyPath, int investCount)
+void warnUnowned(const UnownedLines &unowned, const QString &historyPath)
 {
     QStringList numbers;
     for (long long line : unowned.first)
@@ -130,8 +138,9 @@ void warnUnowned(const UnownedLines &unowned, const QString &historyPath, int in
     QString listed = numbers.join(QLatin1String(", "));
     if (unowned.count > unowned.first.size())
         listed += QStringLiteral(" and %1 more").arg(unowned.count - unowned.first.size());
-    const QString range = investCount == 0 ? QStringLiteral("there are no investments")
-                                           : QStringLiteral("investments are numbered 1 to %1").arg(investCount);
+    const QString range = unowned.investCount == 0
+                              ? QStringLiteral("there are no investments")
+                              : QStringLiteral("investments are numbered 1 to %1").arg(unowned.investCount);
     const bool one = unowned.count == 1;
     const QString text =
         QStringLiteral("%1 %2 of \"%3\" %4 no investment (%5) and %6 not exported: %7 %8")
@@ -140,6 +149,45 @@ void warnUnowned(const UnownedLines &unowned, const QString &historyPath, int in
                  one ? QStringLiteral("is") : QStringLiteral("are"),
                  unowned.first.size() == 1 ? QStringLiteral("line") : QStringLiteral("lines"), listed);
     std::fprintf(stderr, "plumbline-export: warning: %s\n", qPrintable(text));
+}
+
+// One investment: only its lines are read whole, the others only as far as their number.
+void exportOne(storage::HistoryReader &reader, const storage::InvestmentInfo &info, RecordRows &rows,
+               UnownedLines &unowned)
+{
+    Calculation calculation;
+    storage::HistFields line;
+    rows.startInvestment(info);
+    while (reader.nextLine()) {
+        int number = 0;
+        if (reader.quickNumber(number) && number != info.number) {
+            unowned.check(number, reader.lineNumber());
+            continue;
+        }
+        reader.decode(line);
+        if (unowned.check(line.investNum, reader.lineNumber()) || line.investNum != info.number)
+            continue;
+        rows.add(
+            calculation.add(info.number, line.date, line.original, line.current, storage::asWrittenRate(line.rate)));
+    }
+}
+
+// Every investment: one pass over the history, then each investment's records in turn.
+void exportAll(storage::HistoryReader &reader, const std::vector<storage::InvestmentInfo> &investments,
+               RecordRows &rows, UnownedLines &unowned)
+{
+    storage::Calculations calculations;
+    storage::RecordSpool spool;
+    storage::HistFields line;
+    while (reader.nextLine()) {
+        reader.decode(line);
+        if (!unowned.check(line.investNum, reader.lineNumber()))
+            spool.add(calculations.add(line));
+    }
+    for (const storage::InvestmentInfo &info : investments) {
+        rows.startInvestment(info);
+        spool.replay(info.number, [&rows](const RecordFigures &f) { rows.add(f); });
+    }
 }
 
 int fail(const QString &message)
@@ -196,6 +244,7 @@ int main(int argc, char *argv[])
     const QString historyPath = storage::programFile(storage::HistFileName);
 
     PriceIndex index;
+    std::optional<SuggestedRates> suggest;
     if (parser.isSet(suggestRates)) {
         const QString name =
             parser.isSet(series)
@@ -204,51 +253,56 @@ int main(int argc, char *argv[])
         QString error;
         if (!storage::loadPriceIndex(name, index, error))
             return fail(error);
+        suggest.emplace(index);
     }
-    const PriceIndex *suggestFrom = parser.isSet(suggestRates) ? &index : nullptr;
 
-    std::string out = suggestFrom ? kSuggestHeader : kHeader;
-    UnownedLines unowned;
-    int investCount = 0;
+    std::vector<storage::InvestmentInfo> investments;
     try {
-        storage::open(1, investPath, storage::OpenMode::RandomReadOnly);
-        const int count = storage::recordCount(storage::lof(1));
-        investCount = count;
-        int first = 1;
-        int last = count;
-        if (parser.isSet(investment)) {
-            bool ok = false;
-            const int only = parser.value(investment).toInt(&ok);
-            if (!ok || only < 1 || only > count)
-                return fail(QStringLiteral("there is no investment %1 in \"%2\" (it holds %3)")
-                                .arg(parser.value(investment), QDir::toNativeSeparators(investPath))
-                                .arg(count));
-            first = last = only;
-        }
-        const bool haveHistory = storage::fileExists(historyPath);
-        for (int n = first; n <= last; ++n) {
-            storage::getRecord(1, n, InvestRec);
-            strInvestType = InvestRec.InvestType;
-            strInstitution = InvestRec.Institution;
-            if (haveHistory)
-                exportInvestment(n, historyPath, suggestFrom, out);
-            std::fwrite(out.data(), 1, out.size(), stdout);
-            out.clear();
-        }
-        storage::close(1);
-        if (haveHistory)
-            unowned = findUnownedLines(historyPath, count);
-    } catch (const storage::HistoryPassError &failure) {
-        return fail(failure.message());
+        investments = storage::readInvestmentList(investPath);
     } catch (const RuntimeError &error) {
         return fail(QStringLiteral("\"%1\": error %2: %3")
                         .arg(QDir::toNativeSeparators(investPath))
                         .arg(error.number())
                         .arg(error.description()));
     }
-    std::fwrite(out.data(), 1, out.size(), stdout);
+    const int count = int(investments.size());
+    int only = 0;
+    if (parser.isSet(investment)) {
+        bool ok = false;
+        only = parser.value(investment).toInt(&ok);
+        if (!ok || only < 1 || only > count)
+            return fail(QStringLiteral("there is no investment %1 in \"%2\" (it holds %3)")
+                            .arg(parser.value(investment), QDir::toNativeSeparators(investPath))
+                            .arg(count));
+    }
+
+    CsvWriter out(stdout);
+    RecordRows rows(out, suggest ? &*suggest : nullptr);
+    UnownedLines unowned;
+    unowned.investCount = count;
+    try {
+        std::optional<storage::HistoryReader> reader;
+        if (storage::fileExists(historyPath))
+            reader.emplace(historyPath);
+        out.raw(suggest ? kSuggestHeader : kHeader, std::strlen(suggest ? kSuggestHeader : kHeader));
+        if (only > 0 && reader)
+            exportOne(*reader, investments[size_t(only - 1)], rows, unowned);
+        else if (reader)
+            exportAll(*reader, investments, rows, unowned);
+    } catch (const storage::HistoryPassError &failure) {
+        out.discard();
+        return fail(failure.message());
+    } catch (const RuntimeError &error) {
+        out.discard();
+        return fail(QStringLiteral("\"%1\": error %2: %3")
+                        .arg(QDir::toNativeSeparators(historyPath))
+                        .arg(error.number())
+                        .arg(error.description()));
+    }
+    if (!out.flush() || std::fflush(stdout) != 0)
+        return fail(QStringLiteral("the figures could not all be written to standard output"));
     // A warning only: what could be exported was.
     if (unowned.count > 0)
-        warnUnowned(unowned, historyPath, investCount);
-    return std::fflush(stdout) == 0 ? 0 : 1;
+        warnUnowned(unowned, historyPath);
+    return 0;
 }
