@@ -84,40 +84,58 @@ Currency Currency::operator-() const
     return Currency(-m_units);
 }
 
+namespace {
+
+// "00" to "99": two digits at a time, for the amounts every export and grid page writes.
+constexpr char kDigitPairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+                               "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+                               "8081828384858687888990919293949596979899";
+
+} // namespace
+
 int Currency::toPlainChars(char *buffer) const
 {
     const bool negative = m_units < 0;
     const uint64_t magnitude = negative ? uint64_t(0) - uint64_t(m_units) : uint64_t(m_units);
     uint64_t whole = magnitude / uint64_t(Scale);
-    unsigned fraction = unsigned(magnitude % uint64_t(Scale));
+    const unsigned fraction = unsigned(magnitude % uint64_t(Scale));
 
-    char digits[24];
-    int n = 0;
-    do {
-        digits[n++] = char('0' + whole % 10);
-        whole /= 10;
-    } while (whole != 0);
-
-    int length = 0;
+    char *p = buffer;
     if (negative)
-        buffer[length++] = '-';
-    while (n > 0)
-        buffer[length++] = digits[--n];
-    if (fraction != 0) {
-        buffer[length++] = '.';
-        char decimals[4];
-        for (int i = 3; i >= 0; --i) {
-            decimals[i] = char('0' + fraction % 10);
-            fraction /= 10;
-        }
-        int last = 3;
-        while (decimals[last] == '0')
-            --last;
-        for (int i = 0; i <= last; ++i)
-            buffer[length++] = decimals[i];
+        *p++ = '-';
+    int digits = 1;
+    for (uint64_t limit = 10; digits < 20 && whole >= limit; limit *= 10)
+        ++digits;
+    // The whole part, right to left, two digits at a time, in place.
+    char *q = p + digits;
+    p = q;
+    while (whole >= 100) {
+        const unsigned pair = unsigned(whole % 100) * 2;
+        whole /= 100;
+        *--q = kDigitPairs[pair + 1];
+        *--q = kDigitPairs[pair];
     }
-    buffer[length] = '\0';
-    return length;
+    if (whole >= 10) {
+        *--q = kDigitPairs[whole * 2 + 1];
+        *--q = kDigitPairs[whole * 2];
+    } else {
+        *--q = char('0' + whole);
+    }
+    if (fraction != 0) {
+        *p++ = '.';
+        const unsigned high = fraction / 100 * 2, low = fraction % 100 * 2;
+        p[0] = kDigitPairs[high];
+        p[1] = kDigitPairs[high + 1];
+        p[2] = kDigitPairs[low];
+        p[3] = kDigitPairs[low + 1];
+        // No trailing zeros: the fraction is not 0, so a digit other than 0 is left.
+        int last = 3;
+        while (p[last] == '0')
+            --last;
+        p += last + 1;
+    }
+    *p = '\0';
+    return int(p - buffer);
 }
 
 QString Currency::toPlainString() const

@@ -1,6 +1,7 @@
 #include "storage/historypass.h"
 
 #include <algorithm>
+#include <cstring>
 #include <deque>
 #include <unordered_map>
 
@@ -12,6 +13,19 @@ Single asWrittenRate(Single rate)
     const int length = singleToChars(rate, text);
     Single written = 0;
     return parseSingle(text, text + length, written) ? written : rate;
+}
+
+Single WrittenRates::operator()(Single rate)
+{
+    uint32_t bits = 0;
+    std::memcpy(&bits, &rate, sizeof bits);
+    Entry &e = m_entries[(bits * 2654435761u) >> 24];
+    if (!e.used || e.bits != bits) {
+        e.used = true;
+        e.bits = bits;
+        e.written = asWrittenRate(rate);
+    }
+    return e.written;
 }
 
 // Investment numbers are 16-bit: those from 0 to 32767 are found by index, the rest (only
@@ -54,11 +68,15 @@ Calculations::Calculations() : m_store(std::make_unique<Store>()) {}
 
 Calculations::~Calculations() = default;
 
+Single Calculations::writtenRate(Single rate)
+{
+    return m_rates(rate);
+}
+
 RecordFigures Calculations::add(const HistFields &line)
 {
     const int investment = line.investNum;
-    return m_store->find(investment, true)
-        ->add(investment, line.date, line.original, line.current, asWrittenRate(line.rate));
+    return m_store->find(investment, true)->add(investment, line.date, line.original, line.current, m_rates(line.rate));
 }
 
 const Calculation *Calculations::find(int investment) const
@@ -69,6 +87,7 @@ const Calculation *Calculations::find(int investment) const
 void forEachRecord(HistoryReader &reader, int investment, const RecordSink &sink)
 {
     Calculation calculation;
+    WrittenRates rates;
     HistFields line;
     while (reader.nextLine()) {
         int number = 0;
@@ -77,7 +96,11 @@ void forEachRecord(HistoryReader &reader, int investment, const RecordSink &sink
         reader.decode(line);
         if (line.investNum != investment)
             continue;
-        sink(calculation.add(investment, line.date, line.original, line.current, asWrittenRate(line.rate)));
+        try {
+            sink(calculation.add(investment, line.date, line.original, line.current, rates(line.rate)));
+        } catch (const RuntimeError &error) {
+            reader.fail(error);
+        }
     }
 }
 
@@ -93,7 +116,11 @@ void forEachRecordOfAll(HistoryReader &reader, const RecordSink &sink)
     HistFields line;
     while (reader.nextLine()) {
         reader.decode(line);
-        sink(calculations.add(line));
+        try {
+            sink(calculations.add(line));
+        } catch (const RuntimeError &error) {
+            reader.fail(error);
+        }
     }
 }
 
@@ -116,8 +143,13 @@ void forEachRecordOfSome(const QString &historyPath, const std::vector<int> &inv
         if (reader.quickNumber(number) && !wanted(number))
             continue;
         reader.decode(line);
-        if (wanted(line.investNum))
+        if (!wanted(line.investNum))
+            continue;
+        try {
             sink(calculations.add(line));
+        } catch (const RuntimeError &error) {
+            reader.fail(error);
+        }
     }
 }
 

@@ -5,7 +5,10 @@
 
 #include <QString>
 
+#include <array>
+#include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 // The running calculation of the grid, for readers other than the grid (export, chart,
@@ -38,6 +41,22 @@ void forEachRecordOfSome(const QString &historyPath, const std::vector<int> &inv
 // significant digits), so every reader computes with the figure the grid uses.
 Single asWrittenRate(Single rate);
 
+// Rates repeat from line to line: each is turned into its written form once.
+class WrittenRates
+{
+public:
+    Single operator()(Single rate);
+
+private:
+    struct Entry
+    {
+        uint32_t bits = 0;
+        bool used = false;
+        Single written = 0;
+    };
+    std::array<Entry, 256> m_entries;
+};
+
 // The running calculations of many investments, one per investment number met.
 class Calculations
 {
@@ -47,14 +66,18 @@ public:
     Calculations(const Calculations &) = delete;
     Calculations &operator=(const Calculations &) = delete;
 
-    // The record's figures, worked out with its investment's calculation.
+    // The record's figures, worked out with its investment's calculation (the rate taken in
+    // its written form).
     RecordFigures add(const HistFields &line);
+    // The rate as the calculations take it.
+    Single writtenRate(Single rate);
     // The investment's calculation; nullptr before its first record.
     const Calculation *find(int investment) const;
 
 private:
     struct Store;
     std::unique_ptr<Store> m_store;
+    WrittenRates m_rates;
 };
 
 } // namespace storage

@@ -46,9 +46,10 @@ public:
     qint64 position() const { return m_lines.consumedBytes(); }
     qint64 size() const { return m_size; }
 
-private:
+    // Raises `error` as the failure of the line in hand (a figure of its record out of range).
     [[noreturn]] void fail(const RuntimeError &error) const;
 
+private:
     QString m_path;
     QFile m_file;
     LineBuffer m_lines;

@@ -6,8 +6,6 @@
 #include <QDir>
 #include <QTemporaryFile>
 
-#include <type_traits>
-
 #ifdef Q_OS_LINUX
 #include <fcntl.h>
 #include <unistd.h>
@@ -15,10 +13,8 @@
 
 namespace storage {
 
-static_assert(std::is_trivially_copyable_v<RecordFigures>, "records are spooled as their bytes");
-
 RecordSpool::RecordSpool(size_t memoryBudget, const QString &tempFolder)
-    : m_budget(std::max<size_t>(memoryBudget, sizeof(RecordFigures))),
+    : m_budget(std::max<size_t>(memoryBudget, sizeof(Entry))),
       m_tempFolder(tempFolder.isEmpty() ? QDir::tempPath() : tempFolder)
 {
 }
@@ -27,20 +23,49 @@ RecordSpool::~RecordSpool() = default;
 
 RecordSpool::Bucket &RecordSpool::bucket(int investment)
 {
-    if (!m_last || investment != m_lastInvestment) {
-        m_last = &m_buckets[investment];
-        m_lastInvestment = investment;
-    }
-    return *m_last;
+    if (investment < 0 || investment > 32767)
+        return m_others[investment];
+    if (size_t(investment) >= m_byNumber.size())
+        m_byNumber.resize(std::max(size_t(investment) + 1, m_byNumber.size() * 2));
+    std::unique_ptr<Bucket> &slot = m_byNumber[size_t(investment)];
+    if (!slot)
+        slot = std::make_unique<Bucket>();
+    return *slot;
 }
 
-void RecordSpool::add(const RecordFigures &figures)
+const RecordSpool::Bucket *RecordSpool::find(int investment) const
 {
-    Bucket &b = bucket(figures.investment);
-    b.pending.push_back(figures);
+    if (investment < 0 || investment > 32767) {
+        const auto it = m_others.find(investment);
+        return it == m_others.end() ? nullptr : &it->second;
+    }
+    return size_t(investment) < m_byNumber.size() ? m_byNumber[size_t(investment)].get() : nullptr;
+}
+
+template <typename Each> void RecordSpool::forEachBucket(Each each)
+{
+    for (auto &[investment, b] : m_others) {
+        if (investment < 0)
+            each(investment, b);
+    }
+    for (size_t n = 0; n < m_byNumber.size(); ++n) {
+        if (m_byNumber[n])
+            each(int(n), *m_byNumber[n]);
+    }
+    for (auto &[investment, b] : m_others) {
+        if (investment > 32767)
+            each(investment, b);
+    }
+}
+
+void RecordSpool::add(const HistFields &line)
+{
+    const int investment = line.investNum;
+    Bucket &b = bucket(investment);
+    b.pending.push_back({line.date.serial(), line.original.units(), line.current.units(), line.rate, investment});
     ++b.records;
     ++m_pendingRecords;
-    if (m_pendingRecords * sizeof(RecordFigures) >= m_budget && !m_fileFailed)
+    if (m_pendingRecords * sizeof(Entry) >= m_budget && !m_fileFailed)
         spill();
 }
 
@@ -77,14 +102,15 @@ void RecordSpool::spill()
         m_fileFailed = true;
         return;
     }
-    for (auto &[investment, b] : m_buckets) {
-        if (b.pending.empty())
-            continue;
-        const qint64 bytes = qint64(b.pending.size() * sizeof(RecordFigures));
+    bool failed = false;
+    forEachBucket([this, &failed](int, Bucket &b) {
+        if (failed || b.pending.empty())
+            return;
+        const qint64 bytes = qint64(b.pending.size() * sizeof(Entry));
         if (!m_file.seek(m_fileSize) ||
             m_file.write(reinterpret_cast<const char *>(b.pending.data()), bytes) != bytes) {
             // A full temporary folder: what is not written stays in memory.
-            m_fileFailed = true;
+            failed = m_fileFailed = true;
             return;
         }
         b.chunks.push_back({m_fileSize, int(b.pending.size())});
@@ -92,41 +118,44 @@ void RecordSpool::spill()
         m_spilledRecords += qint64(b.pending.size());
         m_pendingRecords -= b.pending.size();
         b.pending.clear();
-        b.pending.shrink_to_fit();
-    }
+    });
 }
 
 std::vector<int> RecordSpool::investments() const
 {
     std::vector<int> numbers;
-    numbers.reserve(m_buckets.size());
-    for (const auto &entry : m_buckets)
-        numbers.push_back(entry.first);
+    const_cast<RecordSpool *>(this)->forEachBucket(
+        [&numbers](int investment, Bucket &) { numbers.push_back(investment); });
     return numbers;
 }
 
 int RecordSpool::records(int investment) const
 {
-    const auto it = m_buckets.find(investment);
-    return it == m_buckets.end() ? 0 : it->second.records;
+    const Bucket *b = find(investment);
+    return b ? b->records : 0;
 }
 
 void RecordSpool::replay(int investment, const std::function<void(const RecordFigures &)> &sink)
 {
-    const auto it = m_buckets.find(investment);
-    if (it == m_buckets.end())
+    const Bucket *found = find(investment);
+    if (!found)
         return;
-    const Bucket &b = it->second;
+    const Bucket &b = *found;
+    Calculation calculation;
+    const auto give = [&calculation, &sink](const Entry &e) {
+        sink(calculation.add(e.investment, Date(e.date), Currency::fromUnits(e.original),
+                             Currency::fromUnits(e.current), e.rate));
+    };
     for (const Chunk &chunk : b.chunks) {
         m_readBack.resize(size_t(chunk.count));
-        const qint64 bytes = qint64(size_t(chunk.count) * sizeof(RecordFigures));
+        const qint64 bytes = qint64(size_t(chunk.count) * sizeof(Entry));
         if (!m_file.seek(chunk.offset) || m_file.read(reinterpret_cast<char *>(m_readBack.data()), bytes) != bytes)
             throw RuntimeError(RuntimeError::DeviceIOError);
-        for (const RecordFigures &figures : m_readBack)
-            sink(figures);
+        for (const Entry &e : m_readBack)
+            give(e);
     }
-    for (const RecordFigures &figures : b.pending)
-        sink(figures);
+    for (const Entry &e : b.pending)
+        give(e);
 }
 
 } // namespace storage

@@ -49,6 +49,19 @@ QByteArray interleavedHistory(int investments, int months, quint32 seed)
     return text;
 }
 
+// Every line of the history into the spool, as a pass over all investments gives them.
+void spoolHistory(const QString &path, storage::RecordSpool &spool)
+{
+    storage::HistoryReader reader(path);
+    storage::WrittenRates rates;
+    storage::HistFields line;
+    while (reader.nextLine()) {
+        reader.decode(line);
+        line.rate = rates(line.rate);
+        spool.add(line);
+    }
+}
+
 std::map<int, QStringList> byInvestment(const QString &path)
 {
     std::map<int, QStringList> rows;
@@ -70,8 +83,8 @@ private slots:
         QTest::addColumn<size_t>("budget");
         QTest::addColumn<bool>("spills");
         QTest::newRow("in memory") << size_t(64 * 1024 * 1024) << false;
-        QTest::newRow("a record at a time") << sizeof(RecordFigures) << true;
-        QTest::newRow("small chunks") << 7 * sizeof(RecordFigures) << true;
+        QTest::newRow("a record at a time") << size_t(1) << true;
+        QTest::newRow("small chunks") << size_t(7 * 32) << true;
     }
     void theSpoolGivesEachInvestmentsRecordsInOrder()
     {
@@ -82,7 +95,7 @@ private slots:
         const QString path = folder.path(QStringLiteral("PlDataHist.txt"));
 
         storage::RecordSpool spool(budget);
-        storage::forEachRecordOfAll(path, [&spool](const RecordFigures &f) { spool.add(f); });
+        spoolHistory(path, spool);
         QCOMPARE(spool.spilled(), spills);
         QCOMPARE(spool.investments(), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
         for (int investment = 1; investment <= 9; ++investment) {
@@ -106,12 +119,11 @@ private slots:
     {
         QTemporaryDir temp;
         {
-            storage::RecordSpool spool(sizeof(RecordFigures), temp.path());
-            RecordFigures f;
+            storage::RecordSpool spool(1, temp.path());
+            storage::HistFields line;
             for (int i = 0; i < 100; ++i) {
-                f.investment = 1 + i % 3;
-                f.record = i;
-                spool.add(f);
+                line.investNum = 1 + i % 3;
+                spool.add(line);
             }
             QVERIFY(spool.spilled());
             QCOMPARE(QDir(temp.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
@@ -123,19 +135,19 @@ private slots:
     // A temporary folder that cannot be written keeps everything in memory.
     void aSpoolWithoutATemporaryFolderKeepsItAllInMemory()
     {
-        storage::RecordSpool spool(sizeof(RecordFigures), QStringLiteral("/nonexistent/folder"));
-        RecordFigures f;
+        storage::RecordSpool spool(1, QStringLiteral("/nonexistent/folder"));
+        storage::HistFields line;
         for (int i = 1; i <= 50; ++i) {
-            f.investment = 2 - i % 2;
-            f.record = i;
-            spool.add(f);
+            line.investNum = 2 - i % 2;
+            line.current = line.original = Currency::fromWhole(i);
+            spool.add(line);
         }
         QVERIFY(!spool.spilled());
-        QList<int> records;
-        spool.replay(2, [&records](const RecordFigures &r) { records << r.record; });
-        QCOMPARE(records.size(), 25);
-        QCOMPARE(records.first(), 2);
-        QCOMPARE(records.last(), 50);
+        QList<int> amounts;
+        spool.replay(2, [&amounts](const RecordFigures &r) { amounts << int(r.currentAmount.toDouble()); });
+        QCOMPARE(amounts.size(), 25);
+        QCOMPARE(amounts.first(), 2);
+        QCOMPARE(amounts.last(), 50);
     }
 
     // Two passes on two threads each own their reader and calculations: the figures are those

@@ -156,6 +156,7 @@ void exportOne(storage::HistoryReader &reader, const storage::InvestmentInfo &in
                UnownedLines &unowned)
 {
     Calculation calculation;
+    storage::WrittenRates rates;
     storage::HistFields line;
     rows.startInvestment(info);
     while (reader.nextLine()) {
@@ -181,8 +182,16 @@ void exportAll(storage::HistoryReader &reader, const std::vector<storage::Invest
     storage::HistFields line;
     while (reader.nextLine()) {
         reader.decode(line);
-        if (!unowned.check(line.investNum, reader.lineNumber()))
-            spool.add(calculations.add(line));
+        if (unowned.check(line.investNum, reader.lineNumber()))
+            continue;
+        // Worked out here too, so a figure out of range is reported with its line.
+        try {
+            calculations.add(line);
+        } catch (const RuntimeError &error) {
+            reader.fail(error);
+        }
+        line.rate = calculations.writtenRate(line.rate);
+        spool.add(line);
     }
     for (const storage::InvestmentInfo &info : investments) {
         rows.startInvestment(info);
