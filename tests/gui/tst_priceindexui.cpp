@@ -17,6 +17,8 @@
 #include <QStyleFactory>
 #include <QTreeWidget>
 
+#include <sys/stat.h>
+
 using namespace edtest;
 using namespace modPlMainMod;
 
@@ -82,6 +84,7 @@ private slots:
     void chosenSeriesAndDefault();
     void choosingFromTheViewMenu();
     void importingFromTheFileMenu();
+    void importRefusesPipesAndShowsNul();
     void aboutBoxNamesTheSources();
 };
 
@@ -372,6 +375,38 @@ void tst_PriceIndexUi::importingFromTheFileMenu()
     QCOMPARE(app.historyBytes(), bytesOf(Example));
     QCOMPARE(strayFiles(app), (QStringList{QStringLiteral("dup.csv"), QStringLiteral("short.csv")}));
 }
+
+void tst_PriceIndexUi::importRefusesPipesAndShowsNul()
+{
+    testing::AppFixture app;
+    testing::ScriptedFileChooser files;
+    frmInvestData *w = startWithExample(app);
+    QVERIFY(w);
+    const QString fifo = app.folder().path(QStringLiteral("pipe.csv"));
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QVERIFY(app.folder().writeBytes(QStringLiteral("nul.csv"), QByteArray("2026-01,10\n2026-02,1\0 1 more\n", 29)));
+
+    const QList<QPair<QString, QString>> cases = {
+        {fifo,
+         QStringLiteral("%1 is not a regular file (it is a folder, pipe or device); nothing was read.").arg(fifo)},
+        {app.folder().path(QStringLiteral("nul.csv")),
+         QStringLiteral("Line 2: the value \"1\uFFFD 1 more\" is not a number.")}};
+    for (const auto &[path, message] : cases) {
+        files.answers.enqueue(path);
+        menuItem(w, "mnuFileImportIndex")->trigger();
+        auto *dialog = w->findChild<ui::index::ImportPriceIndexDialog *>();
+        QVERIFY(dialog);
+        QTRY_VERIFY(dialog->isVisible());
+        click(dialog->cmdImport);
+        EXPECT_ONE_BOX(app, message, ImportTitle, MsgIcon::Exclamation, MsgButtons::OK);
+        QVERIFY(dialog->isVisible()); // the dialog stays, nothing imported
+        click(dialog->cmdCancel);
+        QTRY_VERIFY(!w->findChild<ui::index::ImportPriceIndexDialog *>());
+    }
+    QVERIFY(!QFileInfo::exists(storage::priceIndexFolder()));
+    QCOMPARE(app.historyBytes(), bytesOf(Example));
+}
+
 
 void tst_PriceIndexUi::aboutBoxNamesTheSources()
 {
