@@ -1,6 +1,8 @@
 // plumbline-export --suggest-rates: the price index's rate since each record's previous one, in its
 // own column, the other columns as without it.
 #include "datafiles.h"
+#include "storage/priceindexchoice.h"
+#include "storage/usersettings.h"
 #include "tempdatafolder.h"
 
 #include <QtTest>
@@ -12,6 +14,26 @@ using testing::recordBytes;
 testing::ToolRun exportTool(const QStringList &arguments)
 {
     return testing::runTool(QStringLiteral(PLUMBLINE_EXPORT_BIN), arguments);
+}
+
+// A tool run with its own settings folder and locale, as a user's shell would give them.
+testing::ToolRun toolWithSettings(const QString &program, const QStringList &arguments, const QString &configHome,
+                                  const QString &locale)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+    env.insert(QStringLiteral("LC_ALL"), locale);
+    env.insert(QStringLiteral("LANG"), locale);
+    process.setProcessEnvironment(env);
+    process.start(program, arguments);
+    testing::ToolRun run;
+    if (!process.waitForFinished(120000))
+        return run;
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
 }
 
 QList<QStringList> rows(const QByteArray &csv)
@@ -32,6 +54,7 @@ class tst_exportsuggest : public QObject
 
 private slots:
     void suggestedRateColumn();
+    void seriesChosenInTheWindows();
     void refusals();
 };
 
@@ -90,6 +113,49 @@ void tst_exportsuggest::suggestedRateColumn()
     QCOMPARE(ukRows.at(1).at(10), QString());
     QCOMPARE(ukRows.at(2).at(10), QStringLiteral("0.43"));
     QCOMPARE(folder.readBytes(QStringLiteral("PlDataHist.txt")), history);
+}
+
+void tst_exportsuggest::seriesChosenInTheWindows()
+{
+    testing::TempDataFolder folder;
+    folder.writeBytes(QStringLiteral("PlumblineData"), recordBytes(1, "Fund", "Bank"));
+    folder.writeBytes(QStringLiteral("PlDataHist.txt"), "1,#2026-01-31#,500,500,0\r\n1,#2026-02-01#,500,501,0.5\r\n");
+    const QStringList suggest{QStringLiteral("--data-dir"), folder.dir(), QStringLiteral("--suggest-rates")};
+    const QString exportBin = QStringLiteral(PLUMBLINE_EXPORT_BIN);
+    const QString indexBin = QStringLiteral(PLUMBLINE_INDEX_BIN);
+    const QStringList rate{QStringLiteral("rate"), QStringLiteral("2026-01"), QStringLiteral("2026-02"),
+                           QStringLiteral("--data-dir"), folder.dir()};
+    // January to February 2026: US CPI-U 0.47 %, UK CPI 0.43 %.
+    const auto suggestedFor = [&](const QString &locale) {
+        const testing::ToolRun run = toolWithSettings(exportBin, suggest, folder.settingsPath(), locale);
+        return run.exitCode == 0 ? rows(run.out).value(2).value(10) : QString::fromUtf8(run.err);
+    };
+
+    // No choice saved: the locale's country decides.
+    QCOMPARE(suggestedFor(QStringLiteral("en_US.UTF-8")), QStringLiteral("0.47"));
+    QCOMPARE(suggestedFor(QStringLiteral("en_GB.UTF-8")), QStringLiteral("0.43"));
+
+    // Saved where the windows save it (this process's settings folder is the child's
+    // XDG_CONFIG_HOME): the choice wins over the locale, for both tools.
+    QVERIFY(storage::writeUserSetting(QStringLiteral("PLUMBLINE"), QStringLiteral("PRICEINDEX"),
+                                      QStringLiteral("Series"), QStringLiteral("UK-CPI")));
+    QVERIFY(QFile::exists(folder.settingsPath() + QStringLiteral("/PLUMBLINE/PLUMBLINE.ini")));
+    QCOMPARE(storage::savedPriceIndexChoice(), QStringLiteral("UK-CPI"));
+    QCOMPARE(suggestedFor(QStringLiteral("en_US.UTF-8")), QStringLiteral("0.43"));
+    QCOMPARE(toolWithSettings(indexBin, rate, folder.settingsPath(), QStringLiteral("en_US.UTF-8")).out,
+             QByteArray("0.43\n"));
+    // --series still names another.
+    const testing::ToolRun named =
+        toolWithSettings(exportBin, suggest + QStringList{QStringLiteral("--series"), QStringLiteral("US-CPI-U")},
+                         folder.settingsPath(), QStringLiteral("en_GB.UTF-8"));
+    QCOMPARE(rows(named.out).value(2).value(10), QStringLiteral("0.47"));
+
+    // A choice whose series is gone is an error that says where it came from.
+    QVERIFY(storage::writeUserSetting(QStringLiteral("PLUMBLINE"), QStringLiteral("PRICEINDEX"),
+                                      QStringLiteral("Series"), QStringLiteral("GONE")));
+    QCOMPARE(suggestedFor(QStringLiteral("en_US.UTF-8")),
+             QStringLiteral("plumbline-export: There is no price index named GONE. It is the series chosen under View, "
+                            "Price Index; --series NAME gives another.\n"));
 }
 
 void tst_exportsuggest::refusals()

@@ -5,7 +5,10 @@
 #include "filechooserdouble.h"
 #include "palettetesting.h"
 
+#include "platform/settingsstore.h"
+#include "storage/priceindexchoice.h"
 #include "storage/priceindexstore.h"
+#include "storage/usersettings.h"
 #include "ui/index/aboutdialog.h"
 #include "ui/index/importpriceindexdialog.h"
 #include "ui/index/priceindexchoice.h"
@@ -85,6 +88,7 @@ private slots:
     void choosingFromTheViewMenu();
     void importingFromTheFileMenu();
     void importRefusesPipesAndShowsNul();
+    void chosenSeriesReachesTheTools();
     void aboutBoxNamesTheSources();
 };
 
@@ -407,6 +411,33 @@ void tst_PriceIndexUi::importRefusesPipesAndShowsNul()
     QCOMPARE(app.historyBytes(), bytesOf(Example));
 }
 
+
+void tst_PriceIndexUi::chosenSeriesReachesTheTools()
+{
+    // The real settings store (in this test's own settings folder): what View, Price Index saves
+    // is what the command-line tools read, and the other way round.
+    testing::AppFixture app;
+    platform::SettingsStore::setInstance(nullptr);
+    frmInvestData *w = startWithExample(app);
+    QVERIFY(w);
+    QCOMPARE(storage::savedPriceIndexChoice(), QString());
+    menuItem(w, "mnuViewPriceIndex")->trigger();
+    auto *dialog = w->findChild<ui::index::PriceIndexDialog *>();
+    QVERIFY(dialog);
+    QTRY_VERIFY(dialog->isVisible());
+    const QList<QTreeWidgetItem *> uk = dialog->lstSeries->findItems(QStringLiteral("UK-CPI"), Qt::MatchExactly, 0);
+    QCOMPARE(uk.size(), 1);
+    dialog->lstSeries->setCurrentItem(uk.first());
+    click(dialog->cmdOK);
+    QTRY_VERIFY(!w->findChild<ui::index::PriceIndexDialog *>());
+    QCOMPARE(storage::savedPriceIndexChoice(), QStringLiteral("UK-CPI"));
+    QVERIFY(QFile::exists(app.folder().settingsPath() + QStringLiteral("/PLUMBLINE/PLUMBLINE.ini")));
+
+    QVERIFY(storage::writeUserSetting(storage::PriceIndexSettingsApp, storage::PriceIndexSettingsSection,
+                                      storage::PriceIndexSettingsKey, QStringLiteral("WB-DEU")));
+    QCOMPARE(ui::index::currentPriceIndexName(), QStringLiteral("WB-DEU"));
+    platform::SettingsStore::setInstance(&app.settings());
+}
 
 void tst_PriceIndexUi::aboutBoxNamesTheSources()
 {

@@ -4,13 +4,13 @@
 #include "storage/datafolder.h"
 #include "storage/filetable.h"
 #include "storage/historypass.h"
+#include "storage/priceindexchoice.h"
 #include "storage/priceindexstore.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocale>
 
 #include <cstdio>
 #include <string>
@@ -52,6 +52,18 @@ QString isoDate(Date date)
         .arg(y, 4, 10, QLatin1Char('0'))
         .arg(m, 2, 10, QLatin1Char('0'))
         .arg(d, 2, 10, QLatin1Char('0'));
+}
+
+// The price index for --suggest-rates: the one named by --series, else the one chosen under
+// View, Price Index, else that of the system locale's country.
+bool loadSuggestionSeries(bool named, const QString &name, PriceIndex &index, QString &error)
+{
+    const bool chosenInWindows = !named && !storage::savedPriceIndexChoice().isEmpty();
+    if (storage::loadPriceIndex(named ? name : storage::systemPriceIndexName(), index, error))
+        return true;
+    if (chosenInWindows)
+        error += QStringLiteral(" It is the series chosen under View, Price Index; --series NAME gives another.");
+    return false;
 }
 
 // A fresh pass over the history for one investment, record by record in file order. With a
@@ -174,7 +186,8 @@ int main(int argc, char *argv[])
                        "the investment's previous record (empty where it gives none)."));
     const QCommandLineOption series(QStringLiteral("series"),
                                     QStringLiteral("With --suggest-rates: the price index <name> (default: the "
-                                                   "series of the system locale's country, else US-CPI-U)."),
+                                                   "series chosen under View, Price Index, else that of the system "
+                                                   "locale's country, else US-CPI-U)."),
                                     QStringLiteral("name"));
     parser.addOption(dataDir);
     parser.addOption(investment);
@@ -197,12 +210,8 @@ int main(int argc, char *argv[])
 
     PriceIndex index;
     if (parser.isSet(suggestRates)) {
-        const QString name =
-            parser.isSet(series)
-                ? parser.value(series)
-                : storage::defaultPriceIndexName(QLocale::territoryToCode(QLocale::system().territory()));
         QString error;
-        if (!storage::loadPriceIndex(name, index, error))
+        if (!loadSuggestionSeries(parser.isSet(series), parser.value(series), index, error))
             return fail(error);
     }
     const PriceIndex *suggestFrom = parser.isSet(suggestRates) ? &index : nullptr;

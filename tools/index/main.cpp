@@ -1,12 +1,12 @@
 // plumbline-index: the price indexes Plumbline knows, importing one, and the rate between two dates.
 #include "core/priceindex.h"
 #include "storage/datafolder.h"
+#include "storage/priceindexchoice.h"
 #include "storage/priceindexstore.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
-#include <QLocale>
 #include <QRegularExpression>
 
 #include <cstdio>
@@ -72,7 +72,8 @@ int main(int argc, char *argv[])
         "                       the inflation rate in percent from date FROM to date TO\n"
         "                       (YYYY-MM-DD or YYYY-MM); exits with 2 and the reason when\n"
         "                       the series has no rate for them\n\n"
-        "Without --series the series of the system locale's country is used (US-CPI-U when it has none).\n"
+        "Without --series the series chosen under View, Price Index is used; without a choice, that of the system "
+        "locale's country (US-CPI-U when it has none).\n"
         "Imported series live in the folder \"Price Indexes\" of the data folder; the data files are never "
         "touched."));
     parser.addHelpOption();
@@ -119,10 +120,7 @@ int main(int argc, char *argv[])
         const QDate to = readDate(args.at(2));
         if (!from.isValid() || !to.isValid())
             return fail(QStringLiteral("dates are YYYY-MM-DD or YYYY-MM (see --help)"));
-        const QString seriesName =
-            parser.isSet(series)
-                ? parser.value(series)
-                : storage::defaultPriceIndexName(QLocale::territoryToCode(QLocale::system().territory()));
+        const QString seriesName = parser.isSet(series) ? parser.value(series) : storage::systemPriceIndexName();
         PriceIndex index;
         QString error;
         if (!storage::loadPriceIndex(seriesName, index, error))
