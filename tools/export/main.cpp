@@ -1,6 +1,7 @@
 // plumbline-export: the figures of a data folder as CSV, computed as the grid computes them.
 #include "core/plmainmod.h"
 #include "core/runtimeerror.h"
+#include "core/suggestedrate.h"
 #include "storage/datafolder.h"
 #include "storage/filetable.h"
 #include "storage/historypass.h"
@@ -66,24 +67,24 @@ bool loadSuggestionSeries(bool named, const QString &name, PriceIndex &index, QS
     return false;
 }
 
+// One record's suggested_rate field: the rate since the record the dialog would measure
+// from (core/suggestedrate.h), empty where there is none. `base` then takes the record.
+QString suggestedRateField(const PriceIndex &index, RateBase &base, const storage::RecordFigures &f)
+{
+    const SuggestedRate suggested = suggestRate(index, base, f.date);
+    base.pass(f.date, f.originalAmount, f.currentAmount);
+    return suggested.ok() ? suggested.rate.text() : QString();
+}
+
 // A fresh pass over the history for one investment, record by record in file order. With a
-// price index, each record after the first also gets the rate the index gives since the one before.
+// price index, each record also gets the rate the index suggests for it.
 void exportInvestment(int number, const QString &historyPath, const PriceIndex *index, std::string &out)
 {
     const QString type = csvField(trimPadding(strInvestType));
     const QString institution = csvField(trimPadding(strInstitution));
-    bool havePrevious = false;
-    QDate previous;
+    RateBase base;
     storage::forEachRecord(historyPath, number, [&](const storage::RecordFigures &f) {
-        QString suggested;
-        const QDate date = f.date.toQDate();
-        if (index && havePrevious && date >= previous) {
-            const PriceIndex::RateResult rate = index->rate(previous, date);
-            if (rate.ok)
-                suggested = rate.text();
-        }
-        havePrevious = true;
-        previous = date;
+        const QString suggested = index ? suggestedRateField(*index, base, f) : QString();
         QStringList fields{QString::number(number),
                            type,
                            institution,
@@ -183,7 +184,8 @@ int main(int argc, char *argv[])
     const QCommandLineOption suggestRates(
         QStringLiteral("suggest-rates"),
         QStringLiteral("Add the column suggested_rate after inflation_rate: the rate the price index gives since "
-                       "the investment's previous record (empty where it gives none)."));
+                       "the investment's last earlier record with both amounts above 0, the one the calculation "
+                       "compares the record with (empty where it gives none)."));
     const QCommandLineOption series(QStringLiteral("series"),
                                     QStringLiteral("With --suggest-rates: the price index <name> (default: the "
                                                    "series chosen under View, Price Index, else that of the system "
