@@ -1,9 +1,9 @@
 // What the chart draws and writes: series colours inside the plot, hollow markers for carried
 // records, the skipped-record marks, the band's loss and gain parts split where the lines
-// cross, the empty-state sentences, PNG and PDF files (their size, page, title and legend),
-// files replaced whole, failures reported, and a long history drawn in bounded time. Pictures
-// of 1, 12 and 10,000 records and of falling prices in light and dark palettes go to
-// PLUMBLINE_SCREENSHOTS_DIR when it is set.
+// cross, the empty-state sentences, PNG and PDF files (their size, page, title and legend,
+// and never the hover's marks), files replaced whole, failures reported, and a long history
+// drawn in bounded time. Pictures of 1, 12 and 10,000 records and of falling prices in light
+// and dark palettes go to PLUMBLINE_SCREENSHOTS_DIR when it is set.
 
 #include "editingtesting.h"
 #include "filechooserdouble.h"
@@ -156,6 +156,8 @@ private slots:
     void bandLegendAndDescriptionFollowTheRecords_data();
     void bandLegendAndDescriptionFollowTheRecords();
     void bandColoursReadUnderBothPalettes();
+    void savedPicturesLeaveOutTheHover_data();
+    void savedPicturesLeaveOutTheHover();
 };
 
 void tst_ChartPainting::plotHoldsTheSeriesColours_data()
@@ -620,6 +622,79 @@ void tst_ChartPainting::bandColoursReadUnderBothPalettes()
         QCOMPARE(c.gainBand.rgb(), c.gain.rgb()); // the band is the swatch's colour, made see-through
         QVERIFY(c.gainBand.alpha() < 100);
     }
+}
+
+void tst_ChartPainting::savedPicturesLeaveOutTheHover_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("light") << false;
+    QTest::newRow("dark") << true;
+}
+
+void tst_ChartPainting::savedPicturesLeaveOutTheHover()
+{
+    QFETCH(bool, dark);
+    testing::AppFixture app;
+    app.writeInvestments({{QStringLiteral("Growth Fund"), QStringLiteral("First Bank")}});
+    app.writeHistory(fallingPricesHistory());
+    frmInvestData *w = app.startMainWindow();
+    QVERIFY(w);
+    testing::ScriptedFileChooser chooser;
+    w->mnuViewChart->trigger();
+    ChartWindow *chart = ChartWindow::instance();
+    QVERIFY(chart);
+    if (dark)
+        chart->setPalette(palettetest::darkPalette());
+    chart->resize(820, 560);
+    QVERIFY(QTest::qWaitForWindowExposed(chart));
+    settle();
+    const QString tag = dark ? QStringLiteral("dark") : QStringLiteral("light");
+    const auto save = [&](QPushButton *button, const QString &name) {
+        const QString path = app.folder().path(name);
+        chooser.enqueue(path);
+        click(button);
+        return path;
+    };
+
+    const QImage plain(save(chart->cmdSavePng, QStringLiteral("plain.png")));
+    const QString plainPdf = save(chart->cmdSavePdf, QStringLiteral("plain.pdf"));
+    // The pointer on record 9, as a user moves it there before saving.
+    chart->chart->setCurrentPoint(9);
+    QCOMPARE(chart->chart->painter().highlighted(), 9);
+    const QImage window = chart->grab().toImage();
+    const QImage hovered(save(chart->cmdSavePng, QStringLiteral("hovered.png")));
+    const QString hoveredPdf = save(chart->cmdSavePdf, QStringLiteral("hovered.pdf"));
+    QCOMPARE(app.boxes().calls().size(), 0);
+    QCOMPARE(hovered.size(), QSize(1600, 1000));
+    QVERIFY(hovered == plain);
+    // The hover draws something (so the comparison could fail) and stays on screen.
+    QCOMPARE(chart->chart->painter().highlighted(), 9);
+    QVERIFY(painted(chart->chart->painter(), QSize(1600, 1000)).convertToFormat(plain.format()) != plain);
+    const InflationChartPainter::Colours &c = chart->chart->painter().colours();
+    const InflationChartPainter::Geometry g = chart->chart->painter().geometry(QRectF(plain.rect()), 96);
+    QVERIFY(pixelsNear(plain, g.plot, over(c.background, c.gainBand), 3) > 100);
+    if (!qEnvironmentVariableIsEmpty("PLUMBLINE_SCREENSHOTS_DIR")) {
+        keepPicture(window, QStringLiteral("ChartWindow-falling-prices-%1.png").arg(tag));
+        keepPicture(plain, QStringLiteral("chart-saved-falling-prices-%1.png").arg(tag));
+    }
+
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+        QSKIP("pdftoppm (poppler-utils) is not installed: run scripts/install-deps.sh");
+    const auto render = [&](const QString &pdf) {
+        const QString prefix = pdf.chopped(4) + QStringLiteral("-page");
+        runPoppler(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"),
+                                                QStringLiteral("-singlefile"), pdf, prefix});
+        return QImage(prefix + QStringLiteral(".png"));
+    };
+    const QImage plainPage = render(plainPdf);
+    QVERIFY(!plainPage.isNull());
+    QVERIFY(render(hoveredPdf) == plainPage);
+    // Paper stays white under a dark desktop.
+    QVERIFY(near(plainPage.pixel(plainPage.width() / 2, plainPage.height() - 30), Qt::white, 2));
+    const QString text = QString::fromUtf8(runPoppler(QStringLiteral("pdftotext"), {hoveredPdf, QStringLiteral("-")}));
+    QVERIFY2(text.contains(QStringLiteral("Gained from falling prices")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("Lost to inflation")), qPrintable(text));
+    keepPicture(plainPage, QStringLiteral("chart-pdf-falling-prices-%1.png").arg(tag));
 }
 
 QTEST_MAIN(tst_ChartPainting)

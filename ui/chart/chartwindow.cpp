@@ -243,7 +243,7 @@ void ChartWindow::cmdSavePng_Click()
     if (path.isEmpty())
         return;
     QString error;
-    if (!chartexport::writePng(chart->painter(), path, PngSize, &error))
+    if (!chartexport::writePng(picture(), path, PngSize, &error))
         platform::msgBox(
             QStringLiteral("The chart could not be saved to \"%1\":\r\n%2").arg(QDir::toNativeSeparators(path), error),
             platform::MsgIcon::Exclamation);
@@ -257,13 +257,20 @@ void ChartWindow::cmdSavePdf_Click()
     if (path.isEmpty())
         return;
     // Paper is white whatever the screen's palette.
-    InflationChartPainter page(chart->series());
-    page.setMessage(chart->painter().message());
+    InflationChartPainter page = picture();
+    page.setColours(InflationChartPainter::Colours::light());
     QString error;
     if (!chartexport::writePdf(page, path, windowTitle(), &error))
         platform::msgBox(
             QStringLiteral("The chart could not be saved to \"%1\":\r\n%2").arg(QDir::toNativeSeparators(path), error),
             platform::MsgIcon::Exclamation);
+}
+
+InflationChartPainter ChartWindow::picture() const
+{
+    InflationChartPainter painter = chart->painter();
+    painter.setHighlighted(-1);
+    return painter;
 }
 
 void ChartWindow::keyPressEvent(QKeyEvent *event)

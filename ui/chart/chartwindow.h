@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/chart/inflationchartpainter.h"
+
 #include <QWidget>
 
 class InflationChart;
@@ -46,6 +48,8 @@ private:
     ChartWindow();
     ~ChartWindow() override;
     void saveSize();
+    // The chart as saved to a file: what it shows, never the record the pointer is on.
+    InflationChartPainter picture() const;
     void scheduleReload();
     void showReadout(int index);
     QString suggestedFileName(const QString &extension) const;
