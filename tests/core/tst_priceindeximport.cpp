@@ -489,7 +489,7 @@ void tst_PriceIndexImport::toolCommands()
                               QStringLiteral("--name"), QStringLiteral("Fred")} +
                   dataDir);
     QCOMPARE(run.exitCode, 1);
-    QVERIFY(run.err.endsWith("dup.csv: Line 2: the month 2024-01 appears again (first on line 1).\n"));
+    QVERIFY(run.err.endsWith("dup.csv, line 2: the month 2024-01 appears again (first on line 1).\n"));
 
     run = runTool(QStringList{QStringLiteral("list")} + dataDir);
     QCOMPARE(run.exitCode, 0);

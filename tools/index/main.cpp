@@ -35,6 +35,24 @@ QDate readDate(const QString &text)
     return QDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).isEmpty() ? 1 : m.captured(3).toInt());
 }
 
+// An import's failure, naming the CSV file once: the reason names it already when the file
+// could not be opened, a fault in its lines or its size is said of it, and a reason about
+// the name, the country or where series are kept leaves it out.
+QString importFailure(const QString &csvPath, const QString &reason)
+{
+    const QString path = QDir::toNativeSeparators(csvPath);
+    if (reason.startsWith(path + QLatin1Char(' ')))
+        return reason;
+    static const QRegularExpression line(QStringLiteral("^Line (\\d+): (.*)$"));
+    const QRegularExpressionMatch m = line.match(reason);
+    if (m.hasMatch())
+        return QStringLiteral("%1, line %2: %3").arg(path, m.captured(1), m.captured(2));
+    const QLatin1String theFile("The file ");
+    if (reason.startsWith(theFile))
+        return path + QLatin1Char(' ') + reason.mid(theFile.size());
+    return reason;
+}
+
 int listSeries()
 {
     QStringList problems;
@@ -106,7 +124,7 @@ int main(int argc, char *argv[])
         storage::PriceIndexImport result;
         QString error;
         if (!storage::importPriceIndex(args.at(1), parser.value(name), parser.value(country), result, error))
-            return fail(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(args.at(1)), error));
+            return fail(importFailure(args.at(1), error));
         print(QStringLiteral("%1 %2: %3 months, %4%5")
                   .arg(result.replaced ? QStringLiteral("Replaced") : QStringLiteral("Imported"), result.series.name)
                   .arg(result.series.values.size())
