@@ -22,6 +22,7 @@
 #include "ui/linklabel.h"
 #include "ui/main/frminvestdata.h"
 
+#include "benchhelp.h"
 #include "benchsupport.h"
 
 #include <benchmark/benchmark.h>
@@ -714,6 +715,17 @@ std::string selfPath()
 
 int main(int argc, char **argv)
 {
+    if (bench::answeredHelpOrVersion(
+            argc, argv, "plumbline-bench",
+            "Times the program's passes over generated data folders against plain baselines on the same\n"
+            "files, and the peak memory of every operation (docs/performance.md).\n\n"
+            "  --plumbline-lines=N,M     history sizes, each at least 100 (default 10000,1000000)\n"
+            "  --plumbline-data=DIR      generate (or reuse) the folders in DIR (default: a temporary folder)\n"
+            "  --plumbline-gendata=PATH  the generator to run\n"
+            "  --plumbline-no-memory     skip the memory measurements\n"
+            "  -h, --help                print this and end\n"
+            "  -v, --version             print the version and end\n"))
+        return 0;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const bool child = argc == 5 && std::strcmp(argv[1], "--plumbline-measure") == 0;

@@ -4,6 +4,8 @@
 //
 //   --plumbline-data=DIR   generate (or reuse) the folders in DIR (default: a temporary folder)
 //   --plumbline-lines=N,M  history sizes (default 10000,1000000)
+#include "benchhelp.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -88,6 +90,15 @@ void timeTool(benchmark::State &state, bool report)
 
 int main(int argc, char **argv)
 {
+    if (bench::answeredHelpOrVersion(
+            argc, argv, "plumbline-bench-report",
+            "Times plumbline-report writing the PDF report of every investment against plumbline-export\n"
+            "over the same generated folders, both run as processes (docs/performance.md).\n\n"
+            "  --plumbline-lines=N,M     history sizes (default 10000,1000000)\n"
+            "  --plumbline-data=DIR      generate (or reuse) the folders in DIR (default: a temporary folder)\n"
+            "  -h, --help                print this and end\n"
+            "  -v, --version             print the version and end\n"))
+        return 0;
     std::vector<char *> rest;
     for (int i = 0; i < argc; ++i) {
         if (std::strncmp(argv[i], "--plumbline-data=", 17) == 0) {

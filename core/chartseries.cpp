@@ -8,14 +8,21 @@ void ChartSeries::clear()
     m_points.clear();
     m_firstAfi = std::size_t(-1);
     m_drawn = 0;
+    m_lossRecords = 0;
+    m_gainRecords = 0;
 }
 
 void ChartSeries::append(const ChartPoint &point)
 {
     if (point.state == PointState::Computed && m_firstAfi == std::size_t(-1))
         m_firstAfi = m_points.size();
-    if (point.state != PointState::Skipped)
+    if (point.state != PointState::Skipped) {
         ++m_drawn;
+        if (m_firstAfi != std::size_t(-1)) {
+            m_lossRecords += point.currentAfi < point.current;
+            m_gainRecords += point.current < point.currentAfi;
+        }
+    }
     m_points.push_back(point);
 }
 

@@ -68,6 +68,10 @@ public:
     // before the first rate is still the empty 0 of the start of the pass).
     bool hasAfi(std::size_t i) const;
     bool isDrawn(std::size_t i) const { return m_points[i].state != PointState::Skipped; }
+    // Records with an AFI below their Current Amount (inflation took some of it) and above it
+    // (prices fell, so the amount bought more).
+    std::size_t lossRecords() const { return m_lossRecords; }
+    std::size_t gainRecords() const { return m_gainRecords; }
 
     // Serial days of the first and last record (in file order the dates need not rise).
     ValueRange dateRange() const;
@@ -81,6 +85,8 @@ private:
     std::vector<ChartPoint> m_points;
     std::size_t m_firstAfi = std::size_t(-1);
     std::size_t m_drawn = 0;
+    std::size_t m_lossRecords = 0;
+    std::size_t m_gainRecords = 0;
 };
 
 // Trims the blanks that pad a stored text field.

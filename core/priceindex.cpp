@@ -1,8 +1,10 @@
 #include "core/priceindex.h"
 
 #include <QList>
+#include <QLocale>
 #include <QRegularExpression>
 
+#include <charconv>
 #include <cmath>
 
 namespace {
@@ -14,21 +16,55 @@ QString isoDay(const QDate &date)
 
 } // namespace
 
-qint64 roundPercentToHundredths(double percent)
+double roundPercentToHundredths(double percent)
 {
     // The ratio of two published index levels is never exact in binary; a rate that is
-    // a half in decimal (1.005) arrives as 1.00499999... Clean to eight decimals first.
-    const double cleaned = std::round(percent * 1e8) / 1e6;
-    return qint64(std::round(cleaned)); // std::round: halves away from zero
+    // a half in decimal (1.005) arrives as 1.00499999... Clean to eight decimals first,
+    // where a double still holds them whole (below 2^53 hundred-millionths).
+    if (std::fabs(percent) < 9.0e7) {
+        const double cleaned = std::round(percent * 1e8) / 1e6;
+        return std::round(cleaned); // std::round: halves away from zero
+    }
+    return std::round(percent * 100.0);
+}
+
+QString visibleText(const QString &text, int maxChars)
+{
+    qsizetype keep = text.size() > maxChars ? maxChars : text.size();
+    if (keep > 0 && keep < text.size() && text.at(keep - 1).isHighSurrogate())
+        --keep; // never half a character
+    QString out = keep < text.size() ? text.left(keep) + QStringLiteral("...") : text;
+    for (QChar &c : out) {
+        if (c.category() == QChar::Other_Control && c != QLatin1Char('\t'))
+            c = QChar::ReplacementCharacter;
+    }
+    return out;
 }
 
 QString PriceIndex::RateResult::text() const
 {
-    const qint64 magnitude = hundredths < 0 ? -hundredths : hundredths;
-    return QStringLiteral("%1%2.%3")
-        .arg(hundredths < 0 ? QStringLiteral("-") : QString())
-        .arg(magnitude / 100)
-        .arg(int(magnitude % 100), 2, 10, QLatin1Char('0'));
+    // Every digit of a whole number of hundredths up to 1e15, where a double still holds the
+    // rate to the cent; past it, the 15 digits a double carries and zeros, never wrapped round
+    // and never noise (1e19 hundredths is 100000000000000000.00).
+    const double magnitude = std::fabs(hundredths);
+    char scientific[64];
+    const std::to_chars_result written =
+        magnitude < 1e15
+            ? std::to_chars(scientific, scientific + sizeof scientific, magnitude, std::chars_format::scientific)
+            : std::to_chars(scientific, scientific + sizeof scientific, magnitude, std::chars_format::scientific, 14);
+    // "d.ddde+NN": the digits, then zeros up to the exponent.
+    const QByteArray form(scientific, written.ec == std::errc() ? int(written.ptr - scientific) : 0);
+    const qsizetype e = form.indexOf('e');
+    QByteArray whole = e < 0 ? QByteArray("0") : form.left(e).replace(".", "");
+    const int exponent = e < 0 ? 0 : form.mid(e + 1).toInt();
+    if (whole.size() > exponent + 1)
+        whole.truncate(exponent + 1); // the zeros the fixed precision left after a whole number
+    else
+        whole.append(QByteArray(exponent + 1 - whole.size(), '0'));
+    if (whole.size() < 3)
+        whole = whole.rightJustified(3, '0');
+    whole.insert(whole.size() - 2, '.');
+    return (hundredths < 0 ? QStringLiteral("-") : QString()) + QString::fromLatin1(whole);
 }
 
 QString PriceIndex::periodText(Kind kind, int key)
@@ -128,8 +164,15 @@ PriceIndex::RateResult PriceIndex::rate(const QDate &from, const QDate &to) cons
         }
         result.exact = (factor - 1.0) * 100.0;
     }
-    result.ok = true;
     result.hundredths = roundPercentToHundredths(result.exact);
+    if (!std::isfinite(result.hundredths)) {
+        // A denormal level, or levels such as 1e-300 and 1e300: no double holds the rate.
+        result.hundredths = 0;
+        result.reason =
+            QStringLiteral("%1: the rate from %2 to %3 is too large to show.").arg(label, isoDay(from), isoDay(to));
+        return result;
+    }
+    result.ok = true;
     return result;
 }
 
@@ -162,7 +205,8 @@ QByteArray PriceIndex::toText() const
     for (auto it = values.cbegin(); it != values.cend(); ++it) {
         out += periodText(kind, it.key()).toLatin1();
         out += ' ';
-        out += QByteArray::number(it.value(), 'g', 15);
+        // The shortest text that reads back as the same double, so a series file loses nothing.
+        out += QByteArray::number(it.value(), 'g', QLocale::FloatingPointShortest);
         out += '\n';
     }
     return out;
@@ -207,7 +251,7 @@ bool PriceIndex::fromText(const QByteArray &text, PriceIndex &out, QString &erro
                 sawKind = value == QLatin1String("monthly") || value == QLatin1String("annual");
                 out.kind = value == QLatin1String("annual") ? Kind::Annual : Kind::Monthly;
                 if (!sawKind) {
-                    error = QStringLiteral("line %1: unknown kind \"%2\"").arg(lineNo).arg(value);
+                    error = QStringLiteral("line %1: unknown kind \"%2\"").arg(lineNo).arg(visibleText(value));
                     return false;
                 }
             }
@@ -228,8 +272,9 @@ bool PriceIndex::fromText(const QByteArray &text, PriceIndex &out, QString &erro
         }
         if (!m.hasMatch() || !numberOk || !std::isfinite(value) || (out.kind == Kind::Monthly && value <= 0) ||
             (out.kind == Kind::Annual && value <= -100)) {
-            error =
-                QStringLiteral("line %1: \"%2\" is not a period and a value").arg(lineNo).arg(QString::fromUtf8(line));
+            error = QStringLiteral("line %1: \"%2\" is not a period and a value")
+                        .arg(lineNo)
+                        .arg(visibleText(QString::fromUtf8(line)));
             return false;
         }
         if (out.values.contains(key)) {

@@ -34,11 +34,14 @@ public:
     struct RateResult
     {
         bool ok = false;
-        qint64 hundredths = 0; // the rate times 100, when ok
-        double exact = 0;      // the unrounded rate in percent, when ok
-        QString reason;        // why there is none, when not ok
+        // The rate times 100, a whole number, when ok. A double, not an integer: levels such as
+        // 0.001 and 1e12 give rates far beyond any 64-bit count of hundredths.
+        double hundredths = 0;
+        double exact = 0; // the unrounded rate in percent, when ok
+        QString reason;   // why there is none, when not ok
 
-        // "1.99", "-0.21", "0.00": the form the user types into the rate box.
+        // "1.99", "-0.21", "0.00", "99999999999999900.00": the form the user types into the
+        // rate box, every digit before the point written out.
         QString text() const;
     };
     RateResult rate(const QDate &from, const QDate &to) const;
@@ -53,5 +56,12 @@ public:
 };
 
 // Rounds a percentage to two decimals, halves away from zero, after dropping the noise
-// that binary floating point leaves below the eighth decimal (1.005 stays a half).
-qint64 roundPercentToHundredths(double percent);
+// that binary floating point leaves below the eighth decimal (1.005 stays a half). The
+// result is the rate times 100, a whole number; infinite when the rate is too large for a
+// double.
+double roundPercentToHundredths(double percent);
+
+// Text from a file made fit for a message: control characters (a NUL above all, which
+// would end the message where C strings carry it) become U+FFFD, and a very long text is
+// cut to its first `maxChars` characters followed by "...".
+QString visibleText(const QString &text, int maxChars = 200);

@@ -1,40 +1,26 @@
 #include "platform/settingsstore.h"
 
 #include "core/runtimeerror.h"
-
-#include <QFile>
-#include <QSettings>
+#include "storage/usersettings.h"
 
 namespace platform {
 
 namespace {
 
-// One INI file per application in the user's configuration folder:
-// <config>/<app>/<app>.ini, keys "section/key".
+// The INI files of storage/usersettings.h, which the command-line tools read too.
 class IniSettingsStore : public SettingsStore
 {
 public:
     QString getSetting(const QString &appName, const QString &section, const QString &key,
                        const QString &defaultValue) const override
     {
-        QSettings settings(QSettings::IniFormat, QSettings::UserScope, appName, appName);
-        const QVariant value = settings.value(section + QLatin1Char('/') + key, defaultValue);
-        // The INI format reads an unquoted comma in a hand-edited value as a list; the
-        // value is one string, commas included.
-        if (value.typeId() == QMetaType::QStringList)
-            return value.toStringList().join(QLatin1Char(','));
-        return value.toString();
+        return storage::readUserSetting(appName, section, key, defaultValue);
     }
 
     void saveSetting(const QString &appName, const QString &section, const QString &key, const QString &value) override
     {
-        QSettings settings(QSettings::IniFormat, QSettings::UserScope, appName, appName);
-        settings.setValue(section + QLatin1Char('/') + key, value);
-        settings.sync();
-        if (settings.status() != QSettings::NoError)
+        if (!storage::writeUserSetting(appName, section, key, value))
             throw RuntimeError(RuntimeError::PathFileAccessError);
-        // The password's hash lives here: readable by the user only.
-        QFile::setPermissions(settings.fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
 };
 

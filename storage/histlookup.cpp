@@ -7,9 +7,11 @@
 
 namespace storage {
 
-HistRecordLookup findHistRecord(const QString &historyPath, int investment, int rank)
+RateBaseLookup findRateBase(const QString &historyPath, int investment, int records)
 {
-    HistRecordLookup result;
+    RateBaseLookup result;
+    if (records == 0)
+        return result;
     QFile file(historyPath);
     if (!file.open(QIODevice::ReadOnly))
         return result;
@@ -28,20 +30,15 @@ HistRecordLookup findHistRecord(const QString &historyPath, int investment, int 
                 throw RuntimeError(RuntimeError::TypeMismatch);
             parseHistLine(line.constData(), line.constData() + length, fields);
         } catch (const RuntimeError &) {
-            result.found = false;
             result.badLine = lineNo;
             return result;
         }
         if (fields.investNum.value() != investment)
             continue;
-        ++result.count;
-        result.date = fields.date;
-        result.found = true;
-        if (rank > 0 && result.count == rank)
+        result.base.pass(fields.date, fields.original, fields.current);
+        if (records > 0 && result.base.recordsPassed() == records)
             return result;
     }
-    if (rank > 0)
-        result.found = false;
     return result;
 }
 

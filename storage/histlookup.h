@@ -1,24 +1,22 @@
 #pragma once
 
-#include "core/valuetypes.h"
+#include "core/suggestedrate.h"
 
 #include <QString>
 
 namespace storage {
 
-// One data record of an investment, found by reading the history file one line at a
-// time with a file handle of its own (the numbered files of a rewrite in progress are
-// left alone).
-struct HistRecordLookup
+// What a suggested rate is measured from for one record of an investment, found by reading
+// the history file one line at a time with a file handle of its own (the numbered files of
+// a rewrite in progress are left alone).
+struct RateBaseLookup
 {
-    bool found = false;
-    Date date;
-    int count = 0;         // the investment's records read up to the one found (or all, when asked for the last)
-    long long badLine = 0; // a damaged line stopped the search: its number, else 0
+    RateBase base;         // the records before the one in hand, passed in file order
+    long long badLine = 0; // a damaged line stopped the reading: its number, else 0
 };
 
-// Record `rank` (from 1) of the investment; rank 0 means its last record. A missing
-// history file has no records.
-HistRecordLookup findHistRecord(const QString &historyPath, int investment, int rank);
+// Passes the investment's first `records` records (all of them when negative: a record to
+// be added after the last) to a RateBase. A missing history file has no records.
+RateBaseLookup findRateBase(const QString &historyPath, int investment, int records);
 
 } // namespace storage

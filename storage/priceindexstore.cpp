@@ -4,6 +4,7 @@
 #include "core/runtimeerror.h"
 #include "storage/datafolder.h"
 #include "storage/faults.h"
+#include "storage/regularfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -116,13 +117,13 @@ bool loadPriceIndex(const QString &name, PriceIndex &out, QString &error)
         error = QStringLiteral("There is no price index named %1.").arg(name);
         return false;
     }
-    QFile file(path);
-    if (file.size() > MaxPriceIndexCsvBytes || !file.open(QIODevice::ReadOnly)) {
+    QByteArray text;
+    QString why;
+    if (!readRegularFile(path, MaxPriceIndexCsvBytes, text, why)) {
         error = QStringLiteral("The price index %1 could not be read.").arg(name);
         return false;
     }
-    QString why;
-    if (!PriceIndex::fromText(file.readAll(), out, why)) {
+    if (!PriceIndex::fromText(text, out, why)) {
         error = QStringLiteral("The price index file %1 is damaged: %2.").arg(QFileInfo(path).fileName(), why);
         return false;
     }
@@ -183,18 +184,13 @@ bool importPriceIndex(const QString &csvPath, const QString &name, const QString
         return false;
     }
 
-    QFile csv(csvPath);
-    if (!csv.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("%1 could not be opened: %2").arg(QDir::toNativeSeparators(csvPath), csv.errorString());
+    QByteArray csv;
+    if (!readRegularFile(csvPath, MaxPriceIndexCsvBytes, csv, error))
         return false;
-    }
-    if (csv.size() > MaxPriceIndexCsvBytes) {
-        error = QStringLiteral("The file is too large to be a price index.");
-        return false;
-    }
     PriceIndex series;
-    if (!readPriceIndexCsv(csv.read(MaxPriceIndexCsvBytes + 1), series, error))
+    if (!readPriceIndexCsv(csv, series, error))
         return false;
+    csv.clear();
     series.name = name;
     series.title = name;
     series.country = country.toUpper();

@@ -1,7 +1,9 @@
 // The chart's figures and axis arithmetic: the series against plumbline-export, ranges that
 // hold every point, tick choice over a month, a year and fifty years, empty states, the
-// carried and skipped records, and the per-column thinning of long histories.
+// carried and skipped records, the per-column thinning of long histories, and the band split
+// where the Current Amount and AFI lines cross (falling prices).
 #include "core/chartaxes.h"
+#include "core/chartband.h"
 #include "core/chartseries.h"
 #include "core/plmainmod.h"
 #include "storage/chartload.h"
@@ -40,6 +42,22 @@ QString iso(Date date)
     return date.toQDate().toString(Qt::ISODate);
 }
 
+// "x/current/afi" per point, so a band's parts read as one line: "L 0/100/90 5/100/100; G ...".
+QString bandText(const std::vector<chartband::BandPart> &parts)
+{
+    QStringList out;
+    for (const chartband::BandPart &part : parts) {
+        QStringList points;
+        for (const chartband::BandPoint &p : part.points)
+            points << QStringLiteral("%1/%2/%3")
+                          .arg(QString::number(p.x, 'g', 10), QString::number(p.current, 'g', 10),
+                               QString::number(p.afi, 'g', 10));
+        out << (part.side == chartband::Side::Loss ? QStringLiteral("L ") : QStringLiteral("G ")) +
+                   points.join(QLatin1Char(' '));
+    }
+    return out.join(QStringLiteral("; "));
+}
+
 } // namespace
 
 class tst_ChartSeries : public QObject
@@ -66,6 +84,10 @@ private slots:
 
     void reductionKeepsExtremesPerColumn();
     void reductionIsBoundedByColumns();
+
+    void bandSplitsWhereTheLinesCross_data();
+    void bandSplitsWhereTheLinesCross();
+    void lossAndGainRecordsOfAHistory();
 };
 
 // Records with a rate, without a rate (carried), and with an amount at or below 0 (skipped),
@@ -381,6 +403,83 @@ void tst_ChartSeries::reductionIsBoundedByColumns()
     QCOMPARE(kept.back(), 9999);
     QVERIFY(std::find(kept.begin(), kept.end(), 4321) != kept.end());
     QVERIFY(std::find(kept.begin(), kept.end(), 777) != kept.end());
+}
+
+void tst_ChartSeries::bandSplitsWhereTheLinesCross_data()
+{
+    QTest::addColumn<QList<QList<double>>>("run"); // x, current, afi per record
+    QTest::addColumn<QString>("parts");
+    using Run = QList<QList<double>>;
+    QTest::newRow("inflation throughout") << Run{{0, 100, 90}, {10, 110, 95}} << QStringLiteral("L 0/100/90 10/110/95");
+    QTest::newRow("falling prices throughout")
+        << Run{{0, 100, 101}, {10, 110, 120}} << QStringLiteral("G 0/100/101 10/110/120");
+    QTest::newRow("crossing halfway") << Run{{0, 100, 90}, {10, 100, 110}}
+                                      << QStringLiteral("L 0/100/90 5/100/100; G 5/100/100 10/100/110");
+    // Current rises 30 while the AFI falls 4: they meet 4/34 of the way.
+    QTest::newRow("crossing off centre")
+        << Run{{0, 100, 104}, {34, 130, 100}}
+        << QStringLiteral("G 0/100/104 4/103.5294118/103.5294118; L 4/103.5294118/103.5294118 34/130/100");
+    QTest::newRow("meeting on a record") << Run{{0, 100, 90}, {10, 100, 100}, {20, 100, 110}}
+                                         << QStringLiteral("L 0/100/90 10/100/100; G 10/100/100 20/100/110");
+    QTest::newRow("touching and turning back")
+        << Run{{0, 100, 90}, {10, 100, 100}, {20, 100, 95}} << QStringLiteral("L 0/100/90 10/100/100 20/100/95");
+    QTest::newRow("starting even") << Run{{0, 100, 100}, {10, 100, 100}, {20, 100, 90}}
+                                   << QStringLiteral("L 0/100/100 10/100/100 20/100/90");
+    QTest::newRow("even throughout: no band") << Run{{0, 100, 100}, {10, 120, 120}} << QString();
+    QTest::newRow("one record") << Run{{0, 100, 104}} << QStringLiteral("G 0/100/104");
+    // File order need not rise in date: the lines run back, and so does the crossing.
+    QTest::newRow("dates running back") << Run{{10, 100, 90}, {0, 100, 110}}
+                                        << QStringLiteral("L 10/100/90 5/100/100; G 5/100/100 0/100/110");
+    QTest::newRow("back and forth") << Run{{0, 100, 98}, {10, 100, 102}, {20, 100, 98}, {30, 100, 98}, {40, 100, 102}}
+                                    << QStringLiteral(
+                                           "L 0/100/98 5/100/100; G 5/100/100 10/100/102 15/100/100; "
+                                           "L 15/100/100 20/100/98 30/100/98 35/100/100; G 35/100/100 40/100/102");
+}
+
+void tst_ChartSeries::bandSplitsWhereTheLinesCross()
+{
+    QFETCH(QList<QList<double>>, run);
+    QFETCH(QString, parts);
+    std::vector<chartband::BandPoint> points;
+    for (const QList<double> &p : std::as_const(run))
+        points.push_back({p[0], p[1], p[2]});
+    const std::vector<chartband::BandPart> split = chartband::splitBand(points);
+    QCOMPARE(bandText(split), parts);
+    // A crossing lies on both lines: equal amounts, and on the straight line between records.
+    for (const chartband::BandPart &part : split) {
+        QVERIFY(part.points.size() >= 1);
+        if (part.side == chartband::Side::Gain) {
+            for (const chartband::BandPoint &p : part.points)
+                QVERIFY(p.afi >= p.current);
+        } else {
+            for (const chartband::BandPoint &p : part.points)
+                QVERIFY(p.afi <= p.current);
+        }
+    }
+}
+
+// Negative rates (prices falling) lift the AFI above the Current Amount; carried records
+// count with the AFI they carry, skipped ones and those before the first rate not at all.
+void tst_ChartSeries::lossAndGainRecordsOfAHistory()
+{
+    testing::TempDataFolder folder;
+    QVERIFY(folder.writeBytes(storage::HistFileName, "1,#2001-01-02#,1000,1000,0\r\n"    // no AFI yet
+                                                     "1,#2002-01-02#,1000,1000,2\r\n"    // AFI 980: loss
+                                                     "1,#2003-01-02#,1000,1000,-4\r\n"   // AFI 1020: gain
+                                                     "1,#2004-01-02#,1000,0,-4\r\n"      // skipped
+                                                     "1,#2005-01-02#,1000,1010,0\r\n"    // carried 1020: gain
+                                                     "1,#2006-01-02#,1000,1030,0\r\n")); // carried 1020: loss
+    const ChartSeries series = storage::loadChartSeries(folder.path(storage::HistFileName), 1);
+    QCOMPARE(int(series.size()), 6);
+    QCOMPARE(series.points()[1].currentAfi, Currency::fromWhole(980));
+    QCOMPARE(series.points()[2].currentAfi, Currency::fromWhole(1020));
+    QCOMPARE(int(series.points()[4].state), int(PointState::Carried));
+    QCOMPARE(series.points()[4].currentAfi, Currency::fromWhole(1020));
+    QCOMPARE(int(series.lossRecords()), 2);
+    QCOMPARE(int(series.gainRecords()), 2);
+    ChartSeries cleared = series;
+    cleared.clear();
+    QCOMPARE(int(cleared.lossRecords() + cleared.gainRecords()), 0);
 }
 
 QTEST_GUILESS_MAIN(tst_ChartSeries)

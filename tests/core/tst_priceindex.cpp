@@ -72,6 +72,9 @@ private slots:
     void annualMissingYear();
     void roundingHalvesAwayFromZero_data();
     void roundingHalvesAwayFromZero();
+    void ratesPastAnyWholeCount_data();
+    void ratesPastAnyWholeCount();
+    void hyperinflationOfShippedSeries();
     void shippedAgainstRawTables();
     void shippedCatalogue();
     void defaultSeriesByCountry_data();
@@ -223,6 +226,78 @@ void tst_PriceIndex::roundingHalvesAwayFromZero()
     const PriceIndex index =
         monthlySeries({{PriceIndex::monthKey(2020, 1), fromLevel}, {PriceIndex::monthKey(2020, 2), toLevel}});
     QCOMPARE(index.rate(QDate(2020, 1, 10), QDate(2020, 2, 10)).text(), text);
+}
+
+void tst_PriceIndex::ratesPastAnyWholeCount_data()
+{
+    QTest::addColumn<double>("fromLevel");
+    QTest::addColumn<double>("toLevel");
+    QTest::addColumn<QString>("text");   // empty when refused
+    QTest::addColumn<QString>("reason"); // when refused
+    const QString tooLarge =
+        QStringLiteral("Test monthly: the rate from 2020-01-10 to 2020-02-10 is too large to show.");
+    // (1e12 / 0.001 - 1) * 100 % = 1e19 hundredths, beyond a 64-bit count (9.2e18).
+    QTest::newRow("0.001 to 1e12") << 0.001 << 1e12 << "99999999999999900.00"
+                                   << "";
+    QTest::newRow("1 to 1e15") << 1.0 << 1e15 << "99999999999999900.00"
+                               << "";
+    QTest::newRow("1e12 to 0.001") << 1e12 << 0.001 << "-100.00"
+                                   << "";
+    // Every digit written out, none invented past a double's precision.
+    QTest::newRow("1 to 1e300") << 1.0 << 1e300 << QStringLiteral("1") + QString(302, QLatin1Char('0')) + ".00"
+                                << "";
+    QTest::newRow("1e-300 to 1e300") << 1e-300 << 1e300 << "" << tooLarge;
+    QTest::newRow("denormal level") << 4.9406564584124654e-324 << 1.0 << "" << tooLarge;
+    QTest::newRow("largest double") << 1.0 << 1.7976931348623157e308 << "" << tooLarge;
+}
+
+void tst_PriceIndex::ratesPastAnyWholeCount()
+{
+    QFETCH(double, fromLevel);
+    QFETCH(double, toLevel);
+    QFETCH(QString, text);
+    QFETCH(QString, reason);
+    const PriceIndex index =
+        monthlySeries({{PriceIndex::monthKey(2020, 1), fromLevel}, {PriceIndex::monthKey(2020, 2), toLevel}});
+    const PriceIndex::RateResult rate = index.rate(QDate(2020, 1, 10), QDate(2020, 2, 10));
+    QCOMPARE(rate.ok, !text.isEmpty());
+    QCOMPARE(rate.ok ? rate.text() : rate.reason, text.isEmpty() ? reason : text);
+
+    // A series file with such levels reads back and gives the same.
+    PriceIndex back;
+    QString error;
+    QVERIFY2(PriceIndex::fromText(index.toText(), back, error), qPrintable(error));
+    const PriceIndex::RateResult again = back.rate(QDate(2020, 1, 10), QDate(2020, 2, 10));
+    QCOMPARE(again.ok ? again.text() : again.reason, text.isEmpty() ? reason : text);
+
+    // Annual changes that overflow a double's product are refused the same way.
+    const PriceIndex annual = annualSeries({{2020, 1e300}, {2021, 1e300}});
+    const PriceIndex::RateResult compounded = annual.rate(QDate(2020, 1, 1), QDate(2022, 1, 1));
+    QVERIFY(!compounded.ok);
+    QCOMPARE(compounded.reason,
+             QStringLiteral("Test annual: the rate from 2020-01-01 to 2022-01-01 is too large to show."));
+}
+
+void tst_PriceIndex::hyperinflationOfShippedSeries()
+{
+    // The Congo's table from 1964 to 2016 compounds to some 1e17 %: written out in full, positive, and
+    // equal to the unrounded rate to a double's precision.
+    const PriceIndex congo = shipped(QStringLiteral("WB-COD"));
+    const PriceIndex::RateResult rate = congo.rate(QDate(1964, 1, 1), QDate(2016, 12, 31));
+    QVERIFY2(rate.ok, qPrintable(rate.reason));
+    QVERIFY(rate.exact > 9.3e16); // past 2^63 hundredths, where the count wrapped round
+    const QString text = rate.text();
+    QVERIFY2(!text.startsWith(QLatin1Char('-')), qPrintable(text));
+    QCOMPARE(text.indexOf(QLatin1Char('.')), int(std::floor(std::log10(rate.exact))) + 1);
+    QVERIFY(std::fabs(text.toDouble() / rate.exact - 1) < 1e-14);
+
+    QProcess tool;
+    tool.start(QStringLiteral(PLUMBLINE_INDEX_BIN),
+               {QStringLiteral("rate"), QStringLiteral("1964-01-01"), QStringLiteral("2016-12-31"),
+                QStringLiteral("--series"), QStringLiteral("WB-COD"), QStringLiteral("--data-dir"), m_folder.dir()});
+    QVERIFY(tool.waitForFinished(60000));
+    QCOMPARE(tool.exitCode(), 0);
+    QCOMPARE(tool.readAllStandardOutput(), text.toLatin1() + '\n');
 }
 
 void tst_PriceIndex::shippedAgainstRawTables()

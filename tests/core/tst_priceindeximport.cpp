@@ -13,6 +13,8 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 const QString RawFolder = QStringLiteral(PLUMBLINE_SOURCE_DIR "/data/cpi/raw/");
@@ -76,6 +78,8 @@ private slots:
     void importStoresBesideDataFiles();
     void importReplacesWhole();
     void refusedNamesAndLinks();
+    void onlyRegularFiles();
+    void longFileOfNotes();
     void failedWriteKeepsOldSeries();
     void killedImportLeavesOldOrNew();
     void toolCommands();
@@ -109,6 +113,17 @@ void tst_PriceIndexImport::acceptedShapes_data()
         << 2 << 2024 << 2 << 158.8;
     QTest::newRow("BOM, CR LF, semicolons and decimal comma")
         << QByteArray("\xEF\xBB\xBFMonat;Index\r\n2024-01;117,6\r\n2024-02;118,1\r\n\r\n") << 2 << 2024 << 1 << 117.6;
+    QTest::newRow("CR line ends only") << QByteArray("date,value\r2024-01,100\r2024-02,100.5\r") << 2 << 2024 << 2
+                                       << 100.5;
+    QTest::newRow("CR, LF and CR LF mixed")
+        << QByteArray("2024-01,100\r2024-02,101\n2024-03,102\r\n2024-04,103") << 4 << 2024 << 4 << 103.0;
+    QTest::newRow("decimal comma, points between thousands")
+        << QByteArray("Monat;Index\n2024-01;1.234,5\n2024-02;1.240\n2024-03;987,25\n2024-04;1.234.567,8\n") << 4 << 2024
+        << 1 << 1234.5;
+    QTest::newRow("thousands point without decimals")
+        << QByteArray("2024-01;1.234,5\n2024-02;1.240\n") << 2 << 2024 << 2 << 1240.0;
+    QTest::newRow("semicolons with decimal points")
+        << QByteArray("2024-01;100.5\n2024-02;101.25\n") << 2 << 2024 << 2 << 101.25;
     QTest::newRow("notes after the rows")
         << QByteArray("2024-01,100\n2024-02,101\n\nFootnotes:,see the website\n") << 2 << 2024 << 2 << 101.0;
 }
@@ -138,8 +153,23 @@ void tst_PriceIndexImport::refusals_data()
     QTest::newRow("negative") << QByteArray("2024-01,-3.5\n") << "Line 1: the value -3.5 is not above 0.";
     QTest::newRow("not a number") << QByteArray("2024-01,100\r\n2024-02,n/a\r\n")
                                   << "Line 2: the value \"n/a\" is not a number.";
-    QTest::newRow("point in a semicolon file")
-        << QByteArray("2024-01;100,5\n2024-02;1.005,5\n") << "Line 2: the value \"1.005,5\" is not a number.";
+    // Where values carry a decimal comma, a point parts thousands: "100.5" is no number there.
+    QTest::newRow("decimal point among decimal commas")
+        << QByteArray("2024-01;100,5\n2024-02;100.5\n") << "Line 2: the value \"100.5\" is not a number.";
+    QTest::newRow("thousands not in threes")
+        << QByteArray("2024-01;1.234,5\n2024-02;12.34,5\n") << "Line 2: the value \"12.34,5\" is not a number.";
+    QTest::newRow("thousands point after the comma")
+        << QByteArray("2024-01;1.234,5\n2024-02;1,234.5\n") << "Line 2: the value \"1,234.5\" is not a number.";
+    QTest::newRow("line counted after CR")
+        << QByteArray("2024-01,100\r\r2024-02,x\r") << "Line 3: the value \"x\" is not a number.";
+    // A NUL is shown, and what follows it stays in the message.
+    QTest::newRow("NUL in a value") << QByteArray("2024-01,100\n2024-02,1\0 5 tail\n", 30)
+                                    << QStringLiteral("Line 2: the value \"1\uFFFD 5 tail\" is not a number.");
+    QTest::newRow("NUL in a date") << QByteArray("2024-01,100\n2024\0-02,5\n", 23)
+                                   << QStringLiteral("Line 2: the date \"2024\uFFFD-02\" is not in the form YYYY-MM or "
+                                                     "YYYY-MM-DD.");
+    QTest::newRow("earlier value before later date")
+        << QByteArray("2024-01,abc\n2024/02,1\n") << "Line 1: the value \"abc\" is not a number.";
     QTest::newRow("no usable row") << QByteArray("Title,Something\nUnit,Index\n")
                                    << "The file has no usable row: no line with a month (YYYY-MM or YYYY-MM-DD) and a "
                                       "value.";
@@ -253,6 +283,94 @@ void tst_PriceIndexImport::refusedNamesAndLinks()
     QVERIFY(!storage::importPriceIndex(csv, QStringLiteral("PlDataHist"), QString(), result, error));
     QVERIFY(error.endsWith(QStringLiteral("is not a plain folder; nothing was imported.")));
     QCOMPARE(folder.readBytes(storage::HistFileName), HistoryBytes);
+}
+
+void tst_PriceIndexImport::onlyRegularFiles()
+{
+    testing::TempDataFolder folder;
+    QVERIFY(folder.writeBytes(QStringLiteral("in.csv"), "2020-01,100\n2020-02,101\n"));
+    const QStringList dataDir{QStringLiteral("--data-dir"), folder.dir()};
+    storage::PriceIndexImport result;
+    QString error;
+
+    // A FIFO no one writes to, and a device that never ends: refused at once, in a process of
+    // their own so a wait could not stop this test.
+    const QString fifo = folder.path(QStringLiteral("pipe.csv"));
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString &path : {fifo, QStringLiteral("/dev/zero")}) {
+        const ToolRun run = runTool(
+            QStringList{QStringLiteral("import"), path, QStringLiteral("--name"), QStringLiteral("P")} + dataDir);
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.err, QStringLiteral("plumbline-index: %1: %1 is not a regular file (it is a folder, pipe or "
+                                         "device); nothing was read.\n")
+                              .arg(path)
+                              .toUtf8());
+    }
+    QVERIFY(!storage::importPriceIndex(folder.dir(), QStringLiteral("P"), QString(), result, error));
+    QCOMPARE(error, QStringLiteral("%1 is not a regular file (it is a folder, pipe or device); nothing was read.")
+                        .arg(folder.dir()));
+    // A link to a FIFO is the FIFO.
+    QVERIFY(QFile::link(fifo, folder.path(QStringLiteral("link-to-pipe.csv"))));
+    QVERIFY(!storage::importPriceIndex(folder.path(QStringLiteral("link-to-pipe.csv")), QStringLiteral("P"), QString(),
+                                       result, error));
+    QVERIFY(
+        error.endsWith(QStringLiteral("is not a regular file (it is a folder, pipe or device); nothing was read.")));
+    QVERIFY(!QFileInfo::exists(storage::priceIndexFolder()));
+
+    // A link to a regular file is read.
+    QVERIFY(QFile::link(folder.path(QStringLiteral("in.csv")), folder.path(QStringLiteral("link.csv"))));
+    QVERIFY2(storage::importPriceIndex(folder.path(QStringLiteral("link.csv")), QStringLiteral("L"), QString(), result,
+                                       error),
+             qPrintable(error));
+    QCOMPARE(result.series.values.size(), 2);
+
+    // Past the limit (a sparse file, so nothing is written to disk): refused before it is read.
+    QFile big(folder.path(QStringLiteral("big.csv")));
+    QVERIFY(big.open(QIODevice::WriteOnly));
+    QVERIFY(big.resize(MaxPriceIndexCsvBytes + 1));
+    big.close();
+    QVERIFY(!storage::importPriceIndex(big.fileName(), QStringLiteral("B"), QString(), result, error));
+    QCOMPARE(error, QStringLiteral("The file is too large to be a price index (more than 64 MB)."));
+
+    // A series file that is a FIFO is never waited for either.
+    QVERIFY(::mkfifo(QFile::encodeName(storage::priceIndexFolder() + QStringLiteral("/F.txt")).constData(), 0600) == 0);
+    PriceIndex none;
+    QVERIFY(!storage::loadPriceIndex(QStringLiteral("F"), none, error));
+    const ToolRun list = runTool(QStringList{QStringLiteral("list")} + dataDir);
+    QCOMPARE(list.exitCode, 0); // a FIFO is no series file, so it is not listed
+    QVERIFY(list.out.contains("L\tmonthly\t2020-01 to 2020-02"));
+    QVERIFY(!list.out.contains("\nF\t"));
+}
+
+void tst_PriceIndexImport::longFileOfNotes()
+{
+    // 2,000,000 lines of notes (32 MB) around three months: read once, line by line, as any download.
+    testing::TempDataFolder folder;
+    QByteArray csv;
+    csv.reserve(34 * 1000 * 1000);
+    csv += "Series,CPI\r\n2024-01,100\r\n";
+    for (int i = 0; i < 1000000; ++i)
+        csv += "Note: see website\r\n";
+    csv += "2024-02,101.5\r\n";
+    for (int i = 0; i < 1000000; ++i)
+        csv += "Note: see website\r\n";
+    csv += "2024-03,102\r\n";
+    QVERIFY(csv.size() > 32 * 1000 * 1000);
+    QVERIFY(folder.writeBytes(QStringLiteral("notes.csv"), csv));
+    storage::PriceIndexImport result;
+    QString error;
+    QVERIFY2(storage::importPriceIndex(folder.path(QStringLiteral("notes.csv")), QStringLiteral("N"), QString(), result,
+                                       error),
+             qPrintable(error));
+    QCOMPARE(result.series.values.size(), 3);
+    QCOMPARE(valueOf(result.series, 2024, 2), 101.5);
+
+    // A damaged row at the very end is still named by its line.
+    csv += "2024-04,oops\r\n";
+    QVERIFY(folder.writeBytes(QStringLiteral("notes.csv"), csv));
+    QVERIFY(!storage::importPriceIndex(folder.path(QStringLiteral("notes.csv")), QStringLiteral("N"), QString(), result,
+                                       error));
+    QCOMPARE(error, QStringLiteral("Line 2000005: the value \"oops\" is not a number."));
 }
 
 void tst_PriceIndexImport::failedWriteKeepsOldSeries()
@@ -371,7 +489,7 @@ void tst_PriceIndexImport::toolCommands()
                               QStringLiteral("--name"), QStringLiteral("Fred")} +
                   dataDir);
     QCOMPARE(run.exitCode, 1);
-    QVERIFY(run.err.endsWith("dup.csv: Line 2: the month 2024-01 appears again (first on line 1).\n"));
+    QVERIFY(run.err.endsWith("dup.csv, line 2: the month 2024-01 appears again (first on line 1).\n"));
 
     run = runTool(QStringList{QStringLiteral("list")} + dataDir);
     QCOMPARE(run.exitCode, 0);

@@ -1,17 +1,20 @@
 // What the chart draws and writes: series colours inside the plot, hollow markers for carried
-// records, the skipped-record marks, the empty-state sentences, PNG and PDF files (their size,
-// page, title and legend), files replaced whole, failures reported, and a long history drawn
-// in bounded time. Pictures of 1, 12 and 10,000 records in light and dark palettes go to
-// PLUMBLINE_SCREENSHOTS_DIR when it is set.
+// records, the skipped-record marks, the band's loss and gain parts split where the lines
+// cross, the empty-state sentences, PNG and PDF files (their size, page, title and legend,
+// and never the hover's marks), files replaced whole, failures reported, and a long history
+// drawn in bounded time. Pictures of 1, 12 and 10,000 records and of falling prices in light
+// and dark palettes go to PLUMBLINE_SCREENSHOTS_DIR when it is set.
 
 #include "editingtesting.h"
 #include "filechooserdouble.h"
+#include "palettetesting.h"
 
 #include "storage/chartload.h"
 #include "ui/chart/chartexport.h"
 #include "ui/chart/chartwindow.h"
 #include "ui/chart/inflationchart.h"
 #include "ui/chart/inflationchartpainter.h"
+#include "ui/colours.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -19,6 +22,7 @@
 #include <QPainter>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QTemporaryDir>
 
 using namespace edtest;
@@ -49,6 +53,30 @@ QStringList historyOf(int count, bool withSkipped)
             lines << QStringLiteral("2,#%1#,500,510,1").arg(date.toString(QStringLiteral("yyyy-MM-dd")));
     }
     return lines;
+}
+
+// Two years of monthly records of investment 1 in which prices rise, then fall for ten
+// months (negative rates), then rise again: the AFI climbs above the Current Amount and back.
+QStringList fallingPricesHistory()
+{
+    QStringList lines;
+    for (int k = 0; k < 24; ++k) {
+        const double rate = k < 6 ? 0.4 : k < 16 ? -0.7 : 0.5;
+        lines << QStringLiteral("1,#%1#,10000,%2,%3")
+                     .arg(QDate(2008, 1, 15).addMonths(k).toString(QStringLiteral("yyyy-MM-dd")))
+                     .arg(QString::number(10000 + 30.0 * k + 150 * std::sin(k / 3.0), 'f', 2))
+                     .arg(QString::number(rate, 'f', 1));
+    }
+    return lines;
+}
+
+// The band's colour as it shows over the background.
+QColor over(const QColor &background, const QColor &band)
+{
+    const qreal a = band.alphaF();
+    return QColor::fromRgbF(background.redF() + (band.redF() - background.redF()) * a,
+                            background.greenF() + (band.greenF() - background.greenF()) * a,
+                            background.blueF() + (band.blueF() - background.blueF()) * a);
 }
 
 ChartSeries seriesFor(testing::AppFixture &app, const QStringList &lines)
@@ -123,6 +151,13 @@ private slots:
     void failedSaveIsReportedAndLeavesTheOldFile();
     void cancelWritesNothing();
     void pdfExportIsOnePageWithTitleAndLegend();
+    void fallingPricesSplitTheBandWhereTheLinesCross_data();
+    void fallingPricesSplitTheBandWhereTheLinesCross();
+    void bandLegendAndDescriptionFollowTheRecords_data();
+    void bandLegendAndDescriptionFollowTheRecords();
+    void bandColoursReadUnderBothPalettes();
+    void savedPicturesLeaveOutTheHover_data();
+    void savedPicturesLeaveOutTheHover();
 };
 
 void tst_ChartPainting::plotHoldsTheSeriesColours_data()
@@ -172,6 +207,9 @@ void tst_ChartPainting::plotHoldsTheSeriesColours()
     QCOMPARE(painter.legendTexts().mid(0, 4),
              (QStringList{QStringLiteral("Current Amount"), QStringLiteral("Current Amount AFI"),
                           QStringLiteral("Original Amount"), QStringLiteral("Lost to inflation")}));
+    // Prices only rose: nothing was gained.
+    QVERIFY(!painter.legendTexts().contains(QStringLiteral("Gained from falling prices")));
+    QCOMPARE(pixelsNear(image, g.plot, over(c.background, c.gainBand), 3), 0);
 }
 
 void tst_ChartPainting::carriedRecordHasAHollowMarker()
@@ -447,6 +485,216 @@ void tst_ChartPainting::pdfExportIsOnePageWithTitleAndLegend()
             runPoppler(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"),
                                                     path, QDir(dir).filePath(QStringLiteral("chart-pdf"))});
     }
+}
+
+void tst_ChartPainting::fallingPricesSplitTheBandWhereTheLinesCross_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("light") << false;
+    QTest::newRow("dark") << true;
+}
+
+void tst_ChartPainting::fallingPricesSplitTheBandWhereTheLinesCross()
+{
+    QFETCH(bool, dark);
+    testing::AppFixture app;
+    // A flat Current Amount; the AFI from 900 (10% inflation) to 1100 (prices down 20%): the
+    // lines cross halfway between the two records.
+    const ChartSeries series =
+        seriesFor(app, {QStringLiteral("1,#2020-01-01#,1000,1000,10"), QStringLiteral("1,#2021-01-01#,1000,1000,-20")});
+    QCOMPARE(series.points()[0].currentAfi, Currency::fromWhole(900));
+    QCOMPARE(series.points()[1].currentAfi, Currency::fromWhole(1100));
+    InflationChartPainter painter(series);
+    painter.setColours(dark ? InflationChartPainter::Colours::dark() : InflationChartPainter::Colours::light());
+    const QSize size(900, 560);
+    const QImage image = painted(painter, size);
+    const InflationChartPainter::Geometry g = painter.geometry(QRectF(QPointF(0, 0), QSizeF(size)), 96);
+    const InflationChartPainter::Colours &c = painter.colours();
+    const QColor loss = over(c.background, c.band);
+    const QColor gain = over(c.background, c.gainBand);
+    const qreal x0 = g.xOf(series.points()[0].date.serial());
+    const qreal x1 = g.xOf(series.points()[1].date.serial());
+    const qreal crossing = (x0 + x1) / 2;
+    QVERIFY(x1 - x0 > 600);
+
+    // Between the lines a quarter of the way in: the loss; three quarters: the gain.
+    QVERIFY(near(image.pixel(QPointF(x0 + (x1 - x0) / 4, g.yOf(975)).toPoint()), loss, 3));
+    QVERIFY(near(image.pixel(QPointF(x0 + (x1 - x0) * 3 / 4, g.yOf(1025)).toPoint()), gain, 3));
+    // Close to the crossing, on either side, each colour keeps to its own side: the split is
+    // where the lines cross, not at a record.
+    const QRectF before(crossing - 24, g.plot.top(), 18, g.plot.height());
+    const QRectF after(crossing + 6, g.plot.top(), 18, g.plot.height());
+    QVERIFY(pixelsNear(image, before, loss, 3) > 10);
+    QCOMPARE(pixelsNear(image, before, gain, 3), 0);
+    QVERIFY(pixelsNear(image, after, gain, 3) > 10);
+    QCOMPARE(pixelsNear(image, after, loss, 3), 0);
+    QCOMPARE(painter.legendTexts(), (QStringList{QStringLiteral("Current Amount"), QStringLiteral("Current Amount AFI"),
+                                                 QStringLiteral("Original Amount"), QStringLiteral("Lost to inflation"),
+                                                 QStringLiteral("Gained from falling prices")}));
+
+    // A longer history to look at.
+    const ChartSeries falling = seriesFor(app, fallingPricesHistory());
+    InflationChartPainter fallingPainter(falling);
+    fallingPainter.setColours(painter.colours());
+    const QImage picture = painted(fallingPainter, size);
+    keepPicture(picture, QStringLiteral("chart-falling-prices-%1.png").arg(dark ? "dark" : "light"));
+    const InflationChartPainter::Geometry fg = fallingPainter.geometry(QRectF(QPointF(0, 0), QSizeF(size)), 96);
+    QVERIFY(pixelsNear(picture, fg.plot, gain, 3) > 100);
+    QVERIFY(pixelsNear(picture, fg.plot, loss, 3) > 100);
+}
+
+void tst_ChartPainting::bandLegendAndDescriptionFollowTheRecords_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<bool>("loss");
+    QTest::addColumn<bool>("gain");
+    QTest::addColumn<QString>("spoken"); // the description's sentence on the gain, if any
+    QTest::newRow("prices rising") << QStringList{QStringLiteral("1,#2020-01-01#,1000,1000,2"),
+                                                  QStringLiteral("1,#2021-01-01#,1000,1100,3")}
+                                   << true << false << QString();
+    QTest::newRow("prices falling") << QStringList{QStringLiteral("1,#2020-01-01#,1000,1000,-2"),
+                                                   QStringLiteral("1,#2021-01-01#,1000,1100,-3")}
+                                    << false << true
+                                    << QStringLiteral(" Current Amount AFI lies above Current Amount at every record: "
+                                                      "a gain from falling prices.");
+    QTest::newRow("one record, prices falling")
+        << QStringList{QStringLiteral("1,#2020-01-01#,1000,1000,-2")} << false << true
+        << QStringLiteral(" Current Amount AFI lies above Current Amount at its record: a gain from falling prices.");
+    QTest::newRow("both") << fallingPricesHistory() << true << true
+                          << QStringLiteral(" Current Amount AFI lies above Current Amount at %1 of the 24 records: "
+                                            "a gain from falling prices.");
+}
+
+void tst_ChartPainting::bandLegendAndDescriptionFollowTheRecords()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(bool, loss);
+    QFETCH(bool, gain);
+    QFETCH(QString, spoken);
+    testing::AppFixture app;
+    const ChartSeries series = seriesFor(app, lines);
+    int above = 0;
+    for (const ChartPoint &p : series.points())
+        above += p.current < p.currentAfi;
+    if (spoken.contains(QLatin1String("%1")))
+        spoken = spoken.arg(above);
+    QCOMPARE(above > 0, gain);
+
+    InflationChartPainter painter(series);
+    QCOMPARE(painter.legendTexts().contains(QStringLiteral("Lost to inflation")), loss);
+    QCOMPARE(painter.legendTexts().contains(QStringLiteral("Gained from falling prices")), gain);
+    InflationChart chart;
+    chart.setSeries(series);
+    const QString description = chart.accessibleDescription();
+    QVERIFY2(description.startsWith(QStringLiteral("Current Amount and Current Amount AFI of Growth Fund, First "
+                                                   "Bank over ")),
+             qPrintable(description));
+    QVERIFY2(description.endsWith(spoken + QStringLiteral(" Left and Right move from record to record.")),
+             qPrintable(description));
+    QCOMPARE(description.contains(QLatin1String("falling prices")), gain);
+}
+
+void tst_ChartPainting::bandColoursReadUnderBothPalettes()
+{
+    const QPalette light = QApplication::style()->standardPalette();
+    const QPalette dark = palettetest::darkPalette();
+    const QList<QPair<QString, InflationChartPainter::Colours>> cases = {
+        {QStringLiteral("light"), InflationChartPainter::Colours::light()},
+        {QStringLiteral("dark"), InflationChartPainter::Colours::dark()},
+        {QStringLiteral("light desktop"), InflationChartPainter::Colours::forPalette(light)},
+        {QStringLiteral("dark desktop"), InflationChartPainter::Colours::forPalette(dark)},
+    };
+    for (const auto &[name, c] : cases) {
+        // The outlines of the two band swatches are graphics to be seen: at least 3 : 1.
+        for (const QColor &edge : {c.afi, c.gain}) {
+            const double ratio = ui::contrastRatio(edge, c.background);
+            QVERIFY2(ratio >= 3.0, qPrintable(QStringLiteral("%1: %2 on %3 is %4 : 1")
+                                                  .arg(name, edge.name(), c.background.name())
+                                                  .arg(ratio, 0, 'f', 2)));
+        }
+        // Loss and gain are told apart by hue (orange against bluish green), not by a shade.
+        const QColor loss = over(c.background, c.band);
+        const QColor gain = over(c.background, c.gainBand);
+        const int apart = std::abs(loss.hslHue() - gain.hslHue());
+        QVERIFY2(std::min(apart, 360 - apart) >= 90,
+                 qPrintable(QStringLiteral("%1: %2 against %3").arg(name, loss.name(), gain.name())));
+        QVERIFY2(loss != c.background && gain != c.background, qPrintable(name));
+        QCOMPARE(c.gainBand.rgb(), c.gain.rgb()); // the band is the swatch's colour, made see-through
+        QVERIFY(c.gainBand.alpha() < 100);
+    }
+}
+
+void tst_ChartPainting::savedPicturesLeaveOutTheHover_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("light") << false;
+    QTest::newRow("dark") << true;
+}
+
+void tst_ChartPainting::savedPicturesLeaveOutTheHover()
+{
+    QFETCH(bool, dark);
+    testing::AppFixture app;
+    app.writeInvestments({{QStringLiteral("Growth Fund"), QStringLiteral("First Bank")}});
+    app.writeHistory(fallingPricesHistory());
+    frmInvestData *w = app.startMainWindow();
+    QVERIFY(w);
+    testing::ScriptedFileChooser chooser;
+    w->mnuViewChart->trigger();
+    ChartWindow *chart = ChartWindow::instance();
+    QVERIFY(chart);
+    if (dark)
+        chart->setPalette(palettetest::darkPalette());
+    chart->resize(820, 560);
+    QVERIFY(QTest::qWaitForWindowExposed(chart));
+    settle();
+    const QString tag = dark ? QStringLiteral("dark") : QStringLiteral("light");
+    const auto save = [&](QPushButton *button, const QString &name) {
+        const QString path = app.folder().path(name);
+        chooser.enqueue(path);
+        click(button);
+        return path;
+    };
+
+    const QImage plain(save(chart->cmdSavePng, QStringLiteral("plain.png")));
+    const QString plainPdf = save(chart->cmdSavePdf, QStringLiteral("plain.pdf"));
+    // The pointer on record 9, as a user moves it there before saving.
+    chart->chart->setCurrentPoint(9);
+    QCOMPARE(chart->chart->painter().highlighted(), 9);
+    const QImage window = chart->grab().toImage();
+    const QImage hovered(save(chart->cmdSavePng, QStringLiteral("hovered.png")));
+    const QString hoveredPdf = save(chart->cmdSavePdf, QStringLiteral("hovered.pdf"));
+    QCOMPARE(app.boxes().calls().size(), 0);
+    QCOMPARE(hovered.size(), QSize(1600, 1000));
+    QVERIFY(hovered == plain);
+    // The hover draws something (so the comparison could fail) and stays on screen.
+    QCOMPARE(chart->chart->painter().highlighted(), 9);
+    QVERIFY(painted(chart->chart->painter(), QSize(1600, 1000)).convertToFormat(plain.format()) != plain);
+    const InflationChartPainter::Colours &c = chart->chart->painter().colours();
+    const InflationChartPainter::Geometry g = chart->chart->painter().geometry(QRectF(plain.rect()), 96);
+    QVERIFY(pixelsNear(plain, g.plot, over(c.background, c.gainBand), 3) > 100);
+    if (!qEnvironmentVariableIsEmpty("PLUMBLINE_SCREENSHOTS_DIR")) {
+        keepPicture(window, QStringLiteral("ChartWindow-falling-prices-%1.png").arg(tag));
+        keepPicture(plain, QStringLiteral("chart-saved-falling-prices-%1.png").arg(tag));
+    }
+
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+        QSKIP("pdftoppm (poppler-utils) is not installed: run scripts/install-deps.sh");
+    const auto render = [&](const QString &pdf) {
+        const QString prefix = pdf.chopped(4) + QStringLiteral("-page");
+        runPoppler(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("60"),
+                                                QStringLiteral("-singlefile"), pdf, prefix});
+        return QImage(prefix + QStringLiteral(".png"));
+    };
+    const QImage plainPage = render(plainPdf);
+    QVERIFY(!plainPage.isNull());
+    QVERIFY(render(hoveredPdf) == plainPage);
+    // Paper stays white under a dark desktop.
+    QVERIFY(near(plainPage.pixel(plainPage.width() / 2, plainPage.height() - 30), Qt::white, 2));
+    const QString text = QString::fromUtf8(runPoppler(QStringLiteral("pdftotext"), {hoveredPdf, QStringLiteral("-")}));
+    QVERIFY2(text.contains(QStringLiteral("Gained from falling prices")), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("Lost to inflation")), qPrintable(text));
+    keepPicture(plainPage, QStringLiteral("chart-pdf-falling-prices-%1.png").arg(tag));
 }
 
 QTEST_MAIN(tst_ChartPainting)

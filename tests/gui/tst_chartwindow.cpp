@@ -229,7 +229,7 @@ void tst_ChartWindow::escClosesAndTheSizeIsKept()
     QVERIFY(!ChartWindow::instance());
     QCOMPARE(app.settings().values().value(SizeKey), QStringLiteral("700x450"));
     // Not the password's section.
-    QCOMPARE(app.settings().values().keys(), QStringList{SizeKey});
+    QCOMPARE(app.settings().values().keys(), (QStringList{QStringLiteral("PLUMBLINE/CHART/WindowPosition"), SizeKey}));
 
     w->mnuViewChart->trigger();
     chart = openedChart();

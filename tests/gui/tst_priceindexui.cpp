@@ -5,7 +5,10 @@
 #include "filechooserdouble.h"
 #include "palettetesting.h"
 
+#include "platform/settingsstore.h"
+#include "storage/priceindexchoice.h"
 #include "storage/priceindexstore.h"
+#include "storage/usersettings.h"
 #include "ui/index/aboutdialog.h"
 #include "ui/index/importpriceindexdialog.h"
 #include "ui/index/priceindexchoice.h"
@@ -16,6 +19,8 @@
 #include <QPalette>
 #include <QStyleFactory>
 #include <QTreeWidget>
+
+#include <sys/stat.h>
 
 using namespace edtest;
 using namespace modPlMainMod;
@@ -79,9 +84,13 @@ private slots:
     void suggestionWhenAdding();
     void suggestionWhenInserting();
     void suggestionWhenEditing();
+    void suggestionAfterSkippedRecord();
+    void useOffersOnlyWhatTheRateBoxHolds();
     void chosenSeriesAndDefault();
     void choosingFromTheViewMenu();
     void importingFromTheFileMenu();
+    void importRefusesPipesAndShowsNul();
+    void chosenSeriesReachesTheTools();
     void aboutBoxNamesTheSources();
 };
 
@@ -115,7 +124,7 @@ void tst_PriceIndexUi::suggestionWhenAdding()
     QCOMPARE(suggestion(d), QStringLiteral("No suggestion: US CPI-U has no value for 2025-10."));
     QVERIFY(!use->isEnabled());
     typeInto(d->txtDate, QStringLiteral("1/1/2020"));
-    QCOMPARE(suggestion(d), QStringLiteral("No suggestion: the date is before the previous record's, 9/10/2025."));
+    QCOMPARE(suggestion(d), QStringLiteral("No suggestion: the date is before 9/10/2025, where the rate would start."));
     typeInto(d->txtDate, QStringLiteral("7/1/2026"));
     QCOMPARE(suggestion(d), QStringLiteral("No suggestion: US CPI-U ends in 2026-05; 2026-07 is after it."));
 
@@ -201,6 +210,128 @@ void tst_PriceIndexUi::suggestionWhenEditing()
     QCOMPARE(suggestion(d), QStringLiteral("No suggestion for the investment's first record."));
     click(d->cmdCancel);
     QVERIFY(backInMainWindow(w));
+}
+
+void tst_PriceIndexUi::suggestionAfterSkippedRecord()
+{
+    // The calculation passes over 9/1/2023 (current amount 0) and compares the next record with
+    // 3/1/2023, so the rate of that next record covers the year from 3/1/2023.
+    testing::AppFixture app;
+    const QStringList history = {historyLine(1, "2023-03-01", "5000", "5000", "0"),
+                                 historyLine(1, "2023-09-01", "5000", "0", "0")};
+    app.writeInvestments({{QStringLiteral("Fund A"), QStringLiteral("Bank A")}});
+    app.writeHistory(history);
+    frmInvestData *w = app.startMainWindow();
+    QVERIFY(w);
+
+    frmNewEditData *d = openFor(w, w->cmdAddNew, 0);
+    QVERIFY(d);
+    typeInto(d->txtDate, QStringLiteral("3/1/2024"));
+    // 312.332 / 301.836 - 1 = 3.48 % (from the skipped record it would be 1.48 %).
+    QCOMPARE(suggestion(d), QStringLiteral("US CPI-U: 3.48 % since 3/1/2023"));
+    palettetest::grabLightAndDark(d, QStringLiteral("priceindex-after-skipped"));
+    typeInto(d->metOriginalAmount, QStringLiteral("5000"));
+    typeInto(d->metCurrentAmount, QStringLiteral("5150"));
+    click(useButton(d));
+    QCOMPARE(d->txtInflRate->text(), QStringLiteral("3.48"));
+    click(d->cmdDone);
+    EXPECT_NO_BOX(app);
+    const QStringList added = history + QStringList{historyLine(1, "2024-03-01", "5000", "5150", "3.48")};
+    QCOMPARE(app.historyBytes(), bytesOf(added));
+    QVERIFY(backInMainWindow(w));
+    // The year's loss on 5,000, not the half year's 74.
+    QCOMPARE(w->metLossToInfl[2]->plainText(), QStringLiteral("174"));
+
+    // Editing the new record, or the skipped one: both measured from 3/1/2023.
+    d = openFor(w, w->cmdEdit, 3);
+    QVERIFY(d);
+    QCOMPARE(suggestion(d), QStringLiteral("US CPI-U: 3.48 % since 3/1/2023"));
+    click(d->cmdCancel);
+    QVERIFY(backInMainWindow(w));
+    d = openFor(w, w->cmdEdit, 2);
+    QVERIFY(d);
+    QCOMPARE(suggestion(d), QStringLiteral("US CPI-U: 1.97 % since 3/1/2023"));
+    click(d->cmdCancel);
+    QVERIFY(backInMainWindow(w));
+
+    // Inserting after the skipped record: from the last counted one before it.
+    d = openFor(w, w->cmdInsertNew, 2);
+    QVERIFY(d);
+    typeInto(d->txtDate, QStringLiteral("12/1/2023"));
+    QCOMPARE(suggestion(d), QStringLiteral("US CPI-U: 1.63 % since 3/1/2023"));
+    typeInto(d->txtDate, QStringLiteral("1/1/2023"));
+    QCOMPARE(suggestion(d), QStringLiteral("No suggestion: the date is before 3/1/2023, where the rate would start."));
+    QVERIFY(!useButton(d)->isEnabled());
+    click(d->cmdCancel);
+    QVERIFY(backInMainWindow(w));
+    QCOMPARE(app.historyBytes(), bytesOf(added));
+
+    // Records before, but none the calculation counts: nothing to run from.
+    app.writeHistory({historyLine(1, "2023-03-01", "5000", "0", "0")});
+    d = openFor(w, w->cmdAddNew, 0);
+    QVERIFY(d);
+    typeInto(d->txtDate, QStringLiteral("3/1/2024"));
+    QCOMPARE(suggestion(d), QStringLiteral("No suggestion: no earlier record has both amounts above 0."));
+    QVERIFY(!useButton(d)->isEnabled());
+    click(d->cmdCancel);
+    QVERIFY(backInMainWindow(w));
+    EXPECT_NO_BOX(app);
+}
+
+void tst_PriceIndexUi::useOffersOnlyWhatTheRateBoxHolds()
+{
+    testing::AppFixture app;
+    // Levels no real index has, each month's rate from January's level of 1.
+    PriceIndex huge;
+    huge.name = huge.title = QStringLiteral("HUGE");
+    huge.values = {{PriceIndex::monthKey(2024, 1), 1.0},
+                   {PriceIndex::monthKey(2024, 2), 1e40},
+                   {PriceIndex::monthKey(2024, 3), 1e30},
+                   {PriceIndex::monthKey(2024, 4), 1.7976931348623157e308},
+                   {PriceIndex::monthKey(2024, 5), 3.4028234e36},
+                   {PriceIndex::monthKey(2024, 6), 3.4028236e36},
+                   {PriceIndex::monthKey(2024, 7), 4.9406564584124654e-324}};
+    QVERIFY(QDir().mkpath(storage::priceIndexFolder()));
+    QVERIFY(app.folder().writeBytes(storage::PriceIndexFolderName + QStringLiteral("/HUGE.txt"), huge.toText()));
+    app.settings().saveSetting(QStringLiteral("PLUMBLINE"), QStringLiteral("PRICEINDEX"), QStringLiteral("Series"),
+                               QStringLiteral("HUGE"));
+    app.writeInvestments({{QStringLiteral("Fund A"), QStringLiteral("Bank A")}});
+    app.writeHistory({historyLine(1, "2024-01-15", "100", "100", "0")});
+    frmInvestData *w = app.startMainWindow();
+    QVERIFY(w);
+    frmNewEditData *d = openFor(w, w->cmdAddNew, 0);
+    QVERIFY(d);
+
+    // 1e32 %: a Single holds it, so Use offers it, every digit written out.
+    typeInto(d->txtDate, QStringLiteral("3/1/2024"));
+    const QString e32 = QStringLiteral("1") + QString(32, QLatin1Char('0')) + QStringLiteral(".00");
+    QCOMPARE(suggestion(d), QStringLiteral("HUGE: %1 % since 1/15/2024").arg(e32));
+    QVERIFY(useButton(d)->isEnabled());
+    click(useButton(d));
+    QCOMPARE(d->txtInflRate->text(), e32);
+    QCOMPARE(d->txtInflRate->cursorPosition(), 0); // shown from its first digit
+    // 1e42 %: past a Single (3.4e38), where Done would stop with an overflow.
+    typeInto(d->txtDate, QStringLiteral("2/1/2024"));
+    QCOMPARE(suggestion(d), QStringLiteral("No suggestion: 1e+42 % is too large for the rate box."));
+    QVERIFY(!useButton(d)->isEnabled());
+    palettetest::grabLightAndDark(d, QStringLiteral("priceindex-too-large"));
+    // Either side of a Single's largest value.
+    typeInto(d->txtDate, QStringLiteral("5/1/2024"));
+    QVERIFY2(useButton(d)->isEnabled(), qPrintable(suggestion(d)));
+    typeInto(d->txtDate, QStringLiteral("6/1/2024"));
+    QVERIFY2(!useButton(d)->isEnabled(), qPrintable(suggestion(d)));
+    // A fall to a denormal level is a fall of 100 %; a rise to the largest double is a rate no
+    // double holds.
+    typeInto(d->txtDate, QStringLiteral("7/1/2024"));
+    QCOMPARE(suggestion(d), QStringLiteral("HUGE: -100.00 % since 1/15/2024"));
+    typeInto(d->txtDate, QStringLiteral("4/1/2024"));
+    QCOMPARE(suggestion(d),
+             QStringLiteral("No suggestion: HUGE: the rate from 2024-01-15 to 2024-04-01 is too large to show."));
+    QVERIFY(!useButton(d)->isEnabled());
+    QCOMPARE(d->txtInflRate->text(), e32); // the box keeps what Use put there
+    click(d->cmdCancel);
+    QVERIFY(backInMainWindow(w));
+    EXPECT_NO_BOX(app);
 }
 
 void tst_PriceIndexUi::chosenSeriesAndDefault()
@@ -371,6 +502,64 @@ void tst_PriceIndexUi::importingFromTheFileMenu()
     QCOMPARE(app.investBytes(), invest);
     QCOMPARE(app.historyBytes(), bytesOf(Example));
     QCOMPARE(strayFiles(app), (QStringList{QStringLiteral("dup.csv"), QStringLiteral("short.csv")}));
+}
+
+void tst_PriceIndexUi::importRefusesPipesAndShowsNul()
+{
+    testing::AppFixture app;
+    testing::ScriptedFileChooser files;
+    frmInvestData *w = startWithExample(app);
+    QVERIFY(w);
+    const QString fifo = app.folder().path(QStringLiteral("pipe.csv"));
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QVERIFY(app.folder().writeBytes(QStringLiteral("nul.csv"), QByteArray("2026-01,10\n2026-02,1\0 1 more\n", 29)));
+
+    const QList<QPair<QString, QString>> cases = {
+        {fifo,
+         QStringLiteral("%1 is not a regular file (it is a folder, pipe or device); nothing was read.").arg(fifo)},
+        {app.folder().path(QStringLiteral("nul.csv")),
+         QStringLiteral("Line 2: the value \"1\uFFFD 1 more\" is not a number.")}};
+    for (const auto &[path, message] : cases) {
+        files.answers.enqueue(path);
+        menuItem(w, "mnuFileImportIndex")->trigger();
+        auto *dialog = w->findChild<ui::index::ImportPriceIndexDialog *>();
+        QVERIFY(dialog);
+        QTRY_VERIFY(dialog->isVisible());
+        click(dialog->cmdImport);
+        EXPECT_ONE_BOX(app, message, ImportTitle, MsgIcon::Exclamation, MsgButtons::OK);
+        QVERIFY(dialog->isVisible()); // the dialog stays, nothing imported
+        click(dialog->cmdCancel);
+        QTRY_VERIFY(!w->findChild<ui::index::ImportPriceIndexDialog *>());
+    }
+    QVERIFY(!QFileInfo::exists(storage::priceIndexFolder()));
+    QCOMPARE(app.historyBytes(), bytesOf(Example));
+}
+
+void tst_PriceIndexUi::chosenSeriesReachesTheTools()
+{
+    // The real settings store (in this test's own settings folder): what View, Price Index saves
+    // is what the command-line tools read, and the other way round.
+    testing::AppFixture app;
+    platform::SettingsStore::setInstance(nullptr);
+    frmInvestData *w = startWithExample(app);
+    QVERIFY(w);
+    QCOMPARE(storage::savedPriceIndexChoice(), QString());
+    menuItem(w, "mnuViewPriceIndex")->trigger();
+    auto *dialog = w->findChild<ui::index::PriceIndexDialog *>();
+    QVERIFY(dialog);
+    QTRY_VERIFY(dialog->isVisible());
+    const QList<QTreeWidgetItem *> uk = dialog->lstSeries->findItems(QStringLiteral("UK-CPI"), Qt::MatchExactly, 0);
+    QCOMPARE(uk.size(), 1);
+    dialog->lstSeries->setCurrentItem(uk.first());
+    click(dialog->cmdOK);
+    QTRY_VERIFY(!w->findChild<ui::index::PriceIndexDialog *>());
+    QCOMPARE(storage::savedPriceIndexChoice(), QStringLiteral("UK-CPI"));
+    QVERIFY(QFile::exists(app.folder().settingsPath() + QStringLiteral("/PLUMBLINE/PLUMBLINE.ini")));
+
+    QVERIFY(storage::writeUserSetting(storage::PriceIndexSettingsApp, storage::PriceIndexSettingsSection,
+                                      storage::PriceIndexSettingsKey, QStringLiteral("WB-DEU")));
+    QCOMPARE(ui::index::currentPriceIndexName(), QStringLiteral("WB-DEU"));
+    platform::SettingsStore::setInstance(&app.settings());
 }
 
 void tst_PriceIndexUi::aboutBoxNamesTheSources()

@@ -1,9 +1,11 @@
 // plumbline-export: the figures of a data folder as CSV, computed as the grid computes them.
 #include "core/runtimeerror.h"
+#include "core/suggestedrate.h"
 #include "storage/datafolder.h"
 #include "storage/filetable.h"
 #include "storage/historypass.h"
 #include "storage/investrecords.h"
+#include "storage/priceindexchoice.h"
 #include "storage/priceindexstore.h"
 #include "storage/recordspool.h"
 #include "tools/export/csvwriter.h"
@@ -12,7 +14,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocale>
 
 #include <cstdio>
 #include <cstring>
@@ -28,31 +29,36 @@ const char *const kSuggestHeader = "investment,type,institution,record,date,orig
                                    "profit_loss,inflation_rate,suggested_rate,loss_to_inflation,current_amount_afi,"
                                    "profit_loss_afi\r\n";
 
-// The rate the price index gives for each record since the investment's record before it.
+// The price index for --suggest-rates: the one named by --series, else the one chosen under
+// View, Price Index, else that of the system locale's country.
+bool loadSuggestionSeries(bool named, const QString &name, PriceIndex &index, QString &error)
+{
+    const bool chosenInWindows = !named && !storage::savedPriceIndexChoice().isEmpty();
+    if (storage::loadPriceIndex(named ? name : storage::systemPriceIndexName(), index, error))
+        return true;
+    if (chosenInWindows)
+        error += QStringLiteral(" It is the series chosen under View, Price Index; --series NAME gives another.");
+    return false;
+}
+
+// Each record's suggested_rate field: the rate since the record the data record dialog would
+// measure from (core/suggestedrate.h), empty where there is none.
 class SuggestedRates
 {
 public:
     explicit SuggestedRates(const PriceIndex &index) : m_index(index) {}
 
-    void startInvestment() { m_havePrevious = false; }
+    void startInvestment() { m_base = RateBase(); }
     QString next(const RecordFigures &f)
     {
-        QString suggested;
-        const QDate date = f.date.toQDate();
-        if (m_havePrevious && date >= m_previous) {
-            const PriceIndex::RateResult rate = m_index.rate(m_previous, date);
-            if (rate.ok)
-                suggested = rate.text();
-        }
-        m_havePrevious = true;
-        m_previous = date;
-        return suggested;
+        const SuggestedRate suggested = suggestRate(m_index, m_base, f.date);
+        m_base.pass(f.date, f.originalAmount, f.currentAmount);
+        return suggested.ok() ? suggested.rate.text() : QString();
     }
 
 private:
     const PriceIndex &m_index;
-    bool m_havePrevious = false;
-    QDate m_previous;
+    RateBase m_base;
 };
 
 // The rows of one investment, each record with its figures.
@@ -228,10 +234,12 @@ int main(int argc, char *argv[])
     const QCommandLineOption suggestRates(
         QStringLiteral("suggest-rates"),
         QStringLiteral("Add the column suggested_rate after inflation_rate: the rate the price index gives since "
-                       "the investment's previous record (empty where it gives none)."));
+                       "the investment's last earlier record with both amounts above 0, the one the calculation "
+                       "compares the record with (empty where it gives none)."));
     const QCommandLineOption series(QStringLiteral("series"),
                                     QStringLiteral("With --suggest-rates: the price index <name> (default: the "
-                                                   "series of the system locale's country, else US-CPI-U)."),
+                                                   "series chosen under View, Price Index, else that of the system "
+                                                   "locale's country, else US-CPI-U)."),
                                     QStringLiteral("name"));
     parser.addOption(dataDir);
     parser.addOption(investment);
@@ -255,12 +263,8 @@ int main(int argc, char *argv[])
     PriceIndex index;
     std::optional<SuggestedRates> suggest;
     if (parser.isSet(suggestRates)) {
-        const QString name =
-            parser.isSet(series)
-                ? parser.value(series)
-                : storage::defaultPriceIndexName(QLocale::territoryToCode(QLocale::system().territory()));
         QString error;
-        if (!storage::loadPriceIndex(name, index, error))
+        if (!loadSuggestionSeries(parser.isSet(series), parser.value(series), index, error))
             return fail(error);
         suggest.emplace(index);
     }

@@ -1,12 +1,12 @@
 // plumbline-index: the price indexes Plumbline knows, importing one, and the rate between two dates.
 #include "core/priceindex.h"
 #include "storage/datafolder.h"
+#include "storage/priceindexchoice.h"
 #include "storage/priceindexstore.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
-#include <QLocale>
 #include <QRegularExpression>
 
 #include <cstdio>
@@ -33,6 +33,24 @@ QDate readDate(const QString &text)
     if (!m.hasMatch())
         return QDate();
     return QDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).isEmpty() ? 1 : m.captured(3).toInt());
+}
+
+// An import's failure, naming the CSV file once: the reason names it already when the file
+// could not be opened, a fault in its lines or its size is said of it, and a reason about
+// the name, the country or where series are kept leaves it out.
+QString importFailure(const QString &csvPath, const QString &reason)
+{
+    const QString path = QDir::toNativeSeparators(csvPath);
+    if (reason.startsWith(path + QLatin1Char(' ')))
+        return reason;
+    static const QRegularExpression line(QStringLiteral("^Line (\\d+): (.*)$"));
+    const QRegularExpressionMatch m = line.match(reason);
+    if (m.hasMatch())
+        return QStringLiteral("%1, line %2: %3").arg(path, m.captured(1), m.captured(2));
+    const QLatin1String theFile("The file ");
+    if (reason.startsWith(theFile))
+        return path + QLatin1Char(' ') + reason.mid(theFile.size());
+    return reason;
 }
 
 int listSeries()
@@ -72,7 +90,8 @@ int main(int argc, char *argv[])
         "                       the inflation rate in percent from date FROM to date TO\n"
         "                       (YYYY-MM-DD or YYYY-MM); exits with 2 and the reason when\n"
         "                       the series has no rate for them\n\n"
-        "Without --series the series of the system locale's country is used (US-CPI-U when it has none).\n"
+        "Without --series the series chosen under View, Price Index is used; without a choice, that of the system "
+        "locale's country (US-CPI-U when it has none).\n"
         "Imported series live in the folder \"Price Indexes\" of the data folder; the data files are never "
         "touched."));
     parser.addHelpOption();
@@ -105,7 +124,7 @@ int main(int argc, char *argv[])
         storage::PriceIndexImport result;
         QString error;
         if (!storage::importPriceIndex(args.at(1), parser.value(name), parser.value(country), result, error))
-            return fail(QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(args.at(1)), error));
+            return fail(importFailure(args.at(1), error));
         print(QStringLiteral("%1 %2: %3 months, %4%5")
                   .arg(result.replaced ? QStringLiteral("Replaced") : QStringLiteral("Imported"), result.series.name)
                   .arg(result.series.values.size())
@@ -119,10 +138,7 @@ int main(int argc, char *argv[])
         const QDate to = readDate(args.at(2));
         if (!from.isValid() || !to.isValid())
             return fail(QStringLiteral("dates are YYYY-MM-DD or YYYY-MM (see --help)"));
-        const QString seriesName =
-            parser.isSet(series)
-                ? parser.value(series)
-                : storage::defaultPriceIndexName(QLocale::territoryToCode(QLocale::system().territory()));
+        const QString seriesName = parser.isSet(series) ? parser.value(series) : storage::systemPriceIndexName();
         PriceIndex index;
         QString error;
         if (!storage::loadPriceIndex(seriesName, index, error))

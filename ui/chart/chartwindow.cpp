@@ -1,6 +1,7 @@
 #include "ui/chart/chartwindow.h"
 
 #include "core/plmainmod.h"
+#include "core/runtimeerror.h"
 #include "platform/filechooser.h"
 #include "platform/locale.h"
 #include "platform/messagebox.h"
@@ -11,14 +12,17 @@
 #include "ui/accessibility.h"
 #include "ui/chart/chartexport.h"
 #include "ui/chart/inflationchart.h"
+#include "ui/chart/windowplacement.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -39,11 +43,13 @@ QString money(Currency amount)
 
 const QString ChartWindow::SettingsSection = QStringLiteral("CHART");
 const QString ChartWindow::SizeKey = QStringLiteral("WindowSize");
+const QString ChartWindow::PositionKey = QStringLiteral("WindowPosition");
 
-ChartWindow *ChartWindow::open()
+ChartWindow *ChartWindow::open(const QWidget *mainWindow)
 {
     if (!g_instance) {
         g_instance = new ChartWindow();
+        g_instance->place(mainWindow);
         g_instance->reload();
     }
     g_instance->show();
@@ -243,7 +249,7 @@ void ChartWindow::cmdSavePng_Click()
     if (path.isEmpty())
         return;
     QString error;
-    if (!chartexport::writePng(chart->painter(), path, PngSize, &error))
+    if (!chartexport::writePng(picture(), path, PngSize, &error))
         platform::msgBox(
             QStringLiteral("The chart could not be saved to \"%1\":\r\n%2").arg(QDir::toNativeSeparators(path), error),
             platform::MsgIcon::Exclamation);
@@ -257,8 +263,8 @@ void ChartWindow::cmdSavePdf_Click()
     if (path.isEmpty())
         return;
     // Paper is white whatever the screen's palette.
-    InflationChartPainter page(chart->series());
-    page.setMessage(chart->painter().message());
+    InflationChartPainter page = picture();
+    page.setColours(InflationChartPainter::Colours::light());
     QString error;
     if (!chartexport::writePdf(page, path, windowTitle(), &error))
         platform::msgBox(
@@ -277,14 +283,56 @@ void ChartWindow::keyPressEvent(QKeyEvent *event)
 
 void ChartWindow::hideEvent(QHideEvent *event)
 {
-    saveSize();
+    keepPlace();
     QWidget::hideEvent(event);
 }
 
-void ChartWindow::saveSize()
+void ChartWindow::keepPlace()
 {
-    const QString value = QStringLiteral("%1x%2").arg(width()).arg(height());
     platform::SettingsStore &store = platform::SettingsStore::instance();
-    if (store.getSetting(AppName, SettingsSection, SizeKey, QString()) != value)
-        store.saveSetting(AppName, SettingsSection, SizeKey, value);
+    const auto keep = [&store](const QString &key, const QString &value) {
+        if (store.getSetting(AppName, SettingsSection, key, QString()) != value)
+            store.saveSetting(AppName, SettingsSection, key, value);
+    };
+    try {
+        keep(SizeKey, QStringLiteral("%1x%2").arg(width()).arg(height()));
+        keep(PositionKey, windowplacement::positionText(pos()));
+    } catch (const RuntimeError &) {
+        // A settings file that cannot be written costs the window its place next time; a
+        // message box while it closes would only be in the way.
+    }
+}
+
+void ChartWindow::place(const QWidget *mainWindow)
+{
+    QList<QRect> screens;
+    const QList<QScreen *> all = QGuiApplication::screens();
+    for (const QScreen *screen : all)
+        screens << screen->availableGeometry();
+    // Before it is shown the window has no frame yet; the main window's tells its size.
+    const QSize frameExtra = mainWindow ? mainWindow->frameGeometry().size() - mainWindow->size() : QSize(0, 0);
+    const QSize frameSize = size() + frameExtra;
+
+    QPoint stored;
+    if (windowplacement::readPosition(
+            platform::SettingsStore::instance().getSetting(AppName, SettingsSection, PositionKey, QString()),
+            &stored) &&
+        windowplacement::onScreen(QRect(stored, frameSize), screens)) {
+        move(stored);
+        return;
+    }
+    if (!mainWindow || !mainWindow->isVisible())
+        return;
+    const QRect main = mainWindow->frameGeometry();
+    const QScreen *screen = mainWindow->screen();
+    if (!screen)
+        return;
+    move(windowplacement::besideMain(main, frameSize, screen->availableGeometry()));
+}
+
+InflationChartPainter ChartWindow::picture() const
+{
+    InflationChartPainter painter = chart->painter();
+    painter.setHighlighted(-1);
+    return painter;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/chart/inflationchartpainter.h"
+
 #include <QWidget>
 
 class InflationChart;
@@ -14,8 +16,9 @@ class ChartWindow : public QWidget
     Q_OBJECT
 
 public:
-    // Opens the window, or raises it when it is open.
-    static ChartWindow *open();
+    // Opens the window, or raises it when it is open. A new window goes where the user last
+    // left it, or beside `mainWindow` when that place is no longer on a screen.
+    static ChartWindow *open(const QWidget *mainWindow = nullptr);
     static ChartWindow *instance();
     static void closeWindow();
     // The main window shows another investment or has reloaded its records: the chart is
@@ -29,9 +32,10 @@ public:
     // The figures of a record as the window shows them under the chart.
     QString readoutText(int index) const;
 
-    // Settings store place of the window's size.
+    // Settings store place of the window's size and position ("820x560", "900,120").
     static const QString SettingsSection;
     static const QString SizeKey;
+    static const QString PositionKey;
 
     InflationChart *chart = nullptr;
     QPushButton *cmdSavePng = nullptr;
@@ -45,7 +49,10 @@ protected:
 private:
     ChartWindow();
     ~ChartWindow() override;
-    void saveSize();
+    void keepPlace();
+    void place(const QWidget *mainWindow);
+    // The chart as saved to a file: what it shows, never the record the pointer is on.
+    InflationChartPainter picture() const;
     void scheduleReload();
     void showReadout(int index);
     QString suggestedFileName(const QString &extension) const;

@@ -58,6 +58,15 @@ QString InflationChart::summary() const
     // An empty sentence means at least one AFI was computed, and the last record carries it.
     text += QStringLiteral("Last record: Current Amount %1, Current Amount AFI %2, Profit/Loss AFI %3.")
                 .arg(money(last.current), money(last.currentAfi), money(last.profitLossAfi));
+    // The band's gain part, which only its colour tells apart on screen.
+    const std::size_t gains = m_series.gainRecords();
+    if (gains > 0) {
+        const QString where = gains == points.size()
+                                  ? (count == 1 ? QStringLiteral("at its record") : QStringLiteral("at every record"))
+                                  : QStringLiteral("at %1 of the %2 records").arg(gains).arg(count);
+        text +=
+            QStringLiteral(" Current Amount AFI lies above Current Amount %1: a gain from falling prices.").arg(where);
+    }
     text += QStringLiteral(" Left and Right move from record to record.");
     return text;
 }

@@ -57,7 +57,31 @@ struct LegendEntry
     QString text;
     Swatch swatch;
     QColor colour;
+    QColor edge = QColor(); // a band swatch's outline, so a pale fill still shows
 };
+
+std::vector<LegendEntry> legendEntries(const ChartSeries &series, const InflationChartPainter::Colours &c)
+{
+    std::vector<LegendEntry> entries{{QStringLiteral("Current Amount"), Swatch::SolidLine, c.current},
+                                     {QStringLiteral("Current Amount AFI"), Swatch::SolidLine, c.afi},
+                                     {QStringLiteral("Original Amount"), Swatch::DashedLine, c.original}};
+    if (series.lossRecords() > 0)
+        entries.push_back({QStringLiteral("Lost to inflation"), Swatch::Band, c.band, c.afi});
+    if (series.gainRecords() > 0)
+        entries.push_back({QStringLiteral("Gained from falling prices"), Swatch::Band, c.gainBand, c.gain});
+    bool carried = false;
+    bool skipped = false;
+    const std::vector<ChartPoint> &points = series.points();
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        carried = carried || (points[i].state == PointState::Carried && series.hasAfi(i));
+        skipped = skipped || points[i].state == PointState::Skipped;
+    }
+    if (carried)
+        entries.push_back({QStringLiteral("AFI carried (no rate)"), Swatch::HollowMarker, c.afi});
+    if (skipped)
+        entries.push_back({QStringLiteral("Skipped record"), Swatch::SkipMark, c.skipped});
+    return entries;
+}
 
 } // namespace
 
@@ -73,6 +97,8 @@ InflationChartPainter::Colours InflationChartPainter::Colours::light()
     c.afi = QColor(204, 102, 0); // at least 3 : 1 on white, as a line must be to be seen
     c.original = QColor(110, 110, 110);
     c.band = QColor(204, 102, 0, 56);
+    c.gain = QColor(0, 140, 100);
+    c.gainBand = QColor(0, 140, 100, 56);
     c.skipped = QColor(200, 30, 30);
     return c;
 }
@@ -87,6 +113,8 @@ InflationChartPainter::Colours InflationChartPainter::Colours::dark()
     c.afi = QColor(240, 170, 40);
     c.original = QColor(170, 170, 170);
     c.band = QColor(240, 170, 40, 64);
+    c.gain = QColor(0, 190, 140);
+    c.gainBand = QColor(0, 190, 140, 64);
     c.skipped = QColor(255, 110, 110);
     return c;
 }
@@ -155,19 +183,9 @@ QString InflationChartPainter::title() const
 
 QStringList InflationChartPainter::legendTexts() const
 {
-    QStringList texts{QStringLiteral("Current Amount"), QStringLiteral("Current Amount AFI"),
-                      QStringLiteral("Original Amount"), QStringLiteral("Lost to inflation")};
-    bool carried = false;
-    bool skipped = false;
-    const std::vector<ChartPoint> &points = m_series.points();
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        carried = carried || (points[i].state == PointState::Carried && m_series.hasAfi(i));
-        skipped = skipped || points[i].state == PointState::Skipped;
-    }
-    if (carried)
-        texts << QStringLiteral("AFI carried (no rate)");
-    if (skipped)
-        texts << QStringLiteral("Skipped record");
+    QStringList texts;
+    for (const LegendEntry &entry : legendEntries(m_series, m_colours))
+        texts << entry.text;
     return texts;
 }
 
@@ -212,16 +230,7 @@ qreal InflationChartPainter::paintHeader(QPainter *painter, const QRectF &target
 
     const QFont font = chartFont(TextSize);
     const QFontMetricsF metrics = metricsAt(font, dpi);
-    const QStringList texts = legendTexts();
-    const LegendEntry entries[] = {
-        {texts.value(0), Swatch::SolidLine, m_colours.current},
-        {texts.value(1), Swatch::SolidLine, m_colours.afi},
-        {texts.value(2), Swatch::DashedLine, m_colours.original},
-        {texts.value(3), Swatch::Band, m_colours.band},
-        {texts.value(4), texts.value(4).startsWith(QLatin1String("AFI")) ? Swatch::HollowMarker : Swatch::SkipMark,
-         texts.value(4).startsWith(QLatin1String("AFI")) ? m_colours.afi : m_colours.skipped},
-        {texts.value(5), Swatch::SkipMark, m_colours.skipped},
-    };
+    const std::vector<LegendEntry> entries = legendEntries(m_series, m_colours);
     const qreal swatchWidth = 18 * pt;
     const qreal rowHeight = metrics.height() + 2 * pt;
     qreal x = target.left() + Margin * pt;
@@ -229,8 +238,6 @@ qreal InflationChartPainter::paintHeader(QPainter *painter, const QRectF &target
     if (painter)
         painter->setFont(font);
     for (const LegendEntry &entry : entries) {
-        if (entry.text.isEmpty())
-            continue;
         const qreal itemWidth = swatchWidth + 4 * pt + metrics.horizontalAdvance(entry.text) + 12 * pt;
         if (x + itemWidth - 12 * pt > right && x > target.left() + Margin * pt) {
             x = target.left() + Margin * pt;
@@ -246,7 +253,7 @@ qreal InflationChartPainter::paintHeader(QPainter *painter, const QRectF &target
                 painter->drawLine(QPointF(x, mid), QPointF(x + swatchWidth, mid));
                 break;
             case Swatch::Band:
-                painter->setPen(Qt::NoPen);
+                painter->setPen(QPen(entry.edge, 1 * pt));
                 painter->setBrush(entry.colour);
                 painter->drawRect(QRectF(x, mid - 4 * pt, swatchWidth, 8 * pt));
                 painter->setBrush(Qt::NoBrush);

@@ -12,8 +12,9 @@ class QPainter;
 class QPalette;
 
 // Draws one investment's chart: Current Amount and Current Amount AFI as solid lines, the band
-// between them ("Lost to inflation"), Original Amount as a dashed step line, date and amount
-// axes, a legend and a title. The same routine paints the widget, a QImage and a PDF page:
+// between them ("Lost to inflation" where the AFI lies below, "Gained from falling prices"
+// where it lies above, split where the lines cross), Original Amount as a dashed step line,
+// date and amount axes, a legend and a title. The same routine paints the widget, a QImage and a PDF page:
 // every size is in points, turned into device pixels through the painter's device resolution,
 // and the layout comes from the target rectangle alone.
 class InflationChartPainter
@@ -27,7 +28,9 @@ public:
         QColor current;  // blue
         QColor afi;      // orange: told apart from the blue by colour-blind readers too
         QColor original; // grey, dashed
-        QColor band;     // translucent
+        QColor band;     // translucent: what inflation took
+        QColor gain;     // bluish green, at least 3 : 1: the edge of the gain's legend swatch
+        QColor gainBand; // translucent gain: what falling prices gave
         QColor skipped;
 
         static Colours light();
@@ -71,7 +74,8 @@ public:
     QString emptySentence() const;
     // The title line: the investment's type and institution.
     QString title() const;
-    // The legend's entries, in order (the last two only when such records exist).
+    // The legend's entries, in order; the band's parts, carried and skipped records only
+    // when the chart has them.
     QStringList legendTexts() const;
     // The nearest record to a device x inside the plot, -1 when none.
     int pointAt(const Geometry &geometry, qreal x) const;

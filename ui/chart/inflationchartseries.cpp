@@ -3,6 +3,8 @@
 
 #include "ui/chart/chartsizes.h"
 
+#include "core/chartband.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -63,22 +65,42 @@ void InflationChartPainter::paintSeries(QPainter &painter, const Geometry &g) co
     const auto drawnRuns = runs(points.size(), [&](std::size_t i) { return m_series.isDrawn(i); });
     const auto afiRuns = runs(points.size(), [&](std::size_t i) { return m_series.hasAfi(i); });
 
-    // The band between Current Amount and AFI, under the lines.
+    // The band between Current Amount and AFI, under the lines: what inflation took in one
+    // colour, what falling prices gave in another, split where the two lines cross.
     painter.setPen(Qt::NoPen);
-    painter.setBrush(m_colours.band);
+    std::vector<chartband::BandPoint> run;
+    std::vector<double> x;
+    std::vector<double> current;
+    std::vector<double> afi;
     for (const auto &[first, last] : afiRuns) {
-        std::vector<int> kept = thinned(points, xs, first, last, &ChartPoint::current);
-        const std::vector<int> afiKept = thinned(points, xs, first, last, &ChartPoint::currentAfi);
-        kept.insert(kept.end(), afiKept.begin(), afiKept.end());
-        std::sort(kept.begin(), kept.end());
-        kept.erase(std::unique(kept.begin(), kept.end()), kept.end());
-        QPolygonF band;
-        band.reserve(int(kept.size() * 2));
-        for (int i : kept)
-            band << pointOf(i, &ChartPoint::current);
-        for (auto it = kept.rbegin(); it != kept.rend(); ++it)
-            band << pointOf(*it, &ChartPoint::currentAfi);
-        painter.drawPolygon(band);
+        run.clear();
+        for (int i = first; i <= last; ++i) {
+            const ChartPoint &p = points[std::size_t(i)];
+            run.push_back({xs[std::size_t(i)], p.current.toDouble(), p.currentAfi.toDouble()});
+        }
+        for (const chartband::BandPart &part : chartband::splitBand(run)) {
+            x.clear();
+            current.clear();
+            afi.clear();
+            for (const chartband::BandPoint &p : part.points) {
+                x.push_back(p.x);
+                current.push_back(p.current);
+                afi.push_back(p.afi);
+            }
+            std::vector<int> kept = chartaxes::reduceToColumns(x, current);
+            const std::vector<int> afiKept = chartaxes::reduceToColumns(x, afi);
+            kept.insert(kept.end(), afiKept.begin(), afiKept.end());
+            std::sort(kept.begin(), kept.end());
+            kept.erase(std::unique(kept.begin(), kept.end()), kept.end());
+            QPolygonF band;
+            band.reserve(int(kept.size() * 2));
+            for (int k : kept)
+                band << QPointF(x[std::size_t(k)], g.yOf(current[std::size_t(k)]));
+            for (auto it = kept.rbegin(); it != kept.rend(); ++it)
+                band << QPointF(x[std::size_t(*it)], g.yOf(afi[std::size_t(*it)]));
+            painter.setBrush(part.side == chartband::Side::Gain ? m_colours.gainBand : m_colours.band);
+            painter.drawPolygon(band);
+        }
     }
     painter.setBrush(Qt::NoBrush);
 

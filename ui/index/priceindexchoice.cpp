@@ -2,23 +2,22 @@
 
 #include "platform/locale.h"
 #include "platform/settingsstore.h"
+#include "storage/priceindexchoice.h"
 #include "storage/priceindexstore.h"
 
 namespace ui::index {
 
 QString currentPriceIndexName()
 {
-    const QString chosen =
-        platform::SettingsStore::instance().getSetting(SettingsApp, SettingsSection, SettingsKey, QString());
-    if (!chosen.isEmpty())
-        return chosen;
-    const QLocale locale = platform::LocaleServices::locale();
-    return storage::defaultPriceIndexName(QLocale::territoryToCode(locale.territory()));
+    const QString saved = platform::SettingsStore::instance().getSetting(
+        storage::PriceIndexSettingsApp, storage::PriceIndexSettingsSection, storage::PriceIndexSettingsKey, QString());
+    return storage::priceIndexInUse(saved, QLocale::territoryToCode(platform::LocaleServices::locale().territory()));
 }
 
 void setCurrentPriceIndexName(const QString &name)
 {
-    platform::SettingsStore::instance().saveSetting(SettingsApp, SettingsSection, SettingsKey, name);
+    platform::SettingsStore::instance().saveSetting(storage::PriceIndexSettingsApp, storage::PriceIndexSettingsSection,
+                                                    storage::PriceIndexSettingsKey, name);
 }
 
 QString attributionText()

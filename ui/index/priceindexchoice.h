@@ -2,12 +2,9 @@
 
 #include <QString>
 
-// The price index the user chose (View, Price Index), kept in the per-user settings store.
+// The price index the user chose (View, Price Index), kept in the per-user settings store
+// under the keys of storage/priceindexchoice.h, where the command-line tools read it too.
 namespace ui::index {
-
-inline const QString SettingsApp = QStringLiteral("PLUMBLINE");
-inline const QString SettingsSection = QStringLiteral("PRICEINDEX");
-inline const QString SettingsKey = QStringLiteral("Series");
 
 // The chosen series; without a choice, the shipped series of the locale's country.
 QString currentPriceIndexName();

@@ -1,16 +1,22 @@
 #include "ui/index/ratesuggestion.h"
 
 #include "core/plmainmod.h"
+#include "core/runtimeerror.h"
 #include "platform/locale.h"
 #include "storage/datafolder.h"
 #include "storage/histlookup.h"
 #include "storage/priceindexstore.h"
+#include "ui/boxtext.h"
 #include "ui/index/priceindexchoice.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
 
 using namespace modPlMainMod;
 
@@ -40,28 +46,19 @@ RateSuggestion::RateSuggestion(QWidget *parent, QLineEdit *dateBox, QLineEdit *r
 
 void RateSuggestion::start()
 {
-    // The record before the new or edited one in the investment's file order: for Add
-    // the last, for Insert the chosen one (the new record goes after it), for Edit the
-    // one before the chosen.
-    int rank = 0;
+    // The records before the new or edited one in the investment's file order: for Add
+    // all of them, for Insert up to the chosen one (the new record goes after it), for Edit
+    // those before the chosen one.
+    int records = -1;
     if (strOperation == QLatin1String("INSERT"))
-        rank = intSelRecNum;
+        records = intSelRecNum;
     else if (strOperation == QLatin1String("EDIT"))
-        rank = intSelRecNum - 1;
-    const storage::HistRecordLookup previous =
-        (strOperation == QLatin1String("EDIT") && rank < 1)
-            ? storage::HistRecordLookup()
-            : storage::findHistRecord(storage::programFile(storage::HistFileName), intInvestRecNum, rank);
-    m_havePrevious = previous.found;
-    m_previous = previous.date;
-    if (previous.badLine > 0)
-        m_noPrevious =
-            QStringLiteral("No suggestion: line %1 of the data records cannot be read.").arg(previous.badLine);
-    else if (!previous.found)
-        m_noPrevious = QStringLiteral("No suggestion for the investment's first record.");
+        records = std::max(intSelRecNum - 1, 0);
+    m_before = storage::findRateBase(storage::programFile(storage::HistFileName), intInvestRecNum, records);
 
     const QString name = currentPriceIndexName();
     QString error;
+    m_noIndex.clear();
     if (!storage::loadPriceIndex(name, m_index, error))
         m_noIndex = QStringLiteral("No suggestion: %1").arg(error);
 
@@ -72,6 +69,22 @@ void RateSuggestion::start()
     refresh();
 }
 
+namespace {
+
+// What the rate box takes when Done reads it (frmNewEditData::LoadValues): a number that
+// fits a Single. A larger one would end in an overflow error, so Use never offers it.
+bool fitsRateBox(const QString &text)
+{
+    try {
+        const double value = platform::LocaleServices::val(text);
+        return std::isfinite(value) && std::fabs(value) <= double(std::numeric_limits<Single>::max());
+    } catch (const RuntimeError &) {
+        return false;
+    }
+}
+
+} // namespace
+
 void RateSuggestion::refresh()
 {
     m_rateText.clear();
@@ -79,24 +92,36 @@ void RateSuggestion::refresh()
     Date date;
     if (!m_noIndex.isEmpty()) {
         line = m_noIndex;
-    } else if (!m_havePrevious) {
-        line = m_noPrevious;
+    } else if (m_before.badLine > 0) {
+        line = QStringLiteral("No suggestion: line %1 of the data records cannot be read.").arg(m_before.badLine);
+    } else if (m_before.base.recordsPassed() == 0) {
+        line = QStringLiteral("No suggestion for the investment's first record.");
+    } else if (!m_before.base.found()) {
+        line = QStringLiteral("No suggestion: no earlier record has both amounts above 0.");
     } else if (!platform::LocaleServices::dateValue(m_dateBox->text(), date)) {
         line = QStringLiteral("No suggestion until the Date box holds a date.");
     } else {
-        const QDate from = m_previous.toQDate();
-        const QDate to = date.toQDate();
-        const QString since = platform::LocaleServices::shortDate(m_previous);
-        if (to < from) {
-            line = QStringLiteral("No suggestion: the date is before the previous record's, %1.").arg(since);
-        } else {
-            const PriceIndex::RateResult rate = m_index.rate(from, to);
-            if (rate.ok) {
-                m_rateText = rate.text();
+        const SuggestedRate suggested = suggestRate(m_index, m_before.base, date);
+        const QString since = platform::LocaleServices::shortDate(suggested.since);
+        switch (suggested.outcome) {
+        case SuggestedRate::Outcome::Rate:
+            if (fitsRateBox(suggested.rate.text())) {
+                m_rateText = suggested.rate.text();
                 line = QStringLiteral("%1: %2 % since %3").arg(m_index.title, m_rateText, since);
             } else {
-                line = QStringLiteral("No suggestion: %1").arg(rate.reason);
+                line = QStringLiteral("No suggestion: %1 % is too large for the rate box.")
+                           .arg(QString::number(suggested.rate.exact, 'g', 3));
             }
+            break;
+        case SuggestedRate::Outcome::BeforeBase:
+            line = QStringLiteral("No suggestion: the date is before %1, where the rate would start.").arg(since);
+            break;
+        case SuggestedRate::Outcome::NoRate:
+            line = QStringLiteral("No suggestion: %1").arg(suggested.rate.reason);
+            break;
+        case SuggestedRate::Outcome::FirstRecord:
+        case SuggestedRate::Outcome::NothingCounted:
+            break; // answered above
         }
     }
     lblRateSuggestion->setText(line);
@@ -118,7 +143,7 @@ void RateSuggestion::use()
 {
     if (m_rateText.isEmpty())
         return;
-    m_rateBox->setText(m_rateText);
+    ui::setBoxText(m_rateBox, m_rateText);
 }
 
 } // namespace ui::index

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/priceindex.h"
-#include "core/valuetypes.h"
+#include "storage/histlookup.h"
 
 #include <QWidget>
 
@@ -12,8 +12,9 @@ class QPushButton;
 namespace ui::index {
 
 // The line under the data record dialog's entry boxes that suggests the inflation rate
-// since the investment's previous record, from the chosen price index. Nothing reaches
-// the rate box unless the user presses Use.
+// since the investment's last record before this one that the calculation counts (both
+// amounts above 0; see RateBase), from the chosen price index. Nothing reaches the rate
+// box unless the user presses Use, and Use offers only a rate the box can hold.
 class RateSuggestion : public QWidget
 {
     Q_OBJECT
@@ -21,7 +22,7 @@ class RateSuggestion : public QWidget
 public:
     RateSuggestion(QWidget *parent, QLineEdit *dateBox, QLineEdit *rateBox);
 
-    // Finds the previous record for the mode in hand (strOperation, intInvestRecNum,
+    // Reads the records before the one in hand for the mode (strOperation, intInvestRecNum,
     // intSelRecNum), then follows the date box.
     void start();
     void refresh();
@@ -38,9 +39,7 @@ private:
     QLineEdit *m_dateBox;
     QLineEdit *m_rateBox;
     bool m_started = false;
-    bool m_havePrevious = false;
-    Date m_previous;
-    QString m_noPrevious; // why there is no previous record to measure from
+    storage::RateBaseLookup m_before; // the records before the one in hand
     PriceIndex m_index;
     QString m_noIndex;  // why the series could not be had
     QString m_rateText; // the figure Use puts into the rate box, empty when none

@@ -157,7 +157,7 @@ void frmInvestData::mnuEditCopy_Click()
 
 void frmInvestData::mnuViewChart_Click()
 {
-    ChartWindow::open();
+    ChartWindow::open(this);
 }
 
 void frmInvestData::mnuHelpInstruct_Click()
