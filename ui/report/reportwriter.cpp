@@ -8,6 +8,7 @@
 #include "storage/filetable.h"
 #include "storage/historypass.h"
 #include "storage/reportsummary.h"
+#include "storage/safesavefile.h"
 #include "ui/report/pdfcompression.h"
 #include "ui/report/recordfeed.h"
 #include "ui/report/reportcells.h"
@@ -20,7 +21,6 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <cmath>
 #include <functional>
@@ -165,8 +165,10 @@ public:
 class Pages
 {
 public:
-    Pages(QPdfWriter &writer, QPainter &painter, const PageSetup &setup, int total, QString date, QString folder)
-        : m_writer(writer), m_painter(painter), m_setup(setup), m_total(total), m_folder(std::move(folder)),
+    Pages(QPdfWriter &writer, const storage::SafeSaveFile &file, QPainter &painter, const PageSetup &setup, int total,
+          QString date, QString folder)
+        : m_writer(writer), m_file(file), m_painter(painter), m_setup(setup), m_total(total),
+          m_folder(std::move(folder)),
           m_date(setup.footer, QStringLiteral("Report of ") + date, setup.width / 2, Qt::AlignLeft),
           m_folderLine(setup.footer, QStringLiteral("Data folder: ") + m_folder, setup.width, Qt::AlignLeft),
           m_footerTop(setup.height - footerHeight(setup, m_folder)),
@@ -187,6 +189,8 @@ public:
 
     void finishPage()
     {
+        // A disk that filled up on an earlier page ends the report here, not pages later.
+        m_file.raiseFailure();
         storage::faults::check(storage::faults::Step::Write);
         const qreal top = m_footerTop;
         m_painter.setPen(QPen(Qt::gray, m_setup.pt(0.5)));
@@ -224,6 +228,7 @@ private:
     }
 
     QPdfWriter &m_writer;
+    const storage::SafeSaveFile &m_file;
     QPainter &m_painter;
     const PageSetup &m_setup;
     int m_number = 1;
@@ -449,13 +454,6 @@ public:
     HeapKept &operator=(const HeapKept &) = delete;
 };
 
-RuntimeError writeFailure(const QFileDevice &file)
-{
-    if (file.error() == QFileDevice::ResourceError)
-        return RuntimeError(RuntimeError::DiskFull);
-    return RuntimeError(RuntimeError::DeviceIOError);
-}
-
 // The report never takes the place of one of the program's own files.
 bool isProgramFile(const QString &path)
 {
@@ -501,10 +499,11 @@ int writeReport(const ReportRequest &request)
     // Page streams compressed quickly (see pdfcompression.cpp).
     static_cast<void>(pdfCompressionLevel());
     const HeapKept heapKept;
-    QSaveFile file(request.outputPath);
-    storage::faults::check(storage::faults::Step::Open);
+    // A plain file or none: a folder, a device or a pipe is refused (75), as is a read-only
+    // report, by root too; a replaced report keeps its permissions, a new one is the user's only.
+    storage::SafeSaveFile file(request.outputPath);
     if (!file.open(QIODevice::WriteOnly))
-        throw RuntimeError(RuntimeError::PathFileAccessError);
+        file.raiseFailure();
     QPdfWriter writer(&file);
     writer.setTitle(QStringLiteral("Plumbline report ") + today.toQDate().toString(QStringLiteral("yyyy-MM-dd")));
     writer.setCreator(QStringLiteral("Plumbline ") + QStringLiteral(PLUMBLINE_VERSION));
@@ -543,9 +542,11 @@ int writeReport(const ReportRequest &request)
     // are painted here. Each pass also gathers the next investment's chart, so each
     // investment's records are read once for both.
     QPainter painter;
-    if (!painter.begin(&writer))
-        throw writeFailure(file);
-    Pages pages(writer, painter, setup, total, platform::LocaleServices::shortDate(today), folder);
+    if (!painter.begin(&writer)) {
+        file.raiseFailure();
+        throw RuntimeError(RuntimeError::DeviceIOError);
+    }
+    Pages pages(writer, file, painter, setup, total, platform::LocaleServices::shortDate(today), folder);
     const QList<storage::InvestmentSummary> &investments = summary.investments;
     RecordFeed feed(history, storage::fileExists(history), investments, setup.records);
     layout.summarySection(&pages);
@@ -562,11 +563,12 @@ int writeReport(const ReportRequest &request)
     }
     pages.finishPage();
     const int painted = pages.number();
-    if (!painter.end() || file.error() != QFileDevice::NoError)
-        throw writeFailure(file);
-    storage::faults::check(storage::faults::Step::Rename);
-    if (!file.commit())
-        throw writeFailure(file);
+    if (!painter.end()) {
+        file.raiseFailure();
+        throw RuntimeError(RuntimeError::DeviceIOError);
+    }
+    // Every byte checked, synced, then renamed; a disk that filled on the last bytes is 61 here.
+    file.commit();
     return painted;
 }
 
