@@ -9,6 +9,7 @@
 #include "storage/historypass.h"
 #include "storage/reportsummary.h"
 #include "storage/safesavefile.h"
+#include "storage/savetarget.h"
 #include "ui/report/pdfcompression.h"
 #include "ui/report/recordfeed.h"
 #include "ui/report/reportcells.h"
@@ -454,21 +455,6 @@ public:
     HeapKept &operator=(const HeapKept &) = delete;
 };
 
-// The report never takes the place of one of the program's own files.
-bool isProgramFile(const QString &path)
-{
-    const QFileInfo target(path);
-    const QString canonical = target.exists() ? target.canonicalFilePath() : target.absoluteFilePath();
-    for (const QString &name :
-         {storage::InvestFileName, storage::HistFileName, storage::PageFileName, storage::TempDataFileName,
-          storage::TempHistFileName, storage::SuccesFileName, storage::RecsDisplayedFileName}) {
-        const QFileInfo own(storage::programFile(name));
-        if ((own.exists() ? own.canonicalFilePath() : own.absoluteFilePath()) == canonical)
-            return true;
-    }
-    return false;
-}
-
 } // namespace
 
 QPageSize::PageSizeId pageSizeFor(const QLocale &locale)
@@ -486,13 +472,13 @@ int writeReport(const ReportRequest &request)
 {
     const QString folder = QDir::toNativeSeparators(storage::programFolder());
     const QString history = storage::programFile(storage::HistFileName);
-    const QFileInfo target(request.outputPath);
-    if (request.outputPath.isEmpty() || target.isDir())
+    if (request.outputPath.isEmpty())
         throw RuntimeError(RuntimeError::BadFileNameOrNumber);
-    if (!target.absoluteDir().exists())
+    if (!QFileInfo(request.outputPath).absoluteDir().exists())
         throw RuntimeError(RuntimeError::PathNotFound);
-    // A read-only report stays as it is, as a read-only file refuses the program's writes.
-    if (isProgramFile(request.outputPath) || (target.exists() && !target.isWritable()))
+    // Nothing the program keeps in its folder is ever the report: a replaced lock file would let
+    // a second copy in, a replaced work file would lose an edit.
+    if (storage::landsInDataFolder(request.outputPath, storage::programFolder()))
         throw RuntimeError(RuntimeError::PathFileAccessError);
 
     const Date today = platform::LocaleServices::today();
