@@ -49,6 +49,16 @@ private:
     bool m_owned = false;
 };
 
+InvestmentSummary namesOf(const InvestFileReader &invest, int investment)
+{
+    const InvestRecord record = invest.record(investment);
+    InvestmentSummary one;
+    one.investment = investment;
+    one.type = trimPadding(record.InvestType);
+    one.institution = trimPadding(record.Institution);
+    return one;
+}
+
 } // namespace
 
 void InvestmentSummary::add(const RecordFigures &figures)
@@ -92,6 +102,14 @@ int investmentCount()
     return InvestFileReader().count();
 }
 
+InvestmentSummary investmentNames(int investment)
+{
+    const InvestFileReader invest;
+    if (investment < 1 || investment > invest.count())
+        throw RuntimeError(RuntimeError::BadRecordNumber);
+    return namesOf(invest, investment);
+}
+
 ReportSummary summarizeInvestments(int investment,
                                    const std::function<void(const InvestmentSummary &, const RecordFigures &)> &each)
 {
@@ -106,14 +124,8 @@ ReportSummary summarizeInvestments(int investment,
                 throw RuntimeError(RuntimeError::BadRecordNumber);
             first = last = investment;
         }
-        for (int n = first; n <= last; ++n) {
-            const InvestRecord record = invest.record(n);
-            InvestmentSummary one;
-            one.investment = n;
-            one.type = trimPadding(record.InvestType);
-            one.institution = trimPadding(record.Institution);
-            summary.investments.append(one);
-        }
+        for (int n = first; n <= last; ++n)
+            summary.investments.append(namesOf(invest, n));
     }
     const QString history = programFile(HistFileName);
     if (!summary.investments.isEmpty() && fileExists(history)) {

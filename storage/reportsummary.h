@@ -66,4 +66,8 @@ summarizeInvestments(int investment,
 // Number of investments in the program folder's investment file (0 when there is none).
 int investmentCount();
 
+// Type and institution of investment `investment` (trailing padding removed), read from the
+// investment file; raises as summarizeInvestments does.
+InvestmentSummary investmentNames(int investment);
+
 } // namespace storage
