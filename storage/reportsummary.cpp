@@ -69,10 +69,8 @@ void InvestmentSummary::add(const RecordFigures &figures)
     lastDate = figures.date;
     if (figures.state == FigureState::Skipped)
         return;
-    if (!hasFigures) {
-        hasFigures = true;
-        firstOriginal = figures.originalAmount;
-    }
+    hasFigures = true;
+    lastOriginal = figures.originalAmount;
     lastCurrent = figures.currentAmount;
     profitLoss = figures.profitLoss;
     lastAFI = figures.currentAmountAFI;
@@ -87,7 +85,7 @@ void ReportTotals::add(const InvestmentSummary &summary)
     records += summary.records;
     if (!summary.hasFigures)
         return;
-    firstOriginal += summary.firstOriginal;
+    lastOriginal += summary.lastOriginal;
     lastCurrent += summary.lastCurrent;
     profitLoss += summary.profitLoss;
     lastAFI += summary.lastAFI;

@@ -74,6 +74,18 @@ private:
     bool m_hadConfig;
 };
 
+// The amounts of a summary line, in cents.
+QList<qint64> amountsOf(const QString &line)
+{
+    static const QRegularExpression amount(QStringLiteral("\\$([\\d,]+)\\.(\\d\\d)"));
+    QList<qint64> cents;
+    for (auto m = amount.globalMatch(line); m.hasNext();) {
+        const QRegularExpressionMatch one = m.next();
+        cents << one.captured(1).remove(QLatin1Char(',')).toLongLong() * 100 + one.captured(2).toLongLong();
+    }
+    return cents;
+}
+
 } // namespace
 
 class tst_report : public QObject
@@ -142,6 +154,48 @@ private slots:
             QStringLiteral("5 1/2/2005 $10,000.00 $11,500.00 $500.00 $1,500.00 2 $220.00 $11,120.00 $1,120.00")));
         QVERIFY(text.at(3).contains(QStringLiteral("No data records.")));
         QCOMPARE(app.historyBytes(), before);
+    }
+
+    // Money added part way changes an investment's original amount. The summary shows the last
+    // original amount beside the last current one, so each row and the totals add up:
+    // Last Current - Last Original = Profit/Loss, Current Amount AFI - Last Original = Profit/Loss AFI.
+    void summaryRowsAndTotalsAddUp()
+    {
+        testing::AppFixture app;
+        app.writeInvestments({{QStringLiteral("Fund"), QStringLiteral("Bank")},
+                              {QStringLiteral("Savings"), QStringLiteral("Credit Union")}});
+        app.writeHistory({QStringLiteral("1,#2010-01-01#,1000,1000,0"), QStringLiteral("2,#2010-06-01#,4000,4000,0"),
+                          QStringLiteral("1,#2011-01-01#,1500,1700,2"), QStringLiteral("2,#2011-06-01#,5000,5300,3"),
+                          QStringLiteral("1,#2012-01-01#,1500,1800,1"), QStringLiteral("2,#2012-06-01#,6500,6900,2")});
+        QTemporaryDir out;
+        const QString pdf = out.filePath(QStringLiteral("r.pdf"));
+        QCOMPARE(ui::report::writeReport({pdf, 0}), 3);
+        const QString summary = pageTexts(pdf).value(0);
+        for (const char *word : {"Last Original", "Last Current", "Profit/Loss AFI", "Amount AFI"})
+            QVERIFY2(summary.contains(QLatin1String(word)), word);
+        QVERIFY(!summary.contains(QStringLiteral("First Original")));
+        QStringList rows;
+        for (const QString &line : summary.split(QLatin1Char('\n')))
+            if (line.contains(QRegularExpression(QStringLiteral("^ ?[12] \\D"))) ||
+                line.contains(QStringLiteral("Total,")))
+                rows << line;
+        QCOMPARE(rows.size(), 3);
+        QList<qint64> sums(6, 0);
+        for (int i = 0; i < rows.size(); ++i) {
+            // Last Original, Last Current, Profit/Loss, Current Amount AFI, Profit/Loss AFI, Total Loss To Inflation
+            const QList<qint64> cells = amountsOf(rows.at(i));
+            QCOMPARE(cells.size(), 6);
+            QCOMPARE(cells.at(1) - cells.at(0), cells.at(2));
+            QCOMPARE(cells.at(3) - cells.at(0), cells.at(4));
+            if (i < 2)
+                for (int c = 0; c < 6; ++c)
+                    sums[c] += cells.at(c);
+            else
+                QCOMPARE(cells, sums);
+        }
+        QVERIFY(rows.at(0).contains(QStringLiteral("$1,500.00 $1,800.00 $300.00")));
+        QVERIFY(rows.at(1).contains(QStringLiteral("$6,500.00 $6,900.00 $400.00")));
+        QVERIFY(rows.at(2).contains(QStringLiteral("$8,000.00 $8,700.00 $700.00")));
     }
 
     void headingsOnEveryPageOfALongHistory()

@@ -73,7 +73,7 @@ QList<ReportTable::Column> summaryColumns()
         {QStringLiteral("Institution"), 2.0, Qt::AlignLeft},
         {QStringLiteral("First Record"), 1.15, right},
         {QStringLiteral("Last Record"), 1.15, right},
-        {QStringLiteral("First Original Amount"), 1.45, right},
+        {QStringLiteral("Last Original Amount"), 1.45, right},
         {QStringLiteral("Last Current Amount"), 1.45, right},
         {QStringLiteral("Profit/Loss"), 1.45, right},
         {QStringLiteral("Current Amount AFI"), 1.45, right},
@@ -109,7 +109,7 @@ QStringList summaryCells(const storage::InvestmentSummary &one)
     else
         cells << QString() << QString();
     if (one.hasFigures)
-        cells << amount(one.firstOriginal) << amount(one.lastCurrent) << amount(one.profitLoss) << amount(one.lastAFI)
+        cells << amount(one.lastOriginal) << amount(one.lastCurrent) << amount(one.profitLoss) << amount(one.lastAFI)
               << amount(one.lastProfitLossAFI) << amount(one.lossToInflation);
     else
         for (int i = 0; i < 6; ++i)
@@ -128,7 +128,7 @@ QStringList totalCells(const storage::ReportTotals &totals)
             records,
             QString(),
             QString(),
-            amount(totals.firstOriginal),
+            amount(totals.lastOriginal),
             amount(totals.lastCurrent),
             amount(totals.profitLoss),
             amount(totals.lastAFI),
@@ -343,10 +343,12 @@ public:
         if (painter)
             m_setup.summary.drawRow(*painter, top, totals, false, true);
         const QString explanation =
-            QStringLiteral("Profit/Loss, Current Amount AFI and Profit/Loss AFI are those of each investment's last "
-                           "record with both amounts above zero. Total Loss To Inflation adds up the loss of every "
-                           "record that has an inflation rate; a record without a rate carries the loss before it "
-                           "and adds nothing, and a record with an amount of zero or less is left out.");
+            QStringLiteral("The amounts and figures are those of each investment's last record with both amounts "
+                           "above zero, as its row shows them: Profit/Loss is its Current Amount less its Original "
+                           "Amount; Current Amount AFI and Profit/Loss AFI are those of the last record with an "
+                           "inflation rate. Total Loss To Inflation adds up the loss of every record that has an "
+                           "inflation rate; a record without a rate carries the loss before it and adds nothing, "
+                           "and a record with an amount of zero or less is left out.");
         const qreal noteTop = flow.place(m_setup.pt(6) + m_setup.note.height(explanation, width));
         if (painter)
             m_setup.note.draw(*painter, 0, noteTop + m_setup.pt(6), width, explanation, Qt::AlignLeft);
