@@ -49,6 +49,16 @@ private:
     bool m_owned = false;
 };
 
+InvestmentSummary namesOf(const InvestFileReader &invest, int investment)
+{
+    const InvestRecord record = invest.record(investment);
+    InvestmentSummary one;
+    one.investment = investment;
+    one.type = trimPadding(record.InvestType);
+    one.institution = trimPadding(record.Institution);
+    return one;
+}
+
 } // namespace
 
 void InvestmentSummary::add(const RecordFigures &figures)
@@ -59,10 +69,8 @@ void InvestmentSummary::add(const RecordFigures &figures)
     lastDate = figures.date;
     if (figures.state == FigureState::Skipped)
         return;
-    if (!hasFigures) {
-        hasFigures = true;
-        firstOriginal = figures.originalAmount;
-    }
+    hasFigures = true;
+    lastOriginal = figures.originalAmount;
     lastCurrent = figures.currentAmount;
     profitLoss = figures.profitLoss;
     lastAFI = figures.currentAmountAFI;
@@ -77,7 +85,7 @@ void ReportTotals::add(const InvestmentSummary &summary)
     records += summary.records;
     if (!summary.hasFigures)
         return;
-    firstOriginal += summary.firstOriginal;
+    lastOriginal += summary.lastOriginal;
     lastCurrent += summary.lastCurrent;
     profitLoss += summary.profitLoss;
     lastAFI += summary.lastAFI;
@@ -90,6 +98,14 @@ int investmentCount()
     if (!isOpen(1) && !fileExists(programFile(InvestFileName)))
         return 0;
     return InvestFileReader().count();
+}
+
+InvestmentSummary investmentNames(int investment)
+{
+    const InvestFileReader invest;
+    if (investment < 1 || investment > invest.count())
+        throw RuntimeError(RuntimeError::BadRecordNumber);
+    return namesOf(invest, investment);
 }
 
 ReportSummary summarizeInvestments(int investment,
@@ -106,14 +122,8 @@ ReportSummary summarizeInvestments(int investment,
                 throw RuntimeError(RuntimeError::BadRecordNumber);
             first = last = investment;
         }
-        for (int n = first; n <= last; ++n) {
-            const InvestRecord record = invest.record(n);
-            InvestmentSummary one;
-            one.investment = n;
-            one.type = trimPadding(record.InvestType);
-            one.institution = trimPadding(record.Institution);
-            summary.investments.append(one);
-        }
+        for (int n = first; n <= last; ++n)
+            summary.investments.append(namesOf(invest, n));
     }
     const QString history = programFile(HistFileName);
     if (!summary.investments.isEmpty() && fileExists(history)) {
