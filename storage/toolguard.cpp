@@ -24,7 +24,9 @@ QString readingRefusal(const QString &folder)
             .arg(QDir::toNativeSeparators(dir.absolutePath()));
     for (const QString &name : {InvestFileName, HistFileName}) {
         const QString path = dir.filePath(name);
-        if (QFileInfo(path).isDir()) {
+        // A folder, or a pipe or device a read would wait on for ever (a link is followed).
+        const QFileInfo info(path);
+        if (info.exists() && !info.isFile()) {
             const RuntimeError error(RuntimeError::PathFileAccessError);
             return QStringLiteral("\"%1\": error %2: %3")
                 .arg(QDir::toNativeSeparators(path))

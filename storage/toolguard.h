@@ -11,8 +11,8 @@ namespace storage {
 
 // Empty when the data folder may be read; otherwise why not, as one line for the tool's
 // error output. A tool never reads the two data files while an investment delete over
-// them is unfinished (they may be half changed), nor a folder where a data file belongs
-// (error 75, as the windows report it).
+// them is unfinished (they may be half changed), nor a folder (or a pipe, or anything
+// else but a file) where a data file belongs: error 75, as the windows report a folder.
 QString readingRefusal(const QString &folder);
 
 // History lines whose investment number names no investment of the file (0, negative,
