@@ -80,8 +80,6 @@ LeftoverReport cleanUpLeftovers(const QDateTime &now)
     }
     for (const QString &name : rewrittenNames())
         leftovers += unfinishedFiles(folder, name);
-    if (pending.outcome == PendingOutcome::RolledBack || halfChanged)
-        leftovers.append(CommitMarkerName);
 
     const bool onlyCopiesElsewhere = pending.outcome != PendingOutcome::RolledBack && !halfChanged &&
                                      readable(folder.filePath(InvestFileName)) &&
@@ -104,14 +102,19 @@ LeftoverReport cleanUpLeftovers(const QDateTime &now)
     // The grid's copy of one investment's lines may be all that is left of them.
     if (identityOf(folder.filePath(PageFileName)).exists && (halfChanged || !readable(folder.filePath(HistFileName))))
         leftovers.append(PageFileName);
-    // Data files that no longer belong together go too (a link goes as a link), so
-    // nothing half changed is ever read.
+    // Data files that no longer belong together go first (a link goes as a link), so
+    // nothing half changed is ever read; the marker goes last, so a start interrupted
+    // while it sets things aside finds it again and finishes.
     if (halfChanged) {
+        QStringList data;
         for (const QString &name : pending.setAside) {
             if (identityOf(folder.filePath(name)).exists && !leftovers.contains(name))
-                leftovers.append(name);
+                data.append(name);
         }
+        leftovers = data + leftovers;
     }
+    if (pending.outcome == PendingOutcome::RolledBack || halfChanged)
+        leftovers.append(CommitMarkerName);
     if (leftovers.isEmpty())
         return report;
 

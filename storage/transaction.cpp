@@ -35,7 +35,7 @@ enum class RenameState {
     Made,    // the new file is in place
     ToMake,  // the new file is there under its own name
     NotMade, // the file in place is not the new one, and the new one is not there
-    Unknown, // earlier form only: neither is known, so the rename may have been made
+    Unknown, // neither the file in place nor the new one is known: the rename may have been made
 };
 
 QByteArray encodeName(const QString &name)
@@ -183,7 +183,11 @@ RenameState stateOf(const MarkedRename &r)
     if (r.byContent) {
         if (contentMatches(r.target, r.content))
             return RenameState::Made;
-        return contentMatches(r.from, r.content) ? RenameState::ToMake : RenameState::NotMade;
+        if (contentMatches(r.from, r.content))
+            return RenameState::ToMake;
+        // A rename replaces, so the file replaced is there until something else took it
+        // (a start that was setting both aside): what it was is not known.
+        return identityOf(r.target).exists ? RenameState::NotMade : RenameState::Unknown;
     }
     if (identityMatches(identityOf(r.target), r.identity))
         return RenameState::Made;

@@ -383,6 +383,28 @@ private slots:
         }
     }
 
+    // A start killed while it set both data files aside, after the first of them: the marker
+    // goes last, so the next start finds it, cannot know the missing file, and sets the
+    // other one aside too rather than use it alone.
+    void startInterruptedWhileSettingAsideFinishesIt()
+    {
+        testing::TempDataFolder folder;
+        writeOldFolder(folder);
+        QVERIFY(!runChild(folder.dir(), {QStringLiteral("rename"), QStringLiteral("3")}).finished);
+        QFile cut(folder.path(QStringLiteral("TempHist.txt")));
+        QVERIFY(cut.resize(cut.size() - 1));
+        const QString first = QStringLiteral("Recovered 2026-03-04 050607");
+        QVERIFY(QDir(folder.dir()).mkdir(first));
+        QVERIFY(QFile::rename(folder.path(Invest), folder.path(first + QLatin1Char('/') + Invest)));
+
+        const storage::LeftoverReport report = storage::cleanUpLeftovers(QDateTime({2026, 3, 4}, {5, 6, 8}));
+        QCOMPARE(report.renames, storage::PendingOutcome::Unfinishable);
+        QCOMPARE(report.recoveredNames, (QStringList{Hist, QStringLiteral("TempHist.txt"), storage::CommitMarkerName}));
+        QCOMPARE(QDir(folder.dir()).entryList(QDir::Files | QDir::Hidden), QStringList());
+        QVERIFY(folder.readBytes(first + QLatin1Char('/') + Invest) == m_files.newInvest);
+        QVERIFY(folder.readBytes(QStringLiteral("Recovered 2026-03-04 050608/") + Hist) == m_files.oldHist);
+    }
+
     // Data files that are links elsewhere: their new files wait beside the files they point
     // to, and the start completes the renames there, through the folder's own links, also
     // in a copy of the folder whose links point to the same files.
