@@ -7,6 +7,7 @@
 #include "storage/historypass.h"
 #include "storage/priceindexchoice.h"
 #include "storage/priceindexstore.h"
+#include "storage/toolguard.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -105,56 +106,6 @@ void exportInvestment(int number, const QString &historyPath, const PriceIndex *
     });
 }
 
-// History lines whose investment number names no investment of the file (0, negative,
-// past the last): the grid never shows them, and neither does the export.
-struct UnownedLines
-{
-    static constexpr int Listed = 10;
-    long long count = 0;
-    QList<long long> first; // line numbers, at most Listed
-};
-
-UnownedLines findUnownedLines(const QString &historyPath, int investCount)
-{
-    UnownedLines found;
-    storage::open(2, historyPath, storage::OpenMode::Input);
-    try {
-        while (!storage::eof(2)) {
-            storage::inputHistRecord(2);
-            if (intHistInvestNum >= 1 && intHistInvestNum <= investCount)
-                continue;
-            if (++found.count <= UnownedLines::Listed)
-                found.first.append(storage::lineNumber(2));
-        }
-    } catch (const RuntimeError &error) {
-        const long long line = storage::lineNumber(2);
-        storage::discard(2);
-        throw storage::HistoryPassError{historyPath, line, error};
-    }
-    storage::close(2);
-    return found;
-}
-
-void warnUnowned(const UnownedLines &unowned, const QString &historyPath, int investCount)
-{
-    QStringList numbers;
-    for (long long line : unowned.first)
-        numbers << QString::number(line);
-    QString listed = numbers.join(QLatin1String(", "));
-    if (unowned.count > unowned.first.size())
-        listed += QStringLiteral(" and %1 more").arg(unowned.count - unowned.first.size());
-    const QString range = investCount == 0 ? QStringLiteral("there are no investments")
-                                           : QStringLiteral("investments are numbered 1 to %1").arg(investCount);
-    const bool one = unowned.count == 1;
-    const QString text =
-        QStringLiteral("%1 %2 of \"%3\" %4 no investment (%5) and %6 not exported: %7 %8")
-            .arg(QString::number(unowned.count), one ? QStringLiteral("line") : QStringLiteral("lines"),
-                 QDir::toNativeSeparators(historyPath), one ? QStringLiteral("names") : QStringLiteral("name"), range,
-                 one ? QStringLiteral("is") : QStringLiteral("are"),
-                 unowned.first.size() == 1 ? QStringLiteral("line") : QStringLiteral("lines"), listed);
-    std::fprintf(stderr, "plumbline-export: warning: %s\n", qPrintable(text));
-}
-
 int fail(const QString &message)
 {
     std::fprintf(stderr, "plumbline-export: %s\n", qPrintable(message));
@@ -207,6 +158,9 @@ int main(int argc, char *argv[])
     const QString folder = storage::programFolder();
     if (!QFileInfo(folder).isDir())
         return fail(QStringLiteral("data folder \"%1\" does not exist").arg(QDir::toNativeSeparators(folder)));
+    // Never a change half made, nor a folder where a data file belongs.
+    if (const QString refusal = storage::readingRefusal(folder); !refusal.isEmpty())
+        return fail(refusal);
     const QString investPath = storage::programFile(storage::InvestFileName);
     const QString historyPath = storage::programFile(storage::HistFileName);
 
@@ -219,7 +173,7 @@ int main(int argc, char *argv[])
     const PriceIndex *suggestFrom = parser.isSet(suggestRates) ? &index : nullptr;
 
     std::string out = suggestFrom ? kSuggestHeader : kHeader;
-    UnownedLines unowned;
+    storage::UnownedLines unowned;
     int investCount = 0;
     try {
         storage::open(1, investPath, storage::OpenMode::RandomReadOnly);
@@ -248,7 +202,7 @@ int main(int argc, char *argv[])
         }
         storage::close(1);
         if (haveHistory)
-            unowned = findUnownedLines(historyPath, count);
+            unowned = storage::findUnownedLines(historyPath, count);
     } catch (const storage::HistoryPassError &failure) {
         return fail(failure.message());
     } catch (const RuntimeError &error) {
@@ -260,6 +214,8 @@ int main(int argc, char *argv[])
     std::fwrite(out.data(), 1, out.size(), stdout);
     // A warning only: what could be exported was.
     if (unowned.count > 0)
-        warnUnowned(unowned, historyPath, investCount);
+        std::fprintf(
+            stderr, "plumbline-export: warning: %s\n",
+            qPrintable(storage::unownedLinesWarning(unowned, historyPath, investCount, QStringLiteral("exported"))));
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
