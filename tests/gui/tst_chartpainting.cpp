@@ -699,6 +699,8 @@ void tst_ChartPainting::savedPicturesLeaveOutTheHover()
     QVERIFY2(text.contains(QStringLiteral("Gained from falling prices")), qPrintable(text));
     QVERIFY2(text.contains(QStringLiteral("Lost to inflation")), qPrintable(text));
     keepPicture(plainPage, QStringLiteral("chart-pdf-falling-prices-%1.png").arg(tag));
+}
+
 // A new picture holds the same figures as the data files and is as private; a replaced one
 // keeps its permissions. A pipe or a folder is never replaced, and a read-only file stays, by
 // root too.
