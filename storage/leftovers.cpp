@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cstdio>
+
 namespace storage {
 
 namespace {
@@ -32,6 +34,16 @@ bool readable(const QString &path)
     return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly);
 }
 
+// Moves the name itself: a link stays a link, even one that leads nowhere.
+bool moveName(const QString &from, const QString &to)
+{
+#ifdef Q_OS_WIN
+    return QFile::rename(from, to);
+#else
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+#endif
+}
+
 QString newRecoveredFolder(const QDir &folder, const QDateTime &now)
 {
     const QString base = QStringLiteral("Recovered ") + now.toString(QStringLiteral("yyyy-MM-dd HHmmss"));
@@ -50,7 +62,15 @@ QString newRecoveredFolder(const QDir &folder, const QDateTime &now)
 LeftoverReport cleanUpLeftovers(const QDateTime &now)
 {
     LeftoverReport report;
-    report.renames = finishPendingRenames();
+    const PendingRecovery pending = finishPendingRenames();
+    report.renames = pending.outcome;
+    report.replacedNames = pending.replaced;
+    for (const QString &name : pending.setAside) {
+        if (!pending.replaced.contains(name))
+            report.notReplacedNames.append(name);
+    }
+    report.markerUnreadable = pending.markerUnreadable;
+    const bool halfChanged = pending.outcome == PendingOutcome::Unfinishable;
 
     const QDir folder(programFolder());
     QStringList leftovers;
@@ -60,10 +80,8 @@ LeftoverReport cleanUpLeftovers(const QDateTime &now)
     }
     for (const QString &name : rewrittenNames())
         leftovers += unfinishedFiles(folder, name);
-    if (report.renames == PendingOutcome::RolledBack)
-        leftovers.append(CommitMarkerName);
 
-    const bool onlyCopiesElsewhere = report.renames != PendingOutcome::RolledBack &&
+    const bool onlyCopiesElsewhere = pending.outcome != PendingOutcome::RolledBack && !halfChanged &&
                                      readable(folder.filePath(InvestFileName)) &&
                                      readable(folder.filePath(HistFileName));
     if (onlyCopiesElsewhere) {
@@ -82,14 +100,27 @@ LeftoverReport cleanUpLeftovers(const QDateTime &now)
     }
 
     // The grid's copy of one investment's lines may be all that is left of them.
-    if (identityOf(folder.filePath(PageFileName)).exists && !readable(folder.filePath(HistFileName)))
+    if (identityOf(folder.filePath(PageFileName)).exists && (halfChanged || !readable(folder.filePath(HistFileName))))
         leftovers.append(PageFileName);
+    // Data files that no longer belong together go first (a link goes as a link), so
+    // nothing half changed is ever read; the marker goes last, so a start interrupted
+    // while it sets things aside finds it again and finishes.
+    if (halfChanged) {
+        QStringList data;
+        for (const QString &name : pending.setAside) {
+            if (identityOf(folder.filePath(name)).exists && !leftovers.contains(name))
+                data.append(name);
+        }
+        leftovers = data + leftovers;
+    }
+    if (pending.outcome == PendingOutcome::RolledBack || halfChanged)
+        leftovers.append(CommitMarkerName);
     if (leftovers.isEmpty())
         return report;
 
     const QString recovered = newRecoveredFolder(folder, now);
     for (const QString &name : leftovers) {
-        if (!QFile::rename(folder.filePath(name), QDir(recovered).filePath(name)))
+        if (!moveName(folder.filePath(name), QDir(recovered).filePath(name)))
             throw RuntimeError(RuntimeError::PathFileAccessError,
                                QStringLiteral("\"%1\" cannot be moved into the folder \"%2\".")
                                    .arg(name, QDir::toNativeSeparators(recovered)));
@@ -113,12 +144,52 @@ QString leftoverDescription(const QString &name)
         return QStringLiteral("data records of the investment being edited");
     if (name == PageFileName)
         return QStringLiteral("data records of the investment last shown");
+    if (name == InvestFileName)
+        return QStringLiteral("the investment file");
+    if (name == HistFileName)
+        return QStringLiteral("the data history");
     if (name == CommitMarkerName)
         return QStringLiteral("the note of an investment delete that was not completed");
     if (name.startsWith(QLatin1Char('.')) && name.endsWith(QLatin1String(".new")))
         return QStringLiteral("an unfinished new copy of \"%1\", not complete")
             .arg(name.mid(1, name.size() - 1 - 4 - 9));
     return QString();
+}
+
+QString pendingChangeNote(const LeftoverReport &report)
+{
+    const auto quoted = [](const QStringList &names) {
+        QStringList list;
+        for (const QString &name : names)
+            list.append(QLatin1Char('"') + name + QLatin1Char('"'));
+        return list.join(QLatin1String(" and "));
+    };
+    switch (report.renames) {
+    case PendingOutcome::None:
+    case PendingOutcome::RolledForward:
+        return QString();
+    case PendingOutcome::RolledBack:
+        return QStringLiteral("The investment delete that was interrupted cannot be completed from the files in the "
+                              "data folder. It had not changed \"%1\" or \"%2\" yet, so it was undone: both are as "
+                              "they were before it.")
+            .arg(InvestFileName, HistFileName);
+    case PendingOutcome::Unfinishable:
+        break;
+    }
+    if (report.markerUnreadable)
+        return QStringLiteral("The note of an interrupted investment delete cannot be read, so whether \"%1\" and "
+                              "\"%2\" still belong together is not known. Both were moved aside with it.")
+            .arg(InvestFileName, HistFileName);
+    // A marker of the earlier form in a copied folder cannot tell whether a rename was made.
+    if (report.replacedNames.isEmpty())
+        return QStringLiteral("The investment delete that was interrupted cannot be completed from the files in the "
+                              "data folder, and whether it had already replaced %1 is not known, so they may no "
+                              "longer belong together. Both were moved aside with it.")
+            .arg(quoted(report.notReplacedNames).replace(QLatin1String(" and "), QLatin1String(" or ")));
+    return QStringLiteral("The investment delete that was interrupted cannot be completed from the files in the "
+                          "data folder. It had already replaced %1 but not %2, and they no longer belong together "
+                          "(investments would show the records of others), so both were moved aside with it.")
+        .arg(quoted(report.replacedNames), quoted(report.notReplacedNames));
 }
 
 } // namespace storage

@@ -5,13 +5,13 @@
 #include "storage/datafolder.h"
 #include "storage/faults.h"
 #include "storage/regularfile.h"
+#include "storage/safesavefile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace storage {
 
@@ -51,19 +51,12 @@ QString importedFile(const QString &name)
 
 void writeSeriesFile(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    faults::check(faults::Step::Open);
+    // Each write checked, flushed and synced before the rename; a full disk is 61.
+    SafeSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        throw RuntimeError(75, file.errorString());
-    faults::check(faults::Step::Write);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        throw RuntimeError(61, file.errorString());
-    }
-    faults::check(faults::Step::Flush);
-    faults::check(faults::Step::Rename);
-    if (!file.commit())
-        throw RuntimeError(61, file.errorString());
+        file.raiseFailure();
+    file.write(bytes);
+    file.commit();
 }
 
 } // namespace

@@ -8,6 +8,19 @@
 
 namespace storage {
 
+namespace {
+
+InvestmentSummary namesOf(const std::vector<InvestmentInfo> &list, int investment)
+{
+    InvestmentSummary one;
+    one.investment = investment;
+    one.type = list[size_t(investment - 1)].type;
+    one.institution = list[size_t(investment - 1)].institution;
+    return one;
+}
+
+} // namespace
+
 void InvestmentSummary::add(const RecordFigures &figures)
 {
     ++records;
@@ -16,10 +29,8 @@ void InvestmentSummary::add(const RecordFigures &figures)
     lastDate = figures.date;
     if (figures.state == FigureState::Skipped)
         return;
-    if (!hasFigures) {
-        hasFigures = true;
-        firstOriginal = figures.originalAmount;
-    }
+    hasFigures = true;
+    lastOriginal = figures.originalAmount;
     lastCurrent = figures.currentAmount;
     profitLoss = figures.profitLoss;
     lastAFI = figures.currentAmountAFI;
@@ -34,7 +45,7 @@ void ReportTotals::add(const InvestmentSummary &summary)
     records += summary.records;
     if (!summary.hasFigures)
         return;
-    firstOriginal += summary.firstOriginal;
+    lastOriginal += summary.lastOriginal;
     lastCurrent += summary.lastCurrent;
     profitLoss += summary.profitLoss;
     lastAFI += summary.lastAFI;
@@ -48,6 +59,14 @@ int investmentCount()
     if (!fileExists(path))
         return 0;
     return int(readInvestmentList(path).size());
+}
+
+InvestmentSummary investmentNames(int investment)
+{
+    const std::vector<InvestmentInfo> list = readInvestmentList(programFile(InvestFileName));
+    if (investment < 1 || investment > int(list.size()))
+        throw RuntimeError(RuntimeError::BadRecordNumber);
+    return namesOf(list, investment);
 }
 
 ReportSummary summarizeInvestments(int investment,
@@ -64,13 +83,8 @@ ReportSummary summarizeInvestments(int investment,
                 throw RuntimeError(RuntimeError::BadRecordNumber);
             first = last = investment;
         }
-        for (int n = first; n <= last; ++n) {
-            InvestmentSummary one;
-            one.investment = n;
-            one.type = list[size_t(n - 1)].type;
-            one.institution = list[size_t(n - 1)].institution;
-            summary.investments.append(one);
-        }
+        for (int n = first; n <= last; ++n)
+            summary.investments.append(namesOf(list, n));
     }
     const QString history = programFile(HistFileName);
     if (!summary.investments.isEmpty() && fileExists(history)) {

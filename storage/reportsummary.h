@@ -17,12 +17,13 @@ struct InvestmentSummary
     QString type;        // trailing padding removed
     QString institution; // trailing padding removed
     int records = 0;
-    // Some record had both amounts above 0. The amounts and figures below come from the
-    // first and last of those; a skipped record computes nothing.
+    // Some record had both amounts above 0. The amounts and figures below come from the last
+    // of those (a skipped record computes nothing), so they add up as in the grid's row:
+    // lastCurrent - lastOriginal = profitLoss, lastAFI - lastOriginal = lastProfitLossAFI.
     bool hasFigures = false;
     Date firstDate;
     Date lastDate;
-    Currency firstOriginal;
+    Currency lastOriginal;
     Currency lastCurrent;
     Currency profitLoss; // the last record's profit or loss, as the grid shows it
     Currency lastAFI;
@@ -38,7 +39,7 @@ struct ReportTotals
 {
     int investments = 0;
     int records = 0;
-    Currency firstOriginal;
+    Currency lastOriginal;
     Currency lastCurrent;
     Currency profitLoss;
     Currency lastAFI;
@@ -65,5 +66,9 @@ summarizeInvestments(int investment,
 
 // Number of investments in the program folder's investment file (0 when there is none).
 int investmentCount();
+
+// Type and institution of investment `investment` (trailing padding removed), read from the
+// investment file; raises as summarizeInvestments does.
+InvestmentSummary investmentNames(int investment);
 
 } // namespace storage

@@ -2,8 +2,10 @@
 
 #include "storage/datafolder.h"
 #include "storage/faults.h"
+#include "storage/filedigest.h"
 #include "storage/fileops.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -11,69 +13,189 @@ namespace storage {
 
 namespace {
 
-const QByteArray MarkerHeader = "Plumbline 3.5 renames\n";
+// Names relative to the marker's folder, each new file known by its size and SHA-256.
+const QByteArray MarkerHeader = "Plumbline 3.5 renames 2\n";
+// The earlier form: absolute paths, the new file known by device, inode and size.
+const QByteArray OldMarkerHeader = "Plumbline 3.5 renames\n";
 const QByteArray MarkerEnd = "end\n";
+constexpr qint64 MaxMarkerSize = 64 * 1024;
 
+// One rename of a marker, as it stands in this folder.
 struct MarkedRename
 {
-    QString from;
-    QString to;
-    FileIdentity identity; // of the new file when the marker was written
+    QString name;   // the replaced file's name in the data folder
+    QString target; // the file replaced: that name, or where its link points
+    QString from;   // the new file, beside `target`
+    bool byContent = true;
+    FileDigest content;    // the new file, when byContent
+    FileIdentity identity; // the new file, in a marker of the earlier form
 };
 
-QByteArray encodePath(const QString &path)
+enum class RenameState {
+    Made,    // the new file is in place
+    ToMake,  // the new file is there under its own name
+    NotMade, // the file in place is not the new one, and the new one is not there
+    Unknown, // neither the file in place nor the new one is known: the rename may have been made
+};
+
+QByteArray encodeName(const QString &name)
 {
-    return path.toUtf8().toPercentEncoding("/ ");
+    return name.toUtf8().toPercentEncoding(" ");
 }
 
-QString decodePath(const QByteArray &text)
+QString decodeName(const QByteArray &text)
 {
     return QString::fromUtf8(QByteArray::fromPercentEncoding(text));
+}
+
+// A name of a file directly inside a folder, nothing that leads out of it.
+bool isPlainName(const QString &name)
+{
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
+           !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) && !name.contains(QChar(0));
+}
+
+// Where a rewrite of `path` puts its new file in place (as rewriteTarget finds it).
+QString linkedTarget(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isSymLink())
+        return info.absoluteFilePath();
+    const QString target = info.canonicalFilePath();
+    return target.isEmpty() ? info.symLinkTarget() : target;
+}
+
+QString normalPath(const QString &path)
+{
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+}
+
+// The name in the folder through which `to` is replaced: its own, or that of the
+// folder's link to it. Empty when neither leads there.
+QString nameInFolder(const QDir &folder, const QString &to)
+{
+    const QFileInfo info(to);
+    if (normalPath(info.absolutePath()) == normalPath(folder.absolutePath()) && !info.isSymLink())
+        return info.fileName();
+    const QString wanted = normalPath(to);
+    QStringList names = {InvestFileName, HistFileName};
+    names += folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : std::as_const(names)) {
+        const QString path = folder.filePath(name);
+        if (QFileInfo(path).isSymLink() && normalPath(linkedTarget(path)) == wanted)
+            return name;
+    }
+    return QString();
+}
+
+bool contentMatches(const QString &path, const FileDigest &content)
+{
+    const FileIdentity id = identityOf(path);
+    if (!id.isRegular || id.size != content.size)
+        return false;
+    QFile file(path);
+    FileDigest now;
+    return file.open(QIODevice::ReadOnly) && digestOf(file, now) && now.size == content.size &&
+           now.sha256 == content.sha256;
+}
+
+bool identityMatches(const FileIdentity &now, const FileIdentity &marked)
+{
+    return now.exists && now.isRegular && now.size == marked.size && now.device == marked.device &&
+           now.inode == marked.inode;
 }
 
 QByteArray markerText(const QList<MarkedRename> &renames)
 {
     QByteArray text = MarkerHeader;
     for (const MarkedRename &r : renames) {
-        text += encodePath(r.from) + '\t' + encodePath(r.to) + '\t' + QByteArray::number(r.identity.size) + '\t' +
-                QByteArray::number(r.identity.device) + '\t' + QByteArray::number(r.identity.inode) + '\n';
+        text += encodeName(r.name) + '\t' + encodeName(QFileInfo(r.from).fileName()) + '\t' +
+                QByteArray::number(r.content.size) + '\t' + r.content.sha256.toHex() + '\n';
     }
     return text + MarkerEnd;
 }
 
+// NAME, FROM (beside where NAME leads), SIZE, SHA-256 in hex.
+bool parseLine(const QList<QByteArray> &fields, const QDir &folder, MarkedRename &r)
+{
+    if (fields.size() != 4 || fields.at(3).size() != 64)
+        return false;
+    r.name = decodeName(fields.at(0));
+    const QString fromName = decodeName(fields.at(1));
+    bool ok = false;
+    r.content.size = fields.at(2).toLongLong(&ok);
+    r.content.sha256 = QByteArray::fromHex(fields.at(3));
+    if (!ok || r.content.size < 0 || r.content.sha256.size() != 32 || !isPlainName(r.name) || !isPlainName(fromName))
+        return false;
+    r.target = linkedTarget(folder.filePath(r.name));
+    r.from = QFileInfo(r.target).absoluteDir().filePath(fromName);
+    return true;
+}
+
+// FROM, TO (absolute paths), SIZE, DEVICE, INODE. Only the file names are used, and only
+// in this folder: where the marker was written may now be another folder altogether.
+bool parseOldLine(const QList<QByteArray> &fields, const QDir &folder, MarkedRename &r)
+{
+    if (fields.size() != 5)
+        return false;
+    const QString fromName = QFileInfo(QString::fromUtf8(QByteArray::fromPercentEncoding(fields.at(0)))).fileName();
+    r.name = QFileInfo(QString::fromUtf8(QByteArray::fromPercentEncoding(fields.at(1)))).fileName();
+    bool ok[3];
+    r.byContent = false;
+    r.identity.exists = r.identity.isRegular = true;
+    r.identity.size = fields.at(2).toLongLong(&ok[0]);
+    r.identity.device = fields.at(3).toULongLong(&ok[1]);
+    r.identity.inode = fields.at(4).toULongLong(&ok[2]);
+    if (!ok[0] || !ok[1] || !ok[2] || !isPlainName(r.name) || !isPlainName(fromName))
+        return false;
+    r.target = folder.filePath(r.name);
+    r.from = folder.filePath(fromName);
+    return true;
+}
+
 // false for a marker that is not whole (it is written under another name and renamed, so
 // only damage from outside makes one).
-bool parseMarker(const QByteArray &text, QList<MarkedRename> &renames)
+bool parseMarker(const QByteArray &text, const QDir &folder, QList<MarkedRename> &renames)
 {
-    if (!text.startsWith(MarkerHeader) || !text.endsWith(MarkerEnd))
+    const bool old = text.startsWith(OldMarkerHeader);
+    const QByteArray &header = old ? OldMarkerHeader : MarkerHeader;
+    if (!text.startsWith(header) || !text.endsWith(MarkerEnd) || text.size() < header.size() + MarkerEnd.size())
         return false;
-    const QList<QByteArray> lines =
-        text.mid(MarkerHeader.size(), text.size() - MarkerHeader.size() - MarkerEnd.size()).split('\n');
+    const QList<QByteArray> lines = text.mid(header.size(), text.size() - header.size() - MarkerEnd.size()).split('\n');
+    QStringList names;
     for (const QByteArray &line : lines) {
         if (line.isEmpty())
             continue;
-        const QList<QByteArray> fields = line.split('\t');
-        if (fields.size() != 5)
-            return false;
         MarkedRename r;
-        r.from = decodePath(fields.at(0));
-        r.to = decodePath(fields.at(1));
-        bool ok[3];
-        r.identity.exists = true;
-        r.identity.size = fields.at(2).toLongLong(&ok[0]);
-        r.identity.device = fields.at(3).toULongLong(&ok[1]);
-        r.identity.inode = fields.at(4).toULongLong(&ok[2]);
-        if (!ok[0] || !ok[1] || !ok[2] || r.from.isEmpty() || r.to.isEmpty())
+        if (!(old ? parseOldLine(line.split('\t'), folder, r) : parseLine(line.split('\t'), folder, r)) ||
+            names.contains(r.name))
             return false;
+        names.append(r.name);
         renames.append(r);
     }
     return !renames.isEmpty();
 }
 
-bool matches(const FileIdentity &now, const FileIdentity &marked)
+RenameState stateOf(const MarkedRename &r)
 {
-    return now.exists && now.isRegular && now.size == marked.size && now.device == marked.device &&
-           now.inode == marked.inode;
+    if (r.byContent) {
+        if (contentMatches(r.target, r.content))
+            return RenameState::Made;
+        if (contentMatches(r.from, r.content))
+            return RenameState::ToMake;
+        // A rename replaces, so the file replaced is there until something else took it
+        // (a start that was setting both aside): what it was is not known.
+        return identityOf(r.target).exists ? RenameState::NotMade : RenameState::Unknown;
+    }
+    if (identityMatches(identityOf(r.target), r.identity))
+        return RenameState::Made;
+    const FileIdentity from = identityOf(r.from);
+    if (identityMatches(from, r.identity))
+        return RenameState::ToMake;
+    // A rename takes the new file's name away: while that name is there, it was not made.
+    return from.exists ? RenameState::NotMade : RenameState::Unknown;
 }
 
 // The marker's removal changes a name in the folder like a rename. A marker left behind
@@ -93,7 +215,8 @@ void removeMarker(const QString &marker)
 
 void commitRenames(const QList<PendingRename> &renames)
 {
-    const QString marker = programFile(CommitMarkerName);
+    const QDir folder(programFolder());
+    const QString marker = folder.filePath(CommitMarkerName);
     QList<MarkedRename> marked;
     for (const PendingRename &r : renames) {
         QFile file(r.from);
@@ -102,8 +225,18 @@ void commitRenames(const QList<PendingRename> &renames)
                                                          : RuntimeError::FileNotFound);
         takeAttributesOf(file, r.to);
         syncToDisk(file);
+        MarkedRename m;
+        if (!digestOf(file, m.content))
+            throw RuntimeError(RuntimeError::DeviceIOError);
         file.close();
-        marked.append({r.from, r.to, identityOf(r.from)});
+        m.name = nameInFolder(folder, r.to);
+        m.target = r.to;
+        m.from = r.from;
+        // The marker can only name what its folder leads to.
+        if (m.name.isEmpty() ||
+            normalPath(QFileInfo(r.from).absolutePath()) != normalPath(QFileInfo(r.to).absolutePath()))
+            throw RuntimeError(RuntimeError::PathFileAccessError);
+        marked.append(m);
     }
 
     // The marker, whole or not at all.
@@ -124,11 +257,11 @@ void commitRenames(const QList<PendingRename> &renames)
 
     try {
         for (const MarkedRename &r : marked)
-            atomicRename(r.from, r.to);
+            atomicRename(r.from, r.target);
     } catch (const RuntimeError &error) {
         // Committed: the only way left is forward.
         try {
-            if (finishPendingRenames() == PendingOutcome::RolledForward)
+            if (finishPendingRenames().outcome == PendingOutcome::RolledForward)
                 return;
         } catch (const RuntimeError &) {
         }
@@ -137,31 +270,57 @@ void commitRenames(const QList<PendingRename> &renames)
     removeMarker(marker);
 }
 
-PendingOutcome finishPendingRenames()
+PendingRecovery finishPendingRenames()
 {
-    const QString marker = programFile(CommitMarkerName);
+    PendingRecovery result;
+    const QDir folder(programFolder());
+    const QString marker = folder.filePath(CommitMarkerName);
     const FileIdentity markerId = identityOf(marker);
     if (!markerId.exists)
-        return PendingOutcome::None;
+        return result;
     QList<MarkedRename> marked;
     QFile file(marker);
-    if (!markerId.isRegular || !file.open(QIODevice::ReadOnly) || !parseMarker(file.read(64 * 1024), marked))
-        return PendingOutcome::RolledBack;
+    if (!markerId.isRegular || markerId.size > MaxMarkerSize || !file.open(QIODevice::ReadOnly) ||
+        !parseMarker(file.readAll(), folder, marked)) {
+        // Which renames it named is lost: the data files may be half changed.
+        result.outcome = PendingOutcome::Unfinishable;
+        result.markerUnreadable = true;
+        result.setAside = {InvestFileName, HistFileName};
+        return result;
+    }
     file.close();
 
-    // Each rename is either still to be made (the new file under its own name) or made
-    // already (the new file under the old one's name); anything else and nothing is done.
-    QList<const MarkedRename *> toMake;
-    for (const MarkedRename &r : marked) {
-        if (matches(identityOf(r.from), r.identity))
-            toMake.append(&r);
-        else if (!matches(identityOf(r.to), r.identity))
-            return PendingOutcome::RolledBack;
+    QList<RenameState> states;
+    bool complete = true, anyMade = false, anyUnknown = false;
+    for (const MarkedRename &r : std::as_const(marked)) {
+        const RenameState state = stateOf(r);
+        states.append(state);
+        complete = complete && (state == RenameState::Made || state == RenameState::ToMake);
+        anyMade = anyMade || state == RenameState::Made;
+        anyUnknown = anyUnknown || state == RenameState::Unknown;
     }
-    for (const MarkedRename *r : toMake)
-        atomicRename(r->from, r->to);
-    removeMarker(marker);
-    return PendingOutcome::RolledForward;
+    if (complete) {
+        for (qsizetype i = 0; i < marked.size(); ++i) {
+            if (states.at(i) == RenameState::ToMake)
+                atomicRename(marked.at(i).from, marked.at(i).target);
+        }
+        removeMarker(marker);
+        result.outcome = PendingOutcome::RolledForward;
+        return result;
+    }
+    if (!anyMade && !anyUnknown) {
+        // Nothing was replaced yet: the old files are still a pair.
+        result.outcome = PendingOutcome::RolledBack;
+        return result;
+    }
+    // Some files are new and the others cannot be made new from what this folder holds.
+    result.outcome = PendingOutcome::Unfinishable;
+    for (qsizetype i = 0; i < marked.size(); ++i) {
+        result.setAside.append(marked.at(i).name);
+        if (states.at(i) == RenameState::Made)
+            result.replaced.append(marked.at(i).name);
+    }
+    return result;
 }
 
 } // namespace storage

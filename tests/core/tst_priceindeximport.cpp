@@ -301,7 +301,7 @@ void tst_PriceIndexImport::onlyRegularFiles()
         const ToolRun run = runTool(
             QStringList{QStringLiteral("import"), path, QStringLiteral("--name"), QStringLiteral("P")} + dataDir);
         QCOMPARE(run.exitCode, 1);
-        QCOMPARE(run.err, QStringLiteral("plumbline-index: %1: %1 is not a regular file (it is a folder, pipe or "
+        QCOMPARE(run.err, QStringLiteral("plumbline-index: %1 is not a regular file (it is a folder, pipe or "
                                          "device); nothing was read.\n")
                               .arg(path)
                               .toUtf8());

@@ -68,7 +68,7 @@ private slots:
         QVERIFY(one.hasFigures);
         QCOMPARE(one.firstDate, Date::fromYmd(2001, 1, 2));
         QCOMPARE(one.lastDate, Date::fromYmd(2005, 1, 2));
-        QCOMPARE(one.firstOriginal, money("10000"));
+        QCOMPARE(one.lastOriginal, money("10000"));
         QCOMPARE(one.lastCurrent, money("11500"));
         QCOMPARE(one.profitLoss, money("1500"));
         QCOMPARE(one.lastAFI, money("11120"));
@@ -89,7 +89,7 @@ private slots:
 
         QCOMPARE(summary.totals.investments, 3);
         QCOMPARE(summary.totals.records, 7);
-        QCOMPARE(summary.totals.firstOriginal, money("12500"));
+        QCOMPARE(summary.totals.lastOriginal, money("12500"));
         QCOMPARE(summary.totals.lastCurrent, money("14062.5"));
         QCOMPARE(summary.totals.profitLoss, money("1562.5"));
         QCOMPARE(summary.totals.lastAFI, money("13630"));
@@ -125,6 +125,45 @@ private slots:
         QCOMPARE(seen, (QStringList{QStringLiteral("1/1:1"), QStringLiteral("2/1:1"), QStringLiteral("1/2:2"),
                                     QStringLiteral("2/2:2"), QStringLiteral("1/3:3"), QStringLiteral("1/4:4"),
                                     QStringLiteral("1/5:5")}));
+    }
+
+    // Money added part way changes the original amount: the summary's amounts come from one
+    // record, so its row and its totals add up (current - original = profit or loss).
+    void rowAndTotalsAddUp()
+    {
+        testing::TempDataFolder folder;
+        writeFolder(folder, "1,#2010-01-01#,1000,1000,0\r\n"
+                            "2,#2010-06-01#,4000,4000,0\r\n"
+                            "3,#2010-01-01#,200,220,1\r\n"
+                            "1,#2011-01-01#,1500,1700,2\r\n"
+                            "2,#2011-06-01#,5000,5300,3\r\n"
+                            "3,#2011-01-01#,300,330,0\r\n"
+                            "1,#2012-01-01#,1500,1800,1\r\n"
+                            "2,#2012-06-01#,5000,0,1\r\n");
+        const storage::ReportSummary summary = storage::summarizeInvestments(0);
+        QCOMPARE(summary.investments.size(), 3);
+        const char *original[] = {"1500", "5000", "300"};
+        const char *current[] = {"1800", "5300", "330"};
+        Currency originals, currents, profits;
+        for (int i = 0; i < 3; ++i) {
+            const InvestmentSummary &one = summary.investments.at(i);
+            QCOMPARE(one.lastOriginal, money(original[i]));
+            QCOMPARE(one.lastCurrent, money(current[i]));
+            QCOMPARE(one.lastCurrent - one.lastOriginal, one.profitLoss);
+            originals += one.lastOriginal;
+            currents += one.lastCurrent;
+            profits += one.profitLoss;
+        }
+        // Where the last record has a rate, the adjusted figures add up the same way.
+        for (int i : {0, 1}) {
+            const InvestmentSummary &one = summary.investments.at(i);
+            QCOMPARE(one.lastAFI - one.lastOriginal, one.lastProfitLossAFI);
+        }
+        QCOMPARE(summary.totals.lastOriginal, originals);
+        QCOMPARE(summary.totals.lastCurrent, currents);
+        QCOMPARE(summary.totals.profitLoss, profits);
+        QCOMPARE(summary.totals.lastOriginal, money("6800"));
+        QCOMPARE(summary.totals.lastCurrent - summary.totals.lastOriginal, summary.totals.profitLoss);
     }
 
     void everyRecordSkipped()

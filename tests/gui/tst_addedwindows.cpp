@@ -20,6 +20,7 @@
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QStyleFactory>
+#include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -344,8 +345,10 @@ void tst_AddedWindows::reportByKeyboard()
     press(Qt::Key_Down);
     QVERIFY(dialog->optAllInvestments->isChecked());
 
-    // A file name typed, Enter: the default button writes the report.
-    const QString target = app.folder().path(QStringLiteral("keyboard.pdf"));
+    // A file name typed, Enter: the default button writes the report (outside the data folder,
+    // where no report may go).
+    QTemporaryDir out;
+    const QString target = out.filePath(QStringLiteral("keyboard.pdf"));
     QTest::keyClick(dialog->optAllInvestments, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), dialog->txtReportFile);
     dialog->txtReportFile->selectAll();

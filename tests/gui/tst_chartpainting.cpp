@@ -25,6 +25,9 @@
 #include <QStyle>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace edtest;
 
 namespace {
@@ -158,6 +161,7 @@ private slots:
     void bandColoursReadUnderBothPalettes();
     void savedPicturesLeaveOutTheHover_data();
     void savedPicturesLeaveOutTheHover();
+    void savedFilesArePrivateAndOnlyPlainFilesReplaced();
 };
 
 void tst_ChartPainting::plotHoldsTheSeriesColours_data()
@@ -695,6 +699,62 @@ void tst_ChartPainting::savedPicturesLeaveOutTheHover()
     QVERIFY2(text.contains(QStringLiteral("Gained from falling prices")), qPrintable(text));
     QVERIFY2(text.contains(QStringLiteral("Lost to inflation")), qPrintable(text));
     keepPicture(plainPage, QStringLiteral("chart-pdf-falling-prices-%1.png").arg(tag));
+}
+
+// A new picture holds the same figures as the data files and is as private; a replaced one
+// keeps its permissions. A pipe or a folder is never replaced, and a read-only file stays, by
+// root too.
+void tst_ChartPainting::savedFilesArePrivateAndOnlyPlainFilesReplaced()
+{
+    testing::AppFixture app;
+    const ChartSeries series = seriesFor(app, historyOf(12, false));
+    const InflationChartPainter painter(series);
+    QTemporaryDir out;
+    const auto modeOf = [](const QString &path) {
+        struct stat st
+        {
+        };
+        return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? unsigned(st.st_mode & 07777) : 0u;
+    };
+    const auto save = [&](const QString &path, QString *error) {
+        return path.endsWith(QStringLiteral(".png")) ? chartexport::writePng(painter, path, QSize(320, 200), error)
+                                                     : chartexport::writePdf(painter, path, QStringLiteral("C"), error);
+    };
+    const mode_t mask = ::umask(022);
+    for (const QString &name : {QStringLiteral("c.png"), QStringLiteral("c.pdf")}) {
+        const QString path = out.filePath(name);
+        QString error;
+        QVERIFY2(save(path, &error), qPrintable(error));
+        QCOMPARE(modeOf(path), 0600u);
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup));
+        QVERIFY2(save(path, &error), qPrintable(error));
+        QCOMPARE(modeOf(path), 0640u);
+    }
+    ::umask(mask);
+
+    const QString fifo = out.filePath(QStringLiteral("pipe.png"));
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString folder = out.filePath(QStringLiteral("folder.pdf"));
+    QVERIFY(QDir().mkdir(folder));
+    const QString readOnly = out.filePath(QStringLiteral("kept.png"));
+    QVERIFY(app.folder().writeBytes(QStringLiteral("x"), "kept"));
+    QVERIFY(QFile::copy(app.folder().path(QStringLiteral("x")), readOnly));
+    QVERIFY(QFile::setPermissions(readOnly, QFileDevice::ReadOwner));
+    const QStringList before = QDir(out.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QString &target : {fifo, folder, readOnly}) {
+        QString error;
+        QVERIFY(!save(target, &error));
+        QCOMPARE(error, QStringLiteral("Error Number:75\r\nPath/File access error"));
+        QCOMPARE(QDir(out.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
+    }
+    struct stat st
+    {
+    };
+    QVERIFY(::lstat(QFile::encodeName(fifo).constData(), &st) == 0 && S_ISFIFO(st.st_mode));
+    QVERIFY(QFileInfo(folder).isDir());
+    QFile kept(readOnly);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("kept"));
 }
 
 QTEST_MAIN(tst_ChartPainting)

@@ -30,6 +30,64 @@ using namespace reporttesting;
 using platform::MsgButtons;
 using platform::MsgIcon;
 
+namespace {
+
+// A home folder of the test's own for the dialog's default: $HOME and $XDG_CONFIG_HOME point
+// into it while the object lives.
+class OwnHome
+{
+public:
+    OwnHome()
+        : m_home(qgetenv("HOME")), m_config(qgetenv("XDG_CONFIG_HOME")),
+          m_hadConfig(qEnvironmentVariableIsSet("XDG_CONFIG_HOME"))
+    {
+        qputenv("HOME", QFile::encodeName(m_dir.path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.filePath(QStringLiteral(".config"))));
+    }
+    ~OwnHome()
+    {
+        qputenv("HOME", m_home);
+        if (m_hadConfig)
+            qputenv("XDG_CONFIG_HOME", m_config);
+        else
+            qunsetenv("XDG_CONFIG_HOME");
+    }
+    OwnHome(const OwnHome &) = delete;
+    OwnHome &operator=(const OwnHome &) = delete;
+
+    QString path() const { return QDir(m_dir.path()).canonicalPath(); }
+    // The desktop's list of user folders, as xdg-user-dirs writes it.
+    bool writeUserDirs(const QByteArray &documentsLine) const
+    {
+        if (!QDir().mkpath(m_dir.filePath(QStringLiteral(".config"))))
+            return false;
+        QFile file(m_dir.filePath(QStringLiteral(".config/user-dirs.dirs")));
+        return file.open(QIODevice::WriteOnly) &&
+               file.write("# This file is written by xdg-user-dirs-update\nXDG_DESKTOP_DIR=\"$HOME/Desktop\"\n" +
+                          documentsLine + "\nXDG_MUSIC_DIR=\"$HOME/Music\"\n") > 0;
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_home;
+    QByteArray m_config;
+    bool m_hadConfig;
+};
+
+// The amounts of a summary line, in cents.
+QList<qint64> amountsOf(const QString &line)
+{
+    static const QRegularExpression amount(QStringLiteral("\\$([\\d,]+)\\.(\\d\\d)"));
+    QList<qint64> cents;
+    for (auto m = amount.globalMatch(line); m.hasNext();) {
+        const QRegularExpressionMatch one = m.next();
+        cents << one.captured(1).remove(QLatin1Char(',')).toLongLong() * 100 + one.captured(2).toLongLong();
+    }
+    return cents;
+}
+
+} // namespace
+
 class tst_report : public QObject
 {
     Q_OBJECT
@@ -96,6 +154,48 @@ private slots:
             QStringLiteral("5 1/2/2005 $10,000.00 $11,500.00 $500.00 $1,500.00 2 $220.00 $11,120.00 $1,120.00")));
         QVERIFY(text.at(3).contains(QStringLiteral("No data records.")));
         QCOMPARE(app.historyBytes(), before);
+    }
+
+    // Money added part way changes an investment's original amount. The summary shows the last
+    // original amount beside the last current one, so each row and the totals add up:
+    // Last Current - Last Original = Profit/Loss, Current Amount AFI - Last Original = Profit/Loss AFI.
+    void summaryRowsAndTotalsAddUp()
+    {
+        testing::AppFixture app;
+        app.writeInvestments({{QStringLiteral("Fund"), QStringLiteral("Bank")},
+                              {QStringLiteral("Savings"), QStringLiteral("Credit Union")}});
+        app.writeHistory({QStringLiteral("1,#2010-01-01#,1000,1000,0"), QStringLiteral("2,#2010-06-01#,4000,4000,0"),
+                          QStringLiteral("1,#2011-01-01#,1500,1700,2"), QStringLiteral("2,#2011-06-01#,5000,5300,3"),
+                          QStringLiteral("1,#2012-01-01#,1500,1800,1"), QStringLiteral("2,#2012-06-01#,6500,6900,2")});
+        QTemporaryDir out;
+        const QString pdf = out.filePath(QStringLiteral("r.pdf"));
+        QCOMPARE(ui::report::writeReport({pdf, 0}), 3);
+        const QString summary = pageTexts(pdf).value(0);
+        for (const char *word : {"Last Original", "Last Current", "Profit/Loss AFI", "Amount AFI"})
+            QVERIFY2(summary.contains(QLatin1String(word)), word);
+        QVERIFY(!summary.contains(QStringLiteral("First Original")));
+        QStringList rows;
+        for (const QString &line : summary.split(QLatin1Char('\n')))
+            if (line.contains(QRegularExpression(QStringLiteral("^ ?[12] \\D"))) ||
+                line.contains(QStringLiteral("Total,")))
+                rows << line;
+        QCOMPARE(rows.size(), 3);
+        QList<qint64> sums(6, 0);
+        for (int i = 0; i < rows.size(); ++i) {
+            // Last Original, Last Current, Profit/Loss, Current Amount AFI, Profit/Loss AFI, Total Loss To Inflation
+            const QList<qint64> cells = amountsOf(rows.at(i));
+            QCOMPARE(cells.size(), 6);
+            QCOMPARE(cells.at(1) - cells.at(0), cells.at(2));
+            QCOMPARE(cells.at(3) - cells.at(0), cells.at(4));
+            if (i < 2)
+                for (int c = 0; c < 6; ++c)
+                    sums[c] += cells.at(c);
+            else
+                QCOMPARE(cells, sums);
+        }
+        QVERIFY(rows.at(0).contains(QStringLiteral("$1,500.00 $1,800.00 $300.00")));
+        QVERIFY(rows.at(1).contains(QStringLiteral("$6,500.00 $6,900.00 $400.00")));
+        QVERIFY(rows.at(2).contains(QStringLiteral("$8,000.00 $8,700.00 $700.00")));
     }
 
     void headingsOnEveryPageOfALongHistory()
@@ -266,7 +366,7 @@ private slots:
         QVERIFY(!main->isEnabled());
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Report"));
         QVERIFY(dialog->optShownInvestment->isChecked());
-        QCOMPARE(dialog->optShownInvestment->text(), QStringLiteral("&Shown investment (number 1)"));
+        QCOMPARE(dialog->optShownInvestment->text(), QStringLiteral("&Shown investment (Mutual Fund, Big Bank)"));
         QCOMPARE(QFileInfo(dialog->txtReportFile->text()).fileName(),
                  QStringLiteral("Plumbline report 2026-03-14.pdf"));
         QCOMPARE(QDir::fromNativeSeparators(dialog->txtReportFile->text()), ui::report::ReportDialog::defaultPath());
@@ -283,6 +383,104 @@ private slots:
         QVERIFY(main->isEnabled());
         QVERIFY(!QFileInfo::exists(QDir::fromNativeSeparators(before)));
         QVERIFY(app.boxes().calls().isEmpty());
+    }
+
+    // The dialog's default folder exists: the documents folder the desktop names (created when
+    // missing, as the desktop does), else the home folder. Create with the default writes there.
+    void defaultFolderExists_data()
+    {
+        QTest::addColumn<QByteArray>("userDirs"); // the documents line of user-dirs.dirs, none when empty
+        QTest::addColumn<bool>("documentsThere");
+        QTest::addColumn<QString>("expected"); // below the home folder
+        QTest::newRow("nothing names one, none there") << QByteArray() << false << QString();
+        QTest::newRow("nothing names one, Documents there") << QByteArray() << true << QStringLiteral("Documents");
+        QTest::newRow("the desktop names a missing one")
+            << QByteArray("XDG_DOCUMENTS_DIR=\"$HOME/Papers\"") << false << QStringLiteral("Papers");
+        QTest::newRow("the desktop names one deeper down")
+            << QByteArray("XDG_DOCUMENTS_DIR=\"$HOME/My Files/Documents/\"") << false
+            << QStringLiteral("My Files/Documents");
+        QTest::newRow("the desktop names home") << QByteArray("XDG_DOCUMENTS_DIR=\"$HOME/\"") << true << QString();
+        QTest::newRow("the name cannot be made a folder")
+            << QByteArray("XDG_DOCUMENTS_DIR=\"$HOME/taken/Documents\"") << false << QString();
+    }
+
+    void defaultFolderExists()
+    {
+        QFETCH(QByteArray, userDirs);
+        QFETCH(bool, documentsThere);
+        QFETCH(QString, expected);
+        testing::AppFixture app;
+        writeExample(app);
+        const OwnHome home;
+        if (!userDirs.isEmpty())
+            QVERIFY(home.writeUserDirs(userDirs));
+        if (documentsThere)
+            QVERIFY(QDir(home.path()).mkdir(QStringLiteral("Documents")));
+        {
+            QFile taken(home.path() + QStringLiteral("/taken"));
+            QVERIFY(taken.open(QIODevice::WriteOnly) && taken.write("a file, not a folder") > 0);
+        }
+        const QString folder = expected.isEmpty() ? home.path() : home.path() + QLatin1Char('/') + expected;
+
+        frmInvestData *main = app.startMainWindow();
+        QVERIFY(main);
+        main->mnuFileReport->trigger();
+        ui::report::ReportDialog *dialog = ui::report::ReportDialog::instance();
+        QVERIFY(dialog);
+        const QString pdf = folder + QStringLiteral("/Plumbline report 2026-03-14.pdf");
+        QCOMPARE(QDir::fromNativeSeparators(dialog->txtReportFile->text()), pdf);
+        QVERIFY(QFileInfo(folder).isDir());
+        // A Documents folder nothing names is not made up.
+        QCOMPARE(QFileInfo::exists(home.path() + QStringLiteral("/Documents")), documentsThere);
+        QTest::mouseClick(dialog->cmdCreate, Qt::LeftButton);
+        QTRY_VERIFY(!ui::report::ReportDialog::instance());
+        QCOMPARE(app.boxes().lastCall().text,
+                 QStringLiteral("The report (2 pages) was saved as\r\n") + QDir::toNativeSeparators(pdf));
+        QCOMPARE(pdfInfo(pdf, QStringLiteral("Pages")), QStringLiteral("2"));
+        // A name without a folder goes to the same place.
+        main->mnuFileReport->trigger();
+        dialog = ui::report::ReportDialog::instance();
+        QVERIFY(dialog);
+        dialog->txtReportFile->setText(QStringLiteral("short.pdf"));
+        QTest::mouseClick(dialog->cmdCreate, Qt::LeftButton);
+        QTRY_VERIFY(!ui::report::ReportDialog::instance());
+        QVERIFY(QFileInfo::exists(folder + QStringLiteral("/short.pdf")));
+        QVERIFY(!app.boxes().unexpectedQuestion());
+    }
+
+    // The shown investment is named as the main window shows it.
+    void shownInvestmentNamed_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("institution");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("both") << QStringLiteral("Savings account") << QStringLiteral("First Bank")
+                              << QStringLiteral("&Shown investment (Savings account, First Bank)");
+        QTest::newRow("type only") << QStringLiteral("Savings account") << QString()
+                                   << QStringLiteral("&Shown investment (Savings account)");
+        QTest::newRow("institution only")
+            << QString() << QStringLiteral("First Bank") << QStringLiteral("&Shown investment (First Bank)");
+        QTest::newRow("neither") << QString() << QString() << QStringLiteral("&Shown investment (number 1)");
+        QTest::newRow("an ampersand") << QStringLiteral("R&D shares") << QStringLiteral("Smith & Sons")
+                                      << QStringLiteral("&Shown investment (R&&D shares, Smith && Sons)");
+    }
+
+    void shownInvestmentNamed()
+    {
+        QFETCH(QString, type);
+        QFETCH(QString, institution);
+        QFETCH(QString, expected);
+        testing::AppFixture app;
+        app.writeInvestments({{type, institution}, {QStringLiteral("Other"), QStringLiteral("Elsewhere")}});
+        app.writeHistory({QStringLiteral("1,#2010-01-01#,1000,1000,0")});
+        frmInvestData *main = app.startMainWindow();
+        QVERIFY(main);
+        main->mnuFileReport->trigger();
+        ui::report::ReportDialog *dialog = ui::report::ReportDialog::instance();
+        QVERIFY(dialog);
+        QCOMPARE(dialog->optShownInvestment->text(), expected);
+        QTest::mouseClick(dialog->cmdCancel, Qt::LeftButton);
+        QTRY_VERIFY(!ui::report::ReportDialog::instance());
     }
 
     void dialogWritesTheChosenFile()

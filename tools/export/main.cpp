@@ -8,6 +8,7 @@
 #include "storage/priceindexchoice.h"
 #include "storage/priceindexstore.h"
 #include "storage/recordspool.h"
+#include "storage/toolguard.h"
 #include "tools/export/csvwriter.h"
 
 #include <QCommandLineParser>
@@ -116,50 +117,9 @@ private:
     std::string m_prefix;
 };
 
-// History lines whose investment number names no investment of the file (0, negative,
-// past the last): the grid never shows them, and neither does the export.
-struct UnownedLines
-{
-    static constexpr int Listed = 10;
-    int investCount = 0;
-    long long count = 0;
-    QList<long long> first; // line numbers, at most Listed
-
-    // Whether the line is one of them; counted if so.
-    bool check(int investment, long long line)
-    {
-        if (investment >= 1 && investment <= investCount)
-            return false;
-        if (++count <= Listed)
-            first.append(line);
-        return true;
-    }
-};
-
-void warnUnowned(const UnownedLines &unowned, const QString &historyPath)
-{
-    QStringList numbers;
-    for (long long line : unowned.first)
-        numbers << QString::number(line);
-    QString listed = numbers.join(QLatin1String(", "));
-    if (unowned.count > unowned.first.size())
-        listed += QStringLiteral(" and %1 more").arg(unowned.count - unowned.first.size());
-    const QString range = unowned.investCount == 0
-                              ? QStringLiteral("there are no investments")
-                              : QStringLiteral("investments are numbered 1 to %1").arg(unowned.investCount);
-    const bool one = unowned.count == 1;
-    const QString text =
-        QStringLiteral("%1 %2 of \"%3\" %4 no investment (%5) and %6 not exported: %7 %8")
-            .arg(QString::number(unowned.count), one ? QStringLiteral("line") : QStringLiteral("lines"),
-                 QDir::toNativeSeparators(historyPath), one ? QStringLiteral("names") : QStringLiteral("name"), range,
-                 one ? QStringLiteral("is") : QStringLiteral("are"),
-                 unowned.first.size() == 1 ? QStringLiteral("line") : QStringLiteral("lines"), listed);
-    std::fprintf(stderr, "plumbline-export: warning: %s\n", qPrintable(text));
-}
-
 // One investment: only its lines are read whole, the others only as far as their number.
-void exportOne(storage::HistoryReader &reader, const storage::InvestmentInfo &info, RecordRows &rows,
-               UnownedLines &unowned)
+void exportOne(storage::HistoryReader &reader, const storage::InvestmentInfo &info, int investCount,
+               RecordRows &rows, storage::UnownedLines &unowned)
 {
     Calculation calculation;
     storage::WrittenRates rates;
@@ -168,11 +128,11 @@ void exportOne(storage::HistoryReader &reader, const storage::InvestmentInfo &in
     while (reader.nextLine()) {
         int number = 0;
         if (reader.quickNumber(number) && number != info.number) {
-            unowned.check(number, reader.lineNumber());
+            unowned.check(number, reader.lineNumber(), investCount);
             continue;
         }
         reader.decode(line);
-        if (unowned.check(line.investNum, reader.lineNumber()) || line.investNum != info.number)
+        if (unowned.check(line.investNum, reader.lineNumber(), investCount) || line.investNum != info.number)
             continue;
         rows.add(
             calculation.add(info.number, line.date, line.original, line.current, storage::asWrittenRate(line.rate)));
@@ -181,14 +141,14 @@ void exportOne(storage::HistoryReader &reader, const storage::InvestmentInfo &in
 
 // Every investment: one pass over the history, then each investment's records in turn.
 void exportAll(storage::HistoryReader &reader, const std::vector<storage::InvestmentInfo> &investments,
-               RecordRows &rows, UnownedLines &unowned)
+               RecordRows &rows, storage::UnownedLines &unowned)
 {
     storage::Calculations calculations;
     storage::RecordSpool spool;
     storage::HistFields line;
     while (reader.nextLine()) {
         reader.decode(line);
-        if (unowned.check(line.investNum, reader.lineNumber()))
+        if (unowned.check(line.investNum, reader.lineNumber(), int(investments.size())))
             continue;
         // Worked out here too, so a figure out of range is reported with its line.
         try {
@@ -257,6 +217,9 @@ int main(int argc, char *argv[])
     const QString folder = storage::programFolder();
     if (!QFileInfo(folder).isDir())
         return fail(QStringLiteral("data folder \"%1\" does not exist").arg(QDir::toNativeSeparators(folder)));
+    // Never a change half made, nor a folder where a data file belongs.
+    if (const QString refusal = storage::readingRefusal(folder); !refusal.isEmpty())
+        return fail(refusal);
     const QString investPath = storage::programFile(storage::InvestFileName);
     const QString historyPath = storage::programFile(storage::HistFileName);
 
@@ -291,15 +254,14 @@ int main(int argc, char *argv[])
 
     CsvWriter out(stdout);
     RecordRows rows(out, suggest ? &*suggest : nullptr);
-    UnownedLines unowned;
-    unowned.investCount = count;
+    storage::UnownedLines unowned;
     try {
         std::optional<storage::HistoryReader> reader;
         if (storage::fileExists(historyPath))
             reader.emplace(historyPath);
         out.raw(suggest ? kSuggestHeader : kHeader, std::strlen(suggest ? kSuggestHeader : kHeader));
         if (only > 0 && reader)
-            exportOne(*reader, investments[size_t(only - 1)], rows, unowned);
+            exportOne(*reader, investments[size_t(only - 1)], count, rows, unowned);
         else if (reader)
             exportAll(*reader, investments, rows, unowned);
     } catch (const storage::HistoryPassError &failure) {
@@ -316,6 +278,7 @@ int main(int argc, char *argv[])
         return fail(QStringLiteral("the figures could not all be written to standard output"));
     // A warning only: what could be exported was.
     if (unowned.count > 0)
-        warnUnowned(unowned, historyPath);
+        std::fprintf(stderr, "plumbline-export: warning: %s\n",
+                     qPrintable(storage::unownedLinesWarning(unowned, historyPath, count, QStringLiteral("exported"))));
     return 0;
 }

@@ -3,6 +3,7 @@
 #include "storage/datafolder.h"
 #include "storage/historypass.h"
 #include "storage/reportsummary.h"
+#include "storage/toolguard.h"
 #include "ui/appidentity.h"
 #include "ui/report/reportwriter.h"
 
@@ -68,7 +69,23 @@ int main(int argc, char *argv[])
     const QString folder = storage::programFolder();
     if (!QFileInfo(folder).isDir())
         return fail(QStringLiteral("data folder \"%1\" does not exist").arg(QDir::toNativeSeparators(folder)));
+    // Never a change half made, nor a folder where a data file belongs.
+    if (const QString refusal = storage::readingRefusal(folder); !refusal.isEmpty())
+        return fail(refusal);
     const QString investPath = storage::programFile(storage::InvestFileName);
+    // Lines no investment owns are left out, as the export leaves them out, and said so.
+    // A file that cannot be read is the report's own failure to give.
+    try {
+        const QString history = storage::programFile(storage::HistFileName);
+        const int count = storage::investmentCount();
+        const storage::UnownedLines unowned = storage::findUnownedLines(history, count);
+        if (unowned.count > 0)
+            std::fprintf(
+                stderr, "plumbline-report: warning: %s\n",
+                qPrintable(storage::unownedLinesWarning(unowned, history, count, QStringLiteral("in the report"))));
+    } catch (const storage::HistoryPassError &) {
+    } catch (const RuntimeError &) {
+    }
 
     ui::report::ReportRequest request;
     request.outputPath = QFileInfo(parser.value(out)).absoluteFilePath();

@@ -2,12 +2,15 @@
 
 #include "ui/chart/inflationchartpainter.h"
 
+#include "core/runtimeerror.h"
+#include "storage/safesavefile.h"
+#include "ui/chart/inflationchartpainter.h"
+
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -17,25 +20,23 @@ namespace {
 
 constexpr qreal ScreenDpi = 96;
 
-bool finish(QSaveFile &file, QString *error)
+// A failure as the program numbers it ("Error Number:61", CR LF, "Disk full").
+bool failed(const RuntimeError &failure, QString *error)
 {
-    if (file.error() == QFileDevice::NoError && file.commit())
-        return true;
     if (error)
-        *error = file.errorString();
-    file.cancelWriting();
+        *error = failure.standardText();
     return false;
 }
 
-bool openFile(QSaveFile &file, QString *error)
+// Every write of the file was checked; a full disk on the last bytes is 61 too.
+bool finish(storage::SafeSaveFile &file, QString *error)
 {
-    // No writing in place: a file that cannot be replaced by a rename is left as it is.
-    file.setDirectWriteFallback(false);
-    if (file.open(QIODevice::WriteOnly))
-        return true;
-    if (error)
-        *error = file.errorString();
-    return false;
+    try {
+        file.commit();
+    } catch (const RuntimeError &failure) {
+        return failed(failure, error);
+    }
+    return true;
 }
 
 } // namespace
@@ -61,14 +62,14 @@ bool writePng(const InflationChartPainter &painter, const QString &path, const Q
         QPainter p(&image);
         painter.paint(p, QRectF(QPointF(0, 0), QSizeF(size)));
     }
-    QSaveFile file(path);
-    if (!openFile(file, error))
-        return false;
+    storage::SafeSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return failed(*file.failure(), error);
     if (!image.save(&file, "PNG")) {
+        if (file.failure())
+            return failed(*file.failure(), error);
         if (error)
-            *error = file.error() != QFileDevice::NoError ? file.errorString()
-                                                          : QStringLiteral("The picture could not be encoded.");
-        file.cancelWriting();
+            *error = QStringLiteral("The picture could not be encoded.");
         return false;
     }
     return finish(file, error);
@@ -76,9 +77,9 @@ bool writePng(const InflationChartPainter &painter, const QString &path, const Q
 
 bool writePdf(const InflationChartPainter &painter, const QString &path, const QString &title, QString *error)
 {
-    QSaveFile file(path);
-    if (!openFile(file, error))
-        return false;
+    storage::SafeSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return failed(*file.failure(), error);
     {
         QPdfWriter writer(&file);
         writer.setTitle(title);
@@ -87,9 +88,10 @@ bool writePdf(const InflationChartPainter &painter, const QString &path, const Q
                                          QPageLayout::Millimeter));
         QPainter p;
         if (!p.begin(&writer)) {
+            if (file.failure())
+                return failed(*file.failure(), error);
             if (error)
                 *error = QStringLiteral("The PDF page could not be started.");
-            file.cancelWriting();
             return false;
         }
         const QRect page = writer.pageLayout().paintRectPixels(writer.resolution());

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -28,6 +29,58 @@ namespace ui::report {
 namespace {
 
 QPointer<ReportDialog> g_instance;
+
+// The documents folder as xdg-user-dirs names it for the desktop ("$HOME/..." or a full path),
+// empty when no such name is given (or on systems without it).
+QString xdgDocumentsFolder()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (config.isEmpty())
+        config = QDir::homePath() + QStringLiteral("/.config");
+    QFile file(config + QStringLiteral("/user-dirs.dirs"));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return QString();
+    QString folder;
+    const QString key = QStringLiteral("XDG_DOCUMENTS_DIR=");
+    while (!file.atEnd()) {
+        QString value = QString::fromUtf8(file.readLine()).trimmed();
+        if (!value.startsWith(key))
+            continue;
+        value = value.mid(key.size());
+        if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"')))
+            value = value.mid(1, value.size() - 2);
+        if (value.startsWith(QStringLiteral("$HOME")))
+            value = QDir::homePath() + value.mid(5);
+        // A relative name is not a valid entry; the desktop ignores it too.
+        if (QDir::isAbsolutePath(value))
+            folder = QDir::cleanPath(value);
+    }
+    return folder;
+#else
+    return QString();
+#endif
+}
+
+// "Savings account, First Bank"; the number when the investment has neither name.
+QString investmentName(int investment)
+{
+    QString name;
+    try {
+        const storage::InvestmentSummary one = storage::investmentNames(investment);
+        name = one.type.trimmed();
+        const QString institution = one.institution.trimmed();
+        if (!name.isEmpty() && !institution.isEmpty())
+            name += QStringLiteral(", ");
+        name += institution;
+    } catch (const RuntimeError &) {
+        // The number alone still says which one is meant.
+    }
+    if (name.isEmpty())
+        return QStringLiteral("number %1").arg(investment);
+    // A '&' of the name is shown, not taken as the button's access key.
+    return name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
 
 } // namespace
 
@@ -48,10 +101,20 @@ ReportDialog *ReportDialog::instance()
     return g_instance;
 }
 
+QString ReportDialog::defaultFolder()
+{
+    // A documents folder the desktop names is created when missing, as the desktop does at
+    // login; one nothing names is not, and then the report goes into the home folder.
+    const QString named = xdgDocumentsFolder();
+    if (!named.isEmpty())
+        return QFileInfo(named).isDir() || QDir().mkpath(named) ? named : QDir::homePath();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
 QString ReportDialog::defaultPath()
 {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QDir(documents).filePath(defaultReportName(platform::LocaleServices::today()));
+    return QDir(defaultFolder()).filePath(defaultReportName(platform::LocaleServices::today()));
 }
 
 ReportDialog::ReportDialog(QWidget *mainWindow, int shownInvestment)
@@ -67,7 +130,7 @@ ReportDialog::ReportDialog(QWidget *mainWindow, int shownInvestment)
     optShownInvestment = new QRadioButton(scope);
     optShownInvestment->setObjectName(QStringLiteral("optShownInvestment"));
     optShownInvestment->setText(shownInvestment > 0
-                                    ? QStringLiteral("&Shown investment (number %1)").arg(shownInvestment)
+                                    ? QStringLiteral("&Shown investment (%1)").arg(investmentName(shownInvestment))
                                     : QStringLiteral("&Shown investment"));
     optShownInvestment->setEnabled(shownInvestment > 0);
     optAllInvestments = new QRadioButton(QStringLiteral("&All investments"), scope);
@@ -140,8 +203,7 @@ void ReportDialog::cmdCreate_Click()
         return;
     }
     if (QFileInfo(request.outputPath).isRelative())
-        request.outputPath = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                                 .absoluteFilePath(request.outputPath);
+        request.outputPath = QDir(defaultFolder()).absoluteFilePath(request.outputPath);
     const bool confirmed =
         !m_replaceConfirmed.isEmpty() && QFileInfo(request.outputPath).absoluteFilePath() == m_replaceConfirmed;
     if (QFileInfo::exists(request.outputPath) && !confirmed &&

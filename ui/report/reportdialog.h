@@ -28,6 +28,8 @@ public:
     QPushButton *cmdCreate = nullptr;
     QPushButton *cmdCancel = nullptr;
 
+    // The folder reports go to unless the user chooses another: the documents folder, else home.
+    static QString defaultFolder();
     // The file a report of today goes to unless the user chooses another.
     static QString defaultPath();
 

@@ -8,6 +8,8 @@
 #include "storage/filetable.h"
 #include "storage/historypass.h"
 #include "storage/reportsummary.h"
+#include "storage/safesavefile.h"
+#include "storage/savetarget.h"
 #include "ui/report/pdfcompression.h"
 #include "ui/report/recordfeed.h"
 #include "ui/report/reportcells.h"
@@ -20,7 +22,6 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <cmath>
 #include <functional>
@@ -72,7 +73,7 @@ QList<ReportTable::Column> summaryColumns()
         {QStringLiteral("Institution"), 2.0, Qt::AlignLeft},
         {QStringLiteral("First Record"), 1.15, right},
         {QStringLiteral("Last Record"), 1.15, right},
-        {QStringLiteral("First Original Amount"), 1.45, right},
+        {QStringLiteral("Last Original Amount"), 1.45, right},
         {QStringLiteral("Last Current Amount"), 1.45, right},
         {QStringLiteral("Profit/Loss"), 1.45, right},
         {QStringLiteral("Current Amount AFI"), 1.45, right},
@@ -108,7 +109,7 @@ QStringList summaryCells(const storage::InvestmentSummary &one)
     else
         cells << QString() << QString();
     if (one.hasFigures)
-        cells << amount(one.firstOriginal) << amount(one.lastCurrent) << amount(one.profitLoss) << amount(one.lastAFI)
+        cells << amount(one.lastOriginal) << amount(one.lastCurrent) << amount(one.profitLoss) << amount(one.lastAFI)
               << amount(one.lastProfitLossAFI) << amount(one.lossToInflation);
     else
         for (int i = 0; i < 6; ++i)
@@ -127,7 +128,7 @@ QStringList totalCells(const storage::ReportTotals &totals)
             records,
             QString(),
             QString(),
-            amount(totals.firstOriginal),
+            amount(totals.lastOriginal),
             amount(totals.lastCurrent),
             amount(totals.profitLoss),
             amount(totals.lastAFI),
@@ -165,8 +166,10 @@ public:
 class Pages
 {
 public:
-    Pages(QPdfWriter &writer, QPainter &painter, const PageSetup &setup, int total, QString date, QString folder)
-        : m_writer(writer), m_painter(painter), m_setup(setup), m_total(total), m_folder(std::move(folder)),
+    Pages(QPdfWriter &writer, const storage::SafeSaveFile &file, QPainter &painter, const PageSetup &setup, int total,
+          QString date, QString folder)
+        : m_writer(writer), m_file(file), m_painter(painter), m_setup(setup), m_total(total),
+          m_folder(std::move(folder)),
           m_date(setup.footer, QStringLiteral("Report of ") + date, setup.width / 2, Qt::AlignLeft),
           m_folderLine(setup.footer, QStringLiteral("Data folder: ") + m_folder, setup.width, Qt::AlignLeft),
           m_footerTop(setup.height - footerHeight(setup, m_folder)),
@@ -187,6 +190,8 @@ public:
 
     void finishPage()
     {
+        // A disk that filled up on an earlier page ends the report here, not pages later.
+        m_file.raiseFailure();
         storage::faults::check(storage::faults::Step::Write);
         const qreal top = m_footerTop;
         m_painter.setPen(QPen(Qt::gray, m_setup.pt(0.5)));
@@ -224,6 +229,7 @@ private:
     }
 
     QPdfWriter &m_writer;
+    const storage::SafeSaveFile &m_file;
     QPainter &m_painter;
     const PageSetup &m_setup;
     int m_number = 1;
@@ -337,10 +343,12 @@ public:
         if (painter)
             m_setup.summary.drawRow(*painter, top, totals, false, true);
         const QString explanation =
-            QStringLiteral("Profit/Loss, Current Amount AFI and Profit/Loss AFI are those of each investment's last "
-                           "record with both amounts above zero. Total Loss To Inflation adds up the loss of every "
-                           "record that has an inflation rate; a record without a rate carries the loss before it "
-                           "and adds nothing, and a record with an amount of zero or less is left out.");
+            QStringLiteral("The amounts and figures are those of each investment's last record with both amounts "
+                           "above zero, as its row shows them: Profit/Loss is its Current Amount less its Original "
+                           "Amount; Current Amount AFI and Profit/Loss AFI are those of the last record with an "
+                           "inflation rate. Total Loss To Inflation adds up the loss of every record that has an "
+                           "inflation rate; a record without a rate carries the loss before it and adds nothing, "
+                           "and a record with an amount of zero or less is left out.");
         const qreal noteTop = flow.place(m_setup.pt(6) + m_setup.note.height(explanation, width));
         if (painter)
             m_setup.note.draw(*painter, 0, noteTop + m_setup.pt(6), width, explanation, Qt::AlignLeft);
@@ -449,28 +457,6 @@ public:
     HeapKept &operator=(const HeapKept &) = delete;
 };
 
-RuntimeError writeFailure(const QFileDevice &file)
-{
-    if (file.error() == QFileDevice::ResourceError)
-        return RuntimeError(RuntimeError::DiskFull);
-    return RuntimeError(RuntimeError::DeviceIOError);
-}
-
-// The report never takes the place of one of the program's own files.
-bool isProgramFile(const QString &path)
-{
-    const QFileInfo target(path);
-    const QString canonical = target.exists() ? target.canonicalFilePath() : target.absoluteFilePath();
-    for (const QString &name :
-         {storage::InvestFileName, storage::HistFileName, storage::PageFileName, storage::TempDataFileName,
-          storage::TempHistFileName, storage::SuccesFileName, storage::RecsDisplayedFileName}) {
-        const QFileInfo own(storage::programFile(name));
-        if ((own.exists() ? own.canonicalFilePath() : own.absoluteFilePath()) == canonical)
-            return true;
-    }
-    return false;
-}
-
 } // namespace
 
 QPageSize::PageSizeId pageSizeFor(const QLocale &locale)
@@ -488,23 +474,24 @@ int writeReport(const ReportRequest &request)
 {
     const QString folder = QDir::toNativeSeparators(storage::programFolder());
     const QString history = storage::programFile(storage::HistFileName);
-    const QFileInfo target(request.outputPath);
-    if (request.outputPath.isEmpty() || target.isDir())
+    if (request.outputPath.isEmpty())
         throw RuntimeError(RuntimeError::BadFileNameOrNumber);
-    if (!target.absoluteDir().exists())
+    if (!QFileInfo(request.outputPath).absoluteDir().exists())
         throw RuntimeError(RuntimeError::PathNotFound);
-    // A read-only report stays as it is, as a read-only file refuses the program's writes.
-    if (isProgramFile(request.outputPath) || (target.exists() && !target.isWritable()))
+    // Nothing the program keeps in its folder is ever the report: a replaced lock file would let
+    // a second copy in, a replaced work file would lose an edit.
+    if (storage::landsInDataFolder(request.outputPath, storage::programFolder()))
         throw RuntimeError(RuntimeError::PathFileAccessError);
 
     const Date today = platform::LocaleServices::today();
     // Page streams compressed quickly (see pdfcompression.cpp).
     static_cast<void>(pdfCompressionLevel());
     const HeapKept heapKept;
-    QSaveFile file(request.outputPath);
-    storage::faults::check(storage::faults::Step::Open);
+    // A plain file or none: a folder, a device or a pipe is refused (75), as is a read-only
+    // report, by root too; a replaced report keeps its permissions, a new one is the user's only.
+    storage::SafeSaveFile file(request.outputPath);
     if (!file.open(QIODevice::WriteOnly))
-        throw RuntimeError(RuntimeError::PathFileAccessError);
+        file.raiseFailure();
     QPdfWriter writer(&file);
     writer.setTitle(QStringLiteral("Plumbline report ") + today.toQDate().toString(QStringLiteral("yyyy-MM-dd")));
     writer.setCreator(QStringLiteral("Plumbline ") + QStringLiteral(PLUMBLINE_VERSION));
@@ -543,9 +530,11 @@ int writeReport(const ReportRequest &request)
     // are painted here. Each pass also gathers the next investment's chart, so each
     // investment's records are read once for both.
     QPainter painter;
-    if (!painter.begin(&writer))
-        throw writeFailure(file);
-    Pages pages(writer, painter, setup, total, platform::LocaleServices::shortDate(today), folder);
+    if (!painter.begin(&writer)) {
+        file.raiseFailure();
+        throw RuntimeError(RuntimeError::DeviceIOError);
+    }
+    Pages pages(writer, file, painter, setup, total, platform::LocaleServices::shortDate(today), folder);
     const QList<storage::InvestmentSummary> &investments = summary.investments;
     RecordFeed feed(history, storage::fileExists(history), investments, setup.records);
     layout.summarySection(&pages);
@@ -562,11 +551,12 @@ int writeReport(const ReportRequest &request)
     }
     pages.finishPage();
     const int painted = pages.number();
-    if (!painter.end() || file.error() != QFileDevice::NoError)
-        throw writeFailure(file);
-    storage::faults::check(storage::faults::Step::Rename);
-    if (!file.commit())
-        throw writeFailure(file);
+    if (!painter.end()) {
+        file.raiseFailure();
+        throw RuntimeError(RuntimeError::DeviceIOError);
+    }
+    // Every byte checked, synced, then renamed; a disk that filled on the last bytes is 61 here.
+    file.commit();
     return painted;
 }
 

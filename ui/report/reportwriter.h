@@ -23,8 +23,10 @@ QString defaultReportName(Date day);
 
 // Writes the PDF report of the program folder: a summary of the investments, then each
 // investment's chart and every record. The file appears whole or not at all. A damaged
-// history line raises storage::HistoryPassError, any other failure RuntimeError. Only
-// reads the program folder. Returns the number of pages.
+// history line raises storage::HistoryPassError, any other failure RuntimeError (61 on a
+// full disk). The target must be a plain file the user may write, or a new name, and lie
+// outside the program folder, or it is 75. Only reads the program folder. Returns the
+// number of pages.
 int writeReport(const ReportRequest &request);
 
 } // namespace ui::report
