@@ -213,6 +213,19 @@ void createFresh(const QString &path, QFile &file, QIODevice::OpenMode mode)
     throw RuntimeError(RuntimeError::PathFileAccessError);
 }
 
+void refuseSpecialFile(const QString &path)
+{
+#ifdef Q_OS_WIN
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        throw RuntimeError(RuntimeError::PathFileAccessError);
+#else
+    struct stat st;
+    if (::stat(native(path).constData(), &st) == 0 && !S_ISREG(st.st_mode))
+        throw RuntimeError(RuntimeError::PathFileAccessError);
+#endif
+}
+
 void openForReading(QFile &file, const QString &path)
 {
     faults::check(faults::Step::Open);

@@ -46,6 +46,10 @@ QString createSiblingTemp(const QString &target, QFile &file);
 // then a new private file is created exclusively, never through a link.
 void createFresh(const QString &path, QFile &file, QIODevice::OpenMode mode);
 
+// Raises 75 when `path` (links followed) is there but is no plain file: a folder, a pipe or
+// a device, which an open or a read would wait on or misread.
+void refuseSpecialFile(const QString &path);
+
 // Opens `path` for reading, as a file: 53 when it is missing, 76 when its folder is, 75
 // for anything that is not a plain file (a folder, a FIFO that would block, a device) or
 // cannot be opened. A symbolic link to a plain file is read as that file.

@@ -177,6 +177,9 @@ void open(int number, const QString &path, OpenMode mode, bool replace)
     } else if (mode == OpenMode::Output) {
         // A work file starts empty and new: never one a link points at.
         createFresh(path, *file, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    } else if (mode == OpenMode::Input || mode == OpenMode::RandomReadOnly) {
+        // A pipe or a device where a file belongs is refused at once instead of waited on.
+        openForReading(*file, path);
     } else {
         faults::check(faults::Step::Open);
         QIODevice::OpenMode qtMode = QIODevice::Unbuffered;
@@ -193,6 +196,7 @@ void open(int number, const QString &path, OpenMode mode, bool replace)
             qtMode |= QIODevice::ReadWrite;
             break;
         }
+        refuseSpecialFile(path);
         const bool created = !identityOf(path).exists;
         file->setFileName(path);
         if (QFileInfo(path).isDir() || !file->open(qtMode))

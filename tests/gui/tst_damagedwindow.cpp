@@ -11,6 +11,8 @@
 
 #include <QFile>
 
+#include <sys/stat.h>
+
 using namespace edtest;
 using namespace modPlMainMod;
 
@@ -59,6 +61,8 @@ QString errorText(int number)
         return QStringLiteral("Error Number:13\r\nType mismatch");
     case 62:
         return QStringLiteral("Error Number:62\r\nInput past end of file");
+    case 75:
+        return QStringLiteral("Error Number:75\r\nPath/File access error");
     default:
         return QStringLiteral("unexpected error %1").arg(number);
     }
@@ -95,6 +99,7 @@ private slots:
     void noFinalLineEndIsNoDamage();
     void truncatedInvestmentFile_data();
     void truncatedInvestmentFile();
+    void pipeInPlaceOfTheHistory();
 };
 
 void tst_DamagedWindow::damagedHistoryLine_data()
@@ -286,6 +291,27 @@ void tst_DamagedWindow::truncatedInvestmentFile()
     EXPECT_NO_BOX(app);
     QCOMPARE(app.investBytes(), cut);
     QVERIFY(!app.quitRequested());
+}
+
+// A pipe where the history belongs is refused like a folder, not waited on for ever: every
+// pass says so and the window stays usable.
+void tst_DamagedWindow::pipeInPlaceOfTheHistory()
+{
+    testing::AppFixture app;
+    app.writeInvestments(twoInvestments());
+    const QString history = storage::programFile(storage::HistFileName);
+    QCOMPARE(::mkfifo(QFile::encodeName(history).constData(), 0600), 0);
+    frmInvestData *w = app.startMainWindow();
+    QVERIFY(w);
+    QVERIFY(oneErrorBox(app, 75));
+    QVERIFY(w->isEnabled());
+    click(w->cmdNext);
+    QVERIFY(oneErrorBox(app, 75));
+    QCOMPARE(w->lblInvestRecNum->text(), QStringLiteral("2"));
+    QVERIFY(!storage::isOpen(2));
+    struct stat st;
+    QCOMPARE(::lstat(QFile::encodeName(history).constData(), &st), 0);
+    QVERIFY(S_ISFIFO(st.st_mode));
 }
 
 QTEST_MAIN(tst_DamagedWindow)
