@@ -60,9 +60,19 @@ template <typename Each> void RecordSpool::forEachBucket(Each each)
 
 void RecordSpool::add(const HistFields &line)
 {
-    const int investment = line.investNum;
-    Bucket &b = bucket(investment);
-    b.pending.push_back({line.date.serial(), line.original.units(), line.current.units(), line.rate, investment});
+    append({line.date.serial(), line.original.units(), line.current.units(), line.rate, int(line.investNum)});
+}
+
+void RecordSpool::add(const RecordFigures &figures)
+{
+    append({figures.date.serial(), figures.originalAmount.units(), figures.currentAmount.units(), figures.rate,
+            figures.investment});
+}
+
+void RecordSpool::append(const Entry &entry)
+{
+    Bucket &b = bucket(entry.investment);
+    b.pending.push_back(entry);
     ++b.records;
     ++m_pendingRecords;
     if (m_pendingRecords * sizeof(Entry) >= m_budget && !m_fileFailed)

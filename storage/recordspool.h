@@ -33,6 +33,8 @@ public:
 
     // A record of the history, its rate already in its written form (asWrittenRate).
     void add(const HistFields &line);
+    // The record a pass worked out (its values; the figures are worked out again).
+    void add(const RecordFigures &figures);
 
     // The investments met, in ascending order, and how many records each has.
     std::vector<int> investments() const;
@@ -66,6 +68,7 @@ private:
         int records = 0;
     };
 
+    void append(const Entry &entry);
     Bucket &bucket(int investment);
     const Bucket *find(int investment) const;
     template <typename Each> void forEachBucket(Each each);

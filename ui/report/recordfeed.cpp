@@ -2,7 +2,6 @@
 
 #include "core/runtimeerror.h"
 #include "storage/chartload.h"
-#include "storage/historypass.h"
 #include "ui/report/reporttable.h"
 
 #include <system_error>
@@ -18,9 +17,9 @@ constexpr std::size_t QueuedBatches = 16;
 
 } // namespace
 
-RecordFeed::RecordFeed(const QString &history, bool haveHistory, const QList<storage::InvestmentSummary> &investments,
+RecordFeed::RecordFeed(storage::RecordSpool &spool, const QList<storage::InvestmentSummary> &investments,
                        const ReportTable &table)
-    : m_history(history), m_haveHistory(haveHistory), m_table(table)
+    : m_spool(spool), m_table(table)
 {
     m_investments.reserve(std::size_t(investments.size()));
     for (const storage::InvestmentSummary &one : investments)
@@ -92,31 +91,23 @@ void RecordFeed::run()
     try {
         for (std::size_t i = 0; i < m_investments.size(); ++i) {
             const int current = m_investments[i].first;
-            const int records = m_investments[i].second;
             const bool haveNext = i + 1 < m_investments.size();
-            std::vector<int> wanted;
-            if (records > 0)
-                wanted.push_back(current);
-            if (haveNext && m_investments[i + 1].second > 0)
-                wanted.push_back(m_investments[i + 1].first);
 
             Item batch;
             batch.rows.reserve(BatchRows);
+            m_spool.replay(current, [&](const RecordFigures &figures) {
+                batch.rows.push_back(prepare(figures));
+                if (batch.rows.size() == BatchRows) {
+                    push(std::move(batch));
+                    batch = Item();
+                    batch.rows.reserve(BatchRows);
+                }
+            });
             ChartSeries nextChart;
-            if (haveNext)
+            if (haveNext) {
                 nextChart.reserve(std::size_t(m_investments[i + 1].second));
-            if (m_haveHistory && !wanted.empty()) {
-                storage::forEachRecordOfSome(m_history, wanted, [&](const RecordFigures &figures) {
-                    if (figures.investment != current) {
-                        nextChart.append(storage::chartPoint(figures));
-                        return;
-                    }
-                    batch.rows.push_back(prepare(figures));
-                    if (batch.rows.size() == BatchRows) {
-                        push(std::move(batch));
-                        batch = Item();
-                        batch.rows.reserve(BatchRows);
-                    }
+                m_spool.replay(m_investments[i + 1].first, [&nextChart](const RecordFigures &figures) {
+                    nextChart.append(storage::chartPoint(figures));
                 });
             }
             if (!batch.rows.empty())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/chartseries.h"
+#include "storage/recordspool.h"
 #include "storage/reportsummary.h"
 #include "ui/report/reportcells.h"
 
@@ -30,17 +31,18 @@ struct PreparedRow
     QStringList cells;
 };
 
-// Reads and lays out the report's record rows on a thread of its own while the painting thread
-// draws the pages, so a long report keeps two processor cores busy instead of one. One history
-// pass per investment, in the report's order; each gathers the next investment's chart.
+// Lays out the report's record rows on a thread of its own while the painting thread draws
+// the pages, so a long report keeps two processor cores busy instead of one. The records come
+// from the spool the report's first pass over the history filled, investment by investment in
+// the report's order; with each investment's rows comes the next investment's chart.
 //
-// The passes use the shared history reader and calculation. Nothing else touches them while a
-// report is written: the painting thread writes the report from start to end in one call.
+// The spool is the feed's alone while it runs (the first pass is over before the feed starts),
+// and each replay works the figures out with a calculation of its own.
 class RecordFeed
 {
 public:
     // `table` lays the rows out (ReportTable::layOutQuickRow) and must outlive the feed.
-    RecordFeed(const QString &history, bool haveHistory, const QList<storage::InvestmentSummary> &investments,
+    RecordFeed(storage::RecordSpool &spool, const QList<storage::InvestmentSummary> &investments,
                const ReportTable &table);
     // Stops the passes and waits for the thread.
     ~RecordFeed();
@@ -67,8 +69,7 @@ private:
     // Blocks while the queue is full; throws Stopped once the feed is being destroyed.
     void push(Item item);
 
-    QString m_history;
-    bool m_haveHistory;
+    storage::RecordSpool &m_spool;
     std::vector<std::pair<int, int>> m_investments; // number, records
     const ReportTable &m_table;
     RecordCellFormatter m_cells;

@@ -473,7 +473,6 @@ QString defaultReportName(Date day)
 int writeReport(const ReportRequest &request)
 {
     const QString folder = QDir::toNativeSeparators(storage::programFolder());
-    const QString history = storage::programFile(storage::HistFileName);
     if (request.outputPath.isEmpty())
         throw RuntimeError(RuntimeError::BadFileNameOrNumber);
     if (!QFileInfo(request.outputPath).absoluteDir().exists())
@@ -507,9 +506,12 @@ int writeReport(const ReportRequest &request)
     ReportLayout layout(setup, summary, request.investment, folder);
     const int firstInvestment = request.investment == 0 ? 1 : request.investment;
     ChartSeries chart;
+    // The one pass over the history: what the pages need later waits in the spool.
+    storage::RecordSpool spool;
     summary = storage::summarizeInvestments(
-        request.investment, [&counting, &layout, &chart, firstInvestment](const storage::InvestmentSummary &one,
-                                                                          const RecordFigures &figures) {
+        request.investment, [&counting, &layout, &chart, &spool, firstInvestment](const storage::InvestmentSummary &one,
+                                                                                  const RecordFigures &figures) {
+            spool.add(figures);
             // A section's top depends only on the investment's texts, known before its first record.
             std::unique_ptr<SectionFlow> &flow = counting[one.investment];
             if (!flow)
@@ -536,7 +538,7 @@ int writeReport(const ReportRequest &request)
     }
     Pages pages(writer, file, painter, setup, total, platform::LocaleServices::shortDate(today), folder);
     const QList<storage::InvestmentSummary> &investments = summary.investments;
-    RecordFeed feed(history, storage::fileExists(history), investments, setup.records);
+    RecordFeed feed(spool, investments, setup.records);
     layout.summarySection(&pages);
     std::vector<PreparedRow> rows;
     for (const storage::InvestmentSummary &one : investments) {
