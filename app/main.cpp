@@ -1,3 +1,4 @@
+#include "platform/commandline.h"
 #include "ui/appidentity.h"
 #include "ui/startup/frmplsplash.h"
 
@@ -23,7 +24,7 @@ int main(int argc, char *argv[])
 {
     QCommandLineParser parser;
     describe(parser);
-    if (ui::onlyAsksForText(argc, argv)) {
+    if (platform::onlyAsksForText(argc, argv)) {
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("plumbline"));
         QCoreApplication::setApplicationVersion(QStringLiteral(PLUMBLINE_VERSION));

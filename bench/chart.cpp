@@ -3,9 +3,9 @@
 #include "benchsupport.h"
 
 #include "core/plmainmod.h"
+#include "render/chart/inflationchartpainter.h"
 #include "storage/chartload.h"
 #include "storage/datafolder.h"
-#include "ui/chart/inflationchartpainter.h"
 
 #include <QImage>
 #include <QPainter>

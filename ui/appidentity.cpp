@@ -3,8 +3,6 @@
 #include <QApplication>
 #include <QGuiApplication>
 
-#include <cstring>
-
 namespace ui {
 
 QIcon applicationIcon()
@@ -23,17 +21,6 @@ void setUpApplication()
     // On Wayland this is the app id the compositor matches to the desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QLatin1String(ApplicationId));
     QApplication::setWindowIcon(applicationIcon());
-}
-
-bool onlyAsksForText(int argc, char *argv[])
-{
-    for (int i = 1; i < argc; ++i) {
-        for (const char *option : {"-h", "-?", "--help", "--help-all", "-v", "--version"}) {
-            if (std::strcmp(argv[i], option) == 0)
-                return true;
-        }
-    }
-    return false;
 }
 
 } // namespace ui

@@ -15,8 +15,4 @@ QIcon applicationIcon();
 // QApplication exists and before the first window opens.
 void setUpApplication();
 
-// Whether the command line only asks for --help or --version: those are answered without a
-// window system, so they work on a machine without a display.
-bool onlyAsksForText(int argc, char *argv[]);
-
 } // namespace ui

@@ -3,9 +3,9 @@
 //   report_child FOLDER OUT.pdf STEP NTH
 // STEP is open, write (a page or a block of the file), flush or rename; the process dies the NTH
 // time that step runs.
+#include "render/report/reportwriter.h"
 #include "storage/datafolder.h"
 #include "storage/faults.h"
-#include "ui/report/reportwriter.h"
 
 #include <QGuiApplication>
 #include <QStringList>
@@ -28,7 +28,7 @@ int main(int argc, char **argv)
                                      : step == QLatin1String("flush") ? storage::faults::Step::Flush
                                                                       : storage::faults::Step::Rename;
     storage::faults::killAt(at, args.at(4).toInt());
-    const int pages = ui::report::writeReport({args.at(2), 0});
+    const int pages = render::writeReport({args.at(2), 0});
     std::printf("done %d\n", pages);
     return 0;
 }

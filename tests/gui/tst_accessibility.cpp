@@ -3,12 +3,12 @@
 #include "accessibilitytesting.h"
 #include "mainwindowtesting.h"
 
+#include "platform/passwordhash.h"
 #include "ui/dialogs/frminvestentry.h"
 #include "ui/dialogs/frmneweditdata.h"
 #include "ui/startup/frmenterpassword.h"
 #include "ui/startup/frmpassword.h"
 #include "ui/startup/frmplsplash.h"
-#include "ui/startup/passwordhash.h"
 #include "ui/tools/frmbackupfiles.h"
 #include "ui/tools/frminstructions.h"
 
@@ -104,8 +104,9 @@ void tst_accessibility::everyControlOfEveryWindow()
     testing::AppFixture app;
     app.writeInvestments({{QStringLiteral("Mutual fund"), QStringLiteral("First Bank")}});
     app.writeHistory(historyLines(1, 3));
-    app.settings().saveSetting(ui::passwordhash::SettingApp, ui::passwordhash::SettingSection,
-                               ui::passwordhash::SettingKey, ui::passwordhash::hash(QStringLiteral("secret")));
+    app.settings().saveSetting(platform::passwordhash::SettingApp, platform::passwordhash::SettingSection,
+                               platform::passwordhash::SettingKey,
+                               platform::passwordhash::hash(QStringLiteral("secret")));
     Checked checked;
 
     // The start-up: the splash (seen while it waits), then the password entry.

@@ -9,11 +9,11 @@
 #include "filechooserdouble.h"
 #include "palettetesting.h"
 
+#include "render/chart/chartexport.h"
+#include "render/chart/inflationchartpainter.h"
 #include "storage/chartload.h"
-#include "ui/chart/chartexport.h"
 #include "ui/chart/chartwindow.h"
 #include "ui/chart/inflationchart.h"
-#include "ui/chart/inflationchartpainter.h"
 #include "ui/colours.h"
 
 #include <QElapsedTimer>

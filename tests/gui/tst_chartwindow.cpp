@@ -7,9 +7,9 @@
 #include "mainwindowtesting.h"
 #include "palettetesting.h"
 
+#include "render/chart/inflationchartpainter.h"
 #include "ui/chart/chartwindow.h"
 #include "ui/chart/inflationchart.h"
-#include "ui/chart/inflationchartpainter.h"
 #include "ui/dialogs/frmneweditdata.h"
 
 #include "storage/datafolder.h"

@@ -9,15 +9,15 @@
 
 #include "core/runtimeerror.h"
 #include "platform/locale.h"
+#include "render/chart/chartexport.h"
+#include "render/chart/inflationchartpainter.h"
+#include "render/report/reportwriter.h"
 #include "storage/chartload.h"
 #include "storage/datafolder.h"
 #include "storage/faults.h"
 #include "storage/priceindexstore.h"
-#include "ui/chart/chartexport.h"
 #include "ui/chart/chartwindow.h"
-#include "ui/chart/inflationchartpainter.h"
 #include "ui/main/frminvestdata.h"
-#include "ui/report/reportwriter.h"
 
 #include <QImage>
 #include <QProcess>
@@ -127,7 +127,7 @@ private slots:
         if (what == QLatin1String("report")) {
             saver.target = disk.outFile(QStringLiteral("r.pdf"));
             saver.attempt = [&](QString *said) {
-                return reportError([&] { ui::report::writeReport({saver.target, 0}); }, said);
+                return reportError([&] { render::writeReport({saver.target, 0}); }, said);
             };
             saver.whole = [](const QString &path, QString *why) { return wholePdf(path, 4, why); };
         } else if (what == QLatin1String("tool")) {
@@ -229,20 +229,20 @@ private slots:
         const QString pdf = out.filePath(QStringLiteral("r.pdf"));
         QVERIFY(writeFile(pdf, "old report"));
         const QString fresh = out.filePath(QStringLiteral("fresh.pdf"));
-        ui::report::writeReport({fresh, 0});
+        render::writeReport({fresh, 0});
         const qint64 size = QFileInfo(fresh).size();
         QVERIFY(QFile::remove(fresh));
         for (const qint64 room : {qint64(0), qint64(1), size / 3, size - 4096, size - 1}) {
             storage::faults::limitBytes(room);
             QString said;
-            QCOMPARE(reportError([&] { ui::report::writeReport({pdf, 0}); }, &said), int(RuntimeError::DiskFull));
+            QCOMPARE(reportError([&] { render::writeReport({pdf, 0}); }, &said), int(RuntimeError::DiskFull));
             storage::faults::clear();
             QCOMPARE(said, QStringLiteral("Error Number:61\r\nDisk full"));
             QCOMPARE(readAll(pdf), QByteArray("old report"));
             QCOMPARE(reporttesting::entries(out.path()), QStringList{QStringLiteral("r.pdf")});
         }
         storage::faults::limitBytes(size);
-        QCOMPARE(ui::report::writeReport({pdf, 0}), 4);
+        QCOMPARE(render::writeReport({pdf, 0}), 4);
     }
 
     // The chart window shows the numbered error and keeps the older picture.

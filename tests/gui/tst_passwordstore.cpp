@@ -5,6 +5,7 @@
 
 #include "core/runtimeerror.h"
 #include "platform/messagebox.h"
+#include "platform/passwordhash.h"
 #include "platform/settingsstore.h"
 #include "storage/filetable.h"
 #include "ui/forms.h"
@@ -13,7 +14,6 @@
 #include "ui/startup/frmenterpassword.h"
 #include "ui/startup/frmpassword.h"
 #include "ui/startup/frmplsplash.h"
-#include "ui/startup/passwordhash.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -144,7 +144,7 @@ void tst_passwordstore::setupKeepsDialogOpenWhenStoreFails()
         QCOMPARE(f.stored(), QStringLiteral("void417"));
         QCOMPARE(f.app.boxes().calls().size(), 0);
     } else {
-        QVERIFY(ui::passwordhash::matches(f.stored(), QStringLiteral("kept safe")));
+        QVERIFY(platform::passwordhash::matches(f.stored(), QStringLiteral("kept safe")));
         QCOMPARE(f.app.boxes().lastCall().text,
                  QStringLiteral("Please write your password down and keep\r\nit in a safe place."));
     }
@@ -228,20 +228,20 @@ void tst_passwordstore::realStoreReportsWhatItCannotWrite()
         QVERIFY(QFile::setPermissions(target, readOnly));
         if (root) {
             // The administrator writes through permissions: only the reading is checked.
-            QCOMPARE(ui::passwordhash::readSetting(), QStringLiteral("void417"));
+            QCOMPARE(platform::passwordhash::readSetting(), QStringLiteral("void417"));
             QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
             return;
         }
     }
 
     try {
-        ui::passwordhash::writeSetting(QStringLiteral("void417x"));
+        platform::passwordhash::writeSetting(QStringLiteral("void417x"));
         QFAIL("a write that could not be stored was not reported");
     } catch (const RuntimeError &error) {
         QCOMPARE(error.number(), 75);
         QCOMPARE(error.description(), QStringLiteral("Path/File access error"));
     }
-    QVERIFY(ui::passwordhash::readSetting() != QStringLiteral("void417x"));
+    QVERIFY(platform::passwordhash::readSetting() != QStringLiteral("void417x"));
     if (damage.startsWith(QLatin1String("read-only")))
         QVERIFY(QFile::setPermissions(damage == QLatin1String("read-only-file") ? ini : folder,
                                       QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
@@ -274,7 +274,7 @@ void tst_passwordstore::unwritableSettingsFolderThroughTheDialog()
     QVERIFY(QFile::remove(folder));
     click(form->cmdEnter);
     QVERIFY(frmInvestData::instance());
-    QVERIFY(ui::passwordhash::matches(ui::passwordhash::readSetting(), QStringLiteral("abc")));
+    QVERIFY(platform::passwordhash::matches(platform::passwordhash::readSetting(), QStringLiteral("abc")));
 }
 
 void tst_passwordstore::handEditedValueWithCommasReadsWhole_data()
@@ -298,11 +298,11 @@ void tst_passwordstore::handEditedValueWithCommasReadsWhole()
     Fixture f;
     RealStore real;
     writeIni(f.app, "[STARTUP]\n" + line + "\n");
-    QCOMPARE(ui::passwordhash::readSetting(), value);
+    QCOMPARE(platform::passwordhash::readSetting(), value);
 
     // What the program writes reads back the same.
-    ui::passwordhash::writeSetting(value);
-    QCOMPARE(ui::passwordhash::readSetting(), value);
+    platform::passwordhash::writeSetting(value);
+    QCOMPARE(platform::passwordhash::readSetting(), value);
 }
 
 void tst_passwordstore::legacyPasswordWithCommaOpensTheProgram()
@@ -334,7 +334,7 @@ void tst_passwordstore::passwordBoxesEchoStars()
     ui::UnloadAllForms();
     settle();
 
-    f.app.settings().saveSetting(App, Section, Key, ui::passwordhash::hash(QStringLiteral("x")));
+    f.app.settings().saveSetting(App, Section, Key, platform::passwordhash::hash(QStringLiteral("x")));
     startProgram();
     frmEnterPassword *enter = frmEnterPassword::instance();
     QVERIFY(enter);

@@ -4,14 +4,13 @@
 
 #include "core/runtimeerror.h"
 #include "platform/locale.h"
+#include "render/report/reportcells.h"
+#include "render/report/reportwriter.h"
 #include "storage/datafolder.h"
 #include "storage/faults.h"
 #include "storage/historypass.h"
 #include "ui/main/frminvestdata.h"
-#include "ui/report/pdfcompression.h"
-#include "ui/report/reportcells.h"
 #include "ui/report/reportdialog.h"
-#include "ui/report/reportwriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -110,7 +109,7 @@ private slots:
         QTemporaryDir out;
         const QString pdf = out.filePath(QStringLiteral("r.pdf"));
         const QByteArray before = app.historyBytes();
-        const int pages = ui::report::writeReport({pdf, 0});
+        const int pages = render::writeReport({pdf, 0});
 
         // Summary page, then one page for each of the three investments.
         QCOMPARE(pages, 4);
@@ -169,7 +168,7 @@ private slots:
                           QStringLiteral("1,#2012-01-01#,1500,1800,1"), QStringLiteral("2,#2012-06-01#,6500,6900,2")});
         QTemporaryDir out;
         const QString pdf = out.filePath(QStringLiteral("r.pdf"));
-        QCOMPARE(ui::report::writeReport({pdf, 0}), 3);
+        QCOMPARE(render::writeReport({pdf, 0}), 3);
         const QString summary = pageTexts(pdf).value(0);
         for (const char *word : {"Last Original", "Last Current", "Profit/Loss AFI", "Amount AFI"})
             QVERIFY2(summary.contains(QLatin1String(word)), word);
@@ -211,7 +210,7 @@ private slots:
         app.writeHistory(lines);
         QTemporaryDir out;
         const QString pdf = out.filePath(QStringLiteral("long.pdf"));
-        const int pages = ui::report::writeReport({pdf, 1});
+        const int pages = render::writeReport({pdf, 1});
         QVERIFY(pages > 3);
         const QStringList text = pageTexts(pdf);
         QCOMPARE(text.size(), pages);
@@ -242,7 +241,7 @@ private slots:
         app.writeHistory({QStringLiteral("1,#2001-01-02#,900000000000,900000000001,2")});
         QTemporaryDir out;
         const QString pdf = out.filePath(QStringLiteral("w.pdf"));
-        ui::report::writeReport({pdf, 0});
+        render::writeReport({pdf, 0});
         QString words = pdfTool(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
         words.replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" "));
         for (const QString &word : (type + QLatin1Char(' ') + institution).split(QLatin1Char(' ')))
@@ -265,7 +264,7 @@ private slots:
     {
         QFETCH(QLocale, locale);
         QFETCH(int, size);
-        QCOMPARE(int(ui::report::pageSizeFor(locale)), size);
+        QCOMPARE(int(render::pageSizeFor(locale)), size);
     }
 
     void amountsInTheGridsDisplayForm_data()
@@ -283,7 +282,7 @@ private slots:
         QFETCH(QString, plain);
         Currency value;
         QVERIFY(Currency::parse(QStringView(plain), value));
-        QCOMPARE(ui::report::displayAmount(value), platform::LocaleServices::displayFormat(value.toPlainString()));
+        QCOMPARE(render::displayAmount(value), platform::LocaleServices::displayFormat(value.toPlainString()));
     }
 
     void amountsInTheGridsDisplayFormAtRandom()
@@ -296,7 +295,7 @@ private slots:
             if (random.bounded(2))
                 units = -units;
             const Currency value = Currency::fromUnits(units);
-            QCOMPARE(ui::report::displayAmount(value), platform::LocaleServices::displayFormat(value.toPlainString()));
+            QCOMPARE(render::displayAmount(value), platform::LocaleServices::displayFormat(value.toPlainString()));
         }
     }
 
@@ -308,13 +307,13 @@ private slots:
         writeExample(app);
         QTemporaryDir out;
         const QString all = out.filePath(QStringLiteral("all.pdf"));
-        QCOMPARE(ui::report::writeReport({all, 0}), 4);
+        QCOMPARE(render::writeReport({all, 0}), 4);
         const QStringList allPages = pageTexts(all);
         QCOMPARE(allPages.size(), 4);
         const auto withoutFooter = [](QString page) { return page.left(page.indexOf(QStringLiteral("Report of "))); };
         for (int investment = 1; investment <= 3; ++investment) {
             const QString one = out.filePath(QStringLiteral("one%1.pdf").arg(investment));
-            QCOMPARE(ui::report::writeReport({one, investment}), 2);
+            QCOMPARE(render::writeReport({one, investment}), 2);
             const QStringList pages = pageTexts(one);
             QCOMPARE(pages.size(), 2);
             QCOMPARE(withoutFooter(allPages.at(investment)), withoutFooter(pages.at(1)));
@@ -322,34 +321,6 @@ private slots:
         // The charts are there: legend and axis labels of investment 2's amounts.
         QVERIFY(allPages.at(2).contains(QStringLiteral("Current Amount AFI")));
         QVERIFY(allPages.at(2).contains(QStringLiteral("$2,5")));
-    }
-
-    // Qt's engine is made to compress the page streams at zlib's fastest level; the text
-    // still reads back (the other cases) and every stream still inflates.
-    void pageStreamsQuicklyCompressed()
-    {
-        testing::AppFixture app;
-        writeExample(app);
-        QTemporaryDir out;
-        const QString pdf = out.filePath(QStringLiteral("r.pdf"));
-        ui::report::writeReport({pdf, 0});
-        QFile file(pdf);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
-        int pageStreams = 0;
-        for (qsizetype at = bytes.indexOf("/Contents"); at >= 0; at = bytes.indexOf("/Contents", at + 1))
-            ++pageStreams;
-        QCOMPARE(pageStreams, 4);
-        int fastest = 0;
-        for (qsizetype at = bytes.indexOf("stream\n"); at >= 0; at = bytes.indexOf("stream\n", at + 1)) {
-            if (at >= 3 && bytes.mid(at - 3, 3) == "end")
-                continue;
-            // zlib's header: 0x78, then the level in the top bits of the second byte (0x01: fastest).
-            if (bytes.mid(at + 7, 2) == QByteArray("\x78\x01", 2))
-                ++fastest;
-        }
-        QVERIFY2(fastest >= pageStreams, qPrintable(QString::number(fastest)));
-        QCOMPARE(ui::report::pdfCompressionLevel(), 1);
     }
 
     void dialogCancelledWritesNothing()

@@ -7,9 +7,9 @@
 #include "core/plmainmod.h"
 #include "core/runtimeerror.h"
 #include "platform/locale.h"
+#include "render/report/reportwriter.h"
 #include "storage/datafolder.h"
 #include "storage/faults.h"
-#include "ui/report/reportwriter.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -110,7 +110,7 @@ private slots:
         QTemporaryDir out;
         const QString pdf = out.filePath(QStringLiteral("r.pdf"));
         long long line = 0;
-        QCOMPARE(errorOf([&] { ui::report::writeReport({pdf, 0}); }, &line), int(RuntimeError::TypeMismatch));
+        QCOMPARE(errorOf([&] { render::writeReport({pdf, 0}); }, &line), int(RuntimeError::TypeMismatch));
         QCOMPARE(line, 4LL);
         QVERIFY(entries(out.path()).isEmpty());
 
@@ -151,7 +151,7 @@ private slots:
             old.write("old report");
         }
         storage::faults::failAt(storage::faults::Step(step), nth);
-        QCOMPARE(errorOf([&] { ui::report::writeReport({pdf, 0}); }), int(RuntimeError::DeviceIOError));
+        QCOMPARE(errorOf([&] { render::writeReport({pdf, 0}); }), int(RuntimeError::DeviceIOError));
         QCOMPARE(entries(out.path()), QStringList{QStringLiteral("r.pdf")});
         QFile old(pdf);
         QVERIFY(old.open(QIODevice::ReadOnly));
@@ -166,7 +166,7 @@ private slots:
         writeExample(app);
         QTemporaryDir out;
         const QString pdf = out.filePath(QStringLiteral("r.pdf"));
-        ui::report::writeReport({pdf, 0});
+        render::writeReport({pdf, 0});
         const QStringList expected = pageTexts(pdf);
         QCOMPARE(expected.size(), 4);
         QVERIFY(QFile::remove(pdf));
@@ -176,7 +176,7 @@ private slots:
         int failures = 0;
         for (int nth = 1; nth <= 50; ++nth) {
             storage::faults::failAt(storage::faults::Step::Open, nth);
-            const int error = errorOf([&] { ui::report::writeReport({pdf, 0}); });
+            const int error = errorOf([&] { render::writeReport({pdf, 0}); });
             storage::faults::clear();
             QCOMPARE(modPlMainMod::curCurAmntAFI, shown);
             if (error == 0)
@@ -203,12 +203,12 @@ private slots:
         modPlMainMod::curCurAmntAFI = shown;
         for (const int nth : {2, 40, 150}) {
             storage::faults::failAt(storage::faults::Step::Write, nth);
-            QCOMPARE(errorOf([&] { ui::report::writeReport({pdf, 0}); }), int(RuntimeError::DeviceIOError));
+            QCOMPARE(errorOf([&] { render::writeReport({pdf, 0}); }), int(RuntimeError::DeviceIOError));
             storage::faults::clear();
             QVERIFY(entries(out.path()).isEmpty());
             QCOMPARE(modPlMainMod::curCurAmntAFI, shown);
         }
-        const int pages = ui::report::writeReport({pdf, 0});
+        const int pages = render::writeReport({pdf, 0});
         QVERIFY(pages > 150);
         const QStringList text = pageTexts(pdf);
         QCOMPARE(text.size(), pages);
@@ -275,14 +275,14 @@ private slots:
         QTemporaryDir out;
         // A missing folder is 76.
         QCOMPARE(errorOf([&] {
-                     ui::report::writeReport({out.filePath(QStringLiteral("no/such/r.pdf")), 0});
+                     render::writeReport({out.filePath(QStringLiteral("no/such/r.pdf")), 0});
                  }),
                  int(RuntimeError::PathNotFound));
         // A link to another file is followed: the link stays, its target gets the report.
         const QString target = out.filePath(QStringLiteral("target.pdf"));
         const QString toTarget = out.filePath(QStringLiteral("to-target.pdf"));
         QVERIFY(QFile::link(target, toTarget));
-        QCOMPARE(errorOf([&] { ui::report::writeReport({toTarget, 1}); }), 0);
+        QCOMPARE(errorOf([&] { render::writeReport({toTarget, 1}); }), 0);
         QVERIFY(QFileInfo(toTarget).isSymLink());
         QCOMPARE(pdfInfo(target, QStringLiteral("Pages")), QStringLiteral("2"));
         QCOMPARE(app.historyBytes(), history);
@@ -334,7 +334,7 @@ private slots:
             ways << hard;
         }
         for (const QString &way : std::as_const(ways)) {
-            QCOMPARE(errorOf([&] { ui::report::writeReport({way, 0}); }), int(RuntimeError::PathFileAccessError));
+            QCOMPARE(errorOf([&] { render::writeReport({way, 0}); }), int(RuntimeError::PathFileAccessError));
             QCOMPARE(tree(folder), before);
         }
         // The command line says so (with a commit marker there, it refuses the pending change first).
@@ -368,7 +368,7 @@ private slots:
         const QMap<QString, QByteArray> before = tree(app.folder().dir());
         for (const QString &name : {storage::HistFileName, QStringLiteral("Plumbline.lock"), QStringLiteral("r.pdf")})
             QCOMPARE(errorOf([&] {
-                         ui::report::writeReport({bound + QLatin1Char('/') + name, 0});
+                         render::writeReport({bound + QLatin1Char('/') + name, 0});
                      }),
                      int(RuntimeError::PathFileAccessError));
         QCOMPARE(tree(app.folder().dir()), before);
@@ -406,7 +406,7 @@ private slots:
         for (const QString &target : std::as_const(targets))
             modes.insert(target, modeOf(target));
         for (const QString &target : std::as_const(targets)) {
-            QCOMPARE(errorOf([&] { ui::report::writeReport({target, 0}); }), int(RuntimeError::PathFileAccessError));
+            QCOMPARE(errorOf([&] { render::writeReport({target, 0}); }), int(RuntimeError::PathFileAccessError));
             QCOMPARE(entries(out.path()), before);
             for (auto it = modes.cbegin(); it != modes.cend(); ++it)
                 QCOMPARE(modeOf(it.key()), it.value());
@@ -431,12 +431,12 @@ private slots:
         QTemporaryDir out;
         const mode_t mask = ::umask(022);
         const QString fresh = out.filePath(QStringLiteral("new.pdf"));
-        QCOMPARE(errorOf([&] { ui::report::writeReport({fresh, 1}); }), 0);
+        QCOMPARE(errorOf([&] { render::writeReport({fresh, 1}); }), 0);
         QCOMPARE(modeOf(fresh) & 07777, 0600u);
         const QString shared = out.filePath(QStringLiteral("shared.pdf"));
         QVERIFY(writeBytes(shared, "old report"));
         QCOMPARE(::chmod(QFile::encodeName(shared).constData(), 0640), 0);
-        QCOMPARE(errorOf([&] { ui::report::writeReport({shared, 1}); }), 0);
+        QCOMPARE(errorOf([&] { render::writeReport({shared, 1}); }), 0);
         ::umask(mask);
         QCOMPARE(modeOf(shared) & 07777, 0640u);
         QCOMPARE(pdfInfo(shared, QStringLiteral("Pages")), QStringLiteral("2"));

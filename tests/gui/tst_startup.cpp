@@ -4,6 +4,7 @@
 
 #include "core/plmainmod.h"
 #include "platform/messagebox.h"
+#include "platform/passwordhash.h"
 #include "platform/settingsstore.h"
 #include "storage/filetable.h"
 #include "ui/forms.h"
@@ -12,7 +13,6 @@
 #include "ui/startup/frmenterpassword.h"
 #include "ui/startup/frmpassword.h"
 #include "ui/startup/frmplsplash.h"
-#include "ui/startup/passwordhash.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -241,7 +241,7 @@ void tst_startup::settingPasswordStoresOnlyItsHash()
     QCOMPARE(frmPassword::instance(), nullptr);
     QVERIFY(frmInvestData::instance() && frmInvestData::instance()->isVisible());
     // The same text set again gets a new salt.
-    QVERIFY(ui::passwordhash::hash(QStringLiteral("Open Sesame")) != stored);
+    QVERIFY(platform::passwordhash::hash(QStringLiteral("Open Sesame")) != stored);
 }
 
 void tst_startup::entriesAreCheckedBeforeStoring()
@@ -404,7 +404,7 @@ void tst_startup::firstRunEscAndFrameClose()
 void tst_startup::wrongPasswordCanBeRetried()
 {
     StartupFixture f;
-    const QString hash = ui::passwordhash::hash(QStringLiteral("Open Sesame"));
+    const QString hash = platform::passwordhash::hash(QStringLiteral("Open Sesame"));
     f.store(hash);
     startProgram();
     frmEnterPassword *form = frmEnterPassword::instance();
@@ -453,7 +453,7 @@ void tst_startup::wrongPasswordCanBeRetried()
 void tst_startup::caseDifferencesAreRefused()
 {
     StartupFixture f;
-    f.store(ui::passwordhash::hash(QStringLiteral("Secret")));
+    f.store(platform::passwordhash::hash(QStringLiteral("Secret")));
     startProgram();
     frmEnterPassword *form = frmEnterPassword::instance();
     QVERIFY(form);
@@ -549,7 +549,7 @@ void tst_startup::typedSentinelsStillProtect()
 void tst_startup::cancelEndsTheProgram()
 {
     StartupFixture f;
-    f.store(ui::passwordhash::hash(QStringLiteral("pw")));
+    f.store(platform::passwordhash::hash(QStringLiteral("pw")));
     // Cancel, Esc and the frame all end the program without opening the main window.
     for (int way = 0; way < 3; ++way) {
         g_ends = 0;

@@ -246,6 +246,95 @@ private slots:
         QVERIFY(help.err.isEmpty());
     }
 
+    // Each program links the Qt modules of its layer and no more: the command-line tools run
+    // where no widget library is installed.
+    void programsLinkOnlyTheirLayers_data()
+    {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QStringList>("needed");
+        QTest::addColumn<QStringList>("notNeeded");
+        const QStringList gui{QStringLiteral("libQt6Gui")};
+        const QStringList widgets{QStringLiteral("libQt6Widgets"), QStringLiteral("libQt6PrintSupport")};
+        QTest::newRow("plumbline-export")
+            << QStringLiteral("plumbline-export") << QStringList{QStringLiteral("libQt6Core")} << gui + widgets;
+        QTest::newRow("plumbline-index") << QStringLiteral("plumbline-index")
+                                         << QStringList{QStringLiteral("libQt6Core")} << gui + widgets;
+        QTest::newRow("plumbline-gendata")
+            << QStringLiteral("plumbline-gendata") << QStringList{QStringLiteral("libQt6Core")} << gui + widgets;
+        QTest::newRow("plumbline-report") << QStringLiteral("plumbline-report") << gui << widgets;
+        QTest::newRow("plumbline") << QStringLiteral("plumbline") << gui + widgets << QStringList();
+    }
+    void programsLinkOnlyTheirLayers()
+    {
+        QFETCH(QString, program);
+        QFETCH(QStringList, needed);
+        QFETCH(QStringList, notNeeded);
+        const QString readelf = requireTool("readelf");
+        QVERIFY(!readelf.isEmpty());
+        const Run dynamic = run(readelf, {QStringLiteral("-d"), installed(QStringLiteral("bin/") + program)});
+        QCOMPARE(dynamic.exitCode, 0);
+        for (const QString &library : needed)
+            QVERIFY2(dynamic.out.contains(library.toUtf8() + ".so"),
+                     qPrintable(program + QStringLiteral(" ") + library));
+        for (const QString &library : notNeeded)
+            QVERIFY2(!dynamic.out.contains(library.toUtf8() + ".so"),
+                     qPrintable(program + QStringLiteral(" ") + library));
+    }
+
+    // The quick PDF compression lives in the report tool alone: the window's program leaves
+    // zlib as it is for everything else in its process, and the installed tool's pages come out
+    // at zlib's fastest level.
+    void onlyTheReportToolCompressesQuickly()
+    {
+        const QString objdump = requireTool("objdump");
+        QVERIFY(!objdump.isEmpty());
+        const Run window = run(objdump, {QStringLiteral("-T"), installed(QStringLiteral("bin/plumbline"))});
+        QCOMPARE(window.exitCode, 0);
+        for (const QByteArray &line : window.out.split('\n'))
+            QVERIFY2(!(line.contains("deflateInit_") && !line.contains("*UND*")), line.constData());
+#ifdef PLUMBLINE_FAST_PDF_COMPRESSION
+        const Run tool = run(objdump, {QStringLiteral("-T"), installed(QStringLiteral("bin/plumbline-report"))});
+        bool defined = false;
+        for (const QByteArray &line : tool.out.split('\n'))
+            defined = defined || (line.contains("deflateInit_") && !line.contains("*UND*"));
+        QVERIFY(defined);
+
+        // A small data folder: two investments, a few records.
+        QTemporaryDir data;
+        QFile invest(data.filePath(QStringLiteral("PlumblineData")));
+        QVERIFY(invest.open(QIODevice::WriteOnly));
+        for (int n = 1; n <= 2; ++n) {
+            QByteArray record(102, ' ');
+            record[0] = char(n);
+            record[1] = 0;
+            record.replace(2, 4, "Fund");
+            invest.write(record);
+        }
+        invest.close();
+        QFile history(data.filePath(QStringLiteral("PlDataHist.txt")));
+        QVERIFY(history.open(QIODevice::WriteOnly));
+        history.write("1,#2020-01-15#,1000,1000,0\r\n2,#2020-02-15#,500,500,0\r\n1,#2021-01-15#,1000,1100,2\r\n");
+        history.close();
+        QTemporaryDir out;
+        const QString pdf = out.filePath(QStringLiteral("r.pdf"));
+        const Run report = run(installed(QStringLiteral("bin/plumbline-report")),
+                               {QStringLiteral("--data-dir"), data.path(), QStringLiteral("--out"), pdf});
+        QVERIFY2(report.exitCode == 0, report.err.constData());
+        const QByteArray bytes = readAll(pdf);
+        int streams = 0, fastest = 0;
+        for (qsizetype at = bytes.indexOf("stream\n"); at >= 0; at = bytes.indexOf("stream\n", at + 1)) {
+            if (at >= 3 && bytes.mid(at - 3, 3) == "end")
+                continue;
+            ++streams;
+            // zlib's header: 0x78, then the level in the top bits of the second byte (0x01: fastest).
+            if (bytes.mid(at + 7, 2) == QByteArray("\x78\x01", 2))
+                ++fastest;
+        }
+        QVERIFY(streams > 0);
+        QVERIFY2(fastest >= 3, qPrintable(QStringLiteral("%1 of %2").arg(fastest).arg(streams)));
+#endif
+    }
+
     // The program itself still starts as before once the options are read: Qt's own
     // options pass through, its window opens on the data folder, anything else is refused.
     void installedProgramStarts()

@@ -1,11 +1,11 @@
 // plumbline-report: the PDF report of a data folder, as File, Report makes it.
 #include "core/runtimeerror.h"
+#include "platform/commandline.h"
+#include "render/report/reportwriter.h"
 #include "storage/datafolder.h"
 #include "storage/historypass.h"
 #include "storage/reportsummary.h"
 #include "storage/toolguard.h"
-#include "ui/appidentity.h"
-#include "ui/report/reportwriter.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -43,7 +43,7 @@ int main(int argc, char *argv[])
     parser.addOption(dataDir);
     parser.addOption(investment);
     parser.addOption(out);
-    if (ui::onlyAsksForText(argc, argv)) {
+    if (platform::onlyAsksForText(argc, argv)) {
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("plumbline-report"));
         QCoreApplication::setApplicationVersion(QStringLiteral(PLUMBLINE_VERSION));
@@ -87,7 +87,7 @@ int main(int argc, char *argv[])
     } catch (const RuntimeError &) {
     }
 
-    ui::report::ReportRequest request;
+    render::ReportRequest request;
     request.outputPath = QFileInfo(parser.value(out)).absoluteFilePath();
     try {
         if (parser.isSet(investment)) {
@@ -99,7 +99,7 @@ int main(int argc, char *argv[])
                                 .arg(parser.value(investment), QDir::toNativeSeparators(investPath))
                                 .arg(count));
         }
-        const int pages = ui::report::writeReport(request);
+        const int pages = render::writeReport(request);
         std::printf("%s: %d %s\n", qPrintable(QDir::toNativeSeparators(request.outputPath)), pages,
                     pages == 1 ? "page" : "pages");
     } catch (const storage::HistoryPassError &failure) {

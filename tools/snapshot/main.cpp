@@ -1,6 +1,7 @@
 // plumbline-snapshot FILE.png: opens the main window on the program's data folder, as the
 // program does once the user is through start-up, and saves a picture of it. For machines
 // without a display, where the program runs under a virtual X server.
+#include "platform/commandline.h"
 #include "ui/appidentity.h"
 #include "ui/forms.h"
 #include "ui/main/frminvestdata.h"
@@ -21,7 +22,7 @@ int main(int argc, char *argv[])
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("FILE.png"), QStringLiteral("Where the picture is saved."));
-    if (ui::onlyAsksForText(argc, argv)) {
+    if (platform::onlyAsksForText(argc, argv)) {
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("plumbline-snapshot"));
         QCoreApplication::setApplicationVersion(QStringLiteral(PLUMBLINE_VERSION));

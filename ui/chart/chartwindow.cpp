@@ -6,11 +6,11 @@
 #include "platform/locale.h"
 #include "platform/messagebox.h"
 #include "platform/settingsstore.h"
+#include "render/chart/chartexport.h"
 #include "storage/chartload.h"
 #include "storage/datafolder.h"
 #include "storage/filetable.h"
 #include "ui/accessibility.h"
-#include "ui/chart/chartexport.h"
 #include "ui/chart/inflationchart.h"
 #include "ui/chart/windowplacement.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/chart/inflationchartpainter.h"
+#include "render/chart/inflationchartpainter.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/chartseries.h"
-#include "ui/chart/inflationchartpainter.h"
+#include "render/chart/inflationchartpainter.h"
 
 #include <QWidget>
 

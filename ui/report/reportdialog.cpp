@@ -4,10 +4,10 @@
 #include "platform/filechooser.h"
 #include "platform/locale.h"
 #include "platform/messagebox.h"
+#include "render/report/reportwriter.h"
 #include "storage/historypass.h"
 #include "storage/reportsummary.h"
 #include "ui/accessibility.h"
-#include "ui/report/reportwriter.h"
 
 #include <QApplication>
 #include <QDir>
@@ -114,7 +114,7 @@ QString ReportDialog::defaultFolder()
 
 QString ReportDialog::defaultPath()
 {
-    return QDir(defaultFolder()).filePath(defaultReportName(platform::LocaleServices::today()));
+    return QDir(defaultFolder()).filePath(render::defaultReportName(platform::LocaleServices::today()));
 }
 
 ReportDialog::ReportDialog(QWidget *mainWindow, int shownInvestment)
@@ -194,7 +194,7 @@ void ReportDialog::cmdBrowse_Click()
 
 void ReportDialog::cmdCreate_Click()
 {
-    ReportRequest request;
+    render::ReportRequest request;
     request.outputPath = QDir::fromNativeSeparators(txtReportFile->text().trimmed());
     request.investment = optShownInvestment->isChecked() ? m_shownInvestment : 0;
     if (request.outputPath.isEmpty()) {
@@ -215,7 +215,7 @@ void ReportDialog::cmdCreate_Click()
     int pages = 0;
     try {
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        pages = writeReport(request);
+        pages = render::writeReport(request);
         QApplication::restoreOverrideCursor();
     } catch (const storage::HistoryPassError &failure) {
         QApplication::restoreOverrideCursor();

@@ -2,10 +2,10 @@
 
 #include "core/runtimeerror.h"
 #include "platform/messagebox.h"
+#include "platform/passwordhash.h"
 #include "ui/main/frminvestdata.h"
 #include "ui/startup/formsupport.h"
 #include "ui/startup/frmplsplash.h"
-#include "ui/startup/passwordhash.h"
 #include "ui/twips.h"
 
 #include <QCloseEvent>
@@ -76,17 +76,17 @@ void frmEnterPassword::cmdEnter_Click()
         return;
     }
     const QString stored = frmPlSplash::m_strPlumbline35Password;
-    if (!ui::passwordhash::matches(stored, typed)) {
+    if (!platform::passwordhash::matches(stored, typed)) {
         platform::msgBox(QStringLiteral("Sorry, the password you've entered is incorrect."), MsgIcon::Exclamation,
                          MsgButtons::OK, QStringLiteral("Please try again."));
         txtEnterPassword->setFocus();
         return;
     }
-    if (!ui::passwordhash::isHash(stored)) {
+    if (!platform::passwordhash::isHash(stored)) {
         // A password an earlier version kept as typed: from now on only its hash is kept.
         // Entry does not depend on it; a failure leaves the old value for the next start.
         try {
-            ui::passwordhash::writeSetting(ui::passwordhash::hash(typed));
+            platform::passwordhash::writeSetting(platform::passwordhash::hash(typed));
         } catch (const RuntimeError &) {
         }
     }

@@ -2,10 +2,10 @@
 
 #include "core/runtimeerror.h"
 #include "platform/messagebox.h"
+#include "platform/passwordhash.h"
 #include "ui/colours.h"
 #include "ui/main/frminvestdata.h"
 #include "ui/startup/formsupport.h"
-#include "ui/startup/passwordhash.h"
 #include "ui/twips.h"
 
 #include <QCheckBox>
@@ -175,8 +175,8 @@ void frmPassword::cmdEnter_Click()
         }
         // Only the hash is kept; a typed sentinel word is hashed like any password,
         // so it protects the program instead of switching protection off.
-        m_strPassword = ui::passwordhash::hash(txtPassword->text());
-        ui::passwordhash::writeSetting(m_strPassword);
+        m_strPassword = platform::passwordhash::hash(txtPassword->text());
+        platform::passwordhash::writeSetting(m_strPassword);
         platform::msgBox(QStringLiteral("Please write your password down and keep\r\nit in a safe place."),
                          MsgIcon::Information);
         Leaving();
@@ -204,8 +204,8 @@ void frmPassword::cmdCancel_Click()
 void frmPassword::Leaving()
 {
     if (m_blnNoPassword) {
-        m_strPassword = ui::passwordhash::NoPassword;
-        ui::passwordhash::writeSetting(m_strPassword);
+        m_strPassword = platform::passwordhash::NoPassword;
+        platform::passwordhash::writeSetting(m_strPassword);
     }
     frmInvestData *main = frmInvestData::instance();
     if (main)

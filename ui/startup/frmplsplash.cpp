@@ -1,10 +1,10 @@
 #include "ui/startup/frmplsplash.h"
 
+#include "platform/passwordhash.h"
 #include "ui/main/frminvestdata.h"
 #include "ui/startup/formsupport.h"
 #include "ui/startup/frmenterpassword.h"
 #include "ui/startup/frmpassword.h"
-#include "ui/startup/passwordhash.h"
 #include "ui/twips.h"
 
 #include <QApplication>
@@ -237,13 +237,13 @@ void frmPlSplash::Form_Load()
     if (g_afterWaitHook)
         g_afterWaitHook();
 
-    m_strPlumbline35Password = ui::passwordhash::readSetting();
+    m_strPlumbline35Password = platform::passwordhash::readSetting();
 
     // The next window is loaded before the splash goes, so one is always open.
-    if (m_strPlumbline35Password == ui::passwordhash::NeverConfigured) {
+    if (m_strPlumbline35Password == platform::passwordhash::NeverConfigured) {
         frmPassword::setCancelVisible(false);
         frmPassword::Load();
-    } else if (m_strPlumbline35Password != ui::passwordhash::NoPassword) {
+    } else if (m_strPlumbline35Password != platform::passwordhash::NoPassword) {
         frmEnterPassword::Load();
     } else {
         frmInvestData::Load();

@@ -4,7 +4,7 @@
 
 // The password setting never holds the password itself: it holds a salted, slow,
 // self-describing Argon2id hash ("$argon2id$..."), or one of the two sentinels.
-namespace ui::passwordhash {
+namespace platform::passwordhash {
 
 // Where the setting lives in the per-user settings store, and its two fixed words.
 inline const QString SettingApp = QStringLiteral("PLUMBLINE");
@@ -28,4 +28,4 @@ QString hash(const QString &password);
 // as typed, compared exactly.
 bool matches(const QString &stored, const QString &typed);
 
-} // namespace ui::passwordhash
+} // namespace platform::passwordhash

@@ -1,7 +1,7 @@
 // The lines, band and markers of InflationChartPainter, thinned to the plot's pixel columns.
-#include "ui/chart/inflationchartpainter.h"
+#include "render/chart/inflationchartpainter.h"
 
-#include "ui/chart/chartsizes.h"
+#include "render/chart/chartsizes.h"
 
 #include "core/chartband.h"
 

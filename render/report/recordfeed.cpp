@@ -1,12 +1,12 @@
-#include "ui/report/recordfeed.h"
+#include "render/report/recordfeed.h"
 
 #include "core/runtimeerror.h"
+#include "render/report/reporttable.h"
 #include "storage/chartload.h"
-#include "ui/report/reporttable.h"
 
 #include <system_error>
 
-namespace ui::report {
+namespace render {
 
 namespace {
 
@@ -129,4 +129,4 @@ void RecordFeed::run()
     m_changed.notify_all();
 }
 
-} // namespace ui::report
+} // namespace render

@@ -1,10 +1,10 @@
-#include "ui/report/reportchart.h"
+#include "render/report/reportchart.h"
 
-#include "ui/chart/inflationchartpainter.h"
+#include "render/chart/inflationchartpainter.h"
 
 #include <QPainter>
 
-namespace ui::report {
+namespace render {
 
 void paintInvestmentChart(QPainter &painter, const QRectF &rect, const ChartSeries &series)
 {
@@ -15,4 +15,4 @@ void paintInvestmentChart(QPainter &painter, const QRectF &rect, const ChartSeri
     painter.restore();
 }
 
-} // namespace ui::report
+} // namespace render

@@ -1,6 +1,6 @@
-#include "ui/chart/inflationchartpainter.h"
+#include "render/chart/inflationchartpainter.h"
 
-#include "ui/chart/chartsizes.h"
+#include "render/chart/chartsizes.h"
 
 #include "platform/locale.h"
 

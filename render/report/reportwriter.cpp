@@ -1,7 +1,11 @@
-#include "ui/report/reportwriter.h"
+#include "render/report/reportwriter.h"
 
 #include "core/runtimeerror.h"
 #include "platform/locale.h"
+#include "render/report/recordfeed.h"
+#include "render/report/reportcells.h"
+#include "render/report/reportchart.h"
+#include "render/report/reporttable.h"
 #include "storage/chartload.h"
 #include "storage/datafolder.h"
 #include "storage/faults.h"
@@ -10,11 +14,6 @@
 #include "storage/reportsummary.h"
 #include "storage/safesavefile.h"
 #include "storage/savetarget.h"
-#include "ui/report/pdfcompression.h"
-#include "ui/report/recordfeed.h"
-#include "ui/report/reportcells.h"
-#include "ui/report/reportchart.h"
-#include "ui/report/reporttable.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -25,13 +24,10 @@
 
 #include <cmath>
 #include <functional>
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 #include <memory>
 #include <unordered_map>
 
-namespace ui::report {
+namespace render {
 
 namespace {
 
@@ -430,33 +426,6 @@ private:
     qreal m_bottom;
 };
 
-// While a report is written the heap keeps what it frees and serves large blocks itself. The
-// PDF engine allocates and frees a page's buffers and its compressor for every page; with the
-// C library's defaults that memory went back to the system and was faulted in again on each
-// of tens of thousands of pages (most of a long report's page faults, a quarter of its time).
-// Afterwards the defaults are put back and the memory returned.
-class HeapKept
-{
-public:
-    HeapKept()
-    {
-#ifdef __GLIBC__
-        mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
-        mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024);
-#endif
-    }
-    ~HeapKept()
-    {
-#ifdef __GLIBC__
-        mallopt(M_MMAP_THRESHOLD, 128 * 1024);
-        mallopt(M_TRIM_THRESHOLD, 128 * 1024);
-        malloc_trim(0);
-#endif
-    }
-    HeapKept(const HeapKept &) = delete;
-    HeapKept &operator=(const HeapKept &) = delete;
-};
-
 } // namespace
 
 QPageSize::PageSizeId pageSizeFor(const QLocale &locale)
@@ -483,9 +452,6 @@ int writeReport(const ReportRequest &request)
         throw RuntimeError(RuntimeError::PathFileAccessError);
 
     const Date today = platform::LocaleServices::today();
-    // Page streams compressed quickly (see pdfcompression.cpp).
-    static_cast<void>(pdfCompressionLevel());
-    const HeapKept heapKept;
     // A plain file or none: a folder, a device or a pipe is refused (75), as is a read-only
     // report, by root too; a replaced report keeps its permissions, a new one is the user's only.
     storage::SafeSaveFile file(request.outputPath);
@@ -562,4 +528,4 @@ int writeReport(const ReportRequest &request)
     return painted;
 }
 
-} // namespace ui::report
+} // namespace render

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace ui::report {
+namespace render {
 
 // An amount in the grid's display form "$#,##0.00;($#,##0.00)", the same text as
 // platform::LocaleServices::displayFormat of its plain text, written straight from the value:
@@ -27,4 +27,4 @@ private:
     QString m_dateFormat;
 };
 
-} // namespace ui::report
+} // namespace render

@@ -1,10 +1,10 @@
-#include "ui/chart/chartexport.h"
+#include "render/chart/chartexport.h"
 
-#include "ui/chart/inflationchartpainter.h"
+#include "render/chart/inflationchartpainter.h"
 
 #include "core/runtimeerror.h"
+#include "render/chart/inflationchartpainter.h"
 #include "storage/safesavefile.h"
-#include "ui/chart/inflationchartpainter.h"
 
 #include <QImage>
 #include <QPageLayout>

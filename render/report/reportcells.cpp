@@ -1,4 +1,4 @@
-#include "ui/report/reportcells.h"
+#include "render/report/reportcells.h"
 
 #include "platform/locale.h"
 
@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-namespace ui::report {
+namespace render {
 
 QString displayAmount(Currency value)
 {
@@ -62,4 +62,4 @@ QStringList RecordCellFormatter::cells(const RecordFigures &r) const
             displayAmount(r.profitLossAFI)};
 }
 
-} // namespace ui::report
+} // namespace render

@@ -1,4 +1,4 @@
-#include "ui/report/reporttable.h"
+#include "render/report/reporttable.h"
 
 #include <QGlyphRun>
 #include <QPaintDevice>
@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace ui::report {
+namespace render {
 
 namespace {
 
@@ -263,4 +263,4 @@ void ReportTable::drawRow(QPainter &painter, qreal top, const QStringList &cells
         wrapper.draw(painter, m_left.at(i), top + m_padding, m_cellWidth.at(i), cells.at(i), m_columns.at(i).alignment);
 }
 
-} // namespace ui::report
+} // namespace render

@@ -1,4 +1,4 @@
-#include "ui/report/reportglyphs.h"
+#include "render/report/reportglyphs.h"
 
 #include <QGlyphRun>
 #include <QPaintDevice>
@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-namespace ui::report {
+namespace render {
 
 GlyphCache::GlyphCache(const QFont &font, QPaintDevice *device) : m_raw(QRawFont::fromFont(QFont(font, device)))
 {
@@ -71,4 +71,4 @@ void GlyphCache::draw(QPainter &painter, const QPointF &origin, const QList<quin
     painter.drawGlyphRun(origin, run);
 }
 
-} // namespace ui::report
+} // namespace render

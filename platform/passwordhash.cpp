@@ -1,4 +1,4 @@
-#include "ui/startup/passwordhash.h"
+#include "platform/passwordhash.h"
 
 #include "core/runtimeerror.h"
 #include "platform/settingsstore.h"
@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <sodium.h>
 
-namespace ui::passwordhash {
+namespace platform::passwordhash {
 
 namespace {
 
@@ -62,4 +62,4 @@ bool matches(const QString &stored, const QString &typed)
     return crypto_pwhash_str_verify(buffer, bytes.constData(), static_cast<unsigned long long>(bytes.size())) == 0;
 }
 
-} // namespace ui::passwordhash
+} // namespace platform::passwordhash

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/report/reportglyphs.h"
+#include "render/report/reportglyphs.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -12,7 +12,7 @@
 class QPainter;
 class QPaintDevice;
 
-namespace ui::report {
+namespace render {
 
 // Texts wrapped to a width: at word boundaries where it can, anywhere where a word is wider
 // than the width, so nothing is ever cut.
@@ -112,4 +112,4 @@ private:
     qreal m_headingHeight;
 };
 
-} // namespace ui::report
+} // namespace render

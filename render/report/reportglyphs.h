@@ -11,7 +11,7 @@
 class QPaintDevice;
 class QPainter;
 
-namespace ui::report {
+namespace render {
 
 // The glyphs and advances of the printable ASCII characters of a font at a device's resolution.
 // The records table has tens of thousands of rows of short amounts, dates and numbers; laying
@@ -41,4 +41,4 @@ private:
     std::array<bool, Last - First + 1> m_known{};
 };
 
-} // namespace ui::report
+} // namespace render

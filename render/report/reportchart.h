@@ -6,10 +6,10 @@
 
 class QPainter;
 
-namespace ui::report {
+namespace render {
 
 // The investment's inflation chart, drawn into `rect` of a report page in the light colours of
 // paper; `series` carries the investment's number and texts.
 void paintInvestmentChart(QPainter &painter, const QRectF &rect, const ChartSeries &series);
 
-} // namespace ui::report
+} // namespace render

@@ -7,7 +7,7 @@
 
 class QLocale;
 
-namespace ui::report {
+namespace render {
 
 struct ReportRequest
 {
@@ -29,4 +29,4 @@ QString defaultReportName(Date day);
 // number of pages.
 int writeReport(const ReportRequest &request);
 
-} // namespace ui::report
+} // namespace render

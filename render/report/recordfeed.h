@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/chartseries.h"
+#include "render/report/reportcells.h"
 #include "storage/recordspool.h"
 #include "storage/reportsummary.h"
-#include "ui/report/reportcells.h"
 
 #include <QList>
 #include <QPointF>
@@ -17,7 +17,7 @@
 #include <thread>
 #include <vector>
 
-namespace ui::report {
+namespace render {
 
 class ReportTable;
 
@@ -83,4 +83,4 @@ private:
     std::thread m_thread;
 };
 
-} // namespace ui::report
+} // namespace render
