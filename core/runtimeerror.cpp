@@ -24,6 +24,8 @@ QString RuntimeError::standardDescription(int number)
         return QStringLiteral("Out of memory");
     case TypeMismatch:
         return QStringLiteral("Type mismatch");
+    case InternalError:
+        return QStringLiteral("Internal error");
     case BadFileNameOrNumber:
         return QStringLiteral("Bad file name or number");
     case FileNotFound:

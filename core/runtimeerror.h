@@ -14,6 +14,7 @@ public:
         Overflow = 6,
         OutOfMemory = 7,
         TypeMismatch = 13,
+        InternalError = 51,
         BadFileNameOrNumber = 52,
         FileNotFound = 53,
         BadFileMode = 54,

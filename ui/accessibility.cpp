@@ -159,7 +159,9 @@ const Text Texts[] = {
     {"ReportDialog", "txtReportFile", "Report file", "Path of the PDF file the report is saved as"},
     {"ReportDialog", "cmdBrowse", nullptr, "Choose the report file in a file chooser"},
     {"ReportDialog", "cmdCreate", nullptr, "Write the report and close (Enter)"},
-    {"ReportDialog", "cmdCancel", nullptr, "Close without writing a report (Esc)"},
+    {"ReportDialog", "cmdCancel", nullptr, "Close without writing a report, or stop the report being written (Esc)"},
+    {"ReportDialog", "lblProgress", "Report progress", "The page the report has reached, of how many"},
+    {"ReportDialog", "barProgress", "Pages written", "How much of the report is written"},
 
     // ---- price indexes
     {"PriceIndexDialog", "PriceIndexDialog", nullptr, "Choose the price index the data record dialog suggests inflation rates from"},

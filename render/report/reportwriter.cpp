@@ -163,9 +163,9 @@ class Pages
 {
 public:
     Pages(QPdfWriter &writer, const storage::SafeSaveFile &file, QPainter &painter, const PageSetup &setup, int total,
-          QString date, QString folder)
+          QString date, QString folder, std::function<void(int, int)> pageDone)
         : m_writer(writer), m_file(file), m_painter(painter), m_setup(setup), m_total(total),
-          m_folder(std::move(folder)),
+          m_pageDone(std::move(pageDone)), m_folder(std::move(folder)),
           m_date(setup.footer, QStringLiteral("Report of ") + date, setup.width / 2, Qt::AlignLeft),
           m_folderLine(setup.footer, QStringLiteral("Data folder: ") + m_folder, setup.width, Qt::AlignLeft),
           m_footerTop(setup.height - footerHeight(setup, m_folder)),
@@ -181,6 +181,8 @@ public:
         finishPage();
         if (!m_writer.newPage())
             throw RuntimeError(RuntimeError::DeviceIOError);
+        if (m_pageDone)
+            m_pageDone(m_number, m_total);
         ++m_number;
     }
 
@@ -230,6 +232,7 @@ private:
     const PageSetup &m_setup;
     int m_number = 1;
     int m_total;
+    std::function<void(int, int)> m_pageDone;
     QString m_folder;
     LaidOutText m_date;
     LaidOutText m_folderLine;
@@ -502,7 +505,10 @@ int writeReport(const ReportRequest &request)
         file.raiseFailure();
         throw RuntimeError(RuntimeError::DeviceIOError);
     }
-    Pages pages(writer, file, painter, setup, total, platform::LocaleServices::shortDate(today), folder);
+    if (request.pageDone)
+        request.pageDone(0, total);
+    Pages pages(writer, file, painter, setup, total, platform::LocaleServices::shortDate(today), folder,
+                request.pageDone);
     const QList<storage::InvestmentSummary> &investments = summary.investments;
     RecordFeed feed(spool, investments, setup.records);
     layout.summarySection(&pages);
@@ -519,6 +525,9 @@ int writeReport(const ReportRequest &request)
     }
     pages.finishPage();
     const int painted = pages.number();
+    // Told before the file is put in place: what stops the report here still leaves nothing.
+    if (request.pageDone)
+        request.pageDone(painted, total);
     if (!painter.end()) {
         file.raiseFailure();
         throw RuntimeError(RuntimeError::DeviceIOError);

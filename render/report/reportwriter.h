@@ -5,6 +5,8 @@
 #include <QPageSize>
 #include <QString>
 
+#include <functional>
+
 class QLocale;
 
 namespace render {
@@ -13,6 +15,9 @@ struct ReportRequest
 {
     QString outputPath;
     int investment = 0; // 0: every investment
+    // Told once the pages are counted (page 0), then as each page is finished, the last one
+    // before the file is put in place. What it raises stops the report, and nothing is written.
+    std::function<void(int page, int pages)> pageDone = nullptr;
 };
 
 // Letter where people print on it (the United States and Canada), else A4.

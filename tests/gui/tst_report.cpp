@@ -574,7 +574,8 @@ private slots:
         QVERIFY(dialog);
         dialog->txtReportFile->setText(pdf);
         QTest::mouseClick(dialog->cmdCreate, Qt::LeftButton);
-        QCOMPARE(app.boxes().lastCall().text, QStringLiteral("Error Number:62\r\nInput past end of file"));
+        // Written by the report tool in a process of its own: its error comes back numbered.
+        QTRY_COMPARE(app.boxes().lastCall().text, QStringLiteral("Error Number:62\r\nInput past end of file"));
         QCOMPARE(app.boxes().lastCall().icon, MsgIcon::None);
         QVERIFY(ui::report::ReportDialog::instance()); // the dialog stays for another try
         QVERIFY(entries(out.path()).isEmpty());

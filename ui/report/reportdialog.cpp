@@ -5,11 +5,11 @@
 #include "platform/locale.h"
 #include "platform/messagebox.h"
 #include "render/report/reportwriter.h"
-#include "storage/historypass.h"
+#include "storage/datafolder.h"
 #include "storage/reportsummary.h"
 #include "ui/accessibility.h"
+#include "ui/report/reportrun.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
@@ -157,6 +158,14 @@ ReportDialog::ReportDialog(QWidget *mainWindow, int shownInvestment)
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel->setAutoDefault(false);
 
+    barProgress = new QProgressBar(this);
+    barProgress->setObjectName(QStringLiteral("barProgress"));
+    barProgress->setTextVisible(false);
+    lblProgress = new QLabel(this);
+    lblProgress->setObjectName(QStringLiteral("lblProgress"));
+    barProgress->hide();
+    lblProgress->hide();
+
     auto *fileRow = new QHBoxLayout;
     fileRow->addWidget(fileLabel);
     fileRow->addWidget(txtReportFile, 1);
@@ -168,12 +177,14 @@ ReportDialog::ReportDialog(QWidget *mainWindow, int shownInvestment)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(scope);
     layout->addLayout(fileRow);
+    layout->addWidget(lblProgress);
+    layout->addWidget(barProgress);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(cmdBrowse, &QPushButton::clicked, this, [this] { cmdBrowse_Click(); });
-    connect(cmdCreate, &QPushButton::clicked, this, [this] { cmdCreate_Click(); });
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cmdBrowse, &QPushButton::clicked, this, &ReportDialog::browse);
+    connect(cmdCreate, &QPushButton::clicked, this, &ReportDialog::create);
+    connect(cmdCancel, &QPushButton::clicked, this, &ReportDialog::cancel);
     // Cancel, Esc and the window frame all end in finished().
     connect(this, &QDialog::finished, this, [this] { leave(); });
     ui::accessibility::describe(this);
@@ -181,7 +192,7 @@ ReportDialog::ReportDialog(QWidget *mainWindow, int shownInvestment)
 
 ReportDialog::~ReportDialog() = default;
 
-void ReportDialog::cmdBrowse_Click()
+void ReportDialog::browse()
 {
     const QString chosen = platform::FileChooser::instance().saveFileName(
         this, QStringLiteral("Save Report As"), txtReportFile->text(), QStringLiteral("PDF files (*.pdf)"));
@@ -192,46 +203,121 @@ void ReportDialog::cmdBrowse_Click()
     m_replaceConfirmed = QFileInfo::exists(chosen) ? QFileInfo(chosen).absoluteFilePath() : QString();
 }
 
-void ReportDialog::cmdCreate_Click()
+void ReportDialog::create()
 {
-    render::ReportRequest request;
-    request.outputPath = QDir::fromNativeSeparators(txtReportFile->text().trimmed());
-    request.investment = optShownInvestment->isChecked() ? m_shownInvestment : 0;
-    if (request.outputPath.isEmpty()) {
+    QString path = QDir::fromNativeSeparators(txtReportFile->text().trimmed());
+    const int investment = optShownInvestment->isChecked() ? m_shownInvestment : 0;
+    if (path.isEmpty()) {
         platform::msgBox(QStringLiteral("Please enter the name of the report file."), platform::MsgIcon::Exclamation);
         txtReportFile->setFocus();
         return;
     }
-    if (QFileInfo(request.outputPath).isRelative())
-        request.outputPath = QDir(defaultFolder()).absoluteFilePath(request.outputPath);
-    const bool confirmed =
-        !m_replaceConfirmed.isEmpty() && QFileInfo(request.outputPath).absoluteFilePath() == m_replaceConfirmed;
-    if (QFileInfo::exists(request.outputPath) && !confirmed &&
-        platform::msgBox(QStringLiteral("%1 already exists.\r\nDo you want to replace it?")
-                             .arg(QDir::toNativeSeparators(request.outputPath)),
-                         platform::MsgIcon::Question, platform::MsgButtons::YesNo) != platform::MsgResult::Yes)
+    if (QFileInfo(path).isRelative())
+        path = QDir(defaultFolder()).absoluteFilePath(path);
+    const bool confirmed = !m_replaceConfirmed.isEmpty() && QFileInfo(path).absoluteFilePath() == m_replaceConfirmed;
+    if (QFileInfo::exists(path) && !confirmed &&
+        platform::msgBox(
+            QStringLiteral("%1 already exists.\r\nDo you want to replace it?").arg(QDir::toNativeSeparators(path)),
+            platform::MsgIcon::Question, platform::MsgButtons::YesNo) != platform::MsgResult::Yes)
         return;
 
-    int pages = 0;
-    try {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        pages = render::writeReport(request);
-        QApplication::restoreOverrideCursor();
-    } catch (const storage::HistoryPassError &failure) {
-        QApplication::restoreOverrideCursor();
-        platform::showStandardError(failure.error);
-        return;
-    } catch (const RuntimeError &error) {
-        QApplication::restoreOverrideCursor();
-        platform::showStandardError(error);
+    m_writing = path;
+    m_run = new ReportRun(this);
+    connect(m_run, &ReportRun::counted, this, [this](int pages) {
+        barProgress->setRange(0, pages);
+        barProgress->setValue(0);
+        lblProgress->setText(QStringLiteral("Page 0 of %1").arg(pages));
+    });
+    connect(m_run, &ReportRun::pageWritten, this, [this](int page, int pages) {
+        barProgress->setValue(page);
+        lblProgress->setText(QStringLiteral("Page %1 of %2").arg(page).arg(pages));
+    });
+    connect(m_run, &ReportRun::succeeded, this, [this](int pages) {
+        finishRun();
+        platform::msgBox(QStringLiteral("The report (%1 %2) was saved as\r\n%3")
+                             .arg(pages)
+                             .arg(pages == 1 ? QStringLiteral("page") : QStringLiteral("pages"),
+                                  QDir::toNativeSeparators(m_writing)),
+                         platform::MsgIcon::Information);
+        accept();
+    });
+    connect(m_run, &ReportRun::failed, this, [this](int number, const QString &description) {
+        finishRun();
+        platform::showStandardError(RuntimeError(number, description));
+        if (m_closeWhenStopped)
+            QDialog::reject();
+    });
+    connect(m_run, &ReportRun::refused, this, [this](const QString &message) {
+        finishRun();
+        platform::msgBox(message, platform::MsgIcon::Exclamation);
+        if (m_closeWhenStopped)
+            QDialog::reject();
+    });
+    connect(m_run, &ReportRun::cancelled, this, [this] {
+        finishRun();
+        if (m_closeWhenStopped) {
+            QDialog::reject();
+            return;
+        }
+        lblProgress->setText(QStringLiteral("Cancelled: no report was written."));
+        lblProgress->show();
+    });
+    setWriting(true);
+    m_run->start(storage::programFolder(), investment, path, platform::LocaleServices::locale(),
+                 platform::LocaleServices::today());
+}
+
+void ReportDialog::cancel()
+{
+    // While a report is written, Cancel stops it and the dialog stays for another try.
+    if (m_run && m_run->isRunning()) {
+        stopWriting();
         return;
     }
-    platform::msgBox(QStringLiteral("The report (%1 %2) was saved as\r\n%3")
-                         .arg(pages)
-                         .arg(pages == 1 ? QStringLiteral("page") : QStringLiteral("pages"),
-                              QDir::toNativeSeparators(request.outputPath)),
-                     platform::MsgIcon::Information);
-    accept();
+    reject();
+}
+
+void ReportDialog::reject()
+{
+    // Esc or the window frame while a report is written stop the report first; the dialog
+    // closes once it has stopped.
+    if (m_run && m_run->isRunning()) {
+        m_closeWhenStopped = true;
+        stopWriting();
+        return;
+    }
+    QDialog::reject();
+}
+
+void ReportDialog::stopWriting()
+{
+    lblProgress->setText(QStringLiteral("Cancelling..."));
+    cmdCancel->setEnabled(false);
+    m_run->cancel();
+}
+
+void ReportDialog::setWriting(bool writing)
+{
+    for (QWidget *control :
+         {static_cast<QWidget *>(optShownInvestment), static_cast<QWidget *>(optAllInvestments),
+          static_cast<QWidget *>(txtReportFile), static_cast<QWidget *>(cmdBrowse), static_cast<QWidget *>(cmdCreate)})
+        control->setEnabled(!writing && (control != optShownInvestment || m_shownInvestment > 0));
+    cmdCancel->setEnabled(true);
+    barProgress->setVisible(writing);
+    lblProgress->setVisible(writing);
+    if (writing) {
+        barProgress->setRange(0, 0); // busy until the pages are counted
+        lblProgress->setText(QStringLiteral("Reading the data records..."));
+        cmdCancel->setFocus();
+    }
+}
+
+void ReportDialog::finishRun()
+{
+    if (m_run)
+        m_run->deleteLater();
+    m_run = nullptr;
+    setWriting(false);
 }
 
 void ReportDialog::leave()

@@ -5,6 +5,7 @@
 #include "storage/filetable.h"
 #include "ui/forms.h"
 #include "ui/main/frminvestdata.h"
+#include "ui/report/reportrun.h"
 
 #include <QApplication>
 #include <QTest>
@@ -45,6 +46,7 @@ AppFixture::AppFixture()
     storage::discardAll();
     g_quitCount = 0;
     frmInvestData::setQuitHandler(recordQuit);
+    ui::report::ReportRun::setToolPath(QStringLiteral(PLUMBLINE_REPORT_TOOL));
 }
 
 AppFixture::~AppFixture()
