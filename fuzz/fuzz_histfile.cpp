@@ -10,6 +10,7 @@
 #include "fuzzsupport.h"
 #include "storage/datafolder.h"
 #include "storage/filetable.h"
+#include "storage/historyreader.h"
 #include "storage/textrecords.h"
 
 #include <cmath>
@@ -88,6 +89,38 @@ void checkAgainstLineParser(const Line &line, int error)
     FUZZ_CHECK(std::memcmp(&read.rate, &fields.rate, sizeof read.rate) == 0);
 }
 
+// The reader every pass outside the windows owns gives, line for line, what the windows'
+// reader gives: the same values, the same error at the same line.
+void checkHistoryReader(const QString &path, const std::vector<Values> &values,
+                        const std::vector<long long> &errorLines, const std::vector<int> &errors)
+{
+    try {
+        storage::HistoryReader reader(path);
+        storage::HistFields fields;
+        size_t value = 0, error = 0;
+        while (reader.nextLine()) {
+            try {
+                reader.decode(fields);
+            } catch (const storage::HistoryPassError &failure) {
+                FUZZ_CHECK(error < errors.size());
+                FUZZ_CHECK(failure.line == errorLines[error] && failure.error.number() == errors[error]);
+                ++error;
+                continue;
+            }
+            FUZZ_CHECK(value < values.size());
+            const Values &v = values[value++];
+            FUZZ_CHECK(v.investNum == int(fields.investNum));
+            FUZZ_CHECK(std::memcmp(&v.date, &fields.date, sizeof v.date) == 0);
+            FUZZ_CHECK(v.original == fields.original.units() && v.current == fields.current.units());
+            FUZZ_CHECK(std::memcmp(&v.rate, &fields.rate, sizeof v.rate) == 0);
+        }
+        FUZZ_CHECK(value == values.size());
+    } catch (const storage::HistoryPassError &failure) {
+        // An over-long line is refused as the line is read, by both readers.
+        FUZZ_CHECK(failure.error.number() == RuntimeError::TypeMismatch);
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -96,6 +129,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString path = fuzzsupport::writeFile(storage::HistFileName, data, size);
     const QString copyPath = storage::programFile(storage::TempHistFileName);
     std::vector<Values> read;
+    std::vector<long long> errorLines;
+    std::vector<int> errors;
+    bool overLong = false;
     const std::vector<Line> lines = splitLines(data, size);
     try {
         storage::open(2, path, storage::OpenMode::Input);
@@ -118,6 +154,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             lastLine = storage::lineNumber(2);
             FUZZ_CHECK(lastLine >= 1 && size_t(lastLine) <= lines.size());
             checkAgainstLineParser(lines[size_t(lastLine - 1)], error);
+            if (error != 0) {
+                errorLines.push_back(lastLine);
+                errors.push_back(error);
+                overLong = overLong || lines[size_t(lastLine - 1)].length > size_t(storage::MaxLineLength);
+            }
             if (error == 0) {
                 read.push_back(inHand());
                 storage::writeHistRecord(3);
@@ -125,6 +166,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         }
         storage::close(2);
         storage::close(3);
+        if (!overLong)
+            checkHistoryReader(path, read, errorLines, errors);
 
         storage::open(2, copyPath, storage::OpenMode::Input);
         for (const Values &expected : read) {

@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
-# Writes the seed inputs of the three fuzz targets into OUT/<target>/.
+# Writes the seed inputs of the fuzz targets into OUT/<target>/.
 # Usage: fuzz/make-seeds.sh OUT [path/to/plumbline-gendata]
 set -euo pipefail
 out=${1:?usage: make-seeds.sh OUT [plumbline-gendata]}
 gendata=${2:-}
 
+root=$(cd "$(dirname "$0")/.." && pwd)
 line_dir=$out/fuzz_histline
 file_dir=$out/fuzz_histfile
 invest_dir=$out/fuzz_investfile
-rm -rf "$line_dir" "$file_dir" "$invest_dir"
-mkdir -p "$line_dir" "$file_dir" "$invest_dir"
+csv_dir=$out/fuzz_priceindexcsv
+series_dir=$out/fuzz_seriesfile
+rm -rf "$line_dir" "$file_dir" "$invest_dir" "$csv_dir" "$series_dir"
+mkdir -p "$line_dir" "$file_dir" "$invest_dir" "$csv_dir" "$series_dir"
 
 n=0
 line() { n=$((n + 1)); printf '%s' "$1" >"$line_dir/seed$n"; }
@@ -61,6 +64,17 @@ head -c 50 "$invest_dir/seed1" >"$invest_dir/seed3"
 { rec '\x01\x00' 'Mutual fund' 'First Bank'; rec '\x00\x00' '' ''; rec '\xff\xff' 'x' 'y'; } >"$invest_dir/seed4"
 { rec '\x01\x00' $'Caf\xe9 \x80 fund' 'Bank'; printf '\x02\x00\x00\x01\x02'; head -c 97 /dev/zero; } >"$invest_dir/seed5"
 : >"$invest_dir/seed6"
+
+# Price index downloads: the shipped ones cut to a few hundred lines, and the other forms read.
+head -c 4000 "$root/data/cpi/raw/us-cpi-u-nsa.csv" >"$csv_dir/us"
+head -c 6000 "$root/data/cpi/raw/uk-cpi-ons-d7bt.csv" >"$csv_dir/ons"
+printf 'observation_date,CPIAUCSL\r\n2020-01-01,258.1\r\n2020-02-01,.\r\n2020-03-01,258.9\r\n' >"$csv_dir/fred"
+printf '\xef\xbb\xbfREF_DATE;VALUE\r2020-01;1.234,5\r2020-02;1.240,1\r' >"$csv_dir/semicolon"
+printf '"REF_DATE","GEO","VALUE"\n"2020-01","Canada","136.8"\n"2020-02","Canada","137.4"\n' >"$csv_dir/statcan"
+# Series files as the program writes them, monthly and annual.
+for name in US-CPI-U UK-CPI WB-DEU; do
+    head -c 3000 "$root/data/cpi/series/$name.txt" >"$series_dir/$name"
+done
 
 if [ -n "$gendata" ]; then
     tmp=$(mktemp -d)
