@@ -4,9 +4,12 @@
 #
 # Usage: scripts/fuzz.sh [SECONDS_PER_TARGET] [TARGET...]
 #   SECONDS_PER_TARGET  default 60
-#   TARGET              fuzz_histline, fuzz_histfile, fuzz_investfile (default: all three, one after the other)
+#   TARGET              fuzz_histline, fuzz_histfile, fuzz_investfile, fuzz_priceindexcsv, fuzz_seriesfile
+#                       (default: all of them, two at a time)
 # Environment: PLUMBLINE_FUZZ_BUILD  build folder (default build-fuzz)
-#              PLUMBLINE_FUZZ_NO_BUILD=1  skip the build (to run targets side by side after one build)
+#              PLUMBLINE_FUZZ_NO_BUILD=1  use the targets already built there (scripts/sanitize-tests.sh
+#                                         builds them in build-asan/ with everything else)
+#              PLUMBLINE_FUZZ_JOBS  targets run at once (default 2)
 # New corpus entries stay in $build/corpus/<target>; a finding is written to
 # $build/findings/ and makes the script exit non-zero.
 set -euo pipefail
@@ -14,46 +17,56 @@ set -euo pipefail
 seconds=${1:-60}
 [ $# -gt 0 ] && shift
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(fuzz_histline fuzz_histfile fuzz_investfile)
+all_targets=(fuzz_histline fuzz_histfile fuzz_investfile fuzz_priceindexcsv fuzz_seriesfile)
+[ ${#targets[@]} -eq 0 ] && targets=("${all_targets[@]}")
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${PLUMBLINE_FUZZ_BUILD:-$root/build-fuzz}
 
 if [ "${PLUMBLINE_FUZZ_NO_BUILD:-0}" != 1 ]; then
-    bash "$root/scripts/install-deps.sh" clang libclang-rt-14-dev
+    bash "$root/scripts/install-deps.sh"
     generator=()
     command -v ninja >/dev/null && [ ! -f "$build/Makefile" ] && generator=(-G Ninja)
     cmake -S "$root" -B "$build" "${generator[@]}" \
         -DCMAKE_CXX_COMPILER=clang++ \
-        -DCMAKE_CXX_FLAGS="-O1 -g -fsanitize=fuzzer-no-link" \
+        -DCMAKE_CXX_FLAGS="-O1 -g1 -fsanitize=fuzzer-no-link" \
         -DPLUMBLINE_FUZZ=ON -DPLUMBLINE_SANITIZE=ON -DPLUMBLINE_GUI=OFF >/dev/null
-    cmake --build "$build" --target fuzz_histline fuzz_histfile fuzz_investfile plumbline-gendata
-    "$root/fuzz/make-seeds.sh" "$build/seeds" "$build/plumbline-gendata"
+    cmake --build "$build" --target "${all_targets[@]}" plumbline-gendata
 fi
+"$root/fuzz/make-seeds.sh" "$build/seeds" "$build/plumbline-gendata"
 
-export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
-export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+source "$root/scripts/sanitizer-options.sh"
 mkdir -p "$build/findings" "$build/fuzz-logs"
 
-status=0
-for target in "${targets[@]}"; do
-    case $target in
-    fuzz_histfile) max_len=140000 ;; # past the reader's 64 KiB buffer and its longest line
-    *) max_len=8192 ;;
-    esac
-    corpus=$build/corpus/$target
-    mkdir -p "$corpus"
-    log=$build/fuzz-logs/$target.log
-    echo "== $target for ${seconds}s (log $log)"
+# One target for the given time; a finding is kept and printed.
+run_one() {
+    local target=$1 max_len=8192
+    [ "$target" = fuzz_histfile ] && max_len=140000 # past the reader's buffer and its longest line
+    local corpus=$build/corpus/$target log=$build/fuzz-logs/$target.log
+    mkdir -p "$corpus" "$build/seeds/$target"
     if "$build/fuzz/$target" -max_total_time="$seconds" -max_len="$max_len" -timeout=10 -rss_limit_mb=2048 \
         -print_final_stats=1 -artifact_prefix="$build/findings/$target-" \
         "$corpus" "$build/seeds/$target" >"$log" 2>&1; then
-        grep -E '^stat::number_of_executed_units|^stat::peak_rss_mb|cov:' "$log" | tail -n 3
-        echo "== $target: no finding"
+        echo "== $target, ${seconds}s: no finding ($(grep -E '^stat::number_of_executed_units' "$log" | awk '{print $2}') runs)"
     else
-        status=1
         tail -n 40 "$log"
         echo "== $target: FINDING, see $build/findings/"
+        return 1
     fi
+}
+
+# Two at a time: the machine has two processor cores.
+status=0
+pids=()
+for target in "${targets[@]}"; do
+    run_one "$target" &
+    pids+=($!)
+    if [ ${#pids[@]} -ge "${PLUMBLINE_FUZZ_JOBS:-2}" ]; then
+        wait "${pids[0]}" || status=1
+        pids=("${pids[@]:1}")
+    fi
+done
+for pid in "${pids[@]}"; do
+    wait "$pid" || status=1
 done
 exit $status

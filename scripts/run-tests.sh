@@ -1,8 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: the core and storage tests
-# once more under AddressSanitizer and UndefinedBehaviorSanitizer, then the whole
-# suite headless. The last line printed is ctest's summary of the whole suite. Under
-# sudo the packages are installed as root and the build and tests run as the user.
+# Installs what is missing, builds, and runs every test:
+#  1. one build with clang's AddressSanitizer and UndefinedBehaviorSanitizer holds the program,
+#     the tools, every test and the fuzz targets (scripts/sanitize-tests.sh);
+#  2. the history engine's and the report engine's tests under ThreadSanitizer
+#     (scripts/tsan-tests.sh);
+#  3. each reader of the files a user hands the program fuzzed for a minute (scripts/fuzz.sh);
+#  4. the whole suite, headless, in the first build.
+# The last line printed is ctest's summary of the whole suite. Under sudo the packages are
+# installed as root and the builds and tests run as the user.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 source scripts/user.sh
@@ -14,21 +19,23 @@ if under_sudo; then
     rerun_as_sudo_user scripts/run-tests.sh "$@"
 fi
 
-build_dir=$(choose_build_dir)
-bash scripts/build.sh "$build_dir" || exit 1
+top=$(dirname "$(choose_build_dir)")
+export PLUMBLINE_ASAN_BUILD=${PLUMBLINE_ASAN_BUILD:-$top/build-asan}
+export PLUMBLINE_TSAN_BUILD=${PLUMBLINE_TSAN_BUILD:-$top/build-tsan}
 
-sanitized=0
-if [ -f scripts/sanitize-tests.sh ]; then
-    PLUMBLINE_ASAN_BUILD=${PLUMBLINE_ASAN_BUILD:-$(dirname "$build_dir")/build-asan} \
-        bash scripts/sanitize-tests.sh || sanitized=$?
-fi
+bash scripts/sanitize-tests.sh --build-only || exit 1
 
+bash scripts/tsan-tests.sh
+threads=$?
+[ "$threads" -ne 0 ] && echo "The ThreadSanitizer run of the engine and report tests failed."
+
+PLUMBLINE_FUZZ_BUILD=$PLUMBLINE_ASAN_BUILD PLUMBLINE_FUZZ_NO_BUILD=1 bash scripts/fuzz.sh "${PLUMBLINE_FUZZ_SECONDS:-60}"
+fuzzed=$?
+[ "$fuzzed" -ne 0 ] && echo "A fuzz target found an input that breaks a reader (see $PLUMBLINE_ASAN_BUILD/findings/)."
+
+# The whole suite last, so its summary is the last line printed.
+source scripts/sanitizer-options.sh
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir "$build_dir" --output-on-failure -j"$(nproc)"
+ctest --test-dir "$PLUMBLINE_ASAN_BUILD" --output-on-failure -j"$(nproc)" --timeout 900
 suite=$?
-
-if [ "$sanitized" -ne 0 ]; then
-    echo "The sanitizer run of the core and storage tests failed."
-    exit "$sanitized"
-fi
-exit "$suite"
+[ "$suite" -eq 0 ] && [ "$threads" -eq 0 ] && [ "$fuzzed" -eq 0 ]

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Builds the data library, the tools and the core and storage tests with AddressSanitizer
-# and UndefinedBehaviorSanitizer in their own folder (default build-asan/, no windows) and
-# runs those tests. Exits non-zero when the build or any test fails.
+# Builds everything (the windows, the tools, every test and the fuzz targets) with clang's
+# AddressSanitizer and UndefinedBehaviorSanitizer in its own folder (default build-asan/) and
+# runs the whole suite headless there. Exits non-zero when the build or any test fails.
 #
-# Usage: scripts/sanitize-tests.sh [extra ctest arguments, e.g. -R damaged]
+# Usage: scripts/sanitize-tests.sh [--build-only] [extra ctest arguments, e.g. -R report]
 # Environment: PLUMBLINE_ASAN_BUILD  build folder (default build-asan)
 #              PLUMBLINE_JOBS        parallel jobs (default: number of processors)
 set -euo pipefail
@@ -11,17 +11,27 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${PLUMBLINE_ASAN_BUILD:-$root/build-asan}
 jobs=${PLUMBLINE_JOBS:-$(nproc)}
+build_only=0
+if [ "${1:-}" = --build-only ]; then
+    build_only=1
+    shift
+fi
 
 generator=()
 command -v ninja >/dev/null && [ ! -f "$build/Makefile" ] && generator=(-G Ninja)
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-# -O1 keeps the instrumented tests quick; the sanitizers need no more.
-cmake -S "$root" -B "$build" "${generator[@]}" -DCMAKE_BUILD_TYPE= -DCMAKE_CXX_FLAGS="-O1 -g" \
-    -DPLUMBLINE_SANITIZE=ON -DPLUMBLINE_GUI=OFF -DPLUMBLINE_FUZZ=OFF
+# -O1 keeps the instrumented tests quick; line tables are enough for the sanitizers' stack
+# traces. The fuzzer's coverage instrumentation rides along, so the same libraries make the
+# fuzz targets.
+cmake -S "$root" -B "$build" "${generator[@]}" "${launcher[@]}" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE= \
+    -DCMAKE_CXX_FLAGS="-O1 -g1 -fsanitize=fuzzer-no-link" -DPLUMBLINE_SANITIZE=ON -DPLUMBLINE_GUI=ON \
+    -DPLUMBLINE_FUZZ=ON >/dev/null
 cmake --build "$build" --parallel "$jobs"
+[ "$build_only" = 1 ] && exit 0
 
-export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1}
-export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+source "$root/scripts/sanitizer-options.sh"
 export QT_QPA_PLATFORM=offscreen
 cd "$build"
-ctest -L core --output-on-failure --parallel "$jobs" --timeout 600 "$@"
+ctest --output-on-failure --parallel "$jobs" --timeout 900 "$@"
