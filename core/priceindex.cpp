@@ -43,6 +43,11 @@ QString visibleText(const QString &text, int maxChars)
 
 QString PriceIndex::RateResult::text() const
 {
+    return hundredthsText(hundredths);
+}
+
+QString hundredthsText(double hundredths)
+{
     // Every digit of a whole number of hundredths up to 1e15, where a double still holds the
     // rate to the cent; past it, the 15 digits a double carries and zeros, never wrapped round
     // and never noise (1e19 hundredths is 100000000000000000.00).

@@ -60,6 +60,8 @@ public:
 // result is the rate times 100, a whole number; infinite when the rate is too large for a
 // double.
 double roundPercentToHundredths(double percent);
+// A whole number of hundredths as a percentage: "1.99", "-0.21", "0.00".
+QString hundredthsText(double hundredths);
 
 // Text from a file made fit for a message: control characters (a NUL above all, which
 // would end the message where C strings carry it) become U+FFFD, and a very long text is

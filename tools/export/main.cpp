@@ -8,8 +8,10 @@
 #include "storage/priceindexchoice.h"
 #include "storage/priceindexstore.h"
 #include "storage/recordspool.h"
+#include "storage/returnspass.h"
 #include "storage/toolguard.h"
 #include "tools/export/csvwriter.h"
+#include "tools/export/returnsrows.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -118,8 +120,8 @@ private:
 };
 
 // One investment: only its lines are read whole, the others only as far as their number.
-void exportOne(storage::HistoryReader &reader, const storage::InvestmentInfo &info, int investCount,
-               RecordRows &rows, storage::UnownedLines &unowned)
+void exportOne(storage::HistoryReader &reader, const storage::InvestmentInfo &info, int investCount, RecordRows &rows,
+               storage::UnownedLines &unowned)
 {
     Calculation calculation;
     storage::WrittenRates rates;
@@ -134,8 +136,11 @@ void exportOne(storage::HistoryReader &reader, const storage::InvestmentInfo &in
         reader.decode(line);
         if (unowned.check(line.investNum, reader.lineNumber(), investCount) || line.investNum != info.number)
             continue;
-        rows.add(
-            calculation.add(info.number, line.date, line.original, line.current, storage::asWrittenRate(line.rate)));
+        try {
+            rows.add(calculation.add(info.number, line.date, line.original, line.current, rates(line.rate)));
+        } catch (const RuntimeError &error) {
+            reader.fail(error);
+        }
     }
 }
 
@@ -201,13 +206,23 @@ int main(int argc, char *argv[])
                                                    "series chosen under View, Price Index, else that of the system "
                                                    "locale's country, else US-CPI-U)."),
                                     QStringLiteral("name"));
+    const QCommandLineOption returns(
+        QStringLiteral("returns"),
+        QStringLiteral("Instead of the records, each investment's returns, nominal and after inflation (time- and "
+                       "money-weighted, cumulative and per year), and a last row for all of them, whose figure "
+                       "after inflation comes from the price index (--series, else the one chosen under View, "
+                       "Price Index)."));
     parser.addOption(dataDir);
     parser.addOption(investment);
     parser.addOption(suggestRates);
     parser.addOption(series);
+    parser.addOption(returns);
     parser.process(app);
-    if (parser.isSet(series) && !parser.isSet(suggestRates))
-        return fail(QStringLiteral("--series needs --suggest-rates"));
+    if (parser.isSet(series) && !parser.isSet(suggestRates) && !parser.isSet(returns))
+        return fail(QStringLiteral("--series needs --suggest-rates or --returns"));
+    if (parser.isSet(returns) && (parser.isSet(suggestRates) || parser.isSet(investment)))
+        return fail(QStringLiteral("--returns covers every investment and takes neither --investment nor "
+                                   "--suggest-rates"));
     if (!parser.positionalArguments().isEmpty())
         return fail(
             QStringLiteral("unexpected argument \"%1\" (see --help)").arg(parser.positionalArguments().first()));
@@ -224,6 +239,32 @@ int main(int argc, char *argv[])
     const QString historyPath = storage::programFile(storage::HistFileName);
 
     PriceIndex index;
+    if (parser.isSet(returns)) {
+        QString error;
+        if (!loadSuggestionSeries(parser.isSet(series), parser.value(series), index, error))
+            return fail(error);
+        CsvWriter out(stdout);
+        storage::Portfolio portfolio;
+        try {
+            portfolio = storage::readPortfolio(&index);
+        } catch (const storage::HistoryPassError &failure) {
+            return fail(failure.message());
+        } catch (const RuntimeError &error) {
+            return fail(QStringLiteral("\"%1\": error %2: %3")
+                            .arg(QDir::toNativeSeparators(investPath))
+                            .arg(error.number())
+                            .arg(error.description()));
+        }
+        writeReturnsRows(portfolio, out);
+        if (!out.flush() || std::fflush(stdout) != 0)
+            return fail(QStringLiteral("the figures could not all be written to standard output"));
+        if (portfolio.unowned.count > 0)
+            std::fprintf(
+                stderr, "plumbline-export: warning: %s\n",
+                qPrintable(storage::unownedLinesWarning(portfolio.unowned, historyPath,
+                                                        int(portfolio.investments.size()), QStringLiteral("counted"))));
+        return 0;
+    }
     std::optional<SuggestedRates> suggest;
     if (parser.isSet(suggestRates)) {
         QString error;

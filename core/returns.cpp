@@ -1,0 +1,295 @@
+#include "core/returns.h"
+
+#include <QDate>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+namespace {
+
+constexpr double DaysPerYear = 365.25;
+constexpr double MinimumSpanDays = 365;
+
+double daysBetween(Date from, Date to)
+{
+    return std::floor(to.serial()) - std::floor(from.serial());
+}
+
+// The flows' present value at u = ln(1 + x), divided by its largest discount factor so no
+// term overflows: the sign is that of the present value, for any u.
+double scaledValue(const std::vector<std::pair<double, double>> &flows, double u)
+{
+    const double reference = u >= 0 ? flows.front().first : flows.back().first;
+    double sum = 0;
+    for (const auto &[years, amount] : flows)
+        sum += amount * std::exp(-u * (years - reference));
+    return sum;
+}
+
+double bisect(const std::vector<std::pair<double, double>> &flows, double low, double high)
+{
+    double valueLow = scaledValue(flows, low);
+    for (int i = 0; i < 200 && high - low > 1e-15; ++i) {
+        const double middle = (low + high) / 2;
+        const double value = scaledValue(flows, middle);
+        if (value == 0)
+            return middle;
+        if ((value < 0) == (valueLow < 0)) {
+            low = middle;
+            valueLow = value;
+        } else {
+            high = middle;
+        }
+    }
+    return (low + high) / 2;
+}
+
+int signChanges(const std::vector<std::pair<double, double>> &flows)
+{
+    int changes = 0;
+    int last = 0;
+    for (const auto &flow : flows) {
+        const int sign = flow.second > 0 ? 1 : -1;
+        if (last != 0 && sign != last)
+            ++changes;
+        last = sign;
+    }
+    return changes;
+}
+
+} // namespace
+
+RateSolution moneyWeightedRate(std::vector<CashFlow> flows)
+{
+    RateSolution solution;
+    std::stable_sort(flows.begin(), flows.end(),
+                     [](const CashFlow &a, const CashFlow &b) { return a.date.serial() < b.date.serial(); });
+    // Flows of one day are one flow; a flow of nothing is none.
+    std::map<double, double> byDay;
+    for (const CashFlow &flow : flows)
+        byDay[std::floor(flow.date.serial())] += flow.amount;
+    std::vector<std::pair<double, double>> dated; // years since the first flow, amount
+    for (const auto &[day, amount] : byDay) {
+        if (amount != 0)
+            dated.emplace_back((day - byDay.begin()->first) / DaysPerYear, amount);
+    }
+    const int changes = signChanges(dated);
+    if (dated.size() < 2 || changes == 0) {
+        solution.reason = QStringLiteral("no unique rate");
+        return solution;
+    }
+    // ln(1 + x) from about -100 % (e^-40) to e^40 times the money: each stretch where the
+    // present value changes sign holds a rate.
+    constexpr double Low = -40, High = 40;
+    constexpr int Steps = 8000;
+    std::vector<std::pair<double, double>> brackets;
+    double previousU = Low;
+    double previous = scaledValue(dated, Low);
+    for (int step = 1; step <= Steps; ++step) {
+        const double u = Low + (High - Low) * step / Steps;
+        const double value = scaledValue(dated, u);
+        if (previous == 0 || (value != 0 && (value < 0) != (previous < 0)))
+            brackets.emplace_back(previousU, u);
+        previousU = u;
+        previous = value;
+    }
+    // One change of sign in the flows allows one rate and no more; more changes, a rate only
+    // where exactly one is found.
+    if (brackets.size() != 1) {
+        solution.reason = QStringLiteral("no unique rate");
+        return solution;
+    }
+    solution.rate = std::expm1(bisect(dated, brackets.front().first, brackets.front().second));
+    return solution;
+}
+
+QString InvestmentReturns::note() const
+{
+    for (const QString *reason : {&nominalReason, &annualReason, &realReason, &mwrReason, &realMwrReason}) {
+        if (!reason->isEmpty())
+            return *reason;
+    }
+    return QString();
+}
+
+void ReturnsBuilder::add(const RecordFigures &record)
+{
+    if (record.state == FigureState::Skipped)
+        return;
+    if (record.state == FigureState::Computed)
+        m_result.lossToInflation += record.lossToInfl;
+    m_result.lastCurrent = record.currentAmount;
+    m_counted.push_back({record.record, record.date, record.originalAmount.toDouble(), record.currentAmount.toDouble(),
+                         double(record.rate)});
+}
+
+InvestmentReturns ReturnsBuilder::finish() const
+{
+    InvestmentReturns r = m_result;
+    r.records = int(m_counted.size());
+    if (!m_counted.empty()) {
+        r.firstDate = m_counted.front().date;
+        r.lastDate = m_counted.back().date;
+    }
+    if (m_counted.size() < 2) {
+        r.nominalReason = QStringLiteral("fewer than two records with both amounts above zero");
+        return r;
+    }
+    for (size_t k = 1; k < m_counted.size(); ++k) {
+        if (m_counted[k].date.serial() < m_counted[k - 1].date.serial()) {
+            r.nominalReason = QStringLiteral("record %1 is dated before the record before it").arg(m_counted[k].record);
+            return r;
+        }
+    }
+    const double days = daysBetween(r.firstDate, r.lastDate);
+    r.years = days / DaysPerYear;
+
+    double growth = 1, realGrowth = 1, prices = 1;
+    std::vector<CashFlow> realFlows;
+    r.flows.push_back({m_counted.front().date, -m_counted.front().current});
+    realFlows.push_back(r.flows.back());
+    for (size_t k = 1; k < m_counted.size(); ++k) {
+        const Counted &before = m_counted[k - 1];
+        const Counted &now = m_counted[k];
+        const double added = now.original - before.original;
+        const double base = before.current + added / 2;
+        if (base <= 0) {
+            r.nominalReason =
+                QStringLiteral("record %1 leaves no money in the investment to measure a return on").arg(now.record);
+            r.flows.clear();
+            return r;
+        }
+        const double ret = (now.current - before.current - added) / base;
+        growth *= 1 + ret;
+        if (now.rate == 0 && r.realReason.isEmpty())
+            r.realReason = QStringLiteral("record %1 has no inflation rate").arg(now.record);
+        else if (now.rate <= -100 && r.realReason.isEmpty())
+            r.realReason = QStringLiteral("record %1 has an inflation rate at or below -100 %").arg(now.record);
+        const double inflation = now.rate / 100;
+        prices *= 1 + inflation;
+        realGrowth *= (1 + ret) / (1 + inflation);
+        if (added != 0) {
+            r.flows.push_back({now.date, -added});
+            realFlows.push_back({now.date, -added / prices});
+        }
+    }
+    r.flows.push_back({m_counted.back().date, m_counted.back().current});
+    realFlows.push_back({m_counted.back().date, m_counted.back().current / prices});
+
+    r.twr = growth - 1;
+    const bool real = r.realReason.isEmpty();
+    if (real) {
+        r.inflation = prices - 1;
+        r.realTwr = realGrowth - 1;
+    }
+    if (days < MinimumSpanDays) {
+        // Annualising a few weeks turns a small change into an absurd yearly figure.
+        r.annualReason = QStringLiteral("the records span less than a year");
+        r.mwrReason = r.annualReason;
+        r.realMwrReason = real ? r.annualReason : r.realReason;
+        return r;
+    }
+    r.twrAnnual = std::pow(growth, 1 / r.years) - 1;
+    if (real)
+        r.realTwrAnnual = std::pow(realGrowth, 1 / r.years) - 1;
+    const RateSolution nominal = moneyWeightedRate(r.flows);
+    r.mwrAnnual = nominal.rate;
+    r.mwrReason = nominal.reason;
+    if (real) {
+        const RateSolution afterInflation = moneyWeightedRate(realFlows);
+        r.realMwrAnnual = afterInflation.rate;
+        r.realMwrReason = afterInflation.reason;
+    } else {
+        r.realMwrReason = r.realReason;
+    }
+    return r;
+}
+
+QString PortfolioReturns::note() const
+{
+    // In the order of the columns: inflation, money-weighted, money-weighted after inflation.
+    QString first = !realReason.isEmpty() && !inflation ? realReason : !mwrReason.isEmpty() ? mwrReason : realReason;
+    if (!series.isEmpty())
+        first += (first.isEmpty() ? QString() : QStringLiteral("; ")) + QStringLiteral("series %1").arg(series);
+    return first;
+}
+
+PortfolioReturns portfolioReturns(const std::vector<InvestmentReturns> &investments, const PriceIndex *series)
+{
+    PortfolioReturns all;
+    std::vector<CashFlow> flows;
+    for (const InvestmentReturns &one : investments) {
+        if (!one.takesPart())
+            continue;
+        ++all.investments;
+        all.records += one.records;
+        all.lastCurrent += one.lastCurrent;
+        all.lossToInflation += one.lossToInflation;
+        if (flows.empty() || one.firstDate.serial() < all.firstDate.serial())
+            all.firstDate = one.firstDate;
+        if (flows.empty() || one.lastDate.serial() > all.lastDate.serial())
+            all.lastDate = one.lastDate;
+        flows.insert(flows.end(), one.flows.begin(), one.flows.end());
+    }
+    if (series)
+        all.series = series->name;
+    if (all.investments == 0) {
+        all.mwrReason = QStringLiteral("no investment has figures of its own");
+        all.realReason = all.mwrReason;
+        return all;
+    }
+    const double days = daysBetween(all.firstDate, all.lastDate);
+    all.years = days / DaysPerYear;
+
+    // Prices over the span, and each flow in money of the first date, from the common index.
+    std::vector<CashFlow> realFlows;
+    if (!series) {
+        all.realReason = QStringLiteral("no price index");
+    } else {
+        const QDate first = all.firstDate.toQDate();
+        const PriceIndex::RateResult span = series->rate(first, all.lastDate.toQDate());
+        if (!span.ok)
+            all.realReason = span.reason;
+        else
+            all.inflation = span.exact / 100;
+        for (const CashFlow &flow : flows) {
+            if (!all.realReason.isEmpty())
+                break;
+            const PriceIndex::RateResult since = series->rate(first, flow.date.toQDate());
+            if (!since.ok)
+                all.realReason = since.reason;
+            else
+                realFlows.push_back({flow.date, flow.amount / (1 + since.exact / 100)});
+        }
+        if (!all.realReason.isEmpty())
+            all.inflation.reset();
+    }
+    if (days < MinimumSpanDays) {
+        all.mwrReason = QStringLiteral("the records span less than a year");
+        if (all.realReason.isEmpty())
+            all.realReason = all.mwrReason;
+        return all;
+    }
+    const RateSolution nominal = moneyWeightedRate(flows);
+    all.mwrAnnual = nominal.rate;
+    all.mwrReason = nominal.reason;
+    if (all.realReason.isEmpty()) {
+        const RateSolution real = moneyWeightedRate(realFlows);
+        all.realMwrAnnual = real.rate;
+        all.realReason = real.reason;
+    }
+    return all;
+}
+
+QString percentText(const std::optional<double> &fraction)
+{
+    if (!fraction || !std::isfinite(*fraction))
+        return QString();
+    return hundredthsText(roundPercentToHundredths(*fraction * 100));
+}
+
+QString yearsText(double years)
+{
+    return hundredthsText(std::round(years * 100));
+}

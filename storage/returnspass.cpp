@@ -1,0 +1,121 @@
+#include "storage/returnspass.h"
+
+#include "storage/datafolder.h"
+#include "storage/filetable.h"
+#include "storage/historypass.h"
+
+#include <cmath>
+#include <map>
+
+namespace storage {
+
+namespace {
+
+// Each investment's latest amounts, and what the sums of all of them do day by day.
+class AmountsOverTime
+{
+public:
+    explicit AmountsOverTime(int investments) : m_latest(size_t(investments) + 1) {}
+
+    void add(const RecordFigures &f)
+    {
+        if (f.state == FigureState::Skipped)
+            return;
+        Latest &latest = m_latest[size_t(f.investment)];
+        // Before the first rate there is no adjusted amount yet: the amount is as it stands.
+        if (f.state == FigureState::Computed)
+            latest.adjusted = true;
+        const Currency afi = latest.adjusted ? f.currentAmountAFI : f.currentAmount;
+        Change &change = m_changes[std::floor(f.date.serial())];
+        change.original += f.originalAmount.units() - latest.original;
+        change.current += f.currentAmount.units() - latest.current;
+        change.afi += afi.units() - latest.afi;
+        latest.original = f.originalAmount.units();
+        latest.current = f.currentAmount.units();
+        latest.afi = afi.units();
+    }
+
+    ChartSeries series() const
+    {
+        ChartSeries series;
+        series.reserve(m_changes.size());
+        Change sum;
+        int n = 0;
+        for (const auto &[day, change] : m_changes) {
+            sum.original += change.original;
+            sum.current += change.current;
+            sum.afi += change.afi;
+            ChartPoint point;
+            point.record = ++n;
+            point.date = Date(day);
+            point.original = Currency::fromUnits(sum.original);
+            point.current = Currency::fromUnits(sum.current);
+            point.currentAfi = Currency::fromUnits(sum.afi);
+            point.profitLoss = point.current - point.original;
+            point.profitLossAfi = point.currentAfi - point.original;
+            point.state = PointState::Computed;
+            series.append(point);
+        }
+        return series;
+    }
+
+private:
+    struct Latest
+    {
+        int64_t original = 0;
+        int64_t current = 0;
+        int64_t afi = 0;
+        bool adjusted = false;
+    };
+    struct Change
+    {
+        int64_t original = 0;
+        int64_t current = 0;
+        int64_t afi = 0;
+    };
+    std::vector<Latest> m_latest;
+    std::map<double, Change> m_changes;
+};
+
+} // namespace
+
+Portfolio readPortfolio(const PriceIndex *series)
+{
+    Portfolio portfolio;
+    portfolio.investments = readInvestmentList(programFile(InvestFileName));
+    const int count = int(portfolio.investments.size());
+    std::vector<ReturnsBuilder> builders;
+    builders.reserve(size_t(count));
+    for (int n = 1; n <= count; ++n)
+        builders.emplace_back(n);
+    AmountsOverTime amounts(count);
+
+    const QString history = programFile(HistFileName);
+    if (fileExists(history)) {
+        HistoryReader reader(history);
+        Calculations calculations;
+        HistFields line;
+        while (reader.nextLine()) {
+            reader.decode(line);
+            if (portfolio.unowned.check(line.investNum, reader.lineNumber(), count))
+                continue;
+            RecordFigures figures;
+            try {
+                figures = calculations.add(line);
+            } catch (const RuntimeError &error) {
+                reader.fail(error);
+            }
+            builders[size_t(figures.investment - 1)].add(figures);
+            amounts.add(figures);
+        }
+    }
+    portfolio.returns.reserve(builders.size());
+    for (const ReturnsBuilder &builder : builders)
+        portfolio.returns.push_back(builder.finish());
+    portfolio.all = portfolioReturns(portfolio.returns, series);
+    portfolio.overTime = amounts.series();
+    portfolio.overTime.setInvestment(0, QStringLiteral("All investments"), QString());
+    return portfolio;
+}
+
+} // namespace storage
