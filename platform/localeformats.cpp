@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 namespace platform {
 
@@ -94,12 +95,8 @@ QString LocaleServices::displayFormat(const QString &plainText)
     } catch (const RuntimeError &) {
         exact = false; // beyond the currency range: read it as a double below
     }
-    if (exact) {
-        unsigned long long whole = 0;
-        unsigned cents = 0;
-        splitCents(amount, whole, cents);
-        return dollarForm(dollarMagnitude(whole, cents), amount.units() < 0);
-    }
+    if (exact)
+        return displayAmount(amount);
 
     static const QRegularExpression plain(QStringLiteral("^[-+]?([0-9]+\\.?[0-9]*|\\.[0-9]+)([eE][-+]?[0-9]+)?$"));
     if (!plain.match(trimmed).hasMatch())
@@ -118,6 +115,40 @@ QString LocaleServices::displayFormat(const QString &plainText)
     const qsizetype point = fixed.indexOf(QLatin1Char('.'));
     const QString magnitude = groupDigits(fixed.left(point), QStringLiteral(",")) + fixed.mid(point);
     return dollarForm(magnitude, negative && value != 0.0);
+}
+
+QString LocaleServices::displayAmount(Currency amount)
+{
+    // Cents rounded half away from zero, as the display form rounds.
+    const int64_t units = amount.units();
+    const unsigned long long magnitude =
+        units < 0 ? 0ull - static_cast<unsigned long long>(units) : static_cast<unsigned long long>(units);
+    const unsigned long long totalCents = magnitude / 100 + (magnitude % 100 >= 50 ? 1 : 0);
+    unsigned long long whole = totalCents / 100;
+    const unsigned cents = unsigned(totalCents % 100);
+
+    // Built from the right: ")", cents, point, grouped digits, "$", "(".
+    char buffer[48];
+    char *end = buffer + sizeof buffer;
+    char *p = end;
+    const bool negative = units < 0;
+    if (negative)
+        *--p = ')';
+    *--p = char('0' + cents % 10);
+    *--p = char('0' + cents / 10);
+    *--p = '.';
+    int digits = 0;
+    do {
+        if (digits > 0 && digits % 3 == 0)
+            *--p = ',';
+        *--p = char('0' + whole % 10);
+        whole /= 10;
+        ++digits;
+    } while (whole != 0);
+    *--p = '$';
+    if (negative)
+        *--p = '(';
+    return QString::fromLatin1(p, end - p);
 }
 
 } // namespace platform
