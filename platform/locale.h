@@ -37,6 +37,9 @@ public:
     // The grid's display format "$#,##0.00;($#,##0.00)" applied to a plain text;
     // a text that is not a number is shown as it is.
     static QString displayFormat(const QString &plainText);
+    // The same display form of an amount, written straight from the value: a report writes
+    // ten of them for each of up to millions of records. Cents round half away from zero.
+    static QString displayAmount(Currency amount);
     // Today; tests may fix it.
     static Date today();
     static void setToday(const QDate &date); // invalid date restores the clock

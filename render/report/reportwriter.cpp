@@ -45,7 +45,7 @@ QFont pointFont(qreal points, bool bold = false)
 
 QString amount(Currency value)
 {
-    return displayAmount(value);
+    return platform::LocaleServices::displayAmount(value);
 }
 
 QString investmentTitle(const storage::InvestmentSummary &one)

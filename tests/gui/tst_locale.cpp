@@ -6,7 +6,10 @@
 #include "tempdatafolder.h"
 
 #include <QDate>
+#include <QRandomGenerator>
 #include <QtTest>
+
+#include <cmath>
 
 using platform::LocaleServices;
 
@@ -31,6 +34,9 @@ private slots:
     void displayFormat();
     void currencyFormat_data();
     void currencyFormat();
+    void displayAmount_data();
+    void displayAmount();
+    void displayAmountAtRandom();
 
     void shortDate_data();
     void shortDate();
@@ -129,6 +135,88 @@ void TestLocale::currencyFormat()
     QFETCH(QString, expected);
     LocaleScope scope(locale);
     QCOMPARE(LocaleServices::currencyFormat(Currency::fromUnits(units)), expected);
+}
+
+void TestLocale::displayAmount_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("plain");
+    QTest::addColumn<QString>("expected");
+
+    const char *const cases[][2] = {
+        {"0", "$0.00"},
+        {"0.0001", "$0.00"},
+        {"0.004", "$0.00"},
+        {"0.0049", "$0.00"},
+        {"0.005", "$0.01"},
+        {"0.9999", "$1.00"},
+        // Halves of a cent go away from zero, never to the even cent.
+        {"0.015", "$0.02"},
+        {"0.025", "$0.03"},
+        {"2.345", "$2.35"},
+        {"-0.005", "($0.01)"},
+        {"-0.025", "($0.03)"},
+        {"-2.345", "($2.35)"},
+        // A negative amount keeps its brackets when it rounds to no cents.
+        {"-0.0001", "($0.00)"},
+        {"-0.0049", "($0.00)"},
+        {"-1", "($1.00)"},
+        {"999", "$999.00"},
+        {"-999", "($999.00)"},
+        {"999.99", "$999.99"},
+        {"999.994", "$999.99"},
+        {"999.995", "$1,000.00"},
+        {"-999.995", "($1,000.00)"},
+        {"1000", "$1,000.00"},
+        {"-1000", "($1,000.00)"},
+        {"99999.995", "$100,000.00"},
+        {"100000", "$100,000.00"},
+        {"999999.9949", "$999,999.99"},
+        {"999999.995", "$1,000,000.00"},
+        {"-999999.995", "($1,000,000.00)"},
+        {"1000000", "$1,000,000.00"},
+        {"999999999.995", "$1,000,000,000.00"},
+        {"1234567.891", "$1,234,567.89"},
+        {"-1234567.891", "($1,234,567.89)"},
+        {"12345678901234.5678", "$12,345,678,901,234.57"},
+        {"922337203685477.5749", "$922,337,203,685,477.57"},
+        {"922337203685477.575", "$922,337,203,685,477.58"},
+        {"922337203685477.5807", "$922,337,203,685,477.58"},
+        {"-922337203685477.5808", "($922,337,203,685,477.58)"},
+    };
+    // The display form is the same whatever the locale.
+    for (const char *locale : {"en_US", "de_DE"}) {
+        for (const auto &row : cases)
+            QTest::addRow("%s %s", locale, row[0]) << locale << row[0] << row[1];
+    }
+}
+
+// The report writes amounts from the value, the grid from their plain text: both show the same.
+void TestLocale::displayAmount()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, plain);
+    QFETCH(QString, expected);
+    LocaleScope scope(locale);
+    Currency value;
+    QVERIFY(Currency::parse(QStringView(plain), value));
+    QCOMPARE(LocaleServices::displayAmount(value), expected);
+    QCOMPARE(LocaleServices::displayFormat(value.toPlainString()), expected);
+    QCOMPARE(LocaleServices::displayFormat(plain), expected);
+}
+
+void TestLocale::displayAmountAtRandom()
+{
+    QRandomGenerator random(35);
+    for (int i = 0; i < 20000; ++i) {
+        // Every size of amount, from ten-thousandths to the whole range.
+        const int digits = int(random.bounded(19));
+        qint64 units = qint64(random.generate64() % quint64(std::pow(10.0, digits) + 1));
+        if (random.bounded(2))
+            units = -units;
+        const Currency value = Currency::fromUnits(units);
+        QCOMPARE(LocaleServices::displayAmount(value), LocaleServices::displayFormat(value.toPlainString()));
+    }
 }
 
 // ---- Dates ---------------------------------------------------------------

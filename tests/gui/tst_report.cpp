@@ -4,7 +4,6 @@
 
 #include "core/runtimeerror.h"
 #include "platform/locale.h"
-#include "render/report/reportcells.h"
 #include "render/report/reportwriter.h"
 #include "storage/datafolder.h"
 #include "storage/faults.h"
@@ -18,12 +17,9 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <cmath>
 
 using namespace reporttesting;
 using platform::MsgButtons;
@@ -265,38 +261,6 @@ private slots:
         QFETCH(QLocale, locale);
         QFETCH(int, size);
         QCOMPARE(int(render::pageSizeFor(locale)), size);
-    }
-
-    void amountsInTheGridsDisplayForm_data()
-    {
-        QTest::addColumn<QString>("plain");
-        for (const char *plain :
-             {"0", "0.0049", "0.005", "-0.005", "-0.0049", "1", "-1", "999.995", "1000", "-1234567.891",
-              "12345678901234.5678", "-922337203685477.5808", "922337203685477.5807", "100000", "-0.01", "0.9999"})
-            QTest::newRow(plain) << QString::fromLatin1(plain);
-    }
-
-    // The quick form is the platform's display form of the plain text, to the character.
-    void amountsInTheGridsDisplayForm()
-    {
-        QFETCH(QString, plain);
-        Currency value;
-        QVERIFY(Currency::parse(QStringView(plain), value));
-        QCOMPARE(render::displayAmount(value), platform::LocaleServices::displayFormat(value.toPlainString()));
-    }
-
-    void amountsInTheGridsDisplayFormAtRandom()
-    {
-        QRandomGenerator random(35);
-        for (int i = 0; i < 20000; ++i) {
-            // Every size of amount, from ten-thousandths to the whole range.
-            const int digits = int(random.bounded(19));
-            qint64 units = qint64(random.generate64() % quint64(std::pow(10.0, digits) + 1));
-            if (random.bounded(2))
-                units = -units;
-            const Currency value = Currency::fromUnits(units);
-            QCOMPARE(render::displayAmount(value), platform::LocaleServices::displayFormat(value.toPlainString()));
-        }
     }
 
     // Each investment's chart and records come out as in a report of that investment alone,

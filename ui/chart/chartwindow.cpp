@@ -106,8 +106,8 @@ ChartWindow::ChartWindow() : QWidget(nullptr, Qt::Window)
     layout->addWidget(chart, 1);
     layout->addWidget(lblReadout);
 
-    connect(cmdSavePng, &QPushButton::clicked, this, &ChartWindow::cmdSavePng_Click);
-    connect(cmdSavePdf, &QPushButton::clicked, this, &ChartWindow::cmdSavePdf_Click);
+    connect(cmdSavePng, &QPushButton::clicked, this, &ChartWindow::savePng);
+    connect(cmdSavePdf, &QPushButton::clicked, this, &ChartWindow::savePdf);
     connect(chart, &InflationChart::currentPointChanged, this, [this](int index) { showReadout(index); });
     setTabOrder(chart, cmdSavePng);
     setTabOrder(cmdSavePng, cmdSavePdf);
@@ -241,7 +241,7 @@ QString ChartWindow::suggestedFileName(const QString &extension) const
     return QDir::home().filePath(name + extension);
 }
 
-void ChartWindow::cmdSavePng_Click()
+void ChartWindow::savePng()
 {
     const QString path = platform::FileChooser::instance().saveFileName(this, QStringLiteral("Save Chart as PNG"),
                                                                         suggestedFileName(QStringLiteral(".png")),
@@ -255,7 +255,7 @@ void ChartWindow::cmdSavePng_Click()
             platform::MsgIcon::Exclamation);
 }
 
-void ChartWindow::cmdSavePdf_Click()
+void ChartWindow::savePdf()
 {
     const QString path = platform::FileChooser::instance().saveFileName(this, QStringLiteral("Save Chart as PDF"),
                                                                         suggestedFileName(QStringLiteral(".pdf")),

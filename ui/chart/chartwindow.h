@@ -27,8 +27,8 @@ public:
 
     // Reads the investment in hand again and redraws.
     void reload();
-    void cmdSavePng_Click();
-    void cmdSavePdf_Click();
+    void savePng();
+    void savePdf();
     // The figures of a record as the window shows them under the chart.
     QString readoutText(int index) const;
 
