@@ -243,7 +243,7 @@ void tst_exportsuggest::refusals()
     const QStringList dataDir{QStringLiteral("--data-dir"), folder.dir()};
     testing::ToolRun run = exportTool(dataDir + QStringList{QStringLiteral("--series"), QStringLiteral("UK-CPI")});
     QCOMPARE(run.exitCode, 1);
-    QCOMPARE(run.err, QByteArray("plumbline-export: --series needs --suggest-rates\n"));
+    QCOMPARE(run.err, QByteArray("plumbline-export: --series needs --suggest-rates or --returns\n"));
     run = exportTool(
         dataDir + QStringList{QStringLiteral("--suggest-rates"), QStringLiteral("--series"), QStringLiteral("NOPE")});
     QCOMPARE(run.exitCode, 1);

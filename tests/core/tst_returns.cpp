@@ -107,7 +107,7 @@ private slots:
             << QList<Rec>{{"2021-01-01", 5000, 1000, 0}, {"2022-01-01", 1, 500, 2}}
             << QStringList{"", "", "", "",
                            "", "", "", "record 2 leaves no money in the investment to measure a return on"}
-            << "0.00";
+            << "1.00";
     }
     void byHand()
     {
