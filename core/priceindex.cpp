@@ -74,8 +74,9 @@ QString hundredthsText(double hundredths)
 
 QString PriceIndex::periodText(Kind kind, int key)
 {
+    // Four digits, as the series file's reader takes them, so a year before 1000 reads back.
     if (kind == Kind::Annual)
-        return QString::number(key);
+        return QStringLiteral("%1").arg(key, 4, 10, QLatin1Char('0'));
     return QStringLiteral("%1-%2").arg(key / 12, 4, 10, QLatin1Char('0')).arg(key % 12 + 1, 2, 10, QLatin1Char('0'));
 }
 

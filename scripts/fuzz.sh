@@ -10,6 +10,7 @@
 #              PLUMBLINE_FUZZ_NO_BUILD=1  use the targets already built there (scripts/sanitize-tests.sh
 #                                         builds them in build-asan/ with everything else)
 #              PLUMBLINE_FUZZ_JOBS  targets run at once (default 2)
+# fuzz/regressions/<target> holds inputs that once broke a reader; they are run first.
 # New corpus entries stay in $build/corpus/<target>; a finding is written to
 # $build/findings/ and makes the script exit non-zero.
 set -euo pipefail
@@ -44,9 +45,12 @@ run_one() {
     [ "$target" = fuzz_histfile ] && max_len=140000 # past the reader's buffer and its longest line
     local corpus=$build/corpus/$target log=$build/fuzz-logs/$target.log
     mkdir -p "$corpus" "$build/seeds/$target"
+    # Inputs that once broke a reader are run again every time.
+    local regressions=()
+    [ -d "$root/fuzz/regressions/$target" ] && regressions=("$root/fuzz/regressions/$target")
     if "$build/fuzz/$target" -max_total_time="$seconds" -max_len="$max_len" -timeout=10 -rss_limit_mb=2048 \
         -print_final_stats=1 -artifact_prefix="$build/findings/$target-" \
-        "$corpus" "$build/seeds/$target" >"$log" 2>&1; then
+        "$corpus" "$build/seeds/$target" "${regressions[@]}" >"$log" 2>&1; then
         echo "== $target, ${seconds}s: no finding ($(grep -E '^stat::number_of_executed_units' "$log" | awk '{print $2}') runs)"
     else
         tail -n 40 "$log"

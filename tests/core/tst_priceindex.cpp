@@ -395,6 +395,12 @@ void tst_PriceIndex::seriesFileRoundTripAndDamage()
     QCOMPARE(back.values, index.values);
     QCOMPARE(back.country, QStringLiteral("CA"));
 
+    // A year before 1000, which an edited file may hold, is written back as the reader takes it.
+    const PriceIndex early = annualSeries({{980, 1.5}, {1961, 2.25}});
+    QVERIFY(early.toText().endsWith("data:\n0980 1.5\n1961 2.25\n"));
+    QVERIFY2(PriceIndex::fromText(early.toText(), back, error), qPrintable(error));
+    QCOMPARE(back.values, early.values);
+
     QVERIFY(!PriceIndex::fromText(QByteArray(text).replace("2020-03 101", "2020-13 101"), back, error));
     QCOMPARE(error, QStringLiteral("line 11: \"2020-13 101\" is not a period and a value"));
     QVERIFY(!PriceIndex::fromText(QByteArray(text).replace("2020-03 101", "2020-01 101"), back, error));
