@@ -293,3 +293,52 @@ QString yearsText(double years)
 {
     return hundredthsText(std::round(years * 100));
 }
+
+namespace {
+
+// A percentage as a sentence shows it: the locale's decimal point and a true minus sign.
+QString shownPercent(const std::optional<double> &fraction, QChar decimalPoint)
+{
+    QString text = percentText(fraction);
+    text.replace(QLatin1Char('.'), decimalPoint);
+    if (text.startsWith(QLatin1Char('-')))
+        text.replace(0, 1, QChar(0x2212));
+    return text + QStringLiteral(" %");
+}
+
+} // namespace
+
+QString returnsSentence(const InvestmentReturns &r, const QString &firstDate, QChar decimalPoint)
+{
+    if (!r.takesPart())
+        return QStringLiteral("No return can be given: %1.").arg(r.nominalReason);
+    QString years = QString::number(std::round(r.years * 10) / 10, 'f', 1);
+    years.replace(QLatin1Char('.'), decimalPoint);
+    QString sentence = QStringLiteral("Since %1 (%2 years): ").arg(firstDate, years);
+    const auto percent = [decimalPoint](const std::optional<double> &figure) {
+        return shownPercent(figure, decimalPoint);
+    };
+    if (!r.annualReason.isEmpty()) {
+        // Too short a span for a figure per year: the whole span's figures, and why.
+        sentence += percent(r.twr);
+        if (r.realTwr)
+            sentence += QStringLiteral(", after inflation %1").arg(percent(r.realTwr));
+        sentence += QStringLiteral(" in all (time-weighted); no figure per year: %1").arg(r.annualReason);
+        if (!r.realTwr)
+            sentence += QStringLiteral("; no figure after inflation: %1").arg(r.realReason);
+        return sentence;
+    }
+    sentence += QStringLiteral("%1 a year").arg(percent(r.twrAnnual));
+    if (r.realTwrAnnual)
+        sentence += QStringLiteral(", after inflation %1 a year (time-weighted)").arg(percent(r.realTwrAnnual));
+    else
+        sentence += QStringLiteral(" (time-weighted; no figure after inflation: %1)").arg(r.realReason);
+    if (!r.mwrAnnual)
+        return sentence + QStringLiteral("; money-weighted: %1").arg(r.mwrReason);
+    sentence += QStringLiteral("; money-weighted %1").arg(percent(r.mwrAnnual));
+    if (r.realMwrAnnual)
+        sentence += QStringLiteral(" and %1").arg(percent(r.realMwrAnnual));
+    else if (r.realTwrAnnual)
+        sentence += QStringLiteral(" (after inflation: %1)").arg(r.realMwrReason);
+    return sentence;
+}

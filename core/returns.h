@@ -119,3 +119,10 @@ PortfolioReturns portfolioReturns(const std::vector<InvestmentReturns> &investme
 QString percentText(const std::optional<double> &fraction);
 // Years with two decimals ("25.00").
 QString yearsText(double years);
+
+// The line under an investment's chart and on its report page, for example "Since 1/15/2000
+// (25.0 years): 2.00 % a year, after inflation −0.63 % a year (time-weighted); money-weighted
+// 2.01 % and −0.60 %". `firstDate` is the first counted record's date as the window shows
+// dates; `decimalPoint` the locale's. A figure that cannot be given is named with its reason.
+QString returnsSentence(const InvestmentReturns &returns, const QString &firstDate,
+                        QChar decimalPoint = QLatin1Char('.'));

@@ -4,6 +4,7 @@
 #include "storage/priceindexstore.h"
 
 #include <QDate>
+#include <QRegularExpression>
 #include <QtTest>
 
 namespace {
@@ -46,13 +47,17 @@ private slots:
         QTest::addColumn<QList<Rec>>("records");
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<QString>("years");
+        QTest::addColumn<QString>("sentence"); // under the chart, from the first date as shown
 
         // 10,000 to 11,000 in 365 days at 3 %: 11000/10000 - 1 = 10.00 %; after inflation
         // 1.10/1.03 - 1 = 6.80 %. 365 days are 0.9993 years: 1.10^(1/0.9993) - 1 = 10.01 % a year,
         // and the two flows -10000 and +11000 give the same money-weighted rate.
         QTest::newRow("a year at 3 %") << QList<Rec>{{"2021-01-01", 10000, 10000, 0}, {"2022-01-01", 10000, 11000, 3}}
                                        << QStringList{"10.00", "10.01", "3.00", "6.80", "6.80", "10.01", "6.80", ""}
-                                       << "1.00";
+                                       << "1.00"
+                                       << QStringLiteral(
+                                              "Since 2021-01-01 (1.0 years): 10.01 % a year, after inflation 6.80 % a "
+                                              "year (time-weighted); money-weighted 10.01 % and 6.80 %");
         // 5,000 added at mid-year. First half: (15500 - 10000 - 5000) / (10000 + 5000/2) = 4 %;
         // second: 500 / 15500 = 3.2258 %; together 1.04 x 1.032258 - 1 = 7.35 %, inflation
         // 1.01 x 1.01 - 1 = 2.01 %, real (1.04/1.01)(1.032258/1.01) - 1 = 5.24 %; 366 days.
@@ -61,53 +66,77 @@ private slots:
             << QList<Rec>{{"2020-01-01", 10000, 10000, 0},
                           {"2020-07-01", 15000, 15500, 1},
                           {"2021-01-01", 15000, 16000, 1}}
-            << QStringList{"7.35", "7.34", "2.01", "5.24", "5.23", "8.01", "5.88", ""} << "1.00";
+            << QStringList{"7.35", "7.34", "2.01", "5.24", "5.23", "8.01", "5.88", ""} << "1.00"
+            << QStringLiteral("Since 2020-01-01 (1.0 years): 7.34 % a year, after inflation 5.23 % a year "
+                              "(time-weighted); money-weighted 8.01 % and 5.88 %");
         // 5,000 taken out: (16000 - 20000 + 5000) / (20000 - 2500) = 5.714 %, then 400 / 16000 =
         // 2.5 %: 8.36 % in all; flows -20000, +5000 (day 181), +16400 (day 365).
         QTest::newRow("a withdrawal") << QList<Rec>{{"2019-01-01", 20000, 20000, 0},
                                                     {"2019-07-01", 15000, 16000, 1.5},
                                                     {"2020-01-01", 15000, 16400, 1}}
                                       << QStringList{"8.36", "8.36", "2.52", "5.70", "5.70", "7.99", "5.27", ""}
-                                      << "1.00";
+                                      << "1.00"
+                                      << QStringLiteral(
+                                             "Since 2019-01-01 (1.0 years): 8.36 % a year, after inflation 5.70 % a "
+                                             "year (time-weighted); money-weighted 7.99 % and 5.27 %");
         // A record with an amount of zero plays no part: the same figures as without it.
         QTest::newRow("a skipped record")
             << QList<Rec>{{"2021-01-01", 10000, 10000, 0}, {"2021-06-01", 10000, 0, 5}, {"2022-01-01", 10000, 11000, 3}}
-            << QStringList{"10.00", "10.01", "3.00", "6.80", "6.80", "10.01", "6.80", ""} << "1.00";
+            << QStringList{"10.00", "10.01", "3.00", "6.80", "6.80", "10.01", "6.80", ""} << "1.00"
+            << QStringLiteral("Since 2021-01-01 (1.0 years): 10.01 % a year, after inflation 6.80 % a year "
+                              "(time-weighted); money-weighted 10.01 % and 6.80 %");
         // No rate for the second interval: the nominal figures stand, no real one.
         QTest::newRow("an unrated interval")
             << QList<Rec>{{"2021-01-01", 10000, 10000, 0},
                           {"2021-07-01", 10000, 10500, 2},
                           {"2022-01-01", 10000, 11000, 0}}
-            << QStringList{"10.00", "10.01", "", "", "", "10.01", "", "record 3 has no inflation rate"} << "1.00";
+            << QStringList{"10.00", "10.01", "", "", "", "10.01", "", "record 3 has no inflation rate"} << "1.00"
+            << QStringLiteral("Since 2021-01-01 (1.0 years): 10.01 % a year (time-weighted; no figure after inflation: "
+                              "record 3 has no inflation rate); money-weighted 10.01 %");
         QTest::newRow("a rate of -100 %")
             << QList<Rec>{{"2021-01-01", 10000, 10000, 0}, {"2022-01-01", 10000, 11000, -100}}
             << QStringList{"10.00", "10.01", "", "",
                            "",      "10.01", "", "record 2 has an inflation rate at or below -100 %"}
-            << "1.00";
+            << "1.00"
+            << QStringLiteral("Since 2021-01-01 (1.0 years): 10.01 % a year (time-weighted; no figure after inflation: "
+                              "record 2 has an inflation rate at or below -100 %); money-weighted 10.01 %");
         // Half a year: the cumulative figures only.
         QTest::newRow("a span under a year")
             << QList<Rec>{{"2021-01-01", 10000, 10000, 0}, {"2021-07-01", 10000, 10300, 1}}
-            << QStringList{"3.00", "", "1.00", "1.98", "", "", "", "the records span less than a year"} << "0.50";
+            << QStringList{"3.00", "", "1.00", "1.98", "", "", "", "the records span less than a year"} << "0.50"
+            << QStringLiteral("Since 2021-01-01 (0.5 years): 3.00 %, after inflation 1.98 % in all (time-weighted); no "
+                              "figure per year: the records span less than a year");
         // Two sign changes with two rates: -1000, +1500 taken out after a year, and at the end
         // 700 more put in against 600 there (-100): about 43 % and -93 % both make the flows
         // worth 0. The intervals: (100 - 1000 + 1500) / (1000 - 750) = 240 %, then
         // (600 - 100 - 700) / (100 + 350) = -44.4 %: 3.4 x 0.5556 - 1 = 88.89 % over two years.
         QTest::newRow("flows changing sign twice")
             << QList<Rec>{{"2000-01-01", 2000, 1000, 0}, {"2001-01-01", 500, 100, 1}, {"2002-01-01", 1200, 600, 1}}
-            << QStringList{"88.89", "37.41", "2.01", "85.17", "36.05", "", "", "no unique rate"} << "2.00";
-        QTest::newRow("one record") << QList<Rec>{{"2021-01-01", 10000, 10000, 2}}
-                                    << QStringList{"", "", "", "",
-                                                   "", "", "", "fewer than two records with both amounts above zero"}
-                                    << "0.00";
+            << QStringList{"88.89", "37.41", "2.01", "85.17", "36.05", "", "", "no unique rate"} << "2.00"
+            << QStringLiteral("Since 2000-01-01 (2.0 years): 37.41 % a year, after inflation 36.05 % a year "
+                              "(time-weighted); money-weighted: no unique rate");
+        // 1 % earned at 3 % inflation: 1.01/1.03 - 1 = -1.94 %, shown with a true minus sign.
+        QTest::newRow("a loss to inflation")
+            << QList<Rec>{{"2021-01-01", 10000, 10000, 0}, {"2022-01-01", 10000, 10100, 3}}
+            << QStringList{"1.00", "1.00", "3.00", "-1.94", "-1.94", "1.00", "-1.94", ""} << "1.00"
+            << QStringLiteral("Since 2021-01-01 (1.0 years): 1.00 % a year, after inflation \u22121.94 % a year "
+                              "(time-weighted); money-weighted 1.00 % and \u22121.94 %");
+        QTest::newRow("one record")
+            << QList<Rec>{{"2021-01-01", 10000, 10000, 2}}
+            << QStringList{"", "", "", "", "", "", "", "fewer than two records with both amounts above zero"} << "0.00"
+            << QStringLiteral("No return can be given: fewer than two records with both amounts above zero.");
         QTest::newRow("dates out of order")
             << QList<Rec>{{"2021-01-01", 10000, 10000, 0}, {"2020-01-01", 10000, 11000, 3}}
-            << QStringList{"", "", "", "", "", "", "", "record 2 is dated before the record before it"} << "0.00";
+            << QStringList{"", "", "", "", "", "", "", "record 2 is dated before the record before it"} << "0.00"
+            << QStringLiteral("No return can be given: record 2 is dated before the record before it.");
         // Everything taken out before the end: (0 + F/2) is no base for a return.
         QTest::newRow("no money left to measure on")
             << QList<Rec>{{"2021-01-01", 5000, 1000, 0}, {"2022-01-01", 1, 500, 2}}
             << QStringList{"", "", "", "",
                            "", "", "", "record 2 leaves no money in the investment to measure a return on"}
-            << "1.00";
+            << "1.00"
+            << QStringLiteral(
+                   "No return can be given: record 2 leaves no money in the investment to measure a return on.");
     }
     void byHand()
     {
@@ -118,6 +147,14 @@ private slots:
         QCOMPARE(figures(r), expected);
         QCOMPARE(yearsText(r.years), years);
         QCOMPARE(r.takesPart(), r.nominalReason.isEmpty());
+        QFETCH(QString, sentence);
+        const QString first = QString::fromLatin1(records.front().date);
+        QCOMPARE(returnsSentence(r, first), sentence);
+        // A decimal comma is the only change under a locale that writes one.
+        if (r.takesPart())
+            QCOMPARE(returnsSentence(r, first, QLatin1Char(',')),
+                     QString(sentence).replace(QRegularExpression(QStringLiteral("(\\d)\\.(\\d)")),
+                                               QStringLiteral("\\1,\\2")));
     }
 
     // The rate found makes the flows worth nothing, and where the flows change sign once it is
