@@ -1,6 +1,8 @@
-// plumbline-bench-report: the PDF report of every investment against plumbline-export over the
-// same generated folders (10,000 and 1,000,000 history lines, 100 investments), both run as
-// the user runs them, as processes. Peak memory is the child's maximum resident set.
+// plumbline-bench-report: the PDF report and the exports (every investment, one investment,
+// the returns) against grep over the same generated folders (10,000 and 1,000,000 history
+// lines, 100 investments), all run as the user runs them, as processes. x_<baseline> is the
+// ratio of medians to the baseline timed in the same run; peak memory is the child's maximum
+// resident set.
 //
 //   --plumbline-data=DIR   generate (or reuse) the folders in DIR (default: a temporary folder)
 //   --plumbline-lines=N,M  history sizes (default 10000,1000000)
@@ -14,6 +16,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <map>
 #include <spawn.h>
 #include <string>
 #include <sys/resource.h>
@@ -70,20 +73,70 @@ std::string folderFor(long long lines)
     return folder;
 }
 
-void timeTool(benchmark::State &state, bool report)
+// One program run as the user runs it, against a plain baseline over the same file.
+struct Tool
 {
-    const std::string folder = folderFor(state.range(0));
-    const std::string pdf = g_data + "/report.pdf";
-    std::vector<std::string> argv =
-        report ? std::vector<std::string>{PLUMBLINE_REPORT_BIN, "--data-dir", folder, "--out", pdf}
-               : std::vector<std::string>{PLUMBLINE_EXPORT_BIN, "--data-dir", folder};
+    const char *name;
+    const char *baseline; // "" for a baseline itself
+    std::vector<std::string> (*argv)(const std::string &folder, const std::string &pdf);
+};
+
+const Tool kTools[] = {
+    // A pass that reads every line and writes each out: the least any export of everything does.
+    {"grep all", "",
+     [](const std::string &folder, const std::string &) {
+         return std::vector<std::string>{"/bin/grep", ",", folder + "/PlDataHist.txt"};
+     }},
+    // The lines of the one investment the folder shows in the grid.
+    {"grep one", "",
+     [](const std::string &folder, const std::string &) {
+         return std::vector<std::string>{"/bin/grep", "^1,", folder + "/PlDataHist.txt"};
+     }},
+    {"export", "grep all",
+     [](const std::string &folder, const std::string &) {
+         return std::vector<std::string>{PLUMBLINE_EXPORT_BIN, "--data-dir", folder};
+     }},
+    {"export one", "grep one",
+     [](const std::string &folder, const std::string &) {
+         return std::vector<std::string>{PLUMBLINE_EXPORT_BIN, "--data-dir", folder, "--investment", "1"};
+     }},
+    {"returns", "grep all",
+     [](const std::string &folder, const std::string &) {
+         return std::vector<std::string>{PLUMBLINE_EXPORT_BIN, "--data-dir", folder,
+                                         "--returns",          "--series",   "US-CPI-U"};
+     }},
+    {"report", "grep all",
+     [](const std::string &folder, const std::string &pdf) {
+         return std::vector<std::string>{PLUMBLINE_REPORT_BIN, "--data-dir", folder, "--out", pdf};
+     }},
+};
+
+// Median seconds of each tool's runs, by tool and history size, for the ratios.
+std::map<std::pair<std::string, long long>, double> g_seconds;
+
+void timeTool(benchmark::State &state, const Tool &tool)
+{
+    const long long lines = state.range(0);
+    const std::string folder = folderFor(lines);
+    const std::vector<std::string> argv = tool.argv(folder, g_data + "/report.pdf");
+    const bool toFile = std::string(tool.name) != "report";
     long peak = 0;
+    std::vector<double> runs;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        peak = std::max(peak, runChild(argv, report ? "/dev/null" : (g_data + "/export.csv").c_str()));
-        state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        peak = std::max(peak, runChild(argv, toFile ? (g_data + "/out.txt").c_str() : "/dev/null"));
+        runs.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        state.SetIterationTime(runs.back());
     }
+    std::sort(runs.begin(), runs.end());
+    const double median = runs[runs.size() / 2];
+    g_seconds[{tool.name, lines}] = median;
     state.counters["peak_MB"] = double(peak) / 1024.0;
+    if (*tool.baseline) {
+        const auto base = g_seconds.find({tool.baseline, lines});
+        if (base != g_seconds.end() && base->second > 0)
+            state.counters[std::string("x_") + tool.baseline] = median / base->second;
+    }
 }
 
 } // namespace
@@ -92,8 +145,8 @@ int main(int argc, char **argv)
 {
     if (bench::answeredHelpOrVersion(
             argc, argv, "plumbline-bench-report",
-            "Times plumbline-report writing the PDF report of every investment against plumbline-export\n"
-            "over the same generated folders, both run as processes (docs/performance.md).\n\n"
+            "Times plumbline-report and plumbline-export (every investment, one, --returns) against grep\n"
+            "over the same generated folders, all run as processes (docs/performance.md).\n\n"
             "  --plumbline-lines=N,M     history sizes (default 10000,1000000)\n"
             "  --plumbline-data=DIR      generate (or reuse) the folders in DIR (default: a temporary folder)\n"
             "  -h, --help                print this and end\n"
@@ -120,17 +173,15 @@ int main(int argc, char **argv)
             die("no temporary folder");
         g_data = pattern;
     }
+    // Baselines first: each tool's ratio is to a baseline timed in the same run.
     for (long long lines : g_lines) {
-        benchmark::RegisterBenchmark("export", [](benchmark::State &s) { timeTool(s, false); })
-            ->Arg(lines)
-            ->UseManualTime()
-            ->Unit(benchmark::kMillisecond)
-            ->Iterations(lines > 100000 ? 1 : 5);
-        benchmark::RegisterBenchmark("report", [](benchmark::State &s) { timeTool(s, true); })
-            ->Arg(lines)
-            ->UseManualTime()
-            ->Unit(benchmark::kMillisecond)
-            ->Iterations(lines > 100000 ? 1 : 5);
+        for (const Tool &tool : kTools) {
+            benchmark::RegisterBenchmark(tool.name, [&tool](benchmark::State &s) { timeTool(s, tool); })
+                ->Arg(lines)
+                ->UseManualTime()
+                ->Unit(benchmark::kMillisecond)
+                ->Iterations(lines > 100000 ? 3 : 5);
+        }
     }
     int count = int(rest.size());
     benchmark::Initialize(&count, rest.data());
