@@ -66,22 +66,42 @@ RateSolution moneyWeightedRate(std::vector<CashFlow> flows)
     std::stable_sort(flows.begin(), flows.end(),
                      [](const CashFlow &a, const CashFlow &b) { return a.date.serial() < b.date.serial(); });
     // Flows of one day are one flow; a flow of nothing is none.
-    std::map<double, double> byDay;
-    for (const CashFlow &flow : flows)
-        byDay[std::floor(flow.date.serial())] += flow.amount;
+    std::vector<std::pair<double, double>> byDay; // day, amount
+    byDay.reserve(flows.size());
+    for (const CashFlow &flow : flows) {
+        const double day = std::floor(flow.date.serial());
+        if (!byDay.empty() && byDay.back().first == day)
+            byDay.back().second += flow.amount;
+        else
+            byDay.emplace_back(day, flow.amount);
+    }
     std::vector<std::pair<double, double>> dated; // years since the first flow, amount
+    dated.reserve(byDay.size());
     for (const auto &[day, amount] : byDay) {
         if (amount != 0)
-            dated.emplace_back((day - byDay.begin()->first) / DaysPerYear, amount);
+            dated.emplace_back((day - byDay.front().first) / DaysPerYear, amount);
     }
     const int changes = signChanges(dated);
     if (dated.size() < 2 || changes == 0) {
         solution.reason = QStringLiteral("no unique rate");
         return solution;
     }
-    // ln(1 + x) from about -100 % (e^-40) to e^40 times the money: each stretch where the
-    // present value changes sign holds a rate.
+    // ln(1 + x) from about -100 % (e^-40) to e^40 times the money.
     constexpr double Low = -40, High = 40;
+    if (changes == 1) {
+        // One change of sign allows one rate and no more: it lies in the range when the present
+        // value has opposite signs at its ends.
+        const double atLow = scaledValue(dated, Low);
+        const double atHigh = scaledValue(dated, High);
+        if (atLow == 0 || atHigh == 0 || (atLow < 0) == (atHigh < 0)) {
+            solution.reason = QStringLiteral("no unique rate");
+            return solution;
+        }
+        solution.rate = std::expm1(bisect(dated, Low, High));
+        return solution;
+    }
+    // More changes may allow more rates: each stretch where the present value changes sign
+    // holds one, and a rate is given only where exactly one is found.
     constexpr int Steps = 8000;
     std::vector<std::pair<double, double>> brackets;
     double previousU = Low;
@@ -93,9 +113,9 @@ RateSolution moneyWeightedRate(std::vector<CashFlow> flows)
             brackets.emplace_back(previousU, u);
         previousU = u;
         previous = value;
+        if (brackets.size() > 1)
+            break;
     }
-    // One change of sign in the flows allows one rate and no more; more changes, a rate only
-    // where exactly one is found.
     if (brackets.size() != 1) {
         solution.reason = QStringLiteral("no unique rate");
         return solution;
@@ -111,6 +131,11 @@ QString InvestmentReturns::note() const
             return *reason;
     }
     return QString();
+}
+
+void ReturnsBuilder::reserve(size_t records)
+{
+    m_counted.reserve(records);
 }
 
 void ReturnsBuilder::add(const RecordFigures &record)
@@ -147,6 +172,8 @@ InvestmentReturns ReturnsBuilder::finish() const
 
     double growth = 1, realGrowth = 1, prices = 1;
     std::vector<CashFlow> realFlows;
+    r.flows.reserve(m_counted.size() + 1);
+    realFlows.reserve(m_counted.size() + 1);
     r.flows.push_back({m_counted.front().date, -m_counted.front().current});
     realFlows.push_back(r.flows.back());
     for (size_t k = 1; k < m_counted.size(); ++k) {
@@ -210,6 +237,8 @@ QString PortfolioReturns::note() const
 {
     // In the order of the columns: inflation, money-weighted, money-weighted after inflation.
     QString first = !realReason.isEmpty() && !inflation ? realReason : !mwrReason.isEmpty() ? mwrReason : realReason;
+    if (first.endsWith(QLatin1Char('.')))
+        first.chop(1);
     if (!series.isEmpty())
         first += (first.isEmpty() ? QString() : QStringLiteral("; ")) + QStringLiteral("series %1").arg(series);
     return first;
@@ -232,6 +261,17 @@ PortfolioReturns portfolioReturns(const std::vector<InvestmentReturns> &investme
             all.lastDate = one.lastDate;
         flows.insert(flows.end(), one.flows.begin(), one.flows.end());
     }
+    // The investments' flows of one day are one flow, deflated once.
+    std::sort(flows.begin(), flows.end(),
+              [](const CashFlow &a, const CashFlow &b) { return a.date.serial() < b.date.serial(); });
+    size_t merged = 0;
+    for (size_t k = 0; k < flows.size(); ++k) {
+        if (merged > 0 && std::floor(flows[merged - 1].date.serial()) == std::floor(flows[k].date.serial()))
+            flows[merged - 1].amount += flows[k].amount;
+        else
+            flows[merged++] = flows[k];
+    }
+    flows.resize(merged);
     if (series)
         all.series = series->name;
     if (all.investments == 0) {

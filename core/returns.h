@@ -74,6 +74,8 @@ class ReturnsBuilder
 {
 public:
     explicit ReturnsBuilder(int investment = 0) { m_result.investment = investment; }
+    // Room for about this many records, so a long history is not copied as it grows.
+    void reserve(size_t records);
     void add(const RecordFigures &record);
     InvestmentReturns finish() const;
 

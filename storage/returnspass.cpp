@@ -4,6 +4,9 @@
 #include "storage/filetable.h"
 #include "storage/historypass.h"
 
+#include <QFileInfo>
+
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -93,6 +96,13 @@ Portfolio readPortfolio(const PriceIndex *series)
     const QString history = programFile(HistFileName);
     if (fileExists(history)) {
         HistoryReader reader(history);
+        // About as many records each as the file holds lines per investment (a line is some 36
+        // bytes), so the builders of a long history are not copied again and again as they grow.
+        if (count > 0) {
+            const long long lines = QFileInfo(history).size() / 36;
+            for (ReturnsBuilder &builder : builders)
+                builder.reserve(size_t(std::min<long long>(lines / count + 1, 1 << 20)));
+        }
         Calculations calculations;
         HistFields line;
         while (reader.nextLine()) {
