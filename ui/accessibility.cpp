@@ -154,6 +154,7 @@ const Text Texts[] = {
     {"PortfolioWindow", "cmdSaveCsv", nullptr, "Save the table's figures as a CSV file, as plumbline-export --returns writes them"},
     {"PortfolioWindow", "cmdAboutFigures", nullptr, "Open the user guide, whose section Returns explains the figures (F1)"},
     {"PortfolioWindow", "tblPortfolio", "Returns of each investment", "One row per investment and a last row for all of them; Enter shows the investment in the main window"},
+    {"PortfolioWindow", "cmdTableCorner", "Corner of the table", "Rows are picked one at a time, with the arrow keys or a click"},
     {"PortfolioWindow", "stkTable", "Returns", "The table of returns, or why there is none"},
     {"PortfolioWindow", "lblMessage", "Why there is no table", "The reason the figures cannot be shown"},
     {"PortfolioWindow", "lblNote", "Note on the figures", "No note"},

@@ -4,6 +4,7 @@
 // a record added there; Save as CSV writing the export's bytes, also on a full disk; the
 // damaged history and the lines no investment owns; the pictures under both palettes.
 
+#include "accessibilitytesting.h"
 #include "datafiles.h"
 #include "documentopenerdouble.h"
 #include "editingtesting.h"
@@ -148,6 +149,7 @@ private slots:
     void fullDiskKeepsTheOldFile();
     void damagedHistoryAndUnownedLines();
     void emptyFolderSaysWhy();
+    void everyControlSpeaks();
     void windowInLightAndDarkPalettes();
 };
 
@@ -634,6 +636,28 @@ void tst_Portfolio::emptyFolderSaysWhy()
     QVERIFY(!window->cmdSaveCsv->isEnabled());
     QTest::keyClick(window->tblPortfolio, Qt::Key_Return);
     QCOMPARE(app.boxes().calls().size(), 0);
+}
+
+void tst_Portfolio::everyControlSpeaks()
+{
+    testing::AppFixture app;
+    frmInvestData *w = startWithExample(app);
+    QVERIFY(w);
+    QToolButton *button = toolButton(w, QStringLiteral("Portfolio"));
+    QVERIFY(button);
+    QCOMPARE(a11ytest::spoken(button, QAccessible::Name), QStringLiteral("Portfolio"));
+    QCOMPARE(a11ytest::spoken(button, QAccessible::Description),
+             QStringLiteral("Toolbar button: Open the returns of every investment and of all of them, nominal and "
+                            "after inflation (Ctrl+Shift+G)"));
+    PortfolioWindow *window = openFromMenu(w);
+    QVERIFY(window);
+    a11ytest::Checked checked;
+    checked.check(window);
+    QCOMPARE(checked.windows, QStringList{QStringLiteral("PortfolioWindow")});
+    QVERIFY2(checked.problems.isEmpty(), qPrintable(checked.problems.join(QLatin1Char('\n'))));
+    // The chart speaks what it shows: all investments, from the first date to the last.
+    const QString summary = a11ytest::spoken(window->chart, QAccessible::Description);
+    QVERIFY2(summary.contains(QStringLiteral("1/2/2004")), qPrintable(summary));
 }
 
 void tst_Portfolio::windowInLightAndDarkPalettes()

@@ -115,7 +115,7 @@ void PortfolioModel::setPortfolio(const storage::Portfolio &portfolio)
         c[RealMwrAnnual].toolTip = QStringLiteral("Each sum of money counted in prices of %1 by the price index %2.")
                                        .arg(platform::LocaleServices::shortDate(all.firstDate), all.series);
     else if (!all.series.isEmpty())
-        c[RealMwrAnnual].toolTip += QStringLiteral(" (price index %1)").arg(all.series);
+        c[RealMwrAnnual].toolTip += QStringLiteral(" Price index: %1.").arg(all.series);
     rows.push_back(std::move(row));
 
     beginResetModel();

@@ -21,6 +21,7 @@
 #include "ui/portfolio/portfoliomodel.h"
 #include "ui/tools/frminstructions.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QGuiApplication>
@@ -159,6 +160,10 @@ PortfolioWindow::PortfolioWindow() : QWidget(nullptr, Qt::Window)
     tblPortfolio->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     tblPortfolio->verticalHeader()->setDefaultSectionSize(tblPortfolio->fontMetrics().height() + 8);
     tblPortfolio->installEventFilter(this);
+    // Rows are picked one at a time: the corner's Select All has nothing to do.
+    tblPortfolio->setCornerButtonEnabled(false);
+    if (auto *corner = tblPortfolio->findChild<QAbstractButton *>())
+        corner->setObjectName(QStringLiteral("cmdTableCorner"));
 
     lblMessage = new QLabel(this);
     lblMessage->setObjectName(QStringLiteral("lblMessage"));
