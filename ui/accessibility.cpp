@@ -149,6 +149,16 @@ const Text Texts[] = {
     {"ChartWindow", "cmdSavePng", nullptr, "Save the chart as a PNG picture"},
     {"ChartWindow", "cmdSavePdf", nullptr, "Save the chart as a PDF document"},
     {"ChartWindow", "lblReadout", "Figures of the picked record", "No record picked"},
+    // ---- the portfolio (its table's cells speak their figures and, when blank, why)
+    {"PortfolioWindow", "PortfolioWindow", nullptr, "Every investment's returns, nominal and after inflation, and those of all of them"},
+    {"PortfolioWindow", "cmdSaveCsv", nullptr, "Save the table's figures as a CSV file, as plumbline-export --returns writes them"},
+    {"PortfolioWindow", "cmdAboutFigures", nullptr, "Open the user guide, whose section Returns explains the figures (F1)"},
+    {"PortfolioWindow", "tblPortfolio", "Returns of each investment", "One row per investment and a last row for all of them; Enter shows the investment in the main window"},
+    {"PortfolioWindow", "cmdTableCorner", "Corner of the table", "Rows are picked one at a time, with the arrow keys or a click"},
+    {"PortfolioWindow", "stkTable", "Returns", "The table of returns, or why there is none"},
+    {"PortfolioWindow", "lblMessage", "Why there is no table", "The reason the figures cannot be shown"},
+    {"PortfolioWindow", "lblNote", "Note on the figures", "No note"},
+    {"PortfolioWindow", "splitter", "Table and chart", "Drag to share the height between the table and the chart"},
 
     // ---- report
     {"ReportDialog", "ReportDialog", nullptr, "Write the data records and their figures to a PDF report"},
@@ -257,6 +267,8 @@ const Text ToolbarTexts[] = {
     {nullptr, "Help", nullptr, "Open the instructions (F1)"},
     {nullptr, "Chart", nullptr,
      "Open the chart of the shown investment's amount against its amount adjusted for inflation (Ctrl+G)"},
+    {nullptr, "Portfolio", nullptr,
+     "Open the returns of every investment and of all of them, nominal and after inflation (Ctrl+Shift+G)"},
 };
 
 QString toolbarDescription(const QAction *action)

@@ -5,6 +5,7 @@
 #include "ui/dialogs/frminvestentry.h"
 #include "ui/dialogs/frmneweditdata.h"
 #include "ui/main/frminvestdata.h"
+#include "ui/portfolio/portfoliowindow.h"
 #include "ui/startup/frmenterpassword.h"
 #include "ui/startup/frmpassword.h"
 #include "ui/startup/frmplsplash.h"
@@ -96,6 +97,7 @@ void destroyWhenIdle(QWidget *window)
 void UnloadAllForms()
 {
     ChartWindow::closeWindow();
+    PortfolioWindow::closeWindow();
     frmInstructions::Unload();
     frmBackupFiles::Unload();
     frmNewEditData::Unload();

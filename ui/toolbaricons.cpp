@@ -109,6 +109,18 @@ const QHash<QString, Drawing> &drawings()
              p.setPen(QPen(QColor(230, 140, 0), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
              p.drawPolyline(QPolygonF({QPointF(3, 12.5), QPointF(6.5, 10), QPointF(9.5, 11), QPointF(14, 7.5)}));
          }},
+        {QStringLiteral("Portfolio"),
+         [](QPainter &p) {
+             // Every investment at once: a pie of holdings in the chart's two colours.
+             const QRectF disc(1.5, 1.5, 13, 13);
+             p.setPen(QPen(QColor(60, 60, 60), 1));
+             p.setBrush(QColor(0, 114, 178));
+             p.drawPie(disc, 90 * 16, 230 * 16);
+             p.setBrush(QColor(230, 140, 0));
+             p.drawPie(disc, 320 * 16, 80 * 16);
+             p.setBrush(QColor(0, 158, 115));
+             p.drawPie(disc.translated(0.8, -0.8), 40 * 16, 50 * 16);
+         }},
         {QStringLiteral("Help"),
          [](QPainter &p) {
              p.setPen(QPen(QColor(0, 50, 140), 1));

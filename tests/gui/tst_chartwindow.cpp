@@ -108,7 +108,7 @@ void tst_ChartWindow::viewMenuSitsBetweenEditAndHelp()
         keys << action->data().toString();
     QCOMPARE(keys, (QStringList{QStringLiteral("Save"), QStringLiteral("New"), QString(), QStringLiteral("Copy"),
                                 QStringLiteral("Delete"), QString(), QStringLiteral("Help"), QString(),
-                                QStringLiteral("Chart")}));
+                                QStringLiteral("Chart"), QStringLiteral("Portfolio")}));
     QToolButton *chartButton = toolButton(w, QStringLiteral("Chart"));
     QVERIFY(chartButton);
     QCOMPARE(chartButton->toolTip(), QStringLiteral("Chart"));

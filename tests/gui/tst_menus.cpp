@@ -104,6 +104,7 @@ class tst_menus : public QObject
 private slots:
     void menuTree();
     void toolbarButtons();
+    void noAccessKeyOrShortcutClashes();
     void toolbarKeysDispatch();
     void toolbarDeleteWhileDeleteButtonDisabled();
     void copyTakesTheWholePaddedText();
@@ -120,16 +121,17 @@ void tst_menus::menuTree()
     MenuFixture f;
     QVERIFY(f.main);
     const QList<QAction *> top = f.main->menuBar()->actions();
-    // View (the chart and the price index) sits between Edit and Help.
+    // View (the chart, the portfolio and the price index) sits between Edit and Help.
     QCOMPARE(top.size(), 4);
     QCOMPARE(top.at(0)->menu(), f.main->mnuFile);
     QCOMPARE(top.at(1)->menu(), f.main->mnuEdit);
     QCOMPARE(top.at(2)->menu(), f.main->mnuView);
     QCOMPARE(top.at(3)->menu(), f.main->mnuHelp);
     QCOMPARE(f.main->mnuView->title(), QStringLiteral("&View"));
-    QCOMPARE(f.main->mnuView->actions().size(), 2);
+    QCOMPARE(f.main->mnuView->actions().size(), 3);
     QCOMPARE(f.main->mnuView->actions().at(0), f.main->mnuViewChart);
-    QCOMPARE(f.main->mnuView->actions().at(1)->objectName(), QStringLiteral("mnuViewPriceIndex"));
+    QCOMPARE(f.main->mnuView->actions().at(1), f.main->mnuViewPortfolio);
+    QCOMPARE(f.main->mnuView->actions().at(2)->objectName(), QStringLiteral("mnuViewPriceIndex"));
     QCOMPARE(f.main->mnuFile->title(), QStringLiteral("&File"));
     QCOMPARE(f.main->mnuEdit->title(), QStringLiteral("E&dit"));
     QCOMPARE(f.main->mnuHelp->title(), QStringLiteral("&Help"));
@@ -142,7 +144,8 @@ void tst_menus::menuTree()
     QCOMPARE(f.main->mnuHelp->actions(), (QList<QAction *>{f.main->mnuHelpInstruct, about}));
     QCOMPARE(import->text(), QStringLiteral("&Import Price Index…"));
     QCOMPARE(about->text(), QStringLiteral("About Plumbline…"));
-    QCOMPARE(f.main->mnuView->actions().at(1)->text(), QStringLiteral("Price &Index…"));
+    QCOMPARE(f.main->mnuView->actions().at(2)->text(), QStringLiteral("Price &Index…"));
+    QCOMPARE(f.main->mnuViewPortfolio->text(), QStringLiteral("P&ortfolio…"));
     QCOMPARE(f.main->mnuFileBackup->text(), QStringLiteral("&Backup Data Files"));
     QCOMPARE(f.main->mnuFileReport->text(), QStringLiteral("&Report\u2026"));
     QCOMPARE(f.main->mnuFilePassword->text(), QStringLiteral("Pass&word"));
@@ -167,8 +170,8 @@ void tst_menus::toolbarButtons()
     QVERIFY(bar->isVisible());
     QCOMPARE(bar->y(), 0);
     const QList<QAction *> actions = bar->actions();
-    // The chart's button comes after the program's own, behind a separator.
-    QCOMPARE(actions.size(), 9);
+    // The chart's and the portfolio's buttons come after the program's own, behind a separator.
+    QCOMPARE(actions.size(), 10);
     const QStringList keys = {QStringLiteral("Save"),
                               QStringLiteral("New"),
                               QString(),
@@ -177,7 +180,8 @@ void tst_menus::toolbarButtons()
                               QString(),
                               QStringLiteral("Help"),
                               QString(),
-                              QStringLiteral("Chart")};
+                              QStringLiteral("Chart"),
+                              QStringLiteral("Portfolio")};
     const QStringList tips = {QStringLiteral("Backup Copies"),
                               QStringLiteral("New Investment Record"),
                               QString(),
@@ -186,7 +190,8 @@ void tst_menus::toolbarButtons()
                               QString(),
                               QStringLiteral("Instructions"),
                               QString(),
-                              QStringLiteral("Chart")};
+                              QStringLiteral("Chart"),
+                              QStringLiteral("Portfolio")};
     int previousRight = -1;
     for (int i = 0; i < actions.size(); ++i) {
         QAction *action = actions.at(i);
@@ -209,6 +214,73 @@ void tst_menus::toolbarButtons()
     const QString shots = qEnvironmentVariable("PLUMBLINE_SCREENSHOTS_DIR");
     if (!shots.isEmpty())
         f.main->grab().save(QDir(shots).filePath(QStringLiteral("mainwindow.png")));
+}
+
+// The letter after '&' in a caption, lower case; none for a caption without one.
+static QChar accessKey(const QString &caption)
+{
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption.at(i) == QLatin1Char('&')) {
+            if (caption.at(i + 1) != QLatin1Char('&'))
+                return caption.at(i + 1).toLower();
+            ++i;
+        }
+    }
+    return QChar();
+}
+
+void tst_menus::noAccessKeyOrShortcutClashes()
+{
+    MenuFixture f;
+    QVERIFY(f.main);
+    // Within the menu bar and within each menu, no two entries share an access key.
+    QList<QMenu *> menus;
+    QStringList barKeys;
+    const QList<QAction *> top = f.main->menuBar()->actions();
+    for (QAction *action : top) {
+        QVERIFY(action->menu());
+        menus << action->menu();
+        const QChar key = accessKey(action->text());
+        QVERIFY2(!key.isNull(), qPrintable(action->text()));
+        QVERIFY2(!barKeys.contains(key), qPrintable(action->text()));
+        barKeys << key;
+    }
+    QList<QKeySequence> shortcuts;
+    int withKeys = 0;
+    for (QMenu *menu : menus) {
+        QStringList keys;
+        const QList<QAction *> entries = menu->actions();
+        for (QAction *entry : entries) {
+            if (entry->isSeparator())
+                continue;
+            const QChar key = accessKey(entry->text());
+            if (!key.isNull()) {
+                QVERIFY2(!keys.contains(key), qPrintable(menu->title() + QStringLiteral(": ") + entry->text()));
+                keys << key;
+                ++withKeys;
+            }
+            const QList<QKeySequence> own = entry->shortcuts();
+            for (const QKeySequence &shortcut : own) {
+                QVERIFY2(!shortcuts.contains(shortcut), qPrintable(shortcut.toString()));
+                shortcuts << shortcut;
+            }
+        }
+    }
+    QVERIFY(withKeys >= 10);
+    QVERIFY(shortcuts.contains(QKeySequence(QStringLiteral("Ctrl+G"))));
+    QVERIFY(shortcuts.contains(QKeySequence(QStringLiteral("Ctrl+Shift+G"))));
+    // No shortcut is one of the desktop's standard keys for something else (Print, Open, Save,
+    // Find, Undo, ...), and none is Alt and a letter, which the window's buttons take.
+    for (const QKeySequence &shortcut : std::as_const(shortcuts)) {
+        const QList<QKeySequence::StandardKey> standard = {
+            QKeySequence::Print, QKeySequence::Open,  QKeySequence::Save,      QKeySequence::Find,
+            QKeySequence::Undo,  QKeySequence::Redo,  QKeySequence::Cut,       QKeySequence::Paste,
+            QKeySequence::New,   QKeySequence::Close, QKeySequence::SelectAll, QKeySequence::Refresh};
+        for (QKeySequence::StandardKey key : standard)
+            QVERIFY2(!QKeySequence::keyBindings(key).contains(shortcut), qPrintable(shortcut.toString()));
+        QVERIFY2((shortcut[0].keyboardModifiers() & ~Qt::ShiftModifier) != Qt::AltModifier,
+                 qPrintable(shortcut.toString()));
+    }
 }
 
 void tst_menus::toolbarKeysDispatch()

@@ -1,6 +1,7 @@
 // plumbline-export: the figures of a data folder as CSV, computed as the grid computes them.
 #include "core/runtimeerror.h"
 #include "core/suggestedrate.h"
+#include "storage/csvwriter.h"
 #include "storage/datafolder.h"
 #include "storage/filetable.h"
 #include "storage/historypass.h"
@@ -9,9 +10,8 @@
 #include "storage/priceindexstore.h"
 #include "storage/recordspool.h"
 #include "storage/returnspass.h"
+#include "storage/returnsrows.h"
 #include "storage/toolguard.h"
-#include "tools/export/csvwriter.h"
-#include "tools/export/returnsrows.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -67,6 +67,8 @@ public:
     void GetRecord();
     void LoadParInfoInVars();
     void LoadParVarsInLbls();
+    // Goes to investment `number` as the navigation buttons go to one (the portfolio window).
+    void showInvestment(int number);
 
     // ---- grid.cpp
     void PrepGetHistRecs();
@@ -116,6 +118,7 @@ public:
     void mnuFileExit_Click();
     void mnuEditCopy_Click();
     void mnuViewChart_Click();
+    void mnuViewPortfolio_Click();
     void mnuHelpInstruct_Click();
 
     // Controls, named as the program names them.
@@ -162,6 +165,7 @@ public:
     QAction *mnuEditCopy = nullptr;
     QMenu *mnuView = nullptr;
     QAction *mnuViewChart = nullptr;
+    QAction *mnuViewPortfolio = nullptr;
     QMenu *mnuHelp = nullptr;
     QAction *mnuHelpInstruct = nullptr;
 

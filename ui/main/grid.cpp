@@ -11,6 +11,7 @@
 #include "ui/dialogs/frmneweditdata.h"
 #include "ui/linklabel.h"
 #include "ui/maskededit.h"
+#include "ui/portfolio/portfoliowindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +30,7 @@ void frmInvestData::PrepGetHistRecs()
 void frmInvestData::GetHistRecs()
 {
     ChartWindow::mainWindowChanged();
+    PortfolioWindow::mainWindowChanged();
     m_blnPassFailed = false;
     try {
         ResetCalcState();

@@ -8,6 +8,7 @@
 #include "ui/chart/chartwindow.h"
 #include "ui/forms.h"
 #include "ui/index/indexmenus.h"
+#include "ui/portfolio/portfoliowindow.h"
 #include "ui/report/reportdialog.h"
 #include "ui/startup/formsupport.h"
 #include "ui/startup/frmpassword.h"
@@ -53,6 +54,9 @@ void frmInvestData::createMenusAndToolbar()
     mnuView->setObjectName(QStringLiteral("mnuView"));
     mnuViewChart = entry(mnuView, "mnuViewChart", QStringLiteral("&Chart…"), &frmInvestData::mnuViewChart_Click);
     mnuViewChart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    mnuViewPortfolio =
+        entry(mnuView, "mnuViewPortfolio", QStringLiteral("P&ortfolio…"), &frmInvestData::mnuViewPortfolio_Click);
+    mnuViewPortfolio->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G));
     mnuHelp = bar->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuHelpInstruct =
@@ -82,6 +86,7 @@ void frmInvestData::createMenusAndToolbar()
     button(QStringLiteral("Help"), QStringLiteral("Instructions"));
     separator();
     button(QStringLiteral("Chart"), QStringLiteral("Chart"));
+    button(QStringLiteral("Portfolio"), QStringLiteral("Portfolio"));
     connect(tbToolBar, &QToolBar::actionTriggered, this, [this](QAction *action) {
         const ui::HandlerScope running;
         tbToolBar_ButtonClick(action->data().toString());
@@ -104,6 +109,8 @@ void frmInvestData::tbToolBar_ButtonClick(const QString &key)
             mnuHelpInstruct_Click();
         else if (key == QLatin1String("Chart"))
             mnuViewChart_Click();
+        else if (key == QLatin1String("Portfolio"))
+            mnuViewPortfolio_Click();
     } catch (...) {
     }
 }
@@ -158,6 +165,11 @@ void frmInvestData::mnuEditCopy_Click()
 void frmInvestData::mnuViewChart_Click()
 {
     ChartWindow::open(this);
+}
+
+void frmInvestData::mnuViewPortfolio_Click()
+{
+    PortfolioWindow::open(this);
 }
 
 void frmInvestData::mnuHelpInstruct_Click()

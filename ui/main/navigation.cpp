@@ -7,6 +7,7 @@
 #include "ui/boxtext.h"
 #include "ui/chart/chartwindow.h"
 #include "ui/linklabel.h"
+#include "ui/portfolio/portfoliowindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -45,6 +46,27 @@ void frmInvestData::cmdLast_Click()
 {
     strNavDirection = QStringLiteral("LAST");
     NavigateRecs();
+    GetRecord();
+    LoadParInfoInVars();
+    LoadParVarsInLbls();
+}
+
+void frmInvestData::showInvestment(int number)
+{
+    intInvestRecCount = storage::recordCount(storage::lof(1));
+    if (number < 1 || number > intInvestRecCount)
+        return;
+    // The buttons as First, Previous, Next and Last leave them at that investment.
+    intInvestRecNum = number;
+    cmdFirst->setEnabled(number > 1);
+    cmdPrevious->setEnabled(number > 1);
+    cmdNext->setEnabled(number < intInvestRecCount);
+    cmdLast->setEnabled(number < intInvestRecCount);
+    intFirstRecToShow = 0;
+    intPageNum = 1;
+    Clearboxes();
+    lblPreviousPg->hide();
+    GetHistRecs();
     GetRecord();
     LoadParInfoInVars();
     LoadParVarsInLbls();
@@ -150,6 +172,7 @@ void frmInvestData::LoadParInfoInVars()
 void frmInvestData::LoadParVarsInLbls()
 {
     ChartWindow::mainWindowChanged();
+    PortfolioWindow::mainWindowChanged();
     lblInvestRecNum->setText(m_blnNoInvestShown ? QString() : QString::number(intInvestRecNum));
     ui::setBoxText(txtInvestment, strInvestType);
     ui::setBoxText(txtInstitution, strInstitution);

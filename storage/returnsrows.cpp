@@ -1,4 +1,4 @@
-#include "tools/export/returnsrows.h"
+#include "storage/returnsrows.h"
 
 #include <QDate>
 

@@ -11,12 +11,16 @@
 #include <string>
 #include <vector>
 
-// Rows of comma-separated text written straight into a buffer, flushed to a stream in
-// large blocks: an export of every investment formats millions of figures.
+class QIODevice;
+
+// Rows of comma-separated text written straight into a buffer, flushed to a stream or a
+// device in large blocks: an export of every investment formats millions of figures.
 class CsvWriter
 {
 public:
     explicit CsvWriter(std::FILE *stream);
+    // A file the windows save (storage::SafeSaveFile): a short write counts as a failure.
+    explicit CsvWriter(QIODevice *device);
     ~CsvWriter() { flush(); }
     CsvWriter(const CsvWriter &) = delete;
     CsvWriter &operator=(const CsvWriter &) = delete;
@@ -72,7 +76,8 @@ private:
         char text[23] = {};
     };
 
-    std::FILE *m_stream;
+    std::FILE *m_stream = nullptr;
+    QIODevice *m_device = nullptr;
     std::vector<char> m_buffer;
     size_t m_len = 0;
     bool m_ok = true;

@@ -1,8 +1,12 @@
-#include "tools/export/csvwriter.h"
+#include "storage/csvwriter.h"
 
 #include "storage/textrecords.h"
 
+#include <QIODevice>
+
 CsvWriter::CsvWriter(std::FILE *stream) : m_stream(stream), m_buffer(BlockSize + 64 * 1024) {}
+
+CsvWriter::CsvWriter(QIODevice *device) : m_device(device), m_buffer(BlockSize + 64 * 1024) {}
 
 std::string CsvWriter::field(const QString &text)
 {
@@ -83,7 +87,9 @@ void CsvWriter::rate(Single value)
 bool CsvWriter::flush()
 {
     if (m_len > 0) {
-        if (m_ok && std::fwrite(m_buffer.data(), 1, m_len, m_stream) != m_len)
+        if (m_ok && m_stream && std::fwrite(m_buffer.data(), 1, m_len, m_stream) != m_len)
+            m_ok = false;
+        if (m_ok && m_device && m_device->write(m_buffer.data(), qint64(m_len)) != qint64(m_len))
             m_ok = false;
         m_len = 0;
     }
