@@ -106,6 +106,7 @@ private slots:
     void provisionalNewestFigures();
     void hicpFromEurostatAndFred();
     void usAndUkKeepTheirOffices();
+    void fredFileImportsAsShipped();
     void localeDefaults_data();
     void localeDefaults();
     void finerSeriesOfACountry_data();
@@ -418,6 +419,19 @@ void tst_NationalIndexes::usAndUkKeepTheirOffices()
     QCOMPARE(euro.currency, QStringLiteral("EUR"));
 }
 
+void tst_NationalIndexes::fredFileImportsAsShipped()
+{
+    // The FRED download a user would import gives the figures the program ships.
+    storage::PriceIndexImport result;
+    QString error;
+    QVERIFY2(storage::importPriceIndex(RawFolder + QStringLiteral("fred-hicp-de.csv"), QStringLiteral("my-hicp"),
+                                       QStringLiteral("de"), result, error),
+             qPrintable(error));
+    QCOMPARE(result.series.values, shipped(QStringLiteral("DE-HICP")).values);
+    QCOMPARE(result.series.taken, QDate::currentDate().toString(Qt::ISODate));
+    QCOMPARE(storage::finerPriceIndexName(QStringLiteral("DE")), QStringLiteral("DE-CPI")); // imports not offered
+}
+
 void tst_NationalIndexes::localeDefaults_data()
 {
     QTest::addColumn<QString>("locale");
@@ -556,7 +570,7 @@ void tst_NationalIndexes::toolOnTheNewSeries()
     QVERIFY(lines.contains("EA-HICP\tmonthly\t1990-01 to 2026-04\t-\tshipped\tEuro area HICP" + bis));
     QVERIFY(lines.contains("WB-DEU\tannual\t1960 to 2024\tDE\tshipped\tGermany (World Bank)\tannual % change of "
                            "consumer prices\tWorld Bank\t2026-12-07"));
-    QCOMPARE(lines.size(), storage::shippedPriceIndexNames().size() + 1); // and the empty after the last LF
+    QCOMPARE(lines.size(), storage::allPriceIndexes().size() + 1); // and the empty after the last LF
 }
 
 void tst_NationalIndexes::creditLinesInTheNotices()
