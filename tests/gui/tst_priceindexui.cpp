@@ -602,6 +602,7 @@ void tst_PriceIndexUi::aboutBoxNamesTheSources()
     QCOMPARE(credits.last(),
              QStringLiteral("World Bank series: World Bank, World Development Indicators (FP.CPI.TOTL.ZG), CC BY 4.0, "
                             "via github.com/datasets/cpi (ODC-PDDL-1.0)."));
+    palettetest::grabLightAndDark(about, QStringLiteral("about"));
     // The sources can be selected, to copy a licence's name.
     QVERIFY(about->lblSources->textInteractionFlags() & Qt::TextSelectableByKeyboard);
     click(about->cmdOK);
