@@ -100,7 +100,7 @@ const Text Texts[] = {
     {"frmNewEditData", "RateSuggestion", "Suggested inflation rate",
      "The price index's rate since the previous record, or why there is none"},
     {"frmNewEditData", "lblRateSuggestion", nullptr, "The suggested rate and the series it comes from"},
-    {"frmNewEditData", "cmdFinerSeries", nullptr, "Suggest rates from the country's monthly or quarterly price index instead of annual averages"},
+    {"frmNewEditData", "cmdFinerSeries", "Finer price index", "Suggest rates from the country's monthly or quarterly price index instead of annual averages"},
     {"frmNewEditData", "cmdUseRate", nullptr, "Put the suggested rate into the inflation rate box"},
 
     // ---- start-up
