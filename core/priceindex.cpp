@@ -77,7 +77,29 @@ QString PriceIndex::periodText(Kind kind, int key)
     // Four digits, as the series file's reader takes them, so a year before 1000 reads back.
     if (kind == Kind::Annual)
         return QStringLiteral("%1").arg(key, 4, 10, QLatin1Char('0'));
+    if (kind == Kind::Quarterly)
+        return QStringLiteral("%1-Q%2").arg(key / 4, 4, 10, QLatin1Char('0')).arg(key % 4 + 1);
     return QStringLiteral("%1-%2").arg(key / 12, 4, 10, QLatin1Char('0')).arg(key % 12 + 1, 2, 10, QLatin1Char('0'));
+}
+
+QString PriceIndex::kindText(Kind kind)
+{
+    switch (kind) {
+    case Kind::Monthly:
+        return QStringLiteral("monthly");
+    case Kind::Quarterly:
+        return QStringLiteral("quarterly");
+    case Kind::Annual:
+        break;
+    }
+    return QStringLiteral("annual");
+}
+
+bool PriceIndex::isProvisional(int key) const
+{
+    if (values.isEmpty() || kind == Kind::Annual)
+        return false;
+    return key > values.lastKey() - (kind == Kind::Monthly ? 3 : 1);
 }
 
 QString PriceIndex::firstPeriod() const
@@ -114,9 +136,10 @@ PriceIndex::RateResult PriceIndex::rate(const QDate &from, const QDate &to) cons
         return result;
     }
 
-    if (kind == Kind::Monthly) {
-        const int fromKey = monthKey(from.year(), from.month());
-        const int toKey = monthKey(to.year(), to.month());
+    if (kind != Kind::Annual) {
+        const bool monthly = kind == Kind::Monthly;
+        const int fromKey = monthly ? monthKey(from.year(), from.month()) : quarterKey(from.year(), from.month());
+        const int toKey = monthly ? monthKey(to.year(), to.month()) : quarterKey(to.year(), to.month());
         if (fromKey < values.firstKey()) {
             result.reason = QStringLiteral("%1 starts in %2; %3 is before it.")
                                 .arg(label, firstPeriod(), periodText(kind, fromKey));
@@ -127,8 +150,14 @@ PriceIndex::RateResult PriceIndex::rate(const QDate &from, const QDate &to) cons
                 QStringLiteral("%1 ends in %2; %3 is after it.").arg(label, lastPeriod(), periodText(kind, toKey));
             return result;
         }
-        if (fromKey == toKey) {
+        if (fromKey == toKey && monthly) {
             result.ok = true; // one month's index level: no change by definition
+            return result;
+        }
+        if (fromKey == toKey) {
+            // Prices changed within the quarter, but the series cannot tell by how much.
+            result.reason =
+                QStringLiteral("%1: one quarterly value covers both dates (%2).").arg(label, periodText(kind, fromKey));
             return result;
         }
         for (const int key : {fromKey, toKey}) {
@@ -138,6 +167,7 @@ PriceIndex::RateResult PriceIndex::rate(const QDate &from, const QDate &to) cons
             }
         }
         result.exact = (values.value(toKey) / values.value(fromKey) - 1.0) * 100.0;
+        result.provisional = isProvisional(fromKey) || isProvisional(toKey);
     } else {
         // Each year's change applies to the share of the interval's days in that year,
         // compounded: (1 + r)^(days in the interval within the year / days in the year).
@@ -203,10 +233,17 @@ QByteArray PriceIndex::toText() const
     field("name", name);
     field("title", title);
     field("country", country);
-    field("kind", kind == Kind::Monthly ? QStringLiteral("monthly") : QStringLiteral("annual"));
+    field("kind", kindText(kind));
     field("unit", unit);
     field("source", source);
     field("attribution", attribution);
+    // Written only when known, so a series imported without them keeps its form.
+    if (!publisher.isEmpty())
+        field("publisher", publisher);
+    if (!taken.isEmpty())
+        field("taken", taken);
+    if (!currency.isEmpty())
+        field("currency", currency);
     out += "data:\n";
     for (auto it = values.cbegin(); it != values.cend(); ++it) {
         out += periodText(kind, it.key()).toLatin1();
@@ -226,6 +263,7 @@ bool PriceIndex::fromText(const QByteArray &text, PriceIndex &out, QString &erro
     bool sawKind = false;
     static const QRegularExpression monthly(QStringLiteral("^(\\d{4})-(\\d{2})$"));
     static const QRegularExpression annual(QStringLiteral("^(\\d{4})$"));
+    static const QRegularExpression quarterly(QStringLiteral("^(\\d{4})-Q([1-4])$"));
     for (int i = 0; i < lines.size(); ++i) {
         QByteArray line = lines.at(i);
         if (line.endsWith('\r'))
@@ -253,9 +291,20 @@ bool PriceIndex::fromText(const QByteArray &text, PriceIndex &out, QString &erro
                 out.source = value;
             else if (key == "attribution")
                 out.attribution = value;
+            else if (key == "publisher")
+                out.publisher = value;
+            else if (key == "taken")
+                out.taken = value;
+            else if (key == "currency")
+                out.currency = value;
             else if (key == "kind") {
-                sawKind = value == QLatin1String("monthly") || value == QLatin1String("annual");
-                out.kind = value == QLatin1String("annual") ? Kind::Annual : Kind::Monthly;
+                sawKind = false;
+                for (const Kind k : {Kind::Monthly, Kind::Quarterly, Kind::Annual}) {
+                    if (value == kindText(k)) {
+                        out.kind = k;
+                        sawKind = true;
+                    }
+                }
                 if (!sawKind) {
                     error = QStringLiteral("line %1: unknown kind \"%2\"").arg(lineNo).arg(visibleText(value));
                     return false;
@@ -269,14 +318,22 @@ bool PriceIndex::fromText(const QByteArray &text, PriceIndex &out, QString &erro
         bool numberOk = false;
         const double value = space < 0 ? 0.0 : line.mid(space + 1).toDouble(&numberOk);
         int key = 0;
-        const QRegularExpressionMatch m = (out.kind == Kind::Monthly ? monthly : annual).match(period);
+        const QRegularExpressionMatch m = (out.kind == Kind::Monthly     ? monthly
+                                           : out.kind == Kind::Quarterly ? quarterly
+                                                                         : annual)
+                                              .match(period);
         if (m.hasMatch()) {
-            const int month = out.kind == Kind::Monthly ? m.captured(2).toInt() : 1;
-            key = out.kind == Kind::Monthly ? monthKey(m.captured(1).toInt(), month) : m.captured(1).toInt();
-            if (month < 1 || month > 12)
-                numberOk = false;
+            const int year = m.captured(1).toInt();
+            if (out.kind == Kind::Monthly) {
+                const int month = m.captured(2).toInt();
+                key = monthKey(year, month);
+                if (month < 1 || month > 12)
+                    numberOk = false;
+            } else {
+                key = out.kind == Kind::Quarterly ? year * 4 + m.captured(2).toInt() - 1 : year;
+            }
         }
-        if (!m.hasMatch() || !numberOk || !std::isfinite(value) || (out.kind == Kind::Monthly && value <= 0) ||
+        if (!m.hasMatch() || !numberOk || !std::isfinite(value) || (out.kind != Kind::Annual && value <= 0) ||
             (out.kind == Kind::Annual && value <= -100)) {
             error = QStringLiteral("line %1: \"%2\" is not a period and a value")
                         .arg(lineNo)

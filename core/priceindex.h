@@ -4,21 +4,25 @@
 #include <QMap>
 #include <QString>
 
-// A price index: either monthly index levels or annual percentage changes, and the
+// A price index: monthly or quarterly index levels, or annual percentage changes, and the
 // inflation rate it gives for the interval between two dates.
 class PriceIndex
 {
 public:
-    enum class Kind { Monthly, Annual };
+    enum class Kind { Monthly, Annual, Quarterly };
 
     QString name;    // US-CPI-U, UK-CPI, WB-DEU, or the name an import gave
     QString title;   // as the user reads it: "US CPI-U"
     QString country; // ISO 3166 alpha-2, empty when none
     Kind kind = Kind::Monthly;
-    QString unit;
-    QString source;
-    QString attribution;
-    // Monthly: key year * 12 + month - 1, the index level. Annual: key year, the change in percent.
+    QString unit;        // with the base: "index, 2010 = 100"
+    QString source;      // the series as its publisher names it
+    QString attribution; // the credit line its licence asks for
+    QString publisher;   // empty in series imported before it was kept
+    QString taken;       // the day the figures were copied from their source, YYYY-MM-DD
+    QString currency;    // ISO 4217, for a currency area's series that no one country has
+    // Monthly: key year * 12 + month - 1, the index level. Quarterly: key year * 4 + quarter - 1,
+    // the index level. Annual: key year, the change in percent.
     QMap<int, double> values;
 
     bool isEmpty() const { return values.isEmpty(); }
@@ -28,7 +32,13 @@ public:
     QString coverage() const; // "1913-01 to 2026-05"
 
     static int monthKey(int year, int month) { return year * 12 + month - 1; }
+    static int quarterKey(int year, int month) { return year * 4 + (month - 1) / 3; }
     static QString periodText(Kind kind, int key);
+    // "monthly", "quarterly", "annual": as series files and plumbline-index list write it.
+    static QString kindText(Kind kind);
+    // The newest periods, whose figures the publisher may still revise: the last three months
+    // of a monthly series, the last quarter of a quarterly one. Annual changes are never marked.
+    bool isProvisional(int key) const;
 
     // The rate from `from` to `to`, in percent, rounded to two decimals; see RateResult.
     struct RateResult
@@ -37,8 +47,9 @@ public:
         // The rate times 100, a whole number, when ok. A double, not an integer: levels such as
         // 0.001 and 1e12 give rates far beyond any 64-bit count of hundredths.
         double hundredths = 0;
-        double exact = 0; // the unrounded rate in percent, when ok
-        QString reason;   // why there is none, when not ok
+        double exact = 0;         // the unrounded rate in percent, when ok
+        bool provisional = false; // when ok: a figure it uses may still be revised
+        QString reason;           // why there is none, when not ok
 
         // "1.99", "-0.21", "0.00", "99999999999999900.00": the form the user types into the
         // rate box, every digit before the point written out.

@@ -71,8 +71,8 @@ head -c 6000 "$root/data/cpi/raw/uk-cpi-ons-d7bt.csv" >"$csv_dir/ons"
 printf 'observation_date,CPIAUCSL\r\n2020-01-01,258.1\r\n2020-02-01,.\r\n2020-03-01,258.9\r\n' >"$csv_dir/fred"
 printf '\xef\xbb\xbfREF_DATE;VALUE\r2020-01;1.234,5\r2020-02;1.240,1\r' >"$csv_dir/semicolon"
 printf '"REF_DATE","GEO","VALUE"\n"2020-01","Canada","136.8"\n"2020-02","Canada","137.4"\n' >"$csv_dir/statcan"
-# Series files as the program writes them, monthly and annual.
-for name in US-CPI-U UK-CPI WB-DEU; do
+# Series files as the program writes them: monthly, annual, quarterly, a currency area's.
+for name in US-CPI-U UK-CPI WB-DEU AU-CPI EA-HICP; do
     head -c 3000 "$root/data/cpi/series/$name.txt" >"$series_dir/$name"
 done
 

@@ -7,11 +7,20 @@
 
 namespace storage {
 
-QString priceIndexInUse(const QString &savedChoice, const QString &countryAlpha2)
+QString localePriceIndexName(const QLocale &locale)
+{
+    // A locale without a country (the C locale) has no currency either.
+    if (locale.territory() == QLocale::AnyTerritory)
+        return defaultPriceIndexName(QString());
+    return defaultPriceIndexName(QLocale::territoryToCode(locale.territory()),
+                                 locale.currencySymbol(QLocale::CurrencyIsoCode));
+}
+
+QString priceIndexInUse(const QString &savedChoice, const QLocale &locale)
 {
     if (!savedChoice.isEmpty())
         return savedChoice;
-    return defaultPriceIndexName(countryAlpha2);
+    return localePriceIndexName(locale);
 }
 
 QString savedPriceIndexChoice()
@@ -21,7 +30,7 @@ QString savedPriceIndexChoice()
 
 QString systemPriceIndexName()
 {
-    return priceIndexInUse(savedPriceIndexChoice(), QLocale::territoryToCode(QLocale::system().territory()));
+    return priceIndexInUse(savedPriceIndexChoice(), QLocale::system());
 }
 
 } // namespace storage

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 // Which price index is in use: the one the user chose under View, Price Index, kept in the
@@ -11,8 +12,11 @@ inline const QString PriceIndexSettingsApp = QStringLiteral("PLUMBLINE");
 inline const QString PriceIndexSettingsSection = QStringLiteral("PRICEINDEX");
 inline const QString PriceIndexSettingsKey = QStringLiteral("Series");
 
-// `savedChoice` as read from the settings (empty: none), else defaultPriceIndexName().
-QString priceIndexInUse(const QString &savedChoice, const QString &countryAlpha2);
+// `savedChoice` as read from the settings (empty: none), else defaultPriceIndexName() for the
+// locale's country and currency.
+QString priceIndexInUse(const QString &savedChoice, const QLocale &locale);
+// The series a locale gets when nothing was chosen.
+QString localePriceIndexName(const QLocale &locale);
 
 // The choice as the settings file holds it; empty when none was made.
 QString savedPriceIndexChoice();

@@ -7,11 +7,14 @@
 #include "storage/regularfile.h"
 #include "storage/safesavefile.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
+
+#include <algorithm>
 
 namespace storage {
 
@@ -139,21 +142,82 @@ QList<PriceIndex> allPriceIndexes(QStringList *problems)
     return all;
 }
 
-QString defaultPriceIndexName(const QString &countryAlpha2)
+namespace {
+
+// The country's shipped series, best first: monthly, then quarterly, then annual; among
+// monthly ones the national CPI before a harmonised index (DE-CPI before DE-HICP).
+QList<PriceIndex> countrySeries(const QString &countryAlpha2)
 {
-    QString annual;
-    if (!countryAlpha2.isEmpty()) {
+    QList<PriceIndex> found;
+    if (countryAlpha2.isEmpty())
+        return found;
+    for (const QString &name : shippedPriceIndexNames()) {
+        const PriceIndex &index = shippedSeries()[name.toUpper()];
+        if (index.country.compare(countryAlpha2, Qt::CaseInsensitive) == 0)
+            found << index;
+    }
+    const auto rank = [](const PriceIndex &index) {
+        const int frequency = index.kind == PriceIndex::Kind::Monthly     ? 0
+                              : index.kind == PriceIndex::Kind::Quarterly ? 2
+                                                                          : 4;
+        return frequency + (index.name.contains(QLatin1String("HICP")) ? 1 : 0);
+    };
+    std::stable_sort(found.begin(), found.end(),
+                     [&rank](const PriceIndex &a, const PriceIndex &b) { return rank(a) < rank(b); });
+    return found;
+}
+
+} // namespace
+
+QString defaultPriceIndexName(const QString &countryAlpha2, const QString &currencyIso)
+{
+    const QList<PriceIndex> own = countrySeries(countryAlpha2);
+    if (!own.isEmpty() && own.first().kind == PriceIndex::Kind::Monthly)
+        return own.first().name;
+    if (!currencyIso.isEmpty()) {
         for (const QString &name : shippedPriceIndexNames()) {
             const PriceIndex &index = shippedSeries()[name.toUpper()];
-            if (index.country.compare(countryAlpha2, Qt::CaseInsensitive) != 0)
-                continue;
-            if (index.kind == PriceIndex::Kind::Monthly)
+            if (index.country.isEmpty() && index.kind == PriceIndex::Kind::Monthly &&
+                index.currency.compare(currencyIso, Qt::CaseInsensitive) == 0)
                 return index.name;
-            if (annual.isEmpty())
-                annual = index.name;
         }
     }
-    return annual.isEmpty() ? DefaultPriceIndexName : annual;
+    return own.isEmpty() ? DefaultPriceIndexName : own.first().name;
+}
+
+QString finerPriceIndexName(const QString &countryAlpha2)
+{
+    const QList<PriceIndex> own = countrySeries(countryAlpha2);
+    return own.isEmpty() || own.first().kind == PriceIndex::Kind::Annual ? QString() : own.first().name;
+}
+
+QStringList shippedAttributions()
+{
+    // The offices' own series first, then the collections, then anything else.
+    QStringList names = {QStringLiteral("US-CPI-U"), QStringLiteral("UK-CPI"),  QStringLiteral("EA-HICP"),
+                         QStringLiteral("SE-HICP"),  QStringLiteral("DE-HICP"), QStringLiteral("WB-USA")};
+    names += shippedPriceIndexNames();
+    QStringList lines;
+    for (const QString &name : std::as_const(names)) {
+        const QString line = shippedSeries().value(name.toUpper()).attribution;
+        if (!line.isEmpty() && !lines.contains(line))
+            lines << line;
+    }
+    return lines;
+}
+
+PriceIndexRevision priceIndexImportRevision(const QString &csvPath, const QString &name)
+{
+    PriceIndex before;
+    QString error;
+    if (!PriceIndex::isValidName(name) || isShippedPriceIndex(name) || importedFile(name).isEmpty() ||
+        !loadPriceIndex(name, before, error))
+        return PriceIndexRevision();
+    QByteArray csv;
+    PriceIndex after;
+    if (!readRegularFile(csvPath, MaxPriceIndexCsvBytes, csv, error) || !readPriceIndexCsv(csv, after, error))
+        return PriceIndexRevision();
+    return comparePriceIndexes(before, after);
 }
 
 bool importPriceIndex(const QString &csvPath, const QString &name, const QString &country, PriceIndexImport &result,
@@ -189,6 +253,7 @@ bool importPriceIndex(const QString &csvPath, const QString &name, const QString
     series.country = country.toUpper();
     series.unit = QStringLiteral("index");
     series.source = QStringLiteral("imported from %1").arg(QFileInfo(csvPath).fileName());
+    series.taken = QDate::currentDate().toString(Qt::ISODate);
 
     // The folder must be a folder of its own: through a link it could lead into the data
     // folder, where a series file could take a data file's place.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/priceindex.h"
+#include "core/priceindexrevision.h"
 
 #include <QList>
 #include <QString>
@@ -26,9 +27,16 @@ bool loadPriceIndex(const QString &name, PriceIndex &out, QString &error);
 // files are left out and named in `problems`.
 QList<PriceIndex> allPriceIndexes(QStringList *problems = nullptr);
 
-// The shipped series for a country (ISO 3166 alpha-2): its monthly series before its
-// annual one; US-CPI-U when the country has none.
-QString defaultPriceIndexName(const QString &countryAlpha2);
+// The shipped series for a country (ISO 3166 alpha-2) whose money is `currencyIso` (ISO 4217,
+// may be empty): the country's monthly national CPI, else another monthly series of the
+// country, else the monthly series of its currency area (the euro area's HICP), else the
+// country's quarterly series, else its annual one; US-CPI-U when there is none of these.
+QString defaultPriceIndexName(const QString &countryAlpha2, const QString &currencyIso = QString());
+// The finest shipped series of the country that is measured more often than once a year,
+// monthly before quarterly; empty when there is none.
+QString finerPriceIndexName(const QString &countryAlpha2);
+// The credit lines of the shipped series, each once.
+QStringList shippedAttributions();
 
 struct PriceIndexImport
 {
@@ -42,6 +50,10 @@ struct PriceIndexImport
 // write fails; then nothing changed.
 bool importPriceIndex(const QString &csvPath, const QString &name, const QString &country, PriceIndexImport &result,
                       QString &error);
+// What importing the CSV file as `name` would do to the imported series of that name: how
+// many of its past figures change. Nothing when there is no such series or the file cannot
+// be read (the import itself then says why).
+PriceIndexRevision priceIndexImportRevision(const QString &csvPath, const QString &name);
 // Whether an imported series of this name exists (letter case ignored).
 bool importedPriceIndexExists(const QString &name);
 

@@ -100,6 +100,7 @@ const Text Texts[] = {
     {"frmNewEditData", "RateSuggestion", "Suggested inflation rate",
      "The price index's rate since the previous record, or why there is none"},
     {"frmNewEditData", "lblRateSuggestion", nullptr, "The suggested rate and the series it comes from"},
+    {"frmNewEditData", "cmdFinerSeries", "Finer price index", "Suggest rates from the country's monthly or quarterly price index instead of annual averages"},
     {"frmNewEditData", "cmdUseRate", nullptr, "Put the suggested rate into the inflation rate box"},
 
     // ---- start-up
@@ -176,9 +177,9 @@ const Text Texts[] = {
     // ---- price indexes
     {"PriceIndexDialog", "PriceIndexDialog", nullptr, "Choose the price index the data record dialog suggests inflation rates from"},
     {"PriceIndexDialog", "lblIntro", nullptr, "What the chosen price index is used for"},
-    {"PriceIndexDialog", "txtFilter", "Find a series or country", "Show only the series whose name, title, kind, coverage or country holds this text"},
-    {"PriceIndexDialog", "lstSeries", "Price indexes", "The shipped and imported price indexes with their series, kind, coverage and country"},
-    {"PriceIndexDialog", "lblSource", nullptr, "Where the selected price index comes from"},
+    {"PriceIndexDialog", "txtFilter", "Find a series or country", "Show only the series whose name, title, frequency, coverage, publisher or country holds this text"},
+    {"PriceIndexDialog", "lstSeries", "Price indexes", "The shipped and imported price indexes by country, with their series, frequency, coverage and publisher"},
+    {"PriceIndexDialog", "lblSource", nullptr, "Where the selected price index comes from: publisher, unit and base, frequency, coverage, the day it was taken and its credit line"},
     {"PriceIndexDialog", "lblProblems", nullptr, "Price index files that could not be read"},
     {"PriceIndexDialog", "cmdOK", nullptr, "Use the selected price index and close (Enter)"},
     {"PriceIndexDialog", "cmdCancel", nullptr, "Close without a change (Esc)"},

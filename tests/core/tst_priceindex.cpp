@@ -363,10 +363,12 @@ void tst_PriceIndex::defaultSeriesByCountry_data()
                                 << "US-CPI-U";
     QTest::newRow("GB monthly before annual") << "GB"
                                               << "UK-CPI";
-    QTest::newRow("DE annual") << "DE"
-                               << "WB-DEU";
+    QTest::newRow("DE national monthly") << "DE"
+                                         << "DE-CPI";
     QTest::newRow("lower case") << "fr"
-                                << "WB-FRA";
+                                << "FR-CPI";
+    QTest::newRow("KE annual") << "KE"
+                               << "WB-KEN";
     QTest::newRow("no series for AQ") << "AQ"
                                       << "US-CPI-U";
     QTest::newRow("no country") << ""

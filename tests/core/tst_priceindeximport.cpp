@@ -77,6 +77,8 @@ private slots:
     void refusals();
     void importStoresBesideDataFiles();
     void importReplacesWhole();
+    void revisedFiguresNeedReplace_data();
+    void revisedFiguresNeedReplace();
     void refusedNamesAndLinks();
     void onlyRegularFiles();
     void longFileOfNotes();
@@ -494,15 +496,87 @@ void tst_PriceIndexImport::toolCommands()
     run = runTool(QStringList{QStringLiteral("list")} + dataDir);
     QCOMPARE(run.exitCode, 0);
     const QList<QByteArray> lines = run.out.split('\n');
-    QVERIFY(lines.contains("US-CPI-U\tmonthly\t1913-01 to 2026-05\tUS\tshipped\tUS CPI-U"));
-    QVERIFY(lines.contains("UK-CPI\tmonthly\t1988-01 to 2026-02\tGB\tshipped\tUK CPI"));
-    QVERIFY(lines.contains("Fred\tmonthly\t2024-01 to 2024-03\tUS\timported\tFred"));
+    QVERIFY(lines.contains("US-CPI-U\tmonthly\t1913-01 to 2026-05\tUS\tshipped\tUS CPI-U\tindex, 1982-84 = 100\t"
+                           "US Bureau of Labor Statistics\t2026-12-07"));
+    QVERIFY(lines.contains("UK-CPI\tmonthly\t1988-01 to 2026-02\tGB\tshipped\tUK CPI\tindex, 2015 = 100\t"
+                           "Office for National Statistics\t2026-12-07"));
+    // An import is taken on the day it is made; its publisher is not known.
+    QVERIFY(lines.contains("Fred\tmonthly\t2024-01 to 2024-03\tUS\timported\tFred\tindex\t-\t" +
+                           QDate::currentDate().toString(Qt::ISODate).toLatin1()));
 
     // Only the series folder is new in the data folder; the data files are as they were.
     QMap<QString, QByteArray> after = snapshot(folder.dir());
     after.remove(QStringLiteral("fred.csv"));
     after.remove(QStringLiteral("dup.csv"));
     QCOMPARE(after, before);
+}
+
+void tst_PriceIndexImport::revisedFiguresNeedReplace_data()
+{
+    // The stored series: 2023-01 to 2024-03, 100 to 114.
+    QByteArray stored;
+    for (int i = 0; i < 15; ++i)
+        stored += QStringLiteral("%1-%2,%3\n")
+                      .arg(2023 + i / 12)
+                      .arg(i % 12 + 1, 2, 10, QLatin1Char('0'))
+                      .arg(100 + i)
+                      .toLatin1();
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("report"); // empty: taken without asking
+    QTest::newRow("new month only") << stored << stored + "2024-04,115\n"
+                                    << "";
+    QTest::newRow("same figures") << stored << stored << "";
+    // 2024-03 over 2023-03: 114 / 102 became 115 / 102, 0.98 points more.
+    QTest::newRow("newest month revised") << stored << QByteArray(stored).replace("2024-03,114", "2024-03,115")
+                                          << "1 past month changed; a rate over 12 months changed by up to 0.98 points";
+    // No 12-month rate both versions give takes 2023-06 (there is no 2022-06 and no 2024-06).
+    QTest::newRow("month without a 12-month rate")
+        << stored << QByteArray(stored).replace("2023-06,105", "2023-06,104")
+        << "1 past month changed; a rate over 12 months changed by up to 0.00 points";
+    // The dropped months leave no 12-month rate to compare.
+    QTest::newRow("months dropped") << stored << QByteArray("2024-01,112\n2024-02,113\n2024-03,114\n")
+                                    << "12 past months changed";
+}
+
+void tst_PriceIndexImport::revisedFiguresNeedReplace()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(QByteArray, file);
+    QFETCH(QString, report);
+    testing::TempDataFolder folder;
+    const QStringList dataDir{QStringLiteral("--data-dir"), folder.dir()};
+    QVERIFY(folder.writeBytes(QStringLiteral("old.csv"), stored));
+    QVERIFY(folder.writeBytes(QStringLiteral("new.csv"), file));
+    const QStringList import{QStringLiteral("import"), folder.path(QStringLiteral("new.csv")), QStringLiteral("--name"),
+                             QStringLiteral("Mine")};
+    ToolRun run = runTool(QStringList{QStringLiteral("import"), folder.path(QStringLiteral("old.csv")),
+                                      QStringLiteral("--name"), QStringLiteral("Mine")} +
+                          dataDir);
+    QCOMPARE(run.exitCode, 0);
+    const QString seriesFile = storage::PriceIndexFolderName + QStringLiteral("/Mine.txt");
+    const QByteArray before = folder.readBytes(seriesFile);
+    QCOMPARE(storage::priceIndexImportRevision(folder.path(QStringLiteral("new.csv")), QStringLiteral("mine"))
+                 .text(PriceIndex::Kind::Monthly),
+             report.isEmpty() ? QStringLiteral("0 past months changed") : report);
+
+    run = runTool(import + dataDir);
+    if (report.isEmpty()) {
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.startsWith("Replaced Mine: "));
+        return;
+    }
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(QString::fromUtf8(run.err),
+             QStringLiteral("plumbline-index: Mine: %1 changes figures the series holds (%2). Nothing was changed; "
+                            "add --replace to replace it.\n")
+                 .arg(folder.path(QStringLiteral("new.csv")), report));
+    QCOMPARE(folder.readBytes(seriesFile), before);
+
+    run = runTool(import + QStringList{QStringLiteral("--replace")} + dataDir);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.out.startsWith("Revised: " + report.toUtf8() + ".\nReplaced Mine: "));
+    QVERIFY(folder.readBytes(seriesFile) != before);
 }
 
 QTEST_GUILESS_MAIN(tst_PriceIndexImport)

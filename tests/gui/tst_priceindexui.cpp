@@ -92,6 +92,8 @@ private slots:
     void importRefusesPipesAndShowsNul();
     void chosenSeriesReachesTheTools();
     void aboutBoxNamesTheSources();
+    void annualSuggestionOffersMonthly_data();
+    void annualSuggestionOffersMonthly();
 };
 
 void tst_PriceIndexUi::suggestionWhenAdding()
@@ -323,7 +325,8 @@ void tst_PriceIndexUi::useOffersOnlyWhatTheRateBoxHolds()
     // A fall to a denormal level is a fall of 100 %; a rise to the largest double is a rate no
     // double holds.
     typeInto(d->txtDate, QStringLiteral("7/1/2024"));
-    QCOMPARE(suggestion(d), QStringLiteral("HUGE: -100.00 % since 1/15/2024"));
+    // July is among the series' last three months: provisional.
+    QCOMPARE(suggestion(d), QStringLiteral("HUGE: -100.00 % since 1/15/2024, provisional"));
     typeInto(d->txtDate, QStringLiteral("4/1/2024"));
     QCOMPARE(suggestion(d),
              QStringLiteral("No suggestion: HUGE: the rate from 2024-01-15 to 2024-04-01 is too large to show."));
@@ -342,7 +345,7 @@ void tst_PriceIndexUi::chosenSeriesAndDefault()
     platform::LocaleServices::setLocale(QLocale(QLocale::English, QLocale::UnitedKingdom));
     QCOMPARE(ui::index::currentPriceIndexName(), QStringLiteral("UK-CPI"));
     platform::LocaleServices::setLocale(QLocale(QLocale::German, QLocale::Germany));
-    QCOMPARE(ui::index::currentPriceIndexName(), QStringLiteral("WB-DEU"));
+    QCOMPARE(ui::index::currentPriceIndexName(), QStringLiteral("DE-CPI"));
     platform::LocaleServices::setLocale(QLocale(QLocale::English, QLocale::UnitedStates));
 
     app.settings().saveSetting(QStringLiteral("PLUMBLINE"), QStringLiteral("PRICEINDEX"), QStringLiteral("Series"),
@@ -381,27 +384,34 @@ void tst_PriceIndexUi::choosingFromTheViewMenu()
     QCOMPARE(dialog->lstSeries->currentItem()->text(0), QStringLiteral("US-CPI-U"));
     QCOMPARE(dialog->lstSeries->currentItem()->text(3), QStringLiteral("1913-01 to 2026-05"));
     QVERIFY(dialog->lblSource->text().startsWith(QStringLiteral("Source: US Bureau of Labor Statistics")));
-    QCOMPARE(dialog->lstSeries->topLevelItem(0)->text(0), QStringLiteral("UK-CPI"));
+    // Grouped by country, countries by name: the United States' series under its heading.
+    QCOMPARE(dialog->lstSeries->currentItem()->parent()->text(0), QStringLiteral("United States"));
+    QCOMPARE(dialog->lstSeries->topLevelItem(0)->text(0), QStringLiteral("Afghanistan"));
 
     typeInto(dialog->txtFilter, QStringLiteral("germany"));
-    QTreeWidgetItem *germany = nullptr;
-    int shown = 0;
+    QList<QTreeWidgetItem *> shown;
     for (int i = 0; i < dialog->lstSeries->topLevelItemCount(); ++i) {
-        QTreeWidgetItem *item = dialog->lstSeries->topLevelItem(i);
-        if (!item->isHidden()) {
-            ++shown;
-            germany = item;
+        QTreeWidgetItem *group = dialog->lstSeries->topLevelItem(i);
+        for (int j = 0; j < group->childCount() && !group->isHidden(); ++j) {
+            if (!group->child(j)->isHidden())
+                shown << group->child(j);
         }
     }
-    QCOMPARE(shown, 1);
-    QCOMPARE(germany->text(0), QStringLiteral("WB-DEU"));
-    QCOMPARE(germany->text(2), QStringLiteral("annual change"));
-    QCOMPARE(dialog->lstSeries->currentItem(), germany);
-    QVERIFY(dialog->lblSource->text().startsWith(QStringLiteral("Source: World Bank, World Development Indicators")));
+    QCOMPARE(shown.size(), 3);
+    QCOMPARE(shown.at(0)->parent()->text(0), QStringLiteral("Germany"));
+    const QStringList names{shown.at(0)->text(0), shown.at(1)->text(0), shown.at(2)->text(0)};
+    QCOMPARE(names, (QStringList{QStringLiteral("DE-CPI"), QStringLiteral("DE-HICP"), QStringLiteral("WB-DEU")}));
+    QCOMPARE(shown.at(0)->text(2), QStringLiteral("monthly index"));
+    QCOMPARE(shown.at(2)->text(2), QStringLiteral("annual change"));
+    QCOMPARE(dialog->lstSeries->currentItem(), shown.at(0));
+    QVERIFY(dialog->lblSource->text().startsWith(QStringLiteral("Source: BIS consumer prices")));
+    QTreeWidgetItem *germany = shown.at(2);
     palettetest::grabLightAndDark(dialog, QStringLiteral("priceindex-chooser"));
     const QRect row = dialog->lstSeries->visualItemRect(germany);
     QTest::mouseClick(dialog->lstSeries->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
     QCOMPARE(dialog->lstSeries->currentItem(), germany);
+    QVERIFY(dialog->lblSource->text().startsWith(QStringLiteral("Source: World Bank, World Development Indicators")));
+    QVERIFY(dialog->lblSource->text().contains(QStringLiteral("Annual averages: a rate between two dates")));
     click(dialog->cmdOK);
     QCOMPARE(app.settings().values().value(QStringLiteral("PLUMBLINE/PRICEINDEX/Series")), QStringLiteral("WB-DEU"));
     QTRY_VERIFY(!w->findChild<ui::index::PriceIndexDialog *>());
@@ -466,7 +476,10 @@ void tst_PriceIndexUi::importingFromTheFileMenu()
         click(dialog->cmdImport);
         const QList<platform::MessageBoxCall> shown = app.boxes().takeCalls();
         QVERIFY(!shown.isEmpty());
-        QVERIFY(sameCall(shown.first(), QStringLiteral("A price index named ons exists. Replace it with this file?"),
+        // Every month it held is gone or different in the short file: the question says so.
+        QVERIFY(sameCall(shown.first(),
+                         QStringLiteral("A price index named ons exists. The file changes figures it holds: 458 past "
+                                        "months changed. Replace it with this file?"),
                          ImportTitle, MsgIcon::Question, MsgButtons::YesNo));
         PriceIndex stored;
         QString error;
@@ -548,7 +561,8 @@ void tst_PriceIndexUi::chosenSeriesReachesTheTools()
     auto *dialog = w->findChild<ui::index::PriceIndexDialog *>();
     QVERIFY(dialog);
     QTRY_VERIFY(dialog->isVisible());
-    const QList<QTreeWidgetItem *> uk = dialog->lstSeries->findItems(QStringLiteral("UK-CPI"), Qt::MatchExactly, 0);
+    const QList<QTreeWidgetItem *> uk =
+        dialog->lstSeries->findItems(QStringLiteral("UK-CPI"), Qt::MatchExactly | Qt::MatchRecursive, 0);
     QCOMPARE(uk.size(), 1);
     dialog->lstSeries->setCurrentItem(uk.first());
     click(dialog->cmdOK);
@@ -575,18 +589,114 @@ void tst_PriceIndexUi::aboutBoxNamesTheSources()
     QCOMPARE(about->lblProduct->text(), QStringLiteral("Plumbline 3.5"));
     QCOMPARE(about->lblVersion->text(), QStringLiteral("Version " PLUMBLINE_VERSION));
     QCOMPARE(about->lblSourcesCaption->text(), QStringLiteral("Price index data:"));
-    QCOMPARE(about->lblSources->text(),
+    // Every credit line of the shipped series, each once, the BIS line among them.
+    const QStringList credits = about->lblSources->text().split(QLatin1Char('\n'));
+    QCOMPARE(credits, storage::shippedAttributions());
+    QCOMPARE(credits.size(), 6);
+    QCOMPARE(credits.first(),
              QStringLiteral("US CPI-U: US Bureau of Labor Statistics (public domain), via github.com/datasets/cpi-us "
-                            "(ODC-PDDL-1.0).\n"
-                            "UK CPI: Source: Office for National Statistics. Contains public sector information "
-                            "licensed under the Open Government Licence v3.0.\n"
-                            "World Bank series: World Bank, World Development Indicators (FP.CPI.TOTL.ZG), CC BY 4.0, "
+                            "(ODC-PDDL-1.0)."));
+    QCOMPARE(credits.at(2), QStringLiteral("National CPIs and euro area HICP (XX-CPI, EA-HICP): Source: Bank for "
+                                           "International Settlements (BIS), consumer prices (WS_LONG_CPI), based on "
+                                           "national data."));
+    QCOMPARE(credits.last(),
+             QStringLiteral("World Bank series: World Bank, World Development Indicators (FP.CPI.TOTL.ZG), CC BY 4.0, "
                             "via github.com/datasets/cpi (ODC-PDDL-1.0)."));
+    palettetest::grabLightAndDark(about, QStringLiteral("about"));
     // The sources can be selected, to copy a licence's name.
     QVERIFY(about->lblSources->textInteractionFlags() & Qt::TextSelectableByKeyboard);
     click(about->cmdOK);
     QTRY_VERIFY(!w->findChild<ui::index::AboutDialog *>());
     QVERIFY(app.boxes().calls().isEmpty());
+}
+
+void tst_PriceIndexUi::annualSuggestionOffersMonthly_data()
+{
+    QTest::addColumn<QString>("annual");
+    QTest::addColumn<QString>("finer");      // offered instead, empty when none
+    QTest::addColumn<QString>("buttonText"); // its caption
+    QTest::newRow("Germany monthly") << "WB-DEU"
+                                     << "DE-CPI"
+                                     << "&Monthly";
+    QTest::newRow("Australia quarterly") << "WB-AUS"
+                                         << "AU-CPI"
+                                         << "&Quarterly";
+    QTest::newRow("Kenya nothing finer") << "WB-KEN"
+                                         << ""
+                                         << "";
+}
+
+void tst_PriceIndexUi::annualSuggestionOffersMonthly()
+{
+    QFETCH(QString, annual);
+    QFETCH(QString, finer);
+    QFETCH(QString, buttonText);
+    testing::AppFixture app;
+    app.settings().saveSetting(QStringLiteral("PLUMBLINE"), QStringLiteral("PRICEINDEX"), QStringLiteral("Series"),
+                               annual);
+    frmInvestData *w = startWithExample(app);
+    QVERIFY(w);
+    // Inserting after 15 Jan 2024, dated 1 Oct 2024: the annual series has 2024.
+    frmNewEditData *d = openFor(w, w->cmdInsertNew, 1);
+    QVERIFY(d);
+    typeInto(d->txtDate, QStringLiteral("10/1/2024"));
+    PriceIndex series;
+    QString error;
+    QVERIFY(storage::loadPriceIndex(annual, series, error));
+    const PriceIndex::RateResult yearly = series.rate(QDate(2024, 1, 15), QDate(2024, 10, 1));
+    QVERIFY2(yearly.ok, qPrintable(yearly.reason));
+    QCOMPARE(suggestion(d), QStringLiteral("About %1 % since 1/15/2024, from annual averages").arg(yearly.text()));
+    auto *line = d->findChild<QLabel *>(QStringLiteral("lblRateSuggestion"));
+    QCOMPARE(line->toolTip(), QStringLiteral("%1: %2").arg(series.title, suggestion(d)));
+    // The whole line is seen, the warning at its end included.
+    const int needed = line->fontMetrics().horizontalAdvance(suggestion(d));
+    QVERIFY2(needed <= line->contentsRect().width(),
+             qPrintable(QStringLiteral("%1 > %2").arg(needed).arg(line->contentsRect().width())));
+    QVERIFY(useButton(d)->isEnabled());
+    auto *offer = d->findChild<QPushButton *>(QStringLiteral("cmdFinerSeries"));
+    QVERIFY(offer);
+    QCOMPARE(offer->isVisible(), !finer.isEmpty());
+    if (finer.isEmpty()) {
+        click(d->cmdCancel);
+        QVERIFY(backInMainWindow(w));
+        return;
+    }
+    QCOMPARE(offer->text(), buttonText);
+    QVERIFY(offer->toolTip().contains(QStringLiteral("(%1)").arg(finer)));
+    // Beside the line, inside the frame, the rate box's line untouched.
+    QVERIFY(offer->geometry().right() < useButton(d)->geometry().left());
+    palettetest::grabLightAndDark(d, QStringLiteral("priceindex-annual-") + finer);
+
+    // One press: the finer series is the chosen one, and the line speaks from it at once.
+    const int saves = app.settings().saveCount();
+    click(offer);
+    QCOMPARE(app.settings().saveCount(), saves + 1);
+    QCOMPARE(app.settings().values().value(QStringLiteral("PLUMBLINE/PRICEINDEX/Series")), finer);
+    QCOMPARE(ui::index::currentPriceIndexName(), finer);
+    QVERIFY(!offer->isVisible());
+    PriceIndex fine;
+    QVERIFY(storage::loadPriceIndex(finer, fine, error));
+    const PriceIndex::RateResult rate = fine.rate(QDate(2024, 1, 15), QDate(2024, 10, 1));
+    QVERIFY2(rate.ok, qPrintable(rate.reason));
+    QCOMPARE(suggestion(d), QStringLiteral("%1: %2 % since 1/15/2024").arg(fine.title, rate.text()));
+    QVERIFY(d->txtInflRate->text().isEmpty()); // nothing reaches the box without Use
+    click(useButton(d));
+    QCOMPARE(d->txtInflRate->text(), rate.text());
+
+    // The newest figures are provisional, and the line says so (Germany ends in April 2026).
+    if (finer == QLatin1String("DE-CPI")) {
+        typeInto(d->txtDate, QStringLiteral("4/1/2026"));
+        const PriceIndex::RateResult newest = fine.rate(QDate(2024, 1, 15), QDate(2026, 4, 1));
+        QVERIFY(newest.provisional);
+        QCOMPARE(suggestion(d), QStringLiteral("Germany CPI: %1 % since 1/15/2024, provisional").arg(newest.text()));
+        palettetest::grabLightAndDark(d, QStringLiteral("priceindex-provisional"));
+        typeInto(d->txtDate, QStringLiteral("1/1/2026"));
+        QCOMPARE(suggestion(d), QStringLiteral("Germany CPI: %1 % since 1/15/2024")
+                                    .arg(fine.rate(QDate(2024, 1, 15), QDate(2026, 1, 1)).text()));
+    }
+    click(d->cmdCancel);
+    QVERIFY(backInMainWindow(w));
+    EXPECT_NO_BOX(app);
 }
 
 QTEST_MAIN(tst_PriceIndexUi)

@@ -58,13 +58,12 @@ int listSeries()
     QStringList problems;
     const QList<PriceIndex> all = storage::allPriceIndexes(&problems);
     for (const PriceIndex &index : all) {
+        const auto shown = [](const QString &text) { return text.isEmpty() ? QStringLiteral("-") : text; };
         print(
-            QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6")
-                .arg(index.name,
-                     index.kind == PriceIndex::Kind::Monthly ? QStringLiteral("monthly") : QStringLiteral("annual"),
-                     index.coverage(), index.country.isEmpty() ? QStringLiteral("-") : index.country,
+            QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\t%7\t%8\t%9")
+                .arg(index.name, PriceIndex::kindText(index.kind), index.coverage(), shown(index.country),
                      storage::isShippedPriceIndex(index.name) ? QStringLiteral("shipped") : QStringLiteral("imported"),
-                     index.title));
+                     index.title, shown(index.unit), shown(index.publisher), shown(index.taken)));
     }
     for (const QString &problem : std::as_const(problems))
         std::fprintf(stderr, "plumbline-index: %s\n", qPrintable(problem));
@@ -82,16 +81,21 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "The price indexes Plumbline suggests inflation rates from.\n\n"
-        "  list                 every series (shipped and imported) with its kind and coverage\n"
-        "  import FILE --name NAME [--country CC]\n"
+        "  list                 every series (shipped and imported), one a line: name, frequency\n"
+        "                       (monthly, quarterly or annual), coverage, country, shipped or\n"
+        "                       imported, title, unit and base, publisher, the day it was taken\n"
+        "  import FILE --name NAME [--country CC] [--replace]\n"
         "                       reads a monthly index from a CSV file and stores it as NAME,\n"
-        "                       replacing a series of that name whole\n"
+        "                       replacing a series of that name whole; where the file changes\n"
+        "                       figures that series held, it says how many and stops unless\n"
+        "                       --replace is given\n"
         "  rate FROM TO [--series NAME]\n"
         "                       the inflation rate in percent from date FROM to date TO\n"
         "                       (YYYY-MM-DD or YYYY-MM); exits with 2 and the reason when\n"
         "                       the series has no rate for them\n\n"
         "Without --series the series chosen under View, Price Index is used; without a choice, that of the system "
-        "locale's country (US-CPI-U when it has none).\n"
+        "locale's country: its monthly national index, else the euro area's HICP where the euro is paid, else its "
+        "quarterly or annual series (US-CPI-U when it has none).\n"
         "Imported series live in the folder \"Price Indexes\" of the data folder; the data files are never "
         "touched."));
     parser.addHelpOption();
@@ -106,7 +110,10 @@ int main(int argc, char *argv[])
                                      QStringLiteral("cc"));
     const QCommandLineOption series(QStringLiteral("series"), QStringLiteral("rate: the series to use."),
                                     QStringLiteral("name"));
-    parser.addOptions({dataDir, name, country, series});
+    const QCommandLineOption replace(
+        QStringLiteral("replace"),
+        QStringLiteral("import: replace a series of that name even where the file changes its past figures."));
+    parser.addOptions({dataDir, name, country, replace, series});
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("list, import or rate"));
     parser.process(app);
 
@@ -121,8 +128,17 @@ int main(int argc, char *argv[])
     if (command == QLatin1String("import") && args.size() == 2) {
         if (!parser.isSet(name))
             return fail(QStringLiteral("import needs --name NAME"));
+        // Figures the series held that the file changes are replaced only when asked for.
+        const PriceIndexRevision revision = storage::priceIndexImportRevision(args.at(1), parser.value(name));
+        if (revision.any() && !parser.isSet(replace))
+            return fail(QStringLiteral("%1: %2 changes figures the series holds (%3). Nothing was changed; add "
+                                       "--replace to replace it.")
+                            .arg(parser.value(name), QDir::toNativeSeparators(args.at(1)),
+                                 revision.text(PriceIndex::Kind::Monthly)));
         storage::PriceIndexImport result;
         QString error;
+        if (revision.any())
+            print(QStringLiteral("Revised: %1.").arg(revision.text(PriceIndex::Kind::Monthly)));
         if (!storage::importPriceIndex(args.at(1), parser.value(name), parser.value(country), result, error))
             return fail(importFailure(args.at(1), error));
         print(QStringLiteral("%1 %2: %3 months, %4%5")

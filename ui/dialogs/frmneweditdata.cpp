@@ -190,7 +190,7 @@ frmNewEditData::frmNewEditData()
     metCurrentAmount = makeBox<ui::MaskedEdit>(Frame1, "metCurrentAmount", ui::twipsRect(4800, 600, 1815, 255));
     // In the frame's free space under the boxes, so no control of the dialog moves.
     rateSuggestion = new ui::index::RateSuggestion(Frame1, txtDate, txtInflRate);
-    rateSuggestion->setGeometry(ui::twipsRect(600, 945, 6015, 330));
+    rateSuggestion->setGeometry(ui::twipsRect(600, 945, 6495, 330));
 
     cmdCancel = makeButton(client, "cmdCancel", QStringLiteral("&Cancel"), ui::twipsRect(2760, 2520, 1335, 375));
     cmdDone = makeButton(client, "cmdDone", QStringLiteral("&Done"), ui::twipsRect(4080, 2520, 1335, 375));

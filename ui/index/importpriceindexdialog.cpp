@@ -103,10 +103,17 @@ void ImportPriceIndexDialog::import()
 {
     const QString name = txtName->text().trimmed();
     const QString country = txtCountry->text().trimmed();
-    if (storage::importedPriceIndexExists(name) &&
-        platform::msgBox(QStringLiteral("A price index named %1 exists. Replace it with this file?").arg(name),
-                         platform::MsgIcon::Question, platform::MsgButtons::YesNo, Title) != platform::MsgResult::Yes)
-        return;
+    if (storage::importedPriceIndexExists(name)) {
+        // A revision of figures already used for records is worth a look before they go.
+        const PriceIndexRevision revision = storage::priceIndexImportRevision(m_csvPath, name);
+        const QString changes = revision.any() ? QStringLiteral(" The file changes figures it holds: %1.")
+                                                     .arg(revision.text(PriceIndex::Kind::Monthly))
+                                               : QString();
+        if (platform::msgBox(
+                QStringLiteral("A price index named %1 exists.%2 Replace it with this file?").arg(name, changes),
+                platform::MsgIcon::Question, platform::MsgButtons::YesNo, Title) != platform::MsgResult::Yes)
+            return;
+    }
     storage::PriceIndexImport result;
     QString error;
     if (!storage::importPriceIndex(m_csvPath, name, country, result, error)) {

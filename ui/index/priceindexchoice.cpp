@@ -11,7 +11,7 @@ QString currentPriceIndexName()
 {
     const QString saved = platform::SettingsStore::instance().getSetting(
         storage::PriceIndexSettingsApp, storage::PriceIndexSettingsSection, storage::PriceIndexSettingsKey, QString());
-    return storage::priceIndexInUse(saved, QLocale::territoryToCode(platform::LocaleServices::locale().territory()));
+    return storage::priceIndexInUse(saved, platform::LocaleServices::locale());
 }
 
 void setCurrentPriceIndexName(const QString &name)
@@ -22,14 +22,7 @@ void setCurrentPriceIndexName(const QString &name)
 
 QString attributionText()
 {
-    QStringList lines;
-    for (const QString &name : {QStringLiteral("US-CPI-U"), QStringLiteral("UK-CPI"), QStringLiteral("WB-USA")}) {
-        PriceIndex index;
-        QString error;
-        if (storage::loadPriceIndex(name, index, error))
-            lines << index.attribution;
-    }
-    return lines.join(QStringLiteral("\r\n"));
+    return storage::shippedAttributions().join(QStringLiteral("\r\n"));
 }
 
 } // namespace ui::index

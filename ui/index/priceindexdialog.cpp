@@ -10,11 +10,72 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QMap>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace ui::index {
+
+namespace {
+
+QString frequencyText(PriceIndex::Kind kind)
+{
+    switch (kind) {
+    case PriceIndex::Kind::Monthly:
+        return QStringLiteral("monthly index");
+    case PriceIndex::Kind::Quarterly:
+        return QStringLiteral("quarterly index");
+    case PriceIndex::Kind::Annual:
+        break;
+    }
+    return QStringLiteral("annual change");
+}
+
+QString groupName(const PriceIndex &index)
+{
+    if (!index.country.isEmpty()) {
+        const QLocale::Territory territory = QLocale::codeToTerritory(index.country);
+        return territory == QLocale::AnyTerritory ? index.country : QLocale::territoryToString(territory);
+    }
+    if (index.currency == QLatin1String("EUR"))
+        return QStringLiteral("Euro area");
+    if (!index.currency.isEmpty())
+        return QStringLiteral("Currency area %1").arg(index.currency);
+    return storage::isShippedPriceIndex(index.name) ? QStringLiteral("Regions and country groups")
+                                                    : QStringLiteral("Other series");
+}
+
+// Countries and currency areas by name, then regions, then series of no country.
+QString groupSortKey(const PriceIndex &index)
+{
+    if (!index.country.isEmpty() || !index.currency.isEmpty())
+        return QStringLiteral("0");
+    return storage::isShippedPriceIndex(index.name) ? QStringLiteral("1") : QStringLiteral("2");
+}
+
+// What the line under the list says of a series: the figures' source, and whatever else is known.
+QString describeSeries(const PriceIndex &index)
+{
+    QStringList lines{QStringLiteral("Source: %1").arg(index.source)};
+    QStringList facts;
+    if (!index.publisher.isEmpty())
+        facts << QStringLiteral("Publisher: %1").arg(index.publisher);
+    if (!index.unit.isEmpty())
+        facts << index.unit;
+    facts << QStringLiteral("%1, %2").arg(PriceIndex::kindText(index.kind), index.coverage());
+    if (!index.taken.isEmpty())
+        facts << QStringLiteral("taken %1").arg(index.taken);
+    lines << facts.join(QStringLiteral("; "));
+    if (index.kind == PriceIndex::Kind::Annual)
+        lines << QStringLiteral("Annual averages: a rate between two dates is spread over the days of each year.");
+    if (!index.attribution.isEmpty())
+        lines << index.attribution;
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace
 
 PriceIndexDialog::PriceIndexDialog(QWidget *parent) : QDialog(parent)
 {
@@ -36,35 +97,54 @@ PriceIndexDialog::PriceIndexDialog(QWidget *parent) : QDialog(parent)
 
     lstSeries = new QTreeWidget(this);
     lstSeries->setObjectName(QStringLiteral("lstSeries"));
-    lstSeries->setRootIsDecorated(false);
     lstSeries->setUniformRowHeights(true);
-    lstSeries->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Series"), QStringLiteral("Kind"),
-                                QStringLiteral("Coverage"), QStringLiteral("Country")});
+    lstSeries->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Series"), QStringLiteral("Frequency"),
+                                QStringLiteral("Coverage"), QStringLiteral("Publisher")});
     QStringList problems;
     const QString current = currentPriceIndexName();
     QTreeWidgetItem *currentItem = nullptr;
+    // One group a country, in the order of their names; the currency areas', the regions' and
+    // the series without a country after them.
+    QMap<QString, QTreeWidgetItem *> groups;
     for (const PriceIndex &index : storage::allPriceIndexes(&problems)) {
-        auto *item = new QTreeWidgetItem(lstSeries);
+        const QString group = groupName(index);
+        QTreeWidgetItem *&parent = groups[groupSortKey(index) + group];
+        if (!parent) {
+            parent = new QTreeWidgetItem({group});
+            parent->setFlags(Qt::ItemIsEnabled); // a heading: never the chosen series
+            QFont bold = parent->font(0);
+            bold.setBold(true);
+            parent->setFont(0, bold);
+        }
+        auto *item = new QTreeWidgetItem(parent);
         item->setText(0, index.name);
         item->setText(1, storage::isShippedPriceIndex(index.name) ? index.title
                                                                   : index.title + QStringLiteral(" (imported)"));
-        item->setText(2, index.kind == PriceIndex::Kind::Monthly ? QStringLiteral("monthly index")
-                                                                 : QStringLiteral("annual change"));
+        item->setText(2, frequencyText(index.kind));
         item->setText(3, index.coverage());
-        item->setText(4, index.country);
-        item->setData(0, Qt::UserRole, index.source);
+        item->setText(4, index.publisher);
+        item->setData(0, Qt::UserRole, describeSeries(index));
+        item->setData(0, Qt::UserRole + 1, index.country);
         if (index.name.compare(current, Qt::CaseInsensitive) == 0)
             currentItem = item;
     }
+    lstSeries->addTopLevelItems(groups.values());
+    for (QTreeWidgetItem *group : std::as_const(groups))
+        group->setFirstColumnSpanned(true);
+    lstSeries->expandAll();
     for (int column = 0; column < 5; ++column)
         lstSeries->resizeColumnToContents(column);
-    lstSeries->setColumnWidth(1, std::min(lstSeries->columnWidth(1), 260));
+    lstSeries->setColumnWidth(1, std::min(lstSeries->columnWidth(1), 220));
+    lstSeries->setColumnWidth(4, std::min(lstSeries->columnWidth(4), 240));
     layout->addWidget(lstSeries, 1);
 
     lblSource = new QLabel(this);
     lblSource->setObjectName(QStringLiteral("lblSource"));
     lblSource->setWordWrap(true);
     lblSource->setTextFormat(Qt::PlainText);
+    // Room for the source, the facts, the note on annual figures and a credit line over two.
+    lblSource->setMinimumHeight(lblSource->fontMetrics().lineSpacing() * 5 + 4);
+    lblSource->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     layout->addWidget(lblSource);
     if (!problems.isEmpty()) {
         auto *damaged = new QLabel(problems.join(QLatin1Char('\n')), this);
@@ -86,14 +166,17 @@ PriceIndexDialog::PriceIndexDialog(QWidget *parent) : QDialog(parent)
     connect(txtFilter, &QLineEdit::textChanged, this, &PriceIndexDialog::applyFilter);
     txtFilter->installEventFilter(this);
     connect(lstSeries, &QTreeWidget::currentItemChanged, this, &PriceIndexDialog::showSource);
-    connect(lstSeries, &QTreeWidget::itemDoubleClicked, this, &PriceIndexDialog::choose);
+    connect(lstSeries, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *item) {
+        if (item && item->parent()) // a double click on a country's heading only folds it
+            choose();
+    });
 
     if (currentItem) {
         lstSeries->setCurrentItem(currentItem);
         lstSeries->scrollToItem(currentItem);
     }
     showSource();
-    resize(720, 460);
+    resize(820, 520);
     ui::accessibility::describe(this);
 }
 
@@ -112,22 +195,34 @@ bool PriceIndexDialog::eventFilter(QObject *watched, QEvent *event)
 
 void PriceIndexDialog::applyFilter(const QString &text)
 {
+    const QString wanted = text.trimmed();
+    const auto matches = [&wanted](const QTreeWidgetItem *item) {
+        for (int column = 0; column < item->columnCount(); ++column) {
+            if (item->text(column).contains(wanted, Qt::CaseInsensitive))
+                return true;
+        }
+        return item->data(0, Qt::UserRole + 1).toString().compare(wanted, Qt::CaseInsensitive) == 0;
+    };
+    QTreeWidgetItem *firstShown = nullptr;
     for (int i = 0; i < lstSeries->topLevelItemCount(); ++i) {
-        QTreeWidgetItem *item = lstSeries->topLevelItem(i);
-        bool match = text.trimmed().isEmpty();
-        for (int column = 0; column < lstSeries->columnCount() && !match; ++column)
-            match = item->text(column).contains(text.trimmed(), Qt::CaseInsensitive);
-        item->setHidden(!match);
+        QTreeWidgetItem *group = lstSeries->topLevelItem(i);
+        // A country's name shows all its series.
+        const bool wholeGroup = wanted.isEmpty() || group->text(0).contains(wanted, Qt::CaseInsensitive);
+        bool any = false;
+        for (int j = 0; j < group->childCount(); ++j) {
+            QTreeWidgetItem *item = group->child(j);
+            const bool match = wholeGroup || matches(item);
+            item->setHidden(!match);
+            if (match && !firstShown)
+                firstShown = item;
+            any = any || match;
+        }
+        group->setHidden(!any);
     }
     // The source line always speaks of a series the list shows.
     QTreeWidgetItem *current = lstSeries->currentItem();
-    if (current && current->isHidden()) {
-        current = nullptr;
-        for (int i = 0; i < lstSeries->topLevelItemCount() && !current; ++i) {
-            if (!lstSeries->topLevelItem(i)->isHidden())
-                current = lstSeries->topLevelItem(i);
-        }
-        lstSeries->setCurrentItem(current);
+    if (!current || current->isHidden() || (current->parent() && current->parent()->isHidden())) {
+        lstSeries->setCurrentItem(firstShown);
         showSource();
     }
 }
@@ -135,14 +230,14 @@ void PriceIndexDialog::applyFilter(const QString &text)
 void PriceIndexDialog::showSource()
 {
     const QTreeWidgetItem *item = lstSeries->currentItem();
-    lblSource->setText(item ? QStringLiteral("Source: %1").arg(item->data(0, Qt::UserRole).toString())
-                            : QStringLiteral("No series chosen."));
+    lblSource->setText(item && item->parent() ? item->data(0, Qt::UserRole).toString()
+                                              : QStringLiteral("No series chosen."));
 }
 
 void PriceIndexDialog::choose()
 {
     const QTreeWidgetItem *item = lstSeries->currentItem();
-    if (!item || item->isHidden()) {
+    if (!item || !item->parent() || item->isHidden()) {
         platform::msgBox(QStringLiteral("Choose a price index from the list."), platform::MsgIcon::Exclamation,
                          platform::MsgButtons::OK, QStringLiteral("Price Index"));
         return;

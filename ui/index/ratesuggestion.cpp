@@ -9,6 +9,7 @@
 #include "ui/boxtext.h"
 #include "ui/index/priceindexchoice.h"
 
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +23,20 @@ using namespace modPlMainMod;
 
 namespace ui::index {
 
+namespace {
+
+// A button as narrow as its caption allows (the style's usual minimum width would take the
+// room the line needs to be read whole).
+void fitToCaption(QPushButton *button)
+{
+    const QFontMetrics metrics = button->fontMetrics();
+    QString caption = button->text();
+    caption.remove(QLatin1Char('&'));
+    button->setFixedWidth(metrics.horizontalAdvance(caption) + metrics.averageCharWidth() * 3);
+}
+
+} // namespace
+
 RateSuggestion::RateSuggestion(QWidget *parent, QLineEdit *dateBox, QLineEdit *rateBox)
     : QWidget(parent), m_dateBox(dateBox), m_rateBox(rateBox)
 {
@@ -33,15 +48,23 @@ RateSuggestion::RateSuggestion(QWidget *parent, QLineEdit *dateBox, QLineEdit *r
     lblRateSuggestion->setObjectName(QStringLiteral("lblRateSuggestion"));
     lblRateSuggestion->setTextFormat(Qt::PlainText);
     lblRateSuggestion->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    cmdFinerSeries = new QPushButton(this);
+    cmdFinerSeries->setObjectName(QStringLiteral("cmdFinerSeries"));
+    cmdFinerSeries->setFocusPolicy(Qt::NoFocus);
+    cmdFinerSeries->setAutoDefault(false);
+    cmdFinerSeries->hide();
     cmdUseRate = new QPushButton(QStringLiteral("&Use"), this);
     cmdUseRate->setObjectName(QStringLiteral("cmdUseRate"));
     // Outside the dialog's Tab order; Alt+U reaches it.
     cmdUseRate->setFocusPolicy(Qt::NoFocus);
     cmdUseRate->setAutoDefault(false);
     cmdUseRate->setEnabled(false);
+    fitToCaption(cmdUseRate);
     layout->addWidget(lblRateSuggestion, 1);
+    layout->addWidget(cmdFinerSeries, 0);
     layout->addWidget(cmdUseRate, 0);
     connect(cmdUseRate, &QPushButton::clicked, this, &RateSuggestion::use);
+    connect(cmdFinerSeries, &QPushButton::clicked, this, &RateSuggestion::switchToFiner);
 }
 
 void RateSuggestion::start()
@@ -55,17 +78,49 @@ void RateSuggestion::start()
     else if (strOperation == QLatin1String("EDIT"))
         records = std::max(intSelRecNum - 1, 0);
     m_before = storage::findRateBase(storage::programFile(storage::HistFileName), intInvestRecNum, records);
-
-    const QString name = currentPriceIndexName();
-    QString error;
-    m_noIndex.clear();
-    if (!storage::loadPriceIndex(name, m_index, error))
-        m_noIndex = QStringLiteral("No suggestion: %1").arg(error);
+    loadSeries();
 
     if (!m_started) {
         m_started = true;
         connect(m_dateBox, &QLineEdit::textChanged, this, &RateSuggestion::refresh);
     }
+    refresh();
+}
+
+void RateSuggestion::loadSeries()
+{
+    const QString name = currentPriceIndexName();
+    QString error;
+    m_noIndex.clear();
+    m_finer.clear();
+    if (!storage::loadPriceIndex(name, m_index, error))
+        m_noIndex = QStringLiteral("No suggestion: %1").arg(error);
+    else if (m_index.kind == PriceIndex::Kind::Annual)
+        m_finer = storage::finerPriceIndexName(m_index.country);
+
+    PriceIndex finer;
+    if (!m_finer.isEmpty() && storage::loadPriceIndex(m_finer, finer, error)) {
+        const QString frequency = PriceIndex::kindText(finer.kind);
+        cmdFinerSeries->setText(finer.kind == PriceIndex::Kind::Monthly ? QStringLiteral("&Monthly")
+                                                                        : QStringLiteral("&Quarterly"));
+        fitToCaption(cmdFinerSeries);
+        cmdFinerSeries->setToolTip(QStringLiteral("Suggest rates from the %1 %2 (%3) instead of annual averages")
+                                       .arg(frequency, finer.title, finer.name));
+        cmdFinerSeries->setAccessibleName(QStringLiteral("Use the %1 series %2").arg(frequency, finer.title));
+        cmdFinerSeries->show();
+    } else {
+        m_finer.clear();
+        cmdFinerSeries->hide();
+    }
+}
+
+void RateSuggestion::switchToFiner()
+{
+    if (m_finer.isEmpty())
+        return;
+    // The same choice View, Price Index makes: the tools and later records follow it too.
+    setCurrentPriceIndexName(m_finer);
+    loadSeries();
     refresh();
 }
 
@@ -89,6 +144,7 @@ void RateSuggestion::refresh()
 {
     m_rateText.clear();
     QString line;
+    QString tip; // when the line leaves out what the tooltip says
     Date date;
     if (!m_noIndex.isEmpty()) {
         line = m_noIndex;
@@ -107,7 +163,16 @@ void RateSuggestion::refresh()
         case SuggestedRate::Outcome::Rate:
             if (fitsRateBox(suggested.rate.text())) {
                 m_rateText = suggested.rate.text();
-                line = QStringLiteral("%1: %2 % since %3").arg(m_index.title, m_rateText, since);
+                if (m_index.kind == PriceIndex::Kind::Annual)
+                // Without the series' title, which would push the warning out of sight; the
+                // tooltip names it.
+                {
+                    line = QStringLiteral("About %1 % since %2, from annual averages").arg(m_rateText, since);
+                    tip = QStringLiteral("%1: %2").arg(m_index.title, line);
+                } else if (suggested.rate.provisional)
+                    line = QStringLiteral("%1: %2 % since %3, provisional").arg(m_index.title, m_rateText, since);
+                else
+                    line = QStringLiteral("%1: %2 % since %3").arg(m_index.title, m_rateText, since);
             } else {
                 line = QStringLiteral("No suggestion: %1 % is too large for the rate box.")
                            .arg(QString::number(suggested.rate.exact, 'g', 3));
@@ -125,7 +190,7 @@ void RateSuggestion::refresh()
         }
     }
     lblRateSuggestion->setText(line);
-    lblRateSuggestion->setToolTip(line);
+    lblRateSuggestion->setToolTip(tip.isEmpty() ? line : tip);
     cmdUseRate->setEnabled(!m_rateText.isEmpty());
 }
 
