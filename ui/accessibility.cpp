@@ -149,6 +149,7 @@ const Text Texts[] = {
     {"ChartWindow", "cmdSavePng", nullptr, "Save the chart as a PNG picture"},
     {"ChartWindow", "cmdSavePdf", nullptr, "Save the chart as a PDF document"},
     {"ChartWindow", "lblReadout", "Figures of the picked record", "No record picked"},
+    {"ChartWindow", "lblReturns", "Returns of the shown investment", "No returns"},
 
     // ---- report
     {"ReportDialog", "ReportDialog", nullptr, "Write the data records and their figures to a PDF report"},
