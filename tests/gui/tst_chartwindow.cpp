@@ -6,6 +6,7 @@
 #include "editingtesting.h"
 #include "mainwindowtesting.h"
 #include "palettetesting.h"
+#include "returnstesting.h"
 
 #include "render/chart/inflationchartpainter.h"
 #include "ui/chart/chartwindow.h"
@@ -21,6 +22,7 @@
 #include <QRegularExpression>
 
 using namespace edtest;
+using namespace returnstesting;
 
 namespace {
 
@@ -64,78 +66,6 @@ void hover(QWidget *widget, const QPointF &at)
 }
 
 const QString SizeKey = QStringLiteral("PLUMBLINE/CHART/WindowSize");
-
-// A CSV line's fields, quoted ones unquoted.
-QStringList csvFields(const QString &line)
-{
-    QStringList fields{QString()};
-    bool quoted = false;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        const QChar c = line.at(i);
-        if (quoted && c == QLatin1Char('"') && i + 1 < line.size() && line.at(i + 1) == QLatin1Char('"'))
-            fields.last() += line.at(++i);
-        else if (c == QLatin1Char('"'))
-            quoted = !quoted;
-        else if (c == QLatin1Char(',') && !quoted)
-            fields << QString();
-        else
-            fields.last() += c;
-    }
-    return fields;
-}
-
-// Each investment's row of `plumbline-export --returns` on the fixture's folder, by column name.
-QList<QMap<QString, QString>> exportedReturns(testing::AppFixture &app)
-{
-    const testing::ToolRun run =
-        testing::runTool(QStringLiteral(PLUMBLINE_EXPORT_BIN),
-                         {QStringLiteral("--data-dir"), app.folder().dir(), QStringLiteral("--returns"),
-                          QStringLiteral("--series"), QStringLiteral("US-CPI-U")});
-    QList<QMap<QString, QString>> rows;
-    if (run.exitCode != 0)
-        return rows;
-    const QStringList lines = QString::fromUtf8(run.out).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-    const QStringList header = csvFields(lines.value(0));
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        const QStringList fields = csvFields(lines.at(i));
-        QMap<QString, QString> row;
-        for (qsizetype c = 0; c < header.size(); ++c)
-            row.insert(header.at(c), fields.value(c));
-        rows << row;
-    }
-    return rows;
-}
-
-// An exported percentage as the line writes it: a true minus sign and the unit.
-QString shownPct(QString figure)
-{
-    if (figure.startsWith(QLatin1Char('-')))
-        figure.replace(0, 1, QChar(0x2212));
-    return figure + QStringLiteral(" %");
-}
-
-// The line the chart should show for an exported row whose first record is dated `firstShown`.
-QString expectedLine(const QMap<QString, QString> &row, const QString &firstShown)
-{
-    if (row.value(QStringLiteral("twr_pct")).isEmpty())
-        return QStringLiteral("No return can be given: %1.").arg(row.value(QStringLiteral("note")));
-    const QString lead = QStringLiteral("Since %1 (%2 years): ")
-                             .arg(firstShown, QString::number(row.value(QStringLiteral("years")).toDouble(), 'f', 1));
-    const QString note = row.value(QStringLiteral("note"));
-    if (row.value(QStringLiteral("twr_annual_pct")).isEmpty())
-        return lead + QStringLiteral("%1, after inflation %2 in all (time-weighted); no figure per year: %3")
-                          .arg(shownPct(row.value(QStringLiteral("twr_pct"))),
-                               shownPct(row.value(QStringLiteral("real_twr_pct"))), note);
-    if (row.value(QStringLiteral("real_twr_annual_pct")).isEmpty())
-        return lead + QStringLiteral("%1 a year (time-weighted; no figure after inflation: %2); money-weighted %3")
-                          .arg(shownPct(row.value(QStringLiteral("twr_annual_pct"))), note,
-                               shownPct(row.value(QStringLiteral("mwr_annual_pct"))));
-    return lead + QStringLiteral("%1 a year, after inflation %2 a year (time-weighted); money-weighted %3 and %4")
-                      .arg(shownPct(row.value(QStringLiteral("twr_annual_pct"))),
-                           shownPct(row.value(QStringLiteral("real_twr_annual_pct"))),
-                           shownPct(row.value(QStringLiteral("mwr_annual_pct"))),
-                           shownPct(row.value(QStringLiteral("real_mwr_annual_pct"))));
-}
 
 } // namespace
 
