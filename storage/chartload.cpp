@@ -38,20 +38,27 @@ ChartPoint chartPoint(const RecordFigures &f)
     return p;
 }
 
-ChartSeries loadChartSeries(const QString &historyPath, int investment)
+ChartSeries loadChartSeries(const QString &historyPath, int investment, InvestmentReturns *returns)
 {
     ChartSeries series;
     series.investment = investment;
+    ReturnsBuilder builder(investment);
+    ReturnsBuilder *const feed = returns ? &builder : nullptr;
     try {
-        forEachRecord(historyPath, investment, [&series](const RecordFigures &f) { series.append(chartPoint(f)); });
+        forEachRecord(historyPath, investment, [&series, feed](const RecordFigures &f) {
+            series.append(chartPoint(f));
+            if (feed)
+                feed->add(f);
+        });
     } catch (const HistoryPassError &failure) {
         throw ChartLoadError{failure.file, failure.line, failure.error};
     } catch (const RuntimeError &error) {
         // No history yet: no records to draw.
-        if (error.number() == RuntimeError::FileNotFound)
-            return series;
-        throw ChartLoadError{historyPath, 0, error};
+        if (error.number() != RuntimeError::FileNotFound)
+            throw ChartLoadError{historyPath, 0, error};
     }
+    if (returns)
+        *returns = builder.finish();
     return series;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/chartseries.h"
+#include "core/returns.h"
 #include "core/runtimeerror.h"
 #include "storage/historypass.h"
 
@@ -18,8 +19,9 @@ struct ChartLoadError
 
 // The investment's records in file order with the figures the grid computes for them. A
 // missing history gives no points; a damaged line raises ChartLoadError. The shared state
-// is as it was afterwards.
-ChartSeries loadChartSeries(const QString &historyPath, int investment);
+// is as it was afterwards. `returns`, when given, gets the investment's returns from the same
+// pass (no records: none can be given).
+ChartSeries loadChartSeries(const QString &historyPath, int investment, InvestmentReturns *returns = nullptr);
 
 // One record of a pass as the chart keeps it.
 ChartPoint chartPoint(const RecordFigures &figures);

@@ -35,8 +35,14 @@ void InvestmentSummary::add(const RecordFigures &figures)
     profitLoss = figures.profitLoss;
     lastAFI = figures.currentAmountAFI;
     lastProfitLossAFI = figures.profitLossAFI;
-    if (figures.state == FigureState::Computed)
+    if (figures.state == FigureState::Computed) {
         lossToInflation += figures.lossToInfl;
+        int year = 0;
+        int month = 0;
+        int day = 0;
+        figures.date.toYmd(year, month, day);
+        lossByYear[year] += figures.lossToInfl;
+    }
 }
 
 void ReportTotals::add(const InvestmentSummary &summary)
@@ -51,6 +57,8 @@ void ReportTotals::add(const InvestmentSummary &summary)
     lastAFI += summary.lastAFI;
     lastProfitLossAFI += summary.lastProfitLossAFI;
     lossToInflation += summary.lossToInflation;
+    for (const auto &[year, loss] : summary.lossByYear)
+        lossByYear[year] += loss;
 }
 
 int investmentCount()
@@ -86,13 +94,18 @@ ReportSummary summarizeInvestments(int investment,
         for (int n = first; n <= last; ++n)
             summary.investments.append(namesOf(list, n));
     }
+    std::vector<ReturnsBuilder> builders;
+    builders.reserve(size_t(summary.investments.size()));
+    for (int n = first; n <= last; ++n)
+        builders.emplace_back(n);
     const QString history = programFile(HistFileName);
     if (!summary.investments.isEmpty() && fileExists(history)) {
-        const auto sink = [&summary, &each, first, last](const RecordFigures &figures) {
+        const auto sink = [&summary, &builders, &each, first, last](const RecordFigures &figures) {
             if (figures.investment < first || figures.investment > last)
                 return;
             InvestmentSummary &one = summary.investments[figures.investment - first];
             one.add(figures);
+            builders[size_t(figures.investment - first)].add(figures);
             if (each)
                 each(one, figures);
         };
@@ -103,6 +116,9 @@ ReportSummary summarizeInvestments(int investment,
     }
     for (const InvestmentSummary &one : std::as_const(summary.investments))
         summary.totals.add(one);
+    summary.returns.reserve(builders.size());
+    for (const ReturnsBuilder &builder : builders)
+        summary.returns.push_back(builder.finish());
     return summary;
 }
 

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "core/returns.h"
 #include "core/valuetypes.h"
 #include "storage/historypass.h"
 
 #include <QList>
 #include <QString>
 #include <functional>
+#include <map>
+#include <vector>
 
 namespace storage {
 
@@ -31,6 +34,9 @@ struct InvestmentSummary
     // Loss to inflation summed over the records that computed it; a figure carried from an
     // earlier record counts once, where it was computed.
     Currency lossToInflation;
+    // The same losses by the calendar year of the record's date; a year without a computed
+    // record has no entry.
+    std::map<int, Currency> lossByYear;
 
     void add(const RecordFigures &figures);
 };
@@ -45,6 +51,7 @@ struct ReportTotals
     Currency lastAFI;
     Currency lastProfitLossAFI;
     Currency lossToInflation;
+    std::map<int, Currency> lossByYear; // every investment's, year by year
 
     void add(const InvestmentSummary &summary);
 };
@@ -52,6 +59,7 @@ struct ReportTotals
 struct ReportSummary
 {
     QList<InvestmentSummary> investments;
+    std::vector<InvestmentReturns> returns; // one per investment, in the same order
     ReportTotals totals;
 };
 

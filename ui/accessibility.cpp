@@ -150,6 +150,7 @@ const Text Texts[] = {
     {"ChartWindow", "cmdSavePng", nullptr, "Save the chart as a PNG picture"},
     {"ChartWindow", "cmdSavePdf", nullptr, "Save the chart as a PDF document"},
     {"ChartWindow", "lblReadout", "Figures of the picked record", "No record picked"},
+    {"ChartWindow", "lblReturns", "Returns of the shown investment", "No returns"},
     // ---- the portfolio (its table's cells speak their figures and, when blank, why)
     {"PortfolioWindow", "PortfolioWindow", nullptr, "Every investment's returns, nominal and after inflation, and those of all of them"},
     {"PortfolioWindow", "cmdSaveCsv", nullptr, "Save the table's figures as a CSV file, as plumbline-export --returns writes them"},

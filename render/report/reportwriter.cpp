@@ -5,6 +5,8 @@
 #include "render/report/recordfeed.h"
 #include "render/report/reportcells.h"
 #include "render/report/reportchart.h"
+#include "render/report/reportpages.h"
+#include "render/report/reportreturns.h"
 #include "render/report/reporttable.h"
 #include "storage/chartload.h"
 #include "storage/datafolder.h"
@@ -30,18 +32,6 @@
 namespace render {
 
 namespace {
-
-const QString FontFamily = QStringLiteral("DejaVu Sans");
-
-QFont pointFont(qreal points, bool bold = false)
-{
-    QFont font(FontFamily);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    // Any letter spacing turns ligatures off, so text taken from the PDF reads "Profit", not "Proﬁt".
-    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.05);
-    return font;
-}
 
 QString amount(Currency value)
 {
@@ -132,166 +122,6 @@ QStringList totalCells(const storage::ReportTotals &totals)
             amount(totals.lossToInflation)};
 }
 
-// Everything about the pages that does not depend on what is on them.
-class PageSetup
-{
-public:
-    explicit PageSetup(QPdfWriter &writer)
-        : device(&writer), width(writer.width()), height(writer.height()), title(pointFont(16, true), device),
-          heading(pointFont(11.5, true), device), body(pointFont(8.5), device), note(pointFont(7.5), device),
-          footer(pointFont(7), device), summary(summaryColumns(), pointFont(7.5), pointFont(7, true), device, width),
-          records(recordColumns(), pointFont(7.5), pointFont(7, true), device, width)
-    {
-    }
-
-    qreal pt(qreal points) const { return points * device->logicalDpiY() / 72.0; }
-
-    QPaintDevice *device;
-    qreal width;
-    qreal height;
-    TextWrapper title;
-    TextWrapper heading;
-    TextWrapper body;
-    TextWrapper note;
-    TextWrapper footer;
-    ReportTable summary;
-    ReportTable records;
-};
-
-// The painter side: the page in hand, its footer, the step to the next page.
-class Pages
-{
-public:
-    Pages(QPdfWriter &writer, const storage::SafeSaveFile &file, QPainter &painter, const PageSetup &setup, int total,
-          QString date, QString folder, std::function<void(int, int)> pageDone)
-        : m_writer(writer), m_file(file), m_painter(painter), m_setup(setup), m_total(total),
-          m_pageDone(std::move(pageDone)), m_folder(std::move(folder)),
-          m_date(setup.footer, QStringLiteral("Report of ") + date, setup.width / 2, Qt::AlignLeft),
-          m_folderLine(setup.footer, QStringLiteral("Data folder: ") + m_folder, setup.width, Qt::AlignLeft),
-          m_footerTop(setup.height - footerHeight(setup, m_folder)),
-          m_pageNumberGlyphs(setup.footer.font(), setup.device)
-    {
-    }
-
-    QPainter &painter() { return m_painter; }
-    int number() const { return m_number; }
-
-    void next()
-    {
-        finishPage();
-        if (!m_writer.newPage())
-            throw RuntimeError(RuntimeError::DeviceIOError);
-        if (m_pageDone)
-            m_pageDone(m_number, m_total);
-        ++m_number;
-    }
-
-    void finishPage()
-    {
-        // A disk that filled up on an earlier page ends the report here, not pages later.
-        m_file.raiseFailure();
-        storage::faults::check(storage::faults::Step::Write);
-        const qreal top = m_footerTop;
-        m_painter.setPen(QPen(Qt::gray, m_setup.pt(0.5)));
-        m_painter.drawLine(QPointF(0, top + m_setup.pt(3)), QPointF(m_setup.width, top + m_setup.pt(3)));
-        m_painter.setPen(Qt::black);
-        const qreal y = top + m_setup.pt(6);
-        m_date.draw(m_painter, 0, y);
-        drawPageNumber(y);
-        m_folderLine.draw(m_painter, 0, y + m_setup.footer.lineHeight());
-    }
-
-    static qreal footerHeight(const PageSetup &setup, const QString &folder)
-    {
-        return setup.pt(6) + setup.footer.lineHeight() +
-               setup.footer.height(QStringLiteral("Data folder: ") + folder, setup.width);
-    }
-
-private:
-    void drawPageNumber(qreal top)
-    {
-        const QString text = QStringLiteral("Page %1 of %2").arg(m_number).arg(m_total);
-        const qreal half = m_setup.width / 2;
-        // Shaping it on every page took a noticeable share of a long report; the glyph table
-        // the record rows use has every character a page number needs.
-        const qreal width = m_pageNumberGlyphs.width(text);
-        if (width < 0 || width > half) {
-            LaidOutText(m_setup.footer, text, half, Qt::AlignRight).draw(m_painter, half, top);
-            return;
-        }
-        QList<quint32> glyphs;
-        QList<QPointF> positions;
-        m_pageNumberGlyphs.append(text, m_setup.width - width, 0, glyphs, positions);
-        m_pageNumberGlyphs.draw(m_painter, QPointF(0, std::round(top + m_setup.footer.metrics().ascent())), glyphs,
-                                positions);
-    }
-
-    QPdfWriter &m_writer;
-    const storage::SafeSaveFile &m_file;
-    QPainter &m_painter;
-    const PageSetup &m_setup;
-    int m_number = 1;
-    int m_total;
-    std::function<void(int, int)> m_pageDone;
-    QString m_folder;
-    LaidOutText m_date;
-    LaidOutText m_folderLine;
-    qreal m_footerTop;
-    GlyphCache m_pageNumberGlyphs;
-};
-
-// Rows laid down a section's pages. The same code counts the pages (no painter) and paints
-// them, so the count in every footer is the count painted.
-class SectionFlow
-{
-public:
-    // `continuation` lays the top of a following page from `top` (painting when given a
-    // painter) and returns its height.
-    using Continuation = std::function<qreal(QPainter *, qreal top)>;
-
-    SectionFlow(Pages *pages, qreal bottom, Continuation continuation)
-        : m_pages(pages), m_bottom(bottom), m_continuation(std::move(continuation))
-    {
-    }
-
-    QPainter *painter() { return m_pages ? &m_pages->painter() : nullptr; }
-    qreal y() const { return m_y; }
-    void advance(qreal height) { m_y += height; }
-    int pages() const { return m_pagesUsed; }
-
-    // The top of a block of `height`, on a new page when it does not fit on this one.
-    qreal place(qreal height)
-    {
-        if (m_y + height > m_bottom && m_rowsOnPage > 0) {
-            if (m_pages)
-                m_pages->next();
-            ++m_pagesUsed;
-            m_y = m_continuation(painter(), 0);
-            m_rowsOnPage = 0;
-        }
-        const qreal top = m_y;
-        m_y += height;
-        ++m_rowsOnPage;
-        return top;
-    }
-    void startRows() { m_rowsOnPage = 0; }
-
-private:
-    Pages *m_pages;
-    qreal m_bottom;
-    Continuation m_continuation;
-    qreal m_y = 0;
-    int m_rowsOnPage = 0;
-    int m_pagesUsed = 1;
-};
-
-qreal drawText(QPainter *painter, const TextWrapper &wrapper, qreal top, qreal width, const QString &text)
-{
-    if (painter)
-        return wrapper.draw(*painter, 0, top, width, text, Qt::AlignLeft);
-    return wrapper.height(text, width);
-}
-
 class ReportLayout
 {
 public:
@@ -300,6 +130,9 @@ public:
           m_bottom(setup.height - Pages::footerHeight(setup, m_folder))
     {
     }
+
+    // The row of all investments, once the pass has given every investment's returns.
+    void setAll(const PortfolioReturns *all) { m_all = all; }
 
     qreal bottom() const { return m_bottom; }
 
@@ -351,6 +184,8 @@ public:
         const qreal noteTop = flow.place(m_setup.pt(6) + m_setup.note.height(explanation, width));
         if (painter)
             m_setup.note.draw(*painter, 0, noteTop + m_setup.pt(6), width, explanation, Qt::AlignLeft);
+        returnsTable(flow, m_setup, m_summary, m_all);
+        yearByYearTables(flow, m_setup, m_summary);
         return flow.pages();
     }
 
@@ -385,6 +220,11 @@ public:
                             platform::LocaleServices::shortDate(one.lastDate));
         y += drawText(painter, m_setup.body, y, width, info);
         if (one.records > 0) {
+            // Counted before the figures are known: the line's room does not depend on them.
+            y += m_setup.pt(4);
+            if (painter)
+                drawReturnsLine(*painter, m_setup, y, returnsLine(returnsOf(one)));
+            y += returnsLineHeight(m_setup);
             y += m_setup.pt(6);
             const QRectF area(0, y, width, chartHeight());
             if (painter && chart)
@@ -421,12 +261,19 @@ public:
 private:
     qreal chartHeight() const { return std::min(m_bottom * 0.4, m_setup.pt(200)); }
 
+    const InvestmentReturns &returnsOf(const storage::InvestmentSummary &one) const
+    {
+        const int first = m_summary.investments.isEmpty() ? 0 : m_summary.investments.constFirst().investment;
+        return m_summary.returns.at(size_t(one.investment - first));
+    }
+
     const PageSetup &m_setup;
     const RecordCellFormatter m_cells;
     const storage::ReportSummary &m_summary;
     int m_investment;
     QString m_folder;
     qreal m_bottom;
+    const PortfolioReturns *m_all = nullptr;
 };
 
 } // namespace
@@ -466,7 +313,7 @@ int writeReport(const ReportRequest &request)
     writer.setPageLayout(QPageLayout(QPageSize(pageSizeFor(platform::LocaleServices::locale())), QPageLayout::Landscape,
                                      QMarginsF(12, 12, 12, 10), QPageLayout::Millimeter));
 
-    const PageSetup setup(writer);
+    const PageSetup setup(writer, summaryColumns(), returnsColumns(), recordColumns());
 
     // First pass: the figures of the summary, how many pages every section takes, and the chart
     // of the first investment.
@@ -490,6 +337,14 @@ int writeReport(const ReportRequest &request)
                 chart.append(storage::chartPoint(figures));
         });
 
+    // Every investment's figures in one: a report of all of them has the row.
+    PortfolioReturns all;
+    if (request.investment == 0) {
+        all = portfolioReturns(summary.returns, request.series);
+        if (!request.series && !request.seriesProblem.isEmpty())
+            all.realReason = request.seriesProblem;
+        layout.setAll(&all);
+    }
     int total = layout.summarySection(nullptr);
     for (const storage::InvestmentSummary &one : std::as_const(summary.investments)) {
         const auto it = counting.find(one.investment);

@@ -8,6 +8,7 @@
 #include <functional>
 
 class QLocale;
+struct PriceIndex;
 
 namespace render {
 
@@ -15,6 +16,10 @@ struct ReportRequest
 {
     QString outputPath;
     int investment = 0; // 0: every investment
+    // Deflates the money of all investments for their row (a report of every investment);
+    // null: that row has no figure after inflation, for the reason `seriesProblem` gives.
+    const PriceIndex *series = nullptr;
+    QString seriesProblem = QString();
     // Told once the pages are counted (page 0), then as each page is finished, the last one
     // before the file is put in place. What it raises stops the report, and nothing is written.
     std::function<void(int page, int pages)> pageDone = nullptr;

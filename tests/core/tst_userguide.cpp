@@ -1,9 +1,13 @@
 // The explanation document says what the program does: it covers what the instructions
 // promise, and its example tables are what the calculation gives.
 #include "core/plmainmod.h"
+#include "datafiles.h"
+#include "tempdatafolder.h"
 
 #include <QFile>
 #include <QtTest>
+
+#include <cmath>
 
 using namespace modPlMainMod;
 
@@ -48,6 +52,19 @@ QList<QStringList> tableAfter(const QString &guide, const QString &header)
     return rows;
 }
 
+// The rows of every Markdown table whose header row starts with `header`, table by table.
+QList<QList<QStringList>> tablesAfter(const QString &guide, const QString &header)
+{
+    QList<QList<QStringList>> tables;
+    QString rest = guide;
+    for (qsizetype at = rest.indexOf(header); at >= 0; at = rest.indexOf(header)) {
+        rest = rest.mid(at);
+        tables << tableAfter(rest, header);
+        rest = rest.mid(header.size());
+    }
+    return tables;
+}
+
 } // namespace
 
 class tst_userguide : public QObject
@@ -63,6 +80,7 @@ private slots:
     void exampleTablesAreWhatTheCalculationGives_data();
     void exampleTablesAreWhatTheCalculationGives();
     void worksTheRateExampleOut();
+    void returnsExampleIsWhatTheExportGives();
 };
 
 void tst_userguide::coversWhatTheInstructionsPromise_data()
@@ -146,6 +164,63 @@ void tst_userguide::worksTheRateExampleOut()
     QVERIFY(guide.contains(QStringLiteral("the rate for that half year is 1.99")));
     QCOMPARE(QString::number(314.540 / 308.417 - 1, 'f', 5), QStringLiteral("0.01985"));
     QCOMPARE(QString::number((314.540 / 308.417 - 1) * 100, 'f', 2), QStringLiteral("1.99"));
+}
+
+// The returns example's records, each example an investment of a data folder, through
+// plumbline-export --returns: every figure of the guide's table is the export's.
+void tst_userguide::returnsExampleIsWhatTheExportGives()
+{
+    const QString guide = guideText();
+    const QList<QList<QStringList>> examples =
+        tablesAfter(guide, QStringLiteral("| Date | Original Amount | Current Amount | Inflation Rate (%) |"));
+    QCOMPARE(examples.size(), 2);
+    testing::TempDataFolder folder;
+    QByteArray history;
+    for (int n = 1; n <= 2; ++n)
+        for (const QStringList &row : examples.at(n - 1))
+            history += QStringLiteral("%1,#%2#,%3,%4,%5\r\n")
+                           .arg(n)
+                           .arg(row.value(0), QString(row.value(1)).remove(QLatin1Char(',')),
+                                QString(row.value(2)).remove(QLatin1Char(',')),
+                                row.value(3).isEmpty() ? QStringLiteral("0") : row.value(3))
+                           .toLatin1();
+    QVERIFY(folder.writeBytes(QStringLiteral("PlumblineData"), testing::recordBytes(1, "First", "Example") +
+                                                                   testing::recordBytes(2, "Second", "Example")));
+    QVERIFY(folder.writeBytes(QStringLiteral("PlDataHist.txt"), history));
+    const testing::ToolRun run = testing::runTool(
+        QStringLiteral(PLUMBLINE_EXPORT_BIN), {QStringLiteral("--data-dir"), folder.dir(), QStringLiteral("--returns"),
+                                               QStringLiteral("--series"), QStringLiteral("US-CPI-U")});
+    QCOMPARE(run.exitCode, 0);
+    const QStringList lines = QString::fromUtf8(run.out).split(QStringLiteral("\r\n"));
+    const QStringList header = lines.value(0).split(QLatin1Char(','));
+    const QStringList columns{QStringLiteral("twr_pct"),
+                              QStringLiteral("twr_annual_pct"),
+                              QStringLiteral("inflation_pct"),
+                              QStringLiteral("real_twr_pct"),
+                              QStringLiteral("real_twr_annual_pct"),
+                              QStringLiteral("mwr_annual_pct"),
+                              QStringLiteral("real_mwr_annual_pct")};
+    const QList<QStringList> figures = tableAfter(guide, QStringLiteral("| Figure | First example |"));
+    QCOMPARE(figures.size(), columns.size());
+    for (int n = 1; n <= 2; ++n) {
+        const QStringList exported = lines.value(n).split(QLatin1Char(','));
+        for (int k = 0; k < columns.size(); ++k)
+            QVERIFY2(figures.at(k).value(n) == exported.value(header.indexOf(columns.at(k))),
+                     qPrintable(QStringLiteral("%1, example %2: guide %3, export %4")
+                                    .arg(figures.at(k).value(0))
+                                    .arg(n)
+                                    .arg(figures.at(k).value(n), exported.value(header.indexOf(columns.at(k))))));
+    }
+    // The money-weighted search worked at 8.01 % and the deflated flows.
+    const auto at801 = [](double amount, double days) {
+        return QString::number(amount / std::pow(1.0801, days / 365.25), 'f', 2);
+    };
+    QCOMPARE(at801(5000, 182), QStringLiteral("4811.66"));
+    QCOMPARE(at801(16000, 366), QStringLiteral("14811.10"));
+    QVERIFY(guide.contains(QStringLiteral("5,000 / 1.0801^(182 / 365.25) = 4,811.66")));
+    QCOMPARE(QString::number(5000 / 1.01, 'f', 2), QStringLiteral("4950.50"));
+    QCOMPARE(QString::number(16000 / 1.0201, 'f', 2), QStringLiteral("15684.74"));
+    QVERIFY(guide.contains(QStringLiteral("16,000 / 1.0201 = 15,684.74")));
 }
 
 QTEST_GUILESS_MAIN(tst_userguide)

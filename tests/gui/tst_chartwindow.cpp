@@ -6,19 +6,23 @@
 #include "editingtesting.h"
 #include "mainwindowtesting.h"
 #include "palettetesting.h"
+#include "returnstesting.h"
 
 #include "render/chart/inflationchartpainter.h"
 #include "ui/chart/chartwindow.h"
 #include "ui/chart/inflationchart.h"
 #include "ui/dialogs/frmneweditdata.h"
 
+#include "datafiles.h"
 #include "storage/datafolder.h"
 #include "storage/filetable.h"
 
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QRegularExpression>
 
 using namespace edtest;
+using namespace returnstesting;
 
 namespace {
 
@@ -74,6 +78,7 @@ private slots:
     void menuShortcutAndToolbarOpenOneWindow();
     void navigationRedrawsIt();
     void addedRecordRedrawsItAfterTheReload();
+    void returnsLineSaysWhatTheExportSays();
     void escClosesAndTheSizeIsKept();
     void damagedSizeSettingFallsBackToTheDefault();
     void hoverAndArrowKeysReadTheFigures();
@@ -189,6 +194,8 @@ void tst_ChartWindow::addedRecordRedrawsItAfterTheReload()
     ChartWindow *chart = openedChart();
     QVERIFY(chart);
     QVERIFY(activeNow(w));
+    const QString lineBefore = chart->lblReturns->text();
+    QCOMPARE(lineBefore, expectedLine(exportedReturns(app).value(0), QStringLiteral("1/2/2001")));
 
     click(w->cmdAddNew);
     frmNewEditData *d = openedDialog<frmNewEditData>();
@@ -210,6 +217,80 @@ void tst_ChartWindow::addedRecordRedrawsItAfterTheReload()
              mwtest::cellText(w, QStringLiteral("metCurAmntAFI"), 4));
     QCOMPARE(platform::LocaleServices::displayFormat(added.profitLossAfi.toPlainString()),
              mwtest::cellText(w, QStringLiteral("metProfLossAFI"), 4));
+    // The returns line follows: a fifth year counted, as the export now gives it.
+    QVERIFY(chart->lblReturns->text() != lineBefore);
+    QCOMPARE(chart->lblReturns->text(), expectedLine(exportedReturns(app).value(0), QStringLiteral("1/2/2001")));
+    QVERIFY2(chart->lblReturns->text().startsWith(QStringLiteral("Since 1/2/2001 (4.0 years): ")),
+             qPrintable(chart->lblReturns->text()));
+}
+
+// The line under the chart is the export's figures for the shown investment, whatever the
+// investment allows: figures per year, a span too short for them, a record without a rate,
+// a single record. It wraps in a narrow window and never reaches a saved picture.
+void tst_ChartWindow::returnsLineSaysWhatTheExportSays()
+{
+    testing::AppFixture app;
+    app.writeInvestments({{QStringLiteral("Growth Fund"), QStringLiteral("First Bank")},
+                          {QStringLiteral("Short Bond"), QStringLiteral("Second Bank")},
+                          {QStringLiteral("Unrated"), QStringLiteral("Third Bank")},
+                          {QStringLiteral("Lone"), QStringLiteral("Fourth Bank")}});
+    app.writeHistory({
+        historyLine(1, "2010-01-15", "10000", "10000", "0"),
+        historyLine(2, "2012-03-01", "5000", "5000", "0"),
+        historyLine(1, "2011-01-15", "12000", "12600", "2"),
+        historyLine(3, "2010-01-01", "2000", "2000", "0"),
+        historyLine(1, "2012-01-15", "12000", "13100", "1.5"),
+        historyLine(2, "2012-09-01", "5000", "5100", "1"),
+        historyLine(3, "2011-01-01", "2000", "2100", "0"),
+        historyLine(3, "2012-01-01", "2000", "2250", "1.8"),
+        historyLine(1, "2013-01-15", "12000", "13900", "2.2"),
+        historyLine(4, "2014-05-05", "700", "700", "1"),
+    });
+    frmInvestData *w = app.startMainWindow();
+    QVERIFY(w);
+    const QList<QMap<QString, QString>> exported = exportedReturns(app);
+    QCOMPARE(exported.size(), 5); // and the row of all of them
+    w->mnuViewChart->trigger();
+    ChartWindow *chart = openedChart();
+    QVERIFY(chart);
+    QVERIFY(activeNow(w));
+
+    const QStringList titles{QStringLiteral("Growth Fund, First Bank"), QStringLiteral("Short Bond, Second Bank"),
+                             QStringLiteral("Unrated, Third Bank"), QStringLiteral("Lone, Fourth Bank")};
+    const QStringList shapes{QStringLiteral("a year, after inflation"),
+                             QStringLiteral("no figure per year: the records "
+                                            "span less than a year"),
+                             QStringLiteral("no figure after inflation: record 2 has no inflation rate"),
+                             QStringLiteral("No return can be given: fewer than two records")};
+    for (int n = 0; n < 4; ++n) {
+        if (n > 0)
+            mwtest::click(w->cmdNext);
+        QTRY_COMPARE(chart->windowTitle(), QStringLiteral("Chart: ") + titles.at(n));
+        // The first date as the main window's grid shows it.
+        const QString line = chart->lblReturns->text();
+        QCOMPARE(line, expectedLine(exported.at(n), mwtest::cellText(w, QStringLiteral("txtDate"), 0)));
+        QVERIFY2(line.contains(shapes.at(n)), qPrintable(line));
+        QVERIFY(chart->lblReturns->isVisible());
+        QCOMPARE(chart->lblReturns->accessibleDescription(), line);
+    }
+    QCOMPARE(chart->lblReturns->accessibleName(), QStringLiteral("Returns of the shown investment"));
+
+    mwtest::click(w->cmdFirst);
+    QTRY_COMPARE(chart->windowTitle(), QStringLiteral("Chart: ") + titles.at(0));
+    const QString line = chart->lblReturns->text();
+    QVERIFY2(line.contains(QStringLiteral("money-weighted")), qPrintable(line));
+    QVERIFY(chart->lblReturns->textInteractionFlags() & Qt::TextSelectableByKeyboard);
+    QVERIFY(chart->lblReturns->focusPolicy() & Qt::TabFocus);
+
+    // Narrow, the sentence takes more lines and still fits the window's width.
+    chart->resize(360, 560);
+    QTRY_VERIFY(chart->lblReturns->width() <= 360);
+    QVERIFY(chart->lblReturns->wordWrap());
+    QTRY_VERIFY(chart->lblReturns->height() >= 2 * chart->lblReturns->fontMetrics().lineSpacing());
+    QVERIFY(chart->lblReturns->geometry().bottom() <= chart->height());
+    const QString dir = qEnvironmentVariable("PLUMBLINE_SCREENSHOTS_DIR");
+    if (!dir.isEmpty())
+        QVERIFY(chart->grab().save(QDir(dir).filePath(QStringLiteral("ChartWindow-narrow.png"))));
 }
 
 void tst_ChartWindow::escClosesAndTheSizeIsKept()
@@ -347,6 +428,8 @@ void tst_ChartWindow::emptyFolderSaysWhy()
     QCOMPARE(chart->chart->painter().emptySentence(),
              QStringLiteral("There is no investment to chart yet. Add one with the New Investment Record command."));
     QCOMPARE(chart->lblReadout->text(), QString());
+    QCOMPARE(chart->lblReturns->text(), QString());
+    QVERIFY(chart->lblReturns->isHidden());
     QTest::keyClick(chart->chart, Qt::Key_Right);
     QCOMPARE(chart->chart->currentPoint(), -1);
 }
@@ -381,6 +464,7 @@ void tst_ChartWindow::damagedHistorySaysWhereInsteadOfDrawing()
                                .arg(QDir::toNativeSeparators(app.folder().path(storage::HistFileName)));
     QVERIFY2(sentence.startsWith(prefix), qPrintable(sentence));
     QVERIFY(chart->chart->series().isEmpty());
+    QVERIFY(chart->lblReturns->text().isEmpty()); // the plot says why
     // The chart's pass shows no box of its own and leaves the file numbers free.
     QCOMPARE(app.boxes().calls().size(), 0);
     QVERIFY(!storage::isOpen(2));
@@ -395,6 +479,8 @@ void tst_ChartWindow::damagedHistorySaysWhereInsteadOfDrawing()
     QVERIFY(backInMainWindow(w));
     QTRY_VERIFY(!chart->chart->series().isEmpty());
     QCOMPARE(chart->chart->painter().emptySentence(), QString());
+    QVERIFY2(chart->lblReturns->text().startsWith(QStringLiteral("Since 1/2/2001 (3.0 years): ")),
+             qPrintable(chart->lblReturns->text()));
 }
 
 void tst_ChartWindow::windowInLightAndDarkPalettes()

@@ -6,6 +6,8 @@
 #include "render/report/reportwriter.h"
 #include "storage/datafolder.h"
 #include "storage/historypass.h"
+#include "storage/priceindexchoice.h"
+#include "storage/priceindexstore.h"
 #include "storage/reportsummary.h"
 #include "storage/toolguard.h"
 
@@ -111,8 +113,14 @@ int runReportTool(int argc, char *argv[], const ReportToolHooks &hooks)
         QStringLiteral("progress"),
         QStringLiteral("Tell the pages written on standard output, a line each (\"pages N\", \"page K\", \"done K\"), "
                        "for a program that shows them."));
+    const QCommandLineOption series(
+        QStringLiteral("series"),
+        QStringLiteral("The price index <name> for the figure of all investments after inflation (default: the "
+                       "series chosen under View, Price Index, else that of the system locale's country)."),
+        QStringLiteral("name"));
     parser.addOption(dataDir);
     parser.addOption(investment);
+    parser.addOption(series);
     parser.addOption(out);
     parser.addOption(date);
     parser.addOption(locale);
@@ -175,6 +183,17 @@ int runReportTool(int argc, char *argv[], const ReportToolHooks &hooks)
 
     render::ReportRequest request;
     request.outputPath = QFileInfo(parser.value(out)).absoluteFilePath();
+    // A series that cannot be read costs the row of all investments its figure after
+    // inflation, not the report.
+    PriceIndex index;
+    QString seriesError;
+    if (storage::loadPriceIndex(parser.isSet(series) ? parser.value(series) : storage::systemPriceIndexName(), index,
+                                seriesError)) {
+        request.series = &index;
+    } else {
+        request.seriesProblem = seriesError;
+        std::fprintf(stderr, "plumbline-report: warning: %s\n", qPrintable(seriesError));
+    }
     request.pageDone = [&tell, &hooks](int page, int pages) {
         tell.line(page == 0 ? QStringLiteral("pages %1").arg(pages) : QStringLiteral("page %1").arg(page));
         if (hooks.afterPageTold)

@@ -88,6 +88,13 @@ ChartWindow::ChartWindow() : QWidget(nullptr, Qt::Window)
     cmdSavePng->setObjectName(QStringLiteral("cmdSavePng"));
     cmdSavePdf = new QPushButton(QStringLiteral("Save as P&DF…"), this);
     cmdSavePdf->setObjectName(QStringLiteral("cmdSavePdf"));
+    lblReturns = new QLabel(this);
+    lblReturns->setObjectName(QStringLiteral("lblReturns"));
+    lblReturns->setWordWrap(true);
+    lblReturns->setTextFormat(Qt::PlainText);
+    lblReturns->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    lblReturns->setFocusPolicy(Qt::StrongFocus);
+    lblReturns->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblReadout = new QLabel(this);
     lblReadout->setObjectName(QStringLiteral("lblReadout"));
     lblReadout->setWordWrap(true);
@@ -104,6 +111,7 @@ ChartWindow::ChartWindow() : QWidget(nullptr, Qt::Window)
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(chart, 1);
+    layout->addWidget(lblReturns);
     layout->addWidget(lblReadout);
 
     connect(cmdSavePng, &QPushButton::clicked, this, &ChartWindow::savePng);
@@ -111,7 +119,8 @@ ChartWindow::ChartWindow() : QWidget(nullptr, Qt::Window)
     connect(chart, &InflationChart::currentPointChanged, this, [this](int index) { showReadout(index); });
     setTabOrder(chart, cmdSavePng);
     setTabOrder(cmdSavePng, cmdSavePdf);
-    setTabOrder(cmdSavePdf, lblReadout);
+    setTabOrder(cmdSavePdf, lblReturns);
+    setTabOrder(lblReturns, lblReadout);
 
     QSize size = DefaultSize;
     const QStringList stored = platform::SettingsStore::instance()
@@ -165,12 +174,18 @@ void ChartWindow::reload()
 
     ChartSeries series;
     QString message;
+    QString returnsLine;
     if (intInvestRecNum < 1 || InvestRec.RecNum < 1) {
         message = QStringLiteral("There is no investment to chart yet. Add one with the New Investment Record "
                                  "command.");
     } else {
         try {
-            series = storage::loadChartSeries(storage::programFile(storage::HistFileName), intInvestRecNum);
+            InvestmentReturns returns;
+            series = storage::loadChartSeries(storage::programFile(storage::HistFileName), intInvestRecNum, &returns);
+            const QString decimalPoint = platform::LocaleServices::locale().decimalPoint();
+            returnsLine = returnsSentence(
+                returns, returns.records > 0 ? platform::LocaleServices::shortDate(returns.firstDate) : QString(),
+                decimalPoint.isEmpty() ? QLatin1Char('.') : decimalPoint.front());
         } catch (const storage::ChartLoadError &failure) {
             message = failure.line > 0
                           ? QStringLiteral("The data history cannot be read: line %1 of \"%2\" gives error %3 (%4).")
@@ -191,7 +206,18 @@ void ChartWindow::reload()
     chart->setSeries(std::move(series));
     if (!message.isEmpty())
         chart->setMessage(message);
+    showReturns(returnsLine);
     showReadout(chart->currentPoint());
+}
+
+void ChartWindow::showReturns(const QString &sentence)
+{
+    lblReturns->setText(sentence);
+    // Nothing to say (no investment, an unreadable history: the plot says why) takes no room.
+    lblReturns->setVisible(!sentence.isEmpty());
+    const QString spoken = sentence.isEmpty() ? QStringLiteral("No returns") : sentence;
+    if (lblReturns->accessibleDescription() != spoken)
+        lblReturns->setAccessibleDescription(spoken);
 }
 
 void ChartWindow::showReadout(int index)

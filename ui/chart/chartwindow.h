@@ -41,6 +41,8 @@ public:
     QPushButton *cmdSavePng = nullptr;
     QPushButton *cmdSavePdf = nullptr;
     QLabel *lblReadout = nullptr;
+    // The investment's returns in a sentence (core/returns.h); not part of a saved picture.
+    QLabel *lblReturns = nullptr;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -55,6 +57,7 @@ private:
     InflationChartPainter picture() const;
     void scheduleReload();
     void showReadout(int index);
+    void showReturns(const QString &sentence);
     QString suggestedFileName(const QString &extension) const;
 
     bool m_reloadQueued = false;

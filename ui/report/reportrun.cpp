@@ -1,6 +1,7 @@
 #include "ui/report/reportrun.h"
 
 #include "core/runtimeerror.h"
+#include "ui/index/priceindexchoice.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -82,6 +83,8 @@ void ReportRun::start(const QString &dataFolder, int investment, const QString &
                           locale.name()};
     if (investment > 0)
         arguments << QStringLiteral("--investment") << QString::number(investment);
+    // The series the windows use, whatever the tool would find on its own.
+    arguments << QStringLiteral("--series") << ui::index::currentPriceIndexName();
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     // A PDF needs fonts, not the desktop's display.
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
