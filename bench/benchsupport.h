@@ -35,5 +35,7 @@ long long shownRecords(long long lines);
 
 // bench/chart.cpp: the chart's data pass and one paint.
 Operation chartOperation();
+// bench/portfolio.cpp: the portfolio window opened.
+Operation portfolioOperation();
 
 } // namespace bench

@@ -445,6 +445,7 @@ std::vector<Operation> operations()
                        openInvestFile();
                    }});
     ops.push_back(chartOperation());
+    ops.push_back(portfolioOperation());
     return ops;
 }
 
@@ -637,7 +638,8 @@ void printTable()
     {
         const char *name;
         double limit;
-    } targets[] = {{"grid reload", 3.0}, {"edit rewrite", 4.0}, {"delete rewrite", 4.0}, {"chart", 2.0}};
+    } targets[] = {
+        {"grid reload", 3.0}, {"edit rewrite", 4.0}, {"delete rewrite", 4.0}, {"chart", 2.0}, {"portfolio", 2.0}};
     for (const auto &t : targets) {
         for (const Operation &op : operations()) {
             if (std::strcmp(op.name, t.name) != 0)
