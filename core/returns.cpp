@@ -135,7 +135,21 @@ QString InvestmentReturns::note() const
 
 void ReturnsBuilder::reserve(size_t records)
 {
-    m_counted.reserve(records);
+    m_flowDays.reserve(records);
+    m_flowAmounts.reserve(records);
+    m_flowReal.reserve(records);
+}
+
+void ReturnsBuilder::addFlow(double day, double amount, double real)
+{
+    if (!m_flowDays.empty() && std::floor(m_flowDays.back()) == std::floor(day)) {
+        m_flowAmounts.back() += amount;
+        m_flowReal.back() += real;
+        return;
+    }
+    m_flowDays.push_back(day);
+    m_flowAmounts.push_back(amount);
+    m_flowReal.push_back(real);
 }
 
 void ReturnsBuilder::add(const RecordFigures &record)
@@ -145,70 +159,79 @@ void ReturnsBuilder::add(const RecordFigures &record)
     if (record.state == FigureState::Computed)
         m_result.lossToInflation += record.lossToInfl;
     m_result.lastCurrent = record.currentAmount;
-    m_counted.push_back({record.record, record.date, record.originalAmount.toDouble(), record.currentAmount.toDouble(),
-                         double(record.rate)});
+    const Counted now{record.record, record.date, record.originalAmount.toDouble(), record.currentAmount.toDouble()};
+    if (m_count++ == 0) {
+        m_first = now;
+        m_last = now;
+        return;
+    }
+    const Counted before = m_last;
+    m_last = now;
+    if (now.date.serial() < before.date.serial() && m_datesReason.isEmpty())
+        m_datesReason = QStringLiteral("record %1 is dated before the record before it").arg(now.record);
+    if (!m_datesReason.isEmpty() || !m_baseReason.isEmpty())
+        return; // every figure is blank already
+    const double added = now.original - before.original;
+    const double base = before.current + added / 2;
+    if (base <= 0) {
+        m_baseReason =
+            QStringLiteral("record %1 leaves no money in the investment to measure a return on").arg(now.record);
+        return;
+    }
+    const double ret = (now.current - before.current - added) / base;
+    m_growth *= 1 + ret;
+    const double rate = double(record.rate);
+    if (rate == 0 && m_result.realReason.isEmpty())
+        m_result.realReason = QStringLiteral("record %1 has no inflation rate").arg(now.record);
+    else if (rate <= -100 && m_result.realReason.isEmpty())
+        m_result.realReason = QStringLiteral("record %1 has an inflation rate at or below -100 %").arg(now.record);
+    const double inflation = rate / 100;
+    m_prices *= 1 + inflation;
+    m_realGrowth *= (1 + ret) / (1 + inflation);
+    if (added != 0)
+        addFlow(now.date.serial(), -added, -added / m_prices);
 }
 
 InvestmentReturns ReturnsBuilder::finish() const
 {
     InvestmentReturns r = m_result;
-    r.records = int(m_counted.size());
-    if (!m_counted.empty()) {
-        r.firstDate = m_counted.front().date;
-        r.lastDate = m_counted.back().date;
+    r.records = m_count;
+    if (m_count > 0) {
+        r.firstDate = m_first.date;
+        r.lastDate = m_last.date;
     }
-    if (m_counted.size() < 2) {
+    if (m_count < 2) {
         r.nominalReason = QStringLiteral("fewer than two records with both amounts above zero");
         return r;
     }
-    for (size_t k = 1; k < m_counted.size(); ++k) {
-        if (m_counted[k].date.serial() < m_counted[k - 1].date.serial()) {
-            r.nominalReason = QStringLiteral("record %1 is dated before the record before it").arg(m_counted[k].record);
-            return r;
-        }
+    if (!m_datesReason.isEmpty()) {
+        r.nominalReason = m_datesReason;
+        return r;
     }
     const double days = daysBetween(r.firstDate, r.lastDate);
     r.years = days / DaysPerYear;
-
-    double growth = 1, realGrowth = 1, prices = 1;
-    std::vector<CashFlow> realFlows;
-    r.flows.reserve(m_counted.size() + 1);
-    realFlows.reserve(m_counted.size() + 1);
-    r.flows.push_back({m_counted.front().date, -m_counted.front().current});
-    realFlows.push_back(r.flows.back());
-    for (size_t k = 1; k < m_counted.size(); ++k) {
-        const Counted &before = m_counted[k - 1];
-        const Counted &now = m_counted[k];
-        const double added = now.original - before.original;
-        const double base = before.current + added / 2;
-        if (base <= 0) {
-            r.nominalReason =
-                QStringLiteral("record %1 leaves no money in the investment to measure a return on").arg(now.record);
-            r.flows.clear();
-            return r;
-        }
-        const double ret = (now.current - before.current - added) / base;
-        growth *= 1 + ret;
-        if (now.rate == 0 && r.realReason.isEmpty())
-            r.realReason = QStringLiteral("record %1 has no inflation rate").arg(now.record);
-        else if (now.rate <= -100 && r.realReason.isEmpty())
-            r.realReason = QStringLiteral("record %1 has an inflation rate at or below -100 %").arg(now.record);
-        const double inflation = now.rate / 100;
-        prices *= 1 + inflation;
-        realGrowth *= (1 + ret) / (1 + inflation);
-        if (added != 0) {
-            r.flows.push_back({now.date, -added});
-            realFlows.push_back({now.date, -added / prices});
-        }
+    if (!m_baseReason.isEmpty()) {
+        r.nominalReason = m_baseReason;
+        return r;
     }
-    r.flows.push_back({m_counted.back().date, m_counted.back().current});
-    realFlows.push_back({m_counted.back().date, m_counted.back().current / prices});
 
-    r.twr = growth - 1;
+    std::vector<CashFlow> realFlows;
+    r.flows.reserve(m_flowDays.size() + 2);
+    realFlows.reserve(m_flowDays.size() + 2);
+    r.flows.push_back({m_first.date, -m_first.current});
+    realFlows.push_back(r.flows.back());
+    for (size_t k = 0; k < m_flowDays.size(); ++k) {
+        r.flows.push_back({Date(m_flowDays[k]), m_flowAmounts[k]});
+        realFlows.push_back({Date(m_flowDays[k]), m_flowReal[k]});
+    }
+    r.flows.push_back({m_last.date, m_last.current});
+    realFlows.push_back({m_last.date, m_last.current / m_prices});
+
+    r.twr = m_growth - 1;
     const bool real = r.realReason.isEmpty();
     if (real) {
-        r.inflation = prices - 1;
-        r.realTwr = realGrowth - 1;
+        r.inflation = m_prices - 1;
+        r.realTwr = m_realGrowth - 1;
     }
     if (days < MinimumSpanDays) {
         // Annualising a few weeks turns a small change into an absurd yearly figure.
@@ -217,14 +240,14 @@ InvestmentReturns ReturnsBuilder::finish() const
         r.realMwrReason = real ? r.annualReason : r.realReason;
         return r;
     }
-    r.twrAnnual = std::pow(growth, 1 / r.years) - 1;
+    r.twrAnnual = std::pow(m_growth, 1 / r.years) - 1;
     if (real)
-        r.realTwrAnnual = std::pow(realGrowth, 1 / r.years) - 1;
+        r.realTwrAnnual = std::pow(m_realGrowth, 1 / r.years) - 1;
     const RateSolution nominal = moneyWeightedRate(r.flows);
     r.mwrAnnual = nominal.rate;
     r.mwrReason = nominal.reason;
     if (real) {
-        const RateSolution afterInflation = moneyWeightedRate(realFlows);
+        const RateSolution afterInflation = moneyWeightedRate(std::move(realFlows));
         r.realMwrAnnual = afterInflation.rate;
         r.realMwrReason = afterInflation.reason;
     } else {

@@ -69,7 +69,9 @@ struct InvestmentReturns
     std::vector<CashFlow> flows;
 };
 
-// One investment's records in file order, as a pass over the history gives them.
+// One investment's records in file order, as a pass over the history gives them. Each
+// interval is worked out as its record arrives; what is kept is one flow per day on which
+// money was added or taken out, so a long history costs a few bytes a record.
 class ReturnsBuilder
 {
 public:
@@ -82,14 +84,27 @@ public:
 private:
     struct Counted
     {
-        int record;
+        int record = 0;
         Date date;
-        double original;
-        double current;
-        double rate; // percent, as stored
+        double original = 0;
+        double current = 0;
     };
+    void addFlow(double day, double amount, double real);
+
     InvestmentReturns m_result;
-    std::vector<Counted> m_counted;
+    int m_count = 0;
+    Counted m_first;
+    Counted m_last;
+    double m_growth = 1;
+    double m_realGrowth = 1;
+    double m_prices = 1;
+    QString m_datesReason; // a record dated before the one before it
+    QString m_baseReason;  // no money left to measure a return on
+    // The flows between the first and the last record, one per day (the date of its first
+    // record), nominal and in money of the first date (deflated by the records' own rates).
+    std::vector<double> m_flowDays;
+    std::vector<double> m_flowAmounts;
+    std::vector<double> m_flowReal;
 };
 
 // The money-weighted figures of every investment that takes part, over the union of their

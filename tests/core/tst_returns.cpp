@@ -129,6 +129,12 @@ private slots:
             << QList<Rec>{{"2021-01-01", 10000, 10000, 0}, {"2020-01-01", 10000, 11000, 3}}
             << QStringList{"", "", "", "", "", "", "", "record 2 is dated before the record before it"} << "0.00"
             << QStringLiteral("No return can be given: record 2 is dated before the record before it.");
+        // A record dated too early after one that left no money: the dates' reason comes first,
+        // whatever their order in the file.
+        QTest::newRow("dates out of order after no money left")
+            << QList<Rec>{{"2021-01-01", 5000, 1000, 0}, {"2022-01-01", 1, 500, 2}, {"2021-06-01", 1, 600, 1}}
+            << QStringList{"", "", "", "", "", "", "", "record 3 is dated before the record before it"} << "0.00"
+            << QStringLiteral("No return can be given: record 3 is dated before the record before it.");
         // Everything taken out before the end: (0 + F/2) is no base for a return.
         QTest::newRow("no money left to measure on")
             << QList<Rec>{{"2021-01-01", 5000, 1000, 0}, {"2022-01-01", 1, 500, 2}}
