@@ -27,22 +27,84 @@ double scaledValue(const std::vector<std::pair<double, double>> &flows, double u
     return sum;
 }
 
-double bisect(const std::vector<std::pair<double, double>> &flows, double low, double high)
+// The value and its slope in u, scaled as scaledValue scales them.
+std::pair<double, double> scaledValueAndSlope(const std::vector<std::pair<double, double>> &flows, double u)
 {
-    double valueLow = scaledValue(flows, low);
-    for (int i = 0; i < 200 && high - low > 1e-15; ++i) {
-        const double middle = (low + high) / 2;
-        const double value = scaledValue(flows, middle);
-        if (value == 0)
-            return middle;
-        if ((value < 0) == (valueLow < 0)) {
-            low = middle;
-            valueLow = value;
-        } else {
-            high = middle;
-        }
+    const double reference = u >= 0 ? flows.front().first : flows.back().first;
+    double sum = 0, slope = 0;
+    for (const auto &[years, amount] : flows) {
+        const double term = amount * std::exp(-u * (years - reference));
+        sum += term;
+        slope -= (years - reference) * term;
     }
-    return (low + high) / 2;
+    return {sum, slope};
+}
+
+// The root in [low, high], where the value changes sign: Newton's steps, which take a few
+// sweeps over the flows, kept inside the shrinking bracket by halving it whenever a step
+// would leave it.
+double solveInBracket(const std::vector<std::pair<double, double>> &flows, double low, double high)
+{
+    const bool negativeAtLow = scaledValue(flows, low) < 0;
+    double u = low < 0.05 && 0.05 < high ? 0.05 : (low + high) / 2;
+    for (int i = 0; i < 200; ++i) {
+        const auto [value, slope] = scaledValueAndSlope(flows, u);
+        if (value == 0)
+            return u;
+        if ((value < 0) == negativeAtLow)
+            low = u;
+        else
+            high = u;
+        double next = slope != 0 ? u - value / slope : low;
+        if (!(next > low && next < high))
+            next = (low + high) / 2;
+        if (std::fabs(next - u) < 1e-14 || high - low < 1e-14)
+            return next;
+        u = next;
+    }
+    return u;
+}
+
+// The present value, scaled, at `steps` + 1 evenly spaced u from `low` < 0 to `high` > 0
+// (with u = 0 among them): outward from u = 0 each flow's term is multiplied by the same
+// factor at every step, so the whole scan costs one exp() per flow rather than one per flow
+// and step. Outward, every term shrinks, so none overflows.
+std::vector<double> scannedValues(const std::vector<std::pair<double, double>> &flows, double low, double high,
+                                  int steps)
+{
+    const double step = (high - low) / steps;
+    const int zero = int(std::lround(-low / step));
+    std::vector<double> values(size_t(steps) + 1);
+    std::vector<double> terms(flows.size());
+    std::vector<double> factors(flows.size());
+    // Upwards from u = 0, measured from the first flow.
+    for (size_t k = 0; k < flows.size(); ++k) {
+        terms[k] = flows[k].second;
+        factors[k] = std::exp(-step * (flows[k].first - flows.front().first));
+    }
+    for (int s = zero; s <= steps; ++s) {
+        double sum = 0;
+        for (size_t k = 0; k < flows.size(); ++k) {
+            sum += terms[k];
+            terms[k] *= factors[k];
+        }
+        values[size_t(s)] = sum;
+    }
+    // Downwards from u = 0, measured from the last flow.
+    for (size_t k = 0; k < flows.size(); ++k) {
+        terms[k] = flows[k].second;
+        factors[k] = std::exp(step * (flows[k].first - flows.back().first));
+    }
+    for (int s = zero; s >= 0; --s) {
+        double sum = 0;
+        for (size_t k = 0; k < flows.size(); ++k) {
+            sum += terms[k];
+            terms[k] *= factors[k];
+        }
+        if (s < zero)
+            values[size_t(s)] = sum;
+    }
+    return values;
 }
 
 int signChanges(const std::vector<std::pair<double, double>> &flows)
@@ -97,30 +159,25 @@ RateSolution moneyWeightedRate(std::vector<CashFlow> flows)
             solution.reason = QStringLiteral("no unique rate");
             return solution;
         }
-        solution.rate = std::expm1(bisect(dated, Low, High));
+        solution.rate = std::expm1(solveInBracket(dated, Low, High));
         return solution;
     }
     // More changes may allow more rates: each stretch where the present value changes sign
     // holds one, and a rate is given only where exactly one is found.
     constexpr int Steps = 8000;
+    const std::vector<double> values = scannedValues(dated, Low, High, Steps);
     std::vector<std::pair<double, double>> brackets;
-    double previousU = Low;
-    double previous = scaledValue(dated, Low);
-    for (int step = 1; step <= Steps; ++step) {
-        const double u = Low + (High - Low) * step / Steps;
-        const double value = scaledValue(dated, u);
+    for (int step = 1; step <= Steps && brackets.size() < 2; ++step) {
+        const double previous = values[size_t(step - 1)];
+        const double value = values[size_t(step)];
         if (previous == 0 || (value != 0 && (value < 0) != (previous < 0)))
-            brackets.emplace_back(previousU, u);
-        previousU = u;
-        previous = value;
-        if (brackets.size() > 1)
-            break;
+            brackets.emplace_back(Low + (High - Low) * (step - 1) / Steps, Low + (High - Low) * step / Steps);
     }
     if (brackets.size() != 1) {
         solution.reason = QStringLiteral("no unique rate");
         return solution;
     }
-    solution.rate = std::expm1(bisect(dated, brackets.front().first, brackets.front().second));
+    solution.rate = std::expm1(solveInBracket(dated, brackets.front().first, brackets.front().second));
     return solution;
 }
 
