@@ -125,8 +125,9 @@ int signChanges(const std::vector<std::pair<double, double>> &flows)
 RateSolution moneyWeightedRate(std::vector<CashFlow> flows)
 {
     RateSolution solution;
-    std::stable_sort(flows.begin(), flows.end(),
-                     [](const CashFlow &a, const CashFlow &b) { return a.date.serial() < b.date.serial(); });
+    const auto earlier = [](const CashFlow &a, const CashFlow &b) { return a.date.serial() < b.date.serial(); };
+    if (!std::is_sorted(flows.begin(), flows.end(), earlier)) // an investment's flows come in order
+        std::stable_sort(flows.begin(), flows.end(), earlier);
     // Flows of one day are one flow; a flow of nothing is none.
     std::vector<std::pair<double, double>> byDay; // day, amount
     byDay.reserve(flows.size());
@@ -216,7 +217,7 @@ void ReturnsBuilder::add(const RecordFigures &record)
     if (record.state == FigureState::Computed)
         m_result.lossToInflation += record.lossToInfl;
     m_result.lastCurrent = record.currentAmount;
-    const Counted now{record.record, record.date, record.originalAmount.toDouble(), record.currentAmount.toDouble()};
+    const Counted now{record.record, record.date, record.originalAmount.units(), record.currentAmount.units()};
     if (m_count++ == 0) {
         m_first = now;
         m_last = now;
@@ -228,25 +229,23 @@ void ReturnsBuilder::add(const RecordFigures &record)
         m_datesReason = QStringLiteral("record %1 is dated before the record before it").arg(now.record);
     if (!m_datesReason.isEmpty() || !m_baseReason.isEmpty())
         return; // every figure is blank already
-    const double added = now.original - before.original;
-    const double base = before.current + added / 2;
+    // A return is a ratio of amounts: worked out in whole units, with a single division.
+    const int64_t added = now.original - before.original;
+    const double base = double(before.current) + double(added) / 2;
     if (base <= 0) {
         m_baseReason =
             QStringLiteral("record %1 leaves no money in the investment to measure a return on").arg(now.record);
         return;
     }
-    const double ret = (now.current - before.current - added) / base;
-    m_growth *= 1 + ret;
+    m_growth *= 1 + double(now.current - before.current - added) / base;
     const double rate = double(record.rate);
     if (rate == 0 && m_result.realReason.isEmpty())
         m_result.realReason = QStringLiteral("record %1 has no inflation rate").arg(now.record);
     else if (rate <= -100 && m_result.realReason.isEmpty())
         m_result.realReason = QStringLiteral("record %1 has an inflation rate at or below -100 %").arg(now.record);
-    const double inflation = rate / 100;
-    m_prices *= 1 + inflation;
-    m_realGrowth *= (1 + ret) / (1 + inflation);
+    m_prices *= 1 + rate / 100;
     if (added != 0)
-        addFlow(now.date.serial(), -added, -added / m_prices);
+        addFlow(now.date.serial(), double(-added), double(-added) / m_prices);
 }
 
 InvestmentReturns ReturnsBuilder::finish() const
@@ -275,20 +274,25 @@ InvestmentReturns ReturnsBuilder::finish() const
     std::vector<CashFlow> realFlows;
     r.flows.reserve(m_flowDays.size() + 2);
     realFlows.reserve(m_flowDays.size() + 2);
-    r.flows.push_back({m_first.date, -m_first.current});
+    // The amounts back in the currency: a rate does not depend on the unit, but the flows of
+    // every investment are added up for all of them.
+    constexpr double Unit = 1.0 / 10000;
+    r.flows.push_back({m_first.date, -double(m_first.current) * Unit});
     realFlows.push_back(r.flows.back());
     for (size_t k = 0; k < m_flowDays.size(); ++k) {
-        r.flows.push_back({Date(m_flowDays[k]), m_flowAmounts[k]});
-        realFlows.push_back({Date(m_flowDays[k]), m_flowReal[k]});
+        r.flows.push_back({Date(m_flowDays[k]), m_flowAmounts[k] * Unit});
+        realFlows.push_back({Date(m_flowDays[k]), m_flowReal[k] * Unit});
     }
-    r.flows.push_back({m_last.date, m_last.current});
-    realFlows.push_back({m_last.date, m_last.current / m_prices});
+    r.flows.push_back({m_last.date, double(m_last.current) * Unit});
+    realFlows.push_back({m_last.date, double(m_last.current) * Unit / m_prices});
 
     r.twr = m_growth - 1;
+    // The product of (1 + r) / (1 + i) over the intervals is that of (1 + r) over that of (1 + i).
+    const double realGrowth = m_growth / m_prices;
     const bool real = r.realReason.isEmpty();
     if (real) {
         r.inflation = m_prices - 1;
-        r.realTwr = m_realGrowth - 1;
+        r.realTwr = realGrowth - 1;
     }
     if (days < MinimumSpanDays) {
         // Annualising a few weeks turns a small change into an absurd yearly figure.
@@ -299,7 +303,7 @@ InvestmentReturns ReturnsBuilder::finish() const
     }
     r.twrAnnual = std::pow(m_growth, 1 / r.years) - 1;
     if (real)
-        r.realTwrAnnual = std::pow(m_realGrowth, 1 / r.years) - 1;
+        r.realTwrAnnual = std::pow(realGrowth, 1 / r.years) - 1;
     const RateSolution nominal = moneyWeightedRate(r.flows);
     r.mwrAnnual = nominal.rate;
     r.mwrReason = nominal.reason;
@@ -324,6 +328,49 @@ QString PortfolioReturns::note() const
     return first;
 }
 
+namespace {
+
+// The flows in date order, those of one day added into one. Records span some thousands of
+// days, so the flows are added up in a slot per day; a span far longer than there are flows
+// (a date mistyped by centuries) is sorted instead.
+std::vector<CashFlow> flowsByDay(std::vector<CashFlow> flows)
+{
+    if (flows.empty())
+        return flows;
+    double first = std::floor(flows.front().date.serial()), last = first;
+    for (const CashFlow &flow : flows) {
+        first = std::min(first, std::floor(flow.date.serial()));
+        last = std::max(last, std::floor(flow.date.serial()));
+    }
+    const double span = last - first + 1;
+    std::vector<CashFlow> merged;
+    if (span <= std::max<double>(4.0 * double(flows.size()), 65536)) {
+        std::vector<double> amounts(size_t(span), 0.0);
+        std::vector<bool> used(size_t(span), false);
+        for (const CashFlow &flow : flows) {
+            const size_t slot = size_t(std::floor(flow.date.serial()) - first);
+            amounts[slot] += flow.amount;
+            used[slot] = true;
+        }
+        for (size_t slot = 0; slot < amounts.size(); ++slot) {
+            if (used[slot])
+                merged.push_back({Date(first + double(slot)), amounts[slot]});
+        }
+        return merged;
+    }
+    std::stable_sort(flows.begin(), flows.end(),
+                     [](const CashFlow &a, const CashFlow &b) { return a.date.serial() < b.date.serial(); });
+    for (const CashFlow &flow : flows) {
+        if (!merged.empty() && std::floor(merged.back().date.serial()) == std::floor(flow.date.serial()))
+            merged.back().amount += flow.amount;
+        else
+            merged.push_back({Date(std::floor(flow.date.serial())), flow.amount});
+    }
+    return merged;
+}
+
+} // namespace
+
 PortfolioReturns portfolioReturns(const std::vector<InvestmentReturns> &investments, const PriceIndex *series)
 {
     PortfolioReturns all;
@@ -342,16 +389,7 @@ PortfolioReturns portfolioReturns(const std::vector<InvestmentReturns> &investme
         flows.insert(flows.end(), one.flows.begin(), one.flows.end());
     }
     // The investments' flows of one day are one flow, deflated once.
-    std::sort(flows.begin(), flows.end(),
-              [](const CashFlow &a, const CashFlow &b) { return a.date.serial() < b.date.serial(); });
-    size_t merged = 0;
-    for (size_t k = 0; k < flows.size(); ++k) {
-        if (merged > 0 && std::floor(flows[merged - 1].date.serial()) == std::floor(flows[k].date.serial()))
-            flows[merged - 1].amount += flows[k].amount;
-        else
-            flows[merged++] = flows[k];
-    }
-    flows.resize(merged);
+    flows = flowsByDay(std::move(flows));
     if (series)
         all.series = series->name;
     if (all.investments == 0) {

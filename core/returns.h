@@ -86,8 +86,8 @@ private:
     {
         int record = 0;
         Date date;
-        double original = 0;
-        double current = 0;
+        int64_t original = 0; // in the currency's smallest units: differences are exact
+        int64_t current = 0;
     };
     void addFlow(double day, double amount, double real);
 
@@ -96,12 +96,12 @@ private:
     Counted m_first;
     Counted m_last;
     double m_growth = 1;
-    double m_realGrowth = 1;
     double m_prices = 1;
     QString m_datesReason; // a record dated before the one before it
     QString m_baseReason;  // no money left to measure a return on
     // The flows between the first and the last record, one per day (the date of its first
-    // record), nominal and in money of the first date (deflated by the records' own rates).
+    // record), nominal and in money of the first date (deflated by the records' own rates),
+    // in the currency's smallest units.
     std::vector<double> m_flowDays;
     std::vector<double> m_flowAmounts;
     std::vector<double> m_flowReal;

@@ -8,7 +8,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <map>
+#include <unordered_map>
+#include <vector>
 
 namespace storage {
 
@@ -29,7 +30,7 @@ public:
         if (f.state == FigureState::Computed)
             latest.adjusted = true;
         const Currency afi = latest.adjusted ? f.currentAmountAFI : f.currentAmount;
-        Change &change = m_changes[std::floor(f.date.serial())];
+        Change &change = m_changes[static_cast<long long>(std::floor(f.date.serial()))];
         change.original += f.originalAmount.units() - latest.original;
         change.current += f.currentAmount.units() - latest.current;
         change.afi += afi.units() - latest.afi;
@@ -40,17 +41,20 @@ public:
 
     ChartSeries series() const
     {
+        // A hash by day while the records come in any order; the days sorted once at the end.
+        std::vector<std::pair<long long, Change>> days(m_changes.begin(), m_changes.end());
+        std::sort(days.begin(), days.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
         ChartSeries series;
-        series.reserve(m_changes.size());
+        series.reserve(days.size());
         Change sum;
         int n = 0;
-        for (const auto &[day, change] : m_changes) {
+        for (const auto &[day, change] : days) {
             sum.original += change.original;
             sum.current += change.current;
             sum.afi += change.afi;
             ChartPoint point;
             point.record = ++n;
-            point.date = Date(day);
+            point.date = Date(double(day));
             point.original = Currency::fromUnits(sum.original);
             point.current = Currency::fromUnits(sum.current);
             point.currentAfi = Currency::fromUnits(sum.afi);
@@ -77,7 +81,7 @@ private:
         int64_t afi = 0;
     };
     std::vector<Latest> m_latest;
-    std::map<double, Change> m_changes;
+    std::unordered_map<long long, Change> m_changes;
 };
 
 } // namespace
