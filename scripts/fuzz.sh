@@ -30,7 +30,7 @@ if [ "${PLUMBLINE_FUZZ_NO_BUILD:-0}" != 1 ]; then
     command -v ninja >/dev/null && [ ! -f "$build/Makefile" ] && generator=(-G Ninja)
     cmake -S "$root" -B "$build" "${generator[@]}" \
         -DCMAKE_CXX_COMPILER=clang++ \
-        -DCMAKE_CXX_FLAGS="-O1 -g1 -fsanitize=fuzzer-no-link" \
+        -DCMAKE_CXX_FLAGS="-O1 -g1" \
         -DPLUMBLINE_FUZZ=ON -DPLUMBLINE_SANITIZE=ON -DPLUMBLINE_GUI=OFF >/dev/null
     cmake --build "$build" --target "${all_targets[@]}" plumbline-gendata
 fi
