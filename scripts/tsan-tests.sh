@@ -10,6 +10,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${PLUMBLINE_TSAN_BUILD:-$root/build-tsan}
 jobs=${PLUMBLINE_JOBS:-$(nproc)}
 tests=(tst_engine tst_reportthreads)
+build_only=0
+[ "${1:-}" = --build-only ] && build_only=1
 
 generator=()
 command -v ninja >/dev/null && [ ! -f "$build/Makefile" ] && generator=(-G Ninja)
@@ -19,6 +21,7 @@ cmake -S "$root" -B "$build" "${generator[@]}" "${launcher[@]}" -DCMAKE_CXX_COMP
     -DCMAKE_CXX_FLAGS="-O1 -g1 -fsanitize=thread" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=thread" \
     -DPLUMBLINE_GUI=ON >/dev/null
 cmake --build "$build" --parallel "$jobs" --target "${tests[@]}"
+[ "$build_only" = 1 ] && exit 0
 
 source "$root/scripts/sanitizer-options.sh"
 export QT_QPA_PLATFORM=offscreen
