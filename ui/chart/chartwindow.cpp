@@ -12,17 +12,15 @@
 #include "storage/filetable.h"
 #include "ui/accessibility.h"
 #include "ui/chart/inflationchart.h"
-#include "ui/chart/windowplacement.h"
+#include "ui/windowplace.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -315,45 +313,12 @@ void ChartWindow::hideEvent(QHideEvent *event)
 
 void ChartWindow::keepPlace()
 {
-    platform::SettingsStore &store = platform::SettingsStore::instance();
-    const auto keep = [&store](const QString &key, const QString &value) {
-        if (store.getSetting(AppName, SettingsSection, key, QString()) != value)
-            store.saveSetting(AppName, SettingsSection, key, value);
-    };
-    try {
-        keep(SizeKey, QStringLiteral("%1x%2").arg(width()).arg(height()));
-        keep(PositionKey, windowplacement::positionText(pos()));
-    } catch (const RuntimeError &) {
-        // A settings file that cannot be written costs the window its place next time; a
-        // message box while it closes would only be in the way.
-    }
+    ui::keepWindowPlace(*this, SettingsSection);
 }
 
 void ChartWindow::place(const QWidget *mainWindow)
 {
-    QList<QRect> screens;
-    const QList<QScreen *> all = QGuiApplication::screens();
-    for (const QScreen *screen : all)
-        screens << screen->availableGeometry();
-    // Before it is shown the window has no frame yet; the main window's tells its size.
-    const QSize frameExtra = mainWindow ? mainWindow->frameGeometry().size() - mainWindow->size() : QSize(0, 0);
-    const QSize frameSize = size() + frameExtra;
-
-    QPoint stored;
-    if (windowplacement::readPosition(
-            platform::SettingsStore::instance().getSetting(AppName, SettingsSection, PositionKey, QString()),
-            &stored) &&
-        windowplacement::onScreen(QRect(stored, frameSize), screens)) {
-        move(stored);
-        return;
-    }
-    if (!mainWindow || !mainWindow->isVisible())
-        return;
-    const QRect main = mainWindow->frameGeometry();
-    const QScreen *screen = mainWindow->screen();
-    if (!screen)
-        return;
-    move(windowplacement::besideMain(main, frameSize, screen->availableGeometry()));
+    ui::placeWindow(*this, SettingsSection, mainWindow);
 }
 
 InflationChartPainter ChartWindow::picture() const

@@ -14,23 +14,21 @@
 #include "storage/safesavefile.h"
 #include "ui/accessibility.h"
 #include "ui/chart/inflationchart.h"
-#include "ui/chart/windowplacement.h"
 #include "ui/forms.h"
 #include "ui/index/priceindexchoice.h"
 #include "ui/main/frminvestdata.h"
 #include "ui/portfolio/portfoliomodel.h"
 #include "ui/tools/frminstructions.h"
+#include "ui/windowplace.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -448,38 +446,10 @@ void PortfolioWindow::hideEvent(QHideEvent *event)
 
 void PortfolioWindow::keepPlace()
 {
-    platform::SettingsStore &store = platform::SettingsStore::instance();
-    const auto keep = [&store](const QString &key, const QString &value) {
-        if (store.getSetting(AppName, SettingsSection, key, QString()) != value)
-            store.saveSetting(AppName, SettingsSection, key, value);
-    };
-    try {
-        keep(SizeKey, QStringLiteral("%1x%2").arg(width()).arg(height()));
-        keep(PositionKey, windowplacement::positionText(pos()));
-    } catch (const RuntimeError &) {
-        // As the chart window: a settings file that cannot be written costs only the place.
-    }
+    ui::keepWindowPlace(*this, SettingsSection);
 }
 
 void PortfolioWindow::place(const QWidget *mainWindow)
 {
-    QList<QRect> screens;
-    const QList<QScreen *> all = QGuiApplication::screens();
-    for (const QScreen *screen : all)
-        screens << screen->availableGeometry();
-    const QSize frameExtra = mainWindow ? mainWindow->frameGeometry().size() - mainWindow->size() : QSize(0, 0);
-    const QSize frameSize = size() + frameExtra;
-
-    QPoint stored;
-    if (windowplacement::readPosition(
-            platform::SettingsStore::instance().getSetting(AppName, SettingsSection, PositionKey, QString()),
-            &stored) &&
-        windowplacement::onScreen(QRect(stored, frameSize), screens)) {
-        move(stored);
-        return;
-    }
-    if (!mainWindow || !mainWindow->isVisible() || !mainWindow->screen())
-        return;
-    move(
-        windowplacement::besideMain(mainWindow->frameGeometry(), frameSize, mainWindow->screen()->availableGeometry()));
+    ui::placeWindow(*this, SettingsSection, mainWindow);
 }
