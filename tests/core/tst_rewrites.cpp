@@ -1,8 +1,7 @@
 // The rewrites of the investment file and the data history, on the file layer alone:
-// the order of the rebuilt lines, the renumbering of a delete, texts holding double
+// the order of the rebuilt lines, texts holding double
 // quotes, failures at every step and a process killed in the middle of a rewrite.
-#include "datafiles.h"
-#include "tempdatafolder.h"
+#include "rewritetesting.h"
 
 #include "core/plmainmod.h"
 #include "core/runtimeerror.h"
@@ -18,7 +17,6 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QtTest>
-#include <tuple>
 
 #include <functional>
 #include <tuple>
@@ -26,128 +24,7 @@
 using namespace modPlMainMod;
 using storage::faults::Step;
 
-namespace {
-
-const QString Invest = QStringLiteral("PlumblineData");
-const QString Hist = QStringLiteral("PlDataHist.txt");
-
-QByteArray line(int invest, int year, int month, int day, const char *original, const char *current, const char *rate)
-{
-    return QStringLiteral("%1,#%2-%3-%4#,%5,%6,%7\r\n")
-        .arg(invest)
-        .arg(year, 4, 10, QLatin1Char('0'))
-        .arg(month, 2, 10, QLatin1Char('0'))
-        .arg(day, 2, 10, QLatin1Char('0'))
-        .arg(QLatin1String(original), QLatin1String(current), QLatin1String(rate))
-        .toLatin1();
-}
-
-QByteArray record(int number, const QString &type, const QString &institution)
-{
-    QByteArray bytes(102, ' ');
-    bytes[0] = char(number & 0xFF);
-    bytes[1] = char((number >> 8) & 0xFF);
-    const QByteArray t = storage::toCp1252(type).left(50);
-    const QByteArray i = storage::toCp1252(institution).left(50);
-    bytes.replace(2, t.size(), t);
-    bytes.replace(52, i.size(), i);
-    return bytes;
-}
-
-// The five lines of the worked example: investment A = 1, B = 2.
-const QByteArray A1 = line(1, 2001, 1, 2, "100", "110", "1");
-const QByteArray B1 = line(2, 2001, 2, 3, "200", "210", "0");
-const QByteArray A2 = line(1, 2002, 1, 2, "100", "120", "1.5");
-const QByteArray B2 = line(2, 2002, 2, 3, "200", "220", "2");
-const QByteArray A3 = line(1, 2003, 1, 2, "100", "130", "2.5");
-// The dialog's record in the examples.
-const QByteArray N = line(1, 2020, 2, 29, "777", "888", "9.5");
-
-void dialogValues()
-{
-    dtmRecDate = Date::fromYmd(2020, 2, 29);
-    curOriginalAmount = Currency::fromWhole(777);
-    curCurrentAmount = Currency::fromWhole(888);
-    sngInflRate = 9.5f;
-}
-
-// Every line of the history reads back as five fields.
-bool historyReadable(QString *why = nullptr)
-{
-    try {
-        storage::open(2, storage::programFile(Hist), storage::OpenMode::Input);
-        while (!storage::eof(2))
-            storage::inputHistRecord(2);
-        storage::close(2);
-        return true;
-    } catch (const RuntimeError &error) {
-        storage::discard(2);
-        if (why)
-            *why = QString::fromUtf8(error.what());
-        return false;
-    }
-}
-
-QByteArray historyOf(int lines, int investments)
-{
-    QByteArray bytes;
-    bytes.reserve(lines * 40);
-    for (int n = 0; n < lines; ++n) {
-        const int invest = n % investments + 1;
-        const QByteArray original = QByteArray::number(1000 + n % 997);
-        const QByteArray current = QByteArray::number(1000 + n % 991) + ".25";
-        const QByteArray rate = QByteArray::number(n % 7) + ".5";
-        bytes += line(invest, 1950 + n % 70, n % 12 + 1, n % 28 + 1, original.constData(), current.constData(),
-                      rate.constData());
-    }
-    return bytes;
-}
-
-class Fixture
-{
-public:
-    testing::TempDataFolder folder;
-    testing::CleanStorage clean; // after the folder: set up once it exists, cleaned before it goes
-
-    // Names in the folder other than the two data files.
-    QStringList strayFiles() const
-    {
-        QStringList names = QDir(folder.dir()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
-        names.removeAll(Invest);
-        names.removeAll(Hist);
-        return names;
-    }
-    void openInvestFile() { storage::open(1, folder.path(Invest), storage::OpenMode::Random); }
-};
-
-void split(const QString &operation, int invest, int chosen)
-{
-    strOperation = operation;
-    intInvestRecNum = invest;
-    intSelRecNum = chosen;
-    storage::createTwoFiles({});
-}
-
-// The investment delete as the main window runs it: copy-out, the new history
-// prepared, the new investment file staged beside the old one, both put in place together.
-void deleteInvestment(int number)
-{
-    intDelInvestNum = number;
-    storage::delDataRec();
-    try {
-        storage::prepareInvestHist();
-        storage::close(1);
-        storage::stageInvestFile(storage::writeInvestRecord);
-        storage::commitInvestDelete();
-    } catch (const storage::CommitLeftPending &) {
-        throw;
-    } catch (...) {
-        storage::abandonInvestDelete();
-        throw;
-    }
-}
-
-} // namespace
+using namespace rewritetesting;
 
 class tst_rewrites : public QObject
 {
@@ -460,70 +337,6 @@ private slots:
         QCOMPARE(f.strayFiles(), (QStringList{QStringLiteral("notes.txt"), QStringLiteral("PlDHTemp.txt")}));
         QCOMPARE(f.folder.readBytes(Hist), A1 + B1);
         QCOMPARE(f.folder.readBytes(Invest), record(1, "One", "Bank"));
-    }
-
-    void deletingInvestmentThreeOfFive()
-    {
-        Fixture f;
-        QByteArray file;
-        for (int n = 1; n <= 5; ++n)
-            file += record(n, QStringLiteral("Type %1").arg(n), QStringLiteral("Institution %1").arg(n));
-        QVERIFY(f.folder.writeBytes(Invest, file));
-        QByteArray history, expected;
-        for (int round = 0; round < 3; ++round) {
-            for (int n = 5; n >= 1; --n) {
-                const QByteArray amount = QByteArray::number(100 * n + round);
-                history += line(n, 2000 + round, n, 1, amount.constData(), amount.constData(), "1.1");
-                if (n != 3)
-                    expected +=
-                        line(n > 3 ? n - 1 : n, 2000 + round, n, 1, amount.constData(), amount.constData(), "1.1");
-            }
-        }
-        QVERIFY(f.folder.writeBytes(Hist, history));
-        f.openInvestFile();
-        deleteInvestment(3);
-        QVERIFY(storage::isOpen(1));
-        QCOMPARE(f.folder.readBytes(Invest),
-                 record(1, "Type 1", "Institution 1") + record(2, "Type 2", "Institution 2") +
-                     record(3, "Type 4", "Institution 4") + record(4, "Type 5", "Institution 5"));
-        QCOMPARE(storage::lof(1), 4 * 102);
-        QCOMPARE(f.folder.readBytes(Hist), expected);
-        QCOMPARE(f.strayFiles(), QStringList());
-
-        // A second delete at once copies what the file holds now.
-        deleteInvestment(4);
-        QCOMPARE(f.folder.readBytes(Invest), record(1, "Type 1", "Institution 1") +
-                                                 record(2, "Type 2", "Institution 2") +
-                                                 record(3, "Type 4", "Institution 4"));
-        QVERIFY(!f.folder.readBytes(Hist).contains("\n4,"));
-    }
-
-    void deletingTheOnlyInvestmentLeavesEmptyFiles()
-    {
-        Fixture f;
-        QVERIFY(f.folder.writeBytes(Invest, record(1, "Only", "One")));
-        QVERIFY(f.folder.writeBytes(Hist, line(1, 2001, 1, 1, "5", "6", "0")));
-        f.openInvestFile();
-        deleteInvestment(1);
-        QCOMPARE(f.folder.readBytes(Invest), QByteArray());
-        QCOMPARE(f.folder.readBytes(Hist), QByteArray());
-        QVERIFY(f.folder.exists(Invest));
-        QCOMPARE(storage::lof(1), 0);
-    }
-
-    void deletingWithoutAHistory()
-    {
-        Fixture f;
-        QVERIFY(f.folder.writeBytes(Invest, record(1, "One", "") + record(2, "Two", "")));
-        f.openInvestFile();
-        intDelInvestNum = 1;
-        QVERIFY(!storage::prepareInvestHist());
-        QVERIFY(!f.folder.exists(Hist));
-        QVERIFY_THROWS_EXCEPTION(RuntimeError, storage::delInvestHist());
-        deleteInvestment(1);
-        QCOMPARE(f.folder.readBytes(Invest), record(1, "Two", ""));
-        QVERIFY(!f.folder.exists(Hist));
-        QCOMPARE(f.strayFiles(), QStringList());
     }
 
     void quotedTexts_data()
