@@ -3,72 +3,13 @@
 // the values stored, Cancel, the frame's close button, the edit commands and
 // failures that must leave the history whole.
 
-#include "editingtesting.h"
+#include "neweditdatatesting.h"
 
 #include "storage/rewrites.h"
 
-using namespace edtest;
+using namespace nedtest;
 using namespace modPlMainMod;
 using storage::faults::Step;
-
-namespace {
-
-const QString WrongEntryText = QStringLiteral("Sorry, wrong entry. Enter only numbers or decimal point.");
-const QString WrongEntryTitle = QStringLiteral("Wrong Entry");
-const QString WrongDateText = QStringLiteral("Wrong entry. Please enter a date.");
-const QString NoOriginalText = QStringLiteral(
-    "There is no entry in 'Original Amount'. Please make an entry if you want to\r\ncreate a new record.");
-const QString NoCurrentText = QStringLiteral(
-    "There is no entry in 'Current Amount'. Please make an entry if you want to\r\ncreate a new record.");
-
-// Investment A = 1 and B = 2 with the lines A1, B1, A2, B2, A3.
-const QStringList Example = {
-    historyLine(1, "2001-01-02", "100", "110", "1"),   historyLine(2, "2001-02-03", "200", "210", "0"),
-    historyLine(1, "2002-01-02", "100", "120", "1.5"), historyLine(2, "2002-02-03", "200", "220", "2"),
-    historyLine(1, "2003-01-02", "100", "130", "2.5"),
-};
-const QString A1 = Example[0], B1 = Example[1], A2 = Example[2], B2 = Example[3], A3 = Example[4];
-
-frmInvestData *startWithExample(testing::AppFixture &app)
-{
-    app.writeInvestments(
-        {{QStringLiteral("Fund A"), QStringLiteral("Bank A")}, {QStringLiteral("Fund B"), QStringLiteral("Bank B")}});
-    app.writeHistory(Example);
-    return app.startMainWindow();
-}
-
-// Chooses the record from the Record list as a user does.
-void choose(frmInvestData *w, int number)
-{
-    QVERIFY(w->Record->isEnabled());
-    QVERIFY(number >= 1 && number <= w->Record->count());
-    w->Record->setCurrentIndex(number - 1);
-    emit w->Record->activated(number - 1);
-    QCoreApplication::processEvents();
-}
-
-frmNewEditData *openAddNew(frmInvestData *w)
-{
-    click(w->cmdAddNew);
-    return openedDialog<frmNewEditData>();
-}
-
-frmNewEditData *openForRecord(frmInvestData *w, QPushButton *command, int number)
-{
-    click(command);
-    choose(w, number);
-    return openedDialog<frmNewEditData>();
-}
-
-void fill(frmNewEditData *d, const QString &date, const QString &original, const QString &rate, const QString &current)
-{
-    typeInto(d->txtDate, date);
-    typeInto(d->metOriginalAmount, original);
-    typeInto(d->txtInflRate, rate);
-    typeInto(d->metCurrentAmount, current);
-}
-
-} // namespace
 
 class tst_NewEditData : public QObject
 {
@@ -94,12 +35,6 @@ private slots:
     void cancellingAnEditLeavesTheHistory();
     void cancelInAddNewTouchesNoFile();
     void closingByTheFrameActsAsCancel();
-    void valueBeyondTheCurrencyRangeStopsDone_data();
-    void valueBeyondTheCurrencyRangeStopsDone();
-    void failedRebuildKeepsTheHistoryAndTheDialog_data();
-    void failedRebuildKeepsTheHistoryAndTheDialog();
-    void failedAppendKeepsTheHistory();
-    void failedSplitAtLoadGivesTheWindowBack();
     void cutCopyPaste();
 };
 
@@ -628,126 +563,6 @@ void tst_NewEditData::closingByTheFrameActsAsCancel()
     QVERIFY(backInMainWindow(w));
     QVERIFY(!w->Record->isEnabled());
     EXPECT_NO_BOX(app);
-}
-
-void tst_NewEditData::valueBeyondTheCurrencyRangeStopsDone_data()
-{
-    QTest::addColumn<QString>("mode");
-    QTest::newRow("add") << "ADDNEW";
-    QTest::newRow("edit") << "EDIT";
-    QTest::newRow("insert") << "INSERT";
-}
-
-void tst_NewEditData::valueBeyondTheCurrencyRangeStopsDone()
-{
-    QFETCH(QString, mode);
-    testing::AppFixture app;
-    frmInvestData *w = startWithExample(app);
-    QVERIFY(w);
-    frmNewEditData *d = mode == QLatin1String("ADDNEW") ? openAddNew(w)
-                        : mode == QLatin1String("EDIT") ? openForRecord(w, w->cmdEdit, 1)
-                                                        : openForRecord(w, w->cmdInsertNew, 1);
-    QVERIFY(d);
-    fill(d, QStringLiteral("1/1/2001"), QStringLiteral("1000000000000000"), QString(), QStringLiteral("5"));
-    click(d->cmdDone);
-    EXPECT_ONE_BOX(app, QStringLiteral("Error Number:6\r\nOverflow"), AppTitle, MsgIcon::None, MsgButtons::OK);
-    // Not reported as done: nothing written, the dialog open with its entries.
-    QCOMPARE(frmNewEditData::instance(), d);
-    QCOMPARE(app.historyBytes(), bytesOf(Example));
-    QCOMPARE(d->metOriginalAmount->plainText(), QStringLiteral("1000000000000000"));
-    QVERIFY(!w->isEnabled());
-
-    typeInto(d->metOriginalAmount, QStringLiteral("100"));
-    click(d->cmdDone);
-    EXPECT_NO_BOX(app);
-    QVERIFY(!frmNewEditData::instance());
-    const QString line = historyLine(1, "2001-01-01", "100", "5", "0");
-    if (mode == QLatin1String("ADDNEW"))
-        QCOMPARE(app.historyBytes(), bytesOf(Example) + line.toLatin1() + "\r\n");
-    else if (mode == QLatin1String("EDIT"))
-        QCOMPARE(app.historyBytes(), bytesOf({line, A2, A3, B1, B2}));
-    else
-        QCOMPARE(app.historyBytes(), bytesOf({A1, line, A2, A3, B1, B2}));
-    QCOMPARE(strayFiles(app), QStringList());
-    QVERIFY(backInMainWindow(w));
-}
-
-void tst_NewEditData::failedRebuildKeepsTheHistoryAndTheDialog_data()
-{
-    QTest::addColumn<int>("step");
-    QTest::newRow("open") << int(Step::Open);
-    QTest::newRow("write") << int(Step::Write);
-    QTest::newRow("flush") << int(Step::Flush);
-    QTest::newRow("rename") << int(Step::Rename);
-}
-
-void tst_NewEditData::failedRebuildKeepsTheHistoryAndTheDialog()
-{
-    QFETCH(int, step);
-    testing::AppFixture app;
-    frmInvestData *w = startWithExample(app);
-    QVERIFY(w);
-    frmNewEditData *d = openForRecord(w, w->cmdEdit, 2);
-    QVERIFY(d);
-    typeInto(d->metCurrentAmount, QStringLiteral("121"));
-    storage::faults::failAt(Step(step), 1);
-    click(d->cmdDone);
-    storage::faults::clear();
-    EXPECT_ONE_BOX(app, QStringLiteral("Error Number:57\r\nDevice I/O error"), AppTitle, MsgIcon::None, MsgButtons::OK);
-    QCOMPARE(app.historyBytes(), bytesOf(Example));
-    QCOMPARE(strayFiles(app), QStringList());
-    QCOMPARE(frmNewEditData::instance(), d);
-    QCOMPARE(d->metCurrentAmount->plainText(), QStringLiteral("121"));
-
-    // Done again: the history is split afresh and rebuilt with what was typed.
-    click(d->cmdDone);
-    EXPECT_NO_BOX(app);
-    QVERIFY(!frmNewEditData::instance());
-    QCOMPARE(app.historyBytes(), bytesOf({A1, historyLine(1, "2002-01-02", "100", "121", "1.5"), A3, B1, B2}));
-    QCOMPARE(strayFiles(app), QStringList());
-    QVERIFY(backInMainWindow(w));
-}
-
-void tst_NewEditData::failedAppendKeepsTheHistory()
-{
-    testing::AppFixture app;
-    frmInvestData *w = startWithExample(app);
-    QVERIFY(w);
-    for (int step = 0; step < 4; ++step) {
-        frmNewEditData *d = openAddNew(w);
-        QVERIFY(d);
-        fill(d, QStringLiteral("1/1/2010"), QStringLiteral("1"), QString(), QStringLiteral("2"));
-        storage::faults::failAt(Step(step), 1);
-        click(d->cmdDone);
-        storage::faults::clear();
-        EXPECT_ONE_BOX(app, QStringLiteral("Error Number:57\r\nDevice I/O error"), AppTitle, MsgIcon::None,
-                       MsgButtons::OK);
-        QCOMPARE(app.historyBytes(), bytesOf(Example));
-        QCOMPARE(strayFiles(app), QStringList());
-        QCOMPARE(frmNewEditData::instance(), d);
-        click(d->cmdCancel);
-        QVERIFY(backInMainWindow(w));
-    }
-}
-
-void tst_NewEditData::failedSplitAtLoadGivesTheWindowBack()
-{
-    testing::AppFixture app;
-    frmInvestData *w = startWithExample(app);
-    QVERIFY(w);
-    click(w->cmdEdit);
-    storage::faults::failAt(Step::Open, 1);
-    choose(w, 1);
-    storage::faults::clear();
-    EXPECT_ONE_BOX(app, QStringLiteral("Error Number:57\r\nDevice I/O error"), AppTitle, MsgIcon::None, MsgButtons::OK);
-    QVERIFY(!frmNewEditData::instance());
-    QVERIFY(backInMainWindow(w));
-    QCOMPARE(app.historyBytes(), bytesOf(Example));
-    QCOMPARE(strayFiles(app), QStringList());
-    QVERIFY(!w->Record->isEnabled());
-    QVERIFY(w->cmdEdit->isEnabled());
-    // The grid is whole again.
-    QCOMPARE(mwtest::shownRecordNumbers(w), mwtest::range(1, 3));
 }
 
 void tst_NewEditData::cutCopyPaste()
