@@ -381,7 +381,7 @@ void applyRecordChanges(const QString &folder, const RecordChangePlan &plan)
             syncToDisk(out);
         }
         // Both in place together: the investment file first, as the investment delete does.
-        commitRenames({{investTemp, investTarget}, {historyTemp, historyTarget}});
+        commitRenames(folder, {{investTemp, investTarget}, {historyTemp, historyTarget}});
     } catch (const CommitLeftPending &) {
         throw; // the marker names the new files: the next start completes the change
     } catch (...) {
