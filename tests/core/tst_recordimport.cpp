@@ -569,13 +569,13 @@ private slots:
                                   csvPath};
         const Run dry = importTool(QStringList(args) << QStringLiteral("--dry-run"));
         QCOMPARE(dry.exitCode, 0);
-        QCOMPARE(dry.out, QStringLiteral("Would add 1 records to investment 2 (Bond, Other): 1 appended, 0 merged by "
+        QCOMPARE(dry.out, QStringLiteral("Would add 1 record to investment 2 (Bond, Other): 1 appended, 0 merged by "
                                          "date.\n  line 2: %1, 1, 2, rate 0, at the end\n")
                               .arg(expected.left(10)));
         QCOMPARE(folder.readBytes(Hist), hist);
         const Run real = importTool(args);
         QCOMPARE(real.exitCode, 0);
-        QCOMPARE(real.out, QStringLiteral("Added 1 records to investment 2 (Bond, Other): 1 appended, 0 merged by "
+        QCOMPARE(real.out, QStringLiteral("Added 1 record to investment 2 (Bond, Other): 1 appended, 0 merged by "
                                           "date.\n"));
         QCOMPARE(recordsOf(folder.readBytes(Hist), 2).last(), expected);
     }

@@ -28,6 +28,12 @@ int fail(const QString &message, int code = Refused)
     return code;
 }
 
+// "1 record", "3 records".
+QString count(qsizetype n, const char *one, const char *many)
+{
+    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+}
+
 void say(const QString &text)
 {
     std::fprintf(stdout, "%s\n", qPrintable(text));
@@ -62,15 +68,15 @@ void describe(const storage::RecordChangePlan &plan, bool dryRun, const QString 
                 .arg(dryRun ? QStringLiteral("Would create") : QStringLiteral("Created"))
                 .arg(plan.investment)
                 .arg(title));
-    say(QStringLiteral("%1 %2 records to investment %3 (%4): %5 appended, %6 merged by date.")
+    say(QStringLiteral("%1 %2 to investment %3 (%4): %5 appended, %6 merged by date.")
             .arg(verb)
-            .arg(plan.added.size())
+            .arg(count(qsizetype(plan.added.size()), "record", "records"))
             .arg(plan.investment)
             .arg(title)
             .arg(plan.appended)
             .arg(plan.merged));
     if (plan.duplicates > 0)
-        say(QStringLiteral("%1 rows already present, left out.").arg(plan.duplicates));
+        say(QStringLiteral("%1 already present, left out.").arg(count(plan.duplicates, "row", "rows")));
     if (dryRun) {
         for (const auto &placed : plan.added) {
             const storage::IncomingRecord &r = placed.record;
@@ -203,8 +209,8 @@ int main(int argc, char *argv[])
                     .arg(read.dates.exampleLine)
                     .arg(read.dates.exampleText, isoDate(read.dates.asMonthFirst), isoDate(read.dates.asDayFirst)));
         if (read.problemCount() > 0) {
-            std::fprintf(stderr, "plumbline-import: \"%s\": %d rows cannot be read; nothing was changed:\n",
-                         qPrintable(path), read.problemCount());
+            std::fprintf(stderr, "plumbline-import: \"%s\": %s cannot be read; nothing was changed:\n",
+                         qPrintable(path), qPrintable(count(read.problemCount(), "row", "rows")));
             for (const QString &line : recordcsv::problemLines(read.rows))
                 std::fprintf(stderr, "  %s\n", qPrintable(line));
             return Refused;

@@ -41,6 +41,12 @@ QTableWidgetItem *cell(const QString &text, bool number = false)
     return item;
 }
 
+// "1 row", "3 rows".
+QString count(qsizetype n, const char *one, const char *many)
+{
+    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+}
+
 QString lineList(const QList<int> &lines)
 {
     QStringList texts;
@@ -272,22 +278,23 @@ void ImportRecordsDialog::refresh()
     } else if (rows.empty()) {
         summary = QStringLiteral("The file holds no records.");
     } else if (!badLines.isEmpty()) {
-        summary = QStringLiteral("%1 of %2 rows cannot be read (line %3): nothing is imported until the file is "
-                                 "mended.")
+        summary = QStringLiteral("%1 of %2 cannot be read (%3 %4): nothing is imported until the file is mended.")
                       .arg(badLines.size())
-                      .arg(rows.size())
-                      .arg(lineList(badLines));
+                      .arg(count(qsizetype(rows.size()), "row", "rows"))
+                      .arg(QLatin1String(badLines.size() == 1 ? "line" : "lines"), lineList(badLines));
     } else if (!planError.isEmpty()) {
         summary = planError;
     } else if (plan.added.empty()) {
-        summary = QStringLiteral("Nothing to import: all %1 rows are already present.").arg(rows.size());
+        summary = QStringLiteral("Nothing to import: %1 already present.")
+                      .arg(rows.size() == 1 ? QStringLiteral("the row is")
+                                            : QStringLiteral("all %1 rows are").arg(rows.size()));
     } else {
-        summary = QStringLiteral("%1 records to import: %2 after the last record, %3 merged by date.")
-                      .arg(plan.added.size())
+        summary = QStringLiteral("%1 to import: %2 after the last record, %3 merged by date.")
+                      .arg(count(qsizetype(plan.added.size()), "record", "records"))
                       .arg(plan.appended)
                       .arg(plan.merged);
         if (plan.duplicates > 0)
-            summary += QStringLiteral(" %1 rows already present.").arg(plan.duplicates);
+            summary += QStringLiteral(" %1 already present.").arg(count(plan.duplicates, "row", "rows"));
         if (!plan.fills.empty())
             summary += QStringLiteral(" %1 of %2 missing rates filled from %3.")
                            .arg(plan.filledCount())
