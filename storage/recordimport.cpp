@@ -19,6 +19,8 @@
 #include <set>
 #include <tuple>
 
+#include <sys/stat.h>
+
 namespace storage {
 
 namespace {
@@ -30,6 +32,20 @@ struct Existing
     Currency current;
     Single rate = 0;
 };
+
+RecordChangePlan::Stamp stampOf(const QString &path)
+{
+    RecordChangePlan::Stamp stamp;
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return stamp;
+    stamp.exists = true;
+    stamp.device = st.st_dev;
+    stamp.inode = st.st_ino;
+    stamp.size = st.st_size;
+    stamp.modifiedNs = (long long)st.st_mtim.tv_sec * 1000000000 + st.st_mtim.tv_nsec;
+    return stamp;
+}
 
 QString pathIn(const QString &folder, const QString &name)
 {
@@ -227,6 +243,15 @@ int RecordChangePlan::filledCount() const
     return int(std::count_if(fills.begin(), fills.end(), [](const RateFill &f) { return f.filled; }));
 }
 
+ChangeDescription describeChange(const RecordChangePlan &plan)
+{
+    ChangeDescription change;
+    change.kind = plan.added.empty() ? ChangeKind::FillRates : ChangeKind::ImportRecords;
+    change.investment = investmentTitle(plan.type, plan.institution);
+    change.count = plan.added.empty() ? int(plan.existingFills.size()) : int(plan.added.size());
+    return change;
+}
+
 QString investmentTitle(const QString &type, const QString &institution)
 {
     const QString t = trimPadding(type).trimmed();
@@ -239,8 +264,8 @@ RecordChangePlan planRecordChanges(const QString &folder, const RecordChangeRequ
     RecordChangePlan plan;
     const QString investPath = pathIn(folder, InvestFileName);
     const QString historyPath = pathIn(folder, HistFileName);
-    plan.investStamp = fileStamp(investPath);
-    plan.historyStamp = fileStamp(historyPath);
+    plan.investStamp = stampOf(investPath);
+    plan.historyStamp = stampOf(historyPath);
     const std::vector<InvestmentInfo> investments = readInvestmentList(investPath);
     const int count = int(investments.size());
     if (request.investment == 0) {
@@ -260,7 +285,7 @@ RecordChangePlan planRecordChanges(const QString &folder, const RecordChangeRequ
 
     // Every line is read whole, so a damaged history is refused before anything is written.
     std::vector<Existing> existing;
-    if (fileStamp(historyPath).exists) {
+    if (stampOf(historyPath).exists) {
         HistoryReader reader(historyPath);
         HistFields line;
         while (reader.nextLine()) {
@@ -349,7 +374,7 @@ void applyRecordChanges(const QString &folder, const RecordChangePlan &plan)
 {
     const QString investPath = pathIn(folder, InvestFileName);
     const QString historyPath = pathIn(folder, HistFileName);
-    if (fileStamp(investPath) != plan.investStamp || fileStamp(historyPath) != plan.historyStamp)
+    if (stampOf(investPath) != plan.investStamp || stampOf(historyPath) != plan.historyStamp)
         throw RuntimeError(RuntimeError::PathFileAccessError,
                            QStringLiteral("The data files changed after the records were read; nothing was "
                                           "written."));

@@ -1,7 +1,7 @@
 #pragma once
 #include "core/priceindex.h"
 #include "core/valuetypes.h"
-#include "storage/filestamp.h"
+#include "storage/changetext.h"
 #include <QString>
 #include <vector>
 
@@ -64,8 +64,22 @@ struct RecordChangePlan
     int merged = 0;
     std::vector<RateFill> fills;                       // every record without a rate, in record order
     std::vector<std::pair<int, Single>> existingFills; // rank -> rate, records already there
-    FileStamp investStamp;
-    FileStamp historyStamp;
+    // The two files as planned from: file, size and time of the last write. Not the time of
+    // the last status change, which a version kept as a hard link changes.
+    struct Stamp
+    {
+        bool exists = false;
+        unsigned long long device = 0, inode = 0;
+        long long size = 0, modifiedNs = 0;
+        bool operator==(const Stamp &o) const
+        {
+            return exists == o.exists && device == o.device && inode == o.inode && size == o.size &&
+                   modifiedNs == o.modifiedNs;
+        }
+        bool operator!=(const Stamp &o) const { return !(*this == o); }
+    };
+    Stamp investStamp;
+    Stamp historyStamp;
     int filledCount() const;
     bool changesNothing() const { return added.empty() && existingFills.empty() && !newInvestment; }
 };
@@ -82,6 +96,10 @@ RecordChangePlan planRecordChanges(const QString &folder, const RecordChangeRequ
 // place together (storage/transaction.h). Raises with both files unchanged when a step fails,
 // and 75 ("changed since") when either file is no longer the one planned from.
 void applyRecordChanges(const QString &folder, const RecordChangePlan &plan);
+
+// The change a plan makes, for the kept versions: records imported (with the rates filled
+// among them) or rates filled.
+ChangeDescription describeChange(const RecordChangePlan &plan);
 
 // "Savings account, First Bank": the type, ", ", the institution, for messages.
 QString investmentTitle(const QString &type, const QString &institution);

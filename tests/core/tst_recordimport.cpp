@@ -12,6 +12,7 @@
 #include "storage/priceindexstore.h"
 #include "storage/recordimport.h"
 #include "storage/transaction.h"
+#include "storage/versions.h"
 
 #include <QDir>
 #include <QProcess>
@@ -600,6 +601,48 @@ private slots:
         QVERIFY2(run.out.contains(QStringLiteral("Filled 2 of 2 missing rates from US-CPI-U.")), qPrintable(run.out));
         QCOMPARE(recordsOf(folder.readBytes(Hist), 1),
                  (QStringList{"2010-01-15 100 100 0", "2011-01-15 0 0 " + oneYear, "2012-01-15 100 104 " + twoYears}));
+    }
+
+    // An import into a new investment is one change: one version, and its undo brings both
+    // files back byte for byte.
+    void toolImportIsOneVersion()
+    {
+        testing::CleanStorage clean;
+        testing::TempDataFolder folder;
+        writeFolder(folder);
+        const QByteArray invest = folder.readBytes(Invest);
+        const QByteArray hist = folder.readBytes(Hist);
+        QTemporaryDir files;
+        const QString csvPath = files.filePath(QStringLiteral("records.csv"));
+        QFile out(csvPath);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write("date,original,current\r\n2021-01-01,1,2\r\n2021-02-01,1,3\r\n");
+        out.close();
+        const Run run =
+            importTool({QStringLiteral("--data-dir"), folder.dir(), QStringLiteral("--new-investment"),
+                        QStringLiteral("Gold"), QStringLiteral("--institution"), QStringLiteral("Vault"), csvPath});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(folder.readBytes(Invest) != invest);
+        storage::setProgramFolder(folder.dir());
+        storage::FolderLock lock(folder.path(QStringLiteral("Plumbline.lock")));
+        QCOMPARE(lock.tryLock(), storage::FolderLock::Result::Locked);
+        {
+            storage::VersionStore versions(folder.dir());
+            const QList<storage::VersionInfo> list = versions.list();
+            QVERIFY(!list.isEmpty());
+            QCOMPARE(list.first().change.kind, storage::ChangeKind::ImportRecords);
+            QCOMPARE(list.first().change.count, 2);
+            QCOMPARE(list.first().change.investment, QStringLiteral("Gold, Vault"));
+            int changes = 0;
+            for (const storage::VersionInfo &v : list)
+                changes += v.change.kind == storage::ChangeKind::ImportRecords ? 1 : 0;
+            QCOMPARE(changes, 1);
+            versions.undo();
+        }
+        lock.unlock();
+        storage::setProgramFolder(QString());
+        QCOMPARE(folder.readBytes(Invest), invest);
+        QCOMPARE(folder.readBytes(Hist), hist);
     }
 
     // An investment exported and imported into a new investment has the same records and

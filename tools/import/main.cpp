@@ -10,6 +10,7 @@
 #include "storage/recordimport.h"
 #include "storage/regularfile.h"
 #include "storage/toolguard.h"
+#include "storage/versions.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -250,8 +251,19 @@ int main(int argc, char *argv[])
 
     try {
         const storage::RecordChangePlan plan = storage::planRecordChanges(folder, request);
-        if (!parser.isSet(dryRun))
+        if (!parser.isSet(dryRun) && !plan.changesNothing()) {
+            storage::VersionStore versions(folder);
+            storage::VersionStore::Change change = versions.begin(storage::describeChange(plan));
             storage::applyRecordChanges(folder, plan);
+            try {
+                change.commit();
+            } catch (const RuntimeError &error) {
+                std::fprintf(stderr,
+                             "plumbline-import: warning: the change is made but not yet kept as a version: "
+                             "error %d: %s\n",
+                             error.number(), qPrintable(error.description()));
+            }
+        }
         describe(plan, parser.isSet(dryRun), seriesName);
     } catch (const storage::HistoryPassError &failure) {
         return fail(failure.message() + QStringLiteral("; nothing was changed"));

@@ -11,6 +11,7 @@
 #include "storage/recordimport.h"
 #include "storage/regularfile.h"
 #include "storage/transaction.h"
+#include "storage/versions.h"
 #include "ui/import/fillratesdialog.h"
 #include "ui/import/importdialog.h"
 #include "ui/import/windowchange.h"
@@ -107,7 +108,14 @@ bool applyFromWindow(const MainWindowHooks &hooks, const storage::RecordChangePl
     if (plan.newInvestment && hooks.releaseInvestFile)
         hooks.releaseInvestFile();
     try {
+        storage::VersionStore versions(storage::programFolder());
+        storage::VersionStore::Change change = versions.begin(storage::describeChange(plan));
         storage::applyRecordChanges(storage::programFolder(), plan);
+        try {
+            change.commit();
+        } catch (const RuntimeError &error) {
+            platform::showStandardError(error); // the records are in; only the version after is not kept yet
+        }
     } catch (const storage::CommitLeftPending &error) {
         platform::showStandardError(error);
         platform::msgBox(QStringLiteral("The import could not be completed. Plumbline 3.5 completes it when it "
