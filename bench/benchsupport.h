@@ -37,5 +37,8 @@ long long shownRecords(long long lines);
 Operation chartOperation();
 // bench/portfolio.cpp: the portfolio window opened.
 Operation portfolioOperation();
+// bench/import.cpp: 100,000 rows imported, 10,000 rates filled.
+Operation importOperation();
+Operation fillRatesOperation();
 
 } // namespace bench

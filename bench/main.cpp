@@ -446,6 +446,8 @@ std::vector<Operation> operations()
                    }});
     ops.push_back(chartOperation());
     ops.push_back(portfolioOperation());
+    ops.push_back(importOperation());
+    ops.push_back(fillRatesOperation());
     return ops;
 }
 
@@ -638,8 +640,8 @@ void printTable()
     {
         const char *name;
         double limit;
-    } targets[] = {
-        {"grid reload", 3.0}, {"edit rewrite", 4.0}, {"delete rewrite", 4.0}, {"chart", 2.0}, {"portfolio", 2.0}};
+    } targets[] = {{"grid reload", 3.0}, {"edit rewrite", 4.0},        {"delete rewrite", 4.0},   {"chart", 2.0},
+                   {"portfolio", 2.0},   {"import 100,000 rows", 3.0}, {"fill 10,000 rates", 3.0}};
     for (const auto &t : targets) {
         for (const Operation &op : operations()) {
             if (std::strcmp(op.name, t.name) != 0)
