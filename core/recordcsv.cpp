@@ -485,8 +485,12 @@ bool readRate(const QString &text, const NumberForm &form, Single &out)
         return false;
     const QByteArray latin = plain.toLatin1();
     Single value = 0;
-    if (!parseSingle(latin.constData(), latin.constData() + latin.size(), value) || !std::isfinite(value))
-        return false;
+    try {
+        if (!parseSingle(latin.constData(), latin.constData() + latin.size(), value) || !std::isfinite(value))
+            return false;
+    } catch (const RuntimeError &) {
+        return false; // beyond the range of a rate
+    }
     out = value;
     return true;
 }

@@ -127,6 +127,7 @@ private slots:
         QTest::newRow("percent") << "2.5%" << false << true << 2.5f;
         QTest::newRow("comma") << "-0,5" << true << true << -0.5f;
         QTest::newRow("not a rate") << "n/a" << false << false << 0.0f;
+        QTest::newRow("beyond a Single") << QString(40, QLatin1Char('9')) << false << false << 0.0f;
     }
     void rates()
     {

@@ -18,7 +18,9 @@
 #include <QProcess>
 #include <QtTest>
 
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -407,6 +409,75 @@ private slots:
             QVERIFY2(old || made, qPrintable(QStringLiteral("%1 %2: a mixed pair").arg(step).arg(nth)));
         }
         QVERIFY(kills > 0);
+    }
+
+    // On a real full disk, with the free space swept in steps smaller than the new files: the
+    // change is made whole or fails with 61, both files as they were and no new file left.
+    void fullDisk()
+    {
+        if (::geteuid() != 0)
+            QSKIP("mounting a small tmpfs needs root; the kills at each write cover the rest");
+        QTemporaryDir mountPoint;
+        QVERIFY(mountPoint.isValid());
+        const QByteArray where = QFile::encodeName(mountPoint.path());
+        if (::mount("tmpfs", where.constData(), "tmpfs", 0, "size=2m") != 0)
+            QSKIP("no tmpfs could be mounted here");
+        struct Unmount
+        {
+            QByteArray where;
+            ~Unmount() { ::umount2(where.constData(), MNT_DETACH); }
+        } unmount{where};
+        const QString dir = mountPoint.path();
+        const auto path = [&](const QString &name) { return dir + QLatin1Char('/') + name; };
+        const auto write = [&](const QString &name, const QByteArray &bytes) {
+            QFile file(path(name));
+            return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size() &&
+                   file.flush();
+        };
+        const auto read = [&](const QString &name) {
+            QFile file(path(name));
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+        };
+        QByteArray history;
+        for (int n = 0; n < 4000; ++n)
+            history += "1,#" + QByteArray::number(1950 + n % 60) + "-02-0" + QByteArray::number(n % 9 + 1) + "#," +
+                       QByteArray::number(n) + ",1000.25,0\r\n";
+        const QByteArray invest = testing::recordBytes(1, "A", "B");
+        storage::RecordChangeRequest request;
+        request.newType = QStringLiteral("Full");
+        for (int i = 0; i < 3000; ++i)
+            request.records.push_back(incoming(i + 2, 2031, 1 + i % 12, 1 + i % 28, 10 + i, 20 + i));
+        bool made = false;
+        int failures = 0;
+        for (qint64 free = 0; !made && free < 1024 * 1024; free += 12 * 1024) {
+            QVERIFY(write(Invest, invest));
+            QVERIFY(write(Hist, history));
+            QFile::remove(path(QStringLiteral("filler")));
+            QFile filler(path(QStringLiteral("filler")));
+            QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            const QByteArray block(4096, 'x');
+            while (filler.write(block) == block.size()) {
+            }
+            QVERIFY(filler.resize(std::max<qint64>(0, filler.size() - free)));
+            filler.close();
+            const storage::RecordChangePlan plan = storage::planRecordChanges(dir, request);
+            const int error = testing::errorNumberOf([&] { storage::applyRecordChanges(dir, plan); });
+            if (error == 0) {
+                made = true;
+                QCOMPARE(read(Invest).size(), 2 * 102);
+                QVERIFY(read(Hist).startsWith(history));
+                QCOMPARE(recordsOf(read(Hist), 2).size(), 3000);
+            } else {
+                ++failures;
+                QCOMPARE(error, 61);
+                QCOMPARE(read(Invest), invest);
+                QCOMPARE(read(Hist), history);
+            }
+            const QStringList left = QDir(dir).entryList(QDir::Files | QDir::Hidden);
+            QCOMPARE(QSet<QString>(left.begin(), left.end()), (QSet<QString>{Hist, Invest, QStringLiteral("filler")}));
+        }
+        QVERIFY(made);
+        QVERIFY(failures > 3);
     }
 
     // plumbline-import's answers: what it says and its exit status, with both data files

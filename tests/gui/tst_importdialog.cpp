@@ -304,6 +304,48 @@ private slots:
         QCOMPARE(w->txtInvestment->text().trimmed(), QStringLiteral("Gold"));
     }
 
+    // A write that fails at any step: the standard error box, both data files as they were,
+    // the dialog still open, and the main window still reading its investment file.
+    void failedWrite_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::newRow("open") << int(storage::faults::Step::Open);
+        QTest::newRow("write") << int(storage::faults::Step::Write);
+        QTest::newRow("flush") << int(storage::faults::Step::Flush);
+        QTest::newRow("rename") << int(storage::faults::Step::Rename);
+    }
+    void failedWrite()
+    {
+        QFETCH(int, step);
+        testing::AppFixture app;
+        testing::ScriptedFileChooser files;
+        ImportFixture csv;
+        frmInvestData *w = startWithExample(app);
+        QVERIFY(w);
+        const QByteArray invest = app.investBytes();
+        const QByteArray history = app.historyBytes();
+        files.answers.enqueue(csv.write(QStringLiteral("new.csv"), "date,original,current\n2021-01-01,5,6\n"));
+        menuItem(w, "mnuFileImportRecords")->trigger();
+        ImportRecordsDialog *dialog = importDialog(w);
+        QVERIFY(dialog);
+        clickMark(dialog->optNew);
+        typeInto(dialog->txtNewType, QStringLiteral("Gold"));
+        storage::faults::failAt(storage::faults::Step(step), 1);
+        click(dialog->cmdImport);
+        storage::faults::clear();
+        const QList<platform::MessageBoxCall> shown = app.boxes().takeCalls();
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown.first().text.startsWith(QStringLiteral("Error Number:57\r\n")), qPrintable(shown.first().text));
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(app.investBytes(), invest);
+        QCOMPARE(app.historyBytes(), history);
+        click(dialog->cmdCancel);
+        QTRY_VERIFY(!w->findChild<ImportRecordsDialog *>());
+        click(w->cmdNext);
+        QCOMPARE(w->txtInvestment->text().trimmed(), QStringLiteral("Fund B"));
+        QVERIFY(!w->cmdNext->isEnabled());
+    }
+
     // Refused with a sentence, both data files unchanged.
     void refusedFiles_data()
     {

@@ -2,6 +2,7 @@
 
 #include "platform/locale.h"
 #include "ui/import/windowchange.h"
+#include "ui/startup/formsupport.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -83,7 +84,7 @@ FillRatesDialog::FillRatesDialog(QWidget *parent, const MainWindowHooks &hooks, 
     cmdCancel = buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &FillRatesDialog::apply);
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] { ui::forms::guard([this] { apply(); }); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     resize(560, 420);
 }

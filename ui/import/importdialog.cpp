@@ -8,6 +8,7 @@
 #include "storage/recordimport.h"
 #include "ui/import/windowchange.h"
 #include "ui/index/priceindexchoice.h"
+#include "ui/startup/formsupport.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -176,7 +177,7 @@ ImportRecordsDialog::ImportRecordsDialog(QWidget *parent, const MainWindowHooks 
     cmdCancel = buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &ImportRecordsDialog::import);
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] { ui::forms::guard([this] { import(); }); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     for (QComboBox *box : cboColumn)

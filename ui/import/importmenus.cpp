@@ -74,7 +74,10 @@ protected:
             drop->acceptProposedAction();
             // After the drop has returned to the system: the import may ask questions.
             QMetaObject::invokeMethod(
-                m_window, [window = m_window, hooks = m_hooks, path] { importFile(window, hooks, path); },
+                m_window,
+                [window = m_window, hooks = m_hooks, path] {
+                    ui::forms::guard([&] { importFile(window, hooks, path); });
+                },
                 Qt::QueuedConnection);
             return true;
         }
@@ -117,12 +120,12 @@ bool applyFromWindow(const MainWindowHooks &hooks, const storage::RecordChangePl
             platform::showStandardError(error); // the records are in; only the version after is not kept yet
         }
     } catch (const storage::CommitLeftPending &error) {
+        // Half the files are new: going on could show records beside the wrong investment.
         platform::showStandardError(error);
         platform::msgBox(QStringLiteral("The import could not be completed. Plumbline 3.5 completes it when it "
-                                        "starts next time."),
+                                        "starts next time, and ends now."),
                          platform::MsgIcon::Critical);
-        if (hooks.changed)
-            hooks.changed(0);
+        ui::forms::endProgram();
         return false;
     } catch (const RuntimeError &error) {
         platform::showStandardError(error);
