@@ -140,7 +140,7 @@ bool applyFromWindow(const MainWindowHooks &hooks, const storage::RecordChangePl
 
 void addImportMenus(QMainWindow *window, QMenu *fileMenu, QAction *beforeInFile, QMenu *editMenu, MainWindowHooks hooks)
 {
-    auto *import = new QAction(QStringLiteral("Import &Records…"), fileMenu);
+    auto *import = new QAction(QStringLiteral("Import Recor&ds…"), fileMenu);
     import->setObjectName(QStringLiteral("mnuFileImportRecords"));
     fileMenu->insertAction(beforeInFile, import);
     QObject::connect(import, &QAction::triggered, window,
