@@ -187,7 +187,6 @@ struct VersionStore::Impl
         e.change.kind = ChangeKind::OutsideChange;
         e.parent = cursor;
         e.before = keepAgain(*wanted, versions(), prefix(e.id, "before"));
-        e.before.records = -1;
         try {
             writeEntry(e);
         } catch (...) {
@@ -470,14 +469,14 @@ VersionStore::BackupContents VersionStore::checkBackup(const QString &folder) co
     const std::vector<InvestmentInfo> investments = readInvestmentList(investPath);
     for (const InvestmentInfo &info : investments) {
         if (!info.readable)
-            throw RuntimeError(RuntimeError::TypeMismatch, QStringLiteral("\"%1\", record %2 (line %2) is damaged.")
+            throw RuntimeError(RuntimeError::TypeMismatch, QStringLiteral("\"%1\", record %2: the record is damaged.")
                                                                .arg(QDir::toNativeSeparators(investPath))
                                                                .arg(info.number));
     }
     if (QFileInfo(investPath).size() % InvestRecordLength != 0)
-        throw RuntimeError(RuntimeError::TypeMismatch, QStringLiteral("\"%1\", record %2 (line %2) is cut short.")
+        throw RuntimeError(RuntimeError::TypeMismatch, QStringLiteral("\"%1\", record %2: the record is cut short.")
                                                            .arg(QDir::toNativeSeparators(investPath))
-                                                           .arg(investments.size()));
+                                                           .arg(QFileInfo(investPath).size() / InvestRecordLength + 1));
     contents.investments = int(investments.size());
     try {
         HistoryReader reader(QDir(folder).filePath(HistFileName));
@@ -581,10 +580,10 @@ void VersionStore::prune()
     const auto pinned = [&](int id) { return id == newest || id == cursor || !entries.value(id).done; };
     // Beyond the last KeepCount and older than KeepDays days.
     for (qsizetype i = 0; i + KeepCount < ids.size(); ++i) {
-        const Entry &e = entries[ids.at(i)];
-        if (!pinned(e.id) && e.time < cutoff) {
-            d->dropEntry(e);
-            entries.remove(e.id);
+        const int id = ids.at(i);
+        if (!pinned(id) && entries.value(id).time < cutoff) {
+            d->dropEntry(entries.value(id));
+            entries.remove(id);
         }
     }
     // Then the oldest while the versions take more than the limit.
@@ -595,7 +594,7 @@ void VersionStore::prune()
             break;
         if (pinned(id))
             continue;
-        const Entry &e = entries[id];
+        const Entry e = entries.value(id);
         for (const KeptFile *f : {&e.before.hist, &e.before.data, &e.after.hist, &e.after.data}) {
             if (f->present)
                 usage.release(d->folder.filePath(f->name));
