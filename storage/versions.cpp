@@ -61,11 +61,11 @@ struct VersionStore::Impl
     // The folder ready for a change; false when it cannot be had (the note says why).
     bool ready()
     {
-        QString why;
-        if (folder.ensure(now(), why))
-            return true;
-        note = why;
-        return false;
+        QString said;
+        const bool ok = folder.ensure(now(), said);
+        if (!said.isEmpty())
+            note = said;
+        return ok;
     }
 
     // The entries; a folder whose entries cannot be read is set aside and begun anew (false
