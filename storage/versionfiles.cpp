@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cstdio>
 #include <cstring>
 
 #ifndef Q_OS_WIN
@@ -425,15 +426,22 @@ int entryIdOf(const QString &fileName)
     return ok && id > 0 ? id : 0;
 }
 
-void writeWhole(const QString &path, const QByteArray &text)
+void writeWhole(const QString &path, const QByteArray &text, bool durable)
 {
     QFile file;
     const QString temp = createSiblingTemp(path, file);
     try {
         writeAll(file, text.constData(), text.size());
-        syncToDisk(file);
+        if (durable)
+            syncToDisk(file);
         file.close();
-        atomicRename(temp, path);
+        if (durable) {
+            atomicRename(temp, path);
+        } else {
+            faults::check(faults::Step::Rename);
+            if (std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(path).constData()) != 0)
+                throw RuntimeError(RuntimeError::PathFileAccessError);
+        }
     } catch (...) {
         file.close();
         QFile::remove(temp);

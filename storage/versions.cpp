@@ -80,7 +80,9 @@ struct VersionStore::Impl
         return ready();
     }
 
-    void writeEntry(const Entry &e) { writeWhole(folder.filePath(entryFileName(e.id)), encodeEntry(e)); }
+    // A pending entry need not outlast a power loss: without it, the change it was to keep is
+    // found at the next change as one made outside, and kept then.
+    void writeEntry(const Entry &e) { writeWhole(folder.filePath(entryFileName(e.id)), encodeEntry(e), e.done); }
 
     void dropEntry(const Entry &e)
     {
@@ -131,7 +133,7 @@ struct VersionStore::Impl
             throw;
         }
         entries[e.id] = e;
-        folder.writeCursor(e.id);
+        folder.makeCurrent(e.id);
         cursor = e.id;
     }
 
@@ -314,7 +316,7 @@ VersionStore::Change VersionStore::begin(const ChangeDescription &change)
     QMap<int, Entry> entries;
     if (!d->load(entries))
         return Change(this, 0);
-    int cursor = d->folder.readCursor();
+    int cursor = d->folder.readCursor(entries);
     d->settlePending(entries, cursor);
     d->keepOutsideChange(entries, cursor);
     const std::optional<KeptState> wanted = d->expected(entries, cursor);
@@ -339,7 +341,7 @@ void VersionStore::commitChange(int id)
 {
     QMap<int, Entry> entries;
     d->load(entries);
-    int cursor = d->folder.readCursor();
+    int cursor = d->folder.readCursor(entries);
     if (!entries.contains(id) || entries.value(id).done)
         return;
     Entry e = entries.value(id);
@@ -351,7 +353,7 @@ void VersionStore::abandonChange(int id)
 {
     QMap<int, Entry> entries;
     d->load(entries);
-    int cursor = d->folder.readCursor();
+    int cursor = d->folder.readCursor(entries);
     if (entries.contains(id) && !entries.value(id).done)
         d->settle(entries.value(id), entries, cursor);
 }
@@ -362,7 +364,7 @@ QList<VersionInfo> VersionStore::list() const
     QString ignored;
     if (!d->folder.exists() || !d->folder.load(entries, ignored))
         return {};
-    const int cursor = d->folder.readCursor();
+    const int cursor = d->folder.readCursor(entries);
     QSet<int> path;
     for (int id = cursor; id > 0 && entries.contains(id) && !path.contains(id); id = entries.value(id).parent)
         path.insert(id);
@@ -390,7 +392,7 @@ std::optional<ChangeDescription> VersionStore::undoChange() const
     QString ignored;
     if (!d->folder.exists() || !d->folder.load(entries, ignored))
         return std::nullopt;
-    const int cursor = d->folder.readCursor();
+    const int cursor = d->folder.readCursor(entries);
     if (entries.contains(cursor) && entries.value(cursor).done)
         return entries.value(cursor).change;
     return std::nullopt;
@@ -402,7 +404,7 @@ std::optional<ChangeDescription> VersionStore::redoChange() const
     QString ignored;
     if (!d->folder.exists() || !d->folder.load(entries, ignored))
         return std::nullopt;
-    const int cursor = d->folder.readCursor();
+    const int cursor = d->folder.readCursor(entries);
     for (auto it = entries.end(); it != entries.begin();) {
         --it;
         if (it->done && it->parent == cursor)
@@ -417,7 +419,7 @@ void VersionStore::undo()
         throw VersionRefused(d->note);
     QMap<int, Entry> entries;
     d->load(entries);
-    int cursor = d->folder.readCursor();
+    int cursor = d->folder.readCursor(entries);
     d->settlePending(entries, cursor);
     d->keepOutsideChange(entries, cursor);
     if (!entries.contains(cursor) || !entries.value(cursor).done)
@@ -432,7 +434,7 @@ void VersionStore::redo()
         throw VersionRefused(d->note);
     QMap<int, Entry> entries;
     d->load(entries);
-    int cursor = d->folder.readCursor();
+    int cursor = d->folder.readCursor(entries);
     d->settlePending(entries, cursor);
     d->keepOutsideChange(entries, cursor);
     for (auto it = entries.end(); it != entries.begin();) {
@@ -530,7 +532,7 @@ VersionStore::Recovery VersionStore::recover()
         r.note = d->folder.setAside(why, d->now());
         return r;
     }
-    int cursor = d->folder.readCursor();
+    int cursor = d->folder.readCursor(entries);
     d->folder.settleMove(cursor);
     QStringList notes;
     const QList<int> ids = entries.keys();
@@ -544,14 +546,6 @@ VersionStore::Recovery VersionStore::recover()
                                 .arg(changeTitle(e.change))
                           : QStringLiteral("The change \"%1\", under way when Plumbline stopped, was not made.")
                                 .arg(changeTitle(e.change)));
-    }
-    // The last change kept, but its cursor not yet written.
-    if (!entries.isEmpty()) {
-        const Entry &last = entries.last();
-        if (last.done && last.id != cursor && last.parent == cursor && liveIsBefore(liveState(d->data), last.after)) {
-            d->folder.writeCursor(last.id);
-            cursor = last.id;
-        }
     }
     d->folder.removeStrays(entries);
     r.note = notes.join(QLatin1Char(' '));
@@ -573,7 +567,7 @@ void VersionStore::prune()
     QMap<int, Entry> entries;
     if (!d->folder.exists() || !d->load(entries))
         return;
-    const int cursor = d->folder.readCursor();
+    const int cursor = d->folder.readCursor(entries);
     const QDateTime cutoff = d->now().addDays(-KeepDays);
     QList<int> ids = entries.keys();
     const int newest = ids.isEmpty() ? 0 : ids.last();
