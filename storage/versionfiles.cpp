@@ -341,16 +341,22 @@ long long countRecords(const QString &path)
     openForReading(file, path);
     adviseSequential(file);
     long long count = 0;
-    bool content = false;
+    bool content = false; // the line under way has more than a line end
     QByteArray block;
     while (!(block = file.read(1024 * 1024)).isEmpty()) {
-        for (const char c : std::as_const(block)) {
-            if (c == '\n') {
-                count += content ? 1 : 0;
-                content = false;
-            } else if (c != '\r' && c != ' ' && c != '\t') {
-                content = true;
-            }
+        const char *p = block.constData();
+        const char *const end = p + block.size();
+        while (p < end) {
+            const char *nl = static_cast<const char *>(std::memchr(p, '\n', size_t(end - p)));
+            const char *stop = nl ? nl : end;
+            // Blank lines ("\r\n", "\n") are passed over by every reader.
+            for (const char *c = p; c < stop && !content; ++c)
+                content = *c != '\r' && *c != ' ' && *c != '\t';
+            if (!nl)
+                break;
+            count += content ? 1 : 0;
+            content = false;
+            p = nl + 1;
         }
     }
     if (file.error() != QFileDevice::NoError)

@@ -312,6 +312,8 @@ private slots:
         const QByteArray good = testing::investRecord(1, "Cash", "Home") + testing::investRecord(2, "Gold", "Vault");
         const QByteArray hist = "1,#2010-05-01#,100,100,0\r\n2,#2011-07-04#,50,55,1\r\n1,#2012-02-29#,100,120,2\r\n";
         QTest::newRow("whole") << good << hist << QString();
+        QTest::newRow("blank lines") << good << (QByteArray("\r\n") + hist.left(26) + "\r\n" + hist.mid(26) + "\n")
+                                     << QString();
         QTest::newRow("damaged history line")
             << good << QByteArray("1,#2010-05-01#,100,100,0\r\n2,#2011-07-04#,50,55,1\r\n1,#2012-02-30#,1\r\n")
             << "line 3";
