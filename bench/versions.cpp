@@ -59,6 +59,7 @@ std::vector<Operation> versionsOperations()
                    [](long long lines) {
                        prepareRewrite(lines);
                        freshStore(lines);
+                       g_before = {sizeOf(lines, storage::HistFileName), sizeOf(lines, storage::InvestFileName)};
                        intSelRecNum = int(shownRecords(lines) / 2);
                    },
                    [](long long) {
@@ -69,7 +70,10 @@ std::vector<Operation> versionsOperations()
                    [](long long lines) {
                        if (!g_store->undoChange() || g_store->list().first().records != lines)
                            die("the edit's version was not kept");
-                       prepareRewrite(lines);
+                       // Undone through the versions, so the next change finds the pair they name.
+                       g_store->undo();
+                       if (sizeOf(lines, storage::HistFileName) != g_before.first)
+                           die("the undo did not bring back the history before the edit");
                        intSelRecNum = int(shownRecords(lines) / 2);
                    }});
     ops.push_back({"delete rewrite + version", "delete rewrite",
