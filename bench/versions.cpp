@@ -42,9 +42,11 @@ qint64 sizeOf(long long lines, const QString &name)
     return QFileInfo(QDir(workFolder(lines)).filePath(name)).size();
 }
 
-void keptDelete()
+void keptDelete(long long lines)
 {
-    auto kept = g_store->begin(described(storage::ChangeKind::DeleteInvestment));
+    storage::ChangeDescription d = described(storage::ChangeKind::DeleteInvestment);
+    d.count = int(shownRecords(lines)); // the windows know how many records the investment held
+    auto kept = g_store->begin(d);
     runDeleteRewrite();
     kept.commit();
 }
@@ -81,13 +83,17 @@ std::vector<Operation> versionsOperations()
                        prepareRewrite(lines);
                        freshStore(lines);
                        openShownInvestFile();
+                       g_before = {sizeOf(lines, storage::HistFileName), sizeOf(lines, storage::InvestFileName)};
                    },
-                   [](long long) { keptDelete(); },
+                   [](long long lines) { keptDelete(lines); },
                    [](long long lines) {
                        if (!g_store->undoChange() || g_store->list().first().records != lines - shownRecords(lines))
                            die("the delete's version was not kept");
-                       storage::discardAll();
-                       prepareRewrite(lines);
+                       storage::close(1);
+                       g_store->undo();
+                       if (sizeOf(lines, storage::HistFileName) != g_before.first ||
+                           sizeOf(lines, storage::InvestFileName) != g_before.second)
+                           die("the undo did not bring back the files before the delete");
                        openShownInvestFile();
                    }});
     ops.push_back({"undo delete", "copy",
@@ -96,7 +102,7 @@ std::vector<Operation> versionsOperations()
                        freshStore(lines);
                        openShownInvestFile();
                        g_before = {sizeOf(lines, storage::HistFileName), sizeOf(lines, storage::InvestFileName)};
-                       keptDelete();
+                       keptDelete(lines);
                    },
                    [](long long) {
                        storage::close(1);

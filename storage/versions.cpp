@@ -111,6 +111,10 @@ struct VersionStore::Impl
                 return b;
             case ChangeKind::ImportRecords:
                 return b + qMax(0, e.change.count);
+            case ChangeKind::DeleteInvestment:
+                if (e.change.count > 0)
+                    return qMax(0LL, b - e.change.count);
+                break;
             default:
                 break;
             }
