@@ -50,7 +50,9 @@ KeptState liveState(const QString &dataFolder);
 // Keeps the live pair in `versions` under "PREFIX.hist" and "PREFIX.data": the history by
 // a hard link (a copy where none can be made), the investment file by a copy, both on disk.
 // Raises (61 full disk ...) after removing what it made.
-KeptState keepLive(const QString &dataFolder, const QString &versions, const QString &prefix);
+// An investment file already kept with the same bytes (`sameData`) is linked, not copied again.
+KeptState keepLive(const QString &dataFolder, const QString &versions, const QString &prefix,
+                   const KeptFile *sameData = nullptr);
 // Another pair of names for a kept state (links; copies where links cannot be made).
 KeptState keepAgain(const KeptState &state, const QString &versions, const QString &prefix);
 
@@ -77,7 +79,8 @@ QString entryFileName(int id);
 // The id of an entry file's name; 0 for any other name.
 int entryIdOf(const QString &fileName);
 
-// Writes `text` as file `path`: a new file, on disk, renamed into place.
-void writeWhole(const QString &path, const QByteArray &text);
+// Writes `text` as file `path`: a new file renamed into place, whole or not at all; with
+// `durable`, on disk before the rename and the rename on disk after it.
+void writeWhole(const QString &path, const QByteArray &text, bool durable = true);
 
 } // namespace storage::versions
