@@ -113,21 +113,36 @@ struct SlashDate
     int a = 0, b = 0, year = 0;
 };
 
-// "a/b/yyyy" with one or two digits before each slash.
-bool splitSlashDate(const QString &text, SlashDate &out)
+// "a<sep>b<sep>yyyy" with one or two digits before each separator; no allocation, as every row
+// of a large file passes here.
+bool splitDayMonthYear(QStringView text, QChar separator, int &a, int &b, int &year)
 {
-    const QStringList parts = text.split(QLatin1Char('/'));
-    if (parts.size() != 3 || parts[0].isEmpty() || parts[0].size() > 2 || parts[1].isEmpty() || parts[1].size() > 2 ||
-        parts[2].size() != 4)
-        return false;
-    for (const QString &part : parts)
-        for (const QChar c : part)
-            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+    int parts[3] = {0, 0, 0};
+    int digits[3] = {0, 0, 0};
+    int k = 0;
+    for (const QChar c : text) {
+        if (c == separator) {
+            if (++k > 2)
                 return false;
-    out.a = parts[0].toInt();
-    out.b = parts[1].toInt();
-    out.year = parts[2].toInt();
+        } else if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+            if (++digits[k] > 4)
+                return false;
+            parts[k] = parts[k] * 10 + (c.unicode() - '0');
+        } else {
+            return false;
+        }
+    }
+    if (k != 2 || digits[0] < 1 || digits[0] > 2 || digits[1] < 1 || digits[1] > 2 || digits[2] != 4)
+        return false;
+    a = parts[0];
+    b = parts[1];
+    year = parts[2];
     return true;
+}
+
+bool splitSlashDate(QStringView text, SlashDate &out)
+{
+    return splitDayMonthYear(text, QLatin1Char('/'), out.a, out.b, out.year);
 }
 
 bool makeDate(int year, int month, int day, Date &out)
@@ -148,11 +163,18 @@ bool allDigits(QStringView text)
     return true;
 }
 
-// A number's text without currency signs, blanks and sign, as "digits[.digits]" with '-'
-// in front when negative; `percent` allows a trailing '%'. False when it is no number.
-bool normalNumber(const QString &input, const NumberForm &form, bool percent, QString &out)
+bool isUpperAscii(QChar c)
 {
-    QString text = input.trimmed();
+    return c >= QLatin1Char('A') && c <= QLatin1Char('Z');
+}
+
+// A number's text without currency signs, blanks and sign, as "digits[.digits]" with '-'
+// in front when negative, into `out` (at most `size` bytes); `percent` allows a trailing
+// '%'. False when it is no number. One pass and no allocation: every field of a large file
+// passes here.
+bool normalNumber(QStringView text, const NumberForm &form, bool percent, char *out, int size, int &length)
+{
+    text = text.trimmed();
     bool negative = false;
     if (text.startsWith(QLatin1Char('(')) && text.endsWith(QLatin1Char(')'))) {
         negative = true;
@@ -160,70 +182,94 @@ bool normalNumber(const QString &input, const NumberForm &form, bool percent, QS
     }
     if (percent && text.endsWith(QLatin1Char('%')))
         text.chop(1);
-    // Currency signs and a three-letter code ("EUR 12", "12 USD") around the figure.
-    QString body;
-    for (const QChar c : std::as_const(text)) {
-        if (c.category() == QChar::Symbol_Currency || c.isSpace() || c == QLatin1Char('\''))
+    // A three-letter currency code before or after the figure ("EUR 12", "12 USD").
+    if (text.size() > 3 && isUpperAscii(text[0]) && isUpperAscii(text[1]) && isUpperAscii(text[2]) &&
+        !text[3].isLetter())
+        text = text.mid(3);
+    const qsizetype n = text.size();
+    if (n > 3 && isUpperAscii(text[n - 1]) && isUpperAscii(text[n - 2]) && isUpperAscii(text[n - 3]) &&
+        !text[n - 4].isLetter())
+        text.chop(3);
+
+    length = 0;
+    const auto put = [&](char c) {
+        if (length >= size)
+            return false;
+        out[length++] = c;
+        return true;
+    };
+    if (negative && !put('-'))
+        return false;
+    bool signSeen = false;
+    bool digitSeen = false;
+    bool pointSeen = false;
+    int groups = 0;      // group separators met
+    int groupDigits = 0; // digits since the last group separator (or the start)
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u >= '0' && u <= '9') {
+            if (!put(char(u)))
+                return false;
+            digitSeen = true;
+            ++groupDigits;
+        } else if (c == form.decimal) {
+            if (pointSeen || (groups > 0 && groupDigits != 3))
+                return false;
+            if (!digitSeen && !put('0'))
+                return false;
+            if (!put('.'))
+                return false;
+            pointSeen = true;
+            digitSeen = true;
+            groupDigits = 0;
+        } else if (c == form.group) {
+            if (pointSeen || groupDigits < 1 || groupDigits > 3 || (groups > 0 && groupDigits != 3))
+                return false;
+            ++groups;
+            groupDigits = 0;
+        } else if (u == '-' || u == 0x2212 || u == '+') {
+            // A sign before the figure only, once, and not beside parentheses' minus.
+            if (signSeen || digitSeen || (negative && u != '+'))
+                return false;
+            signSeen = true;
+            if (u != '+') {
+                if (!put('-'))
+                    return false;
+                negative = true;
+            }
+        } else if (c.category() == QChar::Symbol_Currency || c.isSpace() || u == '\'') {
             continue;
-        body += c;
-    }
-    for (int side = 0; side < 2 && body.size() > 3; ++side) {
-        const QStringView code = side == 0 ? QStringView(body).left(3) : QStringView(body).right(3);
-        bool letters = true;
-        for (const QChar c : code)
-            letters = letters && c >= QLatin1Char('A') && c <= QLatin1Char('Z');
-        if (letters)
-            body = side == 0 ? body.mid(3) : body.left(body.size() - 3);
-    }
-    if (body.startsWith(QLatin1Char('-')) || body.startsWith(QChar(0x2212))) {
-        if (negative)
+        } else {
             return false;
-        negative = true;
-        body.remove(0, 1);
-    } else if (body.startsWith(QLatin1Char('+'))) {
-        body.remove(0, 1);
+        }
     }
-    if (body.isEmpty())
+    if (!pointSeen && groups > 0 && groupDigits != 3)
         return false;
-    // Integer part with its groups, then the decimals.
-    const qsizetype point = body.indexOf(form.decimal);
-    const QString whole = point < 0 ? body : body.left(point);
-    const QString decimals = point < 0 ? QString() : body.mid(point + 1);
-    if (point >= 0 && !allDigits(decimals))
-        return false;
-    QString digits;
-    const QStringList groups = whole.split(form.group);
-    for (qsizetype i = 0; i < groups.size(); ++i) {
-        const QString &group = groups[i];
-        if (i == 0 ? (groups.size() > 1 ? (group.isEmpty() || group.size() > 3 || !allDigits(group))
-                                        : (!group.isEmpty() && !allDigits(group)))
-                   : (group.size() != 3 || !allDigits(group)))
-            return false;
-        digits += group;
-    }
-    if (digits.isEmpty() && decimals.isEmpty())
-        return false;
-    out = (negative ? QStringLiteral("-") : QString()) + (digits.isEmpty() ? QStringLiteral("0") : digits);
-    if (!decimals.isEmpty())
-        out += QLatin1Char('.') + decimals;
-    return true;
+    if (length > 0 && out[length - 1] == '.')
+        --length; // "12." is 12
+    return digitSeen && length > (negative ? 1 : 0);
 }
 
 // Votes for a decimal comma (+1) or point (-1) from one amount's text; 0 when it does not tell.
-int decimalVote(const QString &text)
+int decimalVote(QStringView text)
 {
-    QString t;
-    for (const QChar c : text)
-        if (c.isDigit() || c == QLatin1Char(',') || c == QLatin1Char('.'))
-            t += c;
-    const qsizetype comma = t.lastIndexOf(QLatin1Char(','));
-    const qsizetype point = t.lastIndexOf(QLatin1Char('.'));
-    if (comma >= 0 && point >= 0)
-        return comma > point ? 1 : -1;
-    if (comma >= 0)
-        return t.count(QLatin1Char(',')) == 1 && t.size() - comma - 1 != 3 ? 1 : 0;
-    if (point >= 0)
-        return t.count(QLatin1Char('.')) > 1 ? 1 : (t.size() - point - 1 != 3 ? -1 : 0);
+    int commas = 0, points = 0, afterLast = 0;
+    QChar last;
+    for (const QChar c : text) {
+        if (c.isDigit()) {
+            ++afterLast;
+        } else if (c == QLatin1Char(',') || c == QLatin1Char('.')) {
+            (c == QLatin1Char(',') ? commas : points) += 1;
+            last = c;
+            afterLast = 0;
+        }
+    }
+    if (commas > 0 && points > 0)
+        return last == QLatin1Char(',') ? 1 : -1;
+    if (commas > 0)
+        return commas == 1 && afterLast != 3 ? 1 : 0;
+    if (points > 0)
+        return points > 1 ? 1 : (afterLast != 3 ? -1 : 0);
     return 0;
 }
 
@@ -245,65 +291,90 @@ bool splitCsv(const QByteArray &bytes, CsvTable &out, QString &error)
     if (!decodeText(bytes, text, error))
         return false;
     out.separator = chooseSeparator(text);
+    out.source = text;
 
+    // Unquoted fields are cut from the text whole; quoted ones gather their pieces. Each row
+    // moves into the table: a statement of 100,000 rows makes no copy of one.
     std::vector<CsvRow> rows;
+    rows.reserve(size_t(text.count(QLatin1Char('\n'))) + 1);
     CsvRow row;
-    QString field;
-    int line = 1;
     row.line = 1;
+    int line = 1;
+    int quoteLine = 0;
     bool quoted = false;
     bool wasQuoted = false;
-    int quoteLine = 0;
-    const auto endField = [&] {
-        row.fields.append(field);
-        field.clear();
-        wasQuoted = false;
+    QString quotedText;
+    qsizetype start = 0; // where the unquoted part of the field in hand begins
+    qsizetype width = 4;
+    const auto takeField = [&](qsizetype end) {
+        if (wasQuoted) {
+            quotedText += QStringView(text).mid(start, end - start);
+            row.fields.append(quotedText);
+            quotedText.clear();
+            wasQuoted = false;
+        } else {
+            // Shares the table's text: `source` keeps it alive and unchanged.
+            row.fields.append(QString::fromRawData(text.constData() + start, end - start));
+        }
     };
     const auto endRow = [&] {
-        endField();
+        width = std::max(width, row.fields.size());
         if (!allBlank(row.fields))
-            rows.push_back(row);
+            rows.push_back(std::move(row));
         row = CsvRow();
         row.line = line;
+        row.fields.reserve(width);
+    };
+    const auto countLines = [&line](QStringView piece) {
+        for (qsizetype k = 0; k < piece.size(); ++k)
+            if (piece[k] == QLatin1Char('\n') ||
+                (piece[k] == QLatin1Char('\r') && !(k + 1 < piece.size() && piece[k + 1] == QLatin1Char('\n'))))
+                ++line;
     };
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
         const QChar c = text.at(i);
         if (quoted) {
-            if (c == QLatin1Char('"')) {
-                if (i + 1 < n && text.at(i + 1) == QLatin1Char('"')) {
-                    field += c;
-                    ++i;
-                } else {
-                    quoted = false;
-                }
-            } else {
-                if (c == QLatin1Char('\n') || (c == QLatin1Char('\r') && !(i + 1 < n && text.at(i + 1) == '\n')))
-                    ++line;
-                field += c;
+            const qsizetype close = text.indexOf(QLatin1Char('"'), i);
+            const qsizetype end = close < 0 ? n : close;
+            countLines(QStringView(text).mid(i, end - i));
+            quotedText += QStringView(text).mid(i, end - i);
+            if (close < 0) {
+                i = n;
+                break;
             }
-        } else if (c == QLatin1Char('"') && field.trimmed().isEmpty() && !wasQuoted) {
+            if (close + 1 < n && text.at(close + 1) == QLatin1Char('"')) {
+                quotedText += QLatin1Char('"');
+                i = close + 1;
+            } else {
+                quoted = false;
+                i = close;
+                start = close + 1;
+            }
+        } else if (c == QLatin1Char('"') && !wasQuoted && QStringView(text).mid(start, i - start).trimmed().isEmpty()) {
             quoted = true;
             wasQuoted = true;
             quoteLine = line;
-            field.clear();
         } else if (c == out.separator) {
-            endField();
+            takeField(i);
+            start = i + 1;
         } else if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+            takeField(i);
             if (c == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
                 ++i;
             ++line;
             endRow();
-        } else {
-            field += c;
+            start = i + 1;
         }
     }
     if (quoted) {
         error = QStringLiteral("Line %1: a quoted field is not closed.").arg(quoteLine);
         return false;
     }
-    if (!field.isEmpty() || !row.fields.isEmpty() || wasQuoted)
+    if (start < n || !row.fields.isEmpty() || wasQuoted) {
+        takeField(n);
         endRow();
+    }
 
     if (!rows.empty()) {
         // A first row of names, not of dates and figures, is the header.
@@ -385,11 +456,8 @@ bool readDate(const QString &input, DateOrder order, Date &out)
     }
     // D.M.YYYY: always day first.
     if (text.count(QLatin1Char('.')) == 2) {
-        const QStringList parts = text.split(QLatin1Char('.'));
-        if (parts[0].size() > 2 || parts[1].size() > 2 || parts[2].size() != 4 || !allDigits(parts[0]) ||
-            !allDigits(parts[1]) || !allDigits(parts[2]))
-            return false;
-        return makeDate(parts[2].toInt(), parts[1].toInt(), parts[0].toInt(), out);
+        int day = 0, month = 0, year = 0;
+        return splitDayMonthYear(text, QLatin1Char('.'), day, month, year) && makeDate(year, month, day, out);
     }
     SlashDate s;
     if (order == DateOrder::IsoOnly || !splitSlashDate(text, s))
@@ -468,11 +536,12 @@ NumberForm findNumberForm(const CsvTable &table, const ColumnMap &columns)
 
 bool readAmount(const QString &text, const NumberForm &form, Currency &out)
 {
-    QString plain;
-    if (!normalNumber(text, form, false, plain))
+    char plain[96];
+    int length = 0;
+    if (!normalNumber(text, form, false, plain, int(sizeof plain), length))
         return false;
     try {
-        return Currency::parse(QStringView(plain), out);
+        return Currency::parse(plain, plain + length, out);
     } catch (const RuntimeError &) {
         return false; // beyond the range of an amount
     }
@@ -480,13 +549,13 @@ bool readAmount(const QString &text, const NumberForm &form, Currency &out)
 
 bool readRate(const QString &text, const NumberForm &form, Single &out)
 {
-    QString plain;
-    if (!normalNumber(text, form, true, plain))
+    char plain[96];
+    int length = 0;
+    if (!normalNumber(text, form, true, plain, int(sizeof plain), length))
         return false;
-    const QByteArray latin = plain.toLatin1();
     Single value = 0;
     try {
-        if (!parseSingle(latin.constData(), latin.constData() + latin.size(), value) || !std::isfinite(value))
+        if (!parseSingle(plain, plain + length, value) || !std::isfinite(value))
             return false;
     } catch (const RuntimeError &) {
         return false; // beyond the range of a rate

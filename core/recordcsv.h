@@ -22,6 +22,7 @@ struct CsvRow
 
 struct CsvTable
 {
+    QString source; // the file's text; unquoted fields share it instead of copies
     QChar separator = QLatin1Char(',');
     bool hasHeader = false;
     QStringList header;

@@ -60,6 +60,7 @@ private slots:
         QTest::newRow("blanks around") << "  2020-01-31 " << A << "2020-01-31";
         QTest::newRow("words") << "yesterday" << A << "";
         QTest::newRow("year 99") << "0099-01-01" << A << "";
+        QTest::newRow("long digit runs") << "3333333333/1/2020" << M << "";
     }
     void dates()
     {
@@ -159,8 +160,9 @@ private slots:
         QTest::newRow("bom and lf") << QByteArray("\xEF\xBB\xBF"
                                                   "Date,Original,Current\n2020-01-01,1,2\n")
                                     << QStringList{"2020-01-01|1|2"} << "";
-        QTest::newRow("quoted") << QByteArray("Date,Original,Current,Note\r\n\"2020-01-01\",\"1,000.5\",2,\"a \"\"b\"\"\r\nc\"\r\n")
-                                << QStringList{"2020-01-01|1,000.5|2|a \"b\"\r\nc"} << "";
+        QTest::newRow("quoted")
+            << QByteArray("Date,Original,Current,Note\r\n\"2020-01-01\",\"1,000.5\",2,\"a \"\"b\"\"\r\nc\"\r\n")
+            << QStringList{"2020-01-01|1,000.5|2|a \"b\"\r\nc"} << "";
         QTest::newRow("semicolons") << QByteArray("Datum;Original;Current\n1.2.2020;1.234,5;7\n")
                                     << QStringList{"1.2.2020|1.234,5|7"} << "";
         QTest::newRow("tabs") << QByteArray("date\toriginal\tcurrent\n2020-01-01\t1\t2\n")
@@ -171,14 +173,14 @@ private slots:
                                       << QStringList{QString::fromUtf8("2020-01-01|1|2|café")} << "";
         QTest::newRow("nul") << QByteArray("date,original\n2020\0,1\n", 21) << QStringList()
                              << "The file holds binary data (NUL bytes): it is not a CSV text file.";
-        QTest::newRow("bom but not utf-8") << QByteArray("\xEF\xBB\xBF"
-                                                         "date\n\xE9\n")
-                                           << QStringList()
-                                           << "The file starts as UTF-8 text but holds bytes that are not UTF-8.";
+        QTest::newRow("bom but not utf-8")
+            << QByteArray("\xEF\xBB\xBF"
+                          "date\n\xE9\n")
+            << QStringList() << "The file starts as UTF-8 text but holds bytes that are not UTF-8.";
         QTest::newRow("control characters") << QByteArray("date\x01,x\n") << QStringList()
                                             << "The file holds control characters: it is not a CSV text file.";
-        QTest::newRow("quote left open") << QByteArray("date,original,current\n2020-01-01,\"1,2\n")
-                                         << QStringList() << "Line 2: a quoted field is not closed.";
+        QTest::newRow("quote left open") << QByteArray("date,original,current\n2020-01-01,\"1,2\n") << QStringList()
+                                         << "Line 2: a quoted field is not closed.";
     }
     void textForms()
     {
@@ -247,15 +249,15 @@ private slots:
         QTest::addColumn<bool>("ambiguous");
         QTest::addColumn<int>("exampleLine");
         QTest::newRow("iso") << QByteArray("d,o,c\n2020-01-02,1,2\n") << DateOrder::IsoOnly << false << 0;
-        QTest::newRow("every date both ways") << QByteArray("date,original,current\n1/1/2020,1,2\n3/4/2020,1,2\n")
-                                              << DateOrder::Auto << true << 3;
-        QTest::newRow("one day above 12") << QByteArray("date,original,current\n3/4/2020,1,2\n25/4/2020,1,2\n")
-                                          << DateOrder::DayFirst << false << 0;
+        QTest::newRow("every date both ways")
+            << QByteArray("date,original,current\n1/1/2020,1,2\n3/4/2020,1,2\n") << DateOrder::Auto << true << 3;
+        QTest::newRow("one day above 12")
+            << QByteArray("date,original,current\n3/4/2020,1,2\n25/4/2020,1,2\n") << DateOrder::DayFirst << false << 0;
         QTest::newRow("one month position above 12")
             << QByteArray("date,original,current\n3/4/2020,1,2\n4/25/2020,1,2\n") << DateOrder::MonthFirst << false
             << 0;
-        QTest::newRow("all the same either way") << QByteArray("date,original,current\n1/1/2020,1,2\n")
-                                                 << DateOrder::MonthFirst << false << 0;
+        QTest::newRow("all the same either way")
+            << QByteArray("date,original,current\n1/1/2020,1,2\n") << DateOrder::MonthFirst << false << 0;
     }
     void dateOrder()
     {

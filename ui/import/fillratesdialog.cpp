@@ -91,7 +91,7 @@ FillRatesDialog::FillRatesDialog(QWidget *parent, const MainWindowHooks &hooks, 
 
 void FillRatesDialog::apply()
 {
-    if (applyFromWindow(m_hooks, m_plan, Title))
+    if (applyFromWindow(m_hooks, m_plan))
         accept();
 }
 

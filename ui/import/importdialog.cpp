@@ -341,7 +341,7 @@ void ImportRecordsDialog::import()
         platform::showStandardError(error);
         return;
     }
-    if (applyFromWindow(m_hooks, plan, Title))
+    if (applyFromWindow(m_hooks, plan))
         accept();
 }
 

@@ -53,7 +53,6 @@ private:
     PriceIndex m_series;
     QString m_seriesName;
     bool m_seriesLoaded = false;
-    bool m_refreshing = false;
 };
 
 } // namespace ui::import

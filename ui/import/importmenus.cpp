@@ -104,9 +104,8 @@ QString investmentName(int number)
     return QString();
 }
 
-bool applyFromWindow(const MainWindowHooks &hooks, const storage::RecordChangePlan &plan, const QString &title)
+bool applyFromWindow(const MainWindowHooks &hooks, const storage::RecordChangePlan &plan)
 {
-    Q_UNUSED(title);
     // The window holds the investment file open; a new investment replaces it.
     if (plan.newInvestment && hooks.releaseInvestFile)
         hooks.releaseInvestFile();
