@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QMimeData>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTableWidget>
 #include <QUrl>
 
@@ -51,16 +52,16 @@ frmInvestData *startWithExample(testing::AppFixture &app)
     return app.startMainWindow();
 }
 
-QString cellText(QTableWidget *table, int row, int column)
+QString cellText(QAbstractItemView *table, int row, int column)
 {
-    const QTableWidgetItem *item = table->item(row, column);
-    return item ? item->text() : QStringLiteral("<none>");
+    const QModelIndex index = table->model()->index(row, column);
+    return index.isValid() ? index.data().toString() : QStringLiteral("<none>");
 }
 
-QStringList rowTexts(QTableWidget *table, int row)
+QStringList rowTexts(QAbstractItemView *table, int row)
 {
     QStringList texts;
-    for (int c = 0; c < table->columnCount(); ++c)
+    for (int c = 0; c < table->model()->columnCount(); ++c)
         texts << cellText(table, row, c);
     return texts;
 }
@@ -141,7 +142,7 @@ private slots:
         QCOMPARE(dialog->optShown->text(), QStringLiteral("The investment shown: Fund A, Bank A"));
         QVERIFY(!dialog->cboDateOrder->isVisible());
         QCOMPARE(dialog->cboColumn[3]->currentText(), QStringLiteral("Column 4: Inflation Rate"));
-        QCOMPARE(dialog->tblPreview->rowCount(), 3);
+        QCOMPARE(dialog->tblPreview->model()->rowCount(), 3);
         QCOMPARE(rowTexts(dialog->tblPreview, 0), (QStringList{"2", "3/15/2021", "1000", "-1010.5", "", ""}));
         QCOMPARE(rowTexts(dialog->tblPreview, 1),
                  (QStringList{"3", "1/15/2020", "1000", "1001", "", "already present, left out"}));

@@ -6,6 +6,7 @@
 #include "storage/historyreader.h"
 #include "storage/priceindexstore.h"
 #include "storage/recordimport.h"
+#include "ui/import/previewmodel.h"
 #include "ui/import/windowchange.h"
 #include "ui/index/priceindexchoice.h"
 #include "ui/startup/formsupport.h"
@@ -23,7 +24,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace ui::import {
@@ -31,17 +32,6 @@ namespace ui::import {
 namespace {
 
 const QString Title = QStringLiteral("Import Records");
-enum Column { ColLine, ColDate, ColOriginal, ColCurrent, ColRate, ColProblem, ColumnCount };
-
-QTableWidgetItem *cell(const QString &text, bool number = false)
-{
-    auto *item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    if (number)
-        item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return item;
-}
-
 // "1 row", "3 rows".
 QString count(qsizetype n, const char *one, const char *many)
 {
@@ -152,11 +142,10 @@ ImportRecordsDialog::ImportRecordsDialog(QWidget *parent, const MainWindowHooks 
                                             : seriesError);
     layout->addWidget(chkFillRates);
 
-    tblPreview = new QTableWidget(0, ColumnCount, this);
+    m_preview = new PreviewModel(this);
+    tblPreview = new QTableView(this);
     tblPreview->setObjectName(QStringLiteral("tblPreview"));
-    tblPreview->setHorizontalHeaderLabels({QStringLiteral("Line"), QStringLiteral("Date"),
-                                           QStringLiteral("Original Amount"), QStringLiteral("Current Amount"),
-                                           QStringLiteral("Rate"), QStringLiteral("Problem")});
+    tblPreview->setModel(m_preview);
     tblPreview->verticalHeader()->hide();
     tblPreview->horizontalHeader()->setStretchLastSection(true);
     tblPreview->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -245,32 +234,19 @@ void ImportRecordsDialog::refresh()
     for (const auto &placed : plan.added)
         added.insert(placed.record.line, &placed);
 
-    tblPreview->setUpdatesEnabled(false);
-    tblPreview->setRowCount(int(rows.size()));
-    for (int i = 0; i < int(rows.size()); ++i) {
-        const recordcsv::ImportRow &row = rows[size_t(i)];
+    std::vector<PreviewModel::Row> shown;
+    shown.reserve(rows.size());
+    for (const recordcsv::ImportRow &row : rows) {
+        PreviewModel::Row r;
+        r.row = row;
         const auto *placed = added.value(row.line);
-        QString rate = row.rateText;
-        QString problem = row.problem;
-        if (row.ok()) {
-            const Single taken = placed ? placed->record.rate : row.rate;
-            rate = taken == 0 ? QString() : singleToText(taken);
-            if (placed && row.rate == 0 && taken != 0)
-                rate += QStringLiteral(" (filled)");
-            if (ready && planError.isEmpty() && !placed)
-                problem = QStringLiteral("already present, left out");
-        }
-        tblPreview->setItem(i, ColLine, cell(QString::number(row.line), true));
-        tblPreview->setItem(
-            i, ColDate,
-            cell(row.ok() || row.date != Date() ? platform::LocaleServices::shortDate(row.date) : row.dateText));
-        tblPreview->setItem(i, ColOriginal, cell(row.ok() ? row.original.toPlainString() : row.originalText, true));
-        tblPreview->setItem(i, ColCurrent, cell(row.ok() ? row.current.toPlainString() : row.currentText, true));
-        tblPreview->setItem(i, ColRate, cell(rate, true));
-        tblPreview->setItem(i, ColProblem, cell(problem));
+        r.placed = placed != nullptr;
+        r.taken = placed ? placed->record.rate : row.rate;
+        r.duplicate = row.ok() && ready && planError.isEmpty() && !placed;
+        shown.push_back(std::move(r));
     }
+    m_preview->setRows(std::move(shown));
     tblPreview->resizeColumnsToContents();
-    tblPreview->setUpdatesEnabled(true);
 
     QString summary;
     bool canImport = false;

@@ -13,9 +13,11 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class QTableWidget;
+class QTableView;
 
 namespace ui::import {
+
+class PreviewModel;
 
 // The rows of a CSV file, read and shown before anything is written: the columns found by
 // their header (each can be chosen by hand), the investment they go to, and every row as it
@@ -35,7 +37,7 @@ public:
     std::array<QComboBox *, recordcsv::FieldCount> cboColumn{};
     QComboBox *cboDateOrder = nullptr; // only for dates with slashes
     QCheckBox *chkFillRates = nullptr;
-    QTableWidget *tblPreview = nullptr;
+    QTableView *tblPreview = nullptr;
     QLabel *lblSummary = nullptr;
     QPushButton *cmdImport = nullptr;
     QPushButton *cmdCancel = nullptr;
@@ -46,6 +48,7 @@ private:
     recordcsv::ColumnMap chosenColumns() const;
     recordcsv::DateOrder chosenOrder() const;
 
+    PreviewModel *m_preview = nullptr;
     MainWindowHooks m_hooks;
     QString m_path;
     recordcsv::CsvTable m_table;
