@@ -3,6 +3,7 @@
 #include "core/runtimeerror.h"
 #include "storage/datafolder.h"
 #include "storage/faults.h"
+#include "storage/filedigest.h"
 #include "storage/fileops.h"
 #include "storage/investrecords.h"
 
@@ -290,6 +291,20 @@ bool keptIntact(const QString &versions, const KeptFile &f, bool wholeCheck)
     } catch (const RuntimeError &) {
         return false;
     }
+}
+
+bool sameBytes(const QString &a, const QString &b)
+{
+    QFile fa, fb;
+    FileDigest da, db;
+    try {
+        openForReading(fa, a);
+        openForReading(fb, b);
+    } catch (const RuntimeError &) {
+        return false;
+    }
+    return fa.size() == fb.size() && digestOf(fa, da) && digestOf(fb, db) && da.size == db.size &&
+           da.sha256 == db.sha256;
 }
 
 bool sameContent(const KeptState &live, const KeptState &kept)

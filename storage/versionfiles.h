@@ -59,6 +59,10 @@ KeptState keepAgain(const KeptState &state, const QString &versions, const QStri
 // Whether the kept files still hold what was kept; false names the file changed.
 bool keptIntact(const QString &versions, const KeptFile &file, bool wholeCheck);
 
+// Whether two files hold the same bytes (sizes, then SHA-256 of the whole); false when either
+// cannot be read.
+bool sameBytes(const QString &a, const QString &b);
+
 // Whether the live pair is the kept state, judged by content (size and checks).
 bool sameContent(const KeptState &live, const KeptState &kept);
 

@@ -27,13 +27,18 @@ QString timeText(const QDateTime &time)
 }
 
 // Whether the live pair is still the state kept before a change: the history not replaced
-// (a rewrite always puts a new file in its place) and the investment file's bytes the same.
-bool liveIsBefore(const KeptState &live, const KeptState &before)
+// (a rewrite always puts a new file in its place; in a folder copied since, the bytes tell)
+// and the investment file's bytes the same.
+bool liveIsBefore(const QString &dataFolder, const QString &versions, const KeptState &live, const KeptState &before)
 {
-    const bool histSame =
-        live.hist.present == before.hist.present &&
-        (!live.hist.present || (live.hist.device == before.hist.device && live.hist.inode == before.hist.inode &&
-                                live.hist.size == before.hist.size));
+    bool histSame = live.hist.present == before.hist.present;
+    if (histSame && live.hist.present) {
+        const bool untouched = live.hist.device == before.hist.device && live.hist.inode == before.hist.inode &&
+                               live.hist.size == before.hist.size;
+        histSame = untouched ||
+                   (live.hist.size == before.hist.size &&
+                    sameBytes(QDir(dataFolder).filePath(HistFileName), QDir(versions).filePath(before.hist.name)));
+    }
     const bool dataSame =
         live.data.present == before.data.present &&
         (!live.data.present || (live.data.size == before.data.size && live.data.check == before.data.check));
@@ -144,7 +149,7 @@ struct VersionStore::Impl
     // A change whose commit never came: made (finish it) or not (drop it).
     bool settle(Entry e, QMap<int, Entry> &entries, int &cursor)
     {
-        if (liveIsBefore(liveState(data), e.before)) {
+        if (liveIsBefore(data, versions(), liveState(data), e.before)) {
             dropEntry(e);
             entries.remove(e.id);
             return false;
@@ -211,7 +216,7 @@ struct VersionStore::Impl
         QList<PendingRename> renames = stage(target.hist.present ? folder.filePath(target.hist.name) : QString(),
                                              target.data.present ? folder.filePath(target.data.name) : QString());
         try {
-            folder.writeMove({from, to, live, !target.hist.present, !target.data.present});
+            folder.writeMove({from, to, live, target});
         } catch (...) {
             for (const PendingRename &r : std::as_const(renames))
                 QFile::remove(r.from);

@@ -238,10 +238,11 @@ void VersionsFolder::makeCurrent(int id)
 
 void VersionsFolder::writeMove(const Move &m)
 {
+    const auto name = [](const KeptFile &f) { return f.present ? f.name.toUtf8() : QByteArray("-"); };
     writeWhole(filePath(MoveName),
                MoveHeader + "from " + QByteArray::number(m.from) + "\nto " + QByteArray::number(m.to) + "\nhist " +
-                   identityText(m.live.hist) + "\ndata " + identityText(m.live.data) + "\nabsent " +
-                   QByteArray::number(int(m.histAbsent)) + ' ' + QByteArray::number(int(m.dataAbsent)) + "\nend\n",
+                   identityText(m.live.hist) + "\ndata " + identityText(m.live.data) + "\ntarget " +
+                   name(m.target.hist) + ' ' + name(m.target.data) + "\nend\n",
                false);
 }
 
@@ -253,13 +254,20 @@ bool VersionsFolder::readMove(Move &m) const
         return false;
     const QList<QByteArray> lines = text.mid(MoveHeader.size()).split('\n');
     if (lines.size() < 6 || !lines.at(0).startsWith("from ") || !lines.at(1).startsWith("to ") ||
-        !lines.at(2).startsWith("hist ") || !lines.at(3).startsWith("data ") || !lines.at(4).startsWith("absent "))
+        !lines.at(2).startsWith("hist ") || !lines.at(3).startsWith("data ") || !lines.at(4).startsWith("target "))
         return false;
     bool number[2];
     m.from = lines.at(0).mid(5).toInt(&number[0]);
     m.to = lines.at(1).mid(3).toInt(&number[1]);
-    m.histAbsent = lines.at(4).mid(7).startsWith('1');
-    m.dataAbsent = lines.at(4).mid(7).endsWith('1');
+    const QList<QByteArray> names = lines.at(4).mid(7).split(' ');
+    if (names.size() != 2)
+        return false;
+    for (const auto &[file, text] : {std::pair{&m.target.hist, names.at(0)}, {&m.target.data, names.at(1)}}) {
+        file->present = text != "-";
+        file->name = file->present ? QString::fromUtf8(text) : QString();
+        if (file->name.contains(QLatin1Char('/')))
+            return false;
+    }
     return number[0] && number[1] && parseIdentity(lines.at(2).mid(5), m.live.hist) &&
            parseIdentity(lines.at(3).mid(5), m.live.data);
 }
@@ -275,7 +283,8 @@ void VersionsFolder::finishMove()
     if (!readMove(m))
         return;
     // A state without one of the files: the empty file the renames put there goes.
-    for (const auto &[absent, name] : {std::pair{m.histAbsent, HistFileName}, {m.dataAbsent, InvestFileName}}) {
+    for (const auto &[absent, name] :
+         {std::pair{!m.target.hist.present, HistFileName}, {!m.target.data.present, InvestFileName}}) {
         const QString live = QDir(m_data).filePath(name);
         if (absent && QFileInfo(live).size() == 0 && identityOf(live).exists)
             QFile::remove(live);
@@ -293,8 +302,17 @@ void VersionsFolder::settleMove(int &cursor)
         dropMove();
         return;
     }
+    // The files replaced, or (in a copied folder, where identities change) holding the bytes of
+    // the state moved to: the move was made.
     const KeptState live = liveState(m_data);
-    if (sameIdentity(live.hist, m.live.hist) && sameIdentity(live.data, m.live.data)) {
+    const auto isTarget = [this, &live](const KeptFile &target, const KeptFile &now, const QString &name) {
+        if (!target.present)
+            return !now.present || now.size == 0;
+        return now.present && sameBytes(QDir(m_data).filePath(name), filePath(target.name));
+    };
+    const bool untouched = sameIdentity(live.hist, m.live.hist) && sameIdentity(live.data, m.live.data);
+    if (untouched || !isTarget(m.target.hist, live.hist, HistFileName) ||
+        !isTarget(m.target.data, live.data, InvestFileName)) {
         dropMove(); // the renames were not made: the pair is the one before
         return;
     }

@@ -12,15 +12,15 @@
 // the bytes it takes, and setting it aside when it cannot be used.
 namespace storage::versions {
 
-// An undo or redo under way: the cursor before and after, and the live files before (a
-// commit of renames puts new files in their place).
+// An undo or redo under way: the cursor before and after, the live files before (a commit
+// of renames puts new files in their place) and the kept files of the state moved to (in a
+// folder copied or moved since, the live files' identities say nothing: their bytes do).
 struct Move
 {
     int from = 0;
     int to = 0;
     KeptState live;
-    bool histAbsent = false; // the state moved to has no such file: the empty one put in place goes
-    bool dataAbsent = false;
+    KeptState target; // a file not present: the empty one the renames put in its place goes
 };
 
 class VersionsFolder

@@ -13,6 +13,8 @@
 #include <QProcess>
 #include <QtTest>
 
+#include <algorithm>
+
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -103,6 +105,14 @@ ChildRun runChild(const QString &folder, const QString &operation, const QString
     return run;
 }
 
+bool outsideChangeKept(const QString &folder)
+{
+    const QList<storage::VersionInfo> versions = VersionStore(folder).list();
+    return std::any_of(versions.begin(), versions.end(), [](const storage::VersionInfo &v) {
+        return v.change.kind == storage::ChangeKind::OutsideChange;
+    });
+}
+
 QStringList strays(const QString &versions)
 {
     QStringList names;
@@ -185,6 +195,71 @@ private slots:
                 runHere(folder.dir(), op);
                 QVERIFY2(readPair(folder.dir()) == newPair, qPrintable(what));
             }
+            // Settled to the pair that is live: nothing had to be kept as changed outside.
+            QVERIFY2(!outsideChangeKept(folder.dir()), qPrintable(what));
+            if (run.finished)
+                break;
+            ++kills;
+        }
+        QVERIFY(kills > 0);
+    }
+
+    // Killed, then the folder copied elsewhere (every file a new inode) before the next start:
+    // what was under way is settled by the bytes of the files, not by their identities.
+    void killedThenCopied_data()
+    {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<QString>("step");
+        for (const char *operation : {"change", "undo"}) {
+            for (const char *step : {"flush", "rename"})
+                QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(operation, step)))
+                    << QString::fromLatin1(operation) << QString::fromLatin1(step);
+        }
+    }
+    void killedThenCopied()
+    {
+        QFETCH(QString, operation);
+        QFETCH(QString, step);
+        QTemporaryDir backup;
+        DataPair oldPair, newPair;
+        {
+            testing::CleanStorage clean;
+            testing::TempDataFolder reference;
+            prepare(reference.dir(), operation, backup.path());
+            oldPair = readPair(reference.dir());
+            runHere(reference.dir(), operation);
+            newPair = readPair(reference.dir());
+        }
+        int kills = 0;
+        for (int nth = 1; nth < 100; ++nth) {
+            testing::CleanStorage clean;
+            testing::TempDataFolder folder;
+            prepare(folder.dir(), operation, backup.path());
+            const ChildRun run = runChild(folder.dir(), operation, step, nth);
+            QTemporaryDir elsewhere;
+            const QString copy = elsewhere.filePath(QStringLiteral("copied"));
+            QProcess cp;
+            cp.start(QStringLiteral("cp"), {QStringLiteral("-a"), folder.dir(), copy});
+            QVERIFY(cp.waitForFinished(60000) && cp.exitCode() == 0);
+            storage::setProgramFolder(copy);
+            const QString what = QStringLiteral("%1, killed at %2 %3").arg(operation, step).arg(nth);
+            QVERIFY2(storage::cleanUpLeftovers().recoveredFolder.isEmpty(), qPrintable(what));
+            VersionStore store(copy);
+            store.recover();
+            const bool isNew = readPair(copy) == newPair;
+            QVERIFY2(isNew || readPair(copy) == oldPair, qPrintable(what));
+            if (isNew)
+                reverseHere(copy, operation);
+            else
+                runHere(copy, operation);
+            QVERIFY2(readPair(copy) == (isNew ? oldPair : newPair), qPrintable(what));
+            // And once more the other way: the versions still agree with the pair.
+            if (isNew)
+                runHere(copy, operation == QLatin1String("undo") ? QStringLiteral("undo") : QStringLiteral("redo"));
+            else
+                reverseHere(copy, operation);
+            QVERIFY2(readPair(copy) == (isNew ? newPair : oldPair), qPrintable(what));
+            QVERIFY2(!outsideChangeKept(copy), qPrintable(what));
             if (run.finished)
                 break;
             ++kills;
@@ -250,6 +325,45 @@ private slots:
             QVERIFY(restarted.undoChange().has_value());
         }
         QVERIFY(refused > 0);
+    }
+
+    // Data files that are links to another file system: no hard link can reach them, so the
+    // history is kept by a copy; undo and redo write through the links, which stay links.
+    void dataFilesLinkedToAnotherFileSystem()
+    {
+        if (::geteuid() != 0)
+            QSKIP("mounting a tmpfs needs root");
+        QTemporaryDir mountPoint;
+        const QByteArray where = QFile::encodeName(mountPoint.path());
+        if (::mount("tmpfs", where.constData(), "tmpfs", 0, "size=1m") != 0)
+            QSKIP("no tmpfs could be mounted here");
+        struct Unmount
+        {
+            QByteArray where;
+            ~Unmount() { ::umount2(where.constData(), MNT_DETACH); }
+        } unmount{where};
+        testing::TempDataFolder folder;
+        testing::CleanStorage clean;
+        QVERIFY(testing::writeStartPair(mountPoint.path()));
+        for (const QString &name : {storage::InvestFileName, storage::HistFileName})
+            QVERIFY(QFile::link(QDir(mountPoint.path()).filePath(name), folder.path(name)));
+        testing::openChannelOne();
+        const DataPair before = readPair(folder.dir());
+        VersionStore store(folder.dir());
+        keptChange(store, QStringLiteral("add record"));
+        const DataPair after = readPair(folder.dir());
+        QVERIFY(after != before);
+        const QString keptHist =
+            QDir(folder.path(storage::VersionsFolderName)).filePath(QStringLiteral("00000001.before.hist"));
+        QVERIFY(storage::identityOf(keptHist).isRegular);
+        storage::close(1);
+        store.undo();
+        QVERIFY(readPair(folder.dir()) == before);
+        store.redo();
+        QVERIFY(readPair(folder.dir()) == after);
+        for (const QString &name : {storage::InvestFileName, storage::HistFileName})
+            QVERIFY(QFileInfo(folder.path(name)).isSymLink());
+        QVERIFY(readPair(mountPoint.path()) == after);
     }
 
     // A Versions folder the program cannot trust never stops it: it is set aside like the
