@@ -11,8 +11,9 @@ file_dir=$out/fuzz_histfile
 invest_dir=$out/fuzz_investfile
 csv_dir=$out/fuzz_priceindexcsv
 series_dir=$out/fuzz_seriesfile
-rm -rf "$line_dir" "$file_dir" "$invest_dir" "$csv_dir" "$series_dir"
-mkdir -p "$line_dir" "$file_dir" "$invest_dir" "$csv_dir" "$series_dir"
+import_dir=$out/fuzz_importcsv
+rm -rf "$line_dir" "$file_dir" "$invest_dir" "$csv_dir" "$series_dir" "$import_dir"
+mkdir -p "$line_dir" "$file_dir" "$invest_dir" "$csv_dir" "$series_dir" "$import_dir"
 
 n=0
 line() { n=$((n + 1)); printf '%s' "$1" >"$line_dir/seed$n"; }
@@ -87,3 +88,11 @@ if [ -n "$gendata" ]; then
     done
     rm -rf "$tmp"
 fi
+
+# Records to import: plumbline-export's output, a bank's statement with a decimal comma, dates
+# that read both ways, and the forms the reader refuses.
+cp "$root/fuzz/seeds/fuzz_importcsv/"* "$import_dir/"
+printf '\xef\xbb\xbfDate;Original Amount;Current Amount;Inflation Rate\r15.03.2021;1.000,00;(1.010,50);\r01.06.2020;"1.000";1.020,25;1,5\r' >"$import_dir/semicolon"
+printf 'date,original,current\n03/04/2020,$1,000.00,"$1,010.50"\n1/1/2020,1,2\n' >"$import_dir/slashes"
+printf 'when,paid,worth,note\n2021-05-05,1000,1200,"two\r\nlines ""quoted"""\n2021-02-30,x,,\n' >"$import_dir/problems"
+printf 'date,original,current\n2020-01-01,"1,2\n' >"$import_dir/open-quote"

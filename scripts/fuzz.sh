@@ -4,7 +4,8 @@
 #
 # Usage: scripts/fuzz.sh [SECONDS_PER_TARGET] [TARGET...]
 #   SECONDS_PER_TARGET  default 60
-#   TARGET              fuzz_histline, fuzz_histfile, fuzz_investfile, fuzz_priceindexcsv, fuzz_seriesfile
+#   TARGET              fuzz_histline, fuzz_histfile, fuzz_investfile, fuzz_priceindexcsv, fuzz_seriesfile,
+#                       fuzz_importcsv
 #                       (default: all of them, two at a time)
 # Environment: PLUMBLINE_FUZZ_BUILD  build folder (default build-fuzz)
 #              PLUMBLINE_FUZZ_NO_BUILD=1  use the targets already built there (scripts/sanitize-tests.sh
@@ -18,7 +19,7 @@ set -euo pipefail
 seconds=${1:-60}
 [ $# -gt 0 ] && shift
 targets=("$@")
-all_targets=(fuzz_histline fuzz_histfile fuzz_investfile fuzz_priceindexcsv fuzz_seriesfile)
+all_targets=(fuzz_histline fuzz_histfile fuzz_investfile fuzz_priceindexcsv fuzz_seriesfile fuzz_importcsv)
 [ ${#targets[@]} -eq 0 ] && targets=("${all_targets[@]}")
 
 root=$(cd "$(dirname "$0")/.." && pwd)

@@ -21,7 +21,7 @@ QString systemMessage(int number)
 
 } // namespace
 
-bool readRegularFile(const QString &path, qint64 maxBytes, QByteArray &out, QString &error)
+bool readRegularFile(const QString &path, qint64 maxBytes, QByteArray &out, QString &error, const QString &what)
 {
     out.clear();
     const QString shown = QDir::toNativeSeparators(path);
@@ -48,8 +48,9 @@ bool readRegularFile(const QString &path, qint64 maxBytes, QByteArray &out, QStr
             QStringLiteral("%1 is not a regular file (it is a folder, pipe or device); nothing was read.").arg(shown);
         return false;
     }
-    const QString tooLarge =
-        QStringLiteral("The file is too large to be a price index (more than %1 MB).").arg(maxBytes / (1024 * 1024));
+    const QString tooLarge = QStringLiteral("The file is too large to be %1 (more than %2 MB).")
+                                 .arg(what.isEmpty() ? QStringLiteral("a price index") : what)
+                                 .arg(maxBytes / (1024 * 1024));
     if (st.st_size > maxBytes) {
         error = tooLarge;
         return false;

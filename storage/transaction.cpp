@@ -215,7 +215,12 @@ void removeMarker(const QString &marker)
 
 void commitRenames(const QList<PendingRename> &renames)
 {
-    const QDir folder(programFolder());
+    commitRenames(programFolder(), renames);
+}
+
+void commitRenames(const QString &folderPath, const QList<PendingRename> &renames)
+{
+    const QDir folder(folderPath);
     const QString marker = folder.filePath(CommitMarkerName);
     QList<MarkedRename> marked;
     for (const PendingRename &r : renames) {
@@ -261,7 +266,7 @@ void commitRenames(const QList<PendingRename> &renames)
     } catch (const RuntimeError &error) {
         // Committed: the only way left is forward.
         try {
-            if (finishPendingRenames().outcome == PendingOutcome::RolledForward)
+            if (finishPendingRenames(folderPath).outcome == PendingOutcome::RolledForward)
                 return;
         } catch (const RuntimeError &) {
         }
@@ -272,8 +277,13 @@ void commitRenames(const QList<PendingRename> &renames)
 
 PendingRecovery finishPendingRenames()
 {
+    return finishPendingRenames(programFolder());
+}
+
+PendingRecovery finishPendingRenames(const QString &folderPath)
+{
     PendingRecovery result;
-    const QDir folder(programFolder());
+    const QDir folder(folderPath);
     const QString marker = folder.filePath(CommitMarkerName);
     const FileIdentity markerId = identityOf(marker);
     if (!markerId.exists)

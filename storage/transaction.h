@@ -41,6 +41,8 @@ public:
 // place raises with every old file unchanged (the new files are left to the caller); a
 // failure of a rename after it is retried once, then raised as CommitLeftPending.
 void commitRenames(const QList<PendingRename> &renames);
+// The same with the marker in `folder` (a tool's data folder) instead of the program's.
+void commitRenames(const QString &folder, const QList<PendingRename> &renames);
 
 enum class PendingOutcome {
     None,          // no marker
@@ -65,5 +67,6 @@ struct PendingRecovery
 // the folder has been copied or moved since. Anything but None and RolledForward leaves
 // the marker for the caller to set aside, with the files of an Unfinishable one.
 PendingRecovery finishPendingRenames();
+PendingRecovery finishPendingRenames(const QString &folder);
 
 } // namespace storage

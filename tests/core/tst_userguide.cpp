@@ -92,6 +92,7 @@ void tst_userguide::coversWhatTheInstructionsPromise_data()
     QTest::newRow("zero amounts") << QStringLiteral("### A record with an amount of zero");
     QTest::newRow("finding a rate") << QStringLiteral("## How to find an inflation rate");
     QTest::newRow("backup and recovery") << QStringLiteral("## Backing up your data and getting it back");
+    QTest::newRow("importing") << QStringLiteral("## Importing records");
 }
 
 void tst_userguide::coversWhatTheInstructionsPromise()

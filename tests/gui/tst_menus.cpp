@@ -137,10 +137,15 @@ void tst_menus::menuTree()
     QCOMPARE(f.main->mnuHelp->title(), QStringLiteral("&Help"));
     auto *import = f.main->findChild<QAction *>(QStringLiteral("mnuFileImportIndex"));
     auto *about = f.main->findChild<QAction *>(QStringLiteral("mnuHelpAbout"));
-    QVERIFY(import && about);
-    QCOMPARE(f.main->mnuFile->actions(), (QList<QAction *>{f.main->mnuFileBackup, f.main->mnuFilePassword,
-                                                           f.main->mnuFileReport, import, f.main->mnuFileExit}));
-    QCOMPARE(f.main->mnuEdit->actions(), QList<QAction *>{f.main->mnuEditCopy});
+    auto *records = f.main->findChild<QAction *>(QStringLiteral("mnuFileImportRecords"));
+    auto *fill = f.main->findChild<QAction *>(QStringLiteral("mnuEditFillRates"));
+    QVERIFY(import && about && records && fill);
+    QCOMPARE(f.main->mnuFile->actions(),
+             (QList<QAction *>{f.main->mnuFileBackup, f.main->mnuFilePassword, f.main->mnuFileReport, import, records,
+                               f.main->mnuFileExit}));
+    QCOMPARE(f.main->mnuEdit->actions(), (QList<QAction *>{f.main->mnuEditCopy, fill}));
+    QCOMPARE(records->text(), QStringLiteral("Import Recor&ds…"));
+    QCOMPARE(fill->text(), QStringLiteral("Fill Missing &Rates…"));
     QCOMPARE(f.main->mnuHelp->actions(), (QList<QAction *>{f.main->mnuHelpInstruct, about}));
     QCOMPARE(import->text(), QStringLiteral("&Import Price Index…"));
     QCOMPARE(about->text(), QStringLiteral("About Plumbline…"));

@@ -5,9 +5,13 @@
 #include "core/runtimeerror.h"
 #include "platform/clipboard.h"
 #include "platform/messagebox.h"
+#include "storage/datafolder.h"
+#include "storage/filetable.h"
 #include "ui/chart/chartwindow.h"
 #include "ui/forms.h"
+#include "ui/import/importmenus.h"
 #include "ui/index/indexmenus.h"
+#include "ui/linklabel.h"
 #include "ui/portfolio/portfoliowindow.h"
 #include "ui/report/reportdialog.h"
 #include "ui/startup/formsupport.h"
@@ -62,6 +66,19 @@ void frmInvestData::createMenusAndToolbar()
     mnuHelpInstruct =
         entry(mnuHelp, "mnuHelpInstruct", QStringLiteral("&Instructions"), &frmInvestData::mnuHelpInstruct_Click);
     ui::index::addPriceIndexMenus(this, mnuFile, mnuFileExit, mnuHelp);
+    ui::import::addImportMenus(
+        this, mnuFile, mnuFileExit, mnuEdit,
+        {[this] { return m_blnNoInvestShown ? 0 : int(intInvestRecNum); }, [] { storage::close(1); },
+         [this](int investment) {
+             // Channel 1 on the investment file now in place, which an import may have replaced.
+             storage::close(1);
+             storage::open(1, storage::programFile(storage::InvestFileName), storage::OpenMode::Random);
+             if (investment <= 0)
+                 return;
+             showInvestment(investment);
+             while (!lblNextPg->isHidden())
+                 lblNextPg_Click();
+         }});
 
     // The toolbar is an ordinary child along the top edge of the form, not a dock.
     tbToolBar = new QToolBar(centralWidget() ? centralWidget() : this);
