@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include <algorithm>
 #include <cstdio>
 
 #ifndef Q_OS_WIN
@@ -163,12 +164,23 @@ QString VersionsFolder::setAside(const QString &why, const QDateTime &now)
 bool VersionsFolder::load(QMap<int, Entry> &entries, QString &why) const
 {
     entries.clear();
-    const QStringList names = QDir(m_path).entryList({QStringLiteral("*.entry")}, QDir::AllEntries | QDir::System);
-    for (const QString &name : names) {
+    QStringList names = QDir(m_path).entryList({QStringLiteral("*.entry")}, QDir::AllEntries | QDir::System);
+    // Newest first: the newest entry may be one a change began and a power loss cut short.
+    std::sort(names.begin(), names.end(),
+              [](const QString &a, const QString &b) { return entryIdOf(a) > entryIdOf(b); });
+    for (const QString &name : std::as_const(names)) {
         bool ok = false;
         const QByteArray text = readSmall(filePath(name), &ok);
         Entry e;
         if (!ok || !decodeEntry(text, e) || entryIdOf(name) != e.id) {
+            const int id = entryIdOf(name);
+            if (entries.isEmpty() && id > 0 && identityOf(filePath(name)).isRegular) {
+                // The entry a change writes when it begins is not flushed: after a power loss
+                // it may be empty. It goes with what it kept; the live pair, if the change was
+                // made, is then kept as a change made outside, after the state before it.
+                dropKeptFiles(id);
+                continue;
+            }
             why = QStringLiteral("its entry \"%1\" cannot be read").arg(name);
             return false;
         }
@@ -176,10 +188,18 @@ bool VersionsFolder::load(QMap<int, Entry> &entries, QString &why) const
     }
     int cursor = 0, last = 0;
     if (!readCursorFile(cursor, last)) {
-        why = QStringLiteral("its cursor cannot be read");
-        return false;
+        // Not flushed either: without it the newest change made counts as current.
+        QFile::remove(filePath(CursorName));
     }
     return true;
+}
+
+void VersionsFolder::dropKeptFiles(int id) const
+{
+    const QString prefix = entryFileName(id).chopped(5); // "00000012."
+    const QStringList names = QDir(m_path).entryList({prefix + QLatin1Char('*')}, QDir::Files | QDir::System);
+    for (const QString &name : names)
+        QFile::remove(filePath(name));
 }
 
 bool VersionsFolder::readCursorFile(int &cursor, int &last) const

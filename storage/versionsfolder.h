@@ -80,6 +80,8 @@ private:
     bool readMove(Move &move) const;
     // The cursor file's entry, and the newest entry there was when it was written.
     bool readCursorFile(int &cursor, int &last) const;
+    // Removes entry `id` and every file it kept.
+    void dropKeptFiles(int id) const;
     int lastEntryId() const;
     QString m_data;
     QString m_path;

@@ -13,6 +13,8 @@
 #include <QProcess>
 #include <QtTest>
 
+#include <cstdio>
+
 #include <algorithm>
 
 #include <sys/mount.h>
@@ -372,7 +374,7 @@ private slots:
     {
         QTest::addColumn<QString>("damage");
         QTest::addColumn<bool>("atStart");
-        for (const char *damage : {"file", "link", "mode", "owner", "entry", "cursor"}) {
+        for (const char *damage : {"file", "link", "mode", "owner", "older entry"}) {
             QTest::newRow(qPrintable(QStringLiteral("%1 at start").arg(damage))) << damage << true;
             QTest::newRow(qPrintable(QStringLiteral("%1 at a change").arg(damage))) << damage << false;
         }
@@ -389,6 +391,7 @@ private slots:
         {
             VersionStore store(folder.dir());
             keptChange(store, QStringLiteral("add record"));
+            keptChange(store, QStringLiteral("add record"));
         }
         QTemporaryDir elsewhere;
         if (damage == QLatin1String("file") || damage == QLatin1String("link")) {
@@ -404,9 +407,8 @@ private slots:
                 QSKIP("giving the folder to another user needs root");
             QVERIFY(::chown(QFile::encodeName(versions).constData(), 4242, 4242) == 0);
         } else {
-            const QString name =
-                damage == QLatin1String("entry") ? QStringLiteral("00000001.entry") : QStringLiteral("cursor");
-            QVERIFY(testing::writeFile(QDir(versions).filePath(name), "Plumbline 3.5 version 1\nid x\n"));
+            QVERIFY(testing::writeFile(QDir(versions).filePath(QStringLiteral("00000001.entry")),
+                                       "Plumbline 3.5 version 1\nid x\n"));
         }
         const DataPair live = readPair(folder.dir());
 
@@ -432,6 +434,62 @@ private slots:
         QCOMPARE(store.list().size(), 1);
         storage::close(1);
         store.undo();
+        QVERIFY(readPair(folder.dir()) == live);
+    }
+
+    // What a power loss can leave of the files that are not flushed (the entry a change writes
+    // when it begins, the cursor) is no reason to set the folder aside: a cut-short newest
+    // entry goes with what it kept, an unreadable cursor is left out, and a live pair the
+    // versions do not expect is kept as a change made outside, so the state before stays.
+    void powerLossLeftoversAreSettled_data()
+    {
+        QTest::addColumn<QString>("leftover");
+        QTest::newRow("empty newest entry") << QStringLiteral("entry");
+        QTest::newRow("garbled newest entry") << QStringLiteral("garbled");
+        QTest::newRow("empty cursor") << QStringLiteral("cursor");
+    }
+    void powerLossLeftoversAreSettled()
+    {
+        QFETCH(QString, leftover);
+        testing::CleanStorage clean;
+        testing::TempDataFolder folder;
+        testing::writeStartPair(folder.dir());
+        testing::openChannelOne();
+        const QString versions = folder.path(storage::VersionsFolderName);
+        {
+            VersionStore store(folder.dir());
+            keptChange(store, QStringLiteral("add record"));
+            keptChange(store, QStringLiteral("add record"));
+        }
+        const DataPair kept = readPair(folder.dir());
+        if (leftover == QLatin1String("cursor")) {
+            QVERIFY(testing::writeFile(QDir(versions).filePath(QStringLiteral("cursor")), ""));
+        } else {
+            // The change had begun and was made; its entry never reached the disk whole.
+            QVERIFY(testing::writeFile(QDir(versions).filePath(QStringLiteral("00000003.entry")),
+                                       leftover == QLatin1String("entry") ? "" : "Plumbline 3.5 vers"));
+            QVERIFY(QFile::copy(folder.path(storage::HistFileName),
+                                QDir(versions).filePath(QStringLiteral("00000003.before.hist"))));
+            // A rewrite puts a new history in place by a rename, as the change did.
+            const QString fresh = folder.path(QStringLiteral("fresh"));
+            QVERIFY(
+                testing::writeFile(fresh, folder.readBytes(storage::HistFileName) + "1,#2024-01-15#,100,101,0\r\n"));
+            QVERIFY(std::rename(QFile::encodeName(fresh).constData(),
+                                QFile::encodeName(folder.path(storage::HistFileName)).constData()) == 0);
+        }
+        const DataPair live = readPair(folder.dir());
+
+        VersionStore store(folder.dir());
+        QCOMPARE(store.recover().note, QString());
+        QVERIFY(QDir(folder.dir()).entryList({QStringLiteral("Recovered *")}, QDir::Dirs).isEmpty());
+        QVERIFY(readPair(folder.dir()) == live);
+        QVERIFY(store.undoChange().has_value());
+        storage::close(1);
+        store.undo();
+        // One step back is the pair the versions held last: nothing the user had is gone.
+        QVERIFY(readPair(folder.dir()) == kept || leftover == QLatin1String("cursor"));
+        QVERIFY(!(readPair(folder.dir()) == live) || leftover == QLatin1String("cursor"));
+        store.redo();
         QVERIFY(readPair(folder.dir()) == live);
     }
 };
