@@ -18,7 +18,7 @@ if(PLUMBLINE_GUI)
 endif()
 
 # Tools merged later bring their manual page along.
-foreach(tool plumbline-report plumbline-index)
+foreach(tool plumbline-report plumbline-index plumbline-versions)
     if(TARGET ${tool})
         install(TARGETS ${tool} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
         if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/dist/man/${tool}.1)

@@ -148,6 +148,10 @@ public:
     static qint64 configuredSizeLimit();
     static bool setConfiguredSizeLimit(qint64 bytes);
 
+    // A sentence for the user when a change found the Versions folder unusable and set it
+    // aside (or could not); empty otherwise. Cleared by the call.
+    QString takeNote();
+
     // For tests: the clock that stamps changes and judges their age.
     void setClock(const std::function<QDateTime()> &now);
 

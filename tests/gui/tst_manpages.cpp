@@ -70,7 +70,7 @@ void tst_ManPages::pageListsTheOptionsOfHelp_data()
 {
     QTest::addColumn<QString>("program");
     for (const char *program : {"plumbline", "plumbline-export", "plumbline-gendata", "plumbline-index",
-                                "plumbline-report", "plumbline-snapshot"})
+                                "plumbline-report", "plumbline-snapshot", "plumbline-versions"})
         QTest::newRow(program) << QString::fromLatin1(program);
 }
 

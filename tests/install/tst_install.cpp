@@ -119,7 +119,7 @@ private slots:
             if (QFile::exists(QStringLiteral(PLUMBLINE_SOURCE_DIR "/docs/") + QLatin1String(doc)))
                 expected << QStringLiteral("share/doc/plumbline/") + QLatin1String(doc);
         }
-        for (const char *tool : {"plumbline-report", "plumbline-index"}) {
+        for (const char *tool : {"plumbline-report", "plumbline-index", "plumbline-versions"}) {
             if (QFile::exists(QStringLiteral(PLUMBLINE_BUILD_DIR "/") + QLatin1String(tool)))
                 expected << QStringLiteral("bin/") + QLatin1String(tool);
         }
@@ -259,6 +259,8 @@ private slots:
             << QStringLiteral("plumbline-export") << QStringList{QStringLiteral("libQt6Core")} << gui + widgets;
         QTest::newRow("plumbline-index") << QStringLiteral("plumbline-index")
                                          << QStringList{QStringLiteral("libQt6Core")} << gui + widgets;
+        QTest::newRow("plumbline-versions")
+            << QStringLiteral("plumbline-versions") << QStringList{QStringLiteral("libQt6Core")} << gui + widgets;
         QTest::newRow("plumbline-gendata")
             << QStringLiteral("plumbline-gendata") << QStringList{QStringLiteral("libQt6Core")} << gui + widgets;
         QTest::newRow("plumbline-report") << QStringLiteral("plumbline-report") << gui << widgets;
