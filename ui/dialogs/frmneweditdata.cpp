@@ -14,6 +14,7 @@
 #include "ui/startup/formsupport.h"
 #include "ui/toolbaricons.h"
 #include "ui/twips.h"
+#include "ui/versions/keptchange.h"
 
 #include <QAction>
 #include <QApplication>
@@ -327,12 +328,18 @@ void frmNewEditData::cmdDone_Click()
     if (strOperation == QLatin1String("ADDNEW")) {
         if (!LoadValues())
             return;
+        // The state before is kept first; a failure there changes nothing.
+        ui::versions::KeptChange kept;
         try {
+            kept.begin(ui::versions::recordChange(storage::ChangeKind::AddRecord, strInvestType, strInstitution,
+                                                  ui::versions::recordCountOf(intInvestRecNum) + 1,
+                                                  dtmRecDate.toQDate()));
             AppendHistRec();
         } catch (const RuntimeError &error) {
             platform::showStandardError(error);
             return;
         }
+        kept.commit();
     } else if (strOperation == QLatin1String("EDIT") || strOperation == QLatin1String("INSERT")) {
         // The values are read once before the rebuild starts, so a value that cannot
         // be read stops Done before any file is touched.

@@ -15,6 +15,7 @@
 #include "ui/toolbaricons.h"
 #include "ui/tools/frmbackupfiles.h"
 #include "ui/tools/frminstructions.h"
+#include "ui/versions/versionmenus.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -62,6 +63,7 @@ void frmInvestData::createMenusAndToolbar()
     mnuHelpInstruct =
         entry(mnuHelp, "mnuHelpInstruct", QStringLiteral("&Instructions"), &frmInvestData::mnuHelpInstruct_Click);
     ui::index::addPriceIndexMenus(this, mnuFile, mnuFileExit, mnuHelp);
+    ui::versions::addVersionMenus(this, mnuFile, mnuFileExit, mnuEdit);
 
     // The toolbar is an ordinary child along the top edge of the form, not a dock.
     tbToolBar = new QToolBar(centralWidget() ? centralWidget() : this);
