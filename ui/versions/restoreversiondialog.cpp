@@ -124,6 +124,12 @@ RestoreVersionDialog::~RestoreVersionDialog()
         g_instance = nullptr;
 }
 
+void RestoreVersionDialog::done(int result)
+{
+    QDialog::done(result);
+    m_window->activateWindow();
+}
+
 void RestoreVersionDialog::reload()
 {
     const storage::VersionInfo *before = chosen();

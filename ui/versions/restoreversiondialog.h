@@ -41,6 +41,10 @@ public:
     void restoreChosen();
     void saveChosenAsCsv();
 
+protected:
+    // The main window is the active one again once the dialog is gone.
+    void done(int result) override;
+
 private:
     explicit RestoreVersionDialog(frmInvestData *window);
     ~RestoreVersionDialog() override;
