@@ -5,6 +5,10 @@
 #include "versionstesting.h"
 
 #include "storage/faults.h"
+#include "ui/chart/chartwindow.h"
+#include "ui/chart/inflationchart.h"
+#include "ui/portfolio/portfoliomodel.h"
+#include "ui/portfolio/portfoliowindow.h"
 #include "ui/versions/versionmenus.h"
 
 #include <functional>
@@ -136,9 +140,12 @@ private slots:
     void undoAcrossARestart();
     void newChangeAfterUndoEndsRedo();
     void keysWorkFromTheWindowsBoxes();
+    void chartAndPortfolioFollow();
     void notWhileADialogHoldsTheWindow();
     void fullDiskWhenTheVersionIsKept_data();
     void fullDiskWhenTheVersionIsKept();
+    void fullDiskDuringUndo();
+    void damagedVersionsFolderIsSetAsideAtStart();
     void failureAtEachStepOfAChange_data();
     void failureAtEachStepOfAChange();
 };
@@ -348,6 +355,42 @@ void tst_Undo::keysWorkFromTheWindowsBoxes()
     app.boxes().clear();
 }
 
+// The chart and the portfolio read the files again after an undo or redo, as after any change.
+void tst_Undo::chartAndPortfolioFollow()
+{
+    testing::AppFixture app;
+    writeExample(app);
+    frmInvestData *w = app.startMainWindow();
+    QVERIFY(w);
+    goTo(w, 2);
+    w->mnuViewChart->trigger();
+    w->mnuViewPortfolio->trigger();
+    ChartWindow *chart = ChartWindow::instance();
+    PortfolioWindow *portfolio = PortfolioWindow::instance();
+    QVERIFY(chart && portfolio);
+    QTRY_COMPARE(int(chart->chart->series().size()), 3);
+    const int rows = portfolio->model->rowCount();
+    QVERIFY(rows > 0);
+    QVERIFY(activeNow(w));
+
+    addRecord(app, w);
+    QTRY_COMPARE(int(chart->chart->series().size()), 4);
+    QVERIFY(activeNow(w));
+    pressUndo(w);
+    QTRY_COMPARE(int(chart->chart->series().size()), 3);
+    QVERIFY(activeNow(w));
+    pressRedo(w);
+    QTRY_COMPARE(int(chart->chart->series().size()), 4);
+
+    QVERIFY(activeNow(w));
+    deleteInvestment(app, w);
+    QTRY_COMPARE(portfolio->model->rowCount(), rows - 1);
+    QVERIFY(activeNow(w));
+    pressUndo(w);
+    QTRY_COMPARE(portfolio->model->rowCount(), rows);
+    EXPECT_NO_BOX(app);
+}
+
 void tst_Undo::notWhileADialogHoldsTheWindow()
 {
     testing::AppFixture app;
@@ -450,6 +493,84 @@ void tst_Undo::fullDiskWhenTheVersionIsKept()
     actionNamed(action)(app, w);
     QVERIFY(livePair() != before);
     QVERIFY(undoAction(w)->isEnabled());
+    pressUndo(w);
+    QTRY_VERIFY(livePair() == before);
+    EXPECT_NO_BOX(app);
+}
+
+// Undo cannot put the kept files in place: the standard error box, the files and the window
+// as they were, and Undo still offered.
+void tst_Undo::fullDiskDuringUndo()
+{
+    if (::geteuid() != 0)
+        QSKIP("mounting a small tmpfs needs root");
+    testing::AppFixture app;
+    fulldisk::SmallDisk disk(1024 * 1024);
+    if (!disk.isMounted())
+        QSKIP("no tmpfs could be mounted here");
+    storage::setProgramFolder(disk.out());
+    const auto restoreFolder = qScopeGuard([&app] { storage::setProgramFolder(app.folder().dir()); });
+    QByteArray invest;
+    for (int n = 0; n < Investments.size(); ++n)
+        invest += testing::investRecordBytes(n + 1, Investments.at(n).first, Investments.at(n).second);
+    QStringList history = History;
+    for (int n = 0; n < 2000; ++n) // a history of several pages
+        history << QStringLiteral("3,#2024-01-01#,%1,%1,1.5").arg(1000 + n);
+    QVERIFY(fulldisk::writeFile(disk.outFile(storage::InvestFileName), invest));
+    QVERIFY(fulldisk::writeFile(disk.outFile(storage::HistFileName), bytesOf(history)));
+
+    frmInvestData *w = app.startMainWindow();
+    QVERIFY(w);
+    goTo(w, 2);
+    const Pair before = livePair();
+    deleteRecord(app, w);
+    const Pair after = livePair();
+    QVERIFY(after != before);
+    const QString shown = shownState(w);
+
+    disk.leaveFree(0);
+    pressUndo(w);
+    EXPECT_ONE_BOX(app, QStringLiteral("Error Number:61\r\nDisk full"), AppTitle, MsgIcon::None, MsgButtons::OK);
+    QVERIFY(livePair() == after);
+    QCOMPARE(shownState(w), shown);
+    QCOMPARE(undoAction(w)->text(), QStringLiteral("&Undo Delete Record"));
+    QVERIFY(undoAction(w)->isEnabled());
+    // The window still reads its files.
+    goTo(w, 1);
+    goTo(w, 2);
+    EXPECT_NO_BOX(app);
+
+    disk.removeFiller();
+    pressUndo(w);
+    QTRY_VERIFY(livePair() == before);
+    EXPECT_NO_BOX(app);
+}
+
+// A file where the Versions folder belongs never stops the program: it is set aside, the user
+// told, and changes are kept again from there.
+void tst_Undo::damagedVersionsFolderIsSetAsideAtStart()
+{
+    testing::AppFixture app;
+    writeExample(app);
+    QVERIFY(app.folder().writeBytes(storage::VersionsFolderName, "not a folder"));
+    frmInvestData *w = app.startMainWindow();
+    QVERIFY(w);
+    const QList<MessageBoxCall> shown = app.boxes().takeCalls();
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown.first().icon, MsgIcon::Exclamation);
+    QCOMPARE(shown.first().title, AppTitle);
+    QVERIFY2(shown.first().text.contains(QLatin1String("Recovered")), qPrintable(shown.first().text));
+    // What was there is kept, not deleted.
+    const QStringList recovered =
+        QDir(app.folder().dir()).entryList({QStringLiteral("Recovered*")}, QDir::Dirs | QDir::NoDotAndDotDot);
+    QCOMPARE(recovered.size(), 1);
+    QVERIFY(QFileInfo(QDir(app.folder().dir()).filePath(storage::VersionsFolderName)).isDir() ||
+            !QFileInfo::exists(QDir(app.folder().dir()).filePath(storage::VersionsFolderName)));
+
+    goTo(w, 2);
+    const Pair before = livePair();
+    addRecord(app, w);
+    QCOMPARE(undoAction(w)->text(), QStringLiteral("&Undo Add Record"));
     pressUndo(w);
     QTRY_VERIFY(livePair() == before);
     EXPECT_NO_BOX(app);

@@ -86,6 +86,10 @@ RestoreVersionDialog::RestoreVersionDialog(frmInvestData *window)
     tblVersions->setUniformRowHeights(true);
     tblVersions->setAllColumnsShowFocus(true);
     tblVersions->setSelectionMode(QAbstractItemView::SingleSelection);
+    tblVersions->setAccessibleName(QStringLiteral("Kept versions"));
+    tblVersions->setAccessibleDescription(
+        QStringLiteral("Newest first: when each change was made, what it was, the investments and records "
+                       "that version holds, and which is current"));
     tblVersions->header()->setStretchLastSection(false);
     tblVersions->header()->setSectionResizeMode(ChangeColumn, QHeaderView::Stretch);
     for (int column : {TimeColumn, InvestmentsColumn, RecordsColumn, StateColumn})
