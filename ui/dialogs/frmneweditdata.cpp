@@ -5,6 +5,7 @@
 #include "platform/clipboard.h"
 #include "platform/locale.h"
 #include "platform/messagebox.h"
+#include "storage/datafolder.h"
 #include "storage/rewrites.h"
 #include "ui/boxtext.h"
 #include "ui/dialogs/dialogsupport.h"
@@ -19,6 +20,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QFocusEvent>
 #include <QFrame>
 #include <QGroupBox>
@@ -239,6 +241,19 @@ frmNewEditData::~frmNewEditData()
     forgetSelf();
 }
 
+namespace {
+
+// The number the added record gets: one past the records of the investment shown, which the
+// main window's page file holds (none while there is no history).
+int newRecordNumber()
+{
+    if (!QFile::exists(storage::programFile(storage::HistFileName)))
+        return 1;
+    return ui::versions::recordCountIn(storage::programFile(storage::PageFileName)) + 1;
+}
+
+} // namespace
+
 bool frmNewEditData::isNumericEntry(const QString &text)
 {
     static const QRegularExpression plain(
@@ -332,8 +347,7 @@ void frmNewEditData::cmdDone_Click()
         ui::versions::KeptChange kept;
         try {
             kept.begin(ui::versions::recordChange(storage::ChangeKind::AddRecord, strInvestType, strInstitution,
-                                                  ui::versions::recordCountOf(intInvestRecNum) + 1,
-                                                  dtmRecDate.toQDate()));
+                                                  newRecordNumber(), dtmRecDate.toQDate()));
             AppendHistRec();
         } catch (const RuntimeError &error) {
             platform::showStandardError(error);

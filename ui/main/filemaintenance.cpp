@@ -199,10 +199,11 @@ void frmInvestData::CreateHistFile()
 {
     const bool deleting = strOperation == QLatin1String("DELETE");
     const bool inserting = strOperation == QLatin1String("INSERT");
-    // The new record's date as typed; a deleted record's as it stands in the history.
+    // The new record's date as typed; a deleted record's from the page file, which holds the
+    // records of the investment shown.
     QDate date;
     if (deleting) {
-        date = ui::versions::recordDateOf(intInvestRecNum, intSelRecNum);
+        date = ui::versions::recordDateIn(storage::programFile(storage::PageFileName), intSelRecNum);
     } else if (frmNewEditData *dialog = frmNewEditData::instance()) {
         Date typed;
         if (platform::LocaleServices::dateValue(dialog->txtDate->text(), typed))

@@ -3,23 +3,17 @@
 #include "core/runtimeerror.h"
 #include "platform/messagebox.h"
 #include "storage/datafolder.h"
-#include "storage/historypass.h"
 #include "storage/investrecords.h"
+#include "storage/textrecords.h"
 #include "storage/versions.h"
 #include "ui/versions/versionmenus.h"
 
+#include <QFile>
+
+#include <functional>
 #include <optional>
 
 namespace ui::versions {
-
-namespace {
-
-// Stops a pass once the record looked for has gone by.
-struct Found
-{
-};
-
-} // namespace
 
 QString investmentName(const QString &type, const QString &institution)
 {
@@ -49,31 +43,50 @@ storage::ChangeDescription recordChange(storage::ChangeKind kind, const QString 
     return change;
 }
 
-int recordCountOf(int investment)
+namespace {
+
+// Calls `line` with each non-blank line of the file, 1-based, until it returns false.
+void forEachLine(const QString &path, const std::function<bool(int, const QByteArray &)> &line)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    int number = 0;
+    while (!file.atEnd()) {
+        const QByteArray text = file.readLine().trimmed();
+        if (text.isEmpty())
+            continue;
+        if (!line(++number, text))
+            return;
+    }
+}
+
+} // namespace
+
+int recordCountIn(const QString &recordLines)
 {
     int count = 0;
-    try {
-        storage::forEachRecord(storage::programFile(storage::HistFileName), investment,
-                               [&count](const RecordFigures &) { ++count; });
-    } catch (...) {
-        return 0;
-    }
+    forEachLine(recordLines, [&count](int number, const QByteArray &) {
+        count = number;
+        return true;
+    });
     return count;
 }
 
-QDate recordDateOf(int investment, int record)
+QDate recordDateIn(const QString &recordLines, int record)
 {
     QDate date;
-    try {
-        storage::forEachRecord(storage::programFile(storage::HistFileName), investment,
-                               [&](const RecordFigures &figures) {
-                                   if (figures.record == record) {
-                                       date = figures.date.toQDate();
-                                       throw Found();
-                                   }
-                               });
-    } catch (...) {
-    }
+    forEachLine(recordLines, [&](int number, const QByteArray &text) {
+        if (number < record)
+            return true;
+        try {
+            storage::HistFields fields;
+            storage::parseHistLine(text.constData(), text.constData() + text.size(), fields);
+            date = fields.date.toQDate();
+        } catch (const RuntimeError &) {
+        }
+        return false;
+    });
     return date;
 }
 

@@ -19,11 +19,12 @@ storage::ChangeDescription investmentChange(storage::ChangeKind kind, const QStr
 storage::ChangeDescription recordChange(storage::ChangeKind kind, const QString &type, const QString &institution,
                                         int record, const QDate &date);
 
-// The number of data records of an investment, and the date of one of them, read from the
-// history with a handle of their own (no file number). A history that cannot be read gives 0
-// and an invalid date: the words of a change are not worth stopping it for.
-int recordCountOf(int investment);
-QDate recordDateOf(int investment, int record);
+// The number of data records in `recordLines`, a file of one investment's history lines (the
+// main window's page file holds those of the investment shown), and the date of one of them.
+// A file that cannot be read gives 0 and an invalid date: the words of a change are not worth
+// stopping it for, nor worth another pass over the whole history.
+int recordCountIn(const QString &recordLines);
+QDate recordDateIn(const QString &recordLines, int record);
 
 // One change under way. begin() before anything is written; commit() once the rewrite
 // succeeded. Destroyed without commit(), the change is abandoned: the files are as before.
