@@ -138,6 +138,7 @@ private slots:
     void undoAndRedoEachChange_data();
     void undoAndRedoEachChange();
     void undoAcrossARestart();
+    void firstRecordsOfAFolderWithoutHistory();
     void newChangeAfterUndoEndsRedo();
     void keysWorkFromTheWindowsBoxes();
     void chartAndPortfolioFollow();
@@ -300,6 +301,27 @@ void tst_Undo::undoAcrossARestart()
     pressRedo(w);
     QTRY_VERIFY(livePair() == after);
     QVERIFY(!redoAction(w)->isEnabled());
+    EXPECT_NO_BOX(app);
+}
+
+// Without a history file there are no records: the first one added is record 1, also once an
+// undo has taken the history away again.
+void tst_Undo::firstRecordsOfAFolderWithoutHistory()
+{
+    testing::AppFixture app;
+    app.writeInvestments(Investments);
+    frmInvestData *w = app.startMainWindow();
+    QVERIFY(w);
+    const Pair before = livePair();
+    QVERIFY(!app.folder().exists(storage::HistFileName));
+    for (int round = 0; round < 2; ++round) {
+        addRecord(app, w);
+        QCOMPARE(newestSentence(), QStringLiteral("Added record 1 (1/15/2024) to Savings account, First Bank"));
+        QCOMPARE(mwtest::shownRecordNumbers(w), QStringList{QStringLiteral("1")});
+        pressUndo(w);
+        QTRY_VERIFY(livePair() == before);
+        QVERIFY(mwtest::rowEmpty(w, 0));
+    }
     EXPECT_NO_BOX(app);
 }
 
