@@ -112,13 +112,26 @@ void tst_Restore::listsVersionsNewestFirst()
     QCOMPARE(file.last(), w->mnuFileExit);
     QVERIFY(file.indexOf(menuItem(w, "mnuFileRestoreVersion")) < file.indexOf(w->mnuFileExit));
 
+    // Nothing kept yet: an empty list that says so, nothing to restore or save.
+    RestoreVersionDialog *d = openRestoreDialog(w);
+    QVERIFY(d);
+    QCOMPARE(d->tblVersions->topLevelItemCount(), 0);
+    QVERIFY(d->lblNoVersions->isVisible());
+    QCOMPARE(d->lblNoVersions->text(), QStringLiteral("No earlier versions are kept yet: each change you make from "
+                                                      "now on keeps the state before it."));
+    QVERIFY(!d->cmdRestore->isEnabled());
+    QVERIFY(!d->cmdSaveCsv->isEnabled());
+    click(d->cmdClose);
+    QTRY_VERIFY(!RestoreVersionDialog::instance());
+
     goTo(w, 2);
     addRecord(w, QStringLiteral("1/15/2024"), QStringLiteral("1100"));
     addRecord(w, QStringLiteral("2/15/2024"), QStringLiteral("1200"));
     pressUndo(w);
 
-    RestoreVersionDialog *d = openRestoreDialog(w);
+    d = openRestoreDialog(w);
     QVERIFY(d);
+    QVERIFY(!d->lblNoVersions->isVisible());
     QCOMPARE(d->windowTitle(), VersionTitle);
     QVERIFY(d->isModal());
     QTreeWidget *list = d->tblVersions;

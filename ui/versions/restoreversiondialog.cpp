@@ -77,6 +77,13 @@ RestoreVersionDialog::RestoreVersionDialog(frmInvestData *window)
     lblIntro->setObjectName(QStringLiteral("lblIntro"));
     lblIntro->setWordWrap(true);
 
+    lblNoVersions = new QLabel(QStringLiteral("No earlier versions are kept yet: each change you make from now "
+                                              "on keeps the state before it."),
+                               this);
+    lblNoVersions->setObjectName(QStringLiteral("lblNoVersions"));
+    lblNoVersions->setWordWrap(true);
+    lblNoVersions->hide();
+
     tblVersions = new QTreeWidget(this);
     tblVersions->setObjectName(QStringLiteral("tblVersions"));
     tblVersions->setColumnCount(ColumnCount);
@@ -108,6 +115,7 @@ RestoreVersionDialog::RestoreVersionDialog(frmInvestData *window)
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(lblIntro);
+    layout->addWidget(lblNoVersions);
     layout->addWidget(tblVersions, 1);
     layout->addWidget(buttons);
     resize(760, 420);
@@ -168,6 +176,7 @@ void RestoreVersionDialog::reload()
         if (version.id == chosenId || (!chosenId && version.current))
             select = item;
     }
+    lblNoVersions->setVisible(m_versions.isEmpty());
     if (!select && tblVersions->topLevelItemCount() > 0)
         select = tblVersions->topLevelItem(0);
     if (select) {

@@ -31,6 +31,7 @@ public:
     static QString dateText(const QDate &date);
 
     QLabel *lblIntro = nullptr;
+    QLabel *lblNoVersions = nullptr; // shown while no version is kept yet
     QTreeWidget *tblVersions = nullptr;
     QPushButton *cmdRestore = nullptr;
     QPushButton *cmdSaveCsv = nullptr;
