@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class frmInvestData;
 
@@ -37,5 +38,14 @@ long long shownRecords(long long lines);
 Operation chartOperation();
 // bench/portfolio.cpp: the portfolio window opened.
 Operation portfolioOperation();
+// bench/versions.cpp: the edit and delete rewrites with their versions kept, and the undo of
+// an investment delete.
+std::vector<Operation> versionsOperations();
+
+// The rewrites as the main window runs them, on the work folder restored from its pristine copy.
+void prepareRewrite(long long lines);
+void runEditRewrite();   // the shown investment's record intSelRecNum
+void runDeleteRewrite(); // the shown investment, file number 1 open
+void openShownInvestFile();
 
 } // namespace bench

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cstdio>
 #include <cstring>
 
 #ifndef Q_OS_WIN
@@ -340,16 +341,22 @@ long long countRecords(const QString &path)
     openForReading(file, path);
     adviseSequential(file);
     long long count = 0;
-    bool content = false;
+    bool content = false; // the line under way has more than a line end
     QByteArray block;
     while (!(block = file.read(1024 * 1024)).isEmpty()) {
-        for (const char c : std::as_const(block)) {
-            if (c == '\n') {
-                count += content ? 1 : 0;
-                content = false;
-            } else if (c != '\r' && c != ' ' && c != '\t') {
-                content = true;
-            }
+        const char *p = block.constData();
+        const char *const end = p + block.size();
+        while (p < end) {
+            const char *nl = static_cast<const char *>(std::memchr(p, '\n', size_t(end - p)));
+            const char *stop = nl ? nl : end;
+            // Blank lines ("\r\n", "\n") are passed over by every reader.
+            for (const char *c = p; c < stop && !content; ++c)
+                content = *c != '\r' && *c != ' ' && *c != '\t';
+            if (!nl)
+                break;
+            count += content ? 1 : 0;
+            content = false;
+            p = nl + 1;
         }
     }
     if (file.error() != QFileDevice::NoError)
@@ -425,15 +432,22 @@ int entryIdOf(const QString &fileName)
     return ok && id > 0 ? id : 0;
 }
 
-void writeWhole(const QString &path, const QByteArray &text)
+void writeWhole(const QString &path, const QByteArray &text, bool durable)
 {
     QFile file;
     const QString temp = createSiblingTemp(path, file);
     try {
         writeAll(file, text.constData(), text.size());
-        syncToDisk(file);
+        if (durable)
+            syncToDisk(file);
         file.close();
-        atomicRename(temp, path);
+        if (durable) {
+            atomicRename(temp, path);
+        } else {
+            faults::check(faults::Step::Rename);
+            if (std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(path).constData()) != 0)
+                throw RuntimeError(RuntimeError::PathFileAccessError);
+        }
     } catch (...) {
         file.close();
         QFile::remove(temp);

@@ -77,7 +77,8 @@ QString entryFileName(int id);
 // The id of an entry file's name; 0 for any other name.
 int entryIdOf(const QString &fileName);
 
-// Writes `text` as file `path`: a new file, on disk, renamed into place.
-void writeWhole(const QString &path, const QByteArray &text);
+// Writes `text` as file `path`: a new file renamed into place, whole or not at all; with
+// `durable`, on disk before the rename and the rename on disk after it.
+void writeWhole(const QString &path, const QByteArray &text, bool durable = true);
 
 } // namespace storage::versions

@@ -61,11 +61,11 @@ struct VersionStore::Impl
     // The folder ready for a change; false when it cannot be had (the note says why).
     bool ready()
     {
-        QString why;
-        if (folder.ensure(now(), why))
-            return true;
-        note = why;
-        return false;
+        QString said;
+        const bool ok = folder.ensure(now(), said);
+        if (!said.isEmpty())
+            note = said;
+        return ok;
     }
 
     // The entries; a folder whose entries cannot be read is set aside and begun anew (false
@@ -80,7 +80,9 @@ struct VersionStore::Impl
         return ready();
     }
 
-    void writeEntry(const Entry &e) { writeWhole(folder.filePath(entryFileName(e.id)), encodeEntry(e)); }
+    // A pending entry need not outlast a power loss: without it, the change it was to keep is
+    // found at the next change as one made outside, and kept then.
+    void writeEntry(const Entry &e) { writeWhole(folder.filePath(entryFileName(e.id)), encodeEntry(e), e.done); }
 
     void dropEntry(const Entry &e)
     {
@@ -131,7 +133,7 @@ struct VersionStore::Impl
             throw;
         }
         entries[e.id] = e;
-        folder.writeCursor(e.id);
+        folder.makeCurrent(e.id);
         cursor = e.id;
     }
 
@@ -187,7 +189,6 @@ struct VersionStore::Impl
         e.change.kind = ChangeKind::OutsideChange;
         e.parent = cursor;
         e.before = keepAgain(*wanted, versions(), prefix(e.id, "before"));
-        e.before.records = -1;
         try {
             writeEntry(e);
         } catch (...) {
@@ -315,7 +316,7 @@ VersionStore::Change VersionStore::begin(const ChangeDescription &change)
     QMap<int, Entry> entries;
     if (!d->load(entries))
         return Change(this, 0);
-    int cursor = d->folder.readCursor();
+    int cursor = d->folder.readCursor(entries);
     d->settlePending(entries, cursor);
     d->keepOutsideChange(entries, cursor);
     const std::optional<KeptState> wanted = d->expected(entries, cursor);
@@ -340,7 +341,7 @@ void VersionStore::commitChange(int id)
 {
     QMap<int, Entry> entries;
     d->load(entries);
-    int cursor = d->folder.readCursor();
+    int cursor = d->folder.readCursor(entries);
     if (!entries.contains(id) || entries.value(id).done)
         return;
     Entry e = entries.value(id);
@@ -352,7 +353,7 @@ void VersionStore::abandonChange(int id)
 {
     QMap<int, Entry> entries;
     d->load(entries);
-    int cursor = d->folder.readCursor();
+    int cursor = d->folder.readCursor(entries);
     if (entries.contains(id) && !entries.value(id).done)
         d->settle(entries.value(id), entries, cursor);
 }
@@ -363,7 +364,7 @@ QList<VersionInfo> VersionStore::list() const
     QString ignored;
     if (!d->folder.exists() || !d->folder.load(entries, ignored))
         return {};
-    const int cursor = d->folder.readCursor();
+    const int cursor = d->folder.readCursor(entries);
     QSet<int> path;
     for (int id = cursor; id > 0 && entries.contains(id) && !path.contains(id); id = entries.value(id).parent)
         path.insert(id);
@@ -391,7 +392,7 @@ std::optional<ChangeDescription> VersionStore::undoChange() const
     QString ignored;
     if (!d->folder.exists() || !d->folder.load(entries, ignored))
         return std::nullopt;
-    const int cursor = d->folder.readCursor();
+    const int cursor = d->folder.readCursor(entries);
     if (entries.contains(cursor) && entries.value(cursor).done)
         return entries.value(cursor).change;
     return std::nullopt;
@@ -403,7 +404,7 @@ std::optional<ChangeDescription> VersionStore::redoChange() const
     QString ignored;
     if (!d->folder.exists() || !d->folder.load(entries, ignored))
         return std::nullopt;
-    const int cursor = d->folder.readCursor();
+    const int cursor = d->folder.readCursor(entries);
     for (auto it = entries.end(); it != entries.begin();) {
         --it;
         if (it->done && it->parent == cursor)
@@ -418,7 +419,7 @@ void VersionStore::undo()
         throw VersionRefused(d->note);
     QMap<int, Entry> entries;
     d->load(entries);
-    int cursor = d->folder.readCursor();
+    int cursor = d->folder.readCursor(entries);
     d->settlePending(entries, cursor);
     d->keepOutsideChange(entries, cursor);
     if (!entries.contains(cursor) || !entries.value(cursor).done)
@@ -433,7 +434,7 @@ void VersionStore::redo()
         throw VersionRefused(d->note);
     QMap<int, Entry> entries;
     d->load(entries);
-    int cursor = d->folder.readCursor();
+    int cursor = d->folder.readCursor(entries);
     d->settlePending(entries, cursor);
     d->keepOutsideChange(entries, cursor);
     for (auto it = entries.end(); it != entries.begin();) {
@@ -470,14 +471,14 @@ VersionStore::BackupContents VersionStore::checkBackup(const QString &folder) co
     const std::vector<InvestmentInfo> investments = readInvestmentList(investPath);
     for (const InvestmentInfo &info : investments) {
         if (!info.readable)
-            throw RuntimeError(RuntimeError::TypeMismatch, QStringLiteral("\"%1\", record %2 (line %2) is damaged.")
+            throw RuntimeError(RuntimeError::TypeMismatch, QStringLiteral("\"%1\", record %2: the record is damaged.")
                                                                .arg(QDir::toNativeSeparators(investPath))
                                                                .arg(info.number));
     }
     if (QFileInfo(investPath).size() % InvestRecordLength != 0)
-        throw RuntimeError(RuntimeError::TypeMismatch, QStringLiteral("\"%1\", record %2 (line %2) is cut short.")
+        throw RuntimeError(RuntimeError::TypeMismatch, QStringLiteral("\"%1\", record %2: the record is cut short.")
                                                            .arg(QDir::toNativeSeparators(investPath))
-                                                           .arg(investments.size()));
+                                                           .arg(QFileInfo(investPath).size() / InvestRecordLength + 1));
     contents.investments = int(investments.size());
     try {
         HistoryReader reader(QDir(folder).filePath(HistFileName));
@@ -531,7 +532,7 @@ VersionStore::Recovery VersionStore::recover()
         r.note = d->folder.setAside(why, d->now());
         return r;
     }
-    int cursor = d->folder.readCursor();
+    int cursor = d->folder.readCursor(entries);
     d->folder.settleMove(cursor);
     QStringList notes;
     const QList<int> ids = entries.keys();
@@ -545,14 +546,6 @@ VersionStore::Recovery VersionStore::recover()
                                 .arg(changeTitle(e.change))
                           : QStringLiteral("The change \"%1\", under way when Plumbline stopped, was not made.")
                                 .arg(changeTitle(e.change)));
-    }
-    // The last change kept, but its cursor not yet written.
-    if (!entries.isEmpty()) {
-        const Entry &last = entries.last();
-        if (last.done && last.id != cursor && last.parent == cursor && liveIsBefore(liveState(d->data), last.after)) {
-            d->folder.writeCursor(last.id);
-            cursor = last.id;
-        }
     }
     d->folder.removeStrays(entries);
     r.note = notes.join(QLatin1Char(' '));
@@ -574,17 +567,17 @@ void VersionStore::prune()
     QMap<int, Entry> entries;
     if (!d->folder.exists() || !d->load(entries))
         return;
-    const int cursor = d->folder.readCursor();
+    const int cursor = d->folder.readCursor(entries);
     const QDateTime cutoff = d->now().addDays(-KeepDays);
     QList<int> ids = entries.keys();
     const int newest = ids.isEmpty() ? 0 : ids.last();
     const auto pinned = [&](int id) { return id == newest || id == cursor || !entries.value(id).done; };
     // Beyond the last KeepCount and older than KeepDays days.
     for (qsizetype i = 0; i + KeepCount < ids.size(); ++i) {
-        const Entry &e = entries[ids.at(i)];
-        if (!pinned(e.id) && e.time < cutoff) {
-            d->dropEntry(e);
-            entries.remove(e.id);
+        const int id = ids.at(i);
+        if (!pinned(id) && entries.value(id).time < cutoff) {
+            d->dropEntry(entries.value(id));
+            entries.remove(id);
         }
     }
     // Then the oldest while the versions take more than the limit.
@@ -595,7 +588,7 @@ void VersionStore::prune()
             break;
         if (pinned(id))
             continue;
-        const Entry &e = entries[id];
+        const Entry e = entries.value(id);
         for (const KeptFile *f : {&e.before.hist, &e.before.data, &e.after.hist, &e.after.data}) {
             if (f->present)
                 usage.release(d->folder.filePath(f->name));

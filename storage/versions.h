@@ -110,8 +110,9 @@ public:
     // Makes the state after change `id` current; itself a change that can be undone.
     void restore(int id);
 
-    // What a backup folder holds, both files read completely; raises RuntimeError with
-    // "line N" in its text for a damaged file, 53 when a file is missing.
+    // What a backup folder holds, both files read completely; raises RuntimeError naming the
+    // damaged place ("line N" of the history, "record N" of the investment file), 53 when a
+    // file is missing.
     struct BackupContents
     {
         int investments = 0;

@@ -174,33 +174,64 @@ bool VersionsFolder::load(QMap<int, Entry> &entries, QString &why) const
         }
         entries.insert(e.id, e);
     }
-    if (identityOf(filePath(CursorName)).exists) {
-        bool ok = false;
-        const QByteArray text = readSmall(filePath(CursorName), &ok);
-        const QList<QByteArray> lines = text.mid(CursorHeader.size()).split('\n');
-        bool number = false;
-        if (ok && text.startsWith(CursorHeader) && !lines.isEmpty())
-            lines.first().toInt(&number);
-        if (!number) {
-            why = QStringLiteral("its cursor cannot be read");
-            return false;
-        }
+    int cursor = 0, last = 0;
+    if (!readCursorFile(cursor, last)) {
+        why = QStringLiteral("its cursor cannot be read");
+        return false;
     }
     return true;
 }
 
-int VersionsFolder::readCursor() const
+bool VersionsFolder::readCursorFile(int &cursor, int &last) const
 {
+    cursor = last = 0;
+    if (!identityOf(filePath(CursorName)).exists)
+        return true;
     bool ok = false;
     const QByteArray text = readSmall(filePath(CursorName), &ok);
-    if (!ok || !text.startsWith(CursorHeader))
-        return 0;
-    return qMax(0, text.mid(CursorHeader.size()).split('\n').first().toInt());
+    const QList<QByteArray> fields = text.mid(CursorHeader.size()).trimmed().split(' ');
+    if (!ok || !text.startsWith(CursorHeader) || fields.size() != 2)
+        return false;
+    bool numbers[2];
+    cursor = fields.at(0).toInt(&numbers[0]);
+    last = fields.at(1).toInt(&numbers[1]);
+    return numbers[0] && numbers[1] && cursor >= 0 && last >= 0;
+}
+
+int VersionsFolder::lastEntryId() const
+{
+    int last = 0;
+    const QStringList names = QDir(m_path).entryList({QStringLiteral("*.entry")}, QDir::Files);
+    for (const QString &name : names)
+        last = qMax(last, entryIdOf(name));
+    return last;
+}
+
+int VersionsFolder::readCursor(const QMap<int, Entry> &entries) const
+{
+    int cursor = 0, last = 0;
+    readCursorFile(cursor, last);
+    for (auto it = entries.end(); it != entries.begin();) {
+        --it;
+        if (it->id <= last)
+            break;
+        if (it->done)
+            return it->id;
+    }
+    return cursor;
 }
 
 void VersionsFolder::writeCursor(int id)
 {
-    writeWhole(filePath(CursorName), CursorHeader + QByteArray::number(id) + '\n');
+    writeWhole(filePath(CursorName),
+               CursorHeader + QByteArray::number(id) + ' ' + QByteArray::number(qMax(id, lastEntryId())) + '\n');
+}
+
+void VersionsFolder::makeCurrent(int id)
+{
+    int cursor = 0, last = 0;
+    if (!readCursorFile(cursor, last) || id <= last)
+        writeCursor(id);
 }
 
 void VersionsFolder::writeMove(const Move &m)

@@ -43,8 +43,13 @@ public:
 
     // Every entry; false (with why) when an entry or the cursor cannot be read.
     bool load(QMap<int, Entry> &entries, QString &why) const;
-    int readCursor() const;
+    // The entry whose after-state is live: the newest entry done since the cursor file was
+    // last written (a change makes its entry current without writing it), else the file's.
+    int readCursor(const QMap<int, Entry> &entries) const;
+    // Undo and redo move the cursor back and forth.
     void writeCursor(int id);
+    // A change just finished: its entry is current.
+    void makeCurrent(int id);
 
     void writeMove(const Move &move);
     void dropMove();
@@ -73,6 +78,9 @@ public:
 
 private:
     bool readMove(Move &move) const;
+    // The cursor file's entry, and the newest entry there was when it was written.
+    bool readCursorFile(int &cursor, int &last) const;
+    int lastEntryId() const;
     QString m_data;
     QString m_path;
 };
