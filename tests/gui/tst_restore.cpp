@@ -459,11 +459,17 @@ void tst_Restore::picturesInLightAndDark()
     writeExample(app);
     frmInvestData *w = app.startMainWindow();
     QVERIFY(w);
+    RestoreVersionDialog *d = openRestoreDialog(w);
+    QVERIFY(d);
+    palettetest::grabLightAndDark(d, QStringLiteral("restoreversion-empty"));
+    click(d->cmdClose);
+    QTRY_VERIFY(!RestoreVersionDialog::instance());
+
     goTo(w, 2);
     addRecord(w, QStringLiteral("1/15/2024"), QStringLiteral("1100"));
     addRecord(w, QStringLiteral("2/15/2024"), QStringLiteral("1200"));
     pressUndo(w);
-    RestoreVersionDialog *d = openRestoreDialog(w);
+    d = openRestoreDialog(w);
     QVERIFY(d);
     chooseRow(d->tblVersions, 0);
     // Every column's text fits without being cut.
