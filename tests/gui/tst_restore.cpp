@@ -96,6 +96,7 @@ private slots:
     void damagedBackupIsRefusedWithItsLine_data();
     void damagedBackupIsRefusedWithItsLine();
     void backupAnsweredNoOrCancelledChangesNothing();
+    void theDataFolderItselfAsBackup();
     void picturesInLightAndDark();
 };
 
@@ -451,6 +452,37 @@ void tst_Restore::backupAnsweredNoOrCancelledChangesNothing()
         qPrintable(boxes.first().text));
     QVERIFY(livePair() == before);
     QVERIFY(!undoAction(w)->isEnabled());
+}
+
+// The data folder named as the backup, directly or through a link, is refused: it holds the
+// files in use, not a backup.
+void tst_Restore::theDataFolderItselfAsBackup()
+{
+    testing::AppFixture app;
+    writeExample(app);
+    testing::ScriptedFileChooser chooser;
+    frmInvestData *w = app.startMainWindow();
+    QVERIFY(w);
+    goTo(w, 2);
+    addRecord(w, QStringLiteral("1/15/2024"), QStringLiteral("1100"));
+    const Pair live = livePair();
+    QTemporaryDir links;
+    const QString link = links.filePath(QStringLiteral("data"));
+    QVERIFY(QFile::link(app.folder().dir(), link));
+    for (const QString &folder : {app.folder().dir(), link}) {
+        chooser.enqueue(folder);
+        menuItem(w, "mnuFileRestoreBackup")->trigger();
+        settle();
+        EXPECT_ONE_BOX(app,
+                       QStringLiteral("\"%1\" is the data folder Plumbline 3.5 works with, not a backup.\r\n"
+                                      "Choose the folder your backup copies are in.")
+                           .arg(QDir::toNativeSeparators(folder)),
+                       BackupTitle, MsgIcon::Exclamation, MsgButtons::OK);
+        QVERIFY(livePair() == live);
+        QCOMPARE(strayFiles(app), QStringList());
+        QVERIFY(QFileInfo(link).isSymLink());
+    }
+    QCOMPARE(undoAction(w)->text(), QStringLiteral("&Undo Add Record"));
 }
 
 void tst_Restore::picturesInLightAndDark()

@@ -7,6 +7,7 @@
 #include "storage/datafolder.h"
 #include "storage/versions.h"
 #include "ui/main/frminvestdata.h"
+#include "ui/tools/backuptarget.h"
 #include "ui/versions/versionmenus.h"
 
 #include <QDir>
@@ -44,6 +45,15 @@ void restoreFromBackup(frmInvestData *window)
     if (folder.isEmpty())
         return;
     const QString shown = QDir::toNativeSeparators(folder);
+    // The data folder under any name holds the files in use, not a backup of them.
+    if (ui::backup::clashWithLiveData(QDir(folder).filePath(storage::InvestFileName), storage::programFolder()) !=
+        ui::backup::TargetClash::None) {
+        platform::msgBox(QStringLiteral("\"%1\" is the data folder Plumbline 3.5 works with, not a backup.\r\n"
+                                        "Choose the folder your backup copies are in.")
+                             .arg(shown),
+                         platform::MsgIcon::Exclamation, platform::MsgButtons::OK, Title);
+        return;
+    }
 
     storage::VersionStore store(storage::programFolder());
     storage::VersionStore::BackupContents contents;
