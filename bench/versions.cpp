@@ -42,9 +42,11 @@ qint64 sizeOf(long long lines, const QString &name)
     return QFileInfo(QDir(workFolder(lines)).filePath(name)).size();
 }
 
-void keptDelete()
+void keptDelete(long long lines)
 {
-    auto kept = g_store->begin(described(storage::ChangeKind::DeleteInvestment));
+    storage::ChangeDescription d = described(storage::ChangeKind::DeleteInvestment);
+    d.count = int(shownRecords(lines)); // the windows know how many records the investment held
+    auto kept = g_store->begin(d);
     runDeleteRewrite();
     kept.commit();
 }
@@ -59,6 +61,7 @@ std::vector<Operation> versionsOperations()
                    [](long long lines) {
                        prepareRewrite(lines);
                        freshStore(lines);
+                       g_before = {sizeOf(lines, storage::HistFileName), sizeOf(lines, storage::InvestFileName)};
                        intSelRecNum = int(shownRecords(lines) / 2);
                    },
                    [](long long) {
@@ -69,7 +72,10 @@ std::vector<Operation> versionsOperations()
                    [](long long lines) {
                        if (!g_store->undoChange() || g_store->list().first().records != lines)
                            die("the edit's version was not kept");
-                       prepareRewrite(lines);
+                       // Undone through the versions, so the next change finds the pair they name.
+                       g_store->undo();
+                       if (sizeOf(lines, storage::HistFileName) != g_before.first)
+                           die("the undo did not bring back the history before the edit");
                        intSelRecNum = int(shownRecords(lines) / 2);
                    }});
     ops.push_back({"delete rewrite + version", "delete rewrite",
@@ -77,13 +83,17 @@ std::vector<Operation> versionsOperations()
                        prepareRewrite(lines);
                        freshStore(lines);
                        openShownInvestFile();
+                       g_before = {sizeOf(lines, storage::HistFileName), sizeOf(lines, storage::InvestFileName)};
                    },
-                   [](long long) { keptDelete(); },
+                   [](long long lines) { keptDelete(lines); },
                    [](long long lines) {
                        if (!g_store->undoChange() || g_store->list().first().records != lines - shownRecords(lines))
                            die("the delete's version was not kept");
-                       storage::discardAll();
-                       prepareRewrite(lines);
+                       storage::close(1);
+                       g_store->undo();
+                       if (sizeOf(lines, storage::HistFileName) != g_before.first ||
+                           sizeOf(lines, storage::InvestFileName) != g_before.second)
+                           die("the undo did not bring back the files before the delete");
                        openShownInvestFile();
                    }});
     ops.push_back({"undo delete", "copy",
@@ -92,7 +102,7 @@ std::vector<Operation> versionsOperations()
                        freshStore(lines);
                        openShownInvestFile();
                        g_before = {sizeOf(lines, storage::HistFileName), sizeOf(lines, storage::InvestFileName)};
-                       keptDelete();
+                       keptDelete(lines);
                    },
                    [](long long) {
                        storage::close(1);

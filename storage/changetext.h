@@ -32,7 +32,8 @@ struct ChangeDescription
     QString investment; // "Savings account, First Bank": type, ", ", institution, trimmed
     int record = 0;     // 1-based record number within the investment, where the change is one record
     QDate date;         // that record's date
-    int count = 0;      // records imported, rates filled
+    int count = 0;      // records imported, rates filled; for an investment delete the records it held
+                        // (0: counted from the new history, a read of the whole file)
     QString source;     // restored version's time text, or the backup folder
 };
 

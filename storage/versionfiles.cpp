@@ -198,7 +198,7 @@ KeptState liveState(const QString &dataFolder)
     return state;
 }
 
-KeptState keepLive(const QString &dataFolder, const QString &versions, const QString &prefix)
+KeptState keepLive(const QString &dataFolder, const QString &versions, const QString &prefix, const KeptFile *sameData)
 {
     const QDir folder(versions);
     KeptState state;
@@ -230,12 +230,18 @@ KeptState keepLive(const QString &dataFolder, const QString &versions, const QSt
             state.data.check = sha256(bytes);
             state.data.device = id.device;
             state.data.inode = id.inode;
-            QFile copy;
             const QString kept = folder.filePath(state.data.name);
             made.append(kept);
-            createFresh(kept, copy, QIODevice::WriteOnly | QIODevice::Unbuffered);
-            writeAll(copy, bytes.constData(), bytes.size());
-            syncToDisk(copy);
+            // Most changes leave one of the files alone: a link to the copy kept already
+            // costs no write and no flush.
+            const bool same = sameData && sameData->present && sameData->size == state.data.size &&
+                              sameData->check == state.data.check && keptIntact(versions, *sameData, true);
+            if (!same || !makeLink(folder.filePath(sameData->name), kept)) {
+                QFile copy;
+                createFresh(kept, copy, QIODevice::WriteOnly | QIODevice::Unbuffered);
+                writeAll(copy, bytes.constData(), bytes.size());
+                syncToDisk(copy);
+            }
         }
         state.investments = state.data.present ? int(recordCount(state.data.size)) : 0;
     } catch (...) {

@@ -50,7 +50,9 @@ KeptState liveState(const QString &dataFolder);
 // Keeps the live pair in `versions` under "PREFIX.hist" and "PREFIX.data": the history by
 // a hard link (a copy where none can be made), the investment file by a copy, both on disk.
 // Raises (61 full disk ...) after removing what it made.
-KeptState keepLive(const QString &dataFolder, const QString &versions, const QString &prefix);
+// An investment file already kept with the same bytes (`sameData`) is linked, not copied again.
+KeptState keepLive(const QString &dataFolder, const QString &versions, const QString &prefix,
+                   const KeptFile *sameData = nullptr);
 // Another pair of names for a kept state (links; copies where links cannot be made).
 KeptState keepAgain(const KeptState &state, const QString &versions, const QString &prefix);
 

@@ -111,6 +111,10 @@ struct VersionStore::Impl
                 return b;
             case ChangeKind::ImportRecords:
                 return b + qMax(0, e.change.count);
+            case ChangeKind::DeleteInvestment:
+                if (e.change.count > 0)
+                    return qMax(0LL, b - e.change.count);
+                break;
             default:
                 break;
             }
@@ -121,7 +125,7 @@ struct VersionStore::Impl
     // The change's state after, kept; the entry done and current.
     void finish(Entry &e, QMap<int, Entry> &entries, int &cursor)
     {
-        e.after = keepLive(data, versions(), prefix(e.id, "after"));
+        e.after = keepLive(data, versions(), prefix(e.id, "after"), &e.before.data);
         try {
             e.after.records = recordsAfter(e);
             e.done = true;
@@ -326,7 +330,7 @@ VersionStore::Change VersionStore::begin(const ChangeDescription &change)
     e.time = d->now();
     e.change = change;
     e.parent = cursor;
-    e.before = keepLive(d->data, d->versions(), d->prefix(e.id, "before"));
+    e.before = keepLive(d->data, d->versions(), d->prefix(e.id, "before"), wanted ? &wanted->data : nullptr);
     try {
         e.before.records = wanted ? wanted->records : countRecords(QDir(d->data).filePath(HistFileName));
         d->writeEntry(e);

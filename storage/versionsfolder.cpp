@@ -223,8 +223,10 @@ int VersionsFolder::readCursor(const QMap<int, Entry> &entries) const
 
 void VersionsFolder::writeCursor(int id)
 {
+    // Neither the cursor nor the record of a move needs to outlast a power loss: a live pair
+    // the cursor does not name is kept as a change made outside before anything replaces it.
     writeWhole(filePath(CursorName),
-               CursorHeader + QByteArray::number(id) + ' ' + QByteArray::number(qMax(id, lastEntryId())) + '\n');
+               CursorHeader + QByteArray::number(id) + ' ' + QByteArray::number(qMax(id, lastEntryId())) + '\n', false);
 }
 
 void VersionsFolder::makeCurrent(int id)
@@ -236,10 +238,11 @@ void VersionsFolder::makeCurrent(int id)
 
 void VersionsFolder::writeMove(const Move &m)
 {
-    writeWhole(filePath(MoveName), MoveHeader + "from " + QByteArray::number(m.from) + "\nto " +
-                                       QByteArray::number(m.to) + "\nhist " + identityText(m.live.hist) + "\ndata " +
-                                       identityText(m.live.data) + "\nabsent " + QByteArray::number(int(m.histAbsent)) +
-                                       ' ' + QByteArray::number(int(m.dataAbsent)) + "\nend\n");
+    writeWhole(filePath(MoveName),
+               MoveHeader + "from " + QByteArray::number(m.from) + "\nto " + QByteArray::number(m.to) + "\nhist " +
+                   identityText(m.live.hist) + "\ndata " + identityText(m.live.data) + "\nabsent " +
+                   QByteArray::number(int(m.histAbsent)) + ' ' + QByteArray::number(int(m.dataAbsent)) + "\nend\n",
+               false);
 }
 
 bool VersionsFolder::readMove(Move &m) const
@@ -264,7 +267,6 @@ bool VersionsFolder::readMove(Move &m) const
 void VersionsFolder::dropMove()
 {
     QFile::remove(filePath(MoveName));
-    syncFolder(filePath(MoveName));
 }
 
 void VersionsFolder::finishMove()

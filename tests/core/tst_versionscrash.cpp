@@ -252,6 +252,45 @@ private slots:
         QVERIFY(refused > 0);
     }
 
+    // Data files that are links to another file system: no hard link can reach them, so the
+    // history is kept by a copy; undo and redo write through the links, which stay links.
+    void dataFilesLinkedToAnotherFileSystem()
+    {
+        if (::geteuid() != 0)
+            QSKIP("mounting a tmpfs needs root");
+        QTemporaryDir mountPoint;
+        const QByteArray where = QFile::encodeName(mountPoint.path());
+        if (::mount("tmpfs", where.constData(), "tmpfs", 0, "size=1m") != 0)
+            QSKIP("no tmpfs could be mounted here");
+        struct Unmount
+        {
+            QByteArray where;
+            ~Unmount() { ::umount2(where.constData(), MNT_DETACH); }
+        } unmount{where};
+        testing::TempDataFolder folder;
+        testing::CleanStorage clean;
+        QVERIFY(testing::writeStartPair(mountPoint.path()));
+        for (const QString &name : {storage::InvestFileName, storage::HistFileName})
+            QVERIFY(QFile::link(QDir(mountPoint.path()).filePath(name), folder.path(name)));
+        testing::openChannelOne();
+        const DataPair before = readPair(folder.dir());
+        VersionStore store(folder.dir());
+        keptChange(store, QStringLiteral("add record"));
+        const DataPair after = readPair(folder.dir());
+        QVERIFY(after != before);
+        const QString keptHist =
+            QDir(folder.path(storage::VersionsFolderName)).filePath(QStringLiteral("00000001.before.hist"));
+        QVERIFY(storage::identityOf(keptHist).isRegular);
+        storage::close(1);
+        store.undo();
+        QVERIFY(readPair(folder.dir()) == before);
+        store.redo();
+        QVERIFY(readPair(folder.dir()) == after);
+        for (const QString &name : {storage::InvestFileName, storage::HistFileName})
+            QVERIFY(QFileInfo(folder.path(name)).isSymLink());
+        QVERIFY(readPair(mountPoint.path()) == after);
+    }
+
     // A Versions folder the program cannot trust never stops it: it is set aside like the
     // recovery folders, the user is told, and versions are kept anew.
     void damagedFolderSetAside_data()

@@ -119,7 +119,11 @@ inline storage::ChangeDescription describeChange(const QString &kind, int varian
                                              {QStringLiteral("import records"), ChangeKind::ImportRecords},
                                              {QStringLiteral("fill rates"), ChangeKind::FillRates}};
     d.kind = kinds.value(kind);
-    d.count = kind == QLatin1String("import records") ? 3 : (kind == QLatin1String("fill rates") ? 1 : 0);
+    // The records imported, the rates filled, the records of the investment deleted (number 2).
+    d.count = kind == QLatin1String("import records")      ? 3
+              : kind == QLatin1String("fill rates")        ? 1
+              : kind == QLatin1String("delete investment") ? 2
+                                                           : 0;
     if (kind.endsWith(QLatin1String("investment")))
         d.investment = QStringLiteral("Bond %1, Treasury").arg(variant);
     return d;
