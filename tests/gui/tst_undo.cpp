@@ -240,6 +240,14 @@ void tst_Undo::undoAndRedoEachChange()
     QCOMPARE(redo->text(), QStringLiteral("&Redo"));
     QVERIFY(!redo->isEnabled());
     QCOMPARE(newestSentence(), sentence);
+    // What the version holds, as the versions list says it.
+    {
+        const QList<storage::VersionInfo> versions = storage::VersionStore(storage::programFolder()).list();
+        QVERIFY(!versions.isEmpty());
+        QCOMPARE(versions.first().investments, int(after.invest.size() / 102));
+        QCOMPARE(versions.first().records, (long long)after.history.count("\r\n"));
+        QVERIFY(versions.first().current);
+    }
 
     pressUndo(w);
     QTRY_VERIFY(livePair() == before);

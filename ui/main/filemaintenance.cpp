@@ -47,8 +47,13 @@ void frmInvestData::cmdDeleteRec_Click()
         intDelInvestNum = intInvestRecNum;
         // The state before is kept first; a failure there (shown below) changes nothing.
         ui::versions::KeptChange kept;
-        kept.begin(ui::versions::investmentChange(storage::ChangeKind::DeleteInvestment, txtInvestment->text(),
-                                                  txtInstitution->text()));
+        storage::ChangeDescription change = ui::versions::investmentChange(
+            storage::ChangeKind::DeleteInvestment, txtInvestment->text(), txtInstitution->text());
+        // The records it takes away, which the page file holds, spare the store a count of
+        // the whole new history.
+        if (QFile::exists(storage::programFile(storage::HistFileName)))
+            change.count = ui::versions::recordCountIn(storage::programFile(storage::PageFileName));
+        kept.begin(change);
 
         // Both new files are written completely beside the old ones, then put in place
         // together under a commit marker, so whatever stops the delete, the two files
