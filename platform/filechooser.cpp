@@ -20,6 +20,11 @@ public:
         // The dialog asks before replacing an existing file.
         return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
     }
+
+    QString existingFolder(QWidget *parent, const QString &caption, const QString &folder) override
+    {
+        return QFileDialog::getExistingDirectory(parent, caption, folder);
+    }
 };
 
 FileChooser *g_installed = nullptr;

@@ -19,6 +19,8 @@ public:
     // comes back only after the user agreed to replace it.
     virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &suggested,
                                  const QString &filter) = 0;
+    // An existing folder the user picked, starting in `folder`; empty when the user cancelled.
+    virtual QString existingFolder(QWidget *parent, const QString &caption, const QString &folder) = 0;
 
     static FileChooser &instance();
     static void setInstance(FileChooser *chooser); // nullptr restores the system's

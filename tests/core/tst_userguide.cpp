@@ -77,6 +77,8 @@ private slots:
     void coversWhatTheInstructionsPromise_data();
     void coversWhatTheInstructionsPromise();
     void namesEveryColumnOfTheGrid();
+    void undoSectionNamesTheCommandsAndKeys_data();
+    void undoSectionNamesTheCommandsAndKeys();
     void exampleTablesAreWhatTheCalculationGives_data();
     void exampleTablesAreWhatTheCalculationGives();
     void worksTheRateExampleOut();
@@ -93,6 +95,7 @@ void tst_userguide::coversWhatTheInstructionsPromise_data()
     QTest::newRow("finding a rate") << QStringLiteral("## How to find an inflation rate");
     QTest::newRow("backup and recovery") << QStringLiteral("## Backing up your data and getting it back");
     QTest::newRow("importing") << QStringLiteral("## Importing records");
+    QTest::newRow("undo and versions") << QStringLiteral("## Undo and earlier versions");
 }
 
 void tst_userguide::coversWhatTheInstructionsPromise()
@@ -101,6 +104,34 @@ void tst_userguide::coversWhatTheInstructionsPromise()
     const QString guide = guideText();
     QVERIFY2(!guide.isEmpty(), "docs/user-guide.md is missing");
     QVERIFY2(guide.contains(QLatin1Char('\n') + heading + QLatin1Char('\n')), qPrintable(heading));
+}
+
+void tst_userguide::undoSectionNamesTheCommandsAndKeys_data()
+{
+    QTest::addColumn<QString>("words");
+    // As the menus and the dialog spell them.
+    QTest::newRow("undo") << QStringLiteral("Edit, Undo (Ctrl+Z)");
+    QTest::newRow("redo") << QStringLiteral("Edit, Redo\n(Ctrl+Y or Ctrl+Shift+Z)");
+    QTest::newRow("versions") << QStringLiteral("File, Restore Earlier Version…");
+    QTest::newRow("backup") << QStringLiteral("File, Restore from Backup…");
+    QTest::newRow("csv") << QStringLiteral("Save Records as CSV…");
+    QTest::newRow("setting") << QStringLiteral("`SizeLimitMB` in section `[VERSIONS]`");
+}
+
+void tst_userguide::undoSectionNamesTheCommandsAndKeys()
+{
+    QFETCH(QString, words);
+    const QString guide = guideText();
+    const qsizetype start = guide.indexOf(QStringLiteral("\n## Undo and earlier versions\n"));
+    QVERIFY(start >= 0);
+    const qsizetype end = guide.indexOf(QStringLiteral("\n## "), start + 1);
+    const QString section = guide.mid(start, end < 0 ? -1 : end - start);
+    // Lines are wrapped: a line break counts as a blank.
+    QString flat = section;
+    flat.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    QString wanted = words;
+    wanted.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    QVERIFY2(flat.contains(wanted), qPrintable(words));
 }
 
 void tst_userguide::namesEveryColumnOfTheGrid()

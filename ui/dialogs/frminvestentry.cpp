@@ -11,6 +11,7 @@
 #include "ui/startup/formsupport.h"
 #include "ui/toolbaricons.h"
 #include "ui/twips.h"
+#include "ui/versions/keptchange.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -207,8 +208,20 @@ void frmInvestEntry::cmdDone_Click()
     // A trapped error stops here: nothing more is written and the dialog stays open.
     if (!LoadEntryInVars())
         return;
+    // The state before is kept first; a failure there changes nothing.
+    ui::versions::KeptChange kept;
+    try {
+        kept.begin(ui::versions::investmentChange(strOperation == QLatin1String("ADDNEWREC")
+                                                      ? storage::ChangeKind::AddInvestment
+                                                      : storage::ChangeKind::EditInvestment,
+                                                  strInvestType, strInstitution));
+    } catch (const RuntimeError &error) {
+        platform::showStandardError(error);
+        return;
+    }
     if (!LoadInDataFile())
         return;
+    kept.commit();
     if (frmInvestData *main = frmInvestData::instance())
         main->cmdAddNew->setEnabled(true);
     leave();

@@ -5,6 +5,7 @@
 #include "platform/clipboard.h"
 #include "platform/locale.h"
 #include "platform/messagebox.h"
+#include "storage/datafolder.h"
 #include "storage/rewrites.h"
 #include "ui/boxtext.h"
 #include "ui/dialogs/dialogsupport.h"
@@ -14,10 +15,12 @@
 #include "ui/startup/formsupport.h"
 #include "ui/toolbaricons.h"
 #include "ui/twips.h"
+#include "ui/versions/keptchange.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QFocusEvent>
 #include <QFrame>
 #include <QGroupBox>
@@ -238,6 +241,19 @@ frmNewEditData::~frmNewEditData()
     forgetSelf();
 }
 
+namespace {
+
+// The number the added record gets: one past the records of the investment shown, which the
+// main window's page file holds (none while there is no history).
+int newRecordNumber()
+{
+    if (!QFile::exists(storage::programFile(storage::HistFileName)))
+        return 1;
+    return ui::versions::recordCountIn(storage::programFile(storage::PageFileName)) + 1;
+}
+
+} // namespace
+
 bool frmNewEditData::isNumericEntry(const QString &text)
 {
     static const QRegularExpression plain(
@@ -327,12 +343,17 @@ void frmNewEditData::cmdDone_Click()
     if (strOperation == QLatin1String("ADDNEW")) {
         if (!LoadValues())
             return;
+        // The state before is kept first; a failure there changes nothing.
+        ui::versions::KeptChange kept;
         try {
+            kept.begin(ui::versions::recordChange(storage::ChangeKind::AddRecord, strInvestType, strInstitution,
+                                                  newRecordNumber(), dtmRecDate.toQDate()));
             AppendHistRec();
         } catch (const RuntimeError &error) {
             platform::showStandardError(error);
             return;
         }
+        kept.commit();
     } else if (strOperation == QLatin1String("EDIT") || strOperation == QLatin1String("INSERT")) {
         // The values are read once before the rebuild starts, so a value that cannot
         // be read stops Done before any file is touched.

@@ -145,7 +145,7 @@ void addImportMenus(QMainWindow *window, QMenu *fileMenu, QAction *beforeInFile,
     QObject::connect(import, &QAction::triggered, window,
                      [window, hooks] { ui::forms::guard([window, hooks] { importRecords(window, hooks); }); });
 
-    QAction *fill = editMenu->addAction(QStringLiteral("Fill Missing &Rates…"));
+    QAction *fill = editMenu->addAction(QStringLiteral("&Fill Missing Rates…"));
     fill->setObjectName(QStringLiteral("mnuEditFillRates"));
     QObject::connect(fill, &QAction::triggered, window,
                      [window, hooks] { ui::forms::guard([window, hooks] { fillMissingRates(window, hooks); }); });

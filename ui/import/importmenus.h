@@ -20,7 +20,7 @@ struct MainWindowHooks
     std::function<void(int)> changed;
 };
 
-// File "Import Recor&ds…" (before `beforeInFile`), Edit "Fill Missing &Rates…", and a CSV
+// File "Import Recor&ds…" (before `beforeInFile`), Edit "&Fill Missing Rates…", and a CSV
 // file dropped onto the window opening the import of that file.
 void addImportMenus(QMainWindow *window, QMenu *fileMenu, QAction *beforeInFile, QMenu *editMenu,
                     MainWindowHooks hooks);

@@ -5,6 +5,7 @@
 
 #include "core/plmainmod.h"
 #include "core/runtimeerror.h"
+#include "platform/locale.h"
 #include "platform/messagebox.h"
 #include "storage/datafolder.h"
 #include "storage/filetable.h"
@@ -12,6 +13,7 @@
 #include "storage/transaction.h"
 #include "ui/dialogs/frminvestentry.h"
 #include "ui/dialogs/frmneweditdata.h"
+#include "ui/versions/keptchange.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -43,6 +45,15 @@ void frmInvestData::cmdDeleteRec_Click()
                                                    "deleted too.")) != platform::MsgResult::Yes)
             return;
         intDelInvestNum = intInvestRecNum;
+        // The state before is kept first; a failure there (shown below) changes nothing.
+        ui::versions::KeptChange kept;
+        storage::ChangeDescription change = ui::versions::investmentChange(
+            storage::ChangeKind::DeleteInvestment, txtInvestment->text(), txtInstitution->text());
+        // The records it takes away, which the page file holds, spare the store a count of
+        // the whole new history.
+        if (QFile::exists(storage::programFile(storage::HistFileName)))
+            change.count = ui::versions::recordCountIn(storage::programFile(storage::PageFileName));
+        kept.begin(change);
 
         // Both new files are written completely beside the old ones, then put in place
         // together under a commit marker, so whatever stops the delete, the two files
@@ -71,6 +82,7 @@ void frmInvestData::cmdDeleteRec_Click()
                 ShowInvestAgain();
             return;
         }
+        kept.commit();
         ShowAfterInvestDelete();
     } catch (const RuntimeError &error) {
         platform::showStandardError(error);
@@ -190,6 +202,30 @@ void frmInvestData::CreateTwoFiles()
 
 void frmInvestData::CreateHistFile()
 {
+    const bool deleting = strOperation == QLatin1String("DELETE");
+    const bool inserting = strOperation == QLatin1String("INSERT");
+    // The new record's date as typed; a deleted record's from the page file, which holds the
+    // records of the investment shown.
+    QDate date;
+    if (deleting) {
+        date = ui::versions::recordDateIn(storage::programFile(storage::PageFileName), intSelRecNum);
+    } else if (frmNewEditData *dialog = frmNewEditData::instance()) {
+        Date typed;
+        if (platform::LocaleServices::dateValue(dialog->txtDate->text(), typed))
+            date = typed.toQDate();
+    }
+    ui::versions::KeptChange kept;
+    try {
+        kept.begin(ui::versions::recordChange(deleting    ? storage::ChangeKind::DeleteRecord
+                                              : inserting ? storage::ChangeKind::InsertRecord
+                                                          : storage::ChangeKind::EditRecord,
+                                              strInvestType, strInstitution,
+                                              inserting ? int(intSelRecNum) + 1 : int(intSelRecNum), date));
+    } catch (...) {
+        // Nothing is written: the work files of the split go as after a failed rewrite.
+        storage::deleteSplitFiles();
+        throw;
+    }
     storage::createHistFile([] {
         frmNewEditData *dialog = frmNewEditData::instance();
         // LoadValues has shown its error; the rebuild stops with nothing written.
@@ -197,6 +233,7 @@ void frmInvestData::CreateHistFile()
             throw RuntimeError(RuntimeError::InvalidProcedureCall,
                                QStringLiteral("The data record's values could not be read."));
     });
+    kept.commit();
     // The record choice is over.
     if (strOperation == QLatin1String("DELETE"))
         cmdDelete->setEnabled(true);

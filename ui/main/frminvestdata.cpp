@@ -14,6 +14,7 @@
 #include "ui/main/leftovermessage.h"
 #include "ui/maskededit.h"
 #include "ui/twips.h"
+#include "ui/versions/startuprecovery.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -383,6 +384,7 @@ void frmInvestData::Form_Load()
         endProgram();
         return;
     }
+    ui::versions::recoverVersions();
 
     // Shown before anything is read, so the user sees it while the files are read.
     if (QScreen *screen = QGuiApplication::primaryScreen()) {

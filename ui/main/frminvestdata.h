@@ -37,6 +37,7 @@ class LinkLabel;
 //   printing.cpp        printing the page on screen
 //   menus.cpp           menus, toolbar and clipboard
 //   keys.cpp            the desktop's standard keys (F1, Ctrl+Q, Page Up/Down)
+//   replacedfiles.cpp   both data files replaced by undo, redo or a restore
 class frmInvestData : public QMainWindow
 {
     Q_OBJECT
@@ -109,6 +110,13 @@ public:
 
     // ---- printing.cpp
     void cmdPrint_Click();
+
+    // ---- replacedfiles.cpp
+    // Runs `replace`, which puts other files in place of both data files (undo, redo, a
+    // restore), with file number 1 closed; then opens it again and shows the files as after
+    // any change: the investment shown stays when it is still there, else the first. An
+    // error of `replace` is raised once the window shows the files as they are.
+    void ReplaceDataFiles(const std::function<void()> &replace);
 
     // ---- menus.cpp
     void tbToolBar_ButtonClick(const QString &key);
@@ -215,6 +223,8 @@ private:
     // control took them, press the page links that are shown. True when the key was used.
     void installStandardKeys();
     bool pageKeyPressed(int key);
+    // replacedfiles.cpp: the investment `shown` (or the first) of the files now in place.
+    void ShowReplacedFiles(int shown);
 
     std::unique_ptr<storage::FolderLock> m_lockFile;
     bool m_blnActivatePending = true; // the first activation after the load counts

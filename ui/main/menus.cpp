@@ -19,6 +19,7 @@
 #include "ui/toolbaricons.h"
 #include "ui/tools/frmbackupfiles.h"
 #include "ui/tools/frminstructions.h"
+#include "ui/versions/versionmenus.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -79,6 +80,7 @@ void frmInvestData::createMenusAndToolbar()
              while (!lblNextPg->isHidden())
                  lblNextPg_Click();
          }});
+    ui::versions::addVersionMenus(this, mnuFile, mnuFileExit, mnuEdit);
 
     // The toolbar is an ordinary child along the top edge of the form, not a dock.
     tbToolBar = new QToolBar(centralWidget() ? centralWidget() : this);

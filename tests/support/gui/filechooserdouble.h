@@ -17,10 +17,11 @@ public:
     struct Call
     {
         QString caption;
-        QString suggested; // the folder, for an open
+        QString suggested; // the folder, for an open or a folder choice
         QString filter;
         QWidget *parent = nullptr;
         bool save = false;
+        bool folder = false; // a folder was asked for
     };
 
     ScriptedFileChooser() { platform::FileChooser::setInstance(this); }
@@ -37,6 +38,11 @@ public:
                          const QString &filter) override
     {
         return answer({caption, suggested, filter, parent, true});
+    }
+
+    QString existingFolder(QWidget *parent, const QString &caption, const QString &folder) override
+    {
+        return answer({caption, folder, QString(), parent, false, true});
     }
 
     void enqueue(const QString &path) { answers.enqueue(path); }
