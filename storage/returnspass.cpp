@@ -1,15 +1,13 @@
 #include "storage/returnspass.h"
 
 #include "storage/datafolder.h"
-#include "storage/decodedhistory.h"
 #include "storage/filetable.h"
 #include "storage/historypass.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 #include <cmath>
-#include <exception>
-#include <system_error>
-#include <thread>
 #include <unordered_map>
 #include <vector>
 
@@ -32,7 +30,7 @@ public:
         if (f.state == FigureState::Computed)
             latest.adjusted = true;
         const Currency afi = latest.adjusted ? f.currentAmountAFI : f.currentAmount;
-        Change &change = changeOn(static_cast<long long>(std::floor(f.date.serial())));
+        Change &change = m_changes[static_cast<long long>(std::floor(f.date.serial()))];
         change.original += f.originalAmount.units() - latest.original;
         change.current += f.currentAmount.units() - latest.current;
         change.afi += afi.units() - latest.afi;
@@ -43,16 +41,9 @@ public:
 
     ChartSeries series() const
     {
-        // The days in order: those of the span as they stand, the others sorted once here.
-        std::vector<std::pair<long long, Change>> days;
-        for (size_t i = 0; i < m_span.size(); ++i) {
-            if (m_span[i].seen)
-                days.emplace_back(m_firstDay + static_cast<long long>(i), m_span[i]);
-        }
-        if (!m_outside.empty()) {
-            days.insert(days.end(), m_outside.begin(), m_outside.end());
-            std::sort(days.begin(), days.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
-        }
+        // A hash by day while the records come in any order; the days sorted once at the end.
+        std::vector<std::pair<long long, Change>> days(m_changes.begin(), m_changes.end());
+        std::sort(days.begin(), days.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
         ChartSeries series;
         series.reserve(days.size());
         Change sum;
@@ -88,79 +79,10 @@ private:
         int64_t original = 0;
         int64_t current = 0;
         int64_t afi = 0;
-        bool seen = false;
     };
-
-    // Records fall on the days of a few decades: those are a plain array from the first day
-    // met, grown as later or earlier days come; a day far outside (a damaged or odd date)
-    // goes to a hash instead of stretching the array over centuries.
-    Change &changeOn(long long day)
-    {
-        if (m_span.empty()) {
-            m_firstDay = day;
-            m_span.resize(1);
-        }
-        if (day < m_firstDay) {
-            const long long grow = std::max<long long>(m_firstDay - day, 366);
-            if (grow + static_cast<long long>(m_span.size()) <= MaxSpanDays) {
-                m_span.insert(m_span.begin(), size_t(grow), Change());
-                m_firstDay -= grow;
-            }
-        } else if (day - m_firstDay >= static_cast<long long>(m_span.size())) {
-            const long long size =
-                std::max<long long>(day - m_firstDay + 366, 2 * static_cast<long long>(m_span.size()));
-            if (day - m_firstDay < MaxSpanDays)
-                m_span.resize(size_t(std::min<long long>(size, MaxSpanDays)));
-        }
-        const long long at = day - m_firstDay;
-        Change &change = at >= 0 && at < static_cast<long long>(m_span.size()) ? m_span[size_t(at)] : m_outside[day];
-        change.seen = true;
-        return change;
-    }
-
-    static constexpr long long MaxSpanDays = 200 * 366;
     std::vector<Latest> m_latest;
-    long long m_firstDay = 0;
-    std::vector<Change> m_span;
-    std::unordered_map<long long, Change> m_outside;
+    std::unordered_map<long long, Change> m_changes;
 };
-
-// Each investment's figures, the rates solved on two threads: the builders are independent,
-// and a long record of money in and out makes its rate the slow part of the figures.
-std::vector<InvestmentReturns> finishAll(const std::vector<ReturnsBuilder> &builders)
-{
-    std::vector<InvestmentReturns> returns(builders.size());
-    const auto finish = [&](size_t from, size_t to) {
-        for (size_t i = from; i < to; ++i)
-            returns[i] = builders[i].finish();
-    };
-    const size_t half = builders.size() / 2;
-    std::exception_ptr failure;
-    std::thread other;
-    try {
-        other = std::thread([&] {
-            try {
-                finish(half, builders.size());
-            } catch (...) {
-                failure = std::current_exception();
-            }
-        });
-    } catch (const std::system_error &) {
-        finish(half, builders.size());
-    }
-    try {
-        finish(0, half);
-    } catch (...) {
-        if (other.joinable())
-            other.join();
-        throw;
-    }
-    if (other.joinable())
-        other.join();
-    if (failure)
-        std::rethrow_exception(failure);
-    return returns;
-}
 
 } // namespace
 
@@ -177,32 +99,33 @@ Portfolio readPortfolio(const PriceIndex *series)
 
     const QString history = programFile(HistFileName);
     if (fileExists(history)) {
-        DecodedHistory lines(history);
+        HistoryReader reader(history);
         // About as many records each as the file holds lines per investment (a line is some 36
         // bytes), so the builders of a long history are not copied again and again as they grow.
         if (count > 0) {
-            const long long estimate = lines.size() / 36;
+            const long long lines = QFileInfo(history).size() / 36;
             for (ReturnsBuilder &builder : builders)
-                builder.reserve(size_t(std::min<long long>(estimate / count + 1, 1 << 20)));
+                builder.reserve(size_t(std::min<long long>(lines / count + 1, 1 << 20)));
         }
         Calculations calculations;
-        std::vector<DecodedLine> batch;
-        while (lines.next(batch)) {
-            for (const DecodedLine &line : batch) {
-                if (portfolio.unowned.check(line.fields.investNum, line.line, count))
-                    continue;
-                RecordFigures figures;
-                try {
-                    figures = calculations.add(line.fields);
-                } catch (const RuntimeError &error) {
-                    throw HistoryPassError{lines.path(), line.line, error};
-                }
-                builders[size_t(figures.investment - 1)].add(figures);
-                amounts.add(figures);
+        HistFields line;
+        while (reader.nextLine()) {
+            reader.decode(line);
+            if (portfolio.unowned.check(line.investNum, reader.lineNumber(), count))
+                continue;
+            RecordFigures figures;
+            try {
+                figures = calculations.add(line);
+            } catch (const RuntimeError &error) {
+                reader.fail(error);
             }
+            builders[size_t(figures.investment - 1)].add(figures);
+            amounts.add(figures);
         }
     }
-    portfolio.returns = finishAll(builders);
+    portfolio.returns.reserve(builders.size());
+    for (const ReturnsBuilder &builder : builders)
+        portfolio.returns.push_back(builder.finish());
     portfolio.all = portfolioReturns(portfolio.returns, series);
     portfolio.overTime = amounts.series();
     portfolio.overTime.setInvestment(0, QStringLiteral("All investments"), QString());

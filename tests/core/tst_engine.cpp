@@ -1,10 +1,8 @@
 #include "datafiles.h"
 #include "tempdatafolder.h"
 
-#include "storage/decodedhistory.h"
 #include "storage/historypass.h"
 #include "storage/recordspool.h"
-#include "storage/returnspass.h"
 
 #include <QDir>
 #include <QRandomGenerator>
@@ -69,52 +67,6 @@ std::map<int, QStringList> byInvestment(const QString &path)
     std::map<int, QStringList> rows;
     storage::forEachRecordOfAll(path, [&rows](const RecordFigures &f) { rows[f.investment] << row(f); });
     return rows;
-}
-
-// Every line the history's own reader decodes, as "line:investment,date,original,current,rate",
-// and where it stopped: "error LINE NUMBER" or "end".
-QStringList readAlone(const QString &path)
-{
-    QStringList lines;
-    try {
-        storage::HistoryReader reader(path);
-        storage::HistFields f;
-        while (reader.nextLine()) {
-            reader.decode(f);
-            lines << QStringLiteral("%1:%2,%3,%4,%5,%6")
-                         .arg(reader.lineNumber())
-                         .arg(int(f.investNum))
-                         .arg(f.date.serial())
-                         .arg(f.original.toPlainString(), f.current.toPlainString(), singleToText(f.rate));
-        }
-        lines << QStringLiteral("end");
-    } catch (const storage::HistoryPassError &e) {
-        lines << QStringLiteral("error %1 %2").arg(e.line).arg(e.error.number());
-    }
-    return lines;
-}
-
-QStringList readAhead(const QString &path)
-{
-    QStringList lines;
-    try {
-        storage::DecodedHistory history(path);
-        std::vector<storage::DecodedLine> batch;
-        while (history.next(batch)) {
-            for (const storage::DecodedLine &d : batch) {
-                const storage::HistFields &f = d.fields;
-                lines << QStringLiteral("%1:%2,%3,%4,%5,%6")
-                             .arg(d.line)
-                             .arg(int(f.investNum))
-                             .arg(f.date.serial())
-                             .arg(f.original.toPlainString(), f.current.toPlainString(), singleToText(f.rate));
-            }
-        }
-        lines << QStringLiteral("end");
-    } catch (const storage::HistoryPassError &e) {
-        lines << QStringLiteral("error %1 %2").arg(e.line).arg(e.error.number());
-    }
-    return lines;
 }
 
 } // namespace
@@ -218,117 +170,6 @@ private slots:
         QVERIFY(first == alone);
         QVERIFY(second == alone);
         QCOMPARE(one, alone.at(5));
-    }
-
-    // Read ahead on a thread of its own, the lines come as the reader gives them, across many
-    // batches, with blank lines passed over; a damaged line comes after every line before it,
-    // wherever it falls in a batch.
-    void readingAheadGivesWhatTheReaderGives_data()
-    {
-        QTest::addColumn<int>("damagedLine");
-        QTest::newRow("whole") << 0;
-        QTest::newRow("first line") << 1;
-        QTest::newRow("inside the first batch") << 700;
-        QTest::newRow("first of the second batch") << 1025;
-        QTest::newRow("far on") << 9000;
-    }
-    void readingAheadGivesWhatTheReaderGives()
-    {
-        QFETCH(int, damagedLine);
-        testing::TempDataFolder folder;
-        QList<QByteArray> lines = interleavedHistory(30, 480, 7).split('\n');
-        lines[100] = "\r";
-        if (damagedLine > 0)
-            lines[damagedLine - 1] = "3,#2001-02-31#,1,1,0\r";
-        folder.writeBytes(QStringLiteral("PlDataHist.txt"), lines.join('\n'));
-        const QString path = folder.path(QStringLiteral("PlDataHist.txt"));
-        const QStringList alone = readAlone(path);
-        QVERIFY(alone.size() > 5000 || damagedLine > 0);
-        QVERIFY(alone.last().startsWith(damagedLine > 0 ? QStringLiteral("error %1 ").arg(damagedLine)
-                                                        : QStringLiteral("end")));
-        QCOMPARE(readAhead(path), alone);
-    }
-
-    // Left before its end, with the reader waiting on a full queue, the reading stops at once.
-    void readingAheadStopsWhenLeft()
-    {
-        testing::TempDataFolder folder;
-        folder.writeBytes(QStringLiteral("PlDataHist.txt"), interleavedHistory(40, 600, 3));
-        std::vector<storage::DecodedLine> batch;
-        {
-            storage::DecodedHistory history(folder.path(QStringLiteral("PlDataHist.txt")));
-            QVERIFY(history.next(batch));
-            QCOMPARE(batch.front().line, 1);
-        }
-        // The batch handed over stays the caller's after the reading ended.
-        QCOMPARE(QStringLiteral("1:%1").arg(int(batch.front().fields.investNum)),
-                 readAlone(folder.path(QStringLiteral("PlDataHist.txt"))).front().section(QLatin1Char(','), 0, 0));
-        QCOMPARE(testing::errorNumberOf([&folder] { storage::DecodedHistory h(folder.path(QStringLiteral("none"))); }),
-                 53);
-    }
-
-    // The portfolio's pass (reading ahead, rates solved on two threads) gives each investment
-    // the figures of a builder fed by a pass of one thread; a damaged line stops it with that
-    // line, after a figure out of range on an earlier line would have stopped it there.
-    void thePortfolioPassGivesTheFiguresOfOneThread_data()
-    {
-        QTest::addColumn<int>("outOfRange");
-        QTest::addColumn<int>("damaged");
-        QTest::addColumn<QString>("failure");
-        QTest::newRow("whole") << 0 << 0 << QString();
-        QTest::newRow("damaged line") << 0 << 2100 << QStringLiteral("2100 13");
-        QTest::newRow("out of range before damage") << 1500 << 2100 << QStringLiteral("1500 6");
-    }
-    void thePortfolioPassGivesTheFiguresOfOneThread()
-    {
-        QFETCH(int, outOfRange);
-        QFETCH(int, damaged);
-        QFETCH(QString, failure);
-        testing::TempDataFolder folder;
-        constexpr int Investments = 12;
-        QByteArray investFile;
-        for (int i = 1; i <= Investments; ++i)
-            investFile += testing::recordBytes(i, "Fund " + QByteArray::number(i), "Bank");
-        folder.writeBytes(QStringLiteral("PlumblineData"), investFile);
-        QList<QByteArray> lines = interleavedHistory(Investments, 360, 5).split('\n');
-        if (outOfRange > 0) {
-            // The loss to inflation of 500 % on the amount before it is beyond any amount.
-            lines[outOfRange - 2] = "4,#2001-01-01#,900000000000000,900000000000000,1\r";
-            lines[outOfRange - 1] = "4,#2001-02-01#,900000000000000,900000000000000,500\r";
-        }
-        if (damaged > 0)
-            lines[damaged - 1] = "4,#2001-02-01#,1,1,x\r";
-        folder.writeBytes(QStringLiteral("PlDataHist.txt"), lines.join('\n'));
-
-        std::vector<ReturnsBuilder> builders;
-        for (int i = 1; i <= Investments; ++i)
-            builders.emplace_back(i);
-        QString expectedFailure;
-        try {
-            storage::forEachRecordOfAll(
-                folder.path(QStringLiteral("PlDataHist.txt")),
-                [&builders](const RecordFigures &f) { builders[size_t(f.investment - 1)].add(f); });
-        } catch (const storage::HistoryPassError &e) {
-            expectedFailure = QStringLiteral("%1 %2").arg(e.line).arg(e.error.number());
-        }
-        QCOMPARE(expectedFailure, failure);
-        try {
-            const storage::Portfolio portfolio = storage::readPortfolio(nullptr);
-            QVERIFY(failure.isEmpty());
-            QCOMPARE(int(portfolio.returns.size()), Investments);
-            for (int i = 0; i < Investments; ++i) {
-                const InvestmentReturns alone = builders[size_t(i)].finish();
-                const InvestmentReturns &got = portfolio.returns[size_t(i)];
-                QCOMPARE(got.records, alone.records);
-                QCOMPARE(percentText(got.twr), percentText(alone.twr));
-                QCOMPARE(percentText(got.mwrAnnual), percentText(alone.mwrAnnual));
-                QCOMPARE(percentText(got.realMwrAnnual), percentText(alone.realMwrAnnual));
-                QCOMPARE(got.note(), alone.note());
-            }
-            QVERIFY(portfolio.overTime.size() > 300);
-        } catch (const storage::HistoryPassError &e) {
-            QCOMPARE(QStringLiteral("%1 %2").arg(e.line).arg(e.error.number()), failure);
-        }
     }
 
     // What is not a plain file is refused at once: a FIFO would otherwise wait for a writer.
