@@ -3,6 +3,7 @@
 
 #include "storage/historypass.h"
 #include "storage/recordspool.h"
+#include "storage/returnspass.h"
 
 #include <QDir>
 #include <QRandomGenerator>
@@ -170,6 +171,70 @@ private slots:
         QVERIFY(first == alone);
         QVERIFY(second == alone);
         QCOMPARE(one, alone.at(5));
+    }
+
+    // The portfolio's own pass gives each investment the figures of a builder fed by the
+    // engine's pass over every investment, and stops where that pass stops: a figure out of
+    // range on a line before a damaged one stops it there.
+    void thePortfolioPassAgreesWithTheEngine_data()
+    {
+        QTest::addColumn<int>("outOfRange");
+        QTest::addColumn<int>("damaged");
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("whole") << 0 << 0 << QString();
+        QTest::newRow("damaged line") << 0 << 2100 << QStringLiteral("2100 13");
+        QTest::newRow("out of range before damage") << 1500 << 2100 << QStringLiteral("1500 6");
+    }
+    void thePortfolioPassAgreesWithTheEngine()
+    {
+        QFETCH(int, outOfRange);
+        QFETCH(int, damaged);
+        QFETCH(QString, failure);
+        testing::TempDataFolder folder;
+        constexpr int Investments = 12;
+        QByteArray investFile;
+        for (int i = 1; i <= Investments; ++i)
+            investFile += testing::recordBytes(i, "Fund " + QByteArray::number(i), "Bank");
+        folder.writeBytes(QStringLiteral("PlumblineData"), investFile);
+        QList<QByteArray> lines = interleavedHistory(Investments, 360, 5).split('\n');
+        if (outOfRange > 0) {
+            // The loss to inflation of 500 % on the amount before it is beyond any amount.
+            lines[outOfRange - 2] = "4,#2001-01-01#,900000000000000,900000000000000,1\r";
+            lines[outOfRange - 1] = "4,#2001-02-01#,900000000000000,900000000000000,500\r";
+        }
+        if (damaged > 0)
+            lines[damaged - 1] = "4,#2001-02-01#,1,1,x\r";
+        folder.writeBytes(QStringLiteral("PlDataHist.txt"), lines.join('\n'));
+
+        std::vector<ReturnsBuilder> builders;
+        for (int i = 1; i <= Investments; ++i)
+            builders.emplace_back(i);
+        QString expectedFailure;
+        try {
+            storage::forEachRecordOfAll(
+                folder.path(QStringLiteral("PlDataHist.txt")),
+                [&builders](const RecordFigures &f) { builders[size_t(f.investment - 1)].add(f); });
+        } catch (const storage::HistoryPassError &e) {
+            expectedFailure = QStringLiteral("%1 %2").arg(e.line).arg(e.error.number());
+        }
+        QCOMPARE(expectedFailure, failure);
+        try {
+            const storage::Portfolio portfolio = storage::readPortfolio(nullptr);
+            QVERIFY(failure.isEmpty());
+            QCOMPARE(int(portfolio.returns.size()), Investments);
+            for (int i = 0; i < Investments; ++i) {
+                const InvestmentReturns alone = builders[size_t(i)].finish();
+                const InvestmentReturns &got = portfolio.returns[size_t(i)];
+                QCOMPARE(got.records, alone.records);
+                QCOMPARE(percentText(got.twr), percentText(alone.twr));
+                QCOMPARE(percentText(got.mwrAnnual), percentText(alone.mwrAnnual));
+                QCOMPARE(percentText(got.realMwrAnnual), percentText(alone.realMwrAnnual));
+                QCOMPARE(got.note(), alone.note());
+            }
+            QVERIFY(portfolio.overTime.size() > 300);
+        } catch (const storage::HistoryPassError &e) {
+            QCOMPARE(QStringLiteral("%1 %2").arg(e.line).arg(e.error.number()), failure);
+        }
     }
 
     // What is not a plain file is refused at once: a FIFO would otherwise wait for a writer.
