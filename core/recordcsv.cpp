@@ -569,6 +569,18 @@ std::vector<ImportRow> readRows(const CsvTable &table, const ColumnMap &columns,
 {
     std::vector<ImportRow> rows;
     rows.reserve(table.rows.size());
+    // An export of every investment names each row's investment: its rows are one
+    // investment's records only when they all name the same one, else they would be mixed
+    // into one investment.
+    int investmentColumn = -1;
+    if (table.hasHeader) {
+        for (int c = 0; c < table.header.size(); ++c) {
+            if (table.header.at(c).trimmed().compare(QLatin1String("investment"), Qt::CaseInsensitive) == 0)
+                investmentColumn = c;
+        }
+    }
+    QString firstInvestment;
+    int firstInvestmentLine = 0;
     for (const CsvRow &source : table.rows) {
         ImportRow row;
         row.line = source.line;
@@ -595,6 +607,19 @@ std::vector<ImportRow> readRows(const CsvTable &table, const ColumnMap &columns,
         amount(row.currentText, QStringLiteral("current amount"), row.current);
         if (!row.rateText.isEmpty() && !readRate(row.rateText, form, row.rate))
             problems << QStringLiteral("the inflation rate \"%1\" is not a rate").arg(shown(row.rateText));
+        if (investmentColumn >= 0) {
+            const QString investment = fieldText(source, investmentColumn);
+            if (firstInvestmentLine == 0) {
+                firstInvestment = investment;
+                firstInvestmentLine = source.line;
+            } else if (investment != firstInvestment) {
+                problems << QStringLiteral("the row is of investment \"%1\", line %2 of investment \"%3\": "
+                                           "import one investment at a time")
+                                .arg(shown(investment))
+                                .arg(firstInvestmentLine)
+                                .arg(shown(firstInvestment));
+            }
+        }
         row.problem = problems.join(QStringLiteral("; "));
         rows.push_back(row);
     }

@@ -356,6 +356,22 @@ private slots:
         QCOMPARE(result.rows[1].rate, 13.41f);
         QCOMPARE(result.rows[1].line, 3);
     }
+
+    // An export of every investment is not one investment's records: each row of another
+    // investment than the first row's is a problem, so nothing is imported mixed.
+    void anExportOfSeveralInvestmentsIsRefused()
+    {
+        const QByteArray bytes = "investment,type,institution,record,date,original_amount,current_amount\r\n"
+                                 "1,Fund,Bank,1,2001-01-01,100,100\r\n"
+                                 "1,Fund,Bank,2,2002-01-01,100,110\r\n"
+                                 "2,Stock,Broker,1,2001-06-01,50,50\r\n";
+        ReadResult result;
+        QString error;
+        QVERIFY2(readRecordCsv(bytes, DateOrder::Auto, result, error), qPrintable(error));
+        QCOMPARE(problemLines(result.rows),
+                 QStringList{QStringLiteral("Line 4: the row is of investment \"2\", line 2 of investment \"1\": "
+                                            "import one investment at a time.")});
+    }
 };
 
 QTEST_APPLESS_MAIN(tst_RecordCsv)
