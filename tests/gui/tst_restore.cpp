@@ -1,6 +1,7 @@
 // File, Restore Earlier Version… and Restore from Backup…, driven by clicks: the list of
 // kept versions, a restore made and undone, a version's records saved as CSV (held to the
 // export's), a backup checked completely before anything changes, and pictures of the dialog.
+#include "documentopenerdouble.h"
 #include "filechooserdouble.h"
 #include "palettetesting.h"
 #include "versionstesting.h"
@@ -315,6 +316,31 @@ void tst_Restore::saveAVersionsRecordsAsCsv()
     // Cancelled: nothing written, nothing said.
     click(d->cmdSaveCsv);
     EXPECT_NO_BOX(app);
+
+    // Show hands the same records, in a private file outside the data folder, to the
+    // desktop's program for CSV files.
+    testing::RecordingDocumentOpener opener;
+    click(d->cmdShow);
+    EXPECT_NO_BOX(app);
+    QCOMPARE(opener.opened.size(), 1);
+    const QString shownPath = opener.opened.first();
+    QVERIFY(!shownPath.startsWith(app.folder().dir()));
+    QFile shownFile(shownPath);
+    QVERIFY(shownFile.open(QIODevice::ReadOnly));
+    QCOMPARE(shownFile.readAll(), expected);
+    QCOMPARE(int(shownFile.permissions() & (QFile::ReadGroup | QFile::ReadOther)), 0);
+    shownFile.close();
+    QVERIFY(QFile::remove(shownPath));
+    // Without such a program the user is told, and no file is left behind.
+    opener.answer = false;
+    click(d->cmdShow);
+    const QList<MessageBoxCall> told = app.boxes().takeCalls();
+    QCOMPARE(told.size(), 1);
+    QCOMPARE(told.first().text, QStringLiteral("The desktop has no program to show CSV files. Save Records as CSV "
+                                               "writes the version's records to a file of your choice."));
+    QCOMPARE(opener.opened.size(), 2);
+    QVERIFY(!QFile::exists(opener.opened.last()));
+    QVERIFY(livePair() == second);
     click(d->cmdClose);
 }
 

@@ -1,6 +1,7 @@
 #include "ui/versions/restoreversiondialog.h"
 
 #include "core/runtimeerror.h"
+#include "platform/documentopener.h"
 #include "platform/filechooser.h"
 #include "platform/locale.h"
 #include "platform/messagebox.h"
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -69,11 +71,12 @@ RestoreVersionDialog::RestoreVersionDialog(frmInvestData *window)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowModality(Qt::ApplicationModal);
 
-    lblIntro = new QLabel(QStringLiteral("Plumbline keeps your data as it was before each change. Choose a "
-                                         "version and click Restore to make it your data again; Edit, Undo takes "
-                                         "the restore back. Save Records as CSV writes a version's records to a "
-                                         "file without changing your data."),
-                          this);
+    lblIntro =
+        new QLabel(QStringLiteral("Plumbline keeps your data as it was before each change. Choose a "
+                                  "version and click Restore to make it your data again; Edit, Undo takes "
+                                  "the restore back. Show opens a version's records in your spreadsheet program, "
+                                  "and Save Records as CSV writes them to a file, without changing your data."),
+                   this);
     lblIntro->setObjectName(QStringLiteral("lblIntro"));
     lblIntro->setWordWrap(true);
 
@@ -104,12 +107,15 @@ RestoreVersionDialog::RestoreVersionDialog(frmInvestData *window)
 
     cmdRestore = new QPushButton(QStringLiteral("&Restore"), this);
     cmdRestore->setObjectName(QStringLiteral("cmdRestore"));
+    cmdShow = new QPushButton(QStringLiteral("S&how"), this);
+    cmdShow->setObjectName(QStringLiteral("cmdShow"));
     cmdSaveCsv = new QPushButton(QStringLiteral("&Save Records as CSV…"), this);
     cmdSaveCsv->setObjectName(QStringLiteral("cmdSaveCsv"));
     cmdClose = new QPushButton(QStringLiteral("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     auto *buttons = new QDialogButtonBox(this);
     buttons->addButton(cmdRestore, QDialogButtonBox::ActionRole);
+    buttons->addButton(cmdShow, QDialogButtonBox::ActionRole);
     buttons->addButton(cmdSaveCsv, QDialogButtonBox::ActionRole);
     buttons->addButton(cmdClose, QDialogButtonBox::RejectRole);
 
@@ -124,6 +130,7 @@ RestoreVersionDialog::RestoreVersionDialog(frmInvestData *window)
         return [this, handler] { ui::forms::guard([this, handler] { (this->*handler)(); }); };
     };
     connect(cmdRestore, &QPushButton::clicked, this, trapped(&RestoreVersionDialog::restoreChosen));
+    connect(cmdShow, &QPushButton::clicked, this, trapped(&RestoreVersionDialog::showChosen));
     connect(cmdSaveCsv, &QPushButton::clicked, this, trapped(&RestoreVersionDialog::saveChosenAsCsv));
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
     connect(tblVersions, &QTreeWidget::itemSelectionChanged, this, &RestoreVersionDialog::updateButtons);
@@ -199,6 +206,7 @@ void RestoreVersionDialog::updateButtons()
 {
     const storage::VersionInfo *version = chosen();
     cmdRestore->setEnabled(version && !version->current);
+    cmdShow->setEnabled(version != nullptr);
     cmdSaveCsv->setEnabled(version != nullptr);
 }
 
@@ -248,4 +256,37 @@ void RestoreVersionDialog::saveChosenAsCsv()
     const storage::VersionStore store(storage::programFolder());
     store.materialize(picked.id, folder.path());
     ui::versions::writeRecordsCsv(folder.path(), path);
+}
+
+void RestoreVersionDialog::showChosen()
+{
+    const storage::VersionInfo *version = chosen();
+    if (!version)
+        return;
+    const int id = version->id;
+    // A file of the user's own (0600) outside the data folder, left for the program that shows
+    // it; the system's temporary folder is emptied in its own time.
+    QTemporaryFile shown(QDir::temp().filePath(QStringLiteral("Plumbline version %1 XXXXXX.csv").arg(id)));
+    shown.setAutoRemove(false);
+    if (!shown.open())
+        throw RuntimeError(RuntimeError::PathFileAccessError, shown.errorString());
+    const QString path = shown.fileName();
+    shown.close();
+    try {
+        QTemporaryDir folder;
+        if (!folder.isValid())
+            throw RuntimeError(RuntimeError::PathFileAccessError, folder.errorString());
+        const storage::VersionStore store(storage::programFolder());
+        store.materialize(id, folder.path());
+        ui::versions::writeRecordsCsv(folder.path(), path);
+    } catch (...) {
+        QFile::remove(path);
+        throw;
+    }
+    if (!platform::DocumentOpener::instance().openFile(path)) {
+        QFile::remove(path);
+        platform::msgBox(QStringLiteral("The desktop has no program to show CSV files. Save Records as CSV writes "
+                                        "the version's records to a file of your choice."),
+                         platform::MsgIcon::Information, platform::MsgButtons::OK, Title);
+    }
 }

@@ -34,12 +34,14 @@ public:
     QLabel *lblNoVersions = nullptr; // shown while no version is kept yet
     QTreeWidget *tblVersions = nullptr;
     QPushButton *cmdRestore = nullptr;
+    QPushButton *cmdShow = nullptr;
     QPushButton *cmdSaveCsv = nullptr;
     QPushButton *cmdClose = nullptr;
 
     // Reads the list again, keeping the chosen version when it is still there.
     void reload();
     void restoreChosen();
+    void showChosen();
     void saveChosenAsCsv();
 
 protected:
