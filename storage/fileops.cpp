@@ -329,4 +329,13 @@ void atomicRename(const QString &from, const QString &to)
 #endif
 }
 
+bool moveName(const QString &from, const QString &to)
+{
+#ifdef Q_OS_WIN
+    return QFile::rename(from, to);
+#else
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+#endif
+}
+
 } // namespace storage

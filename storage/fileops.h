@@ -64,5 +64,8 @@ void syncFolder(const QString &path);
 void adviseSequential(QFile &file);
 // Puts `from` in place of `to` in one step and makes the rename last.
 void atomicRename(const QString &from, const QString &to);
+// Moves the name itself, as it stands: a link stays a link, even one that leads nowhere.
+// False when the system refuses.
+bool moveName(const QString &from, const QString &to);
 
 } // namespace storage

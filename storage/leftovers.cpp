@@ -34,16 +34,6 @@ bool readable(const QString &path)
     return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly);
 }
 
-// Moves the name itself: a link stays a link, even one that leads nowhere.
-bool moveName(const QString &from, const QString &to)
-{
-#ifdef Q_OS_WIN
-    return QFile::rename(from, to);
-#else
-    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
-#endif
-}
-
 QString newRecoveredFolder(const QDir &folder, const QDateTime &now)
 {
     const QString base = QStringLiteral("Recovered ") + now.toString(QStringLiteral("yyyy-MM-dd HHmmss"));

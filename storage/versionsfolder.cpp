@@ -60,16 +60,6 @@ bool sameIdentity(const KeptFile &a, const KeptFile &b)
     return a.present == b.present && (!a.present || (a.device == b.device && a.inode == b.inode));
 }
 
-// Moves the name itself: a link stays a link.
-bool moveName(const QString &from, const QString &to)
-{
-#ifdef Q_OS_WIN
-    return QFile::rename(from, to);
-#else
-    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
-#endif
-}
-
 } // namespace
 
 VersionsFolder::VersionsFolder(const QString &dataFolder)
