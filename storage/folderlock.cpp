@@ -143,6 +143,30 @@ ForeignLock removeForeignLock(const QByteArray &path, const struct stat &st)
     if (::stat(folder.constData(), &dir) != 0 || dir.st_uid != ::geteuid() ||
         ::access(folder.constData(), W_OK | X_OK) != 0 || !isLocalFileSystem(folder) || !lockTableSeesFolder(folder))
         return ForeignLock::Kept;
+    // One copy at a time judges and moves the name, with the folder itself locked: a copy
+    // that found the foreign file a moment ago must not move the lock file another copy has
+    // made in its place since (two copies would then run, each with a lock file of its own).
+    const int dirFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd < 0)
+        return ForeignLock::Kept;
+    const struct FolderHeld
+    {
+        int fd;
+        ~FolderHeld() { ::close(fd); } // the folder's lock goes with it
+    } held{dirFd};
+    // Held for a few system calls at a time; a folder some other program keeps locked
+    // leaves the foreign lock alone rather than wait.
+    int tries = 0;
+    while (::flock(dirFd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno != EWOULDBLOCK || ++tries > 2000)
+            return ForeignLock::Kept;
+        ::usleep(1000);
+    }
+    struct stat now;
+    if (::lstat(path.constData(), &now) != 0)
+        return errno == ENOENT ? ForeignLock::Removed : ForeignLock::Kept; // gone already: try again
+    if (now.st_dev != st.st_dev || now.st_ino != st.st_ino)
+        return ForeignLock::Removed; // replaced by another copy meanwhile: try again with it
     if (lockOn(st.st_dev, st.st_ino) != LockSeen::No)
         return ForeignLock::Held;
     // Aside first, so that no copy can open it by its name any more; a copy that opened it
