@@ -6,6 +6,7 @@
 #include <QStringDecoder>
 
 #include <cmath>
+#include <cstring>
 
 namespace recordcsv {
 
@@ -549,10 +550,30 @@ bool readAmount(const QString &text, const NumberForm &form, Currency &out)
 
 bool readRate(const QString &text, const NumberForm &form, Single &out)
 {
+    // A rate beyond seven digits is written with an exponent ("3.333333E+09"), as the
+    // history and plumbline-export write it: the exponent is taken as it stands.
+    QString mantissa = text.trimmed();
+    QByteArray exponent;
+    const qsizetype e = qMax(mantissa.lastIndexOf(QLatin1Char('E')), mantissa.lastIndexOf(QLatin1Char('e')));
+    if (e > 0) {
+        const QString tail = mantissa.mid(e + 1);
+        const qsizetype digits = tail.startsWith(QLatin1Char('+')) || tail.startsWith(QLatin1Char('-')) ? 1 : 0;
+        bool allDigits = tail.size() > digits && tail.size() - digits <= 3;
+        for (qsizetype i = digits; allDigits && i < tail.size(); ++i)
+            allDigits = tail.at(i).isDigit() && tail.at(i).unicode() < 128;
+        if (allDigits) {
+            exponent = 'E' + tail.toLatin1();
+            mantissa.truncate(e);
+        }
+    }
     char plain[96];
     int length = 0;
-    if (!normalNumber(text, form, true, plain, int(sizeof plain), length))
+    if (!normalNumber(mantissa, form, true, plain, int(sizeof plain) - 8, length))
         return false;
+    if (!exponent.isEmpty()) {
+        std::memcpy(plain + length, exponent.constData(), size_t(exponent.size()));
+        length += int(exponent.size());
+    }
     Single value = 0;
     try {
         if (!parseSingle(plain, plain + length, value) || !std::isfinite(value))

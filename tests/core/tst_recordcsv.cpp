@@ -129,6 +129,12 @@ private slots:
         QTest::newRow("comma") << "-0,5" << true << true << -0.5f;
         QTest::newRow("not a rate") << "n/a" << false << false << 0.0f;
         QTest::newRow("beyond a Single") << QString(40, QLatin1Char('9')) << false << false << 0.0f;
+        // As the history and plumbline-export write a rate of more than seven digits.
+        QTest::newRow("exponent") << "3.333333E+09" << false << true << 3.333333e9f;
+        QTest::newRow("small exponent") << "1E-05" << false << true << 1e-05f;
+        QTest::newRow("exponent with a comma") << "1,5E+09" << true << true << 1.5e9f;
+        QTest::newRow("exponent beyond a Single") << "1E+99" << false << false << 0.0f;
+        QTest::newRow("exponent without digits") << "2.5E" << false << false << 0.0f;
     }
     void rates()
     {
