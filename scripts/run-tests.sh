@@ -29,7 +29,7 @@ bash scripts/sanitize-tests.sh --build-only || exit 1
 # The fuzz targets run their minute while the ThreadSanitizer build compiles: the build needs no
 # quiet machine, and the minute is a minute of each target's own, whatever else runs.
 fuzz_log=$PLUMBLINE_ASAN_BUILD/fuzz-run.log
-PLUMBLINE_FUZZ_JOBS=${PLUMBLINE_FUZZ_JOBS:-5} PLUMBLINE_FUZZ_BUILD=$PLUMBLINE_ASAN_BUILD PLUMBLINE_FUZZ_NO_BUILD=1 \
+PLUMBLINE_FUZZ_JOBS=${PLUMBLINE_FUZZ_JOBS:-6} PLUMBLINE_FUZZ_BUILD=$PLUMBLINE_ASAN_BUILD PLUMBLINE_FUZZ_NO_BUILD=1 \
     bash scripts/fuzz.sh "${PLUMBLINE_FUZZ_SECONDS:-60}" >"$fuzz_log" 2>&1 &
 fuzz_pid=$!
 bash scripts/tsan-tests.sh --build-only
