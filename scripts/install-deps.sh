@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-    cmake g++ make pkg-config ninja-build clang libclang-rt-14-dev
+    cmake g++ make pkg-config ninja-build clang libclang-rt-14-dev lld
     qt6-base-dev libsodium-dev zlib1g-dev libbenchmark-dev
     xvfb xauth poppler-utils fonts-dejavu-core
     python3 iso-codes

@@ -17,8 +17,10 @@ generator=()
 command -v ninja >/dev/null && [ ! -f "$build/Makefile" ] && generator=(-G Ninja)
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+linker=-fsanitize=thread
+command -v ld.lld >/dev/null && linker="$linker -fuse-ld=lld"
 cmake -S "$root" -B "$build" "${generator[@]}" "${launcher[@]}" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE= \
-    -DCMAKE_CXX_FLAGS="-O1 -g1 -fsanitize=thread" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=thread" \
+    -DCMAKE_CXX_FLAGS="-O1 -g1 -fsanitize=thread" -DCMAKE_EXE_LINKER_FLAGS="$linker" \
     -DPLUMBLINE_GUI=ON >/dev/null
 cmake --build "$build" --parallel "$jobs" --target "${tests[@]}"
 [ "$build_only" = 1 ] && exit 0
