@@ -1,4 +1,5 @@
 #include "platform/commandline.h"
+#include "platform/translations.h"
 #include "ui/appidentity.h"
 #include "ui/startup/frmplsplash.h"
 
@@ -11,8 +12,8 @@ namespace {
 
 void describe(QCommandLineParser &parser)
 {
-    parser.setApplicationDescription(
-        QStringLiteral("Plumbline 3.5 keeps track of personal investments and shows how their value holds up against "
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Plumbline 3.5 keeps track of personal investments and shows how their value holds up against "
                        "inflation. It takes no arguments; the data lives in its data folder."));
     parser.addHelpOption();
     parser.addVersionOption();
@@ -22,10 +23,11 @@ void describe(QCommandLineParser &parser)
 
 int main(int argc, char *argv[])
 {
-    QCommandLineParser parser;
-    describe(parser);
     if (platform::onlyAsksForText(argc, argv)) {
         QCoreApplication app(argc, argv);
+        platform::installTranslations();
+        QCommandLineParser parser;
+        describe(parser);
         QCoreApplication::setApplicationName(QStringLiteral("plumbline"));
         QCoreApplication::setApplicationVersion(QStringLiteral(PLUMBLINE_VERSION));
         parser.process(app);
@@ -33,12 +35,17 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+    platform::installTranslations();
     ui::setUpApplication();
+    QCommandLineParser parser;
+    describe(parser);
     // Qt's own options (-platform, -style, ...) are taken by QApplication; anything else is a mistake.
     parser.process(app);
     if (!parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "plumbline: unexpected argument \"%s\" (see --help)\n",
-                     qPrintable(parser.positionalArguments().constFirst()));
+        std::fprintf(
+            stderr, "%s\n",
+            qPrintable(QCoreApplication::translate("CommandLine", "plumbline: unexpected argument \"%1\" (see --help)")
+                           .arg(parser.positionalArguments().constFirst())));
         return 1;
     }
     // The program ends through Exit, not when its last window closes between two

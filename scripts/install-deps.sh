@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
     cmake g++ make pkg-config ninja-build clang libclang-rt-14-dev lld
-    qt6-base-dev libsodium-dev zlib1g-dev libbenchmark-dev
+    qt6-base-dev qt6-l10n-tools qt6-tools-dev qt6-translations-l10n libsodium-dev zlib1g-dev libbenchmark-dev
     xvfb xauth poppler-utils fonts-dejavu-core
     python3 iso-codes
     desktop-file-utils appstream man-db dpkg-dev
