@@ -34,6 +34,11 @@ if(PLUMBLINE_GUI)
         get_filename_component(program ${page} NAME_WE)
         string(APPEND PLUMBLINE_PROVIDED_BINARIES "    <binary>${program}</binary>\n")
     endforeach()
+    # ... and every language it speaks: tst_translations keeps each translation complete.
+    set(PLUMBLINE_METAINFO_LANGUAGES "")
+    foreach(language ${PLUMBLINE_LANGUAGES})
+        string(APPEND PLUMBLINE_METAINFO_LANGUAGES "    <lang percentage=\"100\">${language}</lang>\n")
+    endforeach()
     configure_file(dist/${PLUMBLINE_APP_ID}.metainfo.xml.in ${PLUMBLINE_APP_ID}.metainfo.xml @ONLY)
     install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${PLUMBLINE_APP_ID}.metainfo.xml
             DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

@@ -70,7 +70,8 @@ def main():
             shutil.copyfile(original, copy)
             copies.append(copy)
         run = subprocess.run([lupdate, "-locations", "none", "-no-ui-lines", "-extensions", "cpp,h",
-                              *SOURCE_FOLDERS, "-ts", *copies], cwd=source_dir,
+                              *[f for f in SOURCE_FOLDERS if os.path.isdir(os.path.join(source_dir, f))],
+                              "-ts", *copies], cwd=source_dir,
                              capture_output=True, text=True)
         if run.returncode != 0:
             print(run.stdout + run.stderr)

@@ -184,6 +184,8 @@ private slots:
         QVERIFY(text.contains("<content_rating type=\"oars-1.1\""));
         for (const QString &program : programs())
             QVERIFY2(text.contains("<binary>" + program.toUtf8() + "</binary>"), qPrintable(program));
+        for (const char *language : {"de", "fr", "es"})
+            QVERIFY2(text.contains(QByteArray("<lang percentage=\"100\">") + language + "</lang>"), language);
     }
 
     void manPagesRender_data()
