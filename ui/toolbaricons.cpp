@@ -1,5 +1,6 @@
 #include "ui/toolbaricons.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QPainter>
 #include <QPainterPath>
@@ -172,6 +173,24 @@ QIcon imlToolbarIcons(const QString &key)
         {QStringLiteral("Help"), QStringLiteral("help-contents")},
     };
     return QIcon::fromTheme(themeNames.value(key), drawnIcon(key));
+}
+
+QString toolbarKeyText(const QString &key)
+{
+    // The keys as texts, so a translation finds each one.
+    static const char *const texts[] = {
+        QT_TRANSLATE_NOOP("Toolbar", "New"),       QT_TRANSLATE_NOOP("Toolbar", "Open"),
+        QT_TRANSLATE_NOOP("Toolbar", "Save"),      QT_TRANSLATE_NOOP("Toolbar", "Print"),
+        QT_TRANSLATE_NOOP("Toolbar", "Cut"),       QT_TRANSLATE_NOOP("Toolbar", "Copy"),
+        QT_TRANSLATE_NOOP("Toolbar", "Paste"),     QT_TRANSLATE_NOOP("Toolbar", "Delete"),
+        QT_TRANSLATE_NOOP("Toolbar", "Help"),      QT_TRANSLATE_NOOP("Toolbar", "Chart"),
+        QT_TRANSLATE_NOOP("Toolbar", "Portfolio"),
+    };
+    for (const char *text : texts) {
+        if (key == QLatin1String(text))
+            return QCoreApplication::translate("Toolbar", text);
+    }
+    return key;
 }
 
 } // namespace ui

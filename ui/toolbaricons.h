@@ -10,4 +10,8 @@ namespace ui {
 // where it has one, otherwise drawn by the program.
 QIcon imlToolbarIcons(const QString &key);
 
+// The text a toolbar button shows for its key (its tooltip where it has no other), in the
+// user's language; the key itself stays the button's name.
+QString toolbarKeyText(const QString &key);
+
 } // namespace ui

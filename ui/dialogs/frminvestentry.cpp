@@ -96,7 +96,7 @@ frmInvestEntry::frmInvestEntry()
                                Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("frmInvestEntry"));
-    setWindowTitle(QStringLiteral("Investment"));
+    setWindowTitle(tr("Investment"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     // The reference layout is drawn for an 8-point system font.
     QFont f = font();
@@ -108,11 +108,11 @@ frmInvestEntry::frmInvestEntry()
     client->setFixedSize(ui::twipsSize(7935, 1800));
     setCentralWidget(client);
 
-    mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    mnuEdit = menuBar()->addMenu(tr("&Edit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
-    mnuEditCopy = mnuEdit->addAction(QStringLiteral("&Copy"));
+    mnuEditCopy = mnuEdit->addAction(tr("&Copy"));
     mnuEditCopy->setObjectName(QStringLiteral("mnuEditCopy"));
-    mnuEditPaste = mnuEdit->addAction(QStringLiteral("&Paste"));
+    mnuEditPaste = mnuEdit->addAction(tr("&Paste"));
     mnuEditPaste->setObjectName(QStringLiteral("mnuEditPaste"));
     mnuEditPaste->setEnabled(false);
 
@@ -125,10 +125,10 @@ frmInvestEntry::frmInvestEntry()
     tbToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     tbToolBar->setGeometry(ui::twipsRect(0, 0, 7935, 360));
     for (const QString &key : {QStringLiteral("Copy"), QStringLiteral("Paste")}) {
-        QAction *button = tbToolBar->addAction(ui::imlToolbarIcons(key), key);
+        QAction *button = tbToolBar->addAction(ui::imlToolbarIcons(key), ui::toolbarKeyText(key));
         button->setObjectName(key);
         button->setData(key);
-        button->setToolTip(key);
+        button->setToolTip(ui::toolbarKeyText(key));
     }
 
     Line1 = new QFrame(client);
@@ -137,19 +137,19 @@ frmInvestEntry::frmInvestEntry()
     Line1->setFrameShadow(QFrame::Plain);
     Line1->setGeometry(0, ui::px(360), ui::px(7920), 1);
 
-    lblRecNumLbl = makeLabel(client, "lblRecNumLbl", QStringLiteral("Rec #"), ui::twipsRect(360, 480, 495, 255));
+    lblRecNumLbl = makeLabel(client, "lblRecNumLbl",
+                             //: Record number
+                             tr("Rec #"), ui::twipsRect(360, 480, 495, 255));
     lblRecNumber = makeLabel(client, "lblRecNumber", QString(), ui::twipsRect(360, 720, 495, 255));
     lblRecNumber->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     lblRecNumber->setLineWidth(1);
     ui::dialogs::setLabelColour(lblRecNumber, ui::dialogs::LightYellow);
-    lblInvestType =
-        makeLabel(client, "lblInvestType", QStringLiteral("Type of Investment"), ui::twipsRect(1080, 480, 1575, 255));
+    lblInvestType = makeLabel(client, "lblInvestType", tr("Type of Investment"), ui::twipsRect(1080, 480, 1575, 255));
     txtInvestment = makeBox(client, "txtInvestment", ui::twipsRect(1080, 720, 3135, 285));
-    lblInsitution =
-        makeLabel(client, "lblInsitution", QStringLiteral("Institution"), ui::twipsRect(4440, 480, 1575, 255));
+    lblInsitution = makeLabel(client, "lblInsitution", tr("Institution"), ui::twipsRect(4440, 480, 1575, 255));
     txtInstitution = makeBox(client, "txtInstitution", ui::twipsRect(4440, 720, 3135, 285));
-    cmdCancel = makeButton(client, "cmdCancel", QStringLiteral("&Cancel"), ui::twipsRect(2760, 1200, 1215, 375));
-    cmdDone = makeButton(client, "cmdDone", QStringLiteral("&Done"), ui::twipsRect(3960, 1200, 1215, 375));
+    cmdCancel = makeButton(client, "cmdCancel", tr("&Cancel"), ui::twipsRect(2760, 1200, 1215, 375));
+    cmdDone = makeButton(client, "cmdDone", tr("&Done"), ui::twipsRect(3960, 1200, 1215, 375));
     // Drawn as the default button; Enter reaches it through keyPressEvent.
     cmdDone->setDefault(true);
 
@@ -200,7 +200,7 @@ void frmInvestEntry::Form_Load()
 void frmInvestEntry::cmdDone_Click()
 {
     if (txtInvestment->text().isEmpty()) {
-        platform::msgBox(QStringLiteral("Sorry, there is no entry in 'Investment'. You must make an entry."),
+        platform::msgBox(tr("Sorry, there is no entry in 'Investment'. You must make an entry."),
                          platform::MsgIcon::Exclamation);
         txtInvestment->setFocus();
         return;

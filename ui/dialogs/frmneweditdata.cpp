@@ -20,6 +20,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFocusEvent>
 #include <QFrame>
@@ -88,27 +89,26 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
     return button;
 }
 
-const QString NoEntryTitle = QStringLiteral("No Entry");
-
-void noEntryMessg(const QString &boxName)
+// The whole message for each empty box, so a translation can word each on its own.
+void noEntryMessg(const QString &message)
 {
-    platform::msgBox(QStringLiteral("There is no entry in '%1'. Please make an entry if you want to\r\n"
-                                    "create a new record.")
-                         .arg(boxName),
-                     platform::MsgIcon::Exclamation, platform::MsgButtons::OK, NoEntryTitle);
+    platform::msgBox(message, platform::MsgIcon::Exclamation, platform::MsgButtons::OK,
+                     QCoreApplication::translate("frmNewEditData", "No Entry"));
 }
 
 void wrongDateMessg()
 {
-    platform::msgBox(QStringLiteral("Wrong entry. Please enter a date."), platform::MsgIcon::Exclamation,
-                     platform::MsgButtons::OK, QStringLiteral("Date"));
+    platform::msgBox(QCoreApplication::translate("frmNewEditData", "Wrong entry. Please enter a date."),
+                     platform::MsgIcon::Exclamation, platform::MsgButtons::OK,
+                     QCoreApplication::translate("frmNewEditData", "Date"));
 }
 
 frmInvestData &mainWindow()
 {
     frmInvestData *main = frmInvestData::instance();
     if (!main)
-        throw RuntimeError(91, QStringLiteral("Object variable or With block variable not set"));
+        throw RuntimeError(
+            91, QCoreApplication::translate("frmNewEditData", "Object variable or With block variable not set"));
     return *main;
 }
 
@@ -134,7 +134,7 @@ frmNewEditData::frmNewEditData()
                                Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("frmNewEditData"));
-    setWindowTitle(QStringLiteral("Data Record"));
+    setWindowTitle(tr("Data Record"));
     QFont f = font();
     f.setPointSize(8);
     setFont(f);
@@ -144,13 +144,13 @@ frmNewEditData::frmNewEditData()
     client->setFixedSize(ui::twipsSize(8025, 3195));
     setCentralWidget(client);
 
-    mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    mnuEdit = menuBar()->addMenu(tr("&Edit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
-    mnuEditCut = mnuEdit->addAction(QStringLiteral("Cu&t"));
+    mnuEditCut = mnuEdit->addAction(tr("Cu&t"));
     mnuEditCut->setObjectName(QStringLiteral("mnuEditCut"));
-    mnuEditCopy = mnuEdit->addAction(QStringLiteral("&Copy"));
+    mnuEditCopy = mnuEdit->addAction(tr("&Copy"));
     mnuEditCopy->setObjectName(QStringLiteral("mnuEditCopy"));
-    mnuEditPaste = mnuEdit->addAction(QStringLiteral("&Paste"));
+    mnuEditPaste = mnuEdit->addAction(tr("&Paste"));
     mnuEditPaste->setObjectName(QStringLiteral("mnuEditPaste"));
     mnuEditPaste->setEnabled(false);
 
@@ -162,10 +162,10 @@ frmNewEditData::frmNewEditData()
     tbToolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     tbToolBar->setGeometry(ui::twipsRect(0, 0, 8025, 360));
     for (const QString &key : {QStringLiteral("Cut"), QStringLiteral("Copy"), QStringLiteral("Paste")}) {
-        QAction *button = tbToolBar->addAction(ui::imlToolbarIcons(key), key);
+        QAction *button = tbToolBar->addAction(ui::imlToolbarIcons(key), ui::toolbarKeyText(key));
         button->setObjectName(key);
         button->setData(key);
-        button->setToolTip(key);
+        button->setToolTip(ui::toolbarKeyText(key));
     }
 
     Line1 = new QFrame(client);
@@ -178,25 +178,26 @@ frmNewEditData::frmNewEditData()
     txtInvestment = makeLockedBox(client, "txtInvestment", ui::twipsRect(1080, 480, 3135, 285));
     txtInstitution = makeLockedBox(client, "txtInstitution", ui::twipsRect(4440, 480, 3135, 285));
 
-    Frame1 = new QGroupBox(QStringLiteral("Investment Data"), client);
+    Frame1 = new QGroupBox(tr("Investment Data"), client);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(ui::twipsRect(360, 960, 7215, 1335));
-    lblDate = makeLabel(Frame1, "lblDate", QStringLiteral("Date"), ui::twipsRect(600, 360, 735, 255));
+    lblDate = makeLabel(Frame1, "lblDate", tr("Date"), ui::twipsRect(600, 360, 735, 255));
     txtDate = makeBox<QLineEdit>(Frame1, "txtDate", ui::twipsRect(600, 600, 1095, 285));
     lblOriginalAmount =
-        makeLabel(Frame1, "lblOriginalAmount", QStringLiteral("Original Amount"), ui::twipsRect(1920, 360, 1575, 255));
+        makeLabel(Frame1, "lblOriginalAmount", tr("Original Amount"), ui::twipsRect(1920, 360, 1575, 255));
     metOriginalAmount = makeBox<ui::MaskedEdit>(Frame1, "metOriginalAmount", ui::twipsRect(1920, 600, 1815, 255));
-    lblInflRate = makeLabel(Frame1, "lblInflRate", QStringLiteral("Infl Rate"), ui::twipsRect(3960, 360, 615, 255));
+    lblInflRate = makeLabel(Frame1, "lblInflRate",
+                            //: Inflation rate in per cent
+                            tr("Infl Rate"), ui::twipsRect(3960, 360, 615, 255));
     txtInflRate = makeBox<QLineEdit>(Frame1, "txtInflRate", ui::twipsRect(3960, 600, 615, 285));
-    lblCurrentAmount =
-        makeLabel(Frame1, "lblCurrentAmount", QStringLiteral("Current Amount"), ui::twipsRect(4800, 360, 1575, 255));
+    lblCurrentAmount = makeLabel(Frame1, "lblCurrentAmount", tr("Current Amount"), ui::twipsRect(4800, 360, 1575, 255));
     metCurrentAmount = makeBox<ui::MaskedEdit>(Frame1, "metCurrentAmount", ui::twipsRect(4800, 600, 1815, 255));
     // In the frame's free space under the boxes, so no control of the dialog moves.
     rateSuggestion = new ui::index::RateSuggestion(Frame1, txtDate, txtInflRate);
     rateSuggestion->setGeometry(ui::twipsRect(600, 945, 6495, 330));
 
-    cmdCancel = makeButton(client, "cmdCancel", QStringLiteral("&Cancel"), ui::twipsRect(2760, 2520, 1335, 375));
-    cmdDone = makeButton(client, "cmdDone", QStringLiteral("&Done"), ui::twipsRect(4080, 2520, 1335, 375));
+    cmdCancel = makeButton(client, "cmdCancel", tr("&Cancel"), ui::twipsRect(2760, 2520, 1335, 375));
+    cmdDone = makeButton(client, "cmdDone", tr("&Done"), ui::twipsRect(4080, 2520, 1335, 375));
     cmdDone->setDefault(true);
 
     setTabOrder(txtDate, metOriginalAmount);
@@ -269,11 +270,11 @@ void frmNewEditData::Form_Load()
 
     const bool split = strOperation == QLatin1String("EDIT") || strOperation == QLatin1String("INSERT");
     if (strOperation == QLatin1String("ADDNEW"))
-        setWindowTitle(QStringLiteral("Add New Record"));
+        setWindowTitle(tr("Add New Record"));
     else if (strOperation == QLatin1String("EDIT"))
-        setWindowTitle(QStringLiteral("Edit Record"));
+        setWindowTitle(tr("Edit Record"));
     else if (strOperation == QLatin1String("INSERT"))
-        setWindowTitle(QStringLiteral("Insert New Record"));
+        setWindowTitle(tr("Insert New Record"));
     if (split) {
         try {
             // Fills the entry boxes with the chosen record for an edit.
@@ -314,7 +315,8 @@ void frmNewEditData::cmdDone_Click()
     const QString original = metOriginalAmount->plainText();
     if (!isNumericEntry(original)) {
         if (original.isEmpty())
-            noEntryMessg(QStringLiteral("Original Amount"));
+            noEntryMessg(tr("There is no entry in 'Original Amount'. Please make an entry if you want to\r\n"
+                            "create a new record."));
         else
             WrongEntryMessg();
         refocus(metOriginalAmount);
@@ -331,7 +333,8 @@ void frmNewEditData::cmdDone_Click()
     const QString current = metCurrentAmount->plainText();
     if (!isNumericEntry(current)) {
         if (current.isEmpty())
-            noEntryMessg(QStringLiteral("Current Amount"));
+            noEntryMessg(tr("There is no entry in 'Current Amount'. Please make an entry if you want to\r\n"
+                            "create a new record."));
         else
             WrongEntryMessg();
         refocus(metCurrentAmount);
@@ -419,8 +422,8 @@ void frmNewEditData::AppendHistRec()
 
 void frmNewEditData::WrongEntryMessg()
 {
-    platform::msgBox(QStringLiteral("Sorry, wrong entry. Enter only numbers or decimal point."),
-                     platform::MsgIcon::Exclamation, platform::MsgButtons::OK, QStringLiteral("Wrong Entry"));
+    platform::msgBox(tr("Sorry, wrong entry. Enter only numbers or decimal point."), platform::MsgIcon::Exclamation,
+                     platform::MsgButtons::OK, tr("Wrong Entry"));
 }
 
 void frmNewEditData::refocus(QWidget *box)

@@ -32,7 +32,7 @@ frmEnterPassword::frmEnterPassword() : QDialog(nullptr, Qt::Dialog | Qt::MSWindo
     ui::forms::useLayoutFont(this);
     setFixedSize(ui::twipsSize(5595, 2100));
 
-    lblEnterPassword = new QLabel(QStringLiteral("Please Enter Your Password"), this);
+    lblEnterPassword = new QLabel(tr("Please Enter Your Password"), this);
     lblEnterPassword->setObjectName(QStringLiteral("lblEnterPassword"));
     lblEnterPassword->setTextFormat(Qt::PlainText);
     lblEnterPassword->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -42,10 +42,10 @@ frmEnterPassword::frmEnterPassword() : QDialog(nullptr, Qt::Dialog | Qt::MSWindo
     txtEnterPassword->setObjectName(QStringLiteral("txtEnterPassword"));
     ui::forms::useStarEcho(txtEnterPassword);
     txtEnterPassword->setGeometry(ui::twipsRect(720, 840, 2295, 285));
-    cmdEnter = makeButton(this, "cmdEnter", QStringLiteral("&Enter"), ui::twipsRect(3720, 360, 1095, 375));
+    cmdEnter = makeButton(this, "cmdEnter", tr("&Enter"), ui::twipsRect(3720, 360, 1095, 375));
     cmdEnter->setDefault(true);
-    cmdClear = makeButton(this, "cmdClear", QStringLiteral("C&lear"), ui::twipsRect(3720, 840, 1095, 375));
-    cmdCancel = makeButton(this, "cmdCancel", QStringLiteral("&Cancel"), ui::twipsRect(3720, 1320, 1095, 375));
+    cmdClear = makeButton(this, "cmdClear", tr("C&lear"), ui::twipsRect(3720, 840, 1095, 375));
+    cmdCancel = makeButton(this, "cmdCancel", tr("&Cancel"), ui::twipsRect(3720, 1320, 1095, 375));
 
     setTabOrder(txtEnterPassword, cmdEnter);
     setTabOrder(cmdEnter, cmdCancel);
@@ -70,15 +70,15 @@ void frmEnterPassword::cmdEnter_Click()
     using platform::MsgIcon;
     const QString typed = txtEnterPassword->text();
     if (typed.isEmpty()) {
-        platform::msgBox(QStringLiteral("You have not entered a password. Please do so."), MsgIcon::Exclamation,
-                         MsgButtons::OK, QStringLiteral("No Entry"));
+        platform::msgBox(tr("You have not entered a password. Please do so."), MsgIcon::Exclamation, MsgButtons::OK,
+                         tr("No Entry"));
         txtEnterPassword->setFocus();
         return;
     }
     const QString stored = frmPlSplash::m_strPlumbline35Password;
     if (!platform::passwordhash::matches(stored, typed)) {
-        platform::msgBox(QStringLiteral("Sorry, the password you've entered is incorrect."), MsgIcon::Exclamation,
-                         MsgButtons::OK, QStringLiteral("Please try again."));
+        platform::msgBox(tr("Sorry, the password you've entered is incorrect."), MsgIcon::Exclamation, MsgButtons::OK,
+                         tr("Please try again."));
         txtEnterPassword->setFocus();
         return;
     }

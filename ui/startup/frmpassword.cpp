@@ -58,29 +58,29 @@ void setBackColour(QLineEdit *box, const QColor &colour)
 frmPassword::frmPassword() : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("frmPassword"));
-    setWindowTitle(QStringLiteral("Password?"));
+    setWindowTitle(tr("Password?"));
     ui::forms::useLayoutFont(this);
     setFixedSize(ui::twipsSize(5520, 3195));
 
     lblPasswordQuestion =
         makeLabel(this, "lblPasswordQuestion",
-                  QStringLiteral("Do you want to make Plumbline  password protected, or change an existing password?"),
+                  tr("Do you want to make Plumbline  password protected, or change an existing password?"),
                   ui::twipsRect(360, 120, 2415, 855), true);
-    chkPasswordNo = new QCheckBox(QStringLiteral("No Password"), this);
+    chkPasswordNo = new QCheckBox(tr("No Password"), this);
     chkPasswordNo->setObjectName(QStringLiteral("chkPasswordNo"));
     chkPasswordNo->setGeometry(ui::twipsRect(3120, 480, 1335, 375));
-    lblIfYes = makeLabel(this, "lblIfYes",
-                         QStringLiteral("If you do, please enter a password below, and re-enter it for validation."),
-                         ui::twipsRect(360, 960, 2295, 615), true);
-    lblPassword = makeLabel(this, "lblPassword", QStringLiteral("Enter Password"), ui::twipsRect(360, 1680, 1215, 255));
+    lblIfYes =
+        makeLabel(this, "lblIfYes", tr("If you do, please enter a password below, and re-enter it for validation."),
+                  ui::twipsRect(360, 960, 2295, 615), true);
+    lblPassword = makeLabel(this, "lblPassword", tr("Enter Password"), ui::twipsRect(360, 1680, 1215, 255));
     txtPassword = makePasswordBox(this, "txtPassword", ui::twipsRect(360, 1920, 2655, 285));
-    lblPasswordAgain = makeLabel(this, "lblPasswordAgain", QStringLiteral("Enter Password Again"),
-                                 ui::twipsRect(360, 2280, 2535, 255));
+    lblPasswordAgain =
+        makeLabel(this, "lblPasswordAgain", tr("Enter Password Again"), ui::twipsRect(360, 2280, 2535, 255));
     txtPasswordAgain = makePasswordBox(this, "txtPasswordAgain", ui::twipsRect(360, 2520, 2655, 285));
-    cmdEnter = makeButton(this, "cmdEnter", QStringLiteral("&Enter"), ui::twipsRect(3840, 1560, 1095, 375));
+    cmdEnter = makeButton(this, "cmdEnter", tr("&Enter"), ui::twipsRect(3840, 1560, 1095, 375));
     cmdEnter->setDefault(true);
-    cmdReset = makeButton(this, "cmdReset", QStringLiteral("&Reset"), ui::twipsRect(3840, 2040, 1095, 375));
-    cmdCancel = makeButton(this, "cmdCancel", QStringLiteral("&Cancel"), ui::twipsRect(3840, 2520, 1095, 375));
+    cmdReset = makeButton(this, "cmdReset", tr("&Reset"), ui::twipsRect(3840, 2040, 1095, 375));
+    cmdCancel = makeButton(this, "cmdCancel", tr("&Cancel"), ui::twipsRect(3840, 2520, 1095, 375));
     cmdCancel->setVisible(false);
 
     setBackColour(txtPassword, QColor(255, 255, 255));
@@ -155,20 +155,20 @@ void frmPassword::cmdEnter_Click()
             return;
         }
         if (txtPassword->text().isEmpty()) {
-            platform::msgBox(QStringLiteral("No entry was made in 'Enter Password'."), MsgIcon::Exclamation,
-                             MsgButtons::OK, QStringLiteral("Please make an entry."));
+            platform::msgBox(tr("No entry was made in 'Enter Password'."), MsgIcon::Exclamation, MsgButtons::OK,
+                             tr("Please make an entry."));
             txtPassword->setFocus();
             return;
         }
         if (txtPasswordAgain->text().isEmpty()) {
-            platform::msgBox(QStringLiteral("No entry was made in 'Enter Password Again'."), MsgIcon::Exclamation,
-                             MsgButtons::OK, QStringLiteral("Please make an entry."));
+            platform::msgBox(tr("No entry was made in 'Enter Password Again'."), MsgIcon::Exclamation, MsgButtons::OK,
+                             tr("Please make an entry."));
             txtPasswordAgain->setFocus();
             return;
         }
         if (txtPassword->text() != txtPasswordAgain->text()) {
-            platform::msgBox(QStringLiteral("The second entry was not the same as the first.\r\n"
-                                            "Please re-enter the second, or both entries."),
+            platform::msgBox(tr("The second entry was not the same as the first.\r\n"
+                                "Please re-enter the second, or both entries."),
                              MsgIcon::Exclamation);
             txtPasswordAgain->setFocus();
             return;
@@ -177,8 +177,7 @@ void frmPassword::cmdEnter_Click()
         // so it protects the program instead of switching protection off.
         m_strPassword = platform::passwordhash::hash(txtPassword->text());
         platform::passwordhash::writeSetting(m_strPassword);
-        platform::msgBox(QStringLiteral("Please write your password down and keep\r\nit in a safe place."),
-                         MsgIcon::Information);
+        platform::msgBox(tr("Please write your password down and keep\r\nit in a safe place."), MsgIcon::Information);
         Leaving();
     } catch (const RuntimeError &error) {
         platform::showStandardError(error);

@@ -174,13 +174,13 @@ frmPlSplash::frmPlSplash()
     setForeColour(Label1, QColor(0, 0, 0));
 
     lblPlatform =
-        makeLabel(Frame1, "lblPlatform", QStringLiteral("For Windows"),
-                  makeFont(QStringLiteral("Arial"), 15.75, true, false), ui::twipsRect(3840, 1740, 1980, 360));
+        makeLabel(Frame1, "lblPlatform", tr("For Windows"), makeFont(QStringLiteral("Arial"), 15.75, true, false),
+                  ui::twipsRect(3840, 1740, 1980, 360));
     lblPlatform->setAlignment(Qt::AlignRight | Qt::AlignTop);
     setBackColour(lblPlatform, QColor(255, 192, 192));
     setForeColour(lblPlatform, QColor(0, 0, 0));
 
-    lblVersion = makeLabel(Frame1, "lblVersion", QStringLiteral("               Version 3.5"),
+    lblVersion = makeLabel(Frame1, "lblVersion", QStringLiteral("               ") + tr("Version 3.5"),
                            makeFont(QStringLiteral("Arial"), 12, true, false), ui::twipsRect(3840, 2100, 2175, 285));
     lblVersion->setAlignment(Qt::AlignRight | Qt::AlignTop);
     setBackColour(lblVersion, QColor(255, 192, 192));

@@ -115,21 +115,19 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
 frmBackupFiles::frmBackupFiles() : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("frmBackupFiles"));
-    setWindowTitle(QStringLiteral("Backup Data Files"));
+    setWindowTitle(tr("Backup Data Files"));
     ui::forms::useLayoutFont(this);
     setFixedSize(ui::twipsSize(5880, 1920));
 
     lblBackupDesc = makeLabel(this, "lblBackupDesc", QString(), ui::twipsRect(960, 120, 3855, 255), Qt::AlignLeft);
-    lblBackup =
-        makeLabel(this, "lblBackup", QStringLiteral("Copying:"), ui::twipsRect(120, 360, 735, 255), Qt::AlignRight);
+    lblBackup = makeLabel(this, "lblBackup", tr("Copying:"), ui::twipsRect(120, 360, 735, 255), Qt::AlignRight);
     txtOrigFile = makeBox(this, "txtOrigFile", ui::twipsRect(960, 360, 3855, 285), true);
-    lblPath =
-        makeLabel(this, "lblPath", QStringLiteral("In (Path):"), ui::twipsRect(1080, 840, 735, 255), Qt::AlignRight);
+    lblPath = makeLabel(this, "lblPath", tr("In (Path):"), ui::twipsRect(1080, 840, 735, 255), Qt::AlignRight);
     txtBackupPath = makeBox(this, "txtBackupPath", ui::twipsRect(1920, 840, 1455, 285), false);
     txtFileName = makeBox(this, "txtFileName", ui::twipsRect(3360, 840, 1455, 285), true);
-    cmdSave = makeButton(this, "cmdSave", QStringLiteral("&Save"), ui::twipsRect(1990, 1440, 855, 375));
+    cmdSave = makeButton(this, "cmdSave", tr("&Save"), ui::twipsRect(1990, 1440, 855, 375));
     cmdSave->setDefault(true);
-    cmdExit = makeButton(this, "cmdExit", QStringLiteral("E&xit"), ui::twipsRect(3036, 1440, 855, 375));
+    cmdExit = makeButton(this, "cmdExit", tr("E&xit"), ui::twipsRect(3036, 1440, 855, 375));
 
     ui::setBoxText(txtOrigFile, liveFileText(storage::InvestFileName));
     txtOrigFile->setToolTip(txtOrigFile->text());
@@ -169,7 +167,7 @@ void frmBackupFiles::Form_Load()
     ui::forms::centreOnScreen(this);
     show();
     activateWindow();
-    lblBackupDesc->setText(QStringLiteral("The Investment Information file"));
+    lblBackupDesc->setText(tr("The Investment Information file"));
     ui::setBoxText(txtBackupPath, defaultBackupPath());
     ui::setBoxText(txtFileName, investFileNameText());
     txtBackupPath->setFocus();
@@ -185,7 +183,7 @@ void frmBackupFiles::cmdSave_Click()
             SaveHistCopy();
     } catch (const RuntimeError &error) {
         if (error.number() == RuntimeError::DiskNotReady)
-            platform::msgBox(QStringLiteral("There is no disk in the drive.\r\nPlease insert one and try again"));
+            platform::msgBox(tr("There is no disk in the drive.\r\nPlease insert one and try again"));
         else
             platform::showStandardError(error);
         // The copy in progress is dropped; an older copy at the target stays as it was.
@@ -238,10 +236,12 @@ bool frmBackupFiles::TargetUsable(const QString &target, const QString &typedPat
     const QDir folder = info.absoluteDir();
     // A drive root is left to the copy itself, which reports a drive without a disk.
     if (!folder.isRoot() && !folder.exists()) {
-        platform::msgBox(QStringLiteral("The folder \"%1\" does not exist.\r\n"
-                                        "Please type the path of an existing folder and try again.")
-                             .arg(typedPath),
-                         platform::MsgIcon::Exclamation);
+        platform::msgBox(
+            //: %1 is the folder path the user typed
+            tr("The folder \"%1\" does not exist.\r\n"
+               "Please type the path of an existing folder and try again.")
+                .arg(typedPath),
+            platform::MsgIcon::Exclamation);
         txtBackupPath->setFocus();
         return false;
     }
@@ -250,11 +250,12 @@ bool frmBackupFiles::TargetUsable(const QString &target, const QString &typedPat
     const ui::backup::TargetClash clash = ui::backup::clashWithLiveData(target, storage::programFolder());
     if (clash != ui::backup::TargetClash::None) {
         platform::msgBox(clash == ui::backup::TargetClash::LiveFile
-                             ? QStringLiteral("The backup copy cannot be written over the program's own data file.\r\n"
-                                              "Please choose another folder.")
-                             : QStringLiteral("The folder \"%1\" is the program's own data folder; the backup copies "
-                                              "cannot go there.\r\n"
-                                              "Please choose another folder.")
+                             ? tr("The backup copy cannot be written over the program's own data file.\r\n"
+                                  "Please choose another folder.")
+                             //: %1 is the folder path the user typed
+                             : tr("The folder \"%1\" is the program's own data folder; the backup copies "
+                                  "cannot go there.\r\n"
+                                  "Please choose another folder.")
                                    .arg(typedPath),
                          platform::MsgIcon::Exclamation);
         txtBackupPath->setFocus();
@@ -276,7 +277,7 @@ void frmBackupFiles::cmdExit_Click()
 
 void frmBackupFiles::DataHistCopy()
 {
-    lblBackupDesc->setText(QStringLiteral("The Investment Data file"));
+    lblBackupDesc->setText(tr("The Investment Data file"));
     ui::setBoxText(txtOrigFile, liveFileText(storage::HistFileName));
     txtOrigFile->setToolTip(txtOrigFile->text());
     ui::setBoxText(txtFileName, histFileNameText());
