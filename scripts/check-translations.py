@@ -69,7 +69,7 @@ def main():
             copy = os.path.join(work, os.path.basename(original))
             shutil.copyfile(original, copy)
             copies.append(copy)
-        run = subprocess.run([lupdate, "-locations", "none", "-no-ui-lines", "-extensions", "cpp,h",
+        run = subprocess.run([lupdate, "-locations", "none", "-no-ui-lines", "-extensions", "cpp,h", "-I", ".",
                               *[f for f in SOURCE_FOLDERS if os.path.isdir(os.path.join(source_dir, f))],
                               "-ts", *copies], cwd=source_dir,
                              capture_output=True, text=True)
