@@ -1,58 +1,63 @@
 #include "core/runtimeerror.h"
 
+#include <QCoreApplication>
+
 RuntimeError::RuntimeError(int number) : RuntimeError(number, standardDescription(number)) {}
 
 RuntimeError::RuntimeError(int number, QString description)
     : m_number(number), m_description(std::move(description)),
-      m_what(QStringLiteral("Run-time error %1: %2").arg(number).arg(m_description).toUtf8())
+      //: %1 is the error's number, %2 its description
+      m_what(
+          QCoreApplication::translate("RuntimeError", "Run-time error %1: %2").arg(number).arg(m_description).toUtf8())
 {
 }
 
 QString RuntimeError::standardText() const
 {
-    return QStringLiteral("Error Number:%1\r\n%2").arg(m_number).arg(m_description);
+    //: The standard error box: %1 is the error's number (no blank before it), %2 its description
+    return QCoreApplication::translate("RuntimeError", "Error Number:%1\r\n%2").arg(m_number).arg(m_description);
 }
 
 QString RuntimeError::standardDescription(int number)
 {
     switch (number) {
     case InvalidProcedureCall:
-        return QStringLiteral("Invalid procedure call or argument");
+        return QCoreApplication::translate("RuntimeError", "Invalid procedure call or argument");
     case Overflow:
-        return QStringLiteral("Overflow");
+        return QCoreApplication::translate("RuntimeError", "Overflow");
     case OutOfMemory:
-        return QStringLiteral("Out of memory");
+        return QCoreApplication::translate("RuntimeError", "Out of memory");
     case TypeMismatch:
-        return QStringLiteral("Type mismatch");
+        return QCoreApplication::translate("RuntimeError", "Type mismatch");
     case InternalError:
-        return QStringLiteral("Internal error");
+        return QCoreApplication::translate("RuntimeError", "Internal error");
     case BadFileNameOrNumber:
-        return QStringLiteral("Bad file name or number");
+        return QCoreApplication::translate("RuntimeError", "Bad file name or number");
     case FileNotFound:
-        return QStringLiteral("File not found");
+        return QCoreApplication::translate("RuntimeError", "File not found");
     case BadFileMode:
-        return QStringLiteral("Bad file mode");
+        return QCoreApplication::translate("RuntimeError", "Bad file mode");
     case FileAlreadyOpen:
-        return QStringLiteral("File already open");
+        return QCoreApplication::translate("RuntimeError", "File already open");
     case DeviceIOError:
-        return QStringLiteral("Device I/O error");
+        return QCoreApplication::translate("RuntimeError", "Device I/O error");
     case FileAlreadyExists:
-        return QStringLiteral("File already exists");
+        return QCoreApplication::translate("RuntimeError", "File already exists");
     case DiskFull:
-        return QStringLiteral("Disk full");
+        return QCoreApplication::translate("RuntimeError", "Disk full");
     case InputPastEndOfFile:
-        return QStringLiteral("Input past end of file");
+        return QCoreApplication::translate("RuntimeError", "Input past end of file");
     case BadRecordNumber:
-        return QStringLiteral("Bad record number");
+        return QCoreApplication::translate("RuntimeError", "Bad record number");
     case PermissionDenied:
-        return QStringLiteral("Permission denied");
+        return QCoreApplication::translate("RuntimeError", "Permission denied");
     case DiskNotReady:
-        return QStringLiteral("Disk not ready");
+        return QCoreApplication::translate("RuntimeError", "Disk not ready");
     case PathFileAccessError:
-        return QStringLiteral("Path/File access error");
+        return QCoreApplication::translate("RuntimeError", "Path/File access error");
     case PathNotFound:
-        return QStringLiteral("Path not found");
+        return QCoreApplication::translate("RuntimeError", "Path not found");
     default:
-        return QStringLiteral("Application-defined or object-defined error");
+        return QCoreApplication::translate("RuntimeError", "Application-defined or object-defined error");
     }
 }

@@ -39,10 +39,10 @@ void frmInvestData::cmdDeleteRec_Click()
         // No investment shown (an empty file): nothing to delete.
         if (intInvestRecNum < 1 || intInvestRecNum > intInvestRecCount)
             return;
-        if (platform::confirmDelete(QStringLiteral("Are you sure you want to Delete this record?\r\n"
-                                                   "If you delete it, all the corresponding records\r\n"
-                                                   "In it's data file will be\r\n"
-                                                   "deleted too.")) != platform::MsgResult::Yes)
+        if (platform::confirmDelete(tr("Are you sure you want to Delete this record?\r\n"
+                                       "If you delete it, all the corresponding records\r\n"
+                                       "In it's data file will be\r\n"
+                                       "deleted too.")) != platform::MsgResult::Yes)
             return;
         intDelInvestNum = intInvestRecNum;
         // The state before is kept first; a failure there (shown below) changes nothing.
@@ -165,7 +165,7 @@ bool frmInvestData::TransTempToData()
         return false;
     } catch (const RuntimeError &error) {
         if (error.number() == RuntimeError::DiskNotReady)
-            platform::msgBox(QStringLiteral("There is no disk in the drive.\r\nPlease insert one and try again"));
+            platform::msgBox(tr("There is no disk in the drive.\r\nPlease insert one and try again"));
         else
             platform::showStandardError(error);
         return false;
@@ -182,8 +182,8 @@ void frmInvestData::DelInvestHist()
         // Half the files are new: going on could attach records to the wrong investment.
         m_blnHistFailed = true;
         platform::showStandardError(error);
-        platform::msgBox(QStringLiteral("The investment delete could not be completed. Plumbline 3.5 completes it "
-                                        "when it starts next time, and ends now."),
+        platform::msgBox(tr("The investment delete could not be completed. Plumbline 3.5 completes it "
+                            "when it starts next time, and ends now."),
                          platform::MsgIcon::Critical);
         endProgram();
     } catch (const RuntimeError &error) {
@@ -230,8 +230,7 @@ void frmInvestData::CreateHistFile()
         frmNewEditData *dialog = frmNewEditData::instance();
         // LoadValues has shown its error; the rebuild stops with nothing written.
         if (!dialog || !dialog->LoadValues())
-            throw RuntimeError(RuntimeError::InvalidProcedureCall,
-                               QStringLiteral("The data record's values could not be read."));
+            throw RuntimeError(RuntimeError::InvalidProcedureCall, tr("The data record's values could not be read."));
     });
     kept.commit();
     // The record choice is over.

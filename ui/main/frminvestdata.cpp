@@ -200,8 +200,8 @@ void frmInvestData::createControls()
     Line1->setGeometry(ui::px(0), ui::px(360), ui::px(10800), 1);
     setBackground(Line1, QPalette::Window, Qt::black);
 
-    lblInvestRecord = makeLabel(client, "lblInvestRecord", QStringLiteral("Investment Record #:"),
-                                ui::twipsRect(360, 600, 1695, TextBoxHeight));
+    lblInvestRecord =
+        makeLabel(client, "lblInvestRecord", tr("Investment Record #:"), ui::twipsRect(360, 600, 1695, TextBoxHeight));
     setBackground(lblInvestRecord, QPalette::Window, LightPeach);
     lblInvestRecNum =
         makeLabel(client, "lblInvestRecNum", QString(), ui::twipsRect(2160, 600, 345, TextBoxHeight), Qt::AlignCenter);
@@ -219,24 +219,33 @@ void frmInvestData::createControls()
         setBackground(box, QPalette::Base, LightYellow);
     }
 
-    cmdFirst = makeButton(client, "cmdFirst", QStringLiteral("&First"), 3600, 960);
-    cmdPrevious = makeButton(client, "cmdPrevious", QStringLiteral("&Previous"), 4440, 960);
-    cmdNext = makeButton(client, "cmdNext", QStringLiteral("&Next"), 5280, 960);
-    cmdLast = makeButton(client, "cmdLast", QStringLiteral("&Last"), 6120, 960);
-    cmdAddNewRec = makeButton(client, "cmdAddNewRec", QStringLiteral("Add &New"), 4080, 1335);
-    cmdEditRec = makeButton(client, "cmdEditRec", QStringLiteral("Edi&t"), 4920, 1335);
-    cmdDeleteRec = makeButton(client, "cmdDeleteRec", QStringLiteral("&Delete"), 5760, 1335);
+    //: The buttons of the top row go through the investments; "&" marks the access key
+    cmdFirst = makeButton(client, "cmdFirst", tr("&First"), 3600, 960);
+    cmdPrevious = makeButton(client, "cmdPrevious", tr("&Previous"), 4440, 960);
+    cmdNext = makeButton(client, "cmdNext", tr("&Next"), 5280, 960);
+    cmdLast = makeButton(client, "cmdLast", tr("&Last"), 6120, 960);
+    //: Adds a new investment (the data records' button below is "&Add New")
+    cmdAddNewRec = makeButton(client, "cmdAddNewRec", tr("Add &New"), 4080, 1335);
+    //: Edits the investment shown
+    cmdEditRec = makeButton(client, "cmdEditRec", tr("Edi&t"), 4920, 1335);
+    //: Deletes the investment shown with its data records
+    cmdDeleteRec = makeButton(client, "cmdDeleteRec", tr("&Delete"), 5760, 1335);
 
     createGrid();
 
-    lblPage = makeLabel(client, "lblPage", QStringLiteral("Page"), ui::twipsRect(0, 5400, 495, LabelHeight),
+    //: Caption before the number of the grid page shown
+    lblPage = makeLabel(client, "lblPage", tr("Page"), ui::twipsRect(0, 5400, 495, LabelHeight),
                         Qt::AlignRight | Qt::AlignVCenter);
     lblPageNum = makeLabel(client, "lblPageNum", QString(), ui::twipsRect(600, 5400, 375, LabelHeight));
 
-    lblPreviousPg = new ui::LinkLabel(QStringLiteral("Previous"), client);
+    lblPreviousPg = new ui::LinkLabel(
+        //: Link to the grid's previous page
+        tr("Previous"), client);
     lblPreviousPg->setObjectName(QStringLiteral("lblPreviousPg"));
     lblPreviousPg->setGeometry(ui::twipsRect(240, 5760, 975, LabelHeight));
-    lblNextPg = new ui::LinkLabel(QStringLiteral("Next"), client);
+    lblNextPg = new ui::LinkLabel(
+        //: Link to the grid's next page
+        tr("Next"), client);
     lblNextPg->setObjectName(QStringLiteral("lblNextPg"));
     lblNextPg->setGeometry(ui::twipsRect(1200, 5760, 975, LabelHeight));
     for (ui::LinkLabel *link : {lblPreviousPg, lblNextPg}) {
@@ -245,17 +254,21 @@ void frmInvestData::createControls()
     }
     lblPreviousPg->hide();
 
-    cmdAddNew = makeButton(client, "cmdAddNew", QStringLiteral("&Add New"), 2880, 5520);
-    cmdInsertNew = makeButton(client, "cmdInsertNew", QStringLiteral("&Ins New"), 3720, 5520);
-    cmdDelete = makeButton(client, "cmdDelete", QStringLiteral("Del &Rec"), 4560, 5520);
+    //: Adds a data record at the end of the investment's data
+    cmdAddNew = makeButton(client, "cmdAddNew", tr("&Add New"), 2880, 5520);
+    //: Short for "Insert New": inserts a data record after the one chosen
+    cmdInsertNew = makeButton(client, "cmdInsertNew", tr("&Ins New"), 3720, 5520);
+    //: Short for "Delete Record": deletes the data record chosen
+    cmdDelete = makeButton(client, "cmdDelete", tr("Del &Rec"), 4560, 5520);
     Record = new QComboBox(client);
     Record->setObjectName(QStringLiteral("Record"));
     Record->setEditable(false);
     Record->setGeometry(ui::twipsRect(5535, 5520, 750, ComboHeight));
     Record->setEnabled(false);
-    cmdEdit = makeButton(client, "cmdEdit", QStringLiteral("&Edit"), 6375, 5520);
-    cmdPrint = makeButton(client, "cmdPrint", QStringLiteral("&Print"), 7220, 5520);
-    cmdDone = makeButton(client, "cmdDone", QStringLiteral("E&xit"), 8050, 5520);
+    //: Edits the data record chosen
+    cmdEdit = makeButton(client, "cmdEdit", tr("&Edit"), 6375, 5520);
+    cmdPrint = makeButton(client, "cmdPrint", tr("&Print"), 7220, 5520);
+    cmdDone = makeButton(client, "cmdDone", tr("E&xit"), 8050, 5520);
     cmdDone->setDefault(true);
 }
 
@@ -272,27 +285,41 @@ void frmInvestData::createGrid()
         int width;
         int top;
     };
+    // Column headings of two lines: the top line and the bottom line are separate labels.
     static const Heading headings[] = {
-        {"lblHist", "Data", 120, 375, 1800},
-        {"lblRecNumLabel", "Rec", 120, 375, 2040},
-        {"Label1", "Date", 480, 975, 2040},
-        {"lblOriginal", "Original", 1440, 1215, 1800},
-        {"lblOriginalAmount", "Amount", 1440, 1215, 2040},
-        {"Label2", "Current", 2640, 1215, 1800},
-        {"lblCurrentAmount", "Amount", 2640, 1215, 2040},
-        {"lblIncDec", "Inc/Dec", 3840, 1215, 2040},
-        {"lblProfitLoss", "Profit/Loss", 5040, 1215, 2040},
-        {"lblInflRate", "Inflation", 6360, 735, 1800},
-        {"lblPercent", "Rate (%)", 6360, 735, 2040},
-        {"lblLossTo", "Loss To", 7080, 1215, 1800},
-        {"lblLossToInfl", "Inflation", 7080, 1215, 2040},
-        {"lblCurrent", "Current", 8280, 1215, 1800},
-        {"lblCurAmntAFI", "Amount AFI", 8280, 1215, 2040},
-        {"lblProfLossAFI", "Profit/Loss AFI", 9480, 1215, 2040},
+        //: Grid heading, top line over "Rec" (the data record's number)
+        {"lblHist", QT_TRANSLATE_NOOP("frmInvestData", "Data"), 120, 375, 1800},
+        //: Grid heading: the data record's number (abbreviation of "Record"), under "Data"
+        {"lblRecNumLabel", QT_TRANSLATE_NOOP("frmInvestData", "Rec"), 120, 375, 2040},
+        //: Grid heading: the data record's date
+        {"Label1", QT_TRANSLATE_NOOP("frmInvestData", "Date"), 480, 975, 2040},
+        //: Grid heading, top line of "Original Amount"
+        {"lblOriginal", QT_TRANSLATE_NOOP("frmInvestData", "Original"), 1440, 1215, 1800},
+        //: Grid heading, bottom line of "Original Amount" and of "Current Amount"
+        {"lblOriginalAmount", QT_TRANSLATE_NOOP("frmInvestData", "Amount"), 1440, 1215, 2040},
+        //: Grid heading, top line of "Current Amount" and of "Current Amount AFI"
+        {"Label2", QT_TRANSLATE_NOOP("frmInvestData", "Current"), 2640, 1215, 1800},
+        {"lblCurrentAmount", QT_TRANSLATE_NOOP("frmInvestData", "Amount"), 2640, 1215, 2040},
+        //: Grid heading: increase or decrease since the previous record
+        {"lblIncDec", QT_TRANSLATE_NOOP("frmInvestData", "Inc/Dec"), 3840, 1215, 2040},
+        //: Grid heading: profit or loss
+        {"lblProfitLoss", QT_TRANSLATE_NOOP("frmInvestData", "Profit/Loss"), 5040, 1215, 2040},
+        //: Grid heading, top line of "Inflation Rate (%)" and bottom line of "Loss To Inflation"
+        {"lblInflRate", QT_TRANSLATE_NOOP("frmInvestData", "Inflation"), 6360, 735, 1800},
+        //: Grid heading, bottom line of "Inflation Rate (%)"
+        {"lblPercent", QT_TRANSLATE_NOOP("frmInvestData", "Rate (%)"), 6360, 735, 2040},
+        //: Grid heading, top line of "Loss To Inflation"
+        {"lblLossTo", QT_TRANSLATE_NOOP("frmInvestData", "Loss To"), 7080, 1215, 1800},
+        {"lblLossToInfl", QT_TRANSLATE_NOOP("frmInvestData", "Inflation"), 7080, 1215, 2040},
+        {"lblCurrent", QT_TRANSLATE_NOOP("frmInvestData", "Current"), 8280, 1215, 1800},
+        //: Grid heading, bottom line of "Current Amount AFI"; AFI = adjusted for inflation
+        {"lblCurAmntAFI", QT_TRANSLATE_NOOP("frmInvestData", "Amount AFI"), 8280, 1215, 2040},
+        //: Grid heading; AFI = adjusted for inflation
+        {"lblProfLossAFI", QT_TRANSLATE_NOOP("frmInvestData", "Profit/Loss AFI"), 9480, 1215, 2040},
     };
     for (const Heading &h : headings)
-        makeLabel(client, h.name, QLatin1String(h.caption), ui::twipsRect(h.left, h.top, h.width, 240),
-                  Qt::AlignCenter);
+        makeLabel(client, h.name, QCoreApplication::translate("frmInvestData", h.caption),
+                  ui::twipsRect(h.left, h.top, h.width, 240), Qt::AlignCenter);
 
     for (int i = 0; i < GridRows; ++i) {
         const int top = 2280 + 240 * i;
@@ -367,8 +394,9 @@ void frmInvestData::Form_Load()
     using namespace modPlMainMod;
 
     if (!storage::ensureProgramFolder()) {
-        platform::msgBox(QStringLiteral("The data folder \"%1\" cannot be created.\r\n"
-                                        "Plumbline 3.5 cannot run without it and ends now.")
+        //: %1 is the data folder's path
+        platform::msgBox(tr("The data folder \"%1\" cannot be created.\r\n"
+                            "Plumbline 3.5 cannot run without it and ends now.")
                              .arg(folderText()),
                          platform::MsgIcon::Critical);
         endProgram();
@@ -398,9 +426,10 @@ void frmInvestData::Form_Load()
         intInvestRecCount = storage::recordCount(storage::lof(1));
     } catch (const RuntimeError &e) {
         storage::discard(1);
-        platform::msgBox(QStringLiteral("The investment file \"%1\" in the data folder \"%2\" cannot be opened:\r\n"
-                                        "%3\r\n"
-                                        "Plumbline 3.5 cannot run without it and ends now.")
+        //: %1 is the investment file's name, %2 the data folder's path, %3 the error's description
+        platform::msgBox(tr("The investment file \"%1\" in the data folder \"%2\" cannot be opened:\r\n"
+                            "%3\r\n"
+                            "Plumbline 3.5 cannot run without it and ends now.")
                              .arg(storage::InvestFileName, folderText(), e.description()),
                          platform::MsgIcon::Critical);
         endProgram();
@@ -436,20 +465,23 @@ bool frmInvestData::lockDataFolder()
     if (result == storage::FolderLock::Result::Locked)
         return true;
     if (result == storage::FolderLock::Result::HeldByRunningCopy) {
-        platform::msgBox(QStringLiteral("Plumbline 3.5 is already running and using the data folder \"%1\".\r\n"
-                                        "Only one copy of the program can use it at a time; this copy ends now.")
+        //: %1 is the data folder's path
+        platform::msgBox(tr("Plumbline 3.5 is already running and using the data folder \"%1\".\r\n"
+                            "Only one copy of the program can use it at a time; this copy ends now.")
                              .arg(folderText()),
                          platform::MsgIcon::Exclamation);
     } else if (result == storage::FolderLock::Result::IsFolder) {
-        platform::msgBox(QStringLiteral("The data folder \"%1\" cannot be used: \"%2\" there is a folder, where "
-                                        "Plumbline 3.5 keeps the file that shows it is running.\r\n"
-                                        "Move or rename that folder. Plumbline 3.5 ends now.")
+        //: %1 is the data folder's path, %2 the lock file's name
+        platform::msgBox(tr("The data folder \"%1\" cannot be used: \"%2\" there is a folder, where "
+                            "Plumbline 3.5 keeps the file that shows it is running.\r\n"
+                            "Move or rename that folder. Plumbline 3.5 ends now.")
                              .arg(folderText(), LockFileName),
                          platform::MsgIcon::Critical);
     } else {
-        platform::msgBox(QStringLiteral("The data folder \"%1\" cannot be used: the lock file \"%2\" cannot be "
-                                        "written there.\r\n"
-                                        "Plumbline 3.5 cannot run without it and ends now.")
+        //: %1 is the data folder's path, %2 the lock file's name
+        platform::msgBox(tr("The data folder \"%1\" cannot be used: the lock file \"%2\" cannot be "
+                            "written there.\r\n"
+                            "Plumbline 3.5 cannot run without it and ends now.")
                              .arg(folderText(), LockFileName),
                          platform::MsgIcon::Critical);
     }

@@ -13,6 +13,7 @@
 #include "ui/maskededit.h"
 #include "ui/portfolio/portfoliowindow.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -117,9 +118,9 @@ void frmInvestData::GetRecLoop()
         m_blnPageFileOpen = false;
         m_blnPassFailed = true;
         if (e.number() == RuntimeError::FileNotFound) {
-            platform::msgBox(QStringLiteral("Investment Data History information cannot be displayed\r\n"
-                                            "because the Data History file doesn't exist yet.\r\n"
-                                            "(No information has been entered.)"),
+            platform::msgBox(tr("Investment Data History information cannot be displayed\r\n"
+                                "because the Data History file doesn't exist yet.\r\n"
+                                "(No information has been entered.)"),
                              platform::MsgIcon::Exclamation);
         } else {
             platform::showStandardError(e);
@@ -132,7 +133,7 @@ void frmInvestData::DisplayCalcs()
     try {
         const int i = intRowNum - 1;
         if (i < 0 || i >= GridRows)
-            throw RuntimeError(9, QStringLiteral("Subscript out of range"));
+            throw RuntimeError(9, QCoreApplication::translate("RuntimeError", "Subscript out of range"));
         ui::setBoxText(txtRecordNumber[i], QString::number(intHistCounter));
         ui::setBoxText(txtDate[i], platform::LocaleServices::shortDate(dtmRecDate));
         metOriginalAmount[i]->setPlainText(curOriginalAmount.toPlainString());

@@ -104,12 +104,11 @@ void frmInvestData::gridCellGotFocus(QWidget *cell)
 
 void frmInvestData::NoEntryMessg()
 {
-    platform::msgBox(
-        QStringLiteral("Sorry, you can't edit or create a new record from the data grid. If you want to "
-                       "edit a record,\r\n"
-                       "click on 'Edit' and choose the record you want to change from the drop down box\r\n"
-                       "next to it. If you want to create a new record, click on 'Add New'."),
-        platform::MsgIcon::Information);
+    platform::msgBox(tr("Sorry, you can't edit or create a new record from the data grid. If you want to "
+                        "edit a record,\r\n"
+                        "click on 'Edit' and choose the record you want to change from the drop down box\r\n"
+                        "next to it. If you want to create a new record, click on 'Add New'."),
+                     platform::MsgIcon::Information);
     // Edit cannot take the focus while it is disabled (no investments, or a choice
     // pending); Exit, where the date cells send it, always can.
     if (cmdEdit->isEnabled() && cmdEdit->isVisible())

@@ -40,32 +40,27 @@ void frmInvestData::createMenusAndToolbar()
     };
 
     QMenuBar *bar = menuBar();
-    mnuFile = bar->addMenu(QStringLiteral("&File"));
+    mnuFile = bar->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuFileBackup =
-        entry(mnuFile, "mnuFileBackup", QStringLiteral("&Backup Data Files"), &frmInvestData::mnuFileBackup_Click);
-    mnuFilePassword =
-        entry(mnuFile, "mnuFilePassword", QStringLiteral("Pass&word"), &frmInvestData::mnuFilePassword_Click);
-    mnuFileReport =
-        entry(mnuFile, "mnuFileReport", QStringLiteral("&Report\u2026"), &frmInvestData::mnuFileReport_Click);
-    mnuFileExit = mnuFile->addAction(QStringLiteral("E&xit"));
+    mnuFileBackup = entry(mnuFile, "mnuFileBackup", tr("&Backup Data Files"), &frmInvestData::mnuFileBackup_Click);
+    mnuFilePassword = entry(mnuFile, "mnuFilePassword", tr("Pass&word"), &frmInvestData::mnuFilePassword_Click);
+    mnuFileReport = entry(mnuFile, "mnuFileReport", tr("&Report…"), &frmInvestData::mnuFileReport_Click);
+    mnuFileExit = mnuFile->addAction(tr("E&xit"));
     mnuFileExit->setObjectName(QStringLiteral("mnuFileExit"));
     // Exit's own path: it waits for a command under way instead of ending under it.
     connect(mnuFileExit, &QAction::triggered, this, &frmInvestData::requestExit);
-    mnuEdit = bar->addMenu(QStringLiteral("E&dit"));
+    mnuEdit = bar->addMenu(tr("E&dit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
-    mnuEditCopy = entry(mnuEdit, "mnuEditCopy", QStringLiteral("&Copy"), &frmInvestData::mnuEditCopy_Click);
-    mnuView = bar->addMenu(QStringLiteral("&View"));
+    mnuEditCopy = entry(mnuEdit, "mnuEditCopy", tr("&Copy"), &frmInvestData::mnuEditCopy_Click);
+    mnuView = bar->addMenu(tr("&View"));
     mnuView->setObjectName(QStringLiteral("mnuView"));
-    mnuViewChart = entry(mnuView, "mnuViewChart", QStringLiteral("&Chart…"), &frmInvestData::mnuViewChart_Click);
+    mnuViewChart = entry(mnuView, "mnuViewChart", tr("&Chart…"), &frmInvestData::mnuViewChart_Click);
     mnuViewChart->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-    mnuViewPortfolio =
-        entry(mnuView, "mnuViewPortfolio", QStringLiteral("P&ortfolio…"), &frmInvestData::mnuViewPortfolio_Click);
+    mnuViewPortfolio = entry(mnuView, "mnuViewPortfolio", tr("P&ortfolio…"), &frmInvestData::mnuViewPortfolio_Click);
     mnuViewPortfolio->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G));
-    mnuHelp = bar->addMenu(QStringLiteral("&Help"));
+    mnuHelp = bar->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuHelpInstruct =
-        entry(mnuHelp, "mnuHelpInstruct", QStringLiteral("&Instructions"), &frmInvestData::mnuHelpInstruct_Click);
+    mnuHelpInstruct = entry(mnuHelp, "mnuHelpInstruct", tr("&Instructions"), &frmInvestData::mnuHelpInstruct_Click);
     ui::index::addPriceIndexMenus(this, mnuFile, mnuFileExit, mnuHelp);
     ui::import::addImportMenus(
         this, mnuFile, mnuFileExit, mnuEdit,
@@ -96,16 +91,18 @@ void frmInvestData::createMenusAndToolbar()
         action->setToolTip(toolTip);
     };
     const auto separator = [this] { tbToolBar->addSeparator()->setData(QString()); };
-    button(QStringLiteral("Save"), QStringLiteral("Backup Copies"));
-    button(QStringLiteral("New"), QStringLiteral("New Investment Record"));
+    // The keys name the buttons for the program; the tooltips are what the user reads.
+    button(QStringLiteral("Save"), tr("Backup Copies"));
+    button(QStringLiteral("New"), tr("New Investment Record"));
     separator();
-    button(QStringLiteral("Copy"), QStringLiteral("Copy Investment Info"));
-    button(QStringLiteral("Delete"), QStringLiteral("Delete Investment Record"));
+    //: Tooltip: copies the investment's type and institution
+    button(QStringLiteral("Copy"), tr("Copy Investment Info"));
+    button(QStringLiteral("Delete"), tr("Delete Investment Record"));
     separator();
-    button(QStringLiteral("Help"), QStringLiteral("Instructions"));
+    button(QStringLiteral("Help"), tr("Instructions"));
     separator();
-    button(QStringLiteral("Chart"), QStringLiteral("Chart"));
-    button(QStringLiteral("Portfolio"), QStringLiteral("Portfolio"));
+    button(QStringLiteral("Chart"), tr("Chart"));
+    button(QStringLiteral("Portfolio"), tr("Portfolio"));
     connect(tbToolBar, &QToolBar::actionTriggered, this, [this](QAction *action) {
         const ui::HandlerScope running;
         tbToolBar_ButtonClick(action->data().toString());

@@ -25,8 +25,8 @@ const QString LeadIn = QStringLiteral("  ");
 void frmInvestData::cmdPrint_Click()
 {
     platform::Printer &printer = platform::Printer::instance();
-    if (!printer.showPrintDialog(QStringLiteral("Print Investment Data History"), this)) {
-        platform::msgBox(QStringLiteral("Printout has been canceled"), platform::MsgIcon::Exclamation);
+    if (!printer.showPrintDialog(tr("Print Investment Data History"), this)) {
+        platform::msgBox(tr("Printout has been canceled"), platform::MsgIcon::Exclamation);
         return;
     }
     try {
@@ -43,7 +43,8 @@ void frmInvestData::cmdPrint_Click()
         ResetCalcState();
         PreRecLoop();
         printer.printLine(QString());
-        printer.printLine(PrintLine().text(LeadIn).text(QStringLiteral("Pg ")).text(lblPageNum->text()).line());
+        //: Printed under the rows: "Pg" = page, %1 the number of the grid page printed
+        printer.printLine(PrintLine().text(LeadIn).text(tr("Pg %1").arg(lblPageNum->text())).line());
         printer.endDoc();
         blnPrintMode = false;
     } catch (const RuntimeError &error) {
@@ -59,56 +60,64 @@ void frmInvestData::cmdPrint_Click()
 
 void frmInvestData::PrintHeadings()
 {
+    //: Printed title: %1 the investment's number with a blank each side, %2 its type, %3 its institution
+    const QString title =
+        tr("Investment Record %1:  %2  %3")
+            .arg(PrintLine().number(static_cast<long long>(intInvestRecNum)).line(), strInvestType, strInstitution);
+    // The headings only the printout has; the others are the grid's.
+    //: Printed column heading, top line of "Profit/Loss" and of "Profit/Loss AFI"
+    const QString profitTop = tr("Profit/");
+    //: Printed column heading: the data record's number
+    const QString record = tr("Record");
+    //: Printed column heading, bottom line of "Profit/Loss"
+    const QString loss = tr("Loss");
+    //: Printed column heading under "Current": amount adjusted for inflation
+    const QString amountAFI = tr("Amnt AFI");
+    //: Printed column heading under "Profit/": loss adjusted for inflation
+    const QString lossAFI = tr("Loss AFI");
+
     platform::Printer &printer = platform::Printer::instance();
     printer.printLine(QString());
     printer.printLine(QString());
-    printer.printLine(PrintLine()
-                          .zone(2)
-                          .text(QStringLiteral("Investment Record "))
-                          .number(static_cast<long long>(intInvestRecNum))
-                          .text(QStringLiteral(":  "))
-                          .text(strInvestType)
-                          .text(QStringLiteral("  "))
-                          .text(strInstitution)
-                          .line());
+    printer.printLine(PrintLine().zone(2).text(title).line());
     printer.printLine(QString());
     printer.printLine(PrintLine()
                           .zone(3)
-                          .text(QStringLiteral("Original"))
+                          .text(tr("Original"))
                           .zone(4)
-                          .text(QStringLiteral("Current"))
+                          .text(tr("Current"))
                           .zone(6)
-                          .text(QStringLiteral("Profit/"))
+                          .text(profitTop)
                           .zone(7)
-                          .text(QStringLiteral("Inflation"))
+                          .text(tr("Inflation"))
                           .zone(8)
-                          .text(QStringLiteral("Loss To"))
+                          .text(tr("Loss To"))
                           .zone(9)
-                          .text(QStringLiteral("Current"))
+                          .text(tr("Current"))
                           .zone(10)
-                          .text(QStringLiteral("Profit/"))
+                          .text(profitTop)
                           .line());
     printer.printLine(PrintLine()
                           .text(LeadIn)
-                          .text(QStringLiteral("Record"))
+                          .text(record)
                           .zone(2)
-                          .text(QStringLiteral("Date"))
+                          .text(tr("Date"))
                           .zone(3)
-                          .text(QStringLiteral("Amount"))
+                          .text(tr("Amount"))
                           .zone(4)
-                          .text(QStringLiteral("Amount"))
+                          .text(tr("Amount"))
                           .zone(5)
-                          .text(QStringLiteral("Inc/Dec"))
+                          .text(tr("Inc/Dec"))
                           .zone(6)
-                          .text(QStringLiteral("Loss"))
+                          .text(loss)
                           .zone(7)
-                          .text(QStringLiteral("Rate (%)"))
+                          .text(tr("Rate (%)"))
                           .zone(8)
-                          .text(QStringLiteral("Inflation"))
+                          .text(tr("Inflation"))
                           .zone(9)
-                          .text(QStringLiteral("Amnt AFI"))
+                          .text(amountAFI)
                           .zone(10)
-                          .text(QStringLiteral("Loss AFI"))
+                          .text(lossAFI)
                           .line());
     printer.printLine(QString());
 }

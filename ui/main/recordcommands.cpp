@@ -134,7 +134,7 @@ void frmInvestData::Record_Click()
         return;
     try {
         if (strOperation == QLatin1String("DELETE")) {
-            if (platform::confirmDelete(QStringLiteral("Are you sure you want to delete this data record?")) !=
+            if (platform::confirmDelete(tr("Are you sure you want to delete this data record?")) !=
                 platform::MsgResult::Yes) {
                 ResetRecChoice();
                 return;
@@ -157,10 +157,9 @@ void frmInvestData::Record_Click()
         } else if (strOperation == QLatin1String("INSERT")) {
             intSelRecNum = position + 1;
             if (intSelRecNum >= Record->count()) {
-                platform::msgBox(QStringLiteral("You cannot insert a new record after the last one.\r\n"
-                                                "Click on 'Add New' to add a new record to the end of the file."),
-                                 platform::MsgIcon::Exclamation, platform::MsgButtons::OK,
-                                 QStringLiteral("New Record"));
+                platform::msgBox(tr("You cannot insert a new record after the last one.\r\n"
+                                    "Click on 'Add New' to add a new record to the end of the file."),
+                                 platform::MsgIcon::Exclamation, platform::MsgButtons::OK, tr("New Record"));
                 ResetRecChoice();
                 return;
             }
@@ -173,8 +172,8 @@ void frmInvestData::Record_Click()
 
 void frmInvestData::NoDataRecsMessg()
 {
-    platform::msgBox(QStringLiteral("There are no data records under this investment to perform operations on.\r\n"
-                                    "If you want to create a data record, click on the 'Add New' button under "
-                                    "the data grid."),
-                     platform::MsgIcon::Exclamation, platform::MsgButtons::OK, QStringLiteral("No Data Records"));
+    platform::msgBox(tr("There are no data records under this investment to perform operations on.\r\n"
+                        "If you want to create a data record, click on the 'Add New' button under "
+                        "the data grid."),
+                     platform::MsgIcon::Exclamation, platform::MsgButtons::OK, tr("No Data Records"));
 }

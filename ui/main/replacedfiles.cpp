@@ -36,9 +36,10 @@ void frmInvestData::ReplaceDataFiles(const std::function<void()> &replace)
     } catch (const RuntimeError &e) {
         storage::discard(1);
         platform::msgBox(
-            QStringLiteral("The investment file \"%1\" in the data folder \"%2\" cannot be opened:\r\n"
-                           "%3\r\n"
-                           "Plumbline 3.5 cannot run without it and ends now.")
+            //: %1 is the investment file's name, %2 the data folder's path, %3 the error's description
+            tr("The investment file \"%1\" in the data folder \"%2\" cannot be opened:\r\n"
+               "%3\r\n"
+               "Plumbline 3.5 cannot run without it and ends now.")
                 .arg(storage::InvestFileName, QDir::toNativeSeparators(storage::programFolder()), e.description()),
             platform::MsgIcon::Critical);
         endProgram();
