@@ -1,5 +1,6 @@
 #include "core/priceindex.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QLocale>
 #include <QRegularExpression>
@@ -124,15 +125,16 @@ PriceIndex::RateResult PriceIndex::rate(const QDate &from, const QDate &to) cons
     RateResult result;
     const QString label = title.isEmpty() ? name : title;
     if (!from.isValid() || !to.isValid()) {
-        result.reason = QStringLiteral("No date to measure from.");
+        result.reason = QCoreApplication::translate("PriceIndex", "No date to measure from.");
         return result;
     }
     if (to < from) {
-        result.reason = QStringLiteral("The date %1 comes before %2.").arg(isoDay(to), isoDay(from));
+        result.reason =
+            QCoreApplication::translate("PriceIndex", "The date %1 comes before %2.").arg(isoDay(to), isoDay(from));
         return result;
     }
     if (values.isEmpty()) {
-        result.reason = QStringLiteral("%1 holds no values.").arg(label);
+        result.reason = QCoreApplication::translate("PriceIndex", "%1 holds no values.").arg(label);
         return result;
     }
 
@@ -141,13 +143,13 @@ PriceIndex::RateResult PriceIndex::rate(const QDate &from, const QDate &to) cons
         const int fromKey = monthly ? monthKey(from.year(), from.month()) : quarterKey(from.year(), from.month());
         const int toKey = monthly ? monthKey(to.year(), to.month()) : quarterKey(to.year(), to.month());
         if (fromKey < values.firstKey()) {
-            result.reason = QStringLiteral("%1 starts in %2; %3 is before it.")
+            result.reason = QCoreApplication::translate("PriceIndex", "%1 starts in %2; %3 is before it.")
                                 .arg(label, firstPeriod(), periodText(kind, fromKey));
             return result;
         }
         if (toKey > values.lastKey()) {
-            result.reason =
-                QStringLiteral("%1 ends in %2; %3 is after it.").arg(label, lastPeriod(), periodText(kind, toKey));
+            result.reason = QCoreApplication::translate("PriceIndex", "%1 ends in %2; %3 is after it.")
+                                .arg(label, lastPeriod(), periodText(kind, toKey));
             return result;
         }
         if (fromKey == toKey && monthly) {
@@ -156,13 +158,14 @@ PriceIndex::RateResult PriceIndex::rate(const QDate &from, const QDate &to) cons
         }
         if (fromKey == toKey) {
             // Prices changed within the quarter, but the series cannot tell by how much.
-            result.reason =
-                QStringLiteral("%1: one quarterly value covers both dates (%2).").arg(label, periodText(kind, fromKey));
+            result.reason = QCoreApplication::translate("PriceIndex", "%1: one quarterly value covers both dates (%2).")
+                                .arg(label, periodText(kind, fromKey));
             return result;
         }
         for (const int key : {fromKey, toKey}) {
             if (!values.contains(key)) {
-                result.reason = QStringLiteral("%1 has no value for %2.").arg(label, periodText(kind, key));
+                result.reason = QCoreApplication::translate("PriceIndex", "%1 has no value for %2.")
+                                    .arg(label, periodText(kind, key));
                 return result;
             }
         }
@@ -176,12 +179,15 @@ PriceIndex::RateResult PriceIndex::rate(const QDate &from, const QDate &to) cons
         if (to.month() == 1 && to.day() == 1 && to > from)
             lastYear -= 1; // the end date itself is not a day of the interval
         if (firstYear < values.firstKey()) {
-            result.reason =
-                QStringLiteral("%1 starts in %2; %3 is before it.").arg(label, firstPeriod()).arg(firstYear);
+            result.reason = QCoreApplication::translate("PriceIndex", "%1 starts in %2; %3 is before it.")
+                                .arg(label, firstPeriod())
+                                .arg(firstYear);
             return result;
         }
         if (lastYear > values.lastKey()) {
-            result.reason = QStringLiteral("%1 ends in %2; %3 is after it.").arg(label, lastPeriod()).arg(lastYear);
+            result.reason = QCoreApplication::translate("PriceIndex", "%1 ends in %2; %3 is after it.")
+                                .arg(label, lastPeriod())
+                                .arg(lastYear);
             return result;
         }
         double factor = 1.0;
@@ -192,7 +198,8 @@ PriceIndex::RateResult PriceIndex::rate(const QDate &from, const QDate &to) cons
             if (days <= 0)
                 continue;
             if (!values.contains(year)) {
-                result.reason = QStringLiteral("%1 has no value for %2.").arg(label).arg(year);
+                result.reason =
+                    QCoreApplication::translate("PriceIndex", "%1 has no value for %2.").arg(label).arg(year);
                 return result;
             }
             const double share = double(days) / double(QDate(year, 1, 1).daysInYear());
@@ -204,8 +211,8 @@ PriceIndex::RateResult PriceIndex::rate(const QDate &from, const QDate &to) cons
     if (!std::isfinite(result.hundredths)) {
         // A denormal level, or levels such as 1e-300 and 1e300: no double holds the rate.
         result.hundredths = 0;
-        result.reason =
-            QStringLiteral("%1: the rate from %2 to %3 is too large to show.").arg(label, isoDay(from), isoDay(to));
+        result.reason = QCoreApplication::translate("PriceIndex", "%1: the rate from %2 to %3 is too large to show.")
+                            .arg(label, isoDay(from), isoDay(to));
         return result;
     }
     result.ok = true;
@@ -306,7 +313,9 @@ bool PriceIndex::fromText(const QByteArray &text, PriceIndex &out, QString &erro
                     }
                 }
                 if (!sawKind) {
-                    error = QStringLiteral("line %1: unknown kind \"%2\"").arg(lineNo).arg(visibleText(value));
+                    error = QCoreApplication::translate("PriceIndex", "line %1: unknown kind \"%2\"")
+                                .arg(lineNo)
+                                .arg(visibleText(value));
                     return false;
                 }
             }
@@ -335,19 +344,19 @@ bool PriceIndex::fromText(const QByteArray &text, PriceIndex &out, QString &erro
         }
         if (!m.hasMatch() || !numberOk || !std::isfinite(value) || (out.kind != Kind::Annual && value <= 0) ||
             (out.kind == Kind::Annual && value <= -100)) {
-            error = QStringLiteral("line %1: \"%2\" is not a period and a value")
+            error = QCoreApplication::translate("PriceIndex", "line %1: \"%2\" is not a period and a value")
                         .arg(lineNo)
                         .arg(visibleText(QString::fromUtf8(line)));
             return false;
         }
         if (out.values.contains(key)) {
-            error = QStringLiteral("line %1: %2 appears twice").arg(lineNo).arg(period);
+            error = QCoreApplication::translate("PriceIndex", "line %1: %2 appears twice").arg(lineNo).arg(period);
             return false;
         }
         out.values.insert(key, value);
     }
     if (!isValidName(out.name) || !sawKind || !inData) {
-        error = QStringLiteral("not a price index file (name, kind or data missing)");
+        error = QCoreApplication::translate("PriceIndex", "not a price index file (name, kind or data missing)");
         return false;
     }
     if (out.title.isEmpty())

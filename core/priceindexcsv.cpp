@@ -1,6 +1,7 @@
 #include "core/priceindexcsv.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QHash>
 
 #include <cmath>
@@ -251,8 +252,9 @@ bool readPriceIndexCsv(const QByteArray &bytes, PriceIndex &out, QString &error)
     out.kind = PriceIndex::Kind::Monthly;
     out.values.clear();
     if (bytes.size() > MaxPriceIndexCsvBytes) {
-        error = QStringLiteral("The file is too large to be a price index (more than %1 MB).")
-                    .arg(MaxPriceIndexCsvBytes / (1024 * 1024));
+        error =
+            QCoreApplication::translate("PriceIndex", "The file is too large to be a price index (more than %1 MB).")
+                .arg(MaxPriceIndexCsvBytes / (1024 * 1024));
         return false;
     }
     QByteArrayView text(bytes);
@@ -318,7 +320,8 @@ bool readPriceIndexCsv(const QByteArray &bytes, PriceIndex &out, QString &error)
                 // none would be silently lost.
                 if (!dateText.isEmpty() && isDigit(dateText.at(0))) {
                     refusedLine = lineNo;
-                    refusal = QStringLiteral("Line %1: the date \"%2\" is not in the form YYYY-MM or YYYY-MM-DD.")
+                    refusal = QCoreApplication::translate(
+                                  "PriceIndex", "Line %1: the date \"%2\" is not in the form YYYY-MM or YYYY-MM-DD.")
                                   .arg(lineNo)
                                   .arg(shown(dateText));
                 }
@@ -326,13 +329,16 @@ bool readPriceIndexCsv(const QByteArray &bytes, PriceIndex &out, QString &error)
             }
             if (form == PeriodForm::BadMonth) {
                 refusedLine = lineNo;
-                refusal = QStringLiteral("Line %1: \"%2\" is not a valid date.").arg(lineNo).arg(shown(dateText));
+                refusal = QCoreApplication::translate("PriceIndex", "Line %1: \"%2\" is not a valid date.")
+                              .arg(lineNo)
+                              .arg(shown(dateText));
                 continue;
             }
             dataBegun = true;
             if (qsizetype(fields.size()) <= valueColumn) {
                 refusedLine = lineNo;
-                refusal = QStringLiteral("Line %1: there is no value after the date.").arg(lineNo);
+                refusal =
+                    QCoreApplication::translate("PriceIndex", "Line %1: there is no value after the date.").arg(lineNo);
                 continue;
             }
             rows.push_back(Row{lineNo, key, trimmed(fields[std::size_t(valueColumn)]).toByteArray()});
@@ -360,16 +366,20 @@ bool readPriceIndexCsv(const QByteArray &bytes, PriceIndex &out, QString &error)
             continue;
         double value = 0;
         if (!readNumber(row.value, decimal, group, value)) {
-            error = QStringLiteral("Line %1: the value \"%2\" is not a number.").arg(row.line).arg(shown(row.value));
+            error = QCoreApplication::translate("PriceIndex", "Line %1: the value \"%2\" is not a number.")
+                        .arg(row.line)
+                        .arg(shown(row.value));
             return false;
         }
         if (value <= 0) {
-            error = QStringLiteral("Line %1: the value %2 is not above 0.").arg(row.line).arg(shown(row.value));
+            error = QCoreApplication::translate("PriceIndex", "Line %1: the value %2 is not above 0.")
+                        .arg(row.line)
+                        .arg(shown(row.value));
             return false;
         }
         const auto first = firstLineOf.constFind(row.key);
         if (first != firstLineOf.cend()) {
-            error = QStringLiteral("Line %1: the month %2 appears again (first on line %3).")
+            error = QCoreApplication::translate("PriceIndex", "Line %1: the month %2 appears again (first on line %3).")
                         .arg(row.line)
                         .arg(PriceIndex::periodText(PriceIndex::Kind::Monthly, row.key))
                         .arg(*first);
@@ -384,7 +394,8 @@ bool readPriceIndexCsv(const QByteArray &bytes, PriceIndex &out, QString &error)
         return false;
     }
     if (out.values.isEmpty()) {
-        error = QStringLiteral("The file has no usable row: no line with a month (YYYY-MM or YYYY-MM-DD) and a value.");
+        error = QCoreApplication::translate(
+            "PriceIndex", "The file has no usable row: no line with a month (YYYY-MM or YYYY-MM-DD) and a value.");
         return false;
     }
     return true;

@@ -3,6 +3,7 @@
 #include "core/priceindex.h"
 #include "core/runtimeerror.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 #include <cmath>
@@ -27,7 +28,8 @@ bool isControl(char16_t c)
 bool decodeText(const QByteArray &bytes, QString &text, QString &error)
 {
     if (bytes.contains('\0')) {
-        error = QStringLiteral("The file holds binary data (NUL bytes): it is not a CSV text file.");
+        error =
+            QCoreApplication::translate("Import", "The file holds binary data (NUL bytes): it is not a CSV text file.");
         return false;
     }
     QByteArrayView view(bytes);
@@ -38,7 +40,8 @@ bool decodeText(const QByteArray &bytes, QString &text, QString &error)
     text = utf8.decode(view);
     if (utf8.hasError()) {
         if (bom) {
-            error = QStringLiteral("The file starts as UTF-8 text but holds bytes that are not UTF-8.");
+            error = QCoreApplication::translate("Import",
+                                                "The file starts as UTF-8 text but holds bytes that are not UTF-8.");
             return false;
         }
         // Not UTF-8: a spreadsheet's Windows-1252 export, read byte for byte.
@@ -47,7 +50,8 @@ bool decodeText(const QByteArray &bytes, QString &text, QString &error)
             const auto b = static_cast<unsigned char>(view[i]);
             const char16_t c = b >= 0x80 && b < 0xA0 ? kCp1252High[b - 0x80] : char16_t(b);
             if (c == 0) {
-                error = QStringLiteral("The file holds bytes that are neither UTF-8 nor Windows-1252 text.");
+                error = QCoreApplication::translate(
+                    "Import", "The file holds bytes that are neither UTF-8 nor Windows-1252 text.");
                 return false;
             }
             text[i] = QChar(c);
@@ -55,7 +59,8 @@ bool decodeText(const QByteArray &bytes, QString &text, QString &error)
     }
     for (const QChar c : std::as_const(text)) {
         if (isControl(c.unicode())) {
-            error = QStringLiteral("The file holds control characters: it is not a CSV text file.");
+            error =
+                QCoreApplication::translate("Import", "The file holds control characters: it is not a CSV text file.");
             return false;
         }
     }
@@ -285,7 +290,8 @@ bool splitCsv(const QByteArray &bytes, CsvTable &out, QString &error)
 {
     out = CsvTable();
     if (bytes.size() > MaxBytes) {
-        error = QStringLiteral("The file is larger than %1 MB, too large to import.").arg(MaxBytes / (1024 * 1024));
+        error = QCoreApplication::translate("Import", "The file is larger than %1 MB, too large to import.")
+                    .arg(MaxBytes / (1024 * 1024));
         return false;
     }
     QString text;
@@ -369,7 +375,7 @@ bool splitCsv(const QByteArray &bytes, CsvTable &out, QString &error)
         }
     }
     if (quoted) {
-        error = QStringLiteral("Line %1: a quoted field is not closed.").arg(quoteLine);
+        error = QCoreApplication::translate("Import", "Line %1: a quoted field is not closed.").arg(quoteLine);
         return false;
     }
     if (start < n || !row.fields.isEmpty() || wasQuoted) {
@@ -407,13 +413,13 @@ QString fieldName(Field field)
 {
     switch (field) {
     case Field::Date:
-        return QStringLiteral("Date");
+        return QCoreApplication::translate("Import", "Date");
     case Field::Original:
-        return QStringLiteral("Original Amount");
+        return QCoreApplication::translate("Import", "Original Amount");
     case Field::Current:
-        return QStringLiteral("Current Amount");
+        return QCoreApplication::translate("Import", "Current Amount");
     case Field::Rate:
-        return QStringLiteral("Inflation Rate");
+        return QCoreApplication::translate("Import", "Inflation Rate");
     }
     return QString();
 }
@@ -612,30 +618,37 @@ std::vector<ImportRow> readRows(const CsvTable &table, const ColumnMap &columns,
         QStringList problems;
         SlashDate slash;
         if (row.dateText.isEmpty())
-            problems << QStringLiteral("the date is missing");
+            problems << QCoreApplication::translate("Import", "the date is missing");
         else if (!readDate(row.dateText, order, row.date))
             problems << (order == DateOrder::Auto && splitSlashDate(row.dateText, slash)
-                             ? QStringLiteral("the date \"%1\" reads both as month/day and as day/month")
-                             : QStringLiteral("the date \"%1\" is not a date"))
+                             ? QCoreApplication::translate("Import",
+                                                           "the date \"%1\" reads both as month/day and as day/month")
+                             : QCoreApplication::translate("Import", "the date \"%1\" is not a date"))
                             .arg(shown(row.dateText));
-        const auto amount = [&problems, &form](const QString &text, const QString &what, Currency &value) {
+        // Each with its own whole sentences: when missing, and when not an amount (%1 the text).
+        const auto amount = [&problems, &form](const QString &text, const char *missing, const char *wrong,
+                                               Currency &value) {
             if (text.isEmpty())
-                problems << QStringLiteral("the %1 is missing").arg(what);
+                problems << QCoreApplication::translate("Import", missing);
             else if (!readAmount(text, form, value))
-                problems << QStringLiteral("the %1 \"%2\" is not an amount").arg(what, shown(text));
+                problems << QCoreApplication::translate("Import", wrong).arg(shown(text));
         };
-        amount(row.originalText, QStringLiteral("original amount"), row.original);
-        amount(row.currentText, QStringLiteral("current amount"), row.current);
+        amount(row.originalText, QT_TRANSLATE_NOOP("Import", "the original amount is missing"),
+               QT_TRANSLATE_NOOP("Import", "the original amount \"%1\" is not an amount"), row.original);
+        amount(row.currentText, QT_TRANSLATE_NOOP("Import", "the current amount is missing"),
+               QT_TRANSLATE_NOOP("Import", "the current amount \"%1\" is not an amount"), row.current);
         if (!row.rateText.isEmpty() && !readRate(row.rateText, form, row.rate))
-            problems << QStringLiteral("the inflation rate \"%1\" is not a rate").arg(shown(row.rateText));
+            problems << QCoreApplication::translate("Import", "the inflation rate \"%1\" is not a rate")
+                            .arg(shown(row.rateText));
         if (investmentColumn >= 0) {
             const QString investment = fieldText(source, investmentColumn);
             if (firstInvestmentLine == 0) {
                 firstInvestment = investment;
                 firstInvestmentLine = source.line;
             } else if (investment != firstInvestment) {
-                problems << QStringLiteral("the row is of investment \"%1\", line %2 of investment \"%3\": "
-                                           "import one investment at a time")
+                problems << QCoreApplication::translate(
+                                "Import", "the row is of investment \"%1\", line %2 of investment \"%3\": "
+                                          "import one investment at a time")
                                 .arg(shown(investment))
                                 .arg(firstInvestmentLine)
                                 .arg(shown(firstInvestment));
@@ -666,12 +679,13 @@ bool readRecordCsv(const QByteArray &bytes, DateOrder order, ReadResult &out, QS
         for (const Field f : {Field::Date, Field::Original, Field::Current})
             if (out.columns[f] < 0)
                 missing << fieldName(f);
-        error = QStringLiteral("No column of the file is named as %1 (its header: %2).")
+        //: %1 lists the missing column names, %2 is the file's header line
+        error = QCoreApplication::translate("Import", "No column of the file is named as %1 (its header: %2).")
                     .arg(missing.join(QStringLiteral(", ")), shown(out.table.header.join(QStringLiteral(", "))));
         return false;
     }
     if (out.table.rows.empty()) {
-        error = QStringLiteral("The file holds no records.");
+        error = QCoreApplication::translate("Import", "The file holds no records.");
         return false;
     }
     out.dates = findDateOrder(out.table, out.columns);
@@ -685,7 +699,8 @@ QStringList problemLines(const std::vector<ImportRow> &rows)
     QStringList lines;
     for (const ImportRow &row : rows)
         if (!row.ok())
-            lines << QStringLiteral("Line %1: %2.").arg(row.line).arg(row.problem);
+            //: %1 is a line number of the file, %2 what is wrong with it
+            lines << QCoreApplication::translate("Import", "Line %1: %2.").arg(row.line).arg(row.problem);
     return lines;
 }
 

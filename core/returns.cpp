@@ -1,5 +1,6 @@
 #include "core/returns.h"
 
+#include <QCoreApplication>
 #include <QDate>
 
 #include <algorithm>
@@ -146,7 +147,7 @@ RateSolution moneyWeightedRate(std::vector<CashFlow> flows)
     }
     const int changes = signChanges(dated);
     if (dated.size() < 2 || changes == 0) {
-        solution.reason = QStringLiteral("no unique rate");
+        solution.reason = QCoreApplication::translate("Returns", "no unique rate");
         return solution;
     }
     // ln(1 + x) from about -100 % (e^-40) to e^40 times the money.
@@ -157,7 +158,7 @@ RateSolution moneyWeightedRate(std::vector<CashFlow> flows)
         const double atLow = scaledValue(dated, Low);
         const double atHigh = scaledValue(dated, High);
         if (atLow == 0 || atHigh == 0 || (atLow < 0) == (atHigh < 0)) {
-            solution.reason = QStringLiteral("no unique rate");
+            solution.reason = QCoreApplication::translate("Returns", "no unique rate");
             return solution;
         }
         solution.rate = std::expm1(solveInBracket(dated, Low, High));
@@ -175,7 +176,7 @@ RateSolution moneyWeightedRate(std::vector<CashFlow> flows)
             brackets.emplace_back(Low + (High - Low) * (step - 1) / Steps, Low + (High - Low) * step / Steps);
     }
     if (brackets.size() != 1) {
-        solution.reason = QStringLiteral("no unique rate");
+        solution.reason = QCoreApplication::translate("Returns", "no unique rate");
         return solution;
     }
     solution.rate = std::expm1(solveInBracket(dated, brackets.front().first, brackets.front().second));
@@ -226,7 +227,8 @@ void ReturnsBuilder::add(const RecordFigures &record)
     const Counted before = m_last;
     m_last = now;
     if (now.date.serial() < before.date.serial() && m_datesReason.isEmpty())
-        m_datesReason = QStringLiteral("record %1 is dated before the record before it").arg(now.record);
+        m_datesReason =
+            QCoreApplication::translate("Returns", "record %1 is dated before the record before it").arg(now.record);
     if (!m_datesReason.isEmpty() || !m_baseReason.isEmpty())
         return; // every figure is blank already
     // A return is a ratio of amounts: worked out in whole units, with a single division.
@@ -234,15 +236,18 @@ void ReturnsBuilder::add(const RecordFigures &record)
     const double base = double(before.current) + double(added) / 2;
     if (base <= 0) {
         m_baseReason =
-            QStringLiteral("record %1 leaves no money in the investment to measure a return on").arg(now.record);
+            QCoreApplication::translate("Returns", "record %1 leaves no money in the investment to measure a return on")
+                .arg(now.record);
         return;
     }
     m_growth *= 1 + double(now.current - before.current - added) / base;
     const double rate = double(record.rate);
     if (rate == 0 && m_result.realReason.isEmpty())
-        m_result.realReason = QStringLiteral("record %1 has no inflation rate").arg(now.record);
+        m_result.realReason = QCoreApplication::translate("Returns", "record %1 has no inflation rate").arg(now.record);
     else if (rate <= -100 && m_result.realReason.isEmpty())
-        m_result.realReason = QStringLiteral("record %1 has an inflation rate at or below -100 %").arg(now.record);
+        m_result.realReason =
+            QCoreApplication::translate("Returns", "record %1 has an inflation rate at or below -100 %")
+                .arg(now.record);
     m_prices *= 1 + rate / 100;
     if (added != 0)
         addFlow(now.date.serial(), double(-added), double(-added) / m_prices);
@@ -257,7 +262,7 @@ InvestmentReturns ReturnsBuilder::finish() const
         r.lastDate = m_last.date;
     }
     if (m_count < 2) {
-        r.nominalReason = QStringLiteral("fewer than two records with both amounts above zero");
+        r.nominalReason = QCoreApplication::translate("Returns", "fewer than two records with both amounts above zero");
         return r;
     }
     if (!m_datesReason.isEmpty()) {
@@ -296,7 +301,7 @@ InvestmentReturns ReturnsBuilder::finish() const
     }
     if (days < MinimumSpanDays) {
         // Annualising a few weeks turns a small change into an absurd yearly figure.
-        r.annualReason = QStringLiteral("the records span less than a year");
+        r.annualReason = QCoreApplication::translate("Returns", "the records span less than a year");
         r.mwrReason = r.annualReason;
         r.realMwrReason = real ? r.annualReason : r.realReason;
         return r;
@@ -324,7 +329,9 @@ QString PortfolioReturns::note() const
     if (first.endsWith(QLatin1Char('.')))
         first.chop(1);
     if (!series.isEmpty())
-        first += (first.isEmpty() ? QString() : QStringLiteral("; ")) + QStringLiteral("series %1").arg(series);
+        //: %1 is the name of a price index
+        first += (first.isEmpty() ? QString() : QCoreApplication::translate("Returns", "; ")) +
+                 QCoreApplication::translate("Returns", "series %1").arg(series);
     return first;
 }
 
@@ -393,7 +400,7 @@ PortfolioReturns portfolioReturns(const std::vector<InvestmentReturns> &investme
     if (series)
         all.series = series->name;
     if (all.investments == 0) {
-        all.mwrReason = QStringLiteral("no investment has figures of its own");
+        all.mwrReason = QCoreApplication::translate("Returns", "no investment has figures of its own");
         all.realReason = all.mwrReason;
         return all;
     }
@@ -403,7 +410,7 @@ PortfolioReturns portfolioReturns(const std::vector<InvestmentReturns> &investme
     // Prices over the span, and each flow in money of the first date, from the common index.
     std::vector<CashFlow> realFlows;
     if (!series) {
-        all.realReason = QStringLiteral("no price index");
+        all.realReason = QCoreApplication::translate("Returns", "no price index");
     } else {
         const QDate first = all.firstDate.toQDate();
         const PriceIndex::RateResult span = series->rate(first, all.lastDate.toQDate());
@@ -424,7 +431,7 @@ PortfolioReturns portfolioReturns(const std::vector<InvestmentReturns> &investme
             all.inflation.reset();
     }
     if (days < MinimumSpanDays) {
-        all.mwrReason = QStringLiteral("the records span less than a year");
+        all.mwrReason = QCoreApplication::translate("Returns", "the records span less than a year");
         if (all.realReason.isEmpty())
             all.realReason = all.mwrReason;
         return all;
@@ -461,7 +468,7 @@ QString shownPercent(const std::optional<double> &fraction, QChar decimalPoint)
     text.replace(QLatin1Char('.'), decimalPoint);
     if (text.startsWith(QLatin1Char('-')))
         text.replace(0, 1, QChar(0x2212));
-    return text + QStringLiteral(" %");
+    return text + QCoreApplication::translate("Returns", " %");
 }
 
 } // namespace
@@ -469,34 +476,58 @@ QString shownPercent(const std::optional<double> &fraction, QChar decimalPoint)
 QString returnsSentence(const InvestmentReturns &r, const QString &firstDate, QChar decimalPoint)
 {
     if (!r.takesPart())
-        return QStringLiteral("No return can be given: %1.").arg(r.nominalReason);
+        //: %1 is the reason
+        return QCoreApplication::translate("Returns", "No return can be given: %1.").arg(r.nominalReason);
     QString years = QString::number(std::round(r.years * 10) / 10, 'f', 1);
     years.replace(QLatin1Char('.'), decimalPoint);
-    QString sentence = QStringLiteral("Since %1 (%2 years): ").arg(firstDate, years);
     const auto percent = [decimalPoint](const std::optional<double> &figure) {
         return shownPercent(figure, decimalPoint);
     };
+    // Whole sentences, one per set of figures there are: %1 the first date, %2 the years.
     if (!r.annualReason.isEmpty()) {
         // Too short a span for a figure per year: the whole span's figures, and why.
-        sentence += percent(r.twr);
         if (r.realTwr)
-            sentence += QStringLiteral(", after inflation %1").arg(percent(r.realTwr));
-        sentence += QStringLiteral(" in all (time-weighted); no figure per year: %1").arg(r.annualReason);
-        if (!r.realTwr)
-            sentence += QStringLiteral("; no figure after inflation: %1").arg(r.realReason);
-        return sentence;
+            //: %3 the return, %4 the return after inflation, %5 why there is no figure per year
+            return QCoreApplication::translate("Returns", "Since %1 (%2 years): %3, after inflation %4 in all "
+                                                          "(time-weighted); no figure per year: %5")
+                .arg(firstDate, years, percent(r.twr), percent(r.realTwr), r.annualReason);
+        //: %3 the return, %4 why there is no figure per year, %5 why there is none after inflation
+        return QCoreApplication::translate("Returns", "Since %1 (%2 years): %3 in all (time-weighted); no figure per "
+                                                      "year: %4; no figure after inflation: %5")
+            .arg(firstDate, years, percent(r.twr), r.annualReason, r.realReason);
     }
-    sentence += QStringLiteral("%1 a year").arg(percent(r.twrAnnual));
-    if (r.realTwrAnnual)
-        sentence += QStringLiteral(", after inflation %1 a year (time-weighted)").arg(percent(r.realTwrAnnual));
-    else
-        sentence += QStringLiteral(" (time-weighted; no figure after inflation: %1)").arg(r.realReason);
+    const QString twr = percent(r.twrAnnual);
+    if (r.realTwrAnnual) {
+        const QString realTwr = percent(r.realTwrAnnual);
+        if (!r.mwrAnnual)
+            //: %3 and %4 returns a year before and after inflation, %5 why there is no money-weighted return
+            return QCoreApplication::translate("Returns", "Since %1 (%2 years): %3 a year, after inflation %4 a year "
+                                                          "(time-weighted); money-weighted: %5")
+                .arg(firstDate, years, twr, realTwr, r.mwrReason);
+        if (r.realMwrAnnual)
+            //: %3 and %4 time-weighted returns a year before and after inflation, %5 and %6 money-weighted ones
+            return QCoreApplication::translate("Returns", "Since %1 (%2 years): %3 a year, after inflation %4 a year "
+                                                          "(time-weighted); money-weighted %5 and %6")
+                .arg(firstDate, years, twr, realTwr, percent(r.mwrAnnual), percent(r.realMwrAnnual));
+        //: %3 and %4 time-weighted returns a year before and after inflation, %5 the money-weighted one, %6 why
+        //: there is none after inflation
+        return QCoreApplication::translate("Returns", "Since %1 (%2 years): %3 a year, after inflation %4 a year "
+                                                      "(time-weighted); money-weighted %5 (after inflation: %6)")
+            .arg(firstDate, years, twr, realTwr, percent(r.mwrAnnual), r.realMwrReason);
+    }
     if (!r.mwrAnnual)
-        return sentence + QStringLiteral("; money-weighted: %1").arg(r.mwrReason);
-    sentence += QStringLiteral("; money-weighted %1").arg(percent(r.mwrAnnual));
+        //: %3 the return a year, %4 why there is none after inflation, %5 why there is no money-weighted one
+        return QCoreApplication::translate("Returns", "Since %1 (%2 years): %3 a year (time-weighted; no figure after "
+                                                      "inflation: %4); money-weighted: %5")
+            .arg(firstDate, years, twr, r.realReason, r.mwrReason);
     if (r.realMwrAnnual)
-        sentence += QStringLiteral(" and %1").arg(percent(r.realMwrAnnual));
-    else if (r.realTwrAnnual)
-        sentence += QStringLiteral(" (after inflation: %1)").arg(r.realMwrReason);
-    return sentence;
+        //: %3 the time-weighted return a year, %4 why there is none after inflation, %5 and %6 money-weighted
+        //: returns before and after inflation
+        return QCoreApplication::translate("Returns", "Since %1 (%2 years): %3 a year (time-weighted; no figure after "
+                                                      "inflation: %4); money-weighted %5 and %6")
+            .arg(firstDate, years, twr, r.realReason, percent(r.mwrAnnual), percent(r.realMwrAnnual));
+    //: %3 the time-weighted return a year, %4 why there is none after inflation, %5 the money-weighted return
+    return QCoreApplication::translate("Returns", "Since %1 (%2 years): %3 a year (time-weighted; no figure after "
+                                                  "inflation: %4); money-weighted %5")
+        .arg(firstDate, years, twr, r.realReason, percent(r.mwrAnnual));
 }

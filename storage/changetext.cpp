@@ -1,6 +1,7 @@
 #include "storage/changetext.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 
 #include <array>
@@ -17,18 +18,18 @@ struct KindName
 };
 
 constexpr std::array<KindName, 12> Kinds = {{
-    {ChangeKind::AddInvestment, "add-investment", "Add Investment"},
-    {ChangeKind::EditInvestment, "edit-investment", "Edit Investment"},
-    {ChangeKind::DeleteInvestment, "delete-investment", "Delete Investment"},
-    {ChangeKind::AddRecord, "add-record", "Add Record"},
-    {ChangeKind::InsertRecord, "insert-record", "Insert Record"},
-    {ChangeKind::EditRecord, "edit-record", "Edit Record"},
-    {ChangeKind::DeleteRecord, "delete-record", "Delete Record"},
-    {ChangeKind::ImportRecords, "import-records", "Import Records"},
-    {ChangeKind::FillRates, "fill-rates", "Fill In Rates"},
-    {ChangeKind::RestoreVersion, "restore-version", "Restore Version"},
-    {ChangeKind::RestoreBackup, "restore-backup", "Restore Backup"},
-    {ChangeKind::OutsideChange, "outside-change", "Changes Made Outside Plumbline"},
+    {ChangeKind::AddInvestment, "add-investment", QT_TRANSLATE_NOOP("Versions", "Add Investment")},
+    {ChangeKind::EditInvestment, "edit-investment", QT_TRANSLATE_NOOP("Versions", "Edit Investment")},
+    {ChangeKind::DeleteInvestment, "delete-investment", QT_TRANSLATE_NOOP("Versions", "Delete Investment")},
+    {ChangeKind::AddRecord, "add-record", QT_TRANSLATE_NOOP("Versions", "Add Record")},
+    {ChangeKind::InsertRecord, "insert-record", QT_TRANSLATE_NOOP("Versions", "Insert Record")},
+    {ChangeKind::EditRecord, "edit-record", QT_TRANSLATE_NOOP("Versions", "Edit Record")},
+    {ChangeKind::DeleteRecord, "delete-record", QT_TRANSLATE_NOOP("Versions", "Delete Record")},
+    {ChangeKind::ImportRecords, "import-records", QT_TRANSLATE_NOOP("Versions", "Import Records")},
+    {ChangeKind::FillRates, "fill-rates", QT_TRANSLATE_NOOP("Versions", "Fill In Rates")},
+    {ChangeKind::RestoreVersion, "restore-version", QT_TRANSLATE_NOOP("Versions", "Restore Version")},
+    {ChangeKind::RestoreBackup, "restore-backup", QT_TRANSLATE_NOOP("Versions", "Restore Backup")},
+    {ChangeKind::OutsideChange, "outside-change", QT_TRANSLATE_NOOP("Versions", "Changes Made Outside Plumbline")},
 }};
 
 const KindName &kindName(ChangeKind kind)
@@ -46,11 +47,6 @@ bool isInvestmentChange(ChangeKind kind)
            kind == ChangeKind::DeleteInvestment;
 }
 
-QString plural(int n, const QString &one, const QString &many)
-{
-    return QStringLiteral("%1 %2").arg(n).arg(n == 1 ? one : many);
-}
-
 QByteArray field(const QString &text)
 {
     return text.toUtf8().toPercentEncoding();
@@ -60,50 +56,69 @@ QByteArray field(const QString &text)
 
 QString changeTitle(const ChangeDescription &change)
 {
-    const QString title = QString::fromLatin1(kindName(change.kind).title);
+    const QString title = QCoreApplication::translate("Versions", kindName(change.kind).title);
     if (isInvestmentChange(change.kind) && !change.investment.isEmpty())
-        return QStringLiteral("%1 '%2'").arg(title, change.investment);
+        //: %1 is the change, as "Delete Investment", %2 the investment's name
+        return QCoreApplication::translate("Versions", "%1 '%2'").arg(title, change.investment);
     return title;
 }
 
 QString changeSentence(const ChangeDescription &change, const std::function<QString(const QDate &)> &formatDate)
 {
     const QString &name = change.investment;
-    QString record = change.record > 0 ? QStringLiteral("record %1").arg(change.record) : QStringLiteral("a record");
+    // The record as the sentences below name it (their %1).
+    QString record;
     if (change.date.isValid() && formatDate)
-        record += QStringLiteral(" (%1)").arg(formatDate(change.date));
+        //: %1 is a record's number, %2 its date
+        record = change.record > 0
+                     ? QCoreApplication::translate("Versions", "record %1 (%2)")
+                           .arg(QString::number(change.record), formatDate(change.date))
+                     : QCoreApplication::translate("Versions", "a record (%1)").arg(formatDate(change.date));
+    else
+        record = change.record > 0 ? QCoreApplication::translate("Versions", "record %1").arg(change.record)
+                                   : QCoreApplication::translate("Versions", "a record");
     switch (change.kind) {
     case ChangeKind::AddInvestment:
-        return QStringLiteral("Added investment %1").arg(name);
+        return QCoreApplication::translate("Versions", "Added investment %1").arg(name);
     case ChangeKind::EditInvestment:
-        return QStringLiteral("Changed investment %1").arg(name);
+        return QCoreApplication::translate("Versions", "Changed investment %1").arg(name);
     case ChangeKind::DeleteInvestment:
-        return QStringLiteral("Deleted investment %1").arg(name);
+        return QCoreApplication::translate("Versions", "Deleted investment %1").arg(name);
     case ChangeKind::AddRecord:
-        return QStringLiteral("Added %1 to %2").arg(record, name);
+        //: %1 is a record, as "record 3 (1/2/2024)", %2 an investment
+        return QCoreApplication::translate("Versions", "Added %1 to %2").arg(record, name);
     case ChangeKind::InsertRecord:
-        return QStringLiteral("Inserted %1 into %2").arg(record, name);
+        return QCoreApplication::translate("Versions", "Inserted %1 into %2").arg(record, name);
     case ChangeKind::EditRecord:
-        return QStringLiteral("Changed %1 of %2").arg(record, name);
+        return QCoreApplication::translate("Versions", "Changed %1 of %2").arg(record, name);
     case ChangeKind::DeleteRecord:
-        return QStringLiteral("Deleted %1 of %2").arg(record, name);
+        return QCoreApplication::translate("Versions", "Deleted %1 of %2").arg(record, name);
     case ChangeKind::ImportRecords:
-        return name.isEmpty()
-                   ? QStringLiteral("Imported %1")
-                         .arg(plural(change.count, QStringLiteral("record"), QStringLiteral("records")))
-                   : QStringLiteral("Imported %1 into %2")
-                         .arg(plural(change.count, QStringLiteral("record"), QStringLiteral("records")), name);
+        if (name.isEmpty())
+            return (change.count == 1 ? QCoreApplication::translate("Versions", "Imported %1 record")
+                                      : QCoreApplication::translate("Versions", "Imported %1 records"))
+                .arg(change.count);
+        //: %1 is a count, %2 an investment
+        return (change.count == 1 ? QCoreApplication::translate("Versions", "Imported %1 record into %2")
+                                  : QCoreApplication::translate("Versions", "Imported %1 records into %2"))
+            .arg(QString::number(change.count), name);
     case ChangeKind::FillRates:
-        return name.isEmpty() ? QStringLiteral("Filled in %1")
-                                    .arg(plural(change.count, QStringLiteral("rate"), QStringLiteral("rates")))
-                              : QStringLiteral("Filled in %1 of %2")
-                                    .arg(plural(change.count, QStringLiteral("rate"), QStringLiteral("rates")), name);
+        if (name.isEmpty())
+            return (change.count == 1 ? QCoreApplication::translate("Versions", "Filled in %1 rate")
+                                      : QCoreApplication::translate("Versions", "Filled in %1 rates"))
+                .arg(change.count);
+        //: %1 is a count, %2 an investment
+        return (change.count == 1 ? QCoreApplication::translate("Versions", "Filled in %1 rate of %2")
+                                  : QCoreApplication::translate("Versions", "Filled in %1 rates of %2"))
+            .arg(QString::number(change.count), name);
     case ChangeKind::RestoreVersion:
-        return QStringLiteral("Restored the version of %1").arg(change.source);
+        //: %1 is the time of the version
+        return QCoreApplication::translate("Versions", "Restored the version of %1").arg(change.source);
     case ChangeKind::RestoreBackup:
-        return QStringLiteral("Restored the backup in %1").arg(change.source);
+        //: %1 is a folder
+        return QCoreApplication::translate("Versions", "Restored the backup in %1").arg(change.source);
     case ChangeKind::OutsideChange:
-        return QStringLiteral("Changed outside Plumbline");
+        return QCoreApplication::translate("Versions", "Changed outside Plumbline");
     }
     return QString();
 }

@@ -4,6 +4,7 @@
 #include "storage/datafolder.h"
 #include "storage/fileops.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -42,7 +43,8 @@ QString newRecoveredFolder(const QDir &folder, const QDateTime &now)
         name = QStringLiteral("%1 (%2)").arg(base).arg(n);
     if (!folder.mkdir(name))
         throw RuntimeError(RuntimeError::PathFileAccessError,
-                           QStringLiteral("The folder \"%1\" cannot be created.").arg(folder.filePath(name)));
+                           QCoreApplication::translate("DataFolder", "The folder \"%1\" cannot be created.")
+                               .arg(folder.filePath(name)));
     QFile::setPermissions(folder.filePath(name), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return folder.filePath(name);
 }
@@ -159,26 +161,30 @@ QString pendingChangeNote(const LeftoverReport &report)
     case PendingOutcome::RolledForward:
         return QString();
     case PendingOutcome::RolledBack:
-        return QStringLiteral("The investment delete that was interrupted cannot be completed from the files in the "
-                              "data folder. It had not changed \"%1\" or \"%2\" yet, so it was undone: both are as "
-                              "they were before it.")
+        return QCoreApplication::translate(
+                   "DataFolder", "The investment delete that was interrupted cannot be completed from the files in the "
+                                 "data folder. It had not changed \"%1\" or \"%2\" yet, so it was undone: both are as "
+                                 "they were before it.")
             .arg(InvestFileName, HistFileName);
     case PendingOutcome::Unfinishable:
         break;
     }
     if (report.markerUnreadable)
-        return QStringLiteral("The note of an interrupted investment delete cannot be read, so whether \"%1\" and "
-                              "\"%2\" still belong together is not known. Both were moved aside with it.")
+        return QCoreApplication::translate(
+                   "DataFolder", "The note of an interrupted investment delete cannot be read, so whether \"%1\" and "
+                                 "\"%2\" still belong together is not known. Both were moved aside with it.")
             .arg(InvestFileName, HistFileName);
     // A marker of the earlier form in a copied folder cannot tell whether a rename was made.
     if (report.replacedNames.isEmpty())
-        return QStringLiteral("The investment delete that was interrupted cannot be completed from the files in the "
-                              "data folder, and whether it had already replaced %1 is not known, so they may no "
-                              "longer belong together. Both were moved aside with it.")
+        return QCoreApplication::translate(
+                   "DataFolder", "The investment delete that was interrupted cannot be completed from the files in the "
+                                 "data folder, and whether it had already replaced %1 is not known, so they may no "
+                                 "longer belong together. Both were moved aside with it.")
             .arg(quoted(report.notReplacedNames).replace(QLatin1String(" and "), QLatin1String(" or ")));
-    return QStringLiteral("The investment delete that was interrupted cannot be completed from the files in the "
-                          "data folder. It had already replaced %1 but not %2, and they no longer belong together "
-                          "(investments would show the records of others), so both were moved aside with it.")
+    return QCoreApplication::translate(
+               "DataFolder", "The investment delete that was interrupted cannot be completed from the files in the "
+                             "data folder. It had already replaced %1 but not %2, and they no longer belong together "
+                             "(investments would show the records of others), so both were moved aside with it.")
         .arg(quoted(report.replacedNames), quoted(report.notReplacedNames));
 }
 

@@ -7,6 +7,7 @@
 #include "storage/regularfile.h"
 #include "storage/safesavefile.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -110,17 +111,18 @@ bool loadPriceIndex(const QString &name, PriceIndex &out, QString &error)
     }
     const QString path = PriceIndex::isValidName(name) ? importedFile(name) : QString();
     if (path.isEmpty()) {
-        error = QStringLiteral("There is no price index named %1.").arg(name);
+        error = QCoreApplication::translate("PriceIndex", "There is no price index named %1.").arg(name);
         return false;
     }
     QByteArray text;
     QString why;
     if (!readRegularFile(path, MaxPriceIndexCsvBytes, text, why)) {
-        error = QStringLiteral("The price index %1 could not be read.").arg(name);
+        error = QCoreApplication::translate("PriceIndex", "The price index %1 could not be read.").arg(name);
         return false;
     }
     if (!PriceIndex::fromText(text, out, why)) {
-        error = QStringLiteral("The price index file %1 is damaged: %2.").arg(QFileInfo(path).fileName(), why);
+        error = QCoreApplication::translate("PriceIndex", "The price index file %1 is damaged: %2.")
+                    .arg(QFileInfo(path).fileName(), why);
         return false;
     }
     return true;
@@ -225,19 +227,23 @@ bool importPriceIndex(const QString &csvPath, const QString &name, const QString
 {
     result = PriceIndexImport();
     if (!PriceIndex::isValidName(name)) {
-        error = QStringLiteral("The name \"%1\" cannot be used. A name has 1 to 40 letters, digits, '-', '_' or "
-                               "'.', and does not start with '.'.")
+        error = QCoreApplication::translate(
+                    "PriceIndex", "The name \"%1\" cannot be used. A name has 1 to 40 letters, digits, '-', '_' or "
+                                  "'.', and does not start with '.'.")
                     .arg(name);
         return false;
     }
     if (isShippedPriceIndex(name)) {
-        error =
-            QStringLiteral("%1 is the name of a price index that comes with Plumbline. Choose another name.").arg(name);
+        error = QCoreApplication::translate(
+                    "PriceIndex", "%1 is the name of a price index that comes with Plumbline. Choose another name.")
+                    .arg(name);
         return false;
     }
     static const QRegularExpression countryCode(QStringLiteral("^[A-Za-z]{2}$"));
     if (!country.isEmpty() && !countryCode.match(country).hasMatch()) {
-        error = QStringLiteral("The country \"%1\" is not a two-letter country code (such as CA or DE).").arg(country);
+        error = QCoreApplication::translate("PriceIndex",
+                                            "The country \"%1\" is not a two-letter country code (such as CA or DE).")
+                    .arg(country);
         return false;
     }
 
@@ -260,11 +266,13 @@ bool importPriceIndex(const QString &csvPath, const QString &name, const QString
     const QString folder = priceIndexFolder();
     const QFileInfo folderInfo(folder);
     if (folderInfo.isSymLink() || (folderInfo.exists() && !folderInfo.isDir())) {
-        error = QStringLiteral("%1 is not a plain folder; nothing was imported.").arg(QDir::toNativeSeparators(folder));
+        error = QCoreApplication::translate("PriceIndex", "%1 is not a plain folder; nothing was imported.")
+                    .arg(QDir::toNativeSeparators(folder));
         return false;
     }
     if (!QDir().mkpath(folder)) {
-        error = QStringLiteral("The folder %1 could not be created.").arg(QDir::toNativeSeparators(folder));
+        error = QCoreApplication::translate("PriceIndex", "The folder %1 could not be created.")
+                    .arg(QDir::toNativeSeparators(folder));
         return false;
     }
     const QString existing = importedFile(name);
@@ -272,7 +280,8 @@ bool importPriceIndex(const QString &csvPath, const QString &name, const QString
     for (const QString &path : {existing, target}) {
         const QFileInfo info(path);
         if (!path.isEmpty() && (info.isSymLink() || (info.exists() && !info.isFile()))) {
-            error = QStringLiteral("%1 is not a plain file; it was left as it is and nothing was imported.")
+            error = QCoreApplication::translate(
+                        "PriceIndex", "%1 is not a plain file; it was left as it is and nothing was imported.")
                         .arg(QDir::toNativeSeparators(path));
             return false;
         }
@@ -281,7 +290,8 @@ bool importPriceIndex(const QString &csvPath, const QString &name, const QString
     try {
         writeSeriesFile(target, series.toText());
     } catch (const RuntimeError &e) {
-        error = QStringLiteral("The price index could not be saved (error %1: %2). Nothing was changed.")
+        error = QCoreApplication::translate("PriceIndex",
+                                            "The price index could not be saved (error %1: %2). Nothing was changed.")
                     .arg(e.number())
                     .arg(e.description());
         return false;

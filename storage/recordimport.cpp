@@ -10,6 +10,7 @@
 #include "storage/textrecords.h"
 #include "storage/transaction.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -64,13 +65,15 @@ void checkNewInvestment(const RecordChangeRequest &request, int count)
 {
     if (request.newType.trimmed().isEmpty())
         throw RuntimeError(RuntimeError::InvalidProcedureCall,
-                           QStringLiteral("A new investment needs an entry in 'Investment'."));
+                           QCoreApplication::translate("Import", "A new investment needs an entry in 'Investment'."));
     if (request.newType.size() > 50 || request.newInstitution.size() > 50)
         throw RuntimeError(RuntimeError::InvalidProcedureCall,
-                           QStringLiteral("An investment's type and institution hold at most 50 characters each."));
+                           QCoreApplication::translate(
+                               "Import", "An investment's type and institution hold at most 50 characters each."));
     if (!validText(request.newType) || !validText(request.newInstitution))
-        throw RuntimeError(RuntimeError::InvalidProcedureCall,
-                           QStringLiteral("An investment's type and institution cannot hold line breaks."));
+        throw RuntimeError(
+            RuntimeError::InvalidProcedureCall,
+            QCoreApplication::translate("Import", "An investment's type and institution cannot hold line breaks."));
     if (count >= std::numeric_limits<int16_t>::max())
         throw RuntimeError(RuntimeError::Overflow);
 }
@@ -81,11 +84,11 @@ QString noRateReason(const SuggestedRate &suggested)
     case SuggestedRate::Outcome::Rate:
         break;
     case SuggestedRate::Outcome::FirstRecord:
-        return QStringLiteral("the investment's first record");
+        return QCoreApplication::translate("Import", "the investment's first record");
     case SuggestedRate::Outcome::NothingCounted:
-        return QStringLiteral("no earlier record has both amounts above 0");
+        return QCoreApplication::translate("Import", "no earlier record has both amounts above 0");
     case SuggestedRate::Outcome::BeforeBase:
-        return QStringLiteral("the date is before the record the rate would start from");
+        return QCoreApplication::translate("Import", "the date is before the record the rate would start from");
     case SuggestedRate::Outcome::NoRate:
         return suggested.rate.reason;
     }
@@ -104,7 +107,8 @@ void fill(RateFill &out, const PriceIndex &series, const RateBase &base)
     const QByteArray text = suggested.rate.text().toLatin1();
     Single value = 0;
     if (!parseSingle(text.constData(), text.constData() + text.size(), value) || !std::isfinite(value)) {
-        out.reason = QStringLiteral("%1 % is too large for a rate").arg(QString::number(suggested.rate.exact, 'g', 3));
+        out.reason = QCoreApplication::translate("Import", "%1 % is too large for a rate")
+                         .arg(QString::number(suggested.rate.exact, 'g', 3));
         return;
     }
     out.filled = true;
@@ -276,8 +280,10 @@ RecordChangePlan planRecordChanges(const QString &folder, const RecordChangeRequ
         plan.institution = request.newInstitution;
     } else {
         if (request.investment < 1 || request.investment > count)
-            throw RuntimeError(
-                9, QStringLiteral("There is no investment %1 (the file holds %2).").arg(request.investment).arg(count));
+            throw RuntimeError(9,
+                               QCoreApplication::translate("Import", "There is no investment %1 (the file holds %2).")
+                                   .arg(request.investment)
+                                   .arg(count));
         plan.investment = request.investment;
         plan.type = investments[size_t(request.investment - 1)].type;
         plan.institution = investments[size_t(request.investment - 1)].institution;
@@ -375,9 +381,10 @@ void applyRecordChanges(const QString &folder, const RecordChangePlan &plan)
     const QString investPath = pathIn(folder, InvestFileName);
     const QString historyPath = pathIn(folder, HistFileName);
     if (stampOf(investPath) != plan.investStamp || stampOf(historyPath) != plan.historyStamp)
-        throw RuntimeError(RuntimeError::PathFileAccessError,
-                           QStringLiteral("The data files changed after the records were read; nothing was "
-                                          "written."));
+        throw RuntimeError(
+            RuntimeError::PathFileAccessError,
+            QCoreApplication::translate("Import", "The data files changed after the records were read; nothing was "
+                                                  "written."));
     if (plan.changesNothing())
         return;
     // Links are written at their targets; a file the user may not write is left alone (75).

@@ -1,5 +1,6 @@
 #include "storage/regularfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -29,7 +30,8 @@ bool readRegularFile(const QString &path, qint64 maxBytes, QByteArray &out, QStr
     // what it is then decides before a byte is read.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        error = QStringLiteral("%1 could not be opened: %2").arg(shown, systemMessage(errno));
+        error =
+            QCoreApplication::translate("DataFolder", "%1 could not be opened: %2").arg(shown, systemMessage(errno));
         return false;
     }
     struct Closer
@@ -40,12 +42,14 @@ bool readRegularFile(const QString &path, qint64 maxBytes, QByteArray &out, QStr
 
     struct stat st;
     if (::fstat(fd, &st) != 0) {
-        error = QStringLiteral("%1 could not be opened: %2").arg(shown, systemMessage(errno));
+        error =
+            QCoreApplication::translate("DataFolder", "%1 could not be opened: %2").arg(shown, systemMessage(errno));
         return false;
     }
     if (!S_ISREG(st.st_mode)) {
-        error =
-            QStringLiteral("%1 is not a regular file (it is a folder, pipe or device); nothing was read.").arg(shown);
+        error = QCoreApplication::translate(
+                    "DataFolder", "%1 is not a regular file (it is a folder, pipe or device); nothing was read.")
+                    .arg(shown);
         return false;
     }
     const QString tooLarge = QStringLiteral("The file is too large to be %1 (more than %2 MB).")
@@ -76,7 +80,8 @@ bool readRegularFile(const QString &path, qint64 maxBytes, QByteArray &out, QStr
             continue;
         if (got < 0) {
             out.clear();
-            error = QStringLiteral("%1 could not be read: %2").arg(shown, systemMessage(errno));
+            error =
+                QCoreApplication::translate("DataFolder", "%1 could not be read: %2").arg(shown, systemMessage(errno));
             return false;
         }
         if (got == 0)

@@ -7,6 +7,7 @@
 #include "storage/historypass.h"
 #include "storage/transaction.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
@@ -19,7 +20,8 @@ QString readingRefusal(const QString &folder)
     // Whatever stands under the marker's name: only the program, holding the folder's
     // lock, may decide what it means.
     if (identityOf(dir.filePath(CommitMarkerName)).exists)
-        return QStringLiteral("an unfinished change is pending in \"%1\"; start Plumbline once to complete it")
+        return QCoreApplication::translate(
+                   "DataFolder", "an unfinished change is pending in \"%1\"; start Plumbline once to complete it")
             .arg(QDir::toNativeSeparators(dir.absolutePath()));
     for (const QString &name : {InvestFileName, HistFileName}) {
         const QString path = dir.filePath(name);

@@ -9,6 +9,7 @@
 #include "storage/versionfiles.h"
 #include "storage/versionsfolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -229,9 +230,10 @@ struct VersionStore::Impl
     void checkIntact(const KeptState &state, const QString &what) const
     {
         if (!keptIntact(versions(), state.hist, false) || !keptIntact(versions(), state.data, true))
-            throw VersionRefused(QStringLiteral("The version of %1 cannot be restored: its files were changed after "
-                                                "it was kept, probably by an older copy of Plumbline writing to the "
-                                                "data history.")
+            throw VersionRefused(QCoreApplication::translate(
+                                     "Versions", "The version of %1 cannot be restored: its files were changed after "
+                                                 "it was kept, probably by an older copy of Plumbline writing to the "
+                                                 "data history.")
                                      .arg(what));
     }
 
@@ -432,7 +434,7 @@ void VersionStore::undo()
     d->settlePending(entries, cursor);
     d->keepOutsideChange(entries, cursor);
     if (!entries.contains(cursor) || !entries.value(cursor).done)
-        throw VersionRefused(QStringLiteral("There is no change to undo."));
+        throw VersionRefused(QCoreApplication::translate("Versions", "There is no change to undo."));
     const Entry &c = entries[cursor];
     d->moveTo(c.before, cursor, c.parent, QStringLiteral("before %1").arg(timeText(c.time)));
 }
@@ -453,7 +455,7 @@ void VersionStore::redo()
             return;
         }
     }
-    throw VersionRefused(QStringLiteral("There is no change to redo."));
+    throw VersionRefused(QCoreApplication::translate("Versions", "There is no change to redo."));
 }
 
 void VersionStore::restore(int id)
@@ -463,7 +465,7 @@ void VersionStore::restore(int id)
     QMap<int, Entry> entries;
     d->load(entries);
     if (!entries.contains(id) || !entries.value(id).done)
-        throw VersionRefused(QStringLiteral("There is no version %1.").arg(id));
+        throw VersionRefused(QCoreApplication::translate("Versions", "There is no version %1.").arg(id));
     const Entry v = entries.value(id);
     d->checkIntact(v.after, timeText(v.time));
     ChangeDescription change;
@@ -521,7 +523,7 @@ void VersionStore::materialize(int id, const QString &emptyFolder) const
     QMap<int, Entry> entries;
     QString ignored;
     if (!d->folder.exists() || !d->folder.load(entries, ignored) || !entries.contains(id) || !entries.value(id).done)
-        throw VersionRefused(QStringLiteral("There is no version %1.").arg(id));
+        throw VersionRefused(QCoreApplication::translate("Versions", "There is no version %1.").arg(id));
     const Entry &v = entries[id];
     d->checkIntact(v.after, timeText(v.time));
     if (v.after.hist.present)
@@ -550,10 +552,12 @@ VersionStore::Recovery VersionStore::recover()
         if (e.done)
             continue;
         const bool made = d->settle(e, entries, cursor);
-        notes.append(made ? QStringLiteral("The change \"%1\", under way when Plumbline stopped, was made and is "
-                                           "kept as a version.")
+        notes.append(made ? QCoreApplication::translate(
+                                "Versions", "The change \"%1\", under way when Plumbline stopped, was made and is "
+                                            "kept as a version.")
                                 .arg(changeTitle(e.change))
-                          : QStringLiteral("The change \"%1\", under way when Plumbline stopped, was not made.")
+                          : QCoreApplication::translate(
+                                "Versions", "The change \"%1\", under way when Plumbline stopped, was not made.")
                                 .arg(changeTitle(e.change)));
     }
     d->folder.removeStrays(entries);

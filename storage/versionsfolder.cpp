@@ -5,6 +5,7 @@
 #include "storage/fileops.h"
 #include "storage/versions.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -81,29 +82,29 @@ bool VersionsFolder::usable(QString &why) const
 {
     const FileIdentity id = identityOf(m_path);
     if (id.isLink) {
-        why = QStringLiteral("a link stands in its place");
+        why = QCoreApplication::translate("Versions", "a link stands in its place");
         return false;
     }
     if (!QFileInfo(m_path).isDir()) {
-        why = QStringLiteral("a file stands in its place");
+        why = QCoreApplication::translate("Versions", "a file stands in its place");
         return false;
     }
 #ifndef Q_OS_WIN
     struct stat st;
     if (::lstat(QFile::encodeName(m_path).constData(), &st) != 0) {
-        why = QStringLiteral("it cannot be read");
+        why = QCoreApplication::translate("Versions", "it cannot be read");
         return false;
     }
     if (st.st_uid != ::geteuid()) {
-        why = QStringLiteral("it belongs to another user");
+        why = QCoreApplication::translate("Versions", "it belongs to another user");
         return false;
     }
     if ((st.st_mode & 07777) != 0700) {
-        why = QStringLiteral("its permissions are not the ones Plumbline gives it");
+        why = QCoreApplication::translate("Versions", "its permissions are not the ones Plumbline gives it");
         return false;
     }
     if (::access(QFile::encodeName(m_path).constData(), R_OK | W_OK | X_OK) != 0) {
-        why = QStringLiteral("it cannot be read");
+        why = QCoreApplication::translate("Versions", "it cannot be read");
         return false;
     }
 #endif
@@ -122,8 +123,9 @@ bool VersionsFolder::ensure(const QDateTime &now, QString &note)
     }
     if (!QDir(m_data).mkdir(VersionsFolderName)) {
         if (note.isEmpty())
-            note = QStringLiteral("The folder \"%1\" for the versions of the data files cannot be created, so "
-                                  "this change cannot be undone.")
+            note = QCoreApplication::translate(
+                       "Versions", "The folder \"%1\" for the versions of the data files cannot be created, so "
+                                   "this change cannot be undone.")
                        .arg(QDir::toNativeSeparators(m_path));
         return false;
     }
@@ -141,13 +143,15 @@ QString VersionsFolder::setAside(const QString &why, const QDateTime &now)
         name = QStringLiteral("%1 (%2)").arg(base).arg(n);
     const QString recovered = data.filePath(name);
     if (!data.mkdir(name) || !moveName(m_path, QDir(recovered).filePath(VersionsFolderName)))
-        return QStringLiteral("The folder of kept versions \"%1\" cannot be used (%2) and cannot be moved aside; "
-                              "changes are not kept as versions until it is removed.")
+        return QCoreApplication::translate(
+                   "Versions", "The folder of kept versions \"%1\" cannot be used (%2) and cannot be moved aside; "
+                               "changes are not kept as versions until it is removed.")
             .arg(QDir::toNativeSeparators(m_path), why);
     QFile::setPermissions(recovered, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     syncFolder(m_path);
-    return QStringLiteral("The folder of kept versions could not be used (%1). It was moved to \"%2\", and "
-                          "versions are kept anew from now on.")
+    return QCoreApplication::translate(
+               "Versions", "The folder of kept versions could not be used (%1). It was moved to \"%2\", and "
+                           "versions are kept anew from now on.")
         .arg(why, QDir::toNativeSeparators(recovered));
 }
 
@@ -171,7 +175,7 @@ bool VersionsFolder::load(QMap<int, Entry> &entries, QString &why) const
                 dropKeptFiles(id);
                 continue;
             }
-            why = QStringLiteral("its entry \"%1\" cannot be read").arg(name);
+            why = QCoreApplication::translate("Versions", "its entry \"%1\" cannot be read").arg(name);
             return false;
         }
         entries.insert(e.id, e);

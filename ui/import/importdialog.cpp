@@ -31,13 +31,6 @@ namespace ui::import {
 
 namespace {
 
-const QString Title = QStringLiteral("Import Records");
-// "1 row", "3 rows".
-QString count(qsizetype n, const char *one, const char *many)
-{
-    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
-}
-
 QString lineList(const QList<int> &lines)
 {
     QStringList texts;
@@ -55,39 +48,38 @@ ImportRecordsDialog::ImportRecordsDialog(QWidget *parent, const MainWindowHooks 
     : QDialog(parent), m_hooks(hooks), m_path(path), m_table(table)
 {
     setObjectName(QStringLiteral("ImportRecordsDialog"));
-    setWindowTitle(Title);
+    setWindowTitle(tr("Import Records"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     m_shown = m_hooks.shownInvestment ? m_hooks.shownInvestment() : 0;
 
     auto *layout = new QVBoxLayout(this);
-    lblFile = new QLabel(QStringLiteral("File: %1").arg(QDir::toNativeSeparators(path)), this);
+    lblFile = new QLabel(tr("File: %1").arg(QDir::toNativeSeparators(path)), this);
     lblFile->setObjectName(QStringLiteral("lblFile"));
     lblFile->setTextFormat(Qt::PlainText);
     lblFile->setWordWrap(true);
     layout->addWidget(lblFile);
 
     // Where the records go.
-    auto *target = new QGroupBox(QStringLiteral("Import into"), this);
+    auto *target = new QGroupBox(tr("Import into"), this);
     target->setObjectName(QStringLiteral("fraTarget"));
     auto *targetLayout = new QGridLayout(target);
     const QString shownName = m_shown > 0 ? investmentName(m_shown) : QString();
-    optShown = new QRadioButton(m_shown > 0 ? QStringLiteral("The investment shown: %1").arg(shownName)
-                                            : QStringLiteral("The investment shown (none is)"),
-                                target);
+    optShown = new QRadioButton(
+        m_shown > 0 ? tr("The investment shown: %1").arg(shownName) : tr("The investment shown (none is)"), target);
     optShown->setObjectName(QStringLiteral("optShown"));
-    optNew = new QRadioButton(QStringLiteral("A &new investment"), target);
+    optNew = new QRadioButton(tr("A &new investment"), target);
     optNew->setObjectName(QStringLiteral("optNew"));
     txtNewType = new QLineEdit(target);
     txtNewType->setObjectName(QStringLiteral("txtNewType"));
     txtNewType->setMaxLength(50);
-    txtNewType->setPlaceholderText(QStringLiteral("Investment (required)"));
-    txtNewType->setAccessibleName(QStringLiteral("Investment"));
+    txtNewType->setPlaceholderText(tr("Investment (required)"));
+    txtNewType->setAccessibleName(tr("Investment"));
     txtNewInstitution = new QLineEdit(target);
     txtNewInstitution->setObjectName(QStringLiteral("txtNewInstitution"));
     txtNewInstitution->setMaxLength(50);
-    txtNewInstitution->setPlaceholderText(QStringLiteral("Institution"));
-    txtNewInstitution->setAccessibleName(QStringLiteral("Institution"));
+    txtNewInstitution->setPlaceholderText(tr("Institution"));
+    txtNewInstitution->setAccessibleName(tr("Institution"));
     targetLayout->addWidget(optShown, 0, 0, 1, 2);
     targetLayout->addWidget(optNew, 1, 0, 1, 2);
     targetLayout->addWidget(txtNewType, 2, 0);
@@ -97,7 +89,7 @@ ImportRecordsDialog::ImportRecordsDialog(QWidget *parent, const MainWindowHooks 
     (m_shown > 0 ? optShown : optNew)->setChecked(true);
 
     // The columns, as found by the header, each open to a choice by hand.
-    auto *columns = new QGroupBox(QStringLiteral("Columns"), this);
+    auto *columns = new QGroupBox(tr("Columns"), this);
     columns->setObjectName(QStringLiteral("fraColumns"));
     auto *columnLayout = new QFormLayout(columns);
     const recordcsv::ColumnMap found = recordcsv::detectColumns(m_table);
@@ -105,11 +97,11 @@ ImportRecordsDialog::ImportRecordsDialog(QWidget *parent, const MainWindowHooks 
     for (int f = 0; f < recordcsv::FieldCount; ++f) {
         auto *box = new QComboBox(columns);
         box->setObjectName(QLatin1String(names[f]));
-        box->addItem(QStringLiteral("(none)"), -1);
+        box->addItem(tr("(none)"), -1);
         for (int c = 0; c < m_table.columnCount; ++c) {
             const QString header = c < m_table.header.size() ? m_table.header[c] : QString();
-            box->addItem(header.isEmpty() ? QStringLiteral("Column %1").arg(c + 1)
-                                          : QStringLiteral("Column %1: %2").arg(c + 1).arg(visibleText(header, 30)),
+            box->addItem(header.isEmpty() ? tr("Column %1").arg(c + 1)
+                                          : tr("Column %1: %2").arg(c + 1).arg(visibleText(header, 30)),
                          c);
         }
         box->setCurrentIndex(found.column[f] + 1);
@@ -119,12 +111,12 @@ ImportRecordsDialog::ImportRecordsDialog(QWidget *parent, const MainWindowHooks 
     }
     cboDateOrder = new QComboBox(columns);
     cboDateOrder->setObjectName(QStringLiteral("cboDateOrder"));
-    cboDateOrder->addItem(QStringLiteral("Month/Day/Year"), int(recordcsv::DateOrder::MonthFirst));
-    cboDateOrder->addItem(QStringLiteral("Day/Month/Year"), int(recordcsv::DateOrder::DayFirst));
+    cboDateOrder->addItem(tr("Month/Day/Year"), int(recordcsv::DateOrder::MonthFirst));
+    cboDateOrder->addItem(tr("Day/Month/Year"), int(recordcsv::DateOrder::DayFirst));
     cboDateOrder->setCurrentIndex(order == recordcsv::DateOrder::DayFirst ? 1 : 0);
-    cboDateOrder->setAccessibleName(QStringLiteral("Dates with slashes"));
+    cboDateOrder->setAccessibleName(tr("Dates with slashes"));
     const bool slashDates = recordcsv::findDateOrder(m_table, found).order != recordcsv::DateOrder::IsoOnly;
-    columnLayout->addRow(QStringLiteral("Dates with slashes:"), cboDateOrder);
+    columnLayout->addRow(tr("Dates with slashes:"), cboDateOrder);
     cboDateOrder->setVisible(slashDates);
     columnLayout->labelForField(cboDateOrder)->setVisible(slashDates);
     layout->addWidget(columns);
@@ -133,11 +125,11 @@ ImportRecordsDialog::ImportRecordsDialog(QWidget *parent, const MainWindowHooks 
     m_seriesName = ui::index::currentPriceIndexName();
     QString seriesError;
     m_seriesLoaded = storage::loadPriceIndex(m_seriesName, m_series, seriesError);
-    chkFillRates = new QCheckBox(QStringLiteral("&Fill missing rates from %1").arg(m_seriesName), this);
+    chkFillRates = new QCheckBox(tr("&Fill missing rates from %1").arg(m_seriesName), this);
     chkFillRates->setObjectName(QStringLiteral("chkFillRates"));
     chkFillRates->setEnabled(m_seriesLoaded);
-    chkFillRates->setToolTip(m_seriesLoaded ? QStringLiteral("Rows without a rate get the rate %1 gives since the "
-                                                             "investment's last record with both amounts above 0")
+    chkFillRates->setToolTip(m_seriesLoaded ? tr("Rows without a rate get the rate %1 gives since the "
+                                                 "investment's last record with both amounts above 0")
                                                   .arg(m_seriesName)
                                             : seriesError);
     layout->addWidget(chkFillRates);
@@ -150,7 +142,7 @@ ImportRecordsDialog::ImportRecordsDialog(QWidget *parent, const MainWindowHooks 
     tblPreview->horizontalHeader()->setStretchLastSection(true);
     tblPreview->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblPreview->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tblPreview->setAccessibleName(QStringLiteral("Rows of the file"));
+    tblPreview->setAccessibleName(tr("Rows of the file"));
     layout->addWidget(tblPreview, 1);
 
     lblSummary = new QLabel(this);
@@ -160,10 +152,10 @@ ImportRecordsDialog::ImportRecordsDialog(QWidget *parent, const MainWindowHooks 
     layout->addWidget(lblSummary);
 
     auto *buttons = new QDialogButtonBox(this);
-    cmdImport = buttons->addButton(QStringLiteral("&Import"), QDialogButtonBox::AcceptRole);
+    cmdImport = buttons->addButton(tr("&Import"), QDialogButtonBox::AcceptRole);
     cmdImport->setObjectName(QStringLiteral("cmdImport"));
     cmdImport->setDefault(true);
-    cmdCancel = buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
+    cmdCancel = buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] { ui::forms::guard([this] { import(); }); });
@@ -227,7 +219,7 @@ void ImportRecordsDialog::refresh()
         } catch (const storage::HistoryPassError &failure) {
             planError = failure.message();
         } catch (const RuntimeError &error) {
-            planError = QStringLiteral("Error %1: %2").arg(error.number()).arg(error.description());
+            planError = tr("Error %1: %2").arg(error.number()).arg(error.description());
         }
     }
     QHash<int, const storage::RecordChangePlan::Placed *> added;
@@ -251,32 +243,40 @@ void ImportRecordsDialog::refresh()
     QString summary;
     bool canImport = false;
     if (!columns.complete()) {
-        summary = QStringLiteral("Choose the columns that hold the Date, the Original Amount and the Current Amount.");
+        summary = tr("Choose the columns that hold the Date, the Original Amount and the Current Amount.");
     } else if (rows.empty()) {
-        summary = QStringLiteral("The file holds no records.");
+        summary = tr("The file holds no records.");
     } else if (!badLines.isEmpty()) {
-        summary = QStringLiteral("%1 of %2 cannot be read (%3 %4): nothing is imported until the file is mended.")
-                      .arg(badLines.size())
-                      .arg(count(qsizetype(rows.size()), "row", "rows"))
-                      .arg(QLatin1String(badLines.size() == 1 ? "line" : "lines"), lineList(badLines));
+        //: %1 and %2 are counts of rows, %3 a list of line numbers of the file
+        if (rows.size() == 1)
+            summary = tr("%1 of %2 row cannot be read (line %3): nothing is imported until the file is mended.");
+        else if (badLines.size() == 1)
+            summary = tr("%1 of %2 rows cannot be read (line %3): nothing is imported until the file is mended.");
+        else
+            summary = tr("%1 of %2 rows cannot be read (lines %3): nothing is imported until the file is mended.");
+        summary = summary.arg(badLines.size()).arg(qsizetype(rows.size())).arg(lineList(badLines));
     } else if (!planError.isEmpty()) {
         summary = planError;
     } else if (plan.added.empty()) {
-        summary = QStringLiteral("Nothing to import: %1 already present.")
-                      .arg(rows.size() == 1 ? QStringLiteral("the row is")
-                                            : QStringLiteral("all %1 rows are").arg(rows.size()));
+        summary = rows.size() == 1 ? tr("Nothing to import: the row is already present.")
+                                   : tr("Nothing to import: all %1 rows are already present.").arg(rows.size());
     } else {
-        summary = QStringLiteral("%1 to import: %2 after the last record, %3 merged by date.")
-                      .arg(count(qsizetype(plan.added.size()), "record", "records"))
+        //: %1 records in all, %2 of them added after the last record, %3 merged in by their dates
+        summary = (plan.added.size() == 1 ? tr("%1 record to import: %2 after the last record, %3 merged by date.")
+                                          : tr("%1 records to import: %2 after the last record, %3 merged by date."))
+                      .arg(qsizetype(plan.added.size()))
                       .arg(plan.appended)
                       .arg(plan.merged);
         if (plan.duplicates > 0)
-            summary += QStringLiteral(" %1 already present.").arg(count(plan.duplicates, "row", "rows"));
+            summary += QLatin1Char(' ') +
+                       (plan.duplicates == 1 ? tr("%1 row already present.") : tr("%1 rows already present."))
+                           .arg(plan.duplicates);
         if (!plan.fills.empty())
-            summary += QStringLiteral(" %1 of %2 missing rates filled from %3.")
-                           .arg(plan.filledCount())
-                           .arg(plan.fills.size())
-                           .arg(m_seriesName);
+            //: %3 is the name of a price index
+            summary += QLatin1Char(' ') + tr("%1 of %2 missing rates filled from %3.")
+                                              .arg(plan.filledCount())
+                                              .arg(plan.fills.size())
+                                              .arg(m_seriesName);
         canImport = true;
     }
     lblSummary->setText(summary);
@@ -287,7 +287,7 @@ void ImportRecordsDialog::import()
 {
     if (optNew->isChecked() && txtNewType->text().isEmpty()) {
         // As the investment entry dialog asks for it.
-        platform::msgBox(QStringLiteral("Sorry, there is no entry in 'Investment'. You must make an entry."),
+        platform::msgBox(tr("Sorry, there is no entry in 'Investment'. You must make an entry."),
                          platform::MsgIcon::Exclamation);
         txtNewType->setFocus();
         return;
@@ -311,7 +311,8 @@ void ImportRecordsDialog::import()
     try {
         plan = storage::planRecordChanges(storage::programFolder(), request);
     } catch (const storage::HistoryPassError &failure) {
-        platform::msgBox(failure.message(), platform::MsgIcon::Exclamation, platform::MsgButtons::OK, Title);
+        platform::msgBox(failure.message(), platform::MsgIcon::Exclamation, platform::MsgButtons::OK,
+                         tr("Import Records"));
         return;
     } catch (const RuntimeError &error) {
         platform::showStandardError(error);

@@ -19,6 +19,7 @@
 #include "ui/startup/formsupport.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -33,8 +34,15 @@ namespace ui::import {
 
 namespace {
 
-const QString ImportTitle = QStringLiteral("Import Records");
-const QString FillTitle = QStringLiteral("Fill Missing Rates");
+QString importTitle()
+{
+    return QCoreApplication::translate("Import", "Import Records");
+}
+
+QString fillTitle()
+{
+    return QCoreApplication::translate("Import", "Fill Missing Rates");
+}
 
 // The one local file a drag carries, when it is one.
 QString droppedFile(const QMimeData *data)
@@ -121,8 +129,9 @@ bool applyFromWindow(const MainWindowHooks &hooks, const storage::RecordChangePl
     } catch (const storage::CommitLeftPending &error) {
         // Half the files are new: going on could show records beside the wrong investment.
         platform::showStandardError(error);
-        platform::msgBox(QStringLiteral("The import could not be completed. Plumbline 3.5 completes it when it "
-                                        "starts next time, and ends now."),
+        platform::msgBox(QCoreApplication::translate(
+                             "Import", "The import could not be completed. Plumbline 3.5 completes it when it "
+                                       "starts next time, and ends now."),
                          platform::MsgIcon::Critical);
         ui::forms::endProgram();
         return false;
@@ -139,13 +148,13 @@ bool applyFromWindow(const MainWindowHooks &hooks, const storage::RecordChangePl
 
 void addImportMenus(QMainWindow *window, QMenu *fileMenu, QAction *beforeInFile, QMenu *editMenu, MainWindowHooks hooks)
 {
-    auto *import = new QAction(QStringLiteral("Import Recor&ds…"), fileMenu);
+    auto *import = new QAction(QCoreApplication::translate("Import", "Import Recor&ds…"), fileMenu);
     import->setObjectName(QStringLiteral("mnuFileImportRecords"));
     fileMenu->insertAction(beforeInFile, import);
     QObject::connect(import, &QAction::triggered, window,
                      [window, hooks] { ui::forms::guard([window, hooks] { importRecords(window, hooks); }); });
 
-    QAction *fill = editMenu->addAction(QStringLiteral("&Fill Missing Rates…"));
+    QAction *fill = editMenu->addAction(QCoreApplication::translate("Import", "&Fill Missing Rates…"));
     fill->setObjectName(QStringLiteral("mnuEditFillRates"));
     QObject::connect(fill, &QAction::triggered, window,
                      [window, hooks] { ui::forms::guard([window, hooks] { fillMissingRates(window, hooks); }); });
@@ -160,8 +169,8 @@ void addImportMenus(QMainWindow *window, QMenu *fileMenu, QAction *beforeInFile,
 void importRecords(QMainWindow *window, const MainWindowHooks &hooks)
 {
     const QString path = platform::FileChooser::instance().openFileName(
-        window, ImportTitle, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-        QStringLiteral("CSV files (*.csv *.txt);;All files (*)"));
+        window, importTitle(), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+        QCoreApplication::translate("Import", "CSV files (*.csv *.txt);;All files (*)"));
     if (!path.isEmpty())
         importFile(window, hooks, path);
 }
@@ -169,8 +178,10 @@ void importRecords(QMainWindow *window, const MainWindowHooks &hooks)
 void importFile(QMainWindow *window, const MainWindowHooks &hooks, const QString &path)
 {
     const auto refuse = [&path](const QString &why) {
-        platform::msgBox(QStringLiteral("\"%1\" cannot be imported: %2").arg(QDir::toNativeSeparators(path), why),
-                         platform::MsgIcon::Exclamation, platform::MsgButtons::OK, ImportTitle);
+        //: %1 is a file name, %2 the reason
+        platform::msgBox(QCoreApplication::translate("Import", "\"%1\" cannot be imported: %2")
+                             .arg(QDir::toNativeSeparators(path), why),
+                         platform::MsgIcon::Exclamation, platform::MsgButtons::OK, importTitle());
     };
     QByteArray bytes;
     QString error;
@@ -180,20 +191,22 @@ void importFile(QMainWindow *window, const MainWindowHooks &hooks, const QString
     if (!recordcsv::splitCsv(bytes, table, error))
         return refuse(error);
     if (table.rows.empty())
-        return refuse(QStringLiteral("The file holds no records."));
+        return refuse(QCoreApplication::translate("Import", "The file holds no records."));
     const recordcsv::DateOrderFinding dates = recordcsv::findDateOrder(table, recordcsv::detectColumns(table));
     recordcsv::DateOrder order = dates.order;
     if (dates.ambiguous) {
+        //: %1 is a line number, %2 the date as the file writes it, %3 and %4 the two dates it can be
         const QString question =
-            QStringLiteral("Every date of this file can be read month first and day first.\r\n\r\n"
-                           "Line %1 holds \"%2\":\r\nYes: month/day/year, %3\r\nNo: day/month/year, %4\r\n\r\n"
-                           "Are the dates month first?")
+            QCoreApplication::translate(
+                "Import", "Every date of this file can be read month first and day first.\r\n\r\n"
+                          "Line %1 holds \"%2\":\r\nYes: month/day/year, %3\r\nNo: day/month/year, %4\r\n\r\n"
+                          "Are the dates month first?")
                 .arg(dates.exampleLine)
                 .arg(dates.exampleText,
                      platform::LocaleServices::locale().toString(dates.asMonthFirst.toQDate(), QLocale::LongFormat),
                      platform::LocaleServices::locale().toString(dates.asDayFirst.toQDate(), QLocale::LongFormat));
         const platform::MsgResult answer =
-            platform::msgBox(question, platform::MsgIcon::Question, platform::MsgButtons::YesNoCancel, ImportTitle);
+            platform::msgBox(question, platform::MsgIcon::Question, platform::MsgButtons::YesNoCancel, importTitle());
         if (answer == platform::MsgResult::Cancel)
             return;
         order = answer == platform::MsgResult::Yes ? recordcsv::DateOrder::MonthFirst : recordcsv::DateOrder::DayFirst;
@@ -206,15 +219,15 @@ void fillMissingRates(QMainWindow *window, const MainWindowHooks &hooks)
 {
     const int shown = hooks.shownInvestment ? hooks.shownInvestment() : 0;
     if (shown <= 0) {
-        platform::msgBox(QStringLiteral("There is no investment shown to fill rates for."),
-                         platform::MsgIcon::Exclamation, platform::MsgButtons::OK, FillTitle);
+        platform::msgBox(QCoreApplication::translate("Import", "There is no investment shown to fill rates for."),
+                         platform::MsgIcon::Exclamation, platform::MsgButtons::OK, fillTitle());
         return;
     }
     const QString seriesName = ui::index::currentPriceIndexName();
     PriceIndex series;
     QString error;
     if (!storage::loadPriceIndex(seriesName, series, error)) {
-        platform::msgBox(error, platform::MsgIcon::Exclamation, platform::MsgButtons::OK, FillTitle);
+        platform::msgBox(error, platform::MsgIcon::Exclamation, platform::MsgButtons::OK, fillTitle());
         return;
     }
     storage::RecordChangeRequest request;
@@ -225,7 +238,7 @@ void fillMissingRates(QMainWindow *window, const MainWindowHooks &hooks)
     try {
         plan = storage::planRecordChanges(storage::programFolder(), request);
     } catch (const storage::HistoryPassError &failure) {
-        platform::msgBox(failure.message(), platform::MsgIcon::Exclamation, platform::MsgButtons::OK, FillTitle);
+        platform::msgBox(failure.message(), platform::MsgIcon::Exclamation, platform::MsgButtons::OK, fillTitle());
         return;
     } catch (const RuntimeError &error) {
         platform::showStandardError(error);

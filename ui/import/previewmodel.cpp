@@ -38,9 +38,12 @@ QString PreviewModel::text(const Row &r, int column) const
             return row.rateText;
         if (r.taken == 0)
             return QString();
-        return singleToText(r.taken) + (r.placed && row.rate == 0 ? QStringLiteral(" (filled)") : QString());
+        if (r.placed && row.rate == 0)
+            //: %1 is a rate the import filled in from the price index
+            return tr("%1 (filled)").arg(singleToText(r.taken));
+        return singleToText(r.taken);
     case Problem:
-        return r.duplicate ? QStringLiteral("already present, left out") : row.problem;
+        return r.duplicate ? tr("already present, left out") : row.problem;
     default:
         return QString();
     }
@@ -62,9 +65,10 @@ QVariant PreviewModel::headerData(int section, Qt::Orientation orientation, int 
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QVariant();
-    static const char *const names[ColumnCount] = {"Line",           "Date", "Original Amount",
-                                                   "Current Amount", "Rate", "Problem"};
-    return section >= 0 && section < ColumnCount ? QString::fromLatin1(names[section]) : QVariant();
+    static const char *const names[ColumnCount] = {
+        QT_TR_NOOP("Line"),           QT_TR_NOOP("Date"), QT_TR_NOOP("Original Amount"),
+        QT_TR_NOOP("Current Amount"), QT_TR_NOOP("Rate"), QT_TR_NOOP("Problem")};
+    return section >= 0 && section < ColumnCount ? tr(names[section]) : QVariant();
 }
 
 } // namespace ui::import

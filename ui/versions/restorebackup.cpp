@@ -10,28 +10,38 @@
 #include "ui/tools/backuptarget.h"
 #include "ui/versions/versionmenus.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace ui::versions {
 
 namespace {
 
-const QString Title = QStringLiteral("Restore from Backup");
-
-QString counted(long long n, const QString &one, const QString &many)
+QString title()
 {
-    return QStringLiteral("%1 %2").arg(platform::LocaleServices::locale().toString(n), n == 1 ? one : many);
+    return QCoreApplication::translate("Versions", "Restore from Backup");
 }
 
+// What a backup holds, as the question before restoring it names it.
 QString contentsText(const storage::VersionStore::BackupContents &contents)
 {
-    const QString investments =
-        counted(contents.investments, QStringLiteral("investment"), QStringLiteral("investments"));
+    const QLocale locale = platform::LocaleServices::locale();
+    const QString investments = locale.toString(contents.investments);
+    const bool oneInvestment = contents.investments == 1;
     if (contents.records == 0 || !contents.newest.isValid())
-        return QStringLiteral("%1 and no data records").arg(investments);
-    return QStringLiteral("%1 and %2, the newest dated %3")
-        .arg(investments, counted(contents.records, QStringLiteral("data record"), QStringLiteral("data records")),
-             platform::LocaleServices::shortDate(Date::fromQDate(contents.newest)));
+        return (oneInvestment ? QCoreApplication::translate("Versions", "%1 investment and no data records")
+                              : QCoreApplication::translate("Versions", "%1 investments and no data records"))
+            .arg(investments);
+    //: %1 and %2 are counts, %3 a date
+    QString text = QCoreApplication::translate("Versions", "%1 investments and %2 data records, the newest dated %3");
+    if (oneInvestment && contents.records == 1)
+        text = QCoreApplication::translate("Versions", "%1 investment and %2 data record, the newest dated %3");
+    else if (oneInvestment)
+        text = QCoreApplication::translate("Versions", "%1 investment and %2 data records, the newest dated %3");
+    else if (contents.records == 1)
+        text = QCoreApplication::translate("Versions", "%1 investments and %2 data record, the newest dated %3");
+    return text.arg(investments, locale.toString(contents.records),
+                    platform::LocaleServices::shortDate(Date::fromQDate(contents.newest)));
 }
 
 } // namespace
@@ -41,17 +51,18 @@ void restoreFromBackup(frmInvestData *window)
     if (!window->isEnabled())
         return;
     const QString folder = platform::FileChooser::instance().existingFolder(
-        window, QStringLiteral("Choose the Folder of the Backup"), QDir::homePath());
+        window, QCoreApplication::translate("Versions", "Choose the Folder of the Backup"), QDir::homePath());
     if (folder.isEmpty())
         return;
     const QString shown = QDir::toNativeSeparators(folder);
     // The data folder under any name holds the files in use, not a backup of them.
     if (ui::backup::clashWithLiveData(QDir(folder).filePath(storage::InvestFileName), storage::programFolder()) !=
         ui::backup::TargetClash::None) {
-        platform::msgBox(QStringLiteral("\"%1\" is the data folder Plumbline 3.5 works with, not a backup.\r\n"
-                                        "Choose the folder your backup copies are in.")
+        platform::msgBox(QCoreApplication::translate(
+                             "Versions", "\"%1\" is the data folder Plumbline 3.5 works with, not a backup.\r\n"
+                                         "Choose the folder your backup copies are in.")
                              .arg(shown),
-                         platform::MsgIcon::Exclamation, platform::MsgButtons::OK, Title);
+                         platform::MsgIcon::Exclamation, platform::MsgButtons::OK, title());
         return;
     }
 
@@ -60,18 +71,19 @@ void restoreFromBackup(frmInvestData *window)
     try {
         contents = store.checkBackup(folder);
     } catch (const RuntimeError &error) {
-        platform::msgBox(QStringLiteral("The backup in \"%1\" cannot be restored:\r\n"
-                                        "%2\r\n"
-                                        "Your data files are unchanged.")
+        platform::msgBox(QCoreApplication::translate("Versions", "The backup in \"%1\" cannot be restored:\r\n"
+                                                                 "%2\r\n"
+                                                                 "Your data files are unchanged.")
                              .arg(shown, error.description()),
-                         platform::MsgIcon::Exclamation, platform::MsgButtons::OK, Title);
+                         platform::MsgIcon::Exclamation, platform::MsgButtons::OK, title());
         return;
     }
-    if (platform::msgBox(QStringLiteral("The backup in \"%1\" holds %2.\r\n"
-                                        "Make it your data? Your data as it is now is kept: Edit, Undo brings it "
-                                        "back.")
+    if (platform::msgBox(QCoreApplication::translate(
+                             "Versions", "The backup in \"%1\" holds %2.\r\n"
+                                         "Make it your data? Your data as it is now is kept: Edit, Undo brings it "
+                                         "back.")
                              .arg(shown, contentsText(contents)),
-                         platform::MsgIcon::Question, platform::MsgButtons::YesNo, Title) != platform::MsgResult::Yes)
+                         platform::MsgIcon::Question, platform::MsgButtons::YesNo, title()) != platform::MsgResult::Yes)
         return;
     try {
         window->ReplaceDataFiles([&store, &folder] { store.restoreBackup(folder); });

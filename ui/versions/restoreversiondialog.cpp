@@ -25,8 +25,6 @@
 
 namespace {
 
-const QString Title = QStringLiteral("Restore Earlier Version");
-
 enum Column { TimeColumn, ChangeColumn, InvestmentsColumn, RecordsColumn, StateColumn, ColumnCount };
 
 RestoreVersionDialog *g_instance = nullptr;
@@ -67,21 +65,20 @@ RestoreVersionDialog::RestoreVersionDialog(frmInvestData *window)
     : QDialog(window, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), m_window(window)
 {
     setObjectName(QStringLiteral("RestoreVersionDialog"));
-    setWindowTitle(Title);
+    setWindowTitle(tr("Restore Earlier Version"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowModality(Qt::ApplicationModal);
 
-    lblIntro =
-        new QLabel(QStringLiteral("Plumbline keeps your data as it was before each change. Choose a "
-                                  "version and click Restore to make it your data again; Edit, Undo takes "
-                                  "the restore back. Show opens a version's records in your spreadsheet program, "
-                                  "and Save Records as CSV writes them to a file, without changing your data."),
-                   this);
+    lblIntro = new QLabel(tr("Plumbline keeps your data as it was before each change. Choose a "
+                             "version and click Restore to make it your data again; Edit, Undo takes "
+                             "the restore back. Show opens a version's records in your spreadsheet program, "
+                             "and Save Records as CSV writes them to a file, without changing your data."),
+                          this);
     lblIntro->setObjectName(QStringLiteral("lblIntro"));
     lblIntro->setWordWrap(true);
 
-    lblNoVersions = new QLabel(QStringLiteral("No earlier versions are kept yet: each change you make from now "
-                                              "on keeps the state before it."),
+    lblNoVersions = new QLabel(tr("No earlier versions are kept yet: each change you make from now "
+                                  "on keeps the state before it."),
                                this);
     lblNoVersions->setObjectName(QStringLiteral("lblNoVersions"));
     lblNoVersions->setWordWrap(true);
@@ -90,28 +87,27 @@ RestoreVersionDialog::RestoreVersionDialog(frmInvestData *window)
     tblVersions = new QTreeWidget(this);
     tblVersions->setObjectName(QStringLiteral("tblVersions"));
     tblVersions->setColumnCount(ColumnCount);
-    tblVersions->setHeaderLabels({QStringLiteral("Time"), QStringLiteral("Change"), QStringLiteral("Investments"),
-                                  QStringLiteral("Records"), QString()});
+    tblVersions->setHeaderLabels({tr("Time"), tr("Change"), tr("Investments"), tr("Records"), QString()});
     tblVersions->setRootIsDecorated(false);
     tblVersions->setUniformRowHeights(true);
     tblVersions->setAllColumnsShowFocus(true);
     tblVersions->setSelectionMode(QAbstractItemView::SingleSelection);
-    tblVersions->setAccessibleName(QStringLiteral("Kept versions"));
+    tblVersions->setAccessibleName(tr("Kept versions"));
     tblVersions->setAccessibleDescription(
-        QStringLiteral("Newest first: when each change was made, what it was, the investments and records "
-                       "that version holds, and which is current"));
+        tr("Newest first: when each change was made, what it was, the investments and records "
+           "that version holds, and which is current"));
     tblVersions->header()->setStretchLastSection(false);
     tblVersions->header()->setSectionResizeMode(ChangeColumn, QHeaderView::Stretch);
     for (int column : {TimeColumn, InvestmentsColumn, RecordsColumn, StateColumn})
         tblVersions->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
 
-    cmdRestore = new QPushButton(QStringLiteral("&Restore"), this);
+    cmdRestore = new QPushButton(tr("&Restore"), this);
     cmdRestore->setObjectName(QStringLiteral("cmdRestore"));
-    cmdShow = new QPushButton(QStringLiteral("S&how"), this);
+    cmdShow = new QPushButton(tr("S&how"), this);
     cmdShow->setObjectName(QStringLiteral("cmdShow"));
-    cmdSaveCsv = new QPushButton(QStringLiteral("&Save Records as CSV…"), this);
+    cmdSaveCsv = new QPushButton(tr("&Save Records as CSV…"), this);
     cmdSaveCsv->setObjectName(QStringLiteral("cmdSaveCsv"));
-    cmdClose = new QPushButton(QStringLiteral("Close"), this);
+    cmdClose = new QPushButton(tr("Close"), this);
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     auto *buttons = new QDialogButtonBox(this);
     buttons->addButton(cmdRestore, QDialogButtonBox::ActionRole);
@@ -172,13 +168,13 @@ void RestoreVersionDialog::reload()
         item->setTextAlignment(InvestmentsColumn, Qt::AlignRight | Qt::AlignVCenter);
         item->setTextAlignment(RecordsColumn, Qt::AlignRight | Qt::AlignVCenter);
         if (version.current) {
-            item->setText(StateColumn, QStringLiteral("Current"));
+            item->setText(StateColumn, tr("Current"));
             QFont bold = item->font(TimeColumn);
             bold.setBold(true);
             for (int column = 0; column < ColumnCount; ++column)
                 item->setFont(column, bold);
         } else if (version.undone) {
-            item->setText(StateColumn, QStringLiteral("Undone"));
+            item->setText(StateColumn, tr("Undone"));
         }
         if (version.id == chosenId || (!chosenId && version.current))
             select = item;
@@ -217,11 +213,13 @@ void RestoreVersionDialog::restoreChosen()
         return;
     const storage::VersionInfo picked = *version;
     if (platform::msgBox(
-            QStringLiteral("Make the version of %1 your data again?\r\n"
-                           "%2\r\n"
-                           "Your data as it is now is kept: Edit, Undo brings it back.")
+            //: %1 is the time of the version, %2 the change made then
+            tr("Make the version of %1 your data again?\r\n"
+               "%2\r\n"
+               "Your data as it is now is kept: Edit, Undo brings it back.")
                 .arg(timeText(picked.time), storage::changeSentence(picked.change, &RestoreVersionDialog::dateText)),
-            platform::MsgIcon::Question, platform::MsgButtons::YesNo, Title) != platform::MsgResult::Yes)
+            platform::MsgIcon::Question, platform::MsgButtons::YesNo,
+            tr("Restore Earlier Version")) != platform::MsgResult::Yes)
         return;
     storage::VersionStore store(storage::programFolder());
     try {
@@ -245,8 +243,8 @@ void RestoreVersionDialog::saveChosenAsCsv()
     const QString suggested =
         QDir::home().filePath(QStringLiteral("Plumbline records %1.csv")
                                   .arg(picked.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd hhmm"))));
-    const QString path = platform::FileChooser::instance().saveFileName(
-        this, QStringLiteral("Save Records of the Version as CSV"), suggested, QStringLiteral("CSV files (*.csv)"));
+    const QString path = platform::FileChooser::instance().saveFileName(this, tr("Save Records of the Version as CSV"),
+                                                                        suggested, tr("CSV files (*.csv)"));
     if (path.isEmpty())
         return;
     // The version is written out apart from the data folder and read from there.
@@ -285,8 +283,8 @@ void RestoreVersionDialog::showChosen()
     }
     if (!platform::DocumentOpener::instance().openFile(path)) {
         QFile::remove(path);
-        platform::msgBox(QStringLiteral("The desktop has no program to show CSV files. Save Records as CSV writes "
-                                        "the version's records to a file of your choice."),
-                         platform::MsgIcon::Information, platform::MsgButtons::OK, Title);
+        platform::msgBox(tr("The desktop has no program to show CSV files. Save Records as CSV writes "
+                            "the version's records to a file of your choice."),
+                         platform::MsgIcon::Information, platform::MsgButtons::OK, tr("Restore Earlier Version"));
     }
 }

@@ -5,6 +5,8 @@
 #include "storage/datafolder.h"
 #include "storage/versions.h"
 
+#include <QCoreApplication>
+
 namespace ui::versions {
 
 void recoverVersions()
@@ -14,9 +16,11 @@ void recoverVersions()
         storage::VersionStore store(storage::programFolder());
         note = store.recover().note;
     } catch (const RuntimeError &error) {
-        note = QStringLiteral("Plumbline 3.5 could not check the earlier versions of your data it keeps:\r\n"
-                              "%1\r\n"
-                              "Your data files are unchanged. Undo may not be offered until this is put right.")
+        //: %1 is the reason
+        note = QCoreApplication::translate(
+                   "Versions", "Plumbline 3.5 could not check the earlier versions of your data it keeps:\r\n"
+                               "%1\r\n"
+                               "Your data files are unchanged. Undo may not be offered until this is put right.")
                    .arg(error.description());
     }
     if (!note.isEmpty())

@@ -9,6 +9,7 @@
 #include "ui/versions/restoreversiondialog.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QMenu>
 #include <QPointer>
@@ -21,14 +22,15 @@ namespace {
 
 const QString MenusObjectName = QStringLiteral("versionMenus");
 
-// A name with "&" in it must not give the entry an access key.
-QString menuText(const QString &verb, const std::optional<storage::ChangeDescription> &change)
+// A name with "&" in it must not give the entry an access key. `withChange` holds %1 for the change.
+QString menuText(const QString &verb, const QString &withChange,
+                 const std::optional<storage::ChangeDescription> &change)
 {
     if (!change)
         return verb;
     QString title = storage::changeTitle(*change);
     title.replace(QLatin1Char('&'), QLatin1String("&&"));
-    return verb + QLatin1Char(' ') + title;
+    return withChange.arg(title);
 }
 
 // Keeps the entries up to date as the main window is enabled and disabled around its
@@ -55,9 +57,13 @@ public:
             // Versions that cannot be read offer nothing; start-up recovery says why.
         }
         const bool free = m_window->isEnabled();
-        m_undo->setText(menuText(QStringLiteral("&Undo"), undoable));
+        m_undo->setText(menuText(QCoreApplication::translate("Versions", "&Undo"),
+                                 //: %1 is the change, as "Delete Investment 'Savings'"
+                                 QCoreApplication::translate("Versions", "&Undo %1"), undoable));
         m_undo->setEnabled(free && undoable.has_value());
-        m_redo->setText(menuText(QStringLiteral("&Redo"), redoable));
+        m_redo->setText(menuText(QCoreApplication::translate("Versions", "&Redo"),
+                                 //: %1 is the change, as "Delete Investment 'Savings'"
+                                 QCoreApplication::translate("Versions", "&Redo %1"), redoable));
         m_redo->setEnabled(free && redoable.has_value());
     }
 
@@ -108,10 +114,10 @@ void addVersionMenus(frmInvestData *window, QMenu *fileMenu, QAction *beforeInFi
     };
 
     QAction *firstInEdit = editMenu->actions().isEmpty() ? nullptr : editMenu->actions().constFirst();
-    auto *undoAction = new QAction(QStringLiteral("&Undo"), editMenu);
+    auto *undoAction = new QAction(QCoreApplication::translate("Versions", "&Undo"), editMenu);
     undoAction->setObjectName(QStringLiteral("mnuEditUndo"));
     undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    auto *redoAction = new QAction(QStringLiteral("&Redo"), editMenu);
+    auto *redoAction = new QAction(QCoreApplication::translate("Versions", "&Redo"), editMenu);
     redoAction->setObjectName(QStringLiteral("mnuEditRedo"));
     redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     editMenu->insertAction(firstInEdit, undoAction);
@@ -121,9 +127,9 @@ void addVersionMenus(frmInvestData *window, QMenu *fileMenu, QAction *beforeInFi
     QObject::connect(undoAction, &QAction::triggered, window, guarded(&undo));
     QObject::connect(redoAction, &QAction::triggered, window, guarded(&redo));
 
-    auto *restoreVersion = new QAction(QStringLiteral("Restore Earlier &Version…"), fileMenu);
+    auto *restoreVersion = new QAction(QCoreApplication::translate("Versions", "Restore Earlier &Version…"), fileMenu);
     restoreVersion->setObjectName(QStringLiteral("mnuFileRestoreVersion"));
-    auto *restoreBackup = new QAction(QStringLiteral("Restore from Bac&kup…"), fileMenu);
+    auto *restoreBackup = new QAction(QCoreApplication::translate("Versions", "Restore from Bac&kup…"), fileMenu);
     restoreBackup->setObjectName(QStringLiteral("mnuFileRestoreBackup"));
     fileMenu->insertAction(beforeInFile, restoreVersion);
     fileMenu->insertAction(beforeInFile, restoreBackup);

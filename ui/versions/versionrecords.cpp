@@ -8,6 +8,7 @@
 #include "storage/safesavefile.h"
 #include "storage/savetarget.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -53,7 +54,8 @@ void writeRecordsCsv(const QString &folder, const QString &target)
     // A file of the data folder, under any of its names, is never written over.
     if (storage::landsInDataFolder(target, storage::programFolder()))
         throw RuntimeError(RuntimeError::PathFileAccessError,
-                           QStringLiteral("The records are not saved in the data folder; choose another folder."));
+                           QCoreApplication::translate(
+                               "Versions", "The records are not saved in the data folder; choose another folder."));
     const QDir dir(folder);
     const std::vector<storage::InvestmentInfo> investments =
         storage::readInvestmentList(dir.filePath(storage::InvestFileName));
@@ -77,9 +79,11 @@ void writeRecordsCsv(const QString &folder, const QString &target)
                 file.raiseFailure();
             }
         } catch (const storage::HistoryPassError &failure) {
-            throw RuntimeError(failure.error.number(), QStringLiteral("%1 (line %2 of the version's data records)")
-                                                           .arg(failure.error.description())
-                                                           .arg(failure.line));
+            //: %1 is the reason, %2 a line number
+            throw RuntimeError(failure.error.number(),
+                               QCoreApplication::translate("Versions", "%1 (line %2 of the version's data records)")
+                                   .arg(failure.error.description())
+                                   .arg(failure.line));
         }
         if (!out.flush()) {
             file.raiseFailure();
