@@ -10,5 +10,7 @@ lupdate=${LUPDATE:-$(command -v lupdate6 || echo /usr/lib/qt6/bin/lupdate)}
 ts=(translations/plumbline_*.ts)
 for language in "$@"; do ts+=("translations/plumbline_$language.ts"); done
 # No line numbers: a text that moves in the code does not change the translation files.
-"$lupdate" -locations none -no-ui-lines -no-obsolete -extensions cpp,h \
+# -I .: includes are written from the top folder; without it lupdate misses the classes of
+# namespaces (ui::index::AboutDialog) and files their texts under a context tr() never asks for.
+"$lupdate" -locations none -no-ui-lines -no-obsolete -extensions cpp,h -I . \
     app core storage platform render ui tools -ts "${ts[@]}"

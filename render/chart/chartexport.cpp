@@ -6,6 +6,7 @@
 #include "render/chart/inflationchartpainter.h"
 #include "storage/safesavefile.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
@@ -45,7 +46,7 @@ bool writePng(const InflationChartPainter &painter, const QString &path, const Q
 {
     if (size.isEmpty()) {
         if (error)
-            *error = QStringLiteral("The picture has no size.");
+            *error = QCoreApplication::translate("Chart", "The picture has no size.");
         return false;
     }
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
@@ -54,7 +55,7 @@ bool writePng(const InflationChartPainter &painter, const QString &path, const Q
     image.setDotsPerMeterY(dotsPerMeter);
     if (image.isNull()) {
         if (error)
-            *error = QStringLiteral("There is not enough memory for a picture of that size.");
+            *error = QCoreApplication::translate("Chart", "There is not enough memory for a picture of that size.");
         return false;
     }
     image.fill(painter.colours().background);
@@ -69,7 +70,7 @@ bool writePng(const InflationChartPainter &painter, const QString &path, const Q
         if (file.failure())
             return failed(*file.failure(), error);
         if (error)
-            *error = QStringLiteral("The picture could not be encoded.");
+            *error = QCoreApplication::translate("Chart", "The picture could not be encoded.");
         return false;
     }
     return finish(file, error);
@@ -91,7 +92,7 @@ bool writePdf(const InflationChartPainter &painter, const QString &path, const Q
             if (file.failure())
                 return failed(*file.failure(), error);
             if (error)
-                *error = QStringLiteral("The PDF page could not be started.");
+                *error = QCoreApplication::translate("Chart", "The PDF page could not be started.");
             return false;
         }
         const QRect page = writer.pageLayout().paintRectPixels(writer.resolution());

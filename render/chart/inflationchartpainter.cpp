@@ -4,6 +4,7 @@
 
 #include "platform/locale.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPaintDevice>
@@ -62,13 +63,16 @@ struct LegendEntry
 
 std::vector<LegendEntry> legendEntries(const ChartSeries &series, const InflationChartPainter::Colours &c)
 {
-    std::vector<LegendEntry> entries{{QStringLiteral("Current Amount"), Swatch::SolidLine, c.current},
-                                     {QStringLiteral("Current Amount AFI"), Swatch::SolidLine, c.afi},
-                                     {QStringLiteral("Original Amount"), Swatch::DashedLine, c.original}};
+    std::vector<LegendEntry> entries{
+        {QCoreApplication::translate("Chart", "Current Amount"), Swatch::SolidLine, c.current},
+        //: AFI = adjusted for inflation
+        {QCoreApplication::translate("Chart", "Current Amount AFI"), Swatch::SolidLine, c.afi},
+        {QCoreApplication::translate("Chart", "Original Amount"), Swatch::DashedLine, c.original}};
     if (series.lossRecords() > 0)
-        entries.push_back({QStringLiteral("Lost to inflation"), Swatch::Band, c.band, c.afi});
+        entries.push_back({QCoreApplication::translate("Chart", "Lost to inflation"), Swatch::Band, c.band, c.afi});
     if (series.gainRecords() > 0)
-        entries.push_back({QStringLiteral("Gained from falling prices"), Swatch::Band, c.gainBand, c.gain});
+        entries.push_back(
+            {QCoreApplication::translate("Chart", "Gained from falling prices"), Swatch::Band, c.gainBand, c.gain});
     bool carried = false;
     bool skipped = false;
     const std::vector<ChartPoint> &points = series.points();
@@ -77,9 +81,10 @@ std::vector<LegendEntry> legendEntries(const ChartSeries &series, const Inflatio
         skipped = skipped || points[i].state == PointState::Skipped;
     }
     if (carried)
-        entries.push_back({QStringLiteral("AFI carried (no rate)"), Swatch::HollowMarker, c.afi});
+        //: AFI = adjusted for inflation
+        entries.push_back({QCoreApplication::translate("Chart", "AFI carried (no rate)"), Swatch::HollowMarker, c.afi});
     if (skipped)
-        entries.push_back({QStringLiteral("Skipped record"), Swatch::SkipMark, c.skipped});
+        entries.push_back({QCoreApplication::translate("Chart", "Skipped record"), Swatch::SkipMark, c.skipped});
     return entries;
 }
 
@@ -155,14 +160,15 @@ QString InflationChartPainter::sentenceFor(ChartSeries::Emptiness emptiness)
 {
     switch (emptiness) {
     case ChartSeries::Emptiness::NoRecords:
-        return QStringLiteral("This investment has no data records yet, so there is nothing to draw. "
-                              "Add a record with Add New under the grid.");
+        return QCoreApplication::translate("Chart",
+                                           "This investment has no data records yet, so there is nothing to draw. "
+                                           "Add a record with Add New under the grid.");
     case ChartSeries::Emptiness::NoAmounts:
-        return QStringLiteral("No data record of this investment has both amounts above 0, "
-                              "so there is nothing to draw.");
+        return QCoreApplication::translate("Chart", "No data record of this investment has both amounts above 0, "
+                                                    "so there is nothing to draw.");
     case ChartSeries::Emptiness::NoAfi:
-        return QStringLiteral("No inflation rate has been entered for this investment yet, "
-                              "so there is no amount adjusted for inflation to draw.");
+        return QCoreApplication::translate("Chart", "No inflation rate has been entered for this investment yet, "
+                                                    "so there is no amount adjusted for inflation to draw.");
     case ChartSeries::Emptiness::None:
         break;
     }
@@ -201,7 +207,8 @@ QString InflationChartPainter::dateLabel(const chartaxes::DateTick &tick, DateUn
         return platform::LocaleServices::locale().monthName(tick.month, QLocale::ShortFormat) + QLatin1Char(' ') +
                QString::number(tick.year);
     case DateUnit::Quarter:
-        return QStringLiteral("Q%1 %2").arg((tick.month - 1) / 3 + 1).arg(tick.year);
+        //: A quarter on the date axis: %1 the quarter (1 to 4), %2 the year
+        return QCoreApplication::translate("Chart", "Q%1 %2").arg((tick.month - 1) / 3 + 1).arg(tick.year);
     case DateUnit::Year:
         break;
     }

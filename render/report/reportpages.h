@@ -8,6 +8,7 @@
 #include "storage/faults.h"
 #include "storage/safesavefile.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QPainter>
 #include <QPdfWriter>
@@ -67,8 +68,12 @@ public:
           QString date, QString folder, std::function<void(int, int)> pageDone)
         : m_writer(writer), m_file(file), m_painter(painter), m_setup(setup), m_total(total),
           m_pageDone(std::move(pageDone)), m_folder(std::move(folder)),
-          m_date(setup.footer, QStringLiteral("Report of ") + date, setup.width / 2, Qt::AlignLeft),
-          m_folderLine(setup.footer, QStringLiteral("Data folder: ") + m_folder, setup.width, Qt::AlignLeft),
+          //: %1 the date the report was made
+          m_date(setup.footer, QCoreApplication::translate("Report", "Report of %1").arg(date), setup.width / 2,
+                 Qt::AlignLeft),
+          m_folderLine(setup.footer, //: %1 a folder
+                       QCoreApplication::translate("Report", "Data folder: %1").arg(m_folder), setup.width,
+                       Qt::AlignLeft),
           m_footerTop(setup.height - footerHeight(setup, m_folder)),
           m_pageNumberGlyphs(setup.footer.font(), setup.device)
     {
@@ -105,13 +110,14 @@ public:
     static qreal footerHeight(const PageSetup &setup, const QString &folder)
     {
         return setup.pt(6) + setup.footer.lineHeight() +
-               setup.footer.height(QStringLiteral("Data folder: ") + folder, setup.width);
+               setup.footer.height(QCoreApplication::translate("Report", "Data folder: %1").arg(folder), setup.width);
     }
 
 private:
     void drawPageNumber(qreal top)
     {
-        const QString text = QStringLiteral("Page %1 of %2").arg(m_number).arg(m_total);
+        //: %1 and %2 page numbers
+        const QString text = QCoreApplication::translate("Report", "Page %1 of %2").arg(m_number).arg(m_total);
         const qreal half = m_setup.width / 2;
         // Shaping it on every page took a noticeable share of a long report; the glyph table
         // the record rows use has every character a page number needs.

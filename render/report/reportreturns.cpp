@@ -2,6 +2,7 @@
 
 #include "platform/locale.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <memory>
 
@@ -52,19 +53,23 @@ QString shortTitle(const storage::InvestmentSummary &one)
 {
     const QString type = one.type.trimmed();
     const QString institution = one.institution.trimmed();
-    QString title = QString::number(one.investment);
-    if (!type.isEmpty() || !institution.isEmpty())
-        title +=
-            QStringLiteral(": ") +
-            (type.isEmpty() || institution.isEmpty() ? type + institution : type + QStringLiteral(", ") + institution);
-    return title;
+    const QString number = QString::number(one.investment);
+    if (type.isEmpty() && institution.isEmpty())
+        return number;
+    if (type.isEmpty() || institution.isEmpty())
+        //: A column heading: %1 the investment's number, %2 its type or its institution
+        return QCoreApplication::translate("Report", "%1: %2").arg(number, type + institution);
+    //: A column heading: %1 the investment's number, %2 its type, %3 its institution
+    return QCoreApplication::translate("Report", "%1: %2, %3").arg(number, type, institution);
 }
 
 // Tops the following pages of a table: its title, "(continued)", and its heading row.
 SectionFlow::Continuation continuedTable(const PageSetup &setup, std::shared_ptr<const ReportTable> table,
                                          const QString &title)
 {
-    const LaidOutText continued(setup.heading, title + QStringLiteral(" (continued)"), setup.width, Qt::AlignLeft);
+    //: %1 the title of a table that goes on from the page before
+    const LaidOutText continued(setup.heading, QCoreApplication::translate("Report", "%1 (continued)").arg(title),
+                                setup.width, Qt::AlignLeft);
     return [&setup, table = std::move(table), continued](QPainter *painter, qreal top) {
         qreal y = top + continued.height();
         if (painter)
@@ -109,17 +114,18 @@ QList<ReportTable::Column> returnsColumns()
 {
     const Qt::Alignment right = Qt::AlignRight;
     return {
-        {QStringLiteral("No."), 0.55, Qt::AlignLeft},
-        {QStringLiteral("Type"), 1.9, Qt::AlignLeft},
-        {QStringLiteral("Institution"), 1.9, Qt::AlignLeft},
-        {QStringLiteral("First Counted Record"), 1.15, right},
-        {QStringLiteral("Last Counted Record"), 1.15, right},
-        {QStringLiteral("Years"), 0.7, right},
-        {QStringLiteral("Time-Weighted a Year (%)"), 1.15, right},
-        {QStringLiteral("After Inflation a Year (%)"), 1.15, right},
-        {QStringLiteral("Money-Weighted a Year (%)"), 1.15, right},
-        {QStringLiteral("After Inflation a Year (%)"), 1.15, right},
-        {QStringLiteral("Why a Figure Is Blank"), 3.6, Qt::AlignLeft},
+        //: Short for number
+        {QCoreApplication::translate("Report", "No."), 0.55, Qt::AlignLeft},
+        {QCoreApplication::translate("Report", "Type"), 1.9, Qt::AlignLeft},
+        {QCoreApplication::translate("Report", "Institution"), 1.9, Qt::AlignLeft},
+        {QCoreApplication::translate("Report", "First Counted Record"), 1.15, right},
+        {QCoreApplication::translate("Report", "Last Counted Record"), 1.15, right},
+        {QCoreApplication::translate("Report", "Years"), 0.7, right},
+        {QCoreApplication::translate("Report", "Time-Weighted a Year (%)"), 1.15, right},
+        {QCoreApplication::translate("Report", "After Inflation a Year (%)"), 1.15, right},
+        {QCoreApplication::translate("Report", "Money-Weighted a Year (%)"), 1.15, right},
+        {QCoreApplication::translate("Report", "After Inflation a Year (%)"), 1.15, right},
+        {QCoreApplication::translate("Report", "Why a Figure Is Blank"), 3.6, Qt::AlignLeft},
     };
 }
 
@@ -143,7 +149,7 @@ QStringList allReturnsCells(const PortfolioReturns &all)
 {
     const bool any = all.investments > 0;
     return {QString(),
-            QStringLiteral("All investments"),
+            QCoreApplication::translate("Report", "All investments"),
             all.series, // the price index, named in the note below
             dateCell(any ? all.records : 0, all.firstDate),
             dateCell(any ? all.records : 0, all.lastDate),
@@ -184,7 +190,7 @@ void returnsTable(SectionFlow &flow, const PageSetup &setup, const storage::Repo
 {
     if (summary.investments.isEmpty())
         return;
-    const QString title = QStringLiteral("Returns a year");
+    const QString title = QCoreApplication::translate("Report", "Returns a year");
     const ReportTable &table = setup.returns;
     // The table outlives the flow: the page setup holds it.
     flow.setContinuation(
@@ -197,24 +203,29 @@ void returnsTable(SectionFlow &flow, const PageSetup &setup, const storage::Repo
         if (painter)
             table.drawRow(*painter, top, cells, i % 2 == 1);
     }
-    QString explanation =
-        QStringLiteral("Per year, in percent, over each investment's counted records (both amounts above zero). "
-                       "Time-weighted: the returns between records (money added counted at mid-interval) chained "
-                       "together, how the investment itself did whatever was put in or taken out. Money-weighted: "
-                       "the yearly rate at which the money put in, the money taken out and the last current amount "
-                       "come to nothing, how the money in it did. After inflation: less the inflation rates of the "
-                       "records. A span under a year has no figure per year; each investment's page gives its "
-                       "figures in all.");
+    QString explanation = QCoreApplication::translate(
+        "Report", "Per year, in percent, over each investment's counted records (both amounts above zero). "
+                  "Time-weighted: the returns between records (money added counted at mid-interval) chained "
+                  "together, how the investment itself did whatever was put in or taken out. Money-weighted: "
+                  "the yearly rate at which the money put in, the money taken out and the last current amount "
+                  "come to nothing, how the money in it did. After inflation: less the inflation rates of the "
+                  "records. A span under a year has no figure per year; each investment's page gives its "
+                  "figures in all.");
     if (all) {
         const QStringList cells = allReturnsCells(*all);
         const qreal top = flow.place(table.rowHeightBold(cells));
         if (painter)
             table.drawRow(*painter, top, cells, false, true);
-        explanation += all->series.isEmpty()
-                           ? QStringLiteral(" All investments: money-weighted over every investment's money.")
-                           : QStringLiteral(" All investments: money-weighted over every investment's money, after "
-                                            "inflation by the price index %1.")
-                                 .arg(all->series);
+        explanation += QLatin1Char(' ');
+        explanation +=
+            all->series.isEmpty()
+                ? QCoreApplication::translate("Report",
+                                              "All investments: money-weighted over every investment's money.")
+                //: %1 the name of a price index
+                : QCoreApplication::translate("Report",
+                                              "All investments: money-weighted over every investment's money, after "
+                                              "inflation by the price index %1.")
+                      .arg(all->series);
     }
     placeNote(flow, setup, explanation);
 }
@@ -224,15 +235,15 @@ void yearByYearTables(SectionFlow &flow, const PageSetup &setup, const storage::
     const QList<storage::InvestmentSummary> &investments = summary.investments;
     if (investments.isEmpty())
         return;
-    const QString title = QStringLiteral("What inflation took, year by year");
+    const QString title = QCoreApplication::translate("Report", "What inflation took, year by year");
     const std::map<int, Currency> &years = summary.totals.lossByYear;
-    const QString note =
-        QStringLiteral("The Loss To Inflation of the records dated in each calendar year, counted as Total Loss To "
-                       "Inflation counts it: records with an inflation rate only, so a loss carried by a record "
-                       "without a rate counts once. The Total row is each investment's Total Loss To Inflation. A "
-                       "blank: no record with an inflation rate that year.");
+    const QString note = QCoreApplication::translate(
+        "Report", "The Loss To Inflation of the records dated in each calendar year, counted as Total Loss To "
+                  "Inflation counts it: records with an inflation rate only, so a loss carried by a record "
+                  "without a rate counts once. The Total row is each investment's Total Loss To Inflation. A "
+                  "blank: no record with an inflation rate that year.");
     if (years.empty()) {
-        const QString none = QStringLiteral("No record has an inflation rate yet.");
+        const QString none = QCoreApplication::translate("Report", "No record has an inflation rate yet.");
         const qreal gap = setup.pt(12);
         const qreal top =
             flow.place(gap + setup.heading.height(title, setup.width) + setup.body.height(none, setup.width));
@@ -245,19 +256,22 @@ void yearByYearTables(SectionFlow &flow, const PageSetup &setup, const storage::
     const qsizetype count = investments.size();
     for (qsizetype first = 0; first < count; first += InvestmentsPerTable) {
         const qsizetype last = std::min<qsizetype>(count, first + InvestmentsPerTable);
-        QList<ReportTable::Column> columns{{QStringLiteral("Year"), 0.7, Qt::AlignLeft}};
+        QList<ReportTable::Column> columns{{QCoreApplication::translate("Report", "Year"), 0.7, Qt::AlignLeft}};
         for (qsizetype i = first; i < last; ++i)
             columns.append({shortTitle(investments.at(i)), 1.45, Qt::AlignRight});
-        columns.append({QStringLiteral("All Investments"), 1.45, Qt::AlignRight});
+        columns.append({QCoreApplication::translate("Report", "All Investments"), 1.45, Qt::AlignRight});
         // As wide as the page when it has all its columns, narrower for the last few.
         const qreal width =
             setup.width * (0.7 + 1.45 * qreal(columns.size() - 1)) / (0.7 + 1.45 * qreal(InvestmentsPerTable + 1));
         auto table = std::make_shared<const ReportTable>(columns, pointFont(7.5), pointFont(7, true), setup.device,
                                                          count > InvestmentsPerTable ? width : setup.width);
-        const QString blockTitle = count > InvestmentsPerTable ? title + QStringLiteral(" (investments %1 to %2)")
-                                                                             .arg(investments.at(first).investment)
-                                                                             .arg(investments.at(last - 1).investment)
-                                                               : title;
+        //: %1 and %2 investment numbers
+        const QString blockTitle =
+            count > InvestmentsPerTable
+                ? QCoreApplication::translate("Report", "What inflation took, year by year (investments %1 to %2)")
+                      .arg(investments.at(first).investment)
+                      .arg(investments.at(last - 1).investment)
+                : title;
         flow.setContinuation(continuedTable(setup, table, blockTitle));
         QPainter *painter = flow.painter();
         bool firstRow = true;
@@ -282,7 +296,7 @@ void yearByYearTables(SectionFlow &flow, const PageSetup &setup, const storage::
             cells << amount(total);
             placeRow(cells, false);
         }
-        QStringList totals{QStringLiteral("Total")};
+        QStringList totals{QCoreApplication::translate("Report", "Total")};
         for (qsizetype i = first; i < last; ++i)
             totals << (investments.at(i).lossByYear.empty() ? QString() : amount(investments.at(i).lossToInflation));
         totals << amount(summary.totals.lossToInflation);

@@ -17,6 +17,7 @@
 #include "storage/safesavefile.h"
 #include "storage/savetarget.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -40,31 +41,36 @@ QString amount(Currency value)
 
 QString investmentTitle(const storage::InvestmentSummary &one)
 {
-    QString title = QStringLiteral("Investment %1").arg(one.investment);
+    const QString number = QString::number(one.investment);
     const QString type = one.type.trimmed();
     const QString institution = one.institution.trimmed();
-    if (!type.isEmpty() || !institution.isEmpty())
-        title +=
-            QStringLiteral(": ") +
-            (type.isEmpty() || institution.isEmpty() ? type + institution : type + QStringLiteral(", ") + institution);
-    return title;
+    if (type.isEmpty() && institution.isEmpty())
+        //: %1 the investment's number
+        return QCoreApplication::translate("Report", "Investment %1").arg(number);
+    if (type.isEmpty() || institution.isEmpty())
+        //: %1 the investment's number, %2 its type or its institution
+        return QCoreApplication::translate("Report", "Investment %1: %2").arg(number, type + institution);
+    //: %1 the investment's number, %2 its type, %3 its institution
+    return QCoreApplication::translate("Report", "Investment %1: %2, %3").arg(number, type, institution);
 }
 
 QList<ReportTable::Column> summaryColumns()
 {
     const Qt::Alignment right = Qt::AlignRight;
     return {
-        {QStringLiteral("No."), 0.55, Qt::AlignLeft},
-        {QStringLiteral("Type"), 2.0, Qt::AlignLeft},
-        {QStringLiteral("Institution"), 2.0, Qt::AlignLeft},
-        {QStringLiteral("First Record"), 1.15, right},
-        {QStringLiteral("Last Record"), 1.15, right},
-        {QStringLiteral("Last Original Amount"), 1.45, right},
-        {QStringLiteral("Last Current Amount"), 1.45, right},
-        {QStringLiteral("Profit/Loss"), 1.45, right},
-        {QStringLiteral("Current Amount AFI"), 1.45, right},
-        {QStringLiteral("Profit/Loss AFI"), 1.45, right},
-        {QStringLiteral("Total Loss To Inflation"), 1.45, right},
+        //: Short for number
+        {QCoreApplication::translate("Report", "No."), 0.55, Qt::AlignLeft},
+        {QCoreApplication::translate("Report", "Type"), 2.0, Qt::AlignLeft},
+        {QCoreApplication::translate("Report", "Institution"), 2.0, Qt::AlignLeft},
+        {QCoreApplication::translate("Report", "First Record"), 1.15, right},
+        {QCoreApplication::translate("Report", "Last Record"), 1.15, right},
+        {QCoreApplication::translate("Report", "Last Original Amount"), 1.45, right},
+        {QCoreApplication::translate("Report", "Last Current Amount"), 1.45, right},
+        {QCoreApplication::translate("Report", "Profit/Loss"), 1.45, right},
+        //: AFI = adjusted for inflation
+        {QCoreApplication::translate("Report", "Current Amount AFI"), 1.45, right},
+        {QCoreApplication::translate("Report", "Profit/Loss AFI"), 1.45, right},
+        {QCoreApplication::translate("Report", "Total Loss To Inflation"), 1.45, right},
     };
 }
 
@@ -73,16 +79,19 @@ QList<ReportTable::Column> recordColumns()
 {
     const Qt::Alignment right = Qt::AlignRight;
     return {
-        {QStringLiteral("Rec"), 0.6, right},
-        {QStringLiteral("Date"), 1.1, right},
-        {QStringLiteral("Original Amount"), 1.4, right},
-        {QStringLiteral("Current Amount"), 1.4, right},
-        {QStringLiteral("Inc/Dec"), 1.4, right},
-        {QStringLiteral("Profit/Loss"), 1.4, right},
-        {QStringLiteral("Inflation Rate (%)"), 0.95, right},
-        {QStringLiteral("Loss To Inflation"), 1.4, right},
-        {QStringLiteral("Current Amount AFI"), 1.4, right},
-        {QStringLiteral("Profit/Loss AFI"), 1.4, right},
+        //: Short for record number
+        {QCoreApplication::translate("Report", "Rec"), 0.6, right},
+        {QCoreApplication::translate("Report", "Date"), 1.1, right},
+        {QCoreApplication::translate("Report", "Original Amount"), 1.4, right},
+        {QCoreApplication::translate("Report", "Current Amount"), 1.4, right},
+        //: Increase or decrease of the amount
+        {QCoreApplication::translate("Report", "Inc/Dec"), 1.4, right},
+        {QCoreApplication::translate("Report", "Profit/Loss"), 1.4, right},
+        {QCoreApplication::translate("Report", "Inflation Rate (%)"), 0.95, right},
+        {QCoreApplication::translate("Report", "Loss To Inflation"), 1.4, right},
+        //: AFI = adjusted for inflation
+        {QCoreApplication::translate("Report", "Current Amount AFI"), 1.4, right},
+        {QCoreApplication::translate("Report", "Profit/Loss AFI"), 1.4, right},
     };
 }
 
@@ -105,12 +114,16 @@ QStringList summaryCells(const storage::InvestmentSummary &one)
 
 QStringList totalCells(const storage::ReportTotals &totals)
 {
-    const QString investments = totals.investments == 1 ? QStringLiteral("1 investment")
-                                                        : QStringLiteral("%1 investments").arg(totals.investments);
-    const QString records =
-        totals.records == 1 ? QStringLiteral("1 data record") : QStringLiteral("%1 data records").arg(totals.records);
+    //: The summary's total row, under Type
+    const QString investments =
+        totals.investments == 1
+            ? QCoreApplication::translate("Report", "Total, 1 investment")
+            : QCoreApplication::translate("Report", "Total, %1 investments").arg(totals.investments);
+    const QString records = totals.records == 1
+                                ? QCoreApplication::translate("Report", "1 data record")
+                                : QCoreApplication::translate("Report", "%1 data records").arg(totals.records);
     return {QString(),
-            QStringLiteral("Total, ") + investments,
+            investments,
             records,
             QString(),
             QString(),
@@ -140,7 +153,8 @@ public:
     int summarySection(Pages *pages)
     {
         const qreal width = m_setup.width;
-        const LaidOutText continued(m_setup.heading, QStringLiteral("Summary (continued)"), width, Qt::AlignLeft);
+        const LaidOutText continued(m_setup.heading, QCoreApplication::translate("Report", "Summary (continued)"),
+                                    width, Qt::AlignLeft);
         SectionFlow flow(pages, m_bottom, [this, continued](QPainter *painter, qreal top) {
             qreal y = top + continued.height();
             if (painter)
@@ -151,12 +165,13 @@ public:
             return y + m_setup.summary.headingHeight();
         });
         QPainter *painter = flow.painter();
-        qreal y = drawText(painter, m_setup.title, 0, width, QStringLiteral("Plumbline Report"));
-        const QString scope =
-            m_investment == 0 ? QStringLiteral("All investments") : QStringLiteral("Investment %1").arg(m_investment);
+        qreal y = drawText(painter, m_setup.title, 0, width, QCoreApplication::translate("Report", "Plumbline Report"));
+        const QString scope = m_investment == 0
+                                  ? QCoreApplication::translate("Report", "All investments")
+                                  : QCoreApplication::translate("Report", "Investment %1").arg(m_investment);
         y += drawText(painter, m_setup.body, y, width, scope);
         y += m_setup.pt(10);
-        y += drawText(painter, m_setup.heading, y, width, QStringLiteral("Summary"));
+        y += drawText(painter, m_setup.heading, y, width, QCoreApplication::translate("Report", "Summary"));
         y += m_setup.pt(4);
         if (painter)
             m_setup.summary.drawHeading(*painter, y);
@@ -175,12 +190,14 @@ public:
         if (painter)
             m_setup.summary.drawRow(*painter, top, totals, false, true);
         const QString explanation =
-            QStringLiteral("The amounts and figures are those of each investment's last record with both amounts "
-                           "above zero, as its row shows them: Profit/Loss is its Current Amount less its Original "
-                           "Amount; Current Amount AFI and Profit/Loss AFI are those of the last record with an "
-                           "inflation rate. Total Loss To Inflation adds up the loss of every record that has an "
-                           "inflation rate; a record without a rate carries the loss before it and adds nothing, "
-                           "and a record with an amount of zero or less is left out.");
+            //: AFI = adjusted for inflation
+            QCoreApplication::translate(
+                "Report", "The amounts and figures are those of each investment's last record with both amounts "
+                          "above zero, as its row shows them: Profit/Loss is its Current Amount less its Original "
+                          "Amount; Current Amount AFI and Profit/Loss AFI are those of the last record with an "
+                          "inflation rate. Total Loss To Inflation adds up the loss of every record that has an "
+                          "inflation rate; a record without a rate carries the loss before it and adds nothing, "
+                          "and a record with an amount of zero or less is left out.");
         const qreal noteTop = flow.place(m_setup.pt(6) + m_setup.note.height(explanation, width));
         if (painter)
             m_setup.note.draw(*painter, 0, noteTop + m_setup.pt(6), width, explanation, Qt::AlignLeft);
@@ -196,7 +213,9 @@ public:
     {
         const qreal width = m_setup.width;
         const QString title = investmentTitle(one);
-        const LaidOutText continued(m_setup.heading, title + QStringLiteral(" (continued)"), width, Qt::AlignLeft);
+        //: %1 the title of a section that goes on from the page before
+        const LaidOutText continued(m_setup.heading, QCoreApplication::translate("Report", "%1 (continued)").arg(title),
+                                    width, Qt::AlignLeft);
         auto flow = std::make_unique<SectionFlow>(pages, m_bottom, [this, continued](QPainter *painter, qreal top) {
             qreal y = top + continued.height();
             if (painter)
@@ -210,11 +229,14 @@ public:
         qreal y = drawText(painter, m_setup.heading, 0, width, title);
         QString info;
         if (one.records == 0)
-            info = QStringLiteral("No data records.");
+            info = QCoreApplication::translate("Report", "No data records.");
         else if (one.records == 1)
-            info = QStringLiteral("1 data record, %1.").arg(platform::LocaleServices::shortDate(one.firstDate));
+            //: %1 a date
+            info = QCoreApplication::translate("Report", "1 data record, %1.")
+                       .arg(platform::LocaleServices::shortDate(one.firstDate));
         else
-            info = QStringLiteral("%1 data records, %2 to %3.")
+            //: %1 a number of records, %2 and %3 dates
+            info = QCoreApplication::translate("Report", "%1 data records, %2 to %3.")
                        .arg(one.records)
                        .arg(platform::LocaleServices::shortDate(one.firstDate),
                             platform::LocaleServices::shortDate(one.lastDate));
@@ -308,7 +330,9 @@ int writeReport(const ReportRequest &request)
     if (!file.open(QIODevice::WriteOnly))
         file.raiseFailure();
     QPdfWriter writer(&file);
-    writer.setTitle(QStringLiteral("Plumbline report ") + today.toQDate().toString(QStringLiteral("yyyy-MM-dd")));
+    //: The PDF document's title; %1 a date
+    writer.setTitle(QCoreApplication::translate("Report", "Plumbline report %1")
+                        .arg(today.toQDate().toString(QStringLiteral("yyyy-MM-dd"))));
     writer.setCreator(QStringLiteral("Plumbline ") + QStringLiteral(PLUMBLINE_VERSION));
     writer.setPageLayout(QPageLayout(QPageSize(pageSizeFor(platform::LocaleServices::locale())), QPageLayout::Landscape,
                                      QMarginsF(12, 12, 12, 10), QPageLayout::Millimeter));

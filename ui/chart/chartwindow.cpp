@@ -82,9 +82,9 @@ ChartWindow::ChartWindow() : QWidget(nullptr, Qt::Window)
     setAttribute(Qt::WA_DeleteOnClose);
 
     chart = new InflationChart(this);
-    cmdSavePng = new QPushButton(QStringLiteral("Save as P&NG…"), this);
+    cmdSavePng = new QPushButton(tr("Save as P&NG…"), this);
     cmdSavePng->setObjectName(QStringLiteral("cmdSavePng"));
-    cmdSavePdf = new QPushButton(QStringLiteral("Save as P&DF…"), this);
+    cmdSavePdf = new QPushButton(tr("Save as P&DF…"), this);
     cmdSavePdf->setObjectName(QStringLiteral("cmdSavePdf"));
     lblReturns = new QLabel(this);
     lblReturns->setObjectName(QStringLiteral("lblReturns"));
@@ -174,8 +174,8 @@ void ChartWindow::reload()
     QString message;
     QString returnsLine;
     if (intInvestRecNum < 1 || InvestRec.RecNum < 1) {
-        message = QStringLiteral("There is no investment to chart yet. Add one with the New Investment Record "
-                                 "command.");
+        message = tr("There is no investment to chart yet. Add one with the New Investment Record "
+                     "command.");
     } else {
         try {
             InvestmentReturns returns;
@@ -185,22 +185,26 @@ void ChartWindow::reload()
                 returns, returns.records > 0 ? platform::LocaleServices::shortDate(returns.firstDate) : QString(),
                 decimalPoint.isEmpty() ? QLatin1Char('.') : decimalPoint.front());
         } catch (const storage::ChartLoadError &failure) {
-            message = failure.line > 0
-                          ? QStringLiteral("The data history cannot be read: line %1 of \"%2\" gives error %3 (%4).")
-                                .arg(failure.line)
-                                .arg(QDir::toNativeSeparators(failure.file))
-                                .arg(failure.error.number())
-                                .arg(failure.error.description())
-                          : QStringLiteral("The data history \"%1\" cannot be read: error %2 (%3).")
-                                .arg(QDir::toNativeSeparators(failure.file))
-                                .arg(failure.error.number())
-                                .arg(failure.error.description());
+            if (failure.line > 0)
+                //: %1 a line number, %2 a file, %3 an error number, %4 its description
+                message = tr("The data history cannot be read: line %1 of \"%2\" gives error %3 (%4).")
+                              .arg(failure.line)
+                              .arg(QDir::toNativeSeparators(failure.file))
+                              .arg(failure.error.number())
+                              .arg(failure.error.description());
+            else
+                //: %1 a file, %2 an error number, %3 its description
+                message = tr("The data history \"%1\" cannot be read: error %2 (%3).")
+                              .arg(QDir::toNativeSeparators(failure.file))
+                              .arg(failure.error.number())
+                              .arg(failure.error.description());
             series = ChartSeries();
         }
         series.setInvestment(intInvestRecNum, strInvestType, strInstitution);
     }
     const QString caption = series.caption();
-    setWindowTitle(caption.isEmpty() ? QStringLiteral("Chart") : QStringLiteral("Chart: ") + caption);
+    //: %1 the investment's type and institution
+    setWindowTitle(caption.isEmpty() ? tr("Chart") : tr("Chart: %1").arg(caption));
     chart->setSeries(std::move(series));
     if (!message.isEmpty())
         chart->setMessage(message);
@@ -213,7 +217,7 @@ void ChartWindow::showReturns(const QString &sentence)
     lblReturns->setText(sentence);
     // Nothing to say (no investment, an unreadable history: the plot says why) takes no room.
     lblReturns->setVisible(!sentence.isEmpty());
-    const QString spoken = sentence.isEmpty() ? QStringLiteral("No returns") : sentence;
+    const QString spoken = sentence.isEmpty() ? tr("No returns") : sentence;
     if (lblReturns->accessibleDescription() != spoken)
         lblReturns->setAccessibleDescription(spoken);
 }
@@ -223,8 +227,8 @@ void ChartWindow::showReadout(int index)
     const QString text = readoutText(index);
     lblReadout->setText(text);
     // The label's name stays what it is; the figures are what a screen reader describes.
-    const QString spoken = text.isEmpty() ? QStringLiteral("No record to read")
-                                          : QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    const QString spoken =
+        text.isEmpty() ? tr("No record to read") : QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '));
     if (lblReadout->accessibleDescription() != spoken)
         lblReadout->setAccessibleDescription(spoken);
 }
@@ -235,23 +239,28 @@ QString ChartWindow::readoutText(int index) const
     if (index < 0 || index >= int(series.size())) {
         if (!chart->painter().emptySentence().isEmpty())
             return QString();
-        return QStringLiteral("Point at a record, or use the Left and Right keys, to read its figures.");
+        return tr("Point at a record, or use the Left and Right keys, to read its figures.");
     }
     const ChartPoint &p = series.points()[std::size_t(index)];
-    QString text = QStringLiteral("Record %1, %2: Original Amount %3; Current Amount %4; Inflation Rate (%) %5\n")
+    //: %1 the record number, %2 its date, %3 to %5 amounts and the rate
+    QString text = tr("Record %1, %2: Original Amount %3; Current Amount %4; Inflation Rate (%) %5")
                        .arg(p.record)
                        .arg(platform::LocaleServices::shortDate(p.date), money(p.original), money(p.current),
                             singleToText(p.rate));
-    text += QStringLiteral("Inc/Dec %1; Profit/Loss %2; Loss To Inflation %3; Current Amount AFI %4; "
-                           "Profit/Loss AFI %5")
+    text += QLatin1Char('\n');
+    //: AFI = adjusted for inflation
+    text += tr("Inc/Dec %1; Profit/Loss %2; Loss To Inflation %3; Current Amount AFI %4; "
+               "Profit/Loss AFI %5")
                 .arg(money(p.incDec), money(p.profitLoss), money(p.lossToInfl), money(p.currentAfi),
                      money(p.profitLossAfi));
     if (p.state == PointState::Carried)
-        text += QStringLiteral("\nNo inflation rate entered: the loss to inflation and both AFI figures are carried "
-                               "from the record before.");
+        text +=
+            QLatin1Char('\n') + tr("No inflation rate entered: the loss to inflation and both AFI figures are carried "
+                                   "from the record before.");
     else if (p.state == PointState::Skipped)
-        text += QStringLiteral("\nAn amount is at or below 0: nothing is computed for this record; the figures stand "
-                               "as they were.");
+        text +=
+            QLatin1Char('\n') + tr("An amount is at or below 0: nothing is computed for this record; the figures stand "
+                                   "as they were.");
     return text;
 }
 
@@ -267,23 +276,22 @@ QString ChartWindow::suggestedFileName(const QString &extension) const
 
 void ChartWindow::savePng()
 {
-    const QString path = platform::FileChooser::instance().saveFileName(this, QStringLiteral("Save Chart as PNG"),
-                                                                        suggestedFileName(QStringLiteral(".png")),
-                                                                        QStringLiteral("PNG pictures (*.png)"));
+    const QString path = platform::FileChooser::instance().saveFileName(
+        this, tr("Save Chart as PNG"), suggestedFileName(QStringLiteral(".png")), tr("PNG pictures (*.png)"));
     if (path.isEmpty())
         return;
     QString error;
     if (!chartexport::writePng(picture(), path, PngSize, &error))
         platform::msgBox(
-            QStringLiteral("The chart could not be saved to \"%1\":\r\n%2").arg(QDir::toNativeSeparators(path), error),
+            //: %1 a file, %2 why
+            tr("The chart could not be saved to \"%1\":\r\n%2").arg(QDir::toNativeSeparators(path), error),
             platform::MsgIcon::Exclamation);
 }
 
 void ChartWindow::savePdf()
 {
-    const QString path = platform::FileChooser::instance().saveFileName(this, QStringLiteral("Save Chart as PDF"),
-                                                                        suggestedFileName(QStringLiteral(".pdf")),
-                                                                        QStringLiteral("PDF documents (*.pdf)"));
+    const QString path = platform::FileChooser::instance().saveFileName(
+        this, tr("Save Chart as PDF"), suggestedFileName(QStringLiteral(".pdf")), tr("PDF documents (*.pdf)"));
     if (path.isEmpty())
         return;
     // Paper is white whatever the screen's palette.
@@ -292,7 +300,8 @@ void ChartWindow::savePdf()
     QString error;
     if (!chartexport::writePdf(page, path, windowTitle(), &error))
         platform::msgBox(
-            QStringLiteral("The chart could not be saved to \"%1\":\r\n%2").arg(QDir::toNativeSeparators(path), error),
+            //: %1 a file, %2 why
+            tr("The chart could not be saved to \"%1\":\r\n%2").arg(QDir::toNativeSeparators(path), error),
             platform::MsgIcon::Exclamation);
 }
 

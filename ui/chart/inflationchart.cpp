@@ -16,7 +16,7 @@ InflationChart::InflationChart(QWidget *parent) : QWidget(parent)
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_painter.setColours(InflationChartPainter::Colours::forPalette(palette()));
-    setAccessibleName(QStringLiteral("Chart of the investment"));
+    setAccessibleName(tr("Chart of the investment"));
     describeForScreenReaders();
 }
 
@@ -49,25 +49,33 @@ QString InflationChart::summary() const
     const ChartPoint &first = points.front();
     const ChartPoint &last = points.back();
     const int count = int(points.size());
-    QString text =
-        QStringLiteral("Current Amount and Current Amount AFI of %1 over %2 %3 from %4 to %5. ")
-            .arg(m_series.caption().isEmpty() ? QStringLiteral("the investment") : m_series.caption())
-            .arg(count)
-            .arg(count == 1 ? QStringLiteral("record") : QStringLiteral("records"),
-                 platform::LocaleServices::shortDate(first.date), platform::LocaleServices::shortDate(last.date));
+    //: Stands for %1 in the chart's description when the investment has no type or institution
+    const QString name = m_series.caption().isEmpty() ? tr("the investment") : m_series.caption();
+    //: AFI = adjusted for inflation; %1 the investment, %2 the number of records, %3 and %4 dates
+    QString text = count == 1 ? tr("Current Amount and Current Amount AFI of %1 over %2 record from %3 to %4. ")
+                              : tr("Current Amount and Current Amount AFI of %1 over %2 records from %3 to %4. ");
+    text = text.arg(name).arg(count).arg(platform::LocaleServices::shortDate(first.date),
+                                         platform::LocaleServices::shortDate(last.date));
     // An empty sentence means at least one AFI was computed, and the last record carries it.
-    text += QStringLiteral("Last record: Current Amount %1, Current Amount AFI %2, Profit/Loss AFI %3.")
+    //: AFI = adjusted for inflation; %1 to %3 amounts
+    text += tr("Last record: Current Amount %1, Current Amount AFI %2, Profit/Loss AFI %3.")
                 .arg(money(last.current), money(last.currentAfi), money(last.profitLossAfi));
     // The band's gain part, which only its colour tells apart on screen.
     const std::size_t gains = m_series.gainRecords();
     if (gains > 0) {
-        const QString where = gains == points.size()
-                                  ? (count == 1 ? QStringLiteral("at its record") : QStringLiteral("at every record"))
-                                  : QStringLiteral("at %1 of the %2 records").arg(gains).arg(count);
-        text +=
-            QStringLiteral(" Current Amount AFI lies above Current Amount %1: a gain from falling prices.").arg(where);
+        text += QLatin1Char(' ');
+        if (gains < points.size())
+            //: AFI = adjusted for inflation; %1 and %2 numbers of records
+            text += tr("Current Amount AFI lies above Current Amount at %1 of the %2 records: a gain from falling "
+                       "prices.")
+                        .arg(gains)
+                        .arg(count);
+        else if (count == 1)
+            text += tr("Current Amount AFI lies above Current Amount at its record: a gain from falling prices.");
+        else
+            text += tr("Current Amount AFI lies above Current Amount at every record: a gain from falling prices.");
     }
-    text += QStringLiteral(" Left and Right move from record to record.");
+    text += QLatin1Char(' ') + tr("Left and Right move from record to record.");
     return text;
 }
 

@@ -13,7 +13,7 @@ namespace ui::index {
 AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutDialog"));
-    setWindowTitle(QStringLiteral("About Plumbline"));
+    setWindowTitle(tr("About Plumbline"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
@@ -28,8 +28,9 @@ AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
     bigger.setPointSizeF(bigger.pointSizeF() * 1.4);
     bigger.setBold(true);
     lblProduct->setFont(bigger);
-    lblVersion = label("lblVersion", QStringLiteral("Version %1").arg(QStringLiteral(PLUMBLINE_VERSION)));
-    lblSourcesCaption = label("lblSourcesCaption", QStringLiteral("Price index data:"));
+    //: %1 the version number
+    lblVersion = label("lblVersion", tr("Version %1").arg(QStringLiteral(PLUMBLINE_VERSION)));
+    lblSourcesCaption = label("lblSourcesCaption", tr("Price index data:"));
     QString sources = attributionText();
     sources.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     lblSources = label("lblSources", sources);

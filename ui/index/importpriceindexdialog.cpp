@@ -6,6 +6,7 @@
 #include "storage/priceindexstore.h"
 #include "ui/accessibility.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
@@ -21,7 +22,7 @@ namespace ui::index {
 
 namespace {
 
-const QString Title = QStringLiteral("Import Price Index");
+const char *const Title = QT_TRANSLATE_NOOP("ui::index::ImportPriceIndexDialog", "Import Price Index");
 
 // A name the import takes, made from the file's name: "cpi 2024 (1).csv" -> "cpi-2024-1".
 QString nameFromFile(const QString &path)
@@ -40,8 +41,8 @@ QString nameFromFile(const QString &path)
 void ImportPriceIndexDialog::start(QWidget *parent)
 {
     const QString path = platform::FileChooser::instance().openFileName(
-        parent, Title, QStandardPaths::writableLocation(QStandardPaths::DownloadLocation),
-        QStringLiteral("Price index (*.csv *.txt);;All files (*)"));
+        parent, tr(Title), QStandardPaths::writableLocation(QStandardPaths::DownloadLocation),
+        tr("Price index (*.csv *.txt);;All files (*)"));
     if (path.isEmpty())
         return;
     auto *dialog = new ImportPriceIndexDialog(parent, path);
@@ -52,12 +53,13 @@ ImportPriceIndexDialog::ImportPriceIndexDialog(QWidget *parent, const QString &c
     : QDialog(parent), m_csvPath(csvPath)
 {
     setObjectName(QStringLiteral("ImportPriceIndexDialog"));
-    setWindowTitle(Title);
+    setWindowTitle(tr(Title));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
     auto *layout = new QVBoxLayout(this);
-    lblFile = new QLabel(QStringLiteral("File: %1").arg(QDir::toNativeSeparators(csvPath)), this);
+    //: %1 a file
+    lblFile = new QLabel(tr("File: %1").arg(QDir::toNativeSeparators(csvPath)), this);
     lblFile->setObjectName(QStringLiteral("lblFile"));
     lblFile->setTextFormat(Qt::PlainText);
     lblFile->setWordWrap(true);
@@ -66,31 +68,31 @@ ImportPriceIndexDialog::ImportPriceIndexDialog(QWidget *parent, const QString &c
     txtName = new QLineEdit(nameFromFile(csvPath), this);
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setMaxLength(40);
-    auto *nameLabel = new QLabel(QStringLiteral("&Name:"), this);
+    auto *nameLabel = new QLabel(tr("&Name:"), this);
     nameLabel->setObjectName(QStringLiteral("lblName"));
     nameLabel->setBuddy(txtName);
     form->addRow(nameLabel, txtName);
     txtCountry = new QLineEdit(QLocale::territoryToCode(platform::LocaleServices::locale().territory()), this);
     txtCountry->setObjectName(QStringLiteral("txtCountry"));
     txtCountry->setMaxLength(2);
-    auto *countryLabel = new QLabel(QStringLiteral("C&ountry code:"), this);
+    auto *countryLabel = new QLabel(tr("C&ountry code:"), this);
     countryLabel->setObjectName(QStringLiteral("lblCountry"));
     countryLabel->setBuddy(txtCountry);
     form->addRow(countryLabel, txtCountry);
     layout->addLayout(form);
-    auto *hint = new QLabel(QStringLiteral("A monthly index: two columns (date as YYYY-MM or YYYY-MM-DD, value), "
-                                           "or a download from ONS, FRED or Statistics Canada. A series of the "
-                                           "same name is replaced whole."),
+    auto *hint = new QLabel(tr("A monthly index: two columns (date as YYYY-MM or YYYY-MM-DD, value), "
+                               "or a download from ONS, FRED or Statistics Canada. A series of the "
+                               "same name is replaced whole."),
                             this);
     hint->setObjectName(QStringLiteral("lblHint"));
     hint->setWordWrap(true);
     layout->addWidget(hint);
 
     auto *buttons = new QDialogButtonBox(this);
-    cmdImport = buttons->addButton(QStringLiteral("&Import"), QDialogButtonBox::AcceptRole);
+    cmdImport = buttons->addButton(tr("&Import"), QDialogButtonBox::AcceptRole);
     cmdImport->setObjectName(QStringLiteral("cmdImport"));
     cmdImport->setDefault(true);
-    cmdCancel = buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
+    cmdCancel = buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &ImportPriceIndexDialog::import);
@@ -106,25 +108,30 @@ void ImportPriceIndexDialog::import()
     if (storage::importedPriceIndexExists(name)) {
         // A revision of figures already used for records is worth a look before they go.
         const PriceIndexRevision revision = storage::priceIndexImportRevision(m_csvPath, name);
-        const QString changes = revision.any() ? QStringLiteral(" The file changes figures it holds: %1.")
-                                                     .arg(revision.text(PriceIndex::Kind::Monthly))
-                                               : QString();
-        if (platform::msgBox(
-                QStringLiteral("A price index named %1 exists.%2 Replace it with this file?").arg(name, changes),
-                platform::MsgIcon::Question, platform::MsgButtons::YesNo, Title) != platform::MsgResult::Yes)
+        const QString question =
+            revision.any()
+                //: %1 the name of a price index, %2 the months whose figures change
+                ? tr("A price index named %1 exists. The file changes figures it holds: %2. Replace it with this file?")
+                      .arg(name, revision.text(PriceIndex::Kind::Monthly))
+                //: %1 the name of a price index
+                : tr("A price index named %1 exists. Replace it with this file?").arg(name);
+        if (platform::msgBox(question, platform::MsgIcon::Question, platform::MsgButtons::YesNo, tr(Title)) !=
+            platform::MsgResult::Yes)
             return;
     }
     storage::PriceIndexImport result;
     QString error;
     if (!storage::importPriceIndex(m_csvPath, name, country, result, error)) {
-        platform::msgBox(error, platform::MsgIcon::Exclamation, platform::MsgButtons::OK, Title);
+        platform::msgBox(error, platform::MsgIcon::Exclamation, platform::MsgButtons::OK, tr(Title));
         return; // the dialog stays, so the name or country can be put right
     }
-    platform::msgBox(QStringLiteral("%1 %2: %3 months, %4.\r\nChoose it under View, Price Index.")
-                         .arg(result.replaced ? QStringLiteral("Replaced") : QStringLiteral("Imported"), name)
+    //: %1 the name of a price index, %2 a number of months, %3 the months it covers
+    platform::msgBox((result.replaced ? tr("Replaced %1: %2 months, %3.\r\nChoose it under View, Price Index.")
+                                      : tr("Imported %1: %2 months, %3.\r\nChoose it under View, Price Index."))
+                         .arg(name)
                          .arg(result.series.values.size())
                          .arg(result.series.coverage()),
-                     platform::MsgIcon::Information, platform::MsgButtons::OK, Title);
+                     platform::MsgIcon::Information, platform::MsgButtons::OK, tr(Title));
     accept();
 }
 

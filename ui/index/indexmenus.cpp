@@ -5,6 +5,7 @@
 #include "ui/index/priceindexdialog.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -13,7 +14,7 @@ namespace ui::index {
 
 void addPriceIndexMenus(QMainWindow *window, QMenu *fileMenu, QAction *beforeInFile, QMenu *helpMenu)
 {
-    auto *import = new QAction(QStringLiteral("&Import Price Index…"), fileMenu);
+    auto *import = new QAction(QCoreApplication::translate("frmInvestData", "&Import Price Index…"), fileMenu);
     import->setObjectName(QStringLiteral("mnuFileImportIndex"));
     fileMenu->insertAction(beforeInFile, import);
     QObject::connect(import, &QAction::triggered, window, [window] { importPriceIndex(window); });
@@ -21,15 +22,15 @@ void addPriceIndexMenus(QMainWindow *window, QMenu *fileMenu, QAction *beforeInF
     QMenuBar *bar = window->menuBar();
     auto *view = bar->findChild<QMenu *>(QStringLiteral("mnuView"), Qt::FindDirectChildrenOnly);
     if (!view) {
-        view = new QMenu(QStringLiteral("&View"), bar);
+        view = new QMenu(QCoreApplication::translate("frmInvestData", "&View"), bar);
         view->setObjectName(QStringLiteral("mnuView"));
         bar->insertMenu(helpMenu->menuAction(), view);
     }
-    QAction *choose = view->addAction(QStringLiteral("Price &Index…"));
+    QAction *choose = view->addAction(QCoreApplication::translate("frmInvestData", "Price &Index…"));
     choose->setObjectName(QStringLiteral("mnuViewPriceIndex"));
     QObject::connect(choose, &QAction::triggered, window, [window] { choosePriceIndex(window); });
 
-    QAction *about = helpMenu->addAction(QStringLiteral("About Plumbline…"));
+    QAction *about = helpMenu->addAction(QCoreApplication::translate("frmInvestData", "About Plumbline…"));
     about->setObjectName(QStringLiteral("mnuHelpAbout"));
     QObject::connect(about, &QAction::triggered, window, [window] { showAbout(window); });
 }

@@ -5,6 +5,7 @@
 #include "ui/accessibility.h"
 #include "ui/index/priceindexchoice.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -24,13 +25,14 @@ QString frequencyText(PriceIndex::Kind kind)
 {
     switch (kind) {
     case PriceIndex::Kind::Monthly:
-        return QStringLiteral("monthly index");
+        //: The Frequency column
+        return QCoreApplication::translate("ui::index::PriceIndexDialog", "monthly index");
     case PriceIndex::Kind::Quarterly:
-        return QStringLiteral("quarterly index");
+        return QCoreApplication::translate("ui::index::PriceIndexDialog", "quarterly index");
     case PriceIndex::Kind::Annual:
         break;
     }
-    return QStringLiteral("annual change");
+    return QCoreApplication::translate("ui::index::PriceIndexDialog", "annual change");
 }
 
 QString groupName(const PriceIndex &index)
@@ -40,11 +42,13 @@ QString groupName(const PriceIndex &index)
         return territory == QLocale::AnyTerritory ? index.country : QLocale::territoryToString(territory);
     }
     if (index.currency == QLatin1String("EUR"))
-        return QStringLiteral("Euro area");
+        return QCoreApplication::translate("ui::index::PriceIndexDialog", "Euro area");
     if (!index.currency.isEmpty())
-        return QStringLiteral("Currency area %1").arg(index.currency);
-    return storage::isShippedPriceIndex(index.name) ? QStringLiteral("Regions and country groups")
-                                                    : QStringLiteral("Other series");
+        //: %1 a currency code such as USD
+        return QCoreApplication::translate("ui::index::PriceIndexDialog", "Currency area %1").arg(index.currency);
+    return storage::isShippedPriceIndex(index.name)
+               ? QCoreApplication::translate("ui::index::PriceIndexDialog", "Regions and country groups")
+               : QCoreApplication::translate("ui::index::PriceIndexDialog", "Other series");
 }
 
 // Countries and currency areas by name, then regions, then series of no country.
@@ -58,18 +62,22 @@ QString groupSortKey(const PriceIndex &index)
 // What the line under the list says of a series: the figures' source, and whatever else is known.
 QString describeSeries(const PriceIndex &index)
 {
-    QStringList lines{QStringLiteral("Source: %1").arg(index.source)};
+    //: %1 where the figures come from
+    QStringList lines{QCoreApplication::translate("ui::index::PriceIndexDialog", "Source: %1").arg(index.source)};
     QStringList facts;
     if (!index.publisher.isEmpty())
-        facts << QStringLiteral("Publisher: %1").arg(index.publisher);
+        //: %1 the publisher of the figures
+        facts << QCoreApplication::translate("ui::index::PriceIndexDialog", "Publisher: %1").arg(index.publisher);
     if (!index.unit.isEmpty())
         facts << index.unit;
     facts << QStringLiteral("%1, %2").arg(PriceIndex::kindText(index.kind), index.coverage());
     if (!index.taken.isEmpty())
-        facts << QStringLiteral("taken %1").arg(index.taken);
+        //: One of the facts of a series, after its coverage; %1 when or where the figures were taken
+        facts << QCoreApplication::translate("ui::index::PriceIndexDialog", "taken %1").arg(index.taken);
     lines << facts.join(QStringLiteral("; "));
     if (index.kind == PriceIndex::Kind::Annual)
-        lines << QStringLiteral("Annual averages: a rate between two dates is spread over the days of each year.");
+        lines << QCoreApplication::translate(
+            "PriceIndexDialog", "Annual averages: a rate between two dates is spread over the days of each year.");
     if (!index.attribution.isEmpty())
         lines << index.attribution;
     return lines.join(QLatin1Char('\n'));
@@ -80,26 +88,24 @@ QString describeSeries(const PriceIndex &index)
 PriceIndexDialog::PriceIndexDialog(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("PriceIndexDialog"));
-    setWindowTitle(QStringLiteral("Price Index"));
+    setWindowTitle(tr("Price Index"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
     auto *layout = new QVBoxLayout(this);
-    auto *intro =
-        new QLabel(QStringLiteral("The data record dialog suggests inflation rates from this price index:"), this);
+    auto *intro = new QLabel(tr("The data record dialog suggests inflation rates from this price index:"), this);
     intro->setObjectName(QStringLiteral("lblIntro"));
     layout->addWidget(intro);
     txtFilter = new QLineEdit(this);
     txtFilter->setObjectName(QStringLiteral("txtFilter"));
-    txtFilter->setPlaceholderText(QStringLiteral("Find a series or country"));
+    txtFilter->setPlaceholderText(tr("Find a series or country"));
     txtFilter->setClearButtonEnabled(true);
     layout->addWidget(txtFilter);
 
     lstSeries = new QTreeWidget(this);
     lstSeries->setObjectName(QStringLiteral("lstSeries"));
     lstSeries->setUniformRowHeights(true);
-    lstSeries->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Series"), QStringLiteral("Frequency"),
-                                QStringLiteral("Coverage"), QStringLiteral("Publisher")});
+    lstSeries->setHeaderLabels({tr("Name"), tr("Series"), tr("Frequency"), tr("Coverage"), tr("Publisher")});
     QStringList problems;
     const QString current = currentPriceIndexName();
     QTreeWidgetItem *currentItem = nullptr;
@@ -118,8 +124,8 @@ PriceIndexDialog::PriceIndexDialog(QWidget *parent) : QDialog(parent)
         }
         auto *item = new QTreeWidgetItem(parent);
         item->setText(0, index.name);
-        item->setText(1, storage::isShippedPriceIndex(index.name) ? index.title
-                                                                  : index.title + QStringLiteral(" (imported)"));
+        //: %1 the title of a series the user imported
+        item->setText(1, storage::isShippedPriceIndex(index.name) ? index.title : tr("%1 (imported)").arg(index.title));
         item->setText(2, frequencyText(index.kind));
         item->setText(3, index.coverage());
         item->setText(4, index.publisher);
@@ -155,10 +161,10 @@ PriceIndexDialog::PriceIndexDialog(QWidget *parent) : QDialog(parent)
     }
 
     auto *buttons = new QDialogButtonBox(this);
-    cmdOK = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    cmdOK = buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
-    cmdCancel = buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
+    cmdCancel = buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &PriceIndexDialog::choose);
@@ -230,16 +236,15 @@ void PriceIndexDialog::applyFilter(const QString &text)
 void PriceIndexDialog::showSource()
 {
     const QTreeWidgetItem *item = lstSeries->currentItem();
-    lblSource->setText(item && item->parent() ? item->data(0, Qt::UserRole).toString()
-                                              : QStringLiteral("No series chosen."));
+    lblSource->setText(item && item->parent() ? item->data(0, Qt::UserRole).toString() : tr("No series chosen."));
 }
 
 void PriceIndexDialog::choose()
 {
     const QTreeWidgetItem *item = lstSeries->currentItem();
     if (!item || !item->parent() || item->isHidden()) {
-        platform::msgBox(QStringLiteral("Choose a price index from the list."), platform::MsgIcon::Exclamation,
-                         platform::MsgButtons::OK, QStringLiteral("Price Index"));
+        platform::msgBox(tr("Choose a price index from the list."), platform::MsgIcon::Exclamation,
+                         platform::MsgButtons::OK, tr("Price Index"));
         return;
     }
     setCurrentPriceIndexName(item->text(0));

@@ -53,7 +53,7 @@ RateSuggestion::RateSuggestion(QWidget *parent, QLineEdit *dateBox, QLineEdit *r
     cmdFinerSeries->setFocusPolicy(Qt::NoFocus);
     cmdFinerSeries->setAutoDefault(false);
     cmdFinerSeries->hide();
-    cmdUseRate = new QPushButton(QStringLiteral("&Use"), this);
+    cmdUseRate = new QPushButton(tr("&Use"), this);
     cmdUseRate->setObjectName(QStringLiteral("cmdUseRate"));
     // Outside the dialog's Tab order; Alt+U reaches it.
     cmdUseRate->setFocusPolicy(Qt::NoFocus);
@@ -94,19 +94,21 @@ void RateSuggestion::loadSeries()
     m_noIndex.clear();
     m_finer.clear();
     if (!storage::loadPriceIndex(name, m_index, error))
-        m_noIndex = QStringLiteral("No suggestion: %1").arg(error);
+        //: %1 why the price index cannot be read
+        m_noIndex = tr("No suggestion: %1").arg(error);
     else if (m_index.kind == PriceIndex::Kind::Annual)
         m_finer = storage::finerPriceIndexName(m_index.country);
 
     PriceIndex finer;
     if (!m_finer.isEmpty() && storage::loadPriceIndex(m_finer, finer, error)) {
         const QString frequency = PriceIndex::kindText(finer.kind);
-        cmdFinerSeries->setText(finer.kind == PriceIndex::Kind::Monthly ? QStringLiteral("&Monthly")
-                                                                        : QStringLiteral("&Quarterly"));
+        cmdFinerSeries->setText(finer.kind == PriceIndex::Kind::Monthly ? tr("&Monthly") : tr("&Quarterly"));
         fitToCaption(cmdFinerSeries);
-        cmdFinerSeries->setToolTip(QStringLiteral("Suggest rates from the %1 %2 (%3) instead of annual averages")
-                                       .arg(frequency, finer.title, finer.name));
-        cmdFinerSeries->setAccessibleName(QStringLiteral("Use the %1 series %2").arg(frequency, finer.title));
+        //: %1 the frequency (monthly, quarterly), %2 the series' title, %3 its name
+        cmdFinerSeries->setToolTip(
+            tr("Suggest rates from the %1 %2 (%3) instead of annual averages").arg(frequency, finer.title, finer.name));
+        //: %1 the frequency (monthly, quarterly), %2 the series' title
+        cmdFinerSeries->setAccessibleName(tr("Use the %1 series %2").arg(frequency, finer.title));
         cmdFinerSeries->show();
     } else {
         m_finer.clear();
@@ -149,13 +151,14 @@ void RateSuggestion::refresh()
     if (!m_noIndex.isEmpty()) {
         line = m_noIndex;
     } else if (m_before.badLine > 0) {
-        line = QStringLiteral("No suggestion: line %1 of the data records cannot be read.").arg(m_before.badLine);
+        //: %1 a line number
+        line = tr("No suggestion: line %1 of the data records cannot be read.").arg(m_before.badLine);
     } else if (m_before.base.recordsPassed() == 0) {
-        line = QStringLiteral("No suggestion for the investment's first record.");
+        line = tr("No suggestion for the investment's first record.");
     } else if (!m_before.base.found()) {
-        line = QStringLiteral("No suggestion: no earlier record has both amounts above 0.");
+        line = tr("No suggestion: no earlier record has both amounts above 0.");
     } else if (!platform::LocaleServices::dateValue(m_dateBox->text(), date)) {
-        line = QStringLiteral("No suggestion until the Date box holds a date.");
+        line = tr("No suggestion until the Date box holds a date.");
     } else {
         const SuggestedRate suggested = suggestRate(m_index, m_before.base, date);
         const QString since = platform::LocaleServices::shortDate(suggested.since);
@@ -167,22 +170,28 @@ void RateSuggestion::refresh()
                 // Without the series' title, which would push the warning out of sight; the
                 // tooltip names it.
                 {
-                    line = QStringLiteral("About %1 % since %2, from annual averages").arg(m_rateText, since);
+                    //: %1 a rate in percent, %2 a date
+                    line = tr("About %1 % since %2, from annual averages").arg(m_rateText, since);
                     tip = QStringLiteral("%1: %2").arg(m_index.title, line);
                 } else if (suggested.rate.provisional)
-                    line = QStringLiteral("%1: %2 % since %3, provisional").arg(m_index.title, m_rateText, since);
+                    //: %1 the series' title, %2 a rate in percent, %3 a date
+                    line = tr("%1: %2 % since %3, provisional").arg(m_index.title, m_rateText, since);
                 else
-                    line = QStringLiteral("%1: %2 % since %3").arg(m_index.title, m_rateText, since);
+                    //: %1 the series' title, %2 a rate in percent, %3 a date
+                    line = tr("%1: %2 % since %3").arg(m_index.title, m_rateText, since);
             } else {
-                line = QStringLiteral("No suggestion: %1 % is too large for the rate box.")
+                //: %1 a rate in percent
+                line = tr("No suggestion: %1 % is too large for the rate box.")
                            .arg(QString::number(suggested.rate.exact, 'g', 3));
             }
             break;
         case SuggestedRate::Outcome::BeforeBase:
-            line = QStringLiteral("No suggestion: the date is before %1, where the rate would start.").arg(since);
+            //: %1 a date
+            line = tr("No suggestion: the date is before %1, where the rate would start.").arg(since);
             break;
         case SuggestedRate::Outcome::NoRate:
-            line = QStringLiteral("No suggestion: %1").arg(suggested.rate.reason);
+            //: %1 why no rate can be given
+            line = tr("No suggestion: %1").arg(suggested.rate.reason);
             break;
         case SuggestedRate::Outcome::FirstRecord:
         case SuggestedRate::Outcome::NothingCounted:

@@ -3,11 +3,14 @@
 #include "core/returns.h"
 #include "platform/locale.h"
 
+#include <QCoreApplication>
 #include <QFont>
 
 namespace {
 
-const QString GuideHint = QStringLiteral("\nSee \u201cReturns\u201d in the user guide (F1 or About These Figures).");
+//: F1 is the key; About These Figures is a button of the portfolio window
+const char *const GuideHint =
+    QT_TRANSLATE_NOOP("PortfolioModel", "See “Returns” in the user guide (F1 or About These Figures).");
 
 // The table's numbers in the locale's form; the rounding is the export's.
 QString localised(QString plain)
@@ -22,7 +25,8 @@ QString blankBecause(const QString &reason)
 {
     if (reason.isEmpty())
         return QString();
-    return QStringLiteral("No figure: %1.").arg(reason);
+    //: %1 why a figure cannot be given
+    return QCoreApplication::translate("PortfolioModel", "No figure: %1.").arg(reason);
 }
 
 // The first reason that applies, in the order the engine gives them.
@@ -50,7 +54,7 @@ void PortfolioModel::setPortfolio(const storage::Portfolio &portfolio)
 {
     std::vector<Row> rows;
     rows.reserve(portfolio.returns.size() + 1);
-    const QString noRecord = blankBecause(QStringLiteral("no record with both amounts above zero"));
+    const QString noRecord = tr("No figure: no record with both amounts above zero.");
     const auto percent = [](Cell &cell, const std::optional<double> &figure, const QString &reason) {
         cell.text = localised(percentText(figure));
         if (cell.text.isEmpty())
@@ -66,7 +70,7 @@ void PortfolioModel::setPortfolio(const storage::Portfolio &portfolio)
         c[Type].text = info.type;
         c[Institution].text = info.institution;
         if (!info.readable)
-            c[Type].toolTip = QStringLiteral("The investment record cannot be read.");
+            c[Type].toolTip = tr("The investment record cannot be read.");
         if (r.records > 0) {
             c[FirstDate].text = platform::LocaleServices::shortDate(r.firstDate);
             c[LastDate].text = platform::LocaleServices::shortDate(r.lastDate);
@@ -90,8 +94,9 @@ void PortfolioModel::setPortfolio(const storage::Portfolio &portfolio)
     const PortfolioReturns &all = portfolio.all;
     Row row;
     auto &c = row.cells;
-    c[Type].text = QStringLiteral("All investments");
-    c[Type].toolTip = QStringLiteral("The %1 of %2 investments that have figures of their own, taken together.")
+    c[Type].text = tr("All investments");
+    //: %1 and %2 numbers of investments
+    c[Type].toolTip = tr("The %1 of %2 investments that have figures of their own, taken together.")
                           .arg(all.investments)
                           .arg(portfolio.investments.size());
     if (all.investments > 0) {
@@ -100,7 +105,7 @@ void PortfolioModel::setPortfolio(const storage::Portfolio &portfolio)
         c[Years].text = localised(yearsText(all.years));
         c[LastCurrent].text = platform::LocaleServices::displayAmount(all.lastCurrent);
         c[LossToInflation].text = platform::LocaleServices::displayAmount(all.lossToInflation);
-        const QString sum = QStringLiteral("The sum over the investments that have figures of their own.");
+        const QString sum = tr("The sum over the investments that have figures of their own.");
         c[LastCurrent].toolTip = sum;
         c[LossToInflation].toolTip = sum;
     } else {
@@ -112,10 +117,11 @@ void PortfolioModel::setPortfolio(const storage::Portfolio &portfolio)
     percent(c[MwrAnnual], all.mwrAnnual, all.mwrReason);
     percent(c[RealMwrAnnual], all.realMwrAnnual, all.realReason);
     if (!c[RealMwrAnnual].text.isEmpty())
-        c[RealMwrAnnual].toolTip = QStringLiteral("Each sum of money counted in prices of %1 by the price index %2.")
+        //: %1 a date, %2 the name of a price index
+        c[RealMwrAnnual].toolTip = tr("Each sum of money counted in prices of %1 by the price index %2.")
                                        .arg(platform::LocaleServices::shortDate(all.firstDate), all.series);
     else if (!all.series.isEmpty())
-        c[RealMwrAnnual].toolTip += QStringLiteral(" Price index: %1.").arg(all.series);
+        c[RealMwrAnnual].toolTip += QLatin1Char(' ') + tr("Price index: %1.").arg(all.series);
     rows.push_back(std::move(row));
 
     beginResetModel();
@@ -125,9 +131,9 @@ void PortfolioModel::setPortfolio(const storage::Portfolio &portfolio)
 
 QString PortfolioModel::noTimeWeightedForAll()
 {
-    return QStringLiteral("No time-weighted figure for all investments together: the investments' records fall on "
-                          "different dates, so there are no common intervals to link. The money-weighted figures "
-                          "cover them all.");
+    return tr("No time-weighted figure for all investments together: the investments' records fall on "
+              "different dates, so there are no common intervals to link. The money-weighted figures "
+              "cover them all.");
 }
 
 int PortfolioModel::rowCount(const QModelIndex &parent) const
@@ -191,27 +197,27 @@ QString PortfolioModel::headerText(int column)
 {
     switch (column) {
     case Type:
-        return QStringLiteral("Type");
+        return tr("Type");
     case Institution:
-        return QStringLiteral("Institution");
+        return tr("Institution");
     case FirstDate:
-        return QStringLiteral("First Date");
+        return tr("First Date");
     case LastDate:
-        return QStringLiteral("Last Date");
+        return tr("Last Date");
     case Years:
-        return QStringLiteral("Years");
+        return tr("Years");
     case LastCurrent:
-        return QStringLiteral("Last Current\nAmount");
+        return tr("Last Current\nAmount");
     case LossToInflation:
-        return QStringLiteral("Total Loss\nto Inflation");
+        return tr("Total Loss\nto Inflation");
     case TwrAnnual:
-        return QStringLiteral("Time-Weighted\nPer Year (%)");
+        return tr("Time-Weighted\nPer Year (%)");
     case RealTwrAnnual:
-        return QStringLiteral("Time-Weighted\nAfter Inflation (%)");
+        return tr("Time-Weighted\nAfter Inflation (%)");
     case MwrAnnual:
-        return QStringLiteral("Money-Weighted\nPer Year (%)");
+        return tr("Money-Weighted\nPer Year (%)");
     case RealMwrAnnual:
-        return QStringLiteral("Money-Weighted\nAfter Inflation (%)");
+        return tr("Money-Weighted\nAfter Inflation (%)");
     default:
         return QString();
     }
@@ -222,51 +228,51 @@ QString PortfolioModel::headerToolTip(int column)
     QString text;
     switch (column) {
     case Type:
-        text = QStringLiteral("The type of investment, as entered in its investment record.");
+        text = tr("The type of investment, as entered in its investment record.");
         break;
     case Institution:
-        text = QStringLiteral("The institution that holds the investment.");
+        text = tr("The institution that holds the investment.");
         break;
     case FirstDate:
-        text = QStringLiteral("The date of the first record with both amounts above zero: the records the "
-                              "figures count.");
+        text = tr("The date of the first record with both amounts above zero: the records the "
+                  "figures count.");
         break;
     case LastDate:
-        text = QStringLiteral("The date of the last record with both amounts above zero.");
+        text = tr("The date of the last record with both amounts above zero.");
         break;
     case Years:
-        text = QStringLiteral("The time from the first to the last date, in years of 365.25 days.");
+        text = tr("The time from the first to the last date, in years of 365.25 days.");
         break;
     case LastCurrent:
-        text = QStringLiteral("The current amount of the last record counted. For all investments, the sum of "
-                              "those amounts.");
+        text = tr("The current amount of the last record counted. For all investments, the sum of "
+                  "those amounts.");
         break;
     case LossToInflation:
-        text = QStringLiteral("What inflation took, added up over the records: each record's Loss To Inflation, "
-                              "counted once (a record without an inflation rate adds nothing).");
+        text = tr("What inflation took, added up over the records: each record's Loss To Inflation, "
+                  "counted once (a record without an inflation rate adds nothing).");
         break;
     case TwrAnnual:
-        text = QStringLiteral("How much the investment itself grew a year, leaving out the money you added or took "
-                              "out: the return of each interval between records, linked together and spread over "
-                              "the years. Given for a year or more of records.");
+        text = tr("How much the investment itself grew a year, leaving out the money you added or took "
+                  "out: the return of each interval between records, linked together and spread over "
+                  "the years. Given for a year or more of records.");
         break;
     case RealTwrAnnual:
-        text = QStringLiteral("The same growth a year once the inflation rates of the records are taken out. Above "
-                              "zero, the investment beat inflation; below zero, inflation won.");
+        text = tr("The same growth a year once the inflation rates of the records are taken out. Above "
+                  "zero, the investment beat inflation; below zero, inflation won.");
         break;
     case MwrAnnual:
-        text = QStringLiteral("The yearly rate your money earned, counting when you added or took out money, as a "
-                              "bank quotes interest on a savings account.");
+        text = tr("The yearly rate your money earned, counting when you added or took out money, as a "
+                  "bank quotes interest on a savings account.");
         break;
     case RealMwrAnnual:
-        text = QStringLiteral("The same rate after inflation: above zero, your savings beat inflation. For all "
-                              "investments, every sum is counted in prices of the first date by the price index "
-                              "chosen under View, Price Index.");
+        text = tr("The same rate after inflation: above zero, your savings beat inflation. For all "
+                  "investments, every sum is counted in prices of the first date by the price index "
+                  "chosen under View, Price Index.");
         break;
     default:
         return QString();
     }
-    return text + GuideHint;
+    return text + QLatin1Char('\n') + tr(GuideHint);
 }
 
 QVariant PortfolioModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -278,7 +284,8 @@ QVariant PortfolioModel::headerData(int section, Qt::Orientation orientation, in
         }
         if (role == Qt::ToolTipRole && section >= 0 && section < int(m_rows.size()) &&
             m_rows[size_t(section)].investment > 0)
-            return QStringLiteral("Investment record %1: Enter or a double click shows it in the main window.")
+            //: %1 the investment's number
+            return tr("Investment record %1: Enter or a double click shows it in the main window.")
                 .arg(m_rows[size_t(section)].investment);
         return QVariant();
     }

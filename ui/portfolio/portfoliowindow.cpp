@@ -74,26 +74,26 @@ PortfolioWindow::Reading PortfolioWindow::readDataFolder()
         reading.portfolio = storage::readPortfolio(haveSeries ? &index : nullptr);
     } catch (const storage::HistoryPassError &failure) {
         reading.portfolio = storage::Portfolio();
-        reading.message =
-            failure.line > 0 ? QStringLiteral("The data history cannot be read: line %1 of \"%2\" gives error %3 (%4).")
-                                   .arg(failure.line)
-                                   .arg(QDir::toNativeSeparators(failure.file))
-                                   .arg(failure.error.number())
-                                   .arg(failure.error.description())
-                             : QStringLiteral("The data history \"%1\" cannot be read: error %2 (%3).")
-                                   .arg(QDir::toNativeSeparators(failure.file))
-                                   .arg(failure.error.number())
-                                   .arg(failure.error.description());
+        reading.message = failure.line > 0
+                              ? tr("The data history cannot be read: line %1 of \"%2\" gives error %3 (%4).")
+                                    .arg(failure.line)
+                                    .arg(QDir::toNativeSeparators(failure.file))
+                                    .arg(failure.error.number())
+                                    .arg(failure.error.description())
+                              : tr("The data history \"%1\" cannot be read: error %2 (%3).")
+                                    .arg(QDir::toNativeSeparators(failure.file))
+                                    .arg(failure.error.number())
+                                    .arg(failure.error.description());
     } catch (const RuntimeError &failure) {
         reading.portfolio = storage::Portfolio();
-        reading.message = QStringLiteral("The data files in \"%1\" cannot be read: error %2 (%3).")
+        reading.message = tr("The data files in \"%1\" cannot be read: error %2 (%3).")
                               .arg(QDir::toNativeSeparators(storage::programFolder()))
                               .arg(failure.number())
                               .arg(failure.description());
     }
     if (reading.message.isEmpty() && reading.portfolio.investments.empty())
-        reading.message = QStringLiteral("There are no investments yet. Add one with the New Investment Record "
-                                         "command of the main window.");
+        reading.message = tr("There are no investments yet. Add one with the New Investment Record "
+                             "command of the main window.");
     return reading;
 }
 
@@ -134,14 +134,14 @@ PortfolioWindow::PortfolioWindow() : QWidget(nullptr, Qt::Window)
 {
     setObjectName(QStringLiteral("PortfolioWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Portfolio: Did My Savings Beat Inflation?"));
+    setWindowTitle(tr("Portfolio: Did My Savings Beat Inflation?"));
 
-    cmdSaveCsv = new QPushButton(QStringLiteral("Save as &CSV…"), this);
+    cmdSaveCsv = new QPushButton(tr("Save as &CSV…"), this);
     cmdSaveCsv->setObjectName(QStringLiteral("cmdSaveCsv"));
-    cmdAboutFigures = new QPushButton(QStringLiteral("&About These Figures"), this);
+    cmdAboutFigures = new QPushButton(tr("&About These Figures"), this);
     cmdAboutFigures->setObjectName(QStringLiteral("cmdAboutFigures"));
-    cmdAboutFigures->setToolTip(QStringLiteral("Opens the user guide, whose section \u201cReturns\u201d explains how "
-                                               "each figure is worked out (F1)."));
+    cmdAboutFigures->setToolTip(tr("Opens the user guide, whose section “Returns” explains how "
+                                   "each figure is worked out (F1)."));
 
     model = new PortfolioModel(this);
     tblPortfolio = new QTableView(this);
@@ -310,14 +310,14 @@ void PortfolioWindow::present(Reading reading)
         stkTable->setCurrentWidget(lblMessage);
     }
     if (!m_reading.seriesProblem.isEmpty())
-        notes << QStringLiteral("No figure after inflation for all investments: %1").arg(m_reading.seriesProblem);
+        notes << tr("No figure after inflation for all investments: %1").arg(m_reading.seriesProblem);
     lblNote->setText(notes.join(QLatin1Char('\n')));
     lblNote->setVisible(!notes.isEmpty());
-    lblNote->setAccessibleDescription(notes.isEmpty() ? QStringLiteral("No note") : notes.join(QLatin1Char(' ')));
+    lblNote->setAccessibleDescription(notes.isEmpty() ? tr("No note") : notes.join(QLatin1Char(' ')));
     cmdSaveCsv->setEnabled(m_reading.message.isEmpty());
 
     ChartSeries series = portfolio.overTime;
-    series.setInvestment(0, QStringLiteral("All investments"), QString());
+    series.setInvestment(0, tr("All investments"), QString());
     chart->setSeries(std::move(series));
     if (!m_reading.message.isEmpty())
         chart->setMessage(m_reading.message);
@@ -372,8 +372,8 @@ void PortfolioWindow::saveCsv()
     if (!m_reading.message.isEmpty())
         return;
     const QString path = platform::FileChooser::instance().saveFileName(
-        this, QStringLiteral("Save Returns as CSV"), QDir::home().filePath(QStringLiteral("Plumbline returns.csv")),
-        QStringLiteral("CSV files (*.csv)"));
+        this, tr("Save Returns as CSV"), QDir::home().filePath(QStringLiteral("Plumbline returns.csv")),
+        tr("CSV files (*.csv)"));
     if (path.isEmpty())
         return;
     try {
@@ -398,8 +398,8 @@ void PortfolioWindow::openGuide()
 {
     const QString path = frmInstructions::explanationDocumentPath();
     if (!platform::DocumentOpener::instance().openFile(path))
-        platform::msgBox(QStringLiteral("The user guide \"%1\" could not be opened. Its section \u201cReturns\u201d "
-                                        "explains these figures.")
+        platform::msgBox(tr("The user guide \"%1\" could not be opened. Its section “Returns” "
+                            "explains these figures.")
                              .arg(path),
                          platform::MsgIcon::Exclamation);
 }

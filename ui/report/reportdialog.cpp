@@ -63,7 +63,7 @@ QString xdgDocumentsFolder()
 #endif
 }
 
-// "Savings account, First Bank"; the number when the investment has neither name.
+// "Savings account, First Bank"; empty when the investment has neither name.
 QString investmentName(int investment)
 {
     QString name;
@@ -77,8 +77,6 @@ QString investmentName(int investment)
     } catch (const RuntimeError &) {
         // The number alone still says which one is meant.
     }
-    if (name.isEmpty())
-        return QStringLiteral("number %1").arg(investment);
     // A '&' of the name is shown, not taken as the button's access key.
     return name.replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
@@ -124,37 +122,43 @@ ReportDialog::ReportDialog(QWidget *mainWindow, int shownInvestment)
       m_mainWindow(mainWindow), m_shownInvestment(shownInvestment)
 {
     setObjectName(QStringLiteral("ReportDialog"));
-    setWindowTitle(QStringLiteral("Report"));
+    setWindowTitle(tr("Report"));
 
-    auto *scope = new QGroupBox(QStringLiteral("Report on"), this);
+    auto *scope = new QGroupBox(tr("Report on"), this);
     scope->setObjectName(QStringLiteral("grpScope"));
     optShownInvestment = new QRadioButton(scope);
     optShownInvestment->setObjectName(QStringLiteral("optShownInvestment"));
-    optShownInvestment->setText(shownInvestment > 0
-                                    ? QStringLiteral("&Shown investment (%1)").arg(investmentName(shownInvestment))
-                                    : QStringLiteral("&Shown investment"));
+    const QString shownName = shownInvestment > 0 ? investmentName(shownInvestment) : QString();
+    if (shownInvestment <= 0)
+        optShownInvestment->setText(tr("&Shown investment"));
+    else if (shownName.isEmpty())
+        //: %1 the number of the investment, which has no type or institution
+        optShownInvestment->setText(tr("&Shown investment (number %1)").arg(shownInvestment));
+    else
+        //: %1 the investment's type and institution
+        optShownInvestment->setText(tr("&Shown investment (%1)").arg(shownName));
     optShownInvestment->setEnabled(shownInvestment > 0);
-    optAllInvestments = new QRadioButton(QStringLiteral("&All investments"), scope);
+    optAllInvestments = new QRadioButton(tr("&All investments"), scope);
     optAllInvestments->setObjectName(QStringLiteral("optAllInvestments"));
     (shownInvestment > 0 ? optShownInvestment : optAllInvestments)->setChecked(true);
     auto *scopeLayout = new QVBoxLayout(scope);
     scopeLayout->addWidget(optShownInvestment);
     scopeLayout->addWidget(optAllInvestments);
 
-    auto *fileLabel = new QLabel(QStringLiteral("Save &as:"), this);
+    auto *fileLabel = new QLabel(tr("Save &as:"), this);
     fileLabel->setObjectName(QStringLiteral("lblReportFile"));
     txtReportFile = new QLineEdit(defaultPath(), this);
     txtReportFile->setObjectName(QStringLiteral("txtReportFile"));
     txtReportFile->setMinimumWidth(fontMetrics().averageCharWidth() * 60);
     fileLabel->setBuddy(txtReportFile);
-    cmdBrowse = new QPushButton(QStringLiteral("&Browse..."), this);
+    cmdBrowse = new QPushButton(tr("&Browse..."), this);
     cmdBrowse->setObjectName(QStringLiteral("cmdBrowse"));
     cmdBrowse->setAutoDefault(false);
 
-    cmdCreate = new QPushButton(QStringLiteral("C&reate"), this);
+    cmdCreate = new QPushButton(tr("C&reate"), this);
     cmdCreate->setObjectName(QStringLiteral("cmdCreate"));
     cmdCreate->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdCancel = new QPushButton(tr("&Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel->setAutoDefault(false);
 
@@ -195,7 +199,7 @@ ReportDialog::~ReportDialog() = default;
 void ReportDialog::browse()
 {
     const QString chosen = platform::FileChooser::instance().saveFileName(
-        this, QStringLiteral("Save Report As"), txtReportFile->text(), QStringLiteral("PDF files (*.pdf)"));
+        this, tr("Save Report As"), txtReportFile->text(), tr("PDF files (*.pdf)"));
     if (chosen.isEmpty())
         return;
     txtReportFile->setText(QDir::toNativeSeparators(chosen));
@@ -208,7 +212,7 @@ void ReportDialog::create()
     QString path = QDir::fromNativeSeparators(txtReportFile->text().trimmed());
     const int investment = optShownInvestment->isChecked() ? m_shownInvestment : 0;
     if (path.isEmpty()) {
-        platform::msgBox(QStringLiteral("Please enter the name of the report file."), platform::MsgIcon::Exclamation);
+        platform::msgBox(tr("Please enter the name of the report file."), platform::MsgIcon::Exclamation);
         txtReportFile->setFocus();
         return;
     }
@@ -217,7 +221,8 @@ void ReportDialog::create()
     const bool confirmed = !m_replaceConfirmed.isEmpty() && QFileInfo(path).absoluteFilePath() == m_replaceConfirmed;
     if (QFileInfo::exists(path) && !confirmed &&
         platform::msgBox(
-            QStringLiteral("%1 already exists.\r\nDo you want to replace it?").arg(QDir::toNativeSeparators(path)),
+            //: %1 a file
+            tr("%1 already exists.\r\nDo you want to replace it?").arg(QDir::toNativeSeparators(path)),
             platform::MsgIcon::Question, platform::MsgButtons::YesNo) != platform::MsgResult::Yes)
         return;
 
@@ -226,18 +231,21 @@ void ReportDialog::create()
     connect(m_run, &ReportRun::counted, this, [this](int pages) {
         barProgress->setRange(0, pages);
         barProgress->setValue(0);
-        lblProgress->setText(QStringLiteral("Page 0 of %1").arg(pages));
+        //: %1 the number of pages
+        lblProgress->setText(tr("Page 0 of %1").arg(pages));
     });
     connect(m_run, &ReportRun::pageWritten, this, [this](int page, int pages) {
         barProgress->setValue(page);
-        lblProgress->setText(QStringLiteral("Page %1 of %2").arg(page).arg(pages));
+        //: %1 and %2 page numbers
+        lblProgress->setText(tr("Page %1 of %2").arg(page).arg(pages));
     });
     connect(m_run, &ReportRun::succeeded, this, [this](int pages) {
         finishRun();
-        platform::msgBox(QStringLiteral("The report (%1 %2) was saved as\r\n%3")
+        //: %1 the number of pages, %2 the report's file
+        platform::msgBox((pages == 1 ? tr("The report (%1 page) was saved as\r\n%2")
+                                     : tr("The report (%1 pages) was saved as\r\n%2"))
                              .arg(pages)
-                             .arg(pages == 1 ? QStringLiteral("page") : QStringLiteral("pages"),
-                                  QDir::toNativeSeparators(m_writing)),
+                             .arg(QDir::toNativeSeparators(m_writing)),
                          platform::MsgIcon::Information);
         accept();
     });
@@ -259,7 +267,7 @@ void ReportDialog::create()
             QDialog::reject();
             return;
         }
-        lblProgress->setText(QStringLiteral("Cancelled: no report was written."));
+        lblProgress->setText(tr("Cancelled: no report was written."));
         lblProgress->show();
     });
     setWriting(true);
@@ -291,7 +299,7 @@ void ReportDialog::reject()
 
 void ReportDialog::stopWriting()
 {
-    lblProgress->setText(QStringLiteral("Cancelling..."));
+    lblProgress->setText(tr("Cancelling..."));
     cmdCancel->setEnabled(false);
     m_run->cancel();
 }
@@ -307,7 +315,7 @@ void ReportDialog::setWriting(bool writing)
     lblProgress->setVisible(writing);
     if (writing) {
         barProgress->setRange(0, 0); // busy until the pages are counted
-        lblProgress->setText(QStringLiteral("Reading the data records..."));
+        lblProgress->setText(tr("Reading the data records..."));
         cmdCancel->setFocus();
     }
 }
