@@ -20,7 +20,12 @@ fi
 generator=()
 command -v ninja >/dev/null && [ ! -f "$build/Makefile" ] && generator=(-G Ninja)
 launcher=()
-command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+if command -v ccache >/dev/null; then
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    # ccache caches what is compiled with a precompiled header only when told that is safe.
+    CCACHE_SLOPPINESS="$(ccache -k sloppiness 2>/dev/null || true),pch_defines,time_macros"
+    export CCACHE_SLOPPINESS
+fi
 
 # -O1 keeps the instrumented tests quick; line tables are enough for the sanitizers' stack
 # traces. PLUMBLINE_FUZZ adds the fuzz targets, with the fuzzer's coverage instrumentation on

@@ -16,7 +16,12 @@ build_only=0
 generator=()
 command -v ninja >/dev/null && [ ! -f "$build/Makefile" ] && generator=(-G Ninja)
 launcher=()
-command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+if command -v ccache >/dev/null; then
+    launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    # ccache caches what is compiled with a precompiled header only when told that is safe.
+    CCACHE_SLOPPINESS="$(ccache -k sloppiness 2>/dev/null || true),pch_defines,time_macros"
+    export CCACHE_SLOPPINESS
+fi
 linker=-fsanitize=thread
 command -v ld.lld >/dev/null && linker="$linker -fuse-ld=lld"
 cmake -S "$root" -B "$build" "${generator[@]}" "${launcher[@]}" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE= \

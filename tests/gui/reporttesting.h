@@ -7,7 +7,9 @@
 #include "core/runtimeerror.h"
 #include "storage/historypass.h"
 
+#include <QByteArray>
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QString>
@@ -79,6 +81,12 @@ inline int errorOf(const std::function<void()> &action, long long *line = nullpt
         return error.number();
     }
     return 0;
+}
+
+inline bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 inline QStringList entries(const QString &dir)
