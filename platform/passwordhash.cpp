@@ -4,6 +4,7 @@
 #include "platform/settingsstore.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <algorithm>
 #include <sodium.h>
 
@@ -17,7 +18,8 @@ void initialiseOnce()
     // system has no source of randomness.
     static const int status = sodium_init();
     if (status < 0)
-        throw RuntimeError(RuntimeError::OutOfMemory, QStringLiteral("The password library cannot start"));
+        throw RuntimeError(RuntimeError::OutOfMemory,
+                           QCoreApplication::translate("Password", "The password library cannot start"));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "platform/messagebox.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 #include <utility>
 
@@ -33,7 +34,7 @@ void PdfPrinter::endDoc()
     printer.setDocName(m_lastTitle);
     m_pages = renderDocument(printer, lines);
     if (m_pages == 0)
-        showStandardError(482, QStringLiteral("Printer error"));
+        showStandardError(482, QCoreApplication::translate("Printer", "Printer error"));
 }
 
 void PdfPrinter::killDoc()

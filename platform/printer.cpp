@@ -2,6 +2,7 @@
 
 #include "platform/messagebox.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -152,7 +153,7 @@ public:
         if (lines.isEmpty())
             return;
         if (renderDocument(printer(), lines) == 0)
-            showStandardError(482, QStringLiteral("Printer error"));
+            showStandardError(482, QCoreApplication::translate("Printer", "Printer error"));
     }
 
     void killDoc() override { m_lines.clear(); }

@@ -1,6 +1,7 @@
 // plumbline-export: the figures of a data folder as CSV, computed as the grid computes them.
 #include "core/runtimeerror.h"
 #include "core/suggestedrate.h"
+#include "platform/translations.h"
 #include "storage/csvwriter.h"
 #include "storage/datafolder.h"
 #include "storage/filetable.h"
@@ -40,7 +41,11 @@ bool loadSuggestionSeries(bool named, const QString &name, PriceIndex &index, QS
     if (storage::loadPriceIndex(named ? name : storage::systemPriceIndexName(), index, error))
         return true;
     if (chosenInWindows)
-        error += QStringLiteral(" It is the series chosen under View, Price Index; --series NAME gives another.");
+        //: %1 is the reason the price index cannot be read.
+        error =
+            QCoreApplication::translate(
+                "plumbline-export", "%1 It is the series chosen under View, Price Index; --series NAME gives another.")
+                .arg(error);
     return false;
 }
 
@@ -181,37 +186,51 @@ int fail(const QString &message)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    platform::installTranslations();
     QCoreApplication::setApplicationName(QStringLiteral("plumbline-export"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PLUMBLINE_VERSION));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Writes the figures of every data record of a Plumbline 3.5 data folder to standard output as "
-                       "CSV (comma-separated, header row, CR LF line ends), computed as the program's grid computes "
-                       "them. Nothing in the data folder is ever changed."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "plumbline-export",
+        "Writes the figures of every data record of a Plumbline 3.5 data folder to standard output as "
+        "CSV (comma-separated, header row, CR LF line ends), computed as the program's grid computes "
+        "them. Nothing in the data folder is ever changed."));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption dataDir(QStringLiteral("data-dir"),
-                                     QStringLiteral("Read the data folder <dir> instead of the program's own."),
-                                     QStringLiteral("dir"));
-    const QCommandLineOption investment(QStringLiteral("investment"),
-                                        QStringLiteral("Export only investment number <n>."), QStringLiteral("n"));
+    const QCommandLineOption dataDir(
+        QStringLiteral("data-dir"),
+        QCoreApplication::translate("Tools", "Read the data folder <dir> instead of the program's own."),
+        //: A placeholder in the help for what is given after an option or the program's name; keep it as the
+        //: descriptions call it ("<dir>").
+        QCoreApplication::translate("Tools", "dir"));
+    const QCommandLineOption investment(
+        QStringLiteral("investment"),
+        QCoreApplication::translate("plumbline-export", "Export only investment number <n>."), QStringLiteral("n"));
     const QCommandLineOption suggestRates(
         QStringLiteral("suggest-rates"),
-        QStringLiteral("Add the column suggested_rate after inflation_rate: the rate the price index gives since "
-                       "the investment's last earlier record with both amounts above 0, the one the calculation "
-                       "compares the record with (empty where it gives none)."));
-    const QCommandLineOption series(QStringLiteral("series"),
-                                    QStringLiteral("With --suggest-rates: the price index <name> (default: the "
-                                                   "series chosen under View, Price Index, else that of the system "
-                                                   "locale's country, else US-CPI-U)."),
-                                    QStringLiteral("name"));
+        QCoreApplication::translate(
+            "plumbline-export",
+            "Add the column suggested_rate after inflation_rate: the rate the price index gives since "
+            "the investment's last earlier record with both amounts above 0, the one the calculation "
+            "compares the record with (empty where it gives none)."));
+    const QCommandLineOption series(
+        QStringLiteral("series"),
+        QCoreApplication::translate("plumbline-export",
+                                    "With --suggest-rates: the price index <name> (default: the "
+                                    "series chosen under View, Price Index, else that of the system "
+                                    "locale's country, else US-CPI-U)."),
+        //: A placeholder in the help for what is given after an option or the program's name; keep it as the
+        //: descriptions call it ("<name>").
+        QCoreApplication::translate("Tools", "name"));
     const QCommandLineOption returns(
         QStringLiteral("returns"),
-        QStringLiteral("Instead of the records, each investment's returns, nominal and after inflation (time- and "
-                       "money-weighted, cumulative and per year), and a last row for all of them, whose figure "
-                       "after inflation comes from the price index (--series, else the one chosen under View, "
-                       "Price Index)."));
+        QCoreApplication::translate(
+            "plumbline-export",
+            "Instead of the records, each investment's returns, nominal and after inflation (time- and "
+            "money-weighted, cumulative and per year), and a last row for all of them, whose figure "
+            "after inflation comes from the price index (--series, else the one chosen under View, "
+            "Price Index)."));
     parser.addOption(dataDir);
     parser.addOption(investment);
     parser.addOption(suggestRates);
@@ -219,19 +238,21 @@ int main(int argc, char *argv[])
     parser.addOption(returns);
     parser.process(app);
     if (parser.isSet(series) && !parser.isSet(suggestRates) && !parser.isSet(returns))
-        return fail(QStringLiteral("--series needs --suggest-rates or --returns"));
+        return fail(QCoreApplication::translate("plumbline-export", "--series needs --suggest-rates or --returns"));
     if (parser.isSet(returns) && (parser.isSet(suggestRates) || parser.isSet(investment)))
-        return fail(QStringLiteral("--returns covers every investment and takes neither --investment nor "
-                                   "--suggest-rates"));
+        return fail(QCoreApplication::translate("plumbline-export",
+                                                "--returns covers every investment and takes neither --investment nor "
+                                                "--suggest-rates"));
     if (!parser.positionalArguments().isEmpty())
-        return fail(
-            QStringLiteral("unexpected argument \"%1\" (see --help)").arg(parser.positionalArguments().first()));
+        return fail(QCoreApplication::translate("Tools", "unexpected argument \"%1\" (see --help)")
+                        .arg(parser.positionalArguments().first()));
 
     if (parser.isSet(dataDir))
         storage::setProgramFolder(QDir(parser.value(dataDir)).absolutePath());
     const QString folder = storage::programFolder();
     if (!QFileInfo(folder).isDir())
-        return fail(QStringLiteral("data folder \"%1\" does not exist").arg(QDir::toNativeSeparators(folder)));
+        return fail(QCoreApplication::translate("Tools", "data folder \"%1\" does not exist")
+                        .arg(QDir::toNativeSeparators(folder)));
     // Never a change half made, nor a folder where a data file belongs.
     if (const QString refusal = storage::readingRefusal(folder); !refusal.isEmpty())
         return fail(refusal);
@@ -250,19 +271,21 @@ int main(int argc, char *argv[])
         } catch (const storage::HistoryPassError &failure) {
             return fail(failure.message());
         } catch (const RuntimeError &error) {
-            return fail(QStringLiteral("\"%1\": error %2: %3")
+            return fail(QCoreApplication::translate("Tools", "\"%1\": error %2: %3")
                             .arg(QDir::toNativeSeparators(investPath))
                             .arg(error.number())
                             .arg(error.description()));
         }
         writeReturnsRows(portfolio, out);
         if (!out.flush() || std::fflush(stdout) != 0)
-            return fail(QStringLiteral("the figures could not all be written to standard output"));
+            return fail(QCoreApplication::translate("plumbline-export",
+                                                    "the figures could not all be written to standard output"));
         if (portfolio.unowned.count > 0)
-            std::fprintf(
-                stderr, "plumbline-export: warning: %s\n",
-                qPrintable(storage::unownedLinesWarning(portfolio.unowned, historyPath,
-                                                        int(portfolio.investments.size()), QStringLiteral("counted"))));
+            std::fprintf(stderr, "plumbline-export: %s\n",
+                         qPrintable(QCoreApplication::translate("Tools", "warning: %1")
+                                        .arg(storage::unownedLinesWarning(portfolio.unowned, historyPath,
+                                                                          int(portfolio.investments.size()),
+                                                                          QStringLiteral("counted")))));
         return 0;
     }
     std::optional<SuggestedRates> suggest;
@@ -277,7 +300,7 @@ int main(int argc, char *argv[])
     try {
         investments = storage::readInvestmentList(investPath);
     } catch (const RuntimeError &error) {
-        return fail(QStringLiteral("\"%1\": error %2: %3")
+        return fail(QCoreApplication::translate("Tools", "\"%1\": error %2: %3")
                         .arg(QDir::toNativeSeparators(investPath))
                         .arg(error.number())
                         .arg(error.description()));
@@ -288,7 +311,7 @@ int main(int argc, char *argv[])
         bool ok = false;
         only = parser.value(investment).toInt(&ok);
         if (!ok || only < 1 || only > count)
-            return fail(QStringLiteral("there is no investment %1 in \"%2\" (it holds %3)")
+            return fail(QCoreApplication::translate("Tools", "there is no investment %1 in \"%2\" (it holds %3)")
                             .arg(parser.value(investment), QDir::toNativeSeparators(investPath))
                             .arg(count));
     }
@@ -310,16 +333,19 @@ int main(int argc, char *argv[])
         return fail(failure.message());
     } catch (const RuntimeError &error) {
         out.discard();
-        return fail(QStringLiteral("\"%1\": error %2: %3")
+        return fail(QCoreApplication::translate("Tools", "\"%1\": error %2: %3")
                         .arg(QDir::toNativeSeparators(historyPath))
                         .arg(error.number())
                         .arg(error.description()));
     }
     if (!out.flush() || std::fflush(stdout) != 0)
-        return fail(QStringLiteral("the figures could not all be written to standard output"));
+        return fail(
+            QCoreApplication::translate("plumbline-export", "the figures could not all be written to standard output"));
     // A warning only: what could be exported was.
     if (unowned.count > 0)
-        std::fprintf(stderr, "plumbline-export: warning: %s\n",
-                     qPrintable(storage::unownedLinesWarning(unowned, historyPath, count, QStringLiteral("exported"))));
+        std::fprintf(stderr, "plumbline-export: %s\n",
+                     qPrintable(QCoreApplication::translate("Tools", "warning: %1")
+                                    .arg(storage::unownedLinesWarning(unowned, historyPath, count,
+                                                                      QStringLiteral("exported")))));
     return 0;
 }

@@ -13,6 +13,7 @@
 #include "core/investrecord.h"
 #include "core/plmainmod.h"
 #include "core/runtimeerror.h"
+#include "platform/translations.h"
 #include "storage/datafolder.h"
 #include "storage/filetable.h"
 
@@ -79,16 +80,23 @@ struct Options
     uint64_t seed = 1;
 };
 
-const char *const UsageText =
+//: The synopsis: only "usage:" is words; the rest are the program's and its options' names.
+const char *const UsageText = QT_TRANSLATE_NOOP(
+    "plumbline-gendata",
     "usage: plumbline-gendata --out DIR --investments N --records-per-investment M [--seed S] [--edits E]\n"
     "       plumbline-gendata --out DIR --lines L [--investments N] [--shown K] [--shown-share F]\n"
-    "                         [--seed S] [--edits E]\n";
+    "                         [--seed S] [--edits E]\n");
+
+QString usageText()
+{
+    return QCoreApplication::translate("plumbline-gendata", UsageText);
+}
 
 [[noreturn]] void usage(const QString &problem)
 {
     if (!problem.isEmpty())
         std::fprintf(stderr, "plumbline-gendata: %s\n", qPrintable(problem));
-    std::fputs(UsageText, stderr);
+    std::fputs(qPrintable(usageText()), stderr);
     std::exit(2);
 }
 
@@ -97,8 +105,11 @@ long long toNumber(const QString &text, const QString &option)
     bool ok = false;
     const long long value = text.toLongLong(&ok);
     if (!ok || value < 0) {
-        std::fprintf(stderr, "plumbline-gendata: --%s wants a whole number, not \"%s\"\n", qPrintable(option),
-                     qPrintable(text));
+        //: %1 is an option's name, %2 what was given for it.
+        std::fprintf(
+            stderr, "plumbline-gendata: %s\n",
+            qPrintable(QCoreApplication::translate("plumbline-gendata", "--%1 wants a whole number, not \"%2\"")
+                           .arg(option, text)));
         std::exit(2);
     }
     return value;
@@ -108,25 +119,40 @@ Options parseOptions(const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Writes a valid Plumbline 3.5 data folder (PlumblineData and PlDataHist.txt) into DIR, which "
-                       "must not hold them yet, for trying the program and timing it on large data.\n\n") +
-        QString::fromLatin1(UsageText).trimmed());
+        QCoreApplication::translate(
+            "plumbline-gendata",
+            "Writes a valid Plumbline 3.5 data folder (PlumblineData and PlDataHist.txt) into DIR, which "
+            "must not hold them yet, for trying the program and timing it on large data.\n\n") +
+        usageText().trimmed());
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    const auto option = [&parser](const char *name, const char *valueName, const char *text) {
-        parser.addOption(QCommandLineOption(QLatin1String(name), QLatin1String(text), QLatin1String(valueName)));
+    const auto option = [&parser](const char *name, const char *valueName, const QString &text) {
+        parser.addOption(QCommandLineOption(QLatin1String(name), text, QLatin1String(valueName)));
         return QLatin1String(name);
     };
-    const QLatin1String out = option("out", "DIR", "the folder to write (created if missing)");
-    const QLatin1String investments = option("investments", "N", "investments (second form: default 100)");
-    const QLatin1String perInvestment = option("records-per-investment", "M", "data records of each investment");
-    const QLatin1String lines = option("lines", "L", "history lines in all");
-    const QLatin1String shown = option("shown", "K", "the investment holding the share F (default 1)");
-    const QLatin1String shownShare = option("shown-share", "F", "its share of the lines, 0 to 1 (default 0.01)");
-    const QLatin1String edits = option("edits", "E",
-                                       "edits that rewrote the file, each putting the edited investment's lines "
-                                       "first (default 3, at most N)");
-    const QLatin1String seed = option("seed", "S", "the same seed always gives the same bytes (default 1)");
+    const QLatin1String out = option(
+        "out", "DIR", QCoreApplication::translate("plumbline-gendata", "the folder to write (created if missing)"));
+    const QLatin1String investments = option(
+        "investments", "N", QCoreApplication::translate("plumbline-gendata", "investments (second form: default 100)"));
+    const QLatin1String perInvestment =
+        option("records-per-investment", "M",
+               QCoreApplication::translate("plumbline-gendata", "data records of each investment"));
+    const QLatin1String lines =
+        option("lines", "L", QCoreApplication::translate("plumbline-gendata", "history lines in all"));
+    const QLatin1String shown =
+        option("shown", "K",
+               QCoreApplication::translate("plumbline-gendata", "the investment holding the share F (default 1)"));
+    const QLatin1String shownShare =
+        option("shown-share", "F",
+               QCoreApplication::translate("plumbline-gendata", "its share of the lines, 0 to 1 (default 0.01)"));
+    const QLatin1String edits =
+        option("edits", "E",
+               QCoreApplication::translate("plumbline-gendata",
+                                           "edits that rewrote the file, each putting the edited investment's lines "
+                                           "first (default 3, at most N)"));
+    const QLatin1String seed = option(
+        "seed", "S",
+        QCoreApplication::translate("plumbline-gendata", "the same seed always gives the same bytes (default 1)"));
 
     if (!parser.parse(arguments))
         usage(parser.errorText());
@@ -138,7 +164,8 @@ Options parseOptions(const QStringList &arguments)
         parser.showVersion();
     }
     if (!parser.positionalArguments().isEmpty())
-        usage(QStringLiteral("unexpected argument \"%1\"").arg(parser.positionalArguments().constFirst()));
+        usage(QCoreApplication::translate("plumbline-gendata", "unexpected argument \"%1\"")
+                  .arg(parser.positionalArguments().constFirst()));
 
     Options o;
     o.out = parser.value(out);
@@ -154,7 +181,7 @@ Options parseOptions(const QStringList &arguments)
         bool ok = false;
         o.shownShare = parser.value(shownShare).toDouble(&ok);
         if (!ok || !(o.shownShare >= 0.0 && o.shownShare <= 1.0))
-            usage(QStringLiteral("--shown-share wants a fraction from 0 to 1"));
+            usage(QCoreApplication::translate("plumbline-gendata", "--shown-share wants a fraction from 0 to 1"));
     }
     if (parser.isSet(edits))
         o.edits = toNumber(parser.value(edits), edits);
@@ -162,19 +189,20 @@ Options parseOptions(const QStringList &arguments)
         o.seed = uint64_t(toNumber(parser.value(seed), seed));
 
     if (o.out.isEmpty())
-        usage(QStringLiteral("--out is required"));
+        usage(QCoreApplication::translate("plumbline-gendata", "--out is required"));
     if (o.lines > 0) {
         if (o.perInvestment > 0)
-            usage(QStringLiteral("give either --records-per-investment or --lines"));
+            usage(QCoreApplication::translate("plumbline-gendata", "give either --records-per-investment or --lines"));
         if (o.investments == 0)
             o.investments = 100;
         if (o.shown < 1 || o.shown > o.investments)
-            usage(QStringLiteral("--shown must name one of the investments"));
+            usage(QCoreApplication::translate("plumbline-gendata", "--shown must name one of the investments"));
     } else if (o.investments == 0 || o.perInvestment == 0) {
-        usage(QStringLiteral("give --investments and --records-per-investment, or --lines"));
+        usage(QCoreApplication::translate("plumbline-gendata",
+                                          "give --investments and --records-per-investment, or --lines"));
     }
     if (o.investments > MaxInvestments)
-        usage(QStringLiteral("at most 32767 investments"));
+        usage(QCoreApplication::translate("plumbline-gendata", "at most 32767 investments"));
     return o;
 }
 
@@ -201,10 +229,13 @@ std::vector<long long> lineCounts(const Options &o)
     }
     for (long long i = 1; i <= o.investments; ++i) {
         if (counts[size_t(i)] > MaxRecordsPerInvestment) {
-            std::fprintf(stderr,
-                         "plumbline-gendata: investment %lld would get %lld records; the program counts at most "
-                         "%lld per investment (use more --investments)\n",
-                         i, counts[size_t(i)], MaxRecordsPerInvestment);
+            std::fprintf(stderr, "plumbline-gendata: %s\n",
+                         qPrintable(QCoreApplication::translate(
+                                        "plumbline-gendata", "investment %1 would get %2 records; the program counts "
+                                                             "at most %3 per investment (use more --investments)")
+                                        .arg(i)
+                                        .arg(counts[size_t(i)])
+                                        .arg(MaxRecordsPerInvestment)));
             std::exit(2);
         }
     }
@@ -398,17 +429,22 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("plumbline-gendata"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PLUMBLINE_VERSION));
+    platform::installTranslations();
     const Options o = parseOptions(QCoreApplication::arguments());
     if (!QDir().mkpath(o.out)) {
-        std::fprintf(stderr, "plumbline-gendata: cannot create %s\n", qPrintable(o.out));
+        std::fprintf(stderr, "plumbline-gendata: %s\n",
+                     qPrintable(QCoreApplication::translate("plumbline-gendata", "cannot create %1").arg(o.out)));
         return 1;
     }
     storage::setProgramFolder(QFileInfo(o.out).absoluteFilePath());
     // Never over a data folder in use: it may be somebody's real records.
     for (const QString &name : {storage::InvestFileName, storage::HistFileName}) {
         if (QFileInfo::exists(storage::programFile(name))) {
-            std::fprintf(stderr, "plumbline-gendata: %s already holds %s; give an empty folder\n",
-                         qPrintable(QDir::toNativeSeparators(o.out)), qPrintable(name));
+            //: %1 is a folder, %2 the name of a data file in it.
+            std::fprintf(
+                stderr, "plumbline-gendata: %s\n",
+                qPrintable(QCoreApplication::translate("plumbline-gendata", "%1 already holds %2; give an empty folder")
+                               .arg(QDir::toNativeSeparators(o.out), name)));
             return 1;
         }
     }
@@ -443,12 +479,22 @@ int main(int argc, char **argv)
         storage::close(2);
 
         long long shownLines = counts[size_t(o.lines > 0 ? o.shown : 1)];
-        std::printf("%s: %lld investments, %zu history lines (investment %lld: %lld lines), %lld edits, seed %llu\n",
-                    qPrintable(QDir::toNativeSeparators(storage::programFolder())), o.investments, order.size(),
-                    o.lines > 0 ? o.shown : 1LL, shownLines, edits, static_cast<unsigned long long>(o.seed));
+        //: %1 is the data folder written; %5 of the history lines belong to investment %4.
+        std::printf(
+            "%s\n",
+            qPrintable(
+                QCoreApplication::translate("plumbline-gendata",
+                                            "%1: %2 investments, %3 history lines (investment %4: %5 lines), %6 edits, "
+                                            "seed %7")
+                    .arg(QDir::toNativeSeparators(storage::programFolder()), QString::number(o.investments),
+                         QString::number(order.size()), QString::number(o.lines > 0 ? o.shown : 1LL),
+                         QString::number(shownLines), QString::number(edits), QString::number(o.seed))));
     } catch (const RuntimeError &error) {
         storage::discardAll();
-        std::fprintf(stderr, "plumbline-gendata: error %d: %s\n", error.number(), qPrintable(error.description()));
+        std::fprintf(
+            stderr, "plumbline-gendata: %s\n",
+            qPrintable(
+                QCoreApplication::translate("Tools", "error %1: %2").arg(error.number()).arg(error.description())));
         return 1;
     }
     return 0;

@@ -2,6 +2,7 @@
 // missing rates filled from a price index, in one crash-safe rewrite.
 #include "core/recordcsv.h"
 #include "core/runtimeerror.h"
+#include "platform/translations.h"
 #include "storage/datafolder.h"
 #include "storage/folderlock.h"
 #include "storage/historyreader.h"
@@ -29,12 +30,6 @@ int fail(const QString &message, int code = Refused)
     return code;
 }
 
-// "1 record", "3 records".
-QString count(qsizetype n, const char *one, const char *many)
-{
-    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
-}
-
 void say(const QString &text)
 {
     std::fprintf(stdout, "%s\n", qPrintable(text));
@@ -53,44 +48,71 @@ QString isoDate(Date date)
 QString fillLine(const storage::RateFill &f)
 {
     if (f.filled)
-        return QStringLiteral("record %1 (%2): rate %3 since %4")
+        return QCoreApplication::translate("plumbline-import", "record %1 (%2): rate %3 since %4")
             .arg(f.record)
             .arg(isoDate(f.date), f.rateText, isoDate(f.since));
-    return QStringLiteral("record %1 (%2): no rate, %3").arg(f.record).arg(isoDate(f.date), f.reason);
+    return QCoreApplication::translate("plumbline-import", "record %1 (%2): no rate, %3")
+        .arg(f.record)
+        .arg(isoDate(f.date), f.reason);
 }
 
-// What the plan does, a line each.
+// What the plan does, a line each. Each sentence whole, for the dry run and for the change made,
+// so a translation can word them apart.
 void describe(const storage::RecordChangePlan &plan, bool dryRun, const QString &seriesName)
 {
     const QString title = storage::investmentTitle(plan.type, plan.institution);
-    const QString verb = dryRun ? QStringLiteral("Would add") : QStringLiteral("Added");
-    if (plan.newInvestment)
-        say(QStringLiteral("%1 investment %2 (%3).")
-                .arg(dryRun ? QStringLiteral("Would create") : QStringLiteral("Created"))
+    if (plan.newInvestment) {
+        //: %1 is the investment's number, %2 its type and institution.
+        say((dryRun ? QCoreApplication::translate("plumbline-import", "Would create investment %1 (%2).")
+                    : QCoreApplication::translate("plumbline-import", "Created investment %1 (%2)."))
                 .arg(plan.investment)
                 .arg(title));
-    say(QStringLiteral("%1 %2 to investment %3 (%4): %5 appended, %6 merged by date.")
-            .arg(verb)
-            .arg(count(qsizetype(plan.added.size()), "record", "records"))
-            .arg(plan.investment)
-            .arg(title)
-            .arg(plan.appended)
-            .arg(plan.merged));
-    if (plan.duplicates > 0)
-        say(QStringLiteral("%1 already present, left out.").arg(count(plan.duplicates, "row", "rows")));
+    }
+    const bool one = plan.added.size() == 1;
+    QString added;
+    //: %1 records, %2 the investment's number, %3 its type and institution; %4 of the records go after
+    //: its last one, %5 between its records by their date.
+    if (dryRun && one)
+        added = QCoreApplication::translate(
+            "plumbline-import", "Would add %1 record to investment %2 (%3): %4 appended, %5 merged by date.");
+    else if (dryRun)
+        added = QCoreApplication::translate(
+            "plumbline-import", "Would add %1 records to investment %2 (%3): %4 appended, %5 merged by date.");
+    else if (one)
+        added = QCoreApplication::translate("plumbline-import",
+                                            "Added %1 record to investment %2 (%3): %4 appended, %5 merged by date.");
+    else
+        added = QCoreApplication::translate("plumbline-import",
+                                            "Added %1 records to investment %2 (%3): %4 appended, %5 merged by date.");
+    say(added.arg(qsizetype(plan.added.size())).arg(plan.investment).arg(title).arg(plan.appended).arg(plan.merged));
+    if (plan.duplicates > 0) {
+        say((plan.duplicates == 1
+                 ? QCoreApplication::translate("plumbline-import", "%1 row already present, left out.")
+                 : QCoreApplication::translate("plumbline-import", "%1 rows already present, left out."))
+                .arg(plan.duplicates));
+    }
     if (dryRun) {
         for (const auto &placed : plan.added) {
             const storage::IncomingRecord &r = placed.record;
-            say(QStringLiteral("  line %1: %2, %3, %4, rate %5, %6")
+            //: A record to add: %1 its line in the CSV file, %2 its date, %3 and %4 its original and current
+            //: amount, %5 its inflation rate.
+            //: %6 is the number of the record the new one goes before.
+            QString line =
+                (placed.before == 0
+                     ? QCoreApplication::translate("plumbline-import", "line %1: %2, %3, %4, rate %5, at the end")
+                     : QCoreApplication::translate("plumbline-import",
+                                                   "line %1: %2, %3, %4, rate %5, before record %6"))
                     .arg(r.line)
-                    .arg(isoDate(r.date), r.original.toPlainString(), r.current.toPlainString(), singleToText(r.rate),
-                         placed.before == 0 ? QStringLiteral("at the end")
-                                            : QStringLiteral("before record %1").arg(placed.before)));
+                    .arg(isoDate(r.date), r.original.toPlainString(), r.current.toPlainString(), singleToText(r.rate));
+            if (placed.before != 0)
+                line = line.arg(placed.before);
+            say(QStringLiteral("  ") + line);
         }
     }
     if (!seriesName.isEmpty()) {
-        say(QStringLiteral("%1 %2 of %3 missing rates from %4.")
-                .arg(dryRun ? QStringLiteral("Would fill") : QStringLiteral("Filled"))
+        //: %1 rates filled of %2 missing, %3 the price index's name.
+        say((dryRun ? QCoreApplication::translate("plumbline-import", "Would fill %1 of %2 missing rates from %3.")
+                    : QCoreApplication::translate("plumbline-import", "Filled %1 of %2 missing rates from %3."))
                 .arg(plan.filledCount())
                 .arg(plan.fills.size())
                 .arg(seriesName));
@@ -104,64 +126,89 @@ void describe(const storage::RecordChangePlan &plan, bool dryRun, const QString 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    platform::installTranslations();
     QCoreApplication::setApplicationName(QStringLiteral("plumbline-import"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PLUMBLINE_VERSION));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "plumbline-import",
         "Adds the data records of a CSV file (date, original amount, current amount, optional inflation rate, "
         "found by their header) to an investment of a Plumbline 3.5 data folder, and fills missing inflation "
         "rates from a price index. All or nothing: a row that cannot be read changes nothing. Exit status: 0 "
         "done, 1 refused or failed, 2 wrong command line."));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption dataDir(QStringLiteral("data-dir"),
-                                     QStringLiteral("Change the data folder <dir> instead of the program's own."),
-                                     QStringLiteral("dir"));
-    const QCommandLineOption investment(QStringLiteral("investment"), QStringLiteral("Add to investment number <n>."),
-                                        QStringLiteral("n"));
-    const QCommandLineOption newInvestment(QStringLiteral("new-investment"),
-                                           QStringLiteral("Add to a new investment of type <type> (1 to 50 "
-                                                          "characters)."),
-                                           QStringLiteral("type"));
-    const QCommandLineOption institution(QStringLiteral("institution"),
-                                         QStringLiteral("With --new-investment: its institution <name> (at most 50 "
+    const QCommandLineOption dataDir(
+        QStringLiteral("data-dir"),
+        QCoreApplication::translate("plumbline-import", "Change the data folder <dir> instead of the program's own."),
+        //: A placeholder in the help for what is given after an option or the program's name; keep it as the
+        //: descriptions call it ("<dir>").
+        QCoreApplication::translate("Tools", "dir"));
+    const QCommandLineOption investment(
+        QStringLiteral("investment"), QCoreApplication::translate("plumbline-import", "Add to investment number <n>."),
+        QStringLiteral("n"));
+    const QCommandLineOption newInvestment(
+        QStringLiteral("new-investment"),
+        QCoreApplication::translate("plumbline-import", "Add to a new investment of type <type> (1 to 50 "
                                                         "characters)."),
-                                         QStringLiteral("name"));
-    const QCommandLineOption dateFormat(QStringLiteral("date-format"),
-                                        QStringLiteral("How dates with slashes read: iso (none accepted), mdy or "
-                                                       "dmy. Default: decided from the dates, refused when every "
-                                                       "date reads both ways."),
-                                        QStringLiteral("form"));
-    const QCommandLineOption fillRates(QStringLiteral("fill-rates"),
-                                       QStringLiteral("Fill missing rates (0, not the first record) from the price "
-                                                      "index: of the imported rows, or without FILE of every record "
-                                                      "of the investment."));
-    const QCommandLineOption series(QStringLiteral("series"),
-                                    QStringLiteral("With --fill-rates: the price index <name> (default: the one "
-                                                   "chosen under View, Price Index, else the system locale's)."),
-                                    QStringLiteral("name"));
-    const QCommandLineOption dryRun(QStringLiteral("dry-run"),
-                                    QStringLiteral("Print what would change and change nothing."));
+        //: A placeholder in the help for what is given after an option or the program's name; keep it as the
+        //: descriptions call it ("<type>").
+        QCoreApplication::translate("Tools", "type"));
+    const QCommandLineOption institution(
+        QStringLiteral("institution"),
+        QCoreApplication::translate("plumbline-import", "With --new-investment: its institution <name> (at most 50 "
+                                                        "characters)."),
+        //: A placeholder in the help for what is given after an option or the program's name; keep it as the
+        //: descriptions call it ("<name>").
+        QCoreApplication::translate("Tools", "name"));
+    const QCommandLineOption dateFormat(
+        QStringLiteral("date-format"),
+        QCoreApplication::translate("plumbline-import", "How dates with slashes read: iso (none accepted), mdy or "
+                                                        "dmy. Default: decided from the dates, refused when every "
+                                                        "date reads both ways."),
+        //: A placeholder in the help for what is given after an option or the program's name; keep it as the
+        //: descriptions call it ("<form>").
+        QCoreApplication::translate("Tools", "form"));
+    const QCommandLineOption fillRates(
+        QStringLiteral("fill-rates"),
+        QCoreApplication::translate("plumbline-import", "Fill missing rates (0, not the first record) from the price "
+                                                        "index: of the imported rows, or without FILE of every record "
+                                                        "of the investment."));
+    const QCommandLineOption series(
+        QStringLiteral("series"),
+        QCoreApplication::translate("plumbline-import", "With --fill-rates: the price index <name> (default: the one "
+                                                        "chosen under View, Price Index, else the system locale's)."),
+        //: A placeholder in the help for what is given after an option or the program's name; keep it as the
+        //: descriptions call it ("<name>").
+        QCoreApplication::translate("Tools", "name"));
+    const QCommandLineOption dryRun(
+        QStringLiteral("dry-run"),
+        QCoreApplication::translate("plumbline-import", "Print what would change and change nothing."));
     for (const QCommandLineOption &option :
          {dataDir, investment, newInvestment, institution, dateFormat, fillRates, series, dryRun})
         parser.addOption(option);
-    parser.addPositionalArgument(QStringLiteral("FILE.csv"), QStringLiteral("The records to import."));
+    parser.addPositionalArgument(QStringLiteral("FILE.csv"),
+                                 QCoreApplication::translate("plumbline-import", "The records to import."));
     parser.process(app);
 
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
-        return fail(QStringLiteral("one file at a time (see --help)"), Usage);
+        return fail(QCoreApplication::translate("plumbline-import", "one file at a time (see --help)"), Usage);
     const bool haveFile = files.size() == 1;
     if (parser.isSet(investment) == parser.isSet(newInvestment))
-        return fail(QStringLiteral("give either --investment N or --new-investment TYPE (see --help)"), Usage);
-    if (parser.isSet(institution) && !parser.isSet(newInvestment))
-        return fail(QStringLiteral("--institution goes with --new-investment"), Usage);
-    if (parser.isSet(series) && !parser.isSet(fillRates))
-        return fail(QStringLiteral("--series needs --fill-rates"), Usage);
-    if (!haveFile && (!parser.isSet(fillRates) || parser.isSet(newInvestment) || parser.isSet(dateFormat)))
-        return fail(QStringLiteral("without FILE only --fill-rates --investment N [--series NAME] (see --help)"),
+        return fail(QCoreApplication::translate("plumbline-import",
+                                                "give either --investment N or --new-investment TYPE (see --help)"),
                     Usage);
+    if (parser.isSet(institution) && !parser.isSet(newInvestment))
+        return fail(QCoreApplication::translate("plumbline-import", "--institution goes with --new-investment"), Usage);
+    if (parser.isSet(series) && !parser.isSet(fillRates))
+        return fail(QCoreApplication::translate("plumbline-import", "--series needs --fill-rates"), Usage);
+    if (!haveFile && (!parser.isSet(fillRates) || parser.isSet(newInvestment) || parser.isSet(dateFormat)))
+        return fail(
+            QCoreApplication::translate("plumbline-import",
+                                        "without FILE only --fill-rates --investment N [--series NAME] (see --help)"),
+            Usage);
     recordcsv::DateOrder order = recordcsv::DateOrder::Auto;
     if (parser.isSet(dateFormat)) {
         const QString form = parser.value(dateFormat);
@@ -172,15 +219,20 @@ int main(int argc, char *argv[])
         else if (form == QLatin1String("dmy"))
             order = recordcsv::DateOrder::DayFirst;
         else
-            return fail(QStringLiteral("--date-format takes iso, mdy or dmy, not \"%1\"").arg(form), Usage);
+            return fail(
+                QCoreApplication::translate("plumbline-import", "--date-format takes iso, mdy or dmy, not \"%1\"")
+                    .arg(form),
+                Usage);
     }
     storage::RecordChangeRequest request;
     if (parser.isSet(investment)) {
         bool ok = false;
         request.investment = parser.value(investment).toInt(&ok);
         if (!ok || request.investment < 1)
-            return fail(QStringLiteral("--investment takes a number from 1, not \"%1\"").arg(parser.value(investment)),
-                        Usage);
+            return fail(
+                QCoreApplication::translate("plumbline-import", "--investment takes a number from 1, not \"%1\"")
+                    .arg(parser.value(investment)),
+                Usage);
     } else {
         request.newType = parser.value(newInvestment);
         request.newInstitution = parser.value(institution);
@@ -190,7 +242,8 @@ int main(int argc, char *argv[])
         storage::setProgramFolder(QDir(parser.value(dataDir)).absolutePath());
     const QString folder = storage::programFolder();
     if (!QFileInfo(folder).isDir())
-        return fail(QStringLiteral("data folder \"%1\" does not exist").arg(QDir::toNativeSeparators(folder)));
+        return fail(QCoreApplication::translate("Tools", "data folder \"%1\" does not exist")
+                        .arg(QDir::toNativeSeparators(folder)));
 
     // The records first: a file that cannot be imported needs no lock.
     if (haveFile) {
@@ -204,14 +257,21 @@ int main(int argc, char *argv[])
             return fail(QStringLiteral("\"%1\": %2").arg(path, error));
         if (order == recordcsv::DateOrder::Auto && read.dates.ambiguous)
             return fail(
-                QStringLiteral("\"%1\": every date reads both as month/day and as day/month (line %2: \"%3\" "
-                               "is %4 or %5); choose with --date-format mdy or dmy")
+                QCoreApplication::translate(
+                    "plumbline-import", "\"%1\": every date reads both as month/day and as day/month (line %2: \"%3\" "
+                                        "is %4 or %5); choose with --date-format mdy or dmy")
                     .arg(path)
                     .arg(read.dates.exampleLine)
                     .arg(read.dates.exampleText, isoDate(read.dates.asMonthFirst), isoDate(read.dates.asDayFirst)));
         if (read.problemCount() > 0) {
-            std::fprintf(stderr, "plumbline-import: \"%s\": %s cannot be read; nothing was changed:\n",
-                         qPrintable(path), qPrintable(count(read.problemCount(), "row", "rows")));
+            const int problems = read.problemCount();
+            //: %1 is the CSV file, %2 the number of rows.
+            const QString refusal =
+                problems == 1 ? QCoreApplication::translate("plumbline-import",
+                                                            "\"%1\": %2 row cannot be read; nothing was changed:")
+                              : QCoreApplication::translate("plumbline-import",
+                                                            "\"%1\": %2 rows cannot be read; nothing was changed:");
+            std::fprintf(stderr, "plumbline-import: %s\n", qPrintable(refusal.arg(path, QString::number(problems))));
             for (const QString &line : recordcsv::problemLines(read.rows))
                 std::fprintf(stderr, "  %s\n", qPrintable(line));
             return Refused;
@@ -241,11 +301,13 @@ int main(int argc, char *argv[])
     case storage::FolderLock::Result::Locked:
         break;
     case storage::FolderLock::Result::HeldByRunningCopy:
-        return fail(QStringLiteral("Plumbline 3.5 is running on \"%1\"; close it, then import again")
+        return fail(QCoreApplication::translate("plumbline-import",
+                                                "Plumbline 3.5 is running on \"%1\"; close it, then import again")
                         .arg(QDir::toNativeSeparators(folder)));
     case storage::FolderLock::Result::IsFolder:
     case storage::FolderLock::Result::Unusable:
-        return fail(QStringLiteral("the lock file of \"%1\" cannot be used; nothing was changed")
+        return fail(QCoreApplication::translate("plumbline-import",
+                                                "the lock file of \"%1\" cannot be used; nothing was changed")
                         .arg(QDir::toNativeSeparators(folder)));
     }
 
@@ -258,19 +320,23 @@ int main(int argc, char *argv[])
             try {
                 change.commit();
             } catch (const RuntimeError &error) {
-                std::fprintf(stderr,
-                             "plumbline-import: warning: the change is made but not yet kept as a version: "
-                             "error %d: %s\n",
-                             error.number(), qPrintable(error.description()));
+                std::fprintf(stderr, "plumbline-import: %s\n",
+                             qPrintable(QCoreApplication::translate(
+                                            "plumbline-import",
+                                            "warning: the change is made but not yet kept as a version: error %1: %2")
+                                            .arg(error.number())
+                                            .arg(error.description())));
             }
         }
         describe(plan, parser.isSet(dryRun), seriesName);
     } catch (const storage::HistoryPassError &failure) {
-        return fail(failure.message() + QStringLiteral("; nothing was changed"));
+        //: %1 is why the data files cannot be read.
+        return fail(QCoreApplication::translate("plumbline-import", "%1; nothing was changed").arg(failure.message()));
     } catch (const RuntimeError &error) {
-        return fail(QStringLiteral("error %1: %2").arg(error.number()).arg(error.description()));
+        return fail(QCoreApplication::translate("Tools", "error %1: %2").arg(error.number()).arg(error.description()));
     }
     if (std::fflush(stdout) != 0)
-        return fail(QStringLiteral("the summary could not be written to standard output"));
+        return fail(
+            QCoreApplication::translate("plumbline-import", "the summary could not be written to standard output"));
     return Done;
 }

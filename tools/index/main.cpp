@@ -1,5 +1,6 @@
 // plumbline-index: the price indexes Plumbline knows, importing one, and the rate between two dates.
 #include "core/priceindex.h"
+#include "platform/translations.h"
 #include "storage/datafolder.h"
 #include "storage/priceindexchoice.h"
 #include "storage/priceindexstore.h"
@@ -46,7 +47,9 @@ QString importFailure(const QString &csvPath, const QString &reason)
     static const QRegularExpression line(QStringLiteral("^Line (\\d+): (.*)$"));
     const QRegularExpressionMatch m = line.match(reason);
     if (m.hasMatch())
-        return QStringLiteral("%1, line %2: %3").arg(path, m.captured(1), m.captured(2));
+        //: %1 is the CSV file, %2 a line number in it, %3 what is wrong with that line.
+        return QCoreApplication::translate("plumbline-index", "%1, line %2: %3")
+            .arg(path, m.captured(1), m.captured(2));
     const QLatin1String theFile("The file ");
     if (reason.startsWith(theFile))
         return path + QLatin1Char(' ') + reason.mid(theFile.size());
@@ -75,11 +78,13 @@ int listSeries()
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    platform::installTranslations();
     QCoreApplication::setApplicationName(QStringLiteral("plumbline-index"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PLUMBLINE_VERSION));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "plumbline-index",
         "The price indexes Plumbline suggests inflation rates from.\n\n"
         "  list                 every series (shipped and imported), one a line: name, frequency\n"
         "                       (monthly, quarterly or annual), coverage, country, shipped or\n"
@@ -100,21 +105,34 @@ int main(int argc, char *argv[])
         "touched."));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption dataDir(QStringLiteral("data-dir"),
-                                     QStringLiteral("Use the data folder <dir> instead of the program's own."),
-                                     QStringLiteral("dir"));
-    const QCommandLineOption name(QStringLiteral("name"), QStringLiteral("import: the series' name."),
-                                  QStringLiteral("name"));
-    const QCommandLineOption country(QStringLiteral("country"),
-                                     QStringLiteral("import: the series' country, a two-letter ISO code."),
-                                     QStringLiteral("cc"));
-    const QCommandLineOption series(QStringLiteral("series"), QStringLiteral("rate: the series to use."),
-                                    QStringLiteral("name"));
+    const QCommandLineOption dataDir(
+        QStringLiteral("data-dir"),
+        QCoreApplication::translate("Tools", "Use the data folder <dir> instead of the program's own."),
+        //: A placeholder in the help for what is given after an option or the program's name; keep it as the
+        //: descriptions call it ("<dir>").
+        QCoreApplication::translate("Tools", "dir"));
+    const QCommandLineOption name(QStringLiteral("name"),
+                                  QCoreApplication::translate("plumbline-index", "import: the series' name."),
+                                  //: A placeholder in the help for what is given after an option or the program's name;
+                                  //: keep it as the descriptions call it ("<name>").
+                                  QCoreApplication::translate("Tools", "name"));
+    const QCommandLineOption country(
+        QStringLiteral("country"),
+        QCoreApplication::translate("plumbline-index", "import: the series' country, a two-letter ISO code."),
+        QStringLiteral("cc"));
+    const QCommandLineOption series(QStringLiteral("series"),
+                                    QCoreApplication::translate("plumbline-index", "rate: the series to use."),
+                                    //: A placeholder in the help for what is given after an option or the program's
+                                    //: name; keep it as the descriptions call it ("<name>").
+                                    QCoreApplication::translate("Tools", "name"));
     const QCommandLineOption replace(
         QStringLiteral("replace"),
-        QStringLiteral("import: replace a series of that name even where the file changes its past figures."));
+        QCoreApplication::translate(
+            "plumbline-index", "import: replace a series of that name even where the file changes its past figures."));
     parser.addOptions({dataDir, name, country, replace, series});
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("list, import or rate"));
+    //: A placeholder in the help for the first argument; the description under "Arguments" lists the commands.
+    parser.addPositionalArgument(QCoreApplication::translate("Tools", "command"),
+                                 QCoreApplication::translate("plumbline-index", "list, import or rate"));
     parser.process(app);
 
     if (parser.isSet(dataDir))
@@ -127,25 +145,28 @@ int main(int argc, char *argv[])
 
     if (command == QLatin1String("import") && args.size() == 2) {
         if (!parser.isSet(name))
-            return fail(QStringLiteral("import needs --name NAME"));
+            return fail(QCoreApplication::translate("plumbline-index", "import needs --name NAME"));
         // Figures the series held that the file changes are replaced only when asked for.
         const PriceIndexRevision revision = storage::priceIndexImportRevision(args.at(1), parser.value(name));
         if (revision.any() && !parser.isSet(replace))
-            return fail(QStringLiteral("%1: %2 changes figures the series holds (%3). Nothing was changed; add "
-                                       "--replace to replace it.")
+            return fail(QCoreApplication::translate(
+                            "plumbline-index", "%1: %2 changes figures the series holds (%3). Nothing was changed; add "
+                                               "--replace to replace it.")
                             .arg(parser.value(name), QDir::toNativeSeparators(args.at(1)),
                                  revision.text(PriceIndex::Kind::Monthly)));
         storage::PriceIndexImport result;
         QString error;
         if (revision.any())
-            print(QStringLiteral("Revised: %1.").arg(revision.text(PriceIndex::Kind::Monthly)));
+            print(QCoreApplication::translate("plumbline-index", "Revised: %1.")
+                      .arg(revision.text(PriceIndex::Kind::Monthly)));
         if (!storage::importPriceIndex(args.at(1), parser.value(name), parser.value(country), result, error))
             return fail(importFailure(args.at(1), error));
-        print(QStringLiteral("%1 %2: %3 months, %4%5")
-                  .arg(result.replaced ? QStringLiteral("Replaced") : QStringLiteral("Imported"), result.series.name)
+        //: %1 is the series' name, %2 its number of months, %3 the months it covers, %4 the folder it is kept in.
+        print((result.replaced ? QCoreApplication::translate("plumbline-index", "Replaced %1: %2 months, %3 (in %4)")
+                               : QCoreApplication::translate("plumbline-index", "Imported %1: %2 months, %3 (in %4)"))
+                  .arg(result.series.name)
                   .arg(result.series.values.size())
-                  .arg(result.series.coverage(),
-                       QStringLiteral(" (in %1)").arg(QDir::toNativeSeparators(storage::priceIndexFolder()))));
+                  .arg(result.series.coverage(), QDir::toNativeSeparators(storage::priceIndexFolder())));
         return 0;
     }
 
@@ -153,7 +174,7 @@ int main(int argc, char *argv[])
         const QDate from = readDate(args.at(1));
         const QDate to = readDate(args.at(2));
         if (!from.isValid() || !to.isValid())
-            return fail(QStringLiteral("dates are YYYY-MM-DD or YYYY-MM (see --help)"));
+            return fail(QCoreApplication::translate("plumbline-index", "dates are YYYY-MM-DD or YYYY-MM (see --help)"));
         const QString seriesName = parser.isSet(series) ? parser.value(series) : storage::systemPriceIndexName();
         PriceIndex index;
         QString error;
@@ -161,12 +182,14 @@ int main(int argc, char *argv[])
             return fail(error);
         const PriceIndex::RateResult rate = index.rate(from, to);
         if (!rate.ok) {
-            std::fprintf(stderr, "plumbline-index: no rate: %s\n", qPrintable(rate.reason));
+            std::fprintf(stderr, "plumbline-index: %s\n",
+                         qPrintable(QCoreApplication::translate("plumbline-index", "no rate: %1").arg(rate.reason)));
             return 2;
         }
         print(rate.text());
         return 0;
     }
 
-    return fail(QStringLiteral("expected list, import FILE --name NAME, or rate FROM TO (see --help)"));
+    return fail(QCoreApplication::translate("plumbline-index",
+                                            "expected list, import FILE --name NAME, or rate FROM TO (see --help)"));
 }

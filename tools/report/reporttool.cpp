@@ -3,6 +3,7 @@
 #include "core/runtimeerror.h"
 #include "platform/commandline.h"
 #include "platform/locale.h"
+#include "platform/translations.h"
 #include "render/report/reportwriter.h"
 #include "storage/datafolder.h"
 #include "storage/historypass.h"
@@ -19,6 +20,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <memory>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -88,36 +90,72 @@ void keepFreedMemory()
 
 int runReportTool(int argc, char *argv[], const ReportToolHooks &hooks)
 {
+    // --help and --version need no window system; a report needs fonts, not a display.
+    const bool onlyText = platform::onlyAsksForText(argc, argv);
+    std::unique_ptr<QCoreApplication> app;
+    if (onlyText) {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    } else {
+        keepFreedMemory();
+        std::signal(SIGTERM, onTerminate);
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    QCoreApplication::setApplicationName(QStringLiteral("plumbline-report"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PLUMBLINE_VERSION));
+    // Before the help's texts are made, so that they come out in the user's language.
+    platform::installTranslations();
+
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "plumbline-report",
         "Writes the PDF report of a Plumbline 3.5 data folder: a summary of the investments with what inflation "
         "took, then each investment's chart and every data record with its computed figures. The file is written "
         "whole or not at all; nothing in the data folder is ever changed."));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption dataDir(QStringLiteral("data-dir"),
-                                     QStringLiteral("Read the data folder <dir> instead of the program's own."),
-                                     QStringLiteral("dir"));
-    const QCommandLineOption investment(QStringLiteral("investment"),
-                                        QStringLiteral("Report only investment number <n>."), QStringLiteral("n"));
-    const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("Write the report to <file> (required)."),
-                                 QStringLiteral("file"));
-    const QCommandLineOption date(QStringLiteral("date"),
-                                  QStringLiteral("Date the report <yyyy-mm-dd> instead of today."),
-                                  QStringLiteral("yyyy-mm-dd"));
+    const QCommandLineOption dataDir(
+        QStringLiteral("data-dir"),
+        QCoreApplication::translate("Tools", "Read the data folder <dir> instead of the program's own."),
+        //: A placeholder in the help for what is given after an option or the program's name; keep it as the
+        //: descriptions call it ("<dir>").
+        QCoreApplication::translate("Tools", "dir"));
+    const QCommandLineOption investment(
+        QStringLiteral("investment"),
+        QCoreApplication::translate("plumbline-report", "Report only investment number <n>."), QStringLiteral("n"));
+    const QCommandLineOption out(
+        QStringLiteral("out"),
+        QCoreApplication::translate("plumbline-report", "Write the report to <file> (required)."),
+        //: A placeholder in the help for what is given after an option or the program's name; keep it as the
+        //: descriptions call it ("<file>").
+        QCoreApplication::translate("Tools", "file"));
+    const QCommandLineOption date(
+        QStringLiteral("date"),
+        QCoreApplication::translate("plumbline-report", "Date the report <yyyy-mm-dd> instead of today."),
+        QStringLiteral("yyyy-mm-dd"));
     const QCommandLineOption locale(
         QStringLiteral("locale"),
-        QStringLiteral("Write dates for the locale <name> (such as en_GB) instead of the system's."),
-        QStringLiteral("name"));
+        QCoreApplication::translate("plumbline-report",
+                                    "Write dates for the locale <name> (such as en_GB) instead of the system's."),
+        //: A placeholder in the help for what is given after an option or the program's name; keep it as the
+        //: descriptions call it ("<name>").
+        QCoreApplication::translate("Tools", "name"));
     const QCommandLineOption progress(
         QStringLiteral("progress"),
-        QStringLiteral("Tell the pages written on standard output, a line each (\"pages N\", \"page K\", \"done K\"), "
-                       "for a program that shows them."));
+        QCoreApplication::translate(
+            "plumbline-report",
+            "Tell the pages written on standard output, a line each (\"pages N\", \"page K\", \"done K\"), "
+            "for a program that shows them."));
     const QCommandLineOption series(
         QStringLiteral("series"),
-        QStringLiteral("The price index <name> for the figure of all investments after inflation (default: the "
-                       "series chosen under View, Price Index, else that of the system locale's country)."),
-        QStringLiteral("name"));
+        QCoreApplication::translate(
+            "plumbline-report",
+            "The price index <name> for the figure of all investments after inflation (default: the "
+            "series chosen under View, Price Index, else that of the system locale's country)."),
+        //: A placeholder in the help for what is given after an option or the program's name; keep it as the
+        //: descriptions call it ("<name>").
+        QCoreApplication::translate("Tools", "name"));
     parser.addOption(dataDir);
     parser.addOption(investment);
     parser.addOption(series);
@@ -125,33 +163,21 @@ int runReportTool(int argc, char *argv[], const ReportToolHooks &hooks)
     parser.addOption(date);
     parser.addOption(locale);
     parser.addOption(progress);
-    if (platform::onlyAsksForText(argc, argv)) {
-        QCoreApplication app(argc, argv);
-        QCoreApplication::setApplicationName(QStringLiteral("plumbline-report"));
-        QCoreApplication::setApplicationVersion(QStringLiteral(PLUMBLINE_VERSION));
-        parser.process(app);
+    parser.process(*app);
+    if (onlyText)
         return 0;
-    }
-    keepFreedMemory();
-    std::signal(SIGTERM, onTerminate);
-    // Writing a PDF needs fonts, not a display.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("plumbline-report"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(PLUMBLINE_VERSION));
-
-    parser.process(app);
     const Progress tell(parser.isSet(progress));
     if (!parser.positionalArguments().isEmpty())
-        return fail(
-            tell, QStringLiteral("unexpected argument \"%1\" (see --help)").arg(parser.positionalArguments().first()));
+        return fail(tell, QCoreApplication::translate("Tools", "unexpected argument \"%1\" (see --help)")
+                              .arg(parser.positionalArguments().first()));
     if (!parser.isSet(out) || parser.value(out).isEmpty())
-        return fail(tell, QStringLiteral("--out FILE.pdf is required (see --help)"));
+        return fail(tell, QCoreApplication::translate("plumbline-report", "--out FILE.pdf is required (see --help)"));
     if (parser.isSet(date)) {
         const QDate day = QDate::fromString(parser.value(date), Qt::ISODate);
         if (!day.isValid())
-            return fail(tell, QStringLiteral("\"%1\" is not a date of the form yyyy-mm-dd").arg(parser.value(date)));
+            return fail(tell,
+                        QCoreApplication::translate("plumbline-report", "\"%1\" is not a date of the form yyyy-mm-dd")
+                            .arg(parser.value(date)));
         platform::LocaleServices::setToday(day);
     }
     if (parser.isSet(locale))
@@ -161,7 +187,8 @@ int runReportTool(int argc, char *argv[], const ReportToolHooks &hooks)
         storage::setProgramFolder(QDir(parser.value(dataDir)).absolutePath());
     const QString folder = storage::programFolder();
     if (!QFileInfo(folder).isDir())
-        return fail(tell, QStringLiteral("data folder \"%1\" does not exist").arg(QDir::toNativeSeparators(folder)));
+        return fail(tell, QCoreApplication::translate("Tools", "data folder \"%1\" does not exist")
+                              .arg(QDir::toNativeSeparators(folder)));
     // Never a change half made, nor a folder where a data file belongs.
     if (const QString refusal = storage::readingRefusal(folder); !refusal.isEmpty())
         return fail(tell, refusal);
@@ -174,9 +201,10 @@ int runReportTool(int argc, char *argv[], const ReportToolHooks &hooks)
         const int count = storage::investmentCount();
         const storage::UnownedLines unowned = storage::findUnownedLines(history, count);
         if (unowned.count > 0)
-            std::fprintf(
-                stderr, "plumbline-report: warning: %s\n",
-                qPrintable(storage::unownedLinesWarning(unowned, history, count, QStringLiteral("in the report"))));
+            std::fprintf(stderr, "plumbline-report: %s\n",
+                         qPrintable(QCoreApplication::translate("Tools", "warning: %1")
+                                        .arg(storage::unownedLinesWarning(unowned, history, count,
+                                                                          QStringLiteral("in the report")))));
     } catch (const storage::HistoryPassError &) {
     } catch (const RuntimeError &) {
     }
@@ -192,7 +220,8 @@ int runReportTool(int argc, char *argv[], const ReportToolHooks &hooks)
         request.series = &index;
     } else {
         request.seriesProblem = seriesError;
-        std::fprintf(stderr, "plumbline-report: warning: %s\n", qPrintable(seriesError));
+        std::fprintf(stderr, "plumbline-report: %s\n",
+                     qPrintable(QCoreApplication::translate("Tools", "warning: %1").arg(seriesError)));
     }
     request.pageDone = [&tell, &hooks](int page, int pages) {
         tell.line(page == 0 ? QStringLiteral("pages %1").arg(pages) : QStringLiteral("page %1").arg(page));
@@ -208,16 +237,20 @@ int runReportTool(int argc, char *argv[], const ReportToolHooks &hooks)
             bool ok = false;
             request.investment = parser.value(investment).toInt(&ok);
             if (!ok || request.investment < 1 || request.investment > count)
-                return fail(tell, QStringLiteral("there is no investment %1 in \"%2\" (it holds %3)")
-                                      .arg(parser.value(investment), QDir::toNativeSeparators(investPath))
-                                      .arg(count));
+                return fail(tell,
+                            QCoreApplication::translate("Tools", "there is no investment %1 in \"%2\" (it holds %3)")
+                                .arg(parser.value(investment), QDir::toNativeSeparators(investPath))
+                                .arg(count));
         }
         const int pages = render::writeReport(request);
         if (tell.on())
             tell.line(QStringLiteral("done %1").arg(pages));
         else
-            std::printf("%s: %d %s\n", qPrintable(QDir::toNativeSeparators(request.outputPath)), pages,
-                        pages == 1 ? "page" : "pages");
+            //: %1 is the PDF file written, %2 its number of pages.
+            std::printf("%s\n",
+                        qPrintable((pages == 1 ? QCoreApplication::translate("plumbline-report", "%1: %2 page")
+                                               : QCoreApplication::translate("plumbline-report", "%1: %2 pages"))
+                                       .arg(QDir::toNativeSeparators(request.outputPath), QString::number(pages))));
     } catch (const Cancelled &) {
         tell.line(QStringLiteral("cancelled"));
         return 3;
@@ -225,7 +258,7 @@ int runReportTool(int argc, char *argv[], const ReportToolHooks &hooks)
         return failWith(tell, failure.error, failure.message());
     } catch (const RuntimeError &error) {
         return failWith(tell, error,
-                        QStringLiteral("\"%1\": error %2: %3")
+                        QCoreApplication::translate("Tools", "\"%1\": error %2: %3")
                             .arg(QDir::toNativeSeparators(request.outputPath))
                             .arg(error.number())
                             .arg(error.description()));

@@ -1,6 +1,7 @@
 // plumbline-versions: the kept versions of a data folder's two files: list them, show one,
 // restore one, undo or redo the last change.
 #include "core/runtimeerror.h"
+#include "platform/translations.h"
 #include "storage/csvwriter.h"
 #include "storage/datafolder.h"
 #include "storage/folderlock.h"
@@ -102,11 +103,13 @@ void exportRecords(const QString &folder, const QString &target)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    platform::installTranslations();
     QCoreApplication::setApplicationName(QStringLiteral("plumbline-versions"));
     QCoreApplication::setApplicationVersion(QStringLiteral(PLUMBLINE_VERSION));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "plumbline-versions",
         "Lists, shows and restores the versions Plumbline 3.5 keeps of its two data files, and undoes or redoes "
         "the last change.\n\nCommands:\n"
         "  list            every kept version, newest first\n"
@@ -116,15 +119,24 @@ int main(int argc, char *argv[])
         "  redo            the change undone last, made again"));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption dataDir(QStringLiteral("data-dir"),
-                                     QStringLiteral("Use the data folder <dir> instead of the program's own."),
-                                     QStringLiteral("dir"));
-    const QCommandLineOption exportTo(QStringLiteral("export"),
-                                      QStringLiteral("With show: write the version's records to <file> as CSV."),
-                                      QStringLiteral("file"));
+    const QCommandLineOption dataDir(
+        QStringLiteral("data-dir"),
+        QCoreApplication::translate("Tools", "Use the data folder <dir> instead of the program's own."),
+        //: A placeholder in the help for what is given after an option or the program's name; keep it as the
+        //: descriptions call it ("<dir>").
+        QCoreApplication::translate("Tools", "dir"));
+    const QCommandLineOption exportTo(
+        QStringLiteral("export"),
+        QCoreApplication::translate("plumbline-versions", "With show: write the version's records to <file> as CSV."),
+        //: A placeholder in the help for what is given after an option or the program's name; keep it as the
+        //: descriptions call it ("<file>").
+        QCoreApplication::translate("Tools", "file"));
     parser.addOption(dataDir);
     parser.addOption(exportTo);
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("list, show ID, restore ID, undo, redo"));
+    //: A placeholder in the help for the first argument; the description under "Arguments" lists the commands.
+    parser.addPositionalArgument(
+        QCoreApplication::translate("Tools", "command"),
+        QCoreApplication::translate("plumbline-versions", "list, show ID, restore ID, undo, redo"));
     parser.process(app);
 
     const QStringList args = parser.positionalArguments();
@@ -133,23 +145,28 @@ int main(int argc, char *argv[])
     const QStringList known = {QStringLiteral("list"), QStringLiteral("show"), QStringLiteral("restore"),
                                QStringLiteral("undo"), QStringLiteral("redo")};
     if (!known.contains(command))
-        return fail(command.isEmpty() ? QStringLiteral("no command given (see --help)")
-                                      : QStringLiteral("unknown command \"%1\" (see --help)").arg(command));
+        return fail(command.isEmpty()
+                        ? QCoreApplication::translate("plumbline-versions", "no command given (see --help)")
+                        : QCoreApplication::translate("plumbline-versions", "unknown command \"%1\" (see --help)")
+                              .arg(command));
     if (args.size() != (takesId ? 2 : 1))
-        return fail(takesId ? QStringLiteral("%1 takes one version number").arg(command)
-                            : QStringLiteral("%1 takes no argument").arg(command));
+        return fail(takesId
+                        ? QCoreApplication::translate("plumbline-versions", "%1 takes one version number").arg(command)
+                        : QCoreApplication::translate("plumbline-versions", "%1 takes no argument").arg(command));
     bool idOk = false;
     const int id = takesId ? args.at(1).toInt(&idOk) : 0;
     if (takesId && (!idOk || id < 1))
-        return fail(QStringLiteral("\"%1\" is not a version number").arg(args.at(1)));
+        return fail(
+            QCoreApplication::translate("plumbline-versions", "\"%1\" is not a version number").arg(args.at(1)));
     if (parser.isSet(exportTo) && command != QLatin1String("show"))
-        return fail(QStringLiteral("--export goes with show"));
+        return fail(QCoreApplication::translate("plumbline-versions", "--export goes with show"));
 
     if (parser.isSet(dataDir))
         storage::setProgramFolder(QDir(parser.value(dataDir)).absolutePath());
     const QString folder = storage::programFolder();
     if (!QFileInfo(folder).isDir())
-        return fail(QStringLiteral("data folder \"%1\" does not exist").arg(QDir::toNativeSeparators(folder)));
+        return fail(QCoreApplication::translate("Tools", "data folder \"%1\" does not exist")
+                        .arg(QDir::toNativeSeparators(folder)));
 
     // The running program's changes and this tool's must never cross.
     storage::FolderLock lock(storage::programFile(LockFileName));
@@ -157,12 +174,15 @@ int main(int argc, char *argv[])
     case storage::FolderLock::Result::Locked:
         break;
     case storage::FolderLock::Result::HeldByRunningCopy:
-        return fail(QStringLiteral("the data folder \"%1\" is in use by a running copy of Plumbline; close it first")
-                        .arg(QDir::toNativeSeparators(folder)));
+        return fail(
+            QCoreApplication::translate(
+                "plumbline-versions", "the data folder \"%1\" is in use by a running copy of Plumbline; close it first")
+                .arg(QDir::toNativeSeparators(folder)));
     case storage::FolderLock::Result::IsFolder:
     case storage::FolderLock::Result::Unusable:
-        return fail(QStringLiteral("the lock file of the data folder \"%1\" cannot be used")
-                        .arg(QDir::toNativeSeparators(folder)));
+        return fail(
+            QCoreApplication::translate("plumbline-versions", "the lock file of the data folder \"%1\" cannot be used")
+                .arg(QDir::toNativeSeparators(folder)));
     }
     if (const QString refusal = storage::readingRefusal(folder); !refusal.isEmpty())
         return fail(refusal);
@@ -182,34 +202,48 @@ int main(int argc, char *argv[])
         } else if (command == QLatin1String("show")) {
             const std::optional<storage::VersionInfo> v = findVersion(store, id);
             if (!v)
-                return fail(QStringLiteral("there is no version %1").arg(id));
-            std::printf("Version: %d\nTime: %s\nChange: %s\nInvestments: %d\nRecords: %lld\n%s", v->id,
-                        qPrintable(timeText(v->time)), qPrintable(storage::changeSentence(v->change, gridDate)),
-                        v->investments, v->records, v->current ? "Current: yes\n" : "");
+                return fail(QCoreApplication::translate("plumbline-versions", "there is no version %1").arg(id));
+            //: The labels of one kept version: its number, when it was kept, the change it made, and how
+            //: many investments and data records it holds.
+            std::printf(
+                "%s\n%s\n%s\n%s\n%s\n",
+                qPrintable(QCoreApplication::translate("plumbline-versions", "Version: %1").arg(v->id)),
+                qPrintable(QCoreApplication::translate("plumbline-versions", "Time: %1").arg(timeText(v->time))),
+                qPrintable(QCoreApplication::translate("plumbline-versions", "Change: %1")
+                               .arg(storage::changeSentence(v->change, gridDate))),
+                qPrintable(QCoreApplication::translate("plumbline-versions", "Investments: %1").arg(v->investments)),
+                qPrintable(QCoreApplication::translate("plumbline-versions", "Records: %1").arg(v->records)));
+            //: The version is the one the data files hold now.
+            if (v->current)
+                std::printf("%s\n", qPrintable(QCoreApplication::translate("plumbline-versions", "Current: yes")));
             if (parser.isSet(exportTo)) {
                 QTemporaryDir pair;
                 if (!pair.isValid())
-                    return fail(QStringLiteral("no temporary folder for the version's files"));
+                    return fail(QCoreApplication::translate("plumbline-versions",
+                                                            "no temporary folder for the version's files"));
                 store.materialize(id, pair.path());
                 exportRecords(pair.path(), parser.value(exportTo));
             }
         } else if (command == QLatin1String("restore")) {
             if (!findVersion(store, id))
-                return fail(QStringLiteral("there is no version %1").arg(id));
+                return fail(QCoreApplication::translate("plumbline-versions", "there is no version %1").arg(id));
             store.restore(id);
-            std::printf("Restored version %d.\n", id);
+            std::printf("%s\n",
+                        qPrintable(QCoreApplication::translate("plumbline-versions", "Restored version %1.").arg(id)));
         } else if (command == QLatin1String("undo")) {
             const std::optional<storage::ChangeDescription> change = store.undoChange();
             if (!change)
-                return fail(QStringLiteral("there is no change to undo"));
+                return fail(QCoreApplication::translate("plumbline-versions", "there is no change to undo"));
             store.undo();
-            std::printf("Undone: %s\n", qPrintable(storage::changeSentence(*change, gridDate)));
+            std::printf("%s\n", qPrintable(QCoreApplication::translate("plumbline-versions", "Undone: %1")
+                                               .arg(storage::changeSentence(*change, gridDate))));
         } else {
             const std::optional<storage::ChangeDescription> change = store.redoChange();
             if (!change)
-                return fail(QStringLiteral("there is no change to redo"));
+                return fail(QCoreApplication::translate("plumbline-versions", "there is no change to redo"));
             store.redo();
-            std::printf("Redone: %s\n", qPrintable(storage::changeSentence(*change, gridDate)));
+            std::printf("%s\n", qPrintable(QCoreApplication::translate("plumbline-versions", "Redone: %1")
+                                               .arg(storage::changeSentence(*change, gridDate))));
         }
         if (const QString note = store.takeNote(); !note.isEmpty())
             std::fprintf(stderr, "plumbline-versions: %s\n", qPrintable(note));
@@ -218,7 +252,7 @@ int main(int argc, char *argv[])
     } catch (const storage::VersionRefused &refused) {
         return fail(refused.description());
     } catch (const RuntimeError &error) {
-        return fail(QStringLiteral("error %1: %2").arg(error.number()).arg(error.description()));
+        return fail(QCoreApplication::translate("Tools", "error %1: %2").arg(error.number()).arg(error.description()));
     }
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
