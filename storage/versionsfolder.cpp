@@ -319,7 +319,7 @@ void VersionsFolder::settleMove(int &cursor)
     // The files replaced, or (in a copied folder, where identities change) holding the bytes of
     // the state moved to: the move was made.
     const KeptState live = liveState(m_data);
-    const auto isTarget = [this, &live](const KeptFile &target, const KeptFile &now, const QString &name) {
+    const auto isTarget = [this](const KeptFile &target, const KeptFile &now, const QString &name) {
         if (!target.present)
             return !now.present || now.size == 0;
         return now.present && sameBytes(QDir(m_data).filePath(name), filePath(target.name));

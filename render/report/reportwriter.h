@@ -8,7 +8,7 @@
 #include <functional>
 
 class QLocale;
-struct PriceIndex;
+class PriceIndex;
 
 namespace render {
 
