@@ -6,7 +6,7 @@
 
 namespace platform {
 
-// The languages the program speaks besides English, as ISO 639 codes ("de", "fr", "es").
+// The languages the program speaks besides English, as ISO 639 codes ("de", "es", "fr").
 QStringList translatedLanguages();
 
 // Installs the program's translation for the locale's language, and Qt's own beside it so that

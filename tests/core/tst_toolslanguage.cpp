@@ -14,7 +14,8 @@ QByteArray helpIn(const QString &program, const QString &language, const QString
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char *name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE", "LANG"})
         environment.remove(QLatin1String(name));
-    environment.insert(QStringLiteral("LANGUAGE"), language);
+    if (!language.isEmpty())
+        environment.insert(QStringLiteral("LANGUAGE"), language);
     environment.insert(QStringLiteral("LANG"), lang);
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     process.setProcessEnvironment(environment);
@@ -106,6 +107,46 @@ private slots:
             QString::fromUtf8(helpIn(program, QStringLiteral("de"), QStringLiteral("de_DE.UTF-8")));
         QVERIFY2(inGerman.contains(german), qPrintable(inGerman));
         QVERIFY(!inGerman.contains(helpLine));
+        // The tool's own texts too, not only Qt's.
+        for (const QString &line : std::as_const(english))
+            QVERIFY2(!inGerman.contains(line), qPrintable(line));
+    }
+
+    // The first language of the user's preference that the program speaks wins, English
+    // included, which needs no catalogue.
+    void languageFollowsThePreference_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("expected"); // Qt's catalogue whose help line must show, or "" for English
+        QTest::newRow("German") << QString() << QStringLiteral("de_DE.UTF-8") << QStringLiteral("qtbase_de");
+        QTest::newRow("Austrian German") << QString() << QStringLiteral("de_AT.UTF-8") << QStringLiteral("qtbase_de");
+        QTest::newRow("French") << QStringLiteral("fr") << QStringLiteral("fr_FR.UTF-8") << QStringLiteral("qtbase_fr");
+        QTest::newRow("Spanish") << QStringLiteral("es") << QStringLiteral("es_ES.UTF-8")
+                                 << QStringLiteral("qtbase_es");
+        QTest::newRow("English before German") << QStringLiteral("en:de") << QStringLiteral("de_DE.UTF-8") << QString();
+        QTest::newRow("Italian, then German")
+            << QStringLiteral("it:de") << QStringLiteral("de_DE.UTF-8") << QStringLiteral("qtbase_de");
+        QTest::newRow("Italian only") << QStringLiteral("it") << QStringLiteral("it_IT.UTF-8") << QString();
+        QTest::newRow("C") << QString() << QStringLiteral("C.UTF-8") << QString();
+    }
+
+    void languageFollowsThePreference()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, lang);
+        QFETCH(QString, expected);
+        const QString english = QStringLiteral("Displays help on commandline options.");
+        QString line = english;
+        if (!expected.isEmpty()) {
+            QTranslator qt;
+            if (!qt.load(expected, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+                QSKIP("Qt's catalogue for the language is not installed");
+            line = qt.translate("QCommandLineParser", "Displays help on commandline options.");
+        }
+        const QString help = QString::fromUtf8(helpIn(QStringLiteral(PLUMBLINE_EXPORT_BIN), language, lang));
+        QVERIFY2(help.contains(line), qPrintable(help));
+        QCOMPARE(help.contains(english), expected.isEmpty());
     }
 };
 
