@@ -19,12 +19,18 @@ SOURCE_FOLDERS = ["app", "core", "storage", "platform", "render", "ui", "tools"]
 
 
 def text_of(element):
+    """The whole text: lupdate writes a CR as <byte value="xd"/>, with the rest after it."""
     if element is None:
         return ""
     forms = element.findall("numerusform")
     if forms:
-        return "\n".join(f.text or "" for f in forms)
-    return element.text or ""
+        return "\n".join(text_of(f) for f in forms)
+    text = element.text or ""
+    for child in element:
+        if child.tag == "byte":
+            text += chr(int(child.get("value").lstrip("x"), 16))
+        text += child.tail or ""
+    return text
 
 
 def access_keys(text):
@@ -37,7 +43,7 @@ def problems_in(ts_file):
     for context in ET.parse(ts_file).getroot().iter("context"):
         name = context.findtext("name")
         for message in context.iter("message"):
-            source = message.findtext("source") or ""
+            source = text_of(message.find("source"))
             translation = message.find("translation")
             kind = translation.get("type") if translation is not None else "unfinished"
             where = f"{language} {name}: {source!r}"

@@ -13,6 +13,28 @@ import sys
 import xml.etree.ElementTree as ET
 
 
+def text_of(element):
+    """The whole text, with the characters lupdate writes as <byte value="xd"/> (a CR) put back."""
+    if element is None:
+        return None
+    text = element.text or ""
+    for child in element:
+        if child.tag == "byte":
+            text += chr(int(child.get("value").lstrip("x"), 16))
+        text += child.tail or ""
+    return text
+
+
+def set_text(element, text):
+    for child in list(element):
+        element.remove(child)
+    parts = text.split("\r")
+    element.text = parts[0]
+    for part in parts[1:]:
+        byte = ET.SubElement(element, "byte", {"value": "xd"})
+        byte.tail = part
+
+
 def messages(root):
     for context in root.iter("context"):
         name = context.findtext("name")
@@ -25,11 +47,11 @@ def export(ts_file):
     todo = []
     for name, message in messages(root):
         translation = message.find("translation")
-        if translation is not None and translation.get("type") not in ("unfinished",) and (translation.text or "").strip():
+        if translation is not None and translation.get("type") not in ("unfinished",) and (text_of(translation) or "").strip():
             continue
         if translation is not None and translation.get("type") in ("vanished", "obsolete"):
             continue
-        item = {"context": name, "source": message.findtext("source")}
+        item = {"context": name, "source": text_of(message.find("source"))}
         comment = message.findtext("extracomment") or message.findtext("comment")
         if comment:
             item["comment"] = comment
@@ -44,13 +66,13 @@ def apply(ts_file, done_file):
         done = {(d["context"], d["source"]): d["translation"] for d in json.load(f) if d.get("translation")}
     applied = 0
     for name, message in messages(tree.getroot()):
-        key = (name, message.findtext("source"))
+        key = (name, text_of(message.find("source")))
         if key not in done:
             continue
         translation = message.find("translation")
         if translation is None:
             translation = ET.SubElement(message, "translation")
-        translation.text = done[key]
+        set_text(translation, done[key])
         translation.attrib.pop("type", None)
         applied += 1
     tree.write(ts_file, encoding="utf-8", xml_declaration=True)
