@@ -726,304 +726,304 @@ real (%)</translation>
     </message>
     <message>
         <source>The same rate after inflation: above zero, your savings beat inflation. For all investments, every sum is counted in prices of the first date by the price index chosen under View, Price Index.</source>
-        <translation type="unfinished" />
+        <translation>La misma tasa después de la inflación: por encima de cero, sus ahorros superaron a la inflación. Para todas las inversiones, cada cantidad se cuenta en precios de la primera fecha según el índice de precios elegido en Ver, Índice de precios.</translation>
     </message>
     <message>
         <source>Investment record %1: Enter or a double click shows it in the main window.</source>
         <extracomment>%1 the investment's number</extracomment>
-        <translation type="unfinished" />
+        <translation>Registro de inversión %1: Intro o un doble clic la muestra en la ventana principal.</translation>
     </message>
 </context>
 <context>
     <name>PortfolioWindow</name>
     <message>
         <source>Every investment's returns, nominal and after inflation, and those of all of them</source>
-        <translation type="unfinished" />
+        <translation>La rentabilidad de cada inversión, nominal y real, y la de todas ellas</translation>
     </message>
     <message>
         <source>Save the table's figures as a CSV file, as plumbline-export --returns writes them</source>
-        <translation type="unfinished" />
+        <translation>Guardar las cifras de la tabla como archivo CSV, tal como las escribe plumbline-export --returns</translation>
     </message>
     <message>
         <source>Open the user guide, whose section Returns explains the figures (F1)</source>
-        <translation type="unfinished" />
+        <translation>Abrir la guía del usuario, cuya sección Rentabilidad explica las cifras (F1)</translation>
     </message>
     <message>
         <source>Returns of each investment</source>
-        <translation type="unfinished" />
+        <translation>Rentabilidad de cada inversión</translation>
     </message>
     <message>
         <source>One row per investment and a last row for all of them; Enter shows the investment in the main window</source>
-        <translation type="unfinished" />
+        <translation>Una fila por inversión y una última fila para todas ellas; Intro muestra la inversión en la ventana principal</translation>
     </message>
     <message>
         <source>Corner of the table</source>
-        <translation type="unfinished" />
+        <translation>Esquina de la tabla</translation>
     </message>
     <message>
         <source>Rows are picked one at a time, with the arrow keys or a click</source>
-        <translation type="unfinished" />
+        <translation>Las filas se eligen de una en una, con las teclas de flecha o un clic</translation>
     </message>
     <message>
         <source>Returns</source>
-        <translation type="unfinished" />
+        <translation>Rentabilidad</translation>
     </message>
     <message>
         <source>The table of returns, or why there is none</source>
-        <translation type="unfinished" />
+        <translation>La tabla de rentabilidad, o por qué no la hay</translation>
     </message>
     <message>
         <source>Why there is no table</source>
-        <translation type="unfinished" />
+        <translation>Por qué no hay tabla</translation>
     </message>
     <message>
         <source>The reason the figures cannot be shown</source>
-        <translation type="unfinished" />
+        <translation>El motivo por el que no se pueden mostrar las cifras</translation>
     </message>
     <message>
         <source>Note on the figures</source>
-        <translation type="unfinished" />
+        <translation>Nota sobre las cifras</translation>
     </message>
     <message>
         <source>No note</source>
-        <translation type="unfinished" />
+        <translation>Sin nota</translation>
     </message>
     <message>
         <source>Table and chart</source>
-        <translation type="unfinished" />
+        <translation>Tabla y gráfico</translation>
     </message>
     <message>
         <source>Drag to share the height between the table and the chart</source>
-        <translation type="unfinished" />
+        <translation>Arrastre para repartir la altura entre la tabla y el gráfico</translation>
     </message>
     <message>
         <source>The data history cannot be read: line %1 of "%2" gives error %3 (%4).</source>
-        <translation type="unfinished" />
+        <translation>No se puede leer el historial de datos: la línea %1 de «%2» da el error %3 (%4).</translation>
     </message>
     <message>
         <source>The data history "%1" cannot be read: error %2 (%3).</source>
-        <translation type="unfinished" />
+        <translation>No se puede leer el historial de datos «%1»: error %2 (%3).</translation>
     </message>
     <message>
         <source>The data files in "%1" cannot be read: error %2 (%3).</source>
-        <translation type="unfinished" />
+        <translation>No se pueden leer los archivos de datos de «%1»: error %2 (%3).</translation>
     </message>
     <message>
         <source>There are no investments yet. Add one with the New Investment Record command of the main window.</source>
-        <translation type="unfinished" />
+        <translation>Aún no hay inversiones. Añada una con el comando Nueva inversión de la ventana principal.</translation>
     </message>
     <message>
         <source>Portfolio: Did My Savings Beat Inflation?</source>
-        <translation type="unfinished" />
+        <translation>Cartera: ¿han superado mis ahorros a la inflación?</translation>
     </message>
     <message>
         <source>Save as &amp;CSV…</source>
-        <translation type="unfinished" />
+        <translation>Guardar como &amp;CSV…</translation>
     </message>
     <message>
         <source>&amp;About These Figures</source>
-        <translation type="unfinished" />
+        <translation>&amp;Acerca de estas cifras</translation>
     </message>
     <message>
         <source>Opens the user guide, whose section “Returns” explains how each figure is worked out (F1).</source>
-        <translation type="unfinished" />
+        <translation>Abre la guía del usuario, cuya sección «Rentabilidad» explica cómo se calcula cada cifra (F1).</translation>
     </message>
     <message>
         <source>No figure after inflation for all investments: %1</source>
-        <translation type="unfinished" />
+        <translation>No hay cifra real para todas las inversiones: %1</translation>
     </message>
     <message>
         <source>All investments</source>
-        <translation type="unfinished" />
+        <translation>Todas las inversiones</translation>
     </message>
     <message>
         <source>Save Returns as CSV</source>
-        <translation type="unfinished" />
+        <translation>Guardar rentabilidad como CSV</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished" />
+        <translation>Archivos CSV (*.csv)</translation>
     </message>
     <message>
         <source>The user guide "%1" could not be opened. Its section “Returns” explains these figures.</source>
-        <translation type="unfinished" />
+        <translation>No se ha podido abrir la guía del usuario «%1». Su sección «Rentabilidad» explica estas cifras.</translation>
     </message>
 </context>
 <context>
     <name>PriceIndex</name>
     <message>
         <source>No date to measure from.</source>
-        <translation type="unfinished" />
+        <translation>No hay fecha desde la que medir.</translation>
     </message>
     <message>
         <source>The date %1 comes before %2.</source>
-        <translation type="unfinished" />
+        <translation>La fecha %1 es anterior a %2.</translation>
     </message>
     <message>
         <source>%1 holds no values.</source>
-        <translation type="unfinished" />
+        <translation>%1 no contiene valores.</translation>
     </message>
     <message>
         <source>%1 starts in %2; %3 is before it.</source>
-        <translation type="unfinished" />
+        <translation>%1 empieza en %2; %3 es anterior.</translation>
     </message>
     <message>
         <source>%1 ends in %2; %3 is after it.</source>
-        <translation type="unfinished" />
+        <translation>%1 termina en %2; %3 es posterior.</translation>
     </message>
     <message>
         <source>%1: one quarterly value covers both dates (%2).</source>
-        <translation type="unfinished" />
+        <translation>%1: un mismo valor trimestral abarca ambas fechas (%2).</translation>
     </message>
     <message>
         <source>%1 has no value for %2.</source>
-        <translation type="unfinished" />
+        <translation>%1 no tiene valor para %2.</translation>
     </message>
     <message>
         <source>%1: the rate from %2 to %3 is too large to show.</source>
-        <translation type="unfinished" />
+        <translation>%1: la tasa de %2 a %3 es demasiado grande para mostrarla.</translation>
     </message>
     <message>
         <source>line %1: unknown kind "%2"</source>
-        <translation type="unfinished" />
+        <translation>línea %1: tipo desconocido «%2»</translation>
     </message>
     <message>
         <source>line %1: "%2" is not a period and a value</source>
-        <translation type="unfinished" />
+        <translation>línea %1: «%2» no es un período y un valor</translation>
     </message>
     <message>
         <source>line %1: %2 appears twice</source>
-        <translation type="unfinished" />
+        <translation>línea %1: %2 aparece dos veces</translation>
     </message>
     <message>
         <source>not a price index file (name, kind or data missing)</source>
-        <translation type="unfinished" />
+        <translation>no es un archivo de índice de precios (falta el nombre, el tipo o los datos)</translation>
     </message>
     <message>
         <source>The file is too large to be a price index (more than %1 MB).</source>
-        <translation type="unfinished" />
+        <translation>El archivo es demasiado grande para ser un índice de precios (más de %1 MB).</translation>
     </message>
     <message>
         <source>Line %1: the date "%2" is not in the form YYYY-MM or YYYY-MM-DD.</source>
-        <translation type="unfinished" />
+        <translation>Línea %1: la fecha «%2» no tiene la forma AAAA-MM o AAAA-MM-DD.</translation>
     </message>
     <message>
         <source>Line %1: "%2" is not a valid date.</source>
-        <translation type="unfinished" />
+        <translation>Línea %1: «%2» no es una fecha válida.</translation>
     </message>
     <message>
         <source>Line %1: there is no value after the date.</source>
-        <translation type="unfinished" />
+        <translation>Línea %1: no hay ningún valor después de la fecha.</translation>
     </message>
     <message>
         <source>Line %1: the value "%2" is not a number.</source>
-        <translation type="unfinished" />
+        <translation>Línea %1: el valor «%2» no es un número.</translation>
     </message>
     <message>
         <source>Line %1: the value %2 is not above 0.</source>
-        <translation type="unfinished" />
+        <translation>Línea %1: el valor %2 no es mayor que 0.</translation>
     </message>
     <message>
         <source>Line %1: the month %2 appears again (first on line %3).</source>
-        <translation type="unfinished" />
+        <translation>Línea %1: el mes %2 aparece otra vez (la primera en la línea %3).</translation>
     </message>
     <message>
         <source>The file has no usable row: no line with a month (YYYY-MM or YYYY-MM-DD) and a value.</source>
-        <translation type="unfinished" />
+        <translation>El archivo no tiene ninguna fila útil: ninguna línea con un mes (AAAA-MM o AAAA-MM-DD) y un valor.</translation>
     </message>
     <message>
         <source>There is no price index named %1.</source>
-        <translation type="unfinished" />
+        <translation>No hay ningún índice de precios llamado %1.</translation>
     </message>
     <message>
         <source>The price index %1 could not be read.</source>
-        <translation type="unfinished" />
+        <translation>No se ha podido leer el índice de precios %1.</translation>
     </message>
     <message>
         <source>The price index file %1 is damaged: %2.</source>
-        <translation type="unfinished" />
+        <translation>El archivo del índice de precios %1 está dañado: %2.</translation>
     </message>
     <message>
         <source>The name "%1" cannot be used. A name has 1 to 40 letters, digits, '-', '_' or '.', and does not start with '.'.</source>
-        <translation type="unfinished" />
+        <translation>No se puede usar el nombre «%1». Un nombre tiene de 1 a 40 letras, cifras, '-', '_' o '.', y no empieza por '.'.</translation>
     </message>
     <message>
         <source>%1 is the name of a price index that comes with Plumbline. Choose another name.</source>
-        <translation type="unfinished" />
+        <translation>%1 es el nombre de un índice de precios que viene con Plumbline. Elija otro nombre.</translation>
     </message>
     <message>
         <source>The country "%1" is not a two-letter country code (such as CA or DE).</source>
-        <translation type="unfinished" />
+        <translation>El país «%1» no es un código de país de dos letras (como CA o DE).</translation>
     </message>
     <message>
         <source>%1 is not a plain folder; nothing was imported.</source>
-        <translation type="unfinished" />
+        <translation>%1 no es una carpeta normal; no se ha importado nada.</translation>
     </message>
     <message>
         <source>The folder %1 could not be created.</source>
-        <translation type="unfinished" />
+        <translation>No se ha podido crear la carpeta %1.</translation>
     </message>
     <message>
         <source>%1 is not a plain file; it was left as it is and nothing was imported.</source>
-        <translation type="unfinished" />
+        <translation>%1 no es un archivo normal; se ha dejado como estaba y no se ha importado nada.</translation>
     </message>
     <message>
         <source>The price index could not be saved (error %1: %2). Nothing was changed.</source>
-        <translation type="unfinished" />
+        <translation>No se ha podido guardar el índice de precios (error %1: %2). No se ha cambiado nada.</translation>
     </message>
 </context>
 <context>
     <name>PriceIndexDialog</name>
     <message>
         <source>Choose the price index the data record dialog suggests inflation rates from</source>
-        <translation type="unfinished" />
+        <translation>Elegir el índice de precios del que el diálogo de registros sugiere tasas de inflación</translation>
     </message>
     <message>
         <source>What the chosen price index is used for</source>
-        <translation type="unfinished" />
+        <translation>Para qué se usa el índice de precios elegido</translation>
     </message>
     <message>
         <source>Find a series or country</source>
-        <translation type="unfinished" />
+        <translation>Buscar una serie o un país</translation>
     </message>
     <message>
         <source>Show only the series whose name, title, frequency, coverage, publisher or country holds this text</source>
-        <translation type="unfinished" />
+        <translation>Mostrar solo las series cuyo nombre, título, frecuencia, cobertura, editor o país contiene este texto</translation>
     </message>
     <message>
         <source>Price indexes</source>
-        <translation type="unfinished" />
+        <translation>Índices de precios</translation>
     </message>
     <message>
         <source>The shipped and imported price indexes by country, with their series, frequency, coverage and publisher</source>
-        <translation type="unfinished" />
+        <translation>Los índices de precios incluidos e importados por país, con sus series, frecuencia, cobertura y editor</translation>
     </message>
     <message>
         <source>Where the selected price index comes from: publisher, unit and base, frequency, coverage, the day it was taken and its credit line</source>
-        <translation type="unfinished" />
+        <translation>De dónde procede el índice de precios seleccionado: editor, unidad y base, frecuencia, cobertura, el día en que se tomó y su reconocimiento</translation>
     </message>
     <message>
         <source>Price index files that could not be read</source>
-        <translation type="unfinished" />
+        <translation>Archivos de índices de precios que no se han podido leer</translation>
     </message>
     <message>
         <source>Use the selected price index and close (Enter)</source>
-        <translation type="unfinished" />
+        <translation>Usar el índice de precios seleccionado y cerrar (Intro)</translation>
     </message>
     <message>
         <source>Close without a change (Esc)</source>
-        <translation type="unfinished" />
+        <translation>Cerrar sin cambios (Esc)</translation>
     </message>
     <message>
         <source>Annual averages: a rate between two dates is spread over the days of each year.</source>
-        <translation type="unfinished" />
+        <translation>Medias anuales: la tasa entre dos fechas se reparte entre los días de cada año.</translation>
     </message>
 </context>
 <context>
     <name>Printer</name>
     <message>
         <source>Printer error</source>
-        <translation type="unfinished" />
+        <translation>Error de impresora</translation>
     </message>
 </context>
 <context>
@@ -1031,432 +1031,434 @@ real (%)</translation>
     <message>
         <source>Report of %1</source>
         <extracomment>%1 the date the report was made</extracomment>
-        <translation type="unfinished" />
+        <translation>Informe del %1</translation>
     </message>
     <message>
         <source>Data folder: %1</source>
         <extracomment>%1 a folder</extracomment>
-        <translation type="unfinished" />
+        <translation>Carpeta de datos: %1</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
         <extracomment>%1 and %2 page numbers</extracomment>
-        <translation type="unfinished" />
+        <translation>Página %1 de %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A column heading: %1 the investment's number, %2 its type or its institution</extracomment>
-        <translation type="unfinished" />
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
         <extracomment>A column heading: %1 the investment's number, %2 its type, %3 its institution</extracomment>
-        <translation type="unfinished" />
+        <translation>%1: %2, %3</translation>
     </message>
     <message>
         <source>%1 (continued)</source>
         <extracomment>%1 the title of a table that goes on from the page before
 ----------
 %1 the title of a section that goes on from the page before</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (continuación)</translation>
     </message>
     <message>
         <source>No.</source>
         <extracomment>Short for number</extracomment>
-        <translation type="unfinished" />
+        <translation>N.º</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished" />
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Institution</source>
-        <translation type="unfinished" />
+        <translation>Entidad</translation>
     </message>
     <message>
         <source>First Counted Record</source>
-        <translation type="unfinished" />
+        <translation>Primer registro contado</translation>
     </message>
     <message>
         <source>Last Counted Record</source>
-        <translation type="unfinished" />
+        <translation>Último registro contado</translation>
     </message>
     <message>
         <source>Years</source>
-        <translation type="unfinished" />
+        <translation>Años</translation>
     </message>
     <message>
         <source>Time-Weighted a Year (%)</source>
-        <translation type="unfinished" />
+        <translation>Pond. tiempo, anual (%)</translation>
     </message>
     <message>
         <source>After Inflation a Year (%)</source>
-        <translation type="unfinished" />
+        <translation>Real, anual (%)</translation>
     </message>
     <message>
         <source>Money-Weighted a Year (%)</source>
-        <translation type="unfinished" />
+        <translation>Pond. capital, anual (%)</translation>
     </message>
     <message>
         <source>Why a Figure Is Blank</source>
-        <translation type="unfinished" />
+        <translation>Por qué falta una cifra</translation>
     </message>
     <message>
         <source>All investments</source>
-        <translation type="unfinished" />
+        <translation>Todas las inversiones</translation>
     </message>
     <message>
         <source>Returns a year</source>
-        <translation type="unfinished" />
+        <translation>Rentabilidad anual</translation>
     </message>
     <message>
         <source>Per year, in percent, over each investment's counted records (both amounts above zero). Time-weighted: the returns between records (money added counted at mid-interval) chained together, how the investment itself did whatever was put in or taken out. Money-weighted: the yearly rate at which the money put in, the money taken out and the last current amount come to nothing, how the money in it did. After inflation: less the inflation rates of the records. A span under a year has no figure per year; each investment's page gives its figures in all.</source>
-        <translation type="unfinished" />
+        <translation>Anual, en porcentaje, sobre los registros contados de cada inversión (ambos importes por encima de cero). Ponderada por el tiempo: las rentabilidades entre registros (el dinero aportado se cuenta a mitad del período) encadenadas, cómo le fue a la propia inversión, se aportara o retirara lo que se aportara o retirara. Ponderada por el capital: la tasa anual con la que el dinero aportado, el dinero retirado y el último importe actual se compensan, cómo le fue al dinero invertido. Real: descontadas las tasas de inflación de los registros. Un plazo de menos de un año no tiene cifra anual; la página de cada inversión da sus cifras totales.</translation>
     </message>
     <message>
         <source>All investments: money-weighted over every investment's money.</source>
-        <translation type="unfinished" />
+        <translation>Todas las inversiones: ponderada por el capital sobre el dinero de todas las inversiones.</translation>
     </message>
     <message>
         <source>All investments: money-weighted over every investment's money, after inflation by the price index %1.</source>
-        <translation type="unfinished" />
+        <translation>Todas las inversiones: ponderada por el capital sobre el dinero de todas las inversiones, real según el índice de precios %1.</translation>
     </message>
     <message>
         <source>What inflation took, year by year</source>
-        <translation type="unfinished" />
+        <translation>Lo que se llevó la inflación, año por año</translation>
     </message>
     <message>
         <source>The Loss To Inflation of the records dated in each calendar year, counted as Total Loss To Inflation counts it: records with an inflation rate only, so a loss carried by a record without a rate counts once. The Total row is each investment's Total Loss To Inflation. A blank: no record with an inflation rate that year.</source>
-        <translation type="unfinished" />
+        <translation>La pérdida por inflación de los registros fechados en cada año natural, contada como la cuenta la pérdida total por inflación: solo los registros con tasa de inflación, de modo que una pérdida arrastrada por un registro sin tasa cuenta una sola vez. La fila Total es la pérdida total por inflación de cada inversión. En blanco: ningún registro con tasa de inflación ese año.</translation>
     </message>
     <message>
         <source>No record has an inflation rate yet.</source>
-        <translation type="unfinished" />
+        <translation>Ningún registro tiene todavía tasa de inflación.</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished" />
+        <translation>Año</translation>
     </message>
     <message>
         <source>All Investments</source>
-        <translation type="unfinished" />
+        <translation>Todas las inversiones</translation>
     </message>
     <message>
         <source>What inflation took, year by year (investments %1 to %2)</source>
         <extracomment>%1 and %2 investment numbers</extracomment>
-        <translation type="unfinished" />
+        <translation>Lo que se llevó la inflación, año por año (inversiones %1 a %2)</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished" />
+        <translation>Total</translation>
     </message>
     <message>
         <source>Investment %1</source>
         <extracomment>%1 the investment's number</extracomment>
-        <translation type="unfinished" />
+        <translation>Inversión %1</translation>
     </message>
     <message>
         <source>Investment %1: %2</source>
         <extracomment>%1 the investment's number, %2 its type or its institution</extracomment>
-        <translation type="unfinished" />
+        <translation>Inversión %1: %2</translation>
     </message>
     <message>
         <source>Investment %1: %2, %3</source>
         <extracomment>%1 the investment's number, %2 its type, %3 its institution</extracomment>
-        <translation type="unfinished" />
+        <translation>Inversión %1: %2, %3</translation>
     </message>
     <message>
         <source>First Record</source>
-        <translation type="unfinished" />
+        <translation>Primer registro</translation>
     </message>
     <message>
         <source>Last Record</source>
-        <translation type="unfinished" />
+        <translation>Último registro</translation>
     </message>
     <message>
         <source>Last Original Amount</source>
-        <translation type="unfinished" />
+        <translation>Último importe original</translation>
     </message>
     <message>
         <source>Last Current Amount</source>
-        <translation type="unfinished" />
+        <translation>Último importe actual</translation>
     </message>
     <message>
         <source>Profit/Loss</source>
-        <translation type="unfinished" />
+        <translation>Ganancia/pérdida</translation>
     </message>
     <message>
         <source>Current Amount AFI</source>
         <extracomment>AFI = adjusted for inflation</extracomment>
-        <translation type="unfinished" />
+        <translation>Importe actual aj. infl.</translation>
     </message>
     <message>
         <source>Profit/Loss AFI</source>
-        <translation type="unfinished" />
+        <translation>Ganancia/pérdida aj. infl.</translation>
     </message>
     <message>
         <source>Total Loss To Inflation</source>
-        <translation type="unfinished" />
+        <translation>Pérdida total por inflación</translation>
     </message>
     <message>
         <source>Rec</source>
         <extracomment>Short for record number</extracomment>
-        <translation type="unfinished" />
+        <translation>Reg.</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished" />
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Original Amount</source>
-        <translation type="unfinished" />
+        <translation>Importe original</translation>
     </message>
     <message>
         <source>Current Amount</source>
-        <translation type="unfinished" />
+        <translation>Importe actual</translation>
     </message>
     <message>
         <source>Inc/Dec</source>
         <extracomment>Increase or decrease of the amount</extracomment>
-        <translation type="unfinished" />
+        <translation>Aum./dism.</translation>
     </message>
     <message>
         <source>Inflation Rate (%)</source>
-        <translation type="unfinished" />
+        <translation>Tasa de inflación (%)</translation>
     </message>
     <message>
         <source>Loss To Inflation</source>
-        <translation type="unfinished" />
+        <translation>Pérdida por inflación</translation>
     </message>
     <message>
         <source>Total, 1 investment</source>
         <extracomment>The summary's total row, under Type</extracomment>
-        <translation type="unfinished" />
+        <translation>Total, 1 inversión</translation>
     </message>
     <message>
         <source>Total, %1 investments</source>
-        <translation type="unfinished" />
+        <translation>Total, %1 inversiones</translation>
     </message>
     <message>
         <source>1 data record</source>
-        <translation type="unfinished" />
+        <translation>1 registro</translation>
     </message>
     <message>
         <source>%1 data records</source>
-        <translation type="unfinished" />
+        <translation>%1 registros</translation>
     </message>
     <message>
         <source>Summary (continued)</source>
-        <translation type="unfinished" />
+        <translation>Resumen (continuación)</translation>
     </message>
     <message>
         <source>Plumbline Report</source>
-        <translation type="unfinished" />
+        <translation>Informe de Plumbline</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished" />
+        <translation>Resumen</translation>
     </message>
     <message>
         <source>The amounts and figures are those of each investment's last record with both amounts above zero, as its row shows them: Profit/Loss is its Current Amount less its Original Amount; Current Amount AFI and Profit/Loss AFI are those of the last record with an inflation rate. Total Loss To Inflation adds up the loss of every record that has an inflation rate; a record without a rate carries the loss before it and adds nothing, and a record with an amount of zero or less is left out.</source>
         <extracomment>AFI = adjusted for inflation</extracomment>
-        <translation type="unfinished" />
+        <translation>Los importes y cifras son los del último registro de cada inversión con ambos importes por encima de cero, tal como los muestra su fila: la ganancia/pérdida es su importe actual menos su importe original; el importe actual y la ganancia/pérdida ajustados por inflación son los del último registro con tasa de inflación. La pérdida total por inflación suma la pérdida de cada registro que tiene tasa de inflación; un registro sin tasa arrastra la pérdida anterior y no suma nada, y un registro con un importe de cero o menos se deja fuera.</translation>
     </message>
     <message>
         <source>No data records.</source>
-        <translation type="unfinished" />
+        <translation>Sin registros.</translation>
     </message>
     <message>
         <source>1 data record, %1.</source>
         <extracomment>%1 a date</extracomment>
-        <translation type="unfinished" />
+        <translation>1 registro, %1.</translation>
     </message>
     <message>
         <source>%1 data records, %2 to %3.</source>
         <extracomment>%1 a number of records, %2 and %3 dates</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 registros, del %2 al %3.</translation>
     </message>
     <message>
         <source>Plumbline report %1</source>
         <extracomment>The PDF document's title; %1 a date</extracomment>
-        <translation type="unfinished" />
+        <translation>Informe de Plumbline %1</translation>
     </message>
 </context>
 <context>
     <name>ReportDialog</name>
     <message>
         <source>Write the data records and their figures to a PDF report</source>
-        <translation type="unfinished" />
+        <translation>Escribir los registros y sus cifras en un informe PDF</translation>
     </message>
     <message>
         <source>Which investments the report covers</source>
-        <translation type="unfinished" />
+        <translation>Qué inversiones abarca el informe</translation>
     </message>
     <message>
         <source>Report on the investment the main window shows</source>
-        <translation type="unfinished" />
+        <translation>Informe de la inversión que muestra la ventana principal</translation>
     </message>
     <message>
         <source>Report on every investment</source>
-        <translation type="unfinished" />
+        <translation>Informe de todas las inversiones</translation>
     </message>
     <message>
         <source>Caption of the report file box</source>
-        <translation type="unfinished" />
+        <translation>Rótulo del cuadro del archivo del informe</translation>
     </message>
     <message>
         <source>Report file</source>
-        <translation type="unfinished" />
+        <translation>Archivo del informe</translation>
     </message>
     <message>
         <source>Path of the PDF file the report is saved as</source>
-        <translation type="unfinished" />
+        <translation>Ruta del archivo PDF en el que se guarda el informe</translation>
     </message>
     <message>
         <source>Choose the report file in a file chooser</source>
-        <translation type="unfinished" />
+        <translation>Elegir el archivo del informe en un selector de archivos</translation>
     </message>
     <message>
         <source>Write the report and close (Enter)</source>
-        <translation type="unfinished" />
+        <translation>Escribir el informe y cerrar (Intro)</translation>
     </message>
     <message>
         <source>Close without writing a report, or stop the report being written (Esc)</source>
-        <translation type="unfinished" />
+        <translation>Cerrar sin escribir ningún informe, o detener el informe en curso (Esc)</translation>
     </message>
     <message>
         <source>Report progress</source>
-        <translation type="unfinished" />
+        <translation>Progreso del informe</translation>
     </message>
     <message>
         <source>The page the report has reached, of how many</source>
-        <translation type="unfinished" />
+        <translation>La página a la que ha llegado el informe, de cuántas</translation>
     </message>
     <message>
         <source>Pages written</source>
-        <translation type="unfinished" />
+        <translation>Páginas escritas</translation>
     </message>
     <message>
         <source>How much of the report is written</source>
-        <translation type="unfinished" />
+        <translation>Cuánto del informe está escrito</translation>
     </message>
 </context>
 <context>
     <name>RestoreVersionDialog</name>
     <message>
         <source>Restore Earlier Version</source>
-        <translation type="unfinished" />
+        <translation>Restaurar versión anterior</translation>
     </message>
     <message>
         <source>Plumbline keeps your data as it was before each change. Choose a version and click Restore to make it your data again; Edit, Undo takes the restore back. Show opens a version's records in your spreadsheet program, and Save Records as CSV writes them to a file, without changing your data.</source>
-        <translation type="unfinished" />
+        <translation>Plumbline guarda sus datos tal como estaban antes de cada cambio. Elija una versión y haga clic en Restaurar para que vuelvan a ser sus datos; Edición, Deshacer anula la restauración. Mostrar abre los registros de una versión en su programa de hojas de cálculo, y Guardar registros como CSV los escribe en un archivo, sin cambiar sus datos.</translation>
     </message>
     <message>
         <source>No earlier versions are kept yet: each change you make from now on keeps the state before it.</source>
-        <translation type="unfinished" />
+        <translation>Aún no se guarda ninguna versión anterior: cada cambio que haga a partir de ahora guardará el estado previo.</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished" />
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished" />
+        <translation>Cambio</translation>
     </message>
     <message>
         <source>Investments</source>
-        <translation type="unfinished" />
+        <translation>Inversiones</translation>
     </message>
     <message>
         <source>Records</source>
-        <translation type="unfinished" />
+        <translation>Registros</translation>
     </message>
     <message>
         <source>Kept versions</source>
-        <translation type="unfinished" />
+        <translation>Versiones guardadas</translation>
     </message>
     <message>
         <source>Newest first: when each change was made, what it was, the investments and records that version holds, and which is current</source>
-        <translation type="unfinished" />
+        <translation>La más reciente primero: cuándo se hizo cada cambio, en qué consistió, las inversiones y registros que contiene esa versión, y cuál es la actual</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished" />
+        <translation>&amp;Restaurar</translation>
     </message>
     <message>
         <source>S&amp;how</source>
-        <translation type="unfinished" />
+        <translation>&amp;Mostrar</translation>
     </message>
     <message>
         <source>&amp;Save Records as CSV…</source>
-        <translation type="unfinished" />
+        <translation>&amp;Guardar registros como CSV…</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished" />
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Current</source>
-        <translation type="unfinished" />
+        <translation>Actual</translation>
     </message>
     <message>
         <source>Undone</source>
-        <translation type="unfinished" />
+        <translation>Deshecho</translation>
     </message>
     <message>
         <source>Make the version of %1 your data again?<byte value="xd" />
 %2<byte value="xd" />
 Your data as it is now is kept: Edit, Undo brings it back.</source>
         <extracomment>%1 is the time of the version, %2 the change made then</extracomment>
-        <translation type="unfinished" />
+        <translation>¿Volver a hacer de la versión del %1 sus datos?
+%2
+Sus datos tal como están ahora se guardan: Edición, Deshacer los recupera.</translation>
     </message>
     <message>
         <source>Save Records of the Version as CSV</source>
-        <translation type="unfinished" />
+        <translation>Guardar registros de la versión como CSV</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished" />
+        <translation>Archivos CSV (*.csv)</translation>
     </message>
     <message>
         <source>The desktop has no program to show CSV files. Save Records as CSV writes the version's records to a file of your choice.</source>
-        <translation type="unfinished" />
+        <translation>El escritorio no tiene ningún programa para mostrar archivos CSV. Guardar registros como CSV escribe los registros de la versión en el archivo que elija.</translation>
     </message>
 </context>
 <context>
     <name>Returns</name>
     <message>
         <source>no unique rate</source>
-        <translation type="unfinished" />
+        <translation>no hay una tasa única</translation>
     </message>
     <message>
         <source>record %1 is dated before the record before it</source>
-        <translation type="unfinished" />
+        <translation>el registro %1 tiene fecha anterior a la del registro previo</translation>
     </message>
     <message>
         <source>record %1 leaves no money in the investment to measure a return on</source>
-        <translation type="unfinished" />
+        <translation>el registro %1 no deja dinero en la inversión sobre el que medir una rentabilidad</translation>
     </message>
     <message>
         <source>record %1 has no inflation rate</source>
-        <translation type="unfinished" />
+        <translation>el registro %1 no tiene tasa de inflación</translation>
     </message>
     <message>
         <source>record %1 has an inflation rate at or below -100 %</source>
-        <translation type="unfinished" />
+        <translation>el registro %1 tiene una tasa de inflación de -100 % o menos</translation>
     </message>
     <message>
         <source>fewer than two records with both amounts above zero</source>
-        <translation type="unfinished" />
+        <translation>menos de dos registros con ambos importes por encima de cero</translation>
     </message>
     <message>
         <source>the records span less than a year</source>
-        <translation type="unfinished" />
+        <translation>los registros abarcan menos de un año</translation>
     </message>
     <message>
         <source>; </source>
         <extracomment>%1 is the name of a price index</extracomment>
-        <translation type="unfinished" />
+        <translation>; </translation>
     </message>
     <message>
         <source>series %1</source>
