@@ -1462,64 +1462,64 @@ Sus datos tal como están ahora se guardan: Edición, Deshacer los recupera.</tr
     </message>
     <message>
         <source>series %1</source>
-        <translation type="unfinished" />
+        <translation>serie %1</translation>
     </message>
     <message>
         <source>no investment has figures of its own</source>
-        <translation type="unfinished" />
+        <translation>ninguna inversión tiene cifras propias</translation>
     </message>
     <message>
         <source>no price index</source>
-        <translation type="unfinished" />
+        <translation>no hay índice de precios</translation>
     </message>
     <message>
         <source> %</source>
-        <translation type="unfinished" />
+        <translation> %</translation>
     </message>
     <message>
         <source>No return can be given: %1.</source>
         <extracomment>%1 is the reason</extracomment>
-        <translation type="unfinished" />
+        <translation>No se puede dar ninguna rentabilidad: %1.</translation>
     </message>
     <message>
         <source>Since %1 (%2 years): %3, after inflation %4 in all (time-weighted); no figure per year: %5</source>
         <extracomment>%3 the return, %4 the return after inflation, %5 why there is no figure per year</extracomment>
-        <translation type="unfinished" />
+        <translation>Desde %1 (%2 años): %3, real %4 en total (ponderada por el tiempo); sin cifra anual: %5</translation>
     </message>
     <message>
         <source>Since %1 (%2 years): %3 in all (time-weighted); no figure per year: %4; no figure after inflation: %5</source>
         <extracomment>%3 the return, %4 why there is no figure per year, %5 why there is none after inflation</extracomment>
-        <translation type="unfinished" />
+        <translation>Desde %1 (%2 años): %3 en total (ponderada por el tiempo); sin cifra anual: %4; sin cifra real: %5</translation>
     </message>
     <message>
         <source>Since %1 (%2 years): %3 a year, after inflation %4 a year (time-weighted); money-weighted: %5</source>
         <extracomment>%3 and %4 returns a year before and after inflation, %5 why there is no money-weighted return</extracomment>
-        <translation type="unfinished" />
+        <translation>Desde %1 (%2 años): %3 anual, real %4 anual (ponderada por el tiempo); ponderada por el capital: %5</translation>
     </message>
     <message>
         <source>Since %1 (%2 years): %3 a year, after inflation %4 a year (time-weighted); money-weighted %5 and %6</source>
         <extracomment>%3 and %4 time-weighted returns a year before and after inflation, %5 and %6 money-weighted ones</extracomment>
-        <translation type="unfinished" />
+        <translation>Desde %1 (%2 años): %3 anual, real %4 anual (ponderada por el tiempo); ponderada por el capital %5 y %6</translation>
     </message>
     <message>
         <source>Since %1 (%2 years): %3 a year, after inflation %4 a year (time-weighted); money-weighted %5 (after inflation: %6)</source>
         <extracomment>%3 and %4 time-weighted returns a year before and after inflation, %5 the money-weighted one, %6 why there is none after inflation</extracomment>
-        <translation type="unfinished" />
+        <translation>Desde %1 (%2 años): %3 anual, real %4 anual (ponderada por el tiempo); ponderada por el capital %5 (real: %6)</translation>
     </message>
     <message>
         <source>Since %1 (%2 years): %3 a year (time-weighted; no figure after inflation: %4); money-weighted: %5</source>
         <extracomment>%3 the return a year, %4 why there is none after inflation, %5 why there is no money-weighted one</extracomment>
-        <translation type="unfinished" />
+        <translation>Desde %1 (%2 años): %3 anual (ponderada por el tiempo; sin cifra real: %4); ponderada por el capital: %5</translation>
     </message>
     <message>
         <source>Since %1 (%2 years): %3 a year (time-weighted; no figure after inflation: %4); money-weighted %5 and %6</source>
         <extracomment>%3 the time-weighted return a year, %4 why there is none after inflation, %5 and %6 money-weighted returns before and after inflation</extracomment>
-        <translation type="unfinished" />
+        <translation>Desde %1 (%2 años): %3 anual (ponderada por el tiempo; sin cifra real: %4); ponderada por el capital %5 y %6</translation>
     </message>
     <message>
         <source>Since %1 (%2 years): %3 a year (time-weighted; no figure after inflation: %4); money-weighted %5</source>
         <extracomment>%3 the time-weighted return a year, %4 why there is none after inflation, %5 the money-weighted return</extracomment>
-        <translation type="unfinished" />
+        <translation>Desde %1 (%2 años): %3 anual (ponderada por el tiempo; sin cifra real: %4); ponderada por el capital %5</translation>
     </message>
 </context>
 <context>
@@ -1527,721 +1527,732 @@ Sus datos tal como están ahora se guardan: Edición, Deshacer los recupera.</tr
     <message>
         <source>Run-time error %1: %2</source>
         <extracomment>%1 is the error's number, %2 its description</extracomment>
-        <translation type="unfinished" />
+        <translation>Error en tiempo de ejecución %1: %2</translation>
     </message>
     <message>
         <source>Error Number:%1<byte value="xd" />
 %2</source>
         <extracomment>The standard error box: %1 is the error's number (no blank before it), %2 its description</extracomment>
-        <translation type="unfinished" />
+        <translation>Número de error:%1
+%2</translation>
     </message>
     <message>
         <source>Invalid procedure call or argument</source>
-        <translation type="unfinished" />
+        <translation>Argumento o llamada a procedimiento no válida</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished" />
+        <translation>Desbordamiento</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished" />
+        <translation>Memoria insuficiente</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished" />
+        <translation>No coinciden los tipos</translation>
     </message>
     <message>
         <source>Internal error</source>
-        <translation type="unfinished" />
+        <translation>Error interno</translation>
     </message>
     <message>
         <source>Bad file name or number</source>
-        <translation type="unfinished" />
+        <translation>Nombre o número de archivo incorrecto</translation>
     </message>
     <message>
         <source>File not found</source>
-        <translation type="unfinished" />
+        <translation>No se ha encontrado el archivo</translation>
     </message>
     <message>
         <source>Bad file mode</source>
-        <translation type="unfinished" />
+        <translation>Modo de archivo incorrecto</translation>
     </message>
     <message>
         <source>File already open</source>
-        <translation type="unfinished" />
+        <translation>El archivo ya está abierto</translation>
     </message>
     <message>
         <source>Device I/O error</source>
-        <translation type="unfinished" />
+        <translation>Error de E/S en el dispositivo</translation>
     </message>
     <message>
         <source>File already exists</source>
-        <translation type="unfinished" />
+        <translation>El archivo ya existe</translation>
     </message>
     <message>
         <source>Disk full</source>
-        <translation type="unfinished" />
+        <translation>Disco lleno</translation>
     </message>
     <message>
         <source>Input past end of file</source>
-        <translation type="unfinished" />
+        <translation>Se ha sobrepasado el final del archivo</translation>
     </message>
     <message>
         <source>Bad record number</source>
-        <translation type="unfinished" />
+        <translation>Número de registro incorrecto</translation>
     </message>
     <message>
         <source>Permission denied</source>
-        <translation type="unfinished" />
+        <translation>Permiso denegado</translation>
     </message>
     <message>
         <source>Disk not ready</source>
-        <translation type="unfinished" />
+        <translation>El disco no está preparado</translation>
     </message>
     <message>
         <source>Path/File access error</source>
-        <translation type="unfinished" />
+        <translation>Error de acceso a ruta o archivo</translation>
     </message>
     <message>
         <source>Path not found</source>
-        <translation type="unfinished" />
+        <translation>No se ha encontrado la ruta</translation>
     </message>
     <message>
         <source>Application-defined or object-defined error</source>
-        <translation type="unfinished" />
+        <translation>Error definido por la aplicación o por el objeto</translation>
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation type="unfinished" />
+        <translation>Subíndice fuera del intervalo</translation>
     </message>
 </context>
 <context>
     <name>Toolbar</name>
     <message>
         <source>Copy the two data files to a backup folder</source>
-        <translation type="unfinished" />
+        <translation>Copiar los dos archivos de datos a una carpeta de copia de seguridad</translation>
     </message>
     <message>
         <source>Add a new investment record</source>
-        <translation type="unfinished" />
+        <translation>Añadir un nuevo registro de inversión</translation>
     </message>
     <message>
         <source>Copy the type or institution of the investment</source>
-        <translation type="unfinished" />
+        <translation>Copiar el tipo o la entidad de la inversión</translation>
     </message>
     <message>
         <source>Delete the shown investment and all of its data records</source>
-        <translation type="unfinished" />
+        <translation>Eliminar la inversión mostrada y todos sus registros</translation>
     </message>
     <message>
         <source>Open the instructions (F1)</source>
-        <translation type="unfinished" />
+        <translation>Abrir las instrucciones (F1)</translation>
     </message>
     <message>
         <source>Open the chart of the shown investment's amount against its amount adjusted for inflation (Ctrl+G)</source>
-        <translation type="unfinished" />
+        <translation>Abrir el gráfico del importe de la inversión mostrada frente a su importe ajustado por inflación (Ctrl+G)</translation>
     </message>
     <message>
         <source>Open the returns of every investment and of all of them, nominal and after inflation (Ctrl+Shift+G)</source>
-        <translation type="unfinished" />
+        <translation>Abrir la rentabilidad de cada inversión y de todas ellas, nominal y real (Ctrl+Mayús+G)</translation>
     </message>
     <message>
         <source>Toolbar button: %1</source>
         <extracomment>%1 says what the toolbar button does</extracomment>
-        <translation type="unfinished" />
+        <translation>Botón de la barra de herramientas: %1</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished" />
+        <translation>Nuevo</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished" />
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished" />
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished" />
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished" />
+        <translation>Cortar</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished" />
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished" />
+        <translation>Pegar</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished" />
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished" />
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>Chart</source>
-        <translation type="unfinished" />
+        <translation>Gráfico</translation>
     </message>
     <message>
         <source>Portfolio</source>
-        <translation type="unfinished" />
+        <translation>Cartera</translation>
     </message>
 </context>
 <context>
     <name>Tools</name>
     <message>
         <source>Read the data folder &lt;dir&gt; instead of the program's own.</source>
-        <translation type="unfinished" />
+        <translation>Leer la carpeta de datos &lt;dir&gt; en lugar de la del programa.</translation>
     </message>
     <message>
         <source>dir</source>
         <extracomment>A placeholder in the help for what is given after an option or the program's name; keep it as the descriptions call it ("&lt;dir&gt;").</extracomment>
-        <translation type="unfinished" />
+        <translation>dir</translation>
     </message>
     <message>
         <source>name</source>
         <extracomment>A placeholder in the help for what is given after an option or the program's name; keep it as the descriptions call it ("&lt;name&gt;").</extracomment>
-        <translation type="unfinished" />
+        <translation>nombre</translation>
     </message>
     <message>
         <source>unexpected argument "%1" (see --help)</source>
-        <translation type="unfinished" />
+        <translation>argumento inesperado «%1» (véase --help)</translation>
     </message>
     <message>
         <source>data folder "%1" does not exist</source>
-        <translation type="unfinished" />
+        <translation>la carpeta de datos «%1» no existe</translation>
     </message>
     <message>
         <source>"%1": error %2: %3</source>
-        <translation type="unfinished" />
+        <translation>«%1»: error %2: %3</translation>
     </message>
     <message>
         <source>warning: %1</source>
-        <translation type="unfinished" />
+        <translation>aviso: %1</translation>
     </message>
     <message>
         <source>there is no investment %1 in "%2" (it holds %3)</source>
-        <translation type="unfinished" />
+        <translation>no existe la inversión %1 en «%2» (contiene %3)</translation>
     </message>
     <message>
         <source>error %1: %2</source>
-        <translation type="unfinished" />
+        <translation>error %1: %2</translation>
     </message>
     <message>
         <source>type</source>
         <extracomment>A placeholder in the help for what is given after an option or the program's name; keep it as the descriptions call it ("&lt;type&gt;").</extracomment>
-        <translation type="unfinished" />
+        <translation>tipo</translation>
     </message>
     <message>
         <source>form</source>
         <extracomment>A placeholder in the help for what is given after an option or the program's name; keep it as the descriptions call it ("&lt;form&gt;").</extracomment>
-        <translation type="unfinished" />
+        <translation>forma</translation>
     </message>
     <message>
         <source>Use the data folder &lt;dir&gt; instead of the program's own.</source>
-        <translation type="unfinished" />
+        <translation>Usar la carpeta de datos &lt;dir&gt; en lugar de la del programa.</translation>
     </message>
     <message>
         <source>command</source>
         <extracomment>A placeholder in the help for the first argument; the description under "Arguments" lists the commands.</extracomment>
-        <translation type="unfinished" />
+        <translation>comando</translation>
     </message>
     <message>
         <source>file</source>
         <extracomment>A placeholder in the help for what is given after an option or the program's name; keep it as the descriptions call it ("&lt;file&gt;").</extracomment>
-        <translation type="unfinished" />
+        <translation>archivo</translation>
     </message>
 </context>
 <context>
     <name>Versions</name>
     <message>
         <source>Add Investment</source>
-        <translation type="unfinished" />
+        <translation>Añadir inversión</translation>
     </message>
     <message>
         <source>Edit Investment</source>
-        <translation type="unfinished" />
+        <translation>Editar inversión</translation>
     </message>
     <message>
         <source>Delete Investment</source>
-        <translation type="unfinished" />
+        <translation>Eliminar inversión</translation>
     </message>
     <message>
         <source>Add Record</source>
-        <translation type="unfinished" />
+        <translation>Añadir registro</translation>
     </message>
     <message>
         <source>Insert Record</source>
-        <translation type="unfinished" />
+        <translation>Insertar registro</translation>
     </message>
     <message>
         <source>Edit Record</source>
-        <translation type="unfinished" />
+        <translation>Editar registro</translation>
     </message>
     <message>
         <source>Delete Record</source>
-        <translation type="unfinished" />
+        <translation>Eliminar registro</translation>
     </message>
     <message>
         <source>Import Records</source>
-        <translation type="unfinished" />
+        <translation>Importar registros</translation>
     </message>
     <message>
         <source>Fill In Rates</source>
-        <translation type="unfinished" />
+        <translation>Completar tasas</translation>
     </message>
     <message>
         <source>Restore Version</source>
-        <translation type="unfinished" />
+        <translation>Restaurar versión</translation>
     </message>
     <message>
         <source>Restore Backup</source>
-        <translation type="unfinished" />
+        <translation>Restaurar copia de seguridad</translation>
     </message>
     <message>
         <source>Changes Made Outside Plumbline</source>
-        <translation type="unfinished" />
+        <translation>Cambios hechos fuera de Plumbline</translation>
     </message>
     <message>
         <source>%1 '%2'</source>
         <extracomment>%1 is the change, as "Delete Investment", %2 the investment's name</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 '%2'</translation>
     </message>
     <message>
         <source>record %1 (%2)</source>
         <extracomment>%1 is a record's number, %2 its date</extracomment>
-        <translation type="unfinished" />
+        <translation>registro %1 (%2)</translation>
     </message>
     <message>
         <source>a record (%1)</source>
-        <translation type="unfinished" />
+        <translation>un registro (%1)</translation>
     </message>
     <message>
         <source>record %1</source>
-        <translation type="unfinished" />
+        <translation>registro %1</translation>
     </message>
     <message>
         <source>a record</source>
-        <translation type="unfinished" />
+        <translation>un registro</translation>
     </message>
     <message>
         <source>Added investment %1</source>
-        <translation type="unfinished" />
+        <translation>Añadida la inversión %1</translation>
     </message>
     <message>
         <source>Changed investment %1</source>
-        <translation type="unfinished" />
+        <translation>Cambiada la inversión %1</translation>
     </message>
     <message>
         <source>Deleted investment %1</source>
-        <translation type="unfinished" />
+        <translation>Eliminada la inversión %1</translation>
     </message>
     <message>
         <source>Added %1 to %2</source>
         <extracomment>%1 is a record, as "record 3 (1/2/2024)", %2 an investment</extracomment>
-        <translation type="unfinished" />
+        <translation>Añadido %1 a %2</translation>
     </message>
     <message>
         <source>Inserted %1 into %2</source>
-        <translation type="unfinished" />
+        <translation>Insertado %1 en %2</translation>
     </message>
     <message>
         <source>Changed %1 of %2</source>
-        <translation type="unfinished" />
+        <translation>Cambiado %1 de %2</translation>
     </message>
     <message>
         <source>Deleted %1 of %2</source>
-        <translation type="unfinished" />
+        <translation>Eliminado %1 de %2</translation>
     </message>
     <message>
         <source>Imported %1 record</source>
-        <translation type="unfinished" />
+        <translation>Importado %1 registro</translation>
     </message>
     <message>
         <source>Imported %1 records</source>
-        <translation type="unfinished" />
+        <translation>Importados %1 registros</translation>
     </message>
     <message>
         <source>Imported %1 record into %2</source>
         <extracomment>%1 is a count, %2 an investment</extracomment>
-        <translation type="unfinished" />
+        <translation>Importado %1 registro en %2</translation>
     </message>
     <message>
         <source>Imported %1 records into %2</source>
-        <translation type="unfinished" />
+        <translation>Importados %1 registros en %2</translation>
     </message>
     <message>
         <source>Filled in %1 rate</source>
-        <translation type="unfinished" />
+        <translation>Completada %1 tasa</translation>
     </message>
     <message>
         <source>Filled in %1 rates</source>
-        <translation type="unfinished" />
+        <translation>Completadas %1 tasas</translation>
     </message>
     <message>
         <source>Filled in %1 rate of %2</source>
         <extracomment>%1 is a count, %2 an investment</extracomment>
-        <translation type="unfinished" />
+        <translation>Completada %1 tasa de %2</translation>
     </message>
     <message>
         <source>Filled in %1 rates of %2</source>
-        <translation type="unfinished" />
+        <translation>Completadas %1 tasas de %2</translation>
     </message>
     <message>
         <source>Restored the version of %1</source>
         <extracomment>%1 is the time of the version</extracomment>
-        <translation type="unfinished" />
+        <translation>Restaurada la versión del %1</translation>
     </message>
     <message>
         <source>Restored the backup in %1</source>
         <extracomment>%1 is a folder</extracomment>
-        <translation type="unfinished" />
+        <translation>Restaurada la copia de seguridad de %1</translation>
     </message>
     <message>
         <source>Changed outside Plumbline</source>
-        <translation type="unfinished" />
+        <translation>Cambiado fuera de Plumbline</translation>
     </message>
     <message>
         <source>The version of %1 cannot be restored: its files were changed after it was kept, probably by an older copy of Plumbline writing to the data history.</source>
-        <translation type="unfinished" />
+        <translation>No se puede restaurar la versión del %1: sus archivos cambiaron después de guardarse, probablemente porque una copia anterior de Plumbline escribió en el historial de datos.</translation>
     </message>
     <message>
         <source>There is no change to undo.</source>
-        <translation type="unfinished" />
+        <translation>No hay ningún cambio que deshacer.</translation>
     </message>
     <message>
         <source>There is no change to redo.</source>
-        <translation type="unfinished" />
+        <translation>No hay ningún cambio que rehacer.</translation>
     </message>
     <message>
         <source>There is no version %1.</source>
-        <translation type="unfinished" />
+        <translation>No existe la versión %1.</translation>
     </message>
     <message>
         <source>The change "%1", under way when Plumbline stopped, was made and is kept as a version.</source>
-        <translation type="unfinished" />
+        <translation>El cambio «%1», en curso cuando Plumbline se detuvo, se ha hecho y se guarda como versión.</translation>
     </message>
     <message>
         <source>The change "%1", under way when Plumbline stopped, was not made.</source>
-        <translation type="unfinished" />
+        <translation>El cambio «%1», en curso cuando Plumbline se detuvo, no se ha hecho.</translation>
     </message>
     <message>
         <source>a link stands in its place</source>
-        <translation type="unfinished" />
+        <translation>en su lugar hay un enlace</translation>
     </message>
     <message>
         <source>a file stands in its place</source>
-        <translation type="unfinished" />
+        <translation>en su lugar hay un archivo</translation>
     </message>
     <message>
         <source>it cannot be read</source>
-        <translation type="unfinished" />
+        <translation>no se puede leer</translation>
     </message>
     <message>
         <source>it belongs to another user</source>
-        <translation type="unfinished" />
+        <translation>pertenece a otro usuario</translation>
     </message>
     <message>
         <source>its permissions are not the ones Plumbline gives it</source>
-        <translation type="unfinished" />
+        <translation>sus permisos no son los que le da Plumbline</translation>
     </message>
     <message>
         <source>The folder "%1" for the versions of the data files cannot be created, so this change cannot be undone.</source>
-        <translation type="unfinished" />
+        <translation>No se puede crear la carpeta «%1» para las versiones de los archivos de datos, así que este cambio no se podrá deshacer.</translation>
     </message>
     <message>
         <source>The folder of kept versions "%1" cannot be used (%2) and cannot be moved aside; changes are not kept as versions until it is removed.</source>
-        <translation type="unfinished" />
+        <translation>No se puede usar la carpeta de versiones guardadas «%1» (%2) ni apartarla; los cambios no se guardan como versiones hasta que se elimine.</translation>
     </message>
     <message>
         <source>The folder of kept versions could not be used (%1). It was moved to "%2", and versions are kept anew from now on.</source>
-        <translation type="unfinished" />
+        <translation>No se ha podido usar la carpeta de versiones guardadas (%1). Se ha movido a «%2», y a partir de ahora las versiones se guardan de nuevo.</translation>
     </message>
     <message>
         <source>its entry "%1" cannot be read</source>
-        <translation type="unfinished" />
+        <translation>no se puede leer su entrada «%1»</translation>
     </message>
     <message>
         <source>Restore from Backup</source>
-        <translation type="unfinished" />
+        <translation>Restaurar desde copia de seguridad</translation>
     </message>
     <message>
         <source>%1 investment and no data records</source>
-        <translation type="unfinished" />
+        <translation>%1 inversión y ningún registro</translation>
     </message>
     <message>
         <source>%1 investments and no data records</source>
-        <translation type="unfinished" />
+        <translation>%1 inversiones y ningún registro</translation>
     </message>
     <message>
         <source>%1 investments and %2 data records, the newest dated %3</source>
         <extracomment>%1 and %2 are counts, %3 a date</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 inversiones y %2 registros, el más reciente del %3</translation>
     </message>
     <message>
         <source>%1 investment and %2 data record, the newest dated %3</source>
-        <translation type="unfinished" />
+        <translation>%1 inversión y %2 registro, el más reciente del %3</translation>
     </message>
     <message>
         <source>%1 investment and %2 data records, the newest dated %3</source>
-        <translation type="unfinished" />
+        <translation>%1 inversión y %2 registros, el más reciente del %3</translation>
     </message>
     <message>
         <source>%1 investments and %2 data record, the newest dated %3</source>
-        <translation type="unfinished" />
+        <translation>%1 inversiones y %2 registro, el más reciente del %3</translation>
     </message>
     <message>
         <source>Choose the Folder of the Backup</source>
-        <translation type="unfinished" />
+        <translation>Elegir la carpeta de la copia de seguridad</translation>
     </message>
     <message>
         <source>"%1" is the data folder Plumbline 3.5 works with, not a backup.<byte value="xd" />
 Choose the folder your backup copies are in.</source>
-        <translation type="unfinished" />
+        <translation>«%1» es la carpeta de datos con la que trabaja Plumbline 3.5, no una copia de seguridad.
+Elija la carpeta en la que están sus copias de seguridad.</translation>
     </message>
     <message>
         <source>The backup in "%1" cannot be restored:<byte value="xd" />
 %2<byte value="xd" />
 Your data files are unchanged.</source>
-        <translation type="unfinished" />
+        <translation>No se puede restaurar la copia de seguridad de «%1»:
+%2
+Sus archivos de datos no han cambiado.</translation>
     </message>
     <message>
         <source>The backup in "%1" holds %2.<byte value="xd" />
 Make it your data? Your data as it is now is kept: Edit, Undo brings it back.</source>
-        <translation type="unfinished" />
+        <translation>La copia de seguridad de «%1» contiene %2.
+¿Convertirla en sus datos? Sus datos tal como están ahora se guardan: Edición, Deshacer los recupera.</translation>
     </message>
     <message>
         <source>Plumbline 3.5 could not check the earlier versions of your data it keeps:<byte value="xd" />
 %1<byte value="xd" />
 Your data files are unchanged. Undo may not be offered until this is put right.</source>
         <extracomment>%1 is the reason</extracomment>
-        <translation type="unfinished" />
+        <translation>Plumbline 3.5 no ha podido comprobar las versiones anteriores de sus datos que guarda:
+%1
+Sus archivos de datos no han cambiado. Puede que Deshacer no esté disponible hasta que se corrija.</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished" />
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
         <extracomment>%1 is the change, as "Delete Investment 'Savings'"</extracomment>
-        <translation type="unfinished" />
+        <translation>&amp;Deshacer %1</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished" />
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
         <extracomment>%1 is the change, as "Delete Investment 'Savings'"</extracomment>
-        <translation type="unfinished" />
+        <translation>&amp;Rehacer %1</translation>
     </message>
     <message>
         <source>Restore Earlier &amp;Version…</source>
-        <translation type="unfinished" />
+        <translation>Restaurar &amp;versión anterior…</translation>
     </message>
     <message>
         <source>Restore from Bac&amp;kup…</source>
-        <translation type="unfinished" />
+        <translation>Restaurar desde copia de se&amp;guridad…</translation>
     </message>
     <message>
         <source>The records are not saved in the data folder; choose another folder.</source>
-        <translation type="unfinished" />
+        <translation>Los registros no se guardan en la carpeta de datos; elija otra carpeta.</translation>
     </message>
     <message>
         <source>%1 (line %2 of the version's data records)</source>
         <extracomment>%1 is the reason, %2 a line number</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (línea %2 de los registros de la versión)</translation>
     </message>
 </context>
 <context>
     <name>frmBackupFiles</name>
     <message>
         <source>Copy the two data files to another folder</source>
-        <translation type="unfinished" />
+        <translation>Copiar los dos archivos de datos a otra carpeta</translation>
     </message>
     <message>
         <source>Which of the data files is being copied</source>
-        <translation type="unfinished" />
+        <translation>Cuál de los archivos de datos se está copiando</translation>
     </message>
     <message>
         <source>Caption of the file being copied</source>
-        <translation type="unfinished" />
+        <translation>Rótulo del archivo que se está copiando</translation>
     </message>
     <message>
         <source>File being copied</source>
-        <translation type="unfinished" />
+        <translation>Archivo que se está copiando</translation>
     </message>
     <message>
         <source>The data file that is copied</source>
-        <translation type="unfinished" />
+        <translation>El archivo de datos que se copia</translation>
     </message>
     <message>
         <source>Caption of the backup folder</source>
-        <translation type="unfinished" />
+        <translation>Rótulo de la carpeta de copia de seguridad</translation>
     </message>
     <message>
         <source>Backup folder</source>
-        <translation type="unfinished" />
+        <translation>Carpeta de copia de seguridad</translation>
     </message>
     <message>
         <source>Folder the copy is written to</source>
-        <translation type="unfinished" />
+        <translation>Carpeta en la que se escribe la copia</translation>
     </message>
     <message>
         <source>Backup file name</source>
-        <translation type="unfinished" />
+        <translation>Nombre del archivo de copia</translation>
     </message>
     <message>
         <source>Name of the copy in the backup folder</source>
-        <translation type="unfinished" />
+        <translation>Nombre de la copia en la carpeta de copia de seguridad</translation>
     </message>
     <message>
         <source>Copy the file to the backup folder</source>
-        <translation type="unfinished" />
+        <translation>Copiar el archivo a la carpeta de copia de seguridad</translation>
     </message>
     <message>
         <source>Close the backup window</source>
-        <translation type="unfinished" />
+        <translation>Cerrar la ventana de copia de seguridad</translation>
     </message>
     <message>
         <source>Backup Data Files</source>
-        <translation type="unfinished" />
+        <translation>Copia de seguridad de archivos de datos</translation>
     </message>
     <message>
         <source>Copying:</source>
-        <translation type="unfinished" />
+        <translation>Copiando:</translation>
     </message>
     <message>
         <source>In (Path):</source>
-        <translation type="unfinished" />
+        <translation>En (ruta):</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished" />
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished" />
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>The Investment Information file</source>
-        <translation type="unfinished" />
+        <translation>El archivo de información de inversiones</translation>
     </message>
     <message>
         <source>There is no disk in the drive.<byte value="xd" />
 Please insert one and try again</source>
-        <translation type="unfinished" />
+        <translation>No hay ningún disco en la unidad.
+Inserte uno y vuelva a intentarlo</translation>
     </message>
     <message>
         <source>The folder "%1" does not exist.<byte value="xd" />
 Please type the path of an existing folder and try again.</source>
         <extracomment>%1 is the folder path the user typed</extracomment>
-        <translation type="unfinished" />
+        <translation>La carpeta «%1» no existe.
+Escriba la ruta de una carpeta existente y vuelva a intentarlo.</translation>
     </message>
     <message>
         <source>The backup copy cannot be written over the program's own data file.<byte value="xd" />
 Please choose another folder.</source>
-        <translation type="unfinished" />
+        <translation>La copia de seguridad no puede sobrescribir el archivo de datos del propio programa.
+Elija otra carpeta.</translation>
     </message>
     <message>
         <source>The folder "%1" is the program's own data folder; the backup copies cannot go there.<byte value="xd" />
 Please choose another folder.</source>
-        <translation type="unfinished" />
+        <translation>La carpeta «%1» es la carpeta de datos del propio programa; las copias de seguridad no pueden ir ahí.
+Elija otra carpeta.</translation>
     </message>
     <message>
         <source>The Investment Data file</source>
-        <translation type="unfinished" />
+        <translation>El archivo de datos de inversiones</translation>
     </message>
 </context>
 <context>
     <name>frmEnterPassword</name>
     <message>
         <source>The program asks for its password</source>
-        <translation type="unfinished" />
+        <translation>El programa pide su contraseña</translation>
     </message>
     <message>
         <source>What to type in the box</source>
-        <translation type="unfinished" />
+        <translation>Qué escribir en el cuadro</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished" />
+        <translation>Contraseña</translation>
     </message>
     <message>
         <source>The password of the program</source>
-        <translation type="unfinished" />
+        <translation>La contraseña del programa</translation>
     </message>
     <message>
         <source>Check the password and open the program</source>
-        <translation type="unfinished" />
+        <translation>Comprobar la contraseña y abrir el programa</translation>
     </message>
     <message>
         <source>Empty the password box</source>
-        <translation type="unfinished" />
+        <translation>Vaciar el cuadro de la contraseña</translation>
     </message>
     <message>
         <source>End the program</source>
-        <translation type="unfinished" />
+        <translation>Cerrar el programa</translation>
     </message>
     <message>
         <source>Please Enter Your Password</source>
-        <translation type="unfinished" />
+        <translation>Introduzca su contraseña</translation>
     </message>
     <message>
         <source>&amp;Enter</source>
-        <translation type="unfinished" />
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>C&amp;lear</source>
-        <translation type="unfinished" />
+        <translation>&amp;Borrar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>You have not entered a password. Please do so.</source>
-        <translation type="unfinished" />
+        <translation>No ha introducido ninguna contraseña. Introdúzcala, por favor.</translation>
     </message>
     <message>
         <source>No Entry</source>
-        <translation type="unfinished" />
+        <translation>Sin datos</translation>
     </message>
     <message>
         <source>Sorry, the password you've entered is incorrect.</source>
-        <translation type="unfinished" />
+        <translation>Lo sentimos, la contraseña introducida no es correcta.</translation>
     </message>
     <message>
         <source>Please try again.</source>
-        <translation type="unfinished" />
+        <translation>Vuelva a intentarlo.</translation>
     </message>
 </context>
 <context>
     <name>frmInstructions</name>
     <message>
         <source>How to use the program</source>
-        <translation type="unfinished" />
+        <translation>Cómo usar el programa</translation>
     </message>
     <message>
         <source>Instructions</source>
-        <translation type="unfinished" />
+        <translation>Instrucciones</translation>
     </message>
     <message>
         <source>The instructions; read them with the arrow keys</source>
-        <translation type="unfinished" />
+        <translation>Las instrucciones; léalas con las teclas de flecha</translation>
     </message>
     <message>
         <source>Close the instructions</source>
-        <translation type="unfinished" />
+        <translation>Cerrar las instrucciones</translation>
     </message>
     <message>
         <source>Files containing the Investment records and the Data records are kept in the program folder, C:\Program Files\Plumbline 3.5. They must stay there: if they are moved or renamed, Plumbline does not find them and starts again with new, empty files. To keep a copy of your data in a safe place, choose Backup Data Files from the File menu. The dialog first offers the main file, PlumblineData, to be copied to drive A unless you type another path; click Save to copy it, then Exit,
