@@ -2209,7 +2209,7 @@ Elija otra carpeta.</translation>
     </message>
     <message>
         <source>&amp;Enter</source>
-        <translation>&amp;Aceptar</translation>
+        <translation>&amp;Entrar</translation>
     </message>
     <message>
         <source>C&amp;lear</source>
@@ -2257,553 +2257,559 @@ Elija otra carpeta.</translation>
     <message>
         <source>Files containing the Investment records and the Data records are kept in the program folder, C:\Program Files\Plumbline 3.5. They must stay there: if they are moved or renamed, Plumbline does not find them and starts again with new, empty files. To keep a copy of your data in a safe place, choose Backup Data Files from the File menu. The dialog first offers the main file, PlumblineData, to be copied to drive A unless you type another path; click Save to copy it, then Exit,
 and the form changes to offer the file that holds all the Data records, PlDataHist.txt (the Data records of all your investments are kept together in this one text file). Again you may change the path; click Save, then Exit to leave the dialog.</source>
-        <translation type="unfinished" />
+        <translation>Los archivos que contienen los registros de inversión y los registros de datos se guardan en la carpeta del programa, C:\Program Files\Plumbline 3.5. Deben quedarse ahí: si se mueven o se les cambia el nombre, Plumbline no los encuentra y vuelve a empezar con archivos nuevos y vacíos. Para guardar una copia de sus datos en un lugar seguro, elija Copia de seguridad de archivos de datos en el menú Archivo. El diálogo ofrece primero el archivo principal, PlumblineData, para copiarlo en la unidad A, salvo que escriba otra ruta; haga clic en Guardar para copiarlo y luego en Salir,
+y el formulario pasa a ofrecer el archivo que contiene todos los registros de datos, PlDataHist.txt (los registros de datos de todas sus inversiones se guardan juntos en este único archivo de texto). De nuevo puede cambiar la ruta; haga clic en Guardar y luego en Salir para cerrar el diálogo.</translation>
     </message>
     <message>
         <source>Files containing the Investment records and the Data records are kept in the program's data folder, %1. They must stay there: if they are moved or renamed, Plumbline does not find them and starts again with new, empty files. To keep a copy of your data in a safe place, choose Backup Data Files from the File menu. The dialog first offers the main file, PlumblineData, to be copied to your home folder unless you type another path; click Save to copy it, then Exit,
 and the form changes to offer the file that holds all the Data records, PlDataHist.txt (the Data records of all your investments are kept together in this one text file). Again you may change the path; click Save, then Exit to leave the dialog.</source>
         <extracomment>%1 is the path of the program's data folder</extracomment>
-        <translation type="unfinished" />
+        <translation>Los archivos que contienen los registros de inversión y los registros de datos se guardan en la carpeta de datos del programa, %1. Deben quedarse ahí: si se mueven o se les cambia el nombre, Plumbline no los encuentra y vuelve a empezar con archivos nuevos y vacíos. Para guardar una copia de sus datos en un lugar seguro, elija Copia de seguridad de archivos de datos en el menú Archivo. El diálogo ofrece primero el archivo principal, PlumblineData, para copiarlo en su carpeta personal, salvo que escriba otra ruta; haga clic en Guardar para copiarlo y luego en Salir,
+y el formulario pasa a ofrecer el archivo que contiene todos los registros de datos, PlDataHist.txt (los registros de datos de todas sus inversiones se guardan juntos en este único archivo de texto). De nuevo puede cambiar la ruta; haga clic en Guardar y luego en Salir para cerrar el diálogo.</translation>
     </message>
     <message>
         <source>PLUMBLINE 3.5  INSTRUCTIONS</source>
-        <translation type="unfinished" />
+        <translation>PLUMBLINE 3.5  INSTRUCCIONES</translation>
     </message>
     <message>
         <source>Welcome to Plumbline 3.5. Before you enter any data, decide whether the program should be protected by a password. Choose Password from the File menu: there you can set a password that will be asked for every time Plumbline starts, change the password you already have, or tick No Password to turn the protection off.</source>
-        <translation type="unfinished" />
+        <translation>Bienvenido a Plumbline 3.5. Antes de introducir ningún dato, decida si el programa debe protegerse con una contraseña. Elija Contraseña en el menú Archivo: ahí puede establecer una contraseña que se pedirá cada vez que se inicie Plumbline, cambiar la contraseña que ya tiene o marcar Sin contraseña para desactivar la protección.</translation>
     </message>
     <message>
         <source>The Plumbline 3.5 main form is divided into two main areas. Your investment records are shown, one at a time, in the yellow boxes at the top of the form, and the numeric records that belong to the investment shown are listed in the Data Grid below them. To create your first investment record, click the 'Add New' button in the top group of buttons.</source>
-        <translation type="unfinished" />
+        <translation>El formulario principal de Plumbline 3.5 se divide en dos zonas. Sus registros de inversión se muestran, de uno en uno, en los cuadros amarillos de la parte superior del formulario, y los registros numéricos de la inversión mostrada aparecen en la cuadrícula de datos que hay debajo. Para crear su primer registro de inversión, haga clic en el botón 'Nueva' del grupo de botones superior.</translation>
     </message>
     <message>
         <source>The Investment entry form will appear, ready for you to type in the TYPE OF INVESTMENT: for example a mutual fund, a stock, a bond, a CD or a savings account. This is the one box that must be filled in; if you click Done while it is empty, Plumbline asks you to make an entry.</source>
-        <translation type="unfinished" />
+        <translation>Aparecerá el formulario de inversión, listo para que escriba el TIPO DE INVERSIÓN: por ejemplo, un fondo de inversión, una acción, un bono, un depósito a plazo o una cuenta de ahorro. Es el único cuadro que hay que rellenar; si hace clic en Aceptar mientras está vacío, Plumbline le pide que escriba algo.</translation>
     </message>
     <message>
         <source>Tab over to the INSTITUTION box and type the name of the bank, broker or fund company that holds the investment. This box is optional and may be left empty. Click Done or press the Enter key to save the record; you are taken back to the main form, which now shows your new investment at the top.</source>
-        <translation type="unfinished" />
+        <translation>Pase con el tabulador al cuadro ENTIDAD y escriba el nombre del banco, el bróker o la gestora que tiene la inversión. Este cuadro es opcional y puede quedar vacío. Haga clic en Aceptar o pulse Intro para guardar el registro; volverá al formulario principal, que ahora muestra arriba su nueva inversión.</translation>
     </message>
     <message>
         <source>Now go down to the buttons on the bottom of the form and click 'Add New' to create the first Data record of this investment. In the DATE box type the date of the record, or just press the Tab key and today's date is entered for you. In the ORIGINAL AMOUNT box type the amount you invested. Never type commas into any of the amount boxes: the commas are inserted automatically. Leave the INFLATION RATE box empty in this first record. In the CURRENT AMOUNT box type what the investment is worth now; for a new investment you may simply copy the original amount into it. Every box except the inflation rate must be filled in.</source>
-        <translation type="unfinished" />
+        <translation>Ahora baje a los botones de la parte inferior del formulario y haga clic en 'Añadir' para crear el primer registro de datos de esta inversión. En el cuadro FECHA escriba la fecha del registro, o simplemente pulse el tabulador y se introducirá la fecha de hoy. En el cuadro IMPORTE ORIGINAL escriba el importe que invirtió. No escriba nunca separadores de miles en los cuadros de importes: se insertan automáticamente. Deje vacío el cuadro TASA DE INFLACIÓN en este primer registro. En el cuadro IMPORTE ACTUAL escriba lo que vale ahora la inversión; para una inversión nueva puede copiar en él el importe original. Hay que rellenar todos los cuadros salvo la tasa de inflación.</translation>
     </message>
     <message>
         <source>This is the way we suggest you start Plumbline with every investment. The first record is the starting point: there is no earlier record and so no interval yet for an inflation rate to cover, which is why none is entered. Click Done to save the record and return to the main form.</source>
-        <translation type="unfinished" />
+        <translation>Así es como le recomendamos empezar en Plumbline cada inversión. El primer registro es el punto de partida: no hay ningún registro anterior y, por tanto, aún no hay ningún período que deba cubrir una tasa de inflación, por eso no se introduce ninguna. Haga clic en Aceptar para guardar el registro y volver al formulario principal.</translation>
     </message>
     <message>
         <source>It is in the Data Grid where you can see the figures Plumbline works out for each record. In the first record every figure beyond the values you entered is zero, as there is nothing yet to compare with. When you add later records, each with a new current amount and the inflation rate for the interval since the record before, the grid shows how the investment has done, including the figures adjusted for inflation (AFI). If prices fell during an interval, enter the deflation rate as a negative number.</source>
         <extracomment>AFI = adjusted for inflation</extracomment>
-        <translation type="unfinished" />
+        <translation>En la cuadrícula de datos puede ver las cifras que Plumbline calcula para cada registro. En el primer registro, todas las cifras aparte de los valores introducidos son cero, ya que aún no hay nada con que comparar. Cuando añada registros posteriores, cada uno con un nuevo importe actual y la tasa de inflación del período transcurrido desde el registro anterior, la cuadrícula muestra cómo le ha ido a la inversión, incluidas las cifras ajustadas por inflación (AJ. INFL.). Si los precios bajaron durante un período, introduzca la tasa de deflación como número negativo.</translation>
     </message>
     <message>
         <source>When creating new records for an investment, it is best to make them at regular intervals, such as once a year, once a quarter or once a month, so that each record covers a period for which an inflation rate is published. Such rates are published by the government's statistics office (in the United States the Bureau of Labor Statistics, with its Consumer Price Index) and can be found in newspapers, in libraries and on the Internet.</source>
-        <translation type="unfinished" />
+        <translation>Al crear registros nuevos para una inversión, lo mejor es hacerlo a intervalos regulares, como una vez al año, al trimestre o al mes, de modo que cada registro abarque un período para el que se publique una tasa de inflación. Estas tasas las publica la oficina estadística del gobierno (en España, el Instituto Nacional de Estadística, con su índice de precios al consumo) y se encuentran en la prensa, en las bibliotecas y en Internet.</translation>
     </message>
     <message>
         <source>If you've had an investment for several years, you can enter its history one year at a time. For each following year type the date one year after the previous record, leave the original amount as it was unless you added money to the investment or took some out, type the new current amount, and type the inflation rate for that interval. We recommend intervals that run from January to January.</source>
-        <translation type="unfinished" />
+        <translation>Si tiene una inversión desde hace varios años, puede introducir su historial año por año. Para cada año siguiente, escriba la fecha un año posterior al registro anterior, deje el importe original como estaba salvo que haya aportado o retirado dinero, escriba el nuevo importe actual y escriba la tasa de inflación de ese período. Recomendamos períodos que vayan de enero a enero.</translation>
     </message>
     <message>
         <source>Notice that the INC/DEC number shows how much the current amount has gone up or down since the previous record; a decrease is shown in brackets. PROFIT/LOSS is the difference between the current amount and the original amount. INFLATION RATE is the rate you entered for the interval, and LOSS TO INFLATION is the part of the investment's value that inflation took away during that interval; when there was deflation it is negative, which means a gain.</source>
         <extracomment>INC/DEC = increase/decrease; the words in capitals are the Data Grid's column headings</extracomment>
-        <translation type="unfinished" />
+        <translation>Observe que la cifra AUM./DISM. muestra cuánto ha subido o bajado el importe actual desde el registro anterior; una disminución se muestra entre paréntesis. GANANCIA/PÉRDIDA es la diferencia entre el importe actual y el importe original. TASA DE INFLACIÓN es la tasa que introdujo para el período, y PÉRDIDA POR INFLACIÓN es la parte del valor de la inversión que se llevó la inflación durante ese período; cuando hubo deflación es negativa, lo que significa una ganancia.</translation>
     </message>
     <message>
         <source>The next figure, CURRENT AMOUNT AFI, is the current amount adjusted for inflation: what the investment is really worth in the money of the first record, after all the inflation since then. PROFIT/LOSS AFI is the profit or loss counted in those adjusted amounts. A detailed explanation of the calculations is given in a separate explanation document in the program folder: %1.</source>
         <extracomment>AFI = adjusted for inflation; %1 is the path of the explanation document</extracomment>
-        <translation type="unfinished" />
+        <translation>La siguiente cifra, IMPORTE ACTUAL AJ. INFL., es el importe actual ajustado por inflación: lo que vale realmente la inversión en dinero del primer registro, tras toda la inflación desde entonces. GANANCIA/PÉRDIDA AJ. INFL. es la ganancia o pérdida contada en esos importes ajustados. En un documento aparte, en la carpeta del programa, se explican los cálculos en detalle: %1.</translation>
     </message>
     <message>
         <source>You can edit the basic information of an investment with the Edit button in the top group of buttons, and delete the investment with the Delete button beside it. Data records can be edited and deleted too. Take care: deleting an investment record deletes all of its Data records as well.</source>
-        <translation type="unfinished" />
+        <translation>Puede editar los datos básicos de una inversión con el botón Editar del grupo de botones superior, y eliminar la inversión con el botón Eliminar que hay al lado. Los registros de datos también se pueden editar y eliminar. Atención: al eliminar un registro de inversión se eliminan también todos sus registros de datos.</translation>
     </message>
     <message>
         <source>To edit or delete a Data record, click Edit or Del Rec in the lower group of buttons, then click the box next to them; it takes the focus and turns blue. Pick the number of the record you want from the list that drops down.</source>
-        <translation type="unfinished" />
+        <translation>Para editar o eliminar un registro de datos, haga clic en Editar o Borrar en el grupo de botones inferior y luego en el cuadro que hay junto a ellos; este recibe el foco y se vuelve azul. Elija el número del registro que desee en la lista desplegable.</translation>
     </message>
     <message>
         <source>You can insert a new record within a group of Data records. Click Ins New, then choose from the drop-down list the record after which the new one is to come, and fill in the form as for any new record.</source>
-        <translation type="unfinished" />
+        <translation>Puede insertar un registro nuevo dentro de un grupo de registros de datos. Haga clic en Insertar, elija en la lista desplegable el registro tras el cual irá el nuevo y rellene el formulario como para cualquier registro nuevo.</translation>
     </message>
     <message>
         <source>You can also get a printout of your figures. Print prints one page of the Data Grid at a time, the page that is on the screen. When an investment has more records than fit on one page, PREVIOUS and NEXT page links appear to the right of the page number; move to the page you want and click Print again.</source>
-        <translation type="unfinished" />
+        <translation>También puede imprimir sus cifras. Imprimir imprime una página de la cuadrícula de datos cada vez, la que está en pantalla. Cuando una inversión tiene más registros de los que caben en una página, aparecen los enlaces ANTERIOR y SIGUIENTE a la derecha del número de página; vaya a la página que desee y vuelva a hacer clic en Imprimir.</translation>
     </message>
     <message>
         <source>Plumbline 3.5 Instructions</source>
-        <translation type="unfinished" />
+        <translation>Instrucciones de Plumbline 3.5</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished" />
+        <translation>&amp;Salir</translation>
     </message>
 </context>
 <context>
     <name>frmInvestData</name>
     <message>
         <source>Investments and their data records with the figures computed against inflation</source>
-        <translation type="unfinished" />
+        <translation>Las inversiones y sus registros con las cifras calculadas frente a la inflación</translation>
     </message>
     <message>
         <source>Caption of the investment record number</source>
-        <translation type="unfinished" />
+        <translation>Rótulo del número de registro de inversión</translation>
     </message>
     <message>
         <source>Number of the investment shown</source>
-        <translation type="unfinished" />
+        <translation>Número de la inversión mostrada</translation>
     </message>
     <message>
         <source>Type of investment</source>
-        <translation type="unfinished" />
+        <translation>Tipo de inversión</translation>
     </message>
     <message>
         <source>Type of the investment shown; select it and use Edit, Copy to copy it</source>
-        <translation type="unfinished" />
+        <translation>Tipo de la inversión mostrada; selecciónelo y use Edición, Copiar para copiarlo</translation>
     </message>
     <message>
         <source>Institution</source>
-        <translation type="unfinished" />
+        <translation>Entidad</translation>
     </message>
     <message>
         <source>Institution that holds the investment shown; select it and use Edit, Copy to copy it</source>
-        <translation type="unfinished" />
+        <translation>Entidad de la inversión mostrada; selecciónela y use Edición, Copiar para copiarla</translation>
     </message>
     <message>
         <source>Show the first investment</source>
-        <translation type="unfinished" />
+        <translation>Mostrar la primera inversión</translation>
     </message>
     <message>
         <source>Previous investment</source>
-        <translation type="unfinished" />
+        <translation>Inversión anterior</translation>
     </message>
     <message>
         <source>Show the investment before this one</source>
-        <translation type="unfinished" />
+        <translation>Mostrar la inversión anterior a esta</translation>
     </message>
     <message>
         <source>Next investment</source>
-        <translation type="unfinished" />
+        <translation>Inversión siguiente</translation>
     </message>
     <message>
         <source>Show the investment after this one</source>
-        <translation type="unfinished" />
+        <translation>Mostrar la inversión posterior a esta</translation>
     </message>
     <message>
         <source>Show the last investment</source>
-        <translation type="unfinished" />
+        <translation>Mostrar la última inversión</translation>
     </message>
     <message>
         <source>Add new investment</source>
-        <translation type="unfinished" />
+        <translation>Añadir inversión nueva</translation>
     </message>
     <message>
         <source>Add a new investment record</source>
-        <translation type="unfinished" />
+        <translation>Añadir un nuevo registro de inversión</translation>
     </message>
     <message>
         <source>Edit investment</source>
-        <translation type="unfinished" />
+        <translation>Editar inversión</translation>
     </message>
     <message>
         <source>Edit the type and institution of the investment shown</source>
-        <translation type="unfinished" />
+        <translation>Editar el tipo y la entidad de la inversión mostrada</translation>
     </message>
     <message>
         <source>Delete investment</source>
-        <translation type="unfinished" />
+        <translation>Eliminar inversión</translation>
     </message>
     <message>
         <source>Delete the investment shown and all of its data records</source>
-        <translation type="unfinished" />
+        <translation>Eliminar la inversión mostrada y todos sus registros</translation>
     </message>
     <message>
         <source>Column heading: data record number</source>
-        <translation type="unfinished" />
+        <translation>Encabezado de columna: número de registro</translation>
     </message>
     <message>
         <source>Column heading: date of the data record</source>
-        <translation type="unfinished" />
+        <translation>Encabezado de columna: fecha del registro</translation>
     </message>
     <message>
         <source>Column heading: original amount</source>
-        <translation type="unfinished" />
+        <translation>Encabezado de columna: importe original</translation>
     </message>
     <message>
         <source>Column heading: current amount</source>
-        <translation type="unfinished" />
+        <translation>Encabezado de columna: importe actual</translation>
     </message>
     <message>
         <source>Column heading: increase or decrease since the previous record</source>
-        <translation type="unfinished" />
+        <translation>Encabezado de columna: aumento o disminución desde el registro anterior</translation>
     </message>
     <message>
         <source>Column heading: profit or loss</source>
-        <translation type="unfinished" />
+        <translation>Encabezado de columna: ganancia o pérdida</translation>
     </message>
     <message>
         <source>Column heading: inflation rate in percent</source>
-        <translation type="unfinished" />
+        <translation>Encabezado de columna: tasa de inflación en porcentaje</translation>
     </message>
     <message>
         <source>Column heading: loss to inflation</source>
-        <translation type="unfinished" />
+        <translation>Encabezado de columna: pérdida por inflación</translation>
     </message>
     <message>
         <source>Column heading: current amount adjusted for inflation</source>
-        <translation type="unfinished" />
+        <translation>Encabezado de columna: importe actual ajustado por inflación</translation>
     </message>
     <message>
         <source>Column heading: profit or loss adjusted for inflation</source>
-        <translation type="unfinished" />
+        <translation>Encabezado de columna: ganancia o pérdida ajustada por inflación</translation>
     </message>
     <message>
         <source>Caption of the page number</source>
-        <translation type="unfinished" />
+        <translation>Rótulo del número de página</translation>
     </message>
     <message>
         <source>Number of the grid page shown</source>
-        <translation type="unfinished" />
+        <translation>Número de la página de la cuadrícula mostrada</translation>
     </message>
     <message>
         <source>Previous page</source>
-        <translation type="unfinished" />
+        <translation>Página anterior</translation>
     </message>
     <message>
         <source>Show the previous twelve data records (Page Up)</source>
-        <translation type="unfinished" />
+        <translation>Mostrar los doce registros anteriores (Re Pág)</translation>
     </message>
     <message>
         <source>Next page</source>
-        <translation type="unfinished" />
+        <translation>Página siguiente</translation>
     </message>
     <message>
         <source>Show the next twelve data records (Page Down)</source>
-        <translation type="unfinished" />
+        <translation>Mostrar los doce registros siguientes (Av Pág)</translation>
     </message>
     <message>
         <source>Add new data record</source>
-        <translation type="unfinished" />
+        <translation>Añadir registro nuevo</translation>
     </message>
     <message>
         <source>Add a data record at the end of this investment's records</source>
-        <translation type="unfinished" />
+        <translation>Añadir un registro al final de los registros de esta inversión</translation>
     </message>
     <message>
         <source>Insert data record</source>
-        <translation type="unfinished" />
+        <translation>Insertar registro</translation>
     </message>
     <message>
         <source>Insert a data record before the one chosen in the record list</source>
-        <translation type="unfinished" />
+        <translation>Insertar un registro antes del elegido en la lista de registros</translation>
     </message>
     <message>
         <source>Delete data record</source>
-        <translation type="unfinished" />
+        <translation>Eliminar registro</translation>
     </message>
     <message>
         <source>Delete the data record chosen in the record list</source>
-        <translation type="unfinished" />
+        <translation>Eliminar el registro elegido en la lista de registros</translation>
     </message>
     <message>
         <source>Data record number</source>
-        <translation type="unfinished" />
+        <translation>Número de registro</translation>
     </message>
     <message>
         <source>Choose the data record to edit, insert before or delete</source>
-        <translation type="unfinished" />
+        <translation>Elegir el registro que editar, antes del cual insertar o que eliminar</translation>
     </message>
     <message>
         <source>Edit data record</source>
-        <translation type="unfinished" />
+        <translation>Editar registro</translation>
     </message>
     <message>
         <source>Edit the data record chosen in the record list</source>
-        <translation type="unfinished" />
+        <translation>Editar el registro elegido en la lista de registros</translation>
     </message>
     <message>
         <source>Print the page of the grid that is on screen</source>
-        <translation type="unfinished" />
+        <translation>Imprimir la página de la cuadrícula que está en pantalla</translation>
     </message>
     <message>
         <source>Close the data files and end the program (Ctrl+Q)</source>
-        <translation type="unfinished" />
+        <translation>Cerrar los archivos de datos y salir del programa (Ctrl+Q)</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished" />
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>Backup, password and exit</source>
-        <translation type="unfinished" />
+        <translation>Copia de seguridad, contraseña y salir</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished" />
+        <translation>Edición</translation>
     </message>
     <message>
         <source>Copy the type or institution of the investment</source>
-        <translation type="unfinished" />
+        <translation>Copiar el tipo o la entidad de la inversión</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished" />
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>Instructions (F1)</source>
-        <translation type="unfinished" />
+        <translation>Instrucciones (F1)</translation>
     </message>
     <message>
         <source>Data Rec</source>
         <extracomment>Data Rec = data record number</extracomment>
-        <translation type="unfinished" />
+        <translation>N.º reg.</translation>
     </message>
     <message>
         <source>Number of the data record within its investment</source>
-        <translation type="unfinished" />
+        <translation>Número del registro dentro de su inversión</translation>
     </message>
     <message>
         <source>Date</source>
         <extracomment>Grid heading: the data record's date</extracomment>
-        <translation type="unfinished" />
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Date of the data record</source>
-        <translation type="unfinished" />
+        <translation>Fecha del registro</translation>
     </message>
     <message>
         <source>Original Amount</source>
-        <translation type="unfinished" />
+        <translation>Importe original</translation>
     </message>
     <message>
         <source>Amount originally invested</source>
-        <translation type="unfinished" />
+        <translation>Importe invertido originalmente</translation>
     </message>
     <message>
         <source>Current Amount</source>
-        <translation type="unfinished" />
+        <translation>Importe actual</translation>
     </message>
     <message>
         <source>Current amount on this date</source>
-        <translation type="unfinished" />
+        <translation>Importe actual en esta fecha</translation>
     </message>
     <message>
         <source>Inc/Dec</source>
         <extracomment>Inc/Dec = increase or decrease
 ----------
 Grid heading: increase or decrease since the previous record</extracomment>
-        <translation type="unfinished" />
+        <translation>Aum./dism.</translation>
     </message>
     <message>
         <source>Increase or decrease since the previous record</source>
-        <translation type="unfinished" />
+        <translation>Aumento o disminución desde el registro anterior</translation>
     </message>
     <message>
         <source>Profit/Loss</source>
         <extracomment>Grid heading: profit or loss</extracomment>
-        <translation type="unfinished" />
+        <translation>Ganancia/pérdida</translation>
     </message>
     <message>
         <source>Current amount less original amount</source>
-        <translation type="unfinished" />
+        <translation>Importe actual menos importe original</translation>
     </message>
     <message>
         <source>Inflation Rate (%)</source>
-        <translation type="unfinished" />
+        <translation>Tasa de inflación (%)</translation>
     </message>
     <message>
         <source>Inflation rate in percent since the previous record</source>
-        <translation type="unfinished" />
+        <translation>Tasa de inflación en porcentaje desde el registro anterior</translation>
     </message>
     <message>
         <source>Loss To Inflation</source>
-        <translation type="unfinished" />
+        <translation>Pérdida por inflación</translation>
     </message>
     <message>
         <source>What inflation took from the amount since the previous record</source>
-        <translation type="unfinished" />
+        <translation>Lo que la inflación se llevó del importe desde el registro anterior</translation>
     </message>
     <message>
         <source>Current Amount AFI</source>
         <extracomment>AFI = adjusted for inflation</extracomment>
-        <translation type="unfinished" />
+        <translation>Importe actual aj. infl.</translation>
     </message>
     <message>
         <source>Current amount adjusted for inflation</source>
-        <translation type="unfinished" />
+        <translation>Importe actual ajustado por inflación</translation>
     </message>
     <message>
         <source>Profit/Loss AFI</source>
         <extracomment>AFI = adjusted for inflation
 ----------
 Grid heading; AFI = adjusted for inflation</extracomment>
-        <translation type="unfinished" />
+        <translation>Ganancia/pérdida aj. infl.</translation>
     </message>
     <message>
         <source>Profit or loss adjusted for inflation</source>
-        <translation type="unfinished" />
+        <translation>Ganancia o pérdida ajustada por inflación</translation>
     </message>
     <message>
         <source>&amp;Import Price Index…</source>
-        <translation type="unfinished" />
+        <translation>&amp;Importar índice de precios…</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished" />
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>Price &amp;Index…</source>
-        <translation type="unfinished" />
+        <translation>Índice de &amp;precios…</translation>
     </message>
     <message>
         <source>About Plumbline…</source>
-        <translation type="unfinished" />
+        <translation>Acerca de Plumbline…</translation>
     </message>
     <message>
         <source>Are you sure you want to Delete this record?<byte value="xd" />
 If you delete it, all the corresponding records<byte value="xd" />
 In it's data file will be<byte value="xd" />
 deleted too.</source>
-        <translation type="unfinished" />
+        <translation>¿Seguro que desea eliminar este registro?
+Si lo elimina, también se eliminarán
+todos los registros correspondientes
+de su archivo de datos.</translation>
     </message>
     <message>
         <source>There is no disk in the drive.<byte value="xd" />
 Please insert one and try again</source>
-        <translation type="unfinished" />
+        <translation>No hay ningún disco en la unidad.
+Inserte uno y vuelva a intentarlo</translation>
     </message>
     <message>
         <source>The investment delete could not be completed. Plumbline 3.5 completes it when it starts next time, and ends now.</source>
-        <translation type="unfinished" />
+        <translation>No se ha podido completar la eliminación de la inversión. Plumbline 3.5 la completará la próxima vez que se inicie, y ahora se cierra.</translation>
     </message>
     <message>
         <source>The data record's values could not be read.</source>
-        <translation type="unfinished" />
+        <translation>No se han podido leer los valores del registro.</translation>
     </message>
     <message>
         <source>Investment Record #:</source>
-        <translation type="unfinished" />
+        <translation>Registro de inversión n.º:</translation>
     </message>
     <message>
         <source>&amp;First</source>
         <extracomment>The buttons of the top row go through the investments; "&amp;" marks the access key</extracomment>
-        <translation type="unfinished" />
+        <translation>&amp;Primera</translation>
     </message>
     <message>
         <source>&amp;Previous</source>
-        <translation type="unfinished" />
+        <translation>Anteri&amp;or</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished" />
+        <translation>Si&amp;guiente</translation>
     </message>
     <message>
         <source>&amp;Last</source>
-        <translation type="unfinished" />
+        <translation>Ú&amp;ltima</translation>
     </message>
     <message>
         <source>Add &amp;New</source>
         <extracomment>Adds a new investment (the data records' button below is "&amp;Add New")</extracomment>
-        <translation type="unfinished" />
+        <translation>N&amp;ueva</translation>
     </message>
     <message>
         <source>Edi&amp;t</source>
         <extracomment>Edits the investment shown</extracomment>
-        <translation type="unfinished" />
+        <translation>Edi&amp;tar</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
         <extracomment>Deletes the investment shown with its data records</extracomment>
-        <translation type="unfinished" />
+        <translation>Eli&amp;minar</translation>
     </message>
     <message>
         <source>Page</source>
         <extracomment>Caption before the number of the grid page shown</extracomment>
-        <translation type="unfinished" />
+        <translation>Página</translation>
     </message>
     <message>
         <source>Previous</source>
         <extracomment>Link to the grid's previous page</extracomment>
-        <translation type="unfinished" />
+        <translation>Anterior</translation>
     </message>
     <message>
         <source>Next</source>
         <extracomment>Link to the grid's next page</extracomment>
-        <translation type="unfinished" />
+        <translation>Siguiente</translation>
     </message>
     <message>
         <source>&amp;Add New</source>
         <extracomment>Adds a data record at the end of the investment's data</extracomment>
-        <translation type="unfinished" />
+        <translation>Añadi&amp;r</translation>
     </message>
     <message>
         <source>&amp;Ins New</source>
         <extracomment>Short for "Insert New": inserts a data record after the one chosen</extracomment>
-        <translation type="unfinished" />
+        <translation>I&amp;nsertar</translation>
     </message>
     <message>
         <source>Del &amp;Rec</source>
         <extracomment>Short for "Delete Record": deletes the data record chosen</extracomment>
-        <translation type="unfinished" />
+        <translation>&amp;Borrar</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
         <extracomment>Edits the data record chosen</extracomment>
-        <translation type="unfinished" />
+        <translation>E&amp;ditar</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished" />
+        <translation>&amp;Imprimir</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished" />
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Data</source>
         <extracomment>Grid heading, top line over "Rec" (the data record's number)</extracomment>
-        <translation type="unfinished" />
+        <translation>N.º</translation>
     </message>
     <message>
         <source>Rec</source>
         <extracomment>Grid heading: the data record's number (abbreviation of "Record"), under "Data"</extracomment>
-        <translation type="unfinished" />
+        <translation>Reg.</translation>
     </message>
     <message>
         <source>Original</source>
         <extracomment>Grid heading, top line of "Original Amount"</extracomment>
-        <translation type="unfinished" />
+        <translation>Importe</translation>
     </message>
     <message>
         <source>Amount</source>
         <extracomment>Grid heading, bottom line of "Original Amount" and of "Current Amount"</extracomment>
-        <translation type="unfinished" />
+        <translation>Original</translation>
     </message>
     <message>
         <source>Current</source>
         <extracomment>Grid heading, top line of "Current Amount" and of "Current Amount AFI"</extracomment>
-        <translation type="unfinished" />
+        <translation>Importe</translation>
     </message>
     <message>
         <source>Inflation</source>
         <extracomment>Grid heading, top line of "Inflation Rate (%)" and bottom line of "Loss To Inflation"</extracomment>
-        <translation type="unfinished" />
+        <translation>Tasa</translation>
     </message>
     <message>
         <source>Rate (%)</source>
         <extracomment>Grid heading, bottom line of "Inflation Rate (%)"</extracomment>
-        <translation type="unfinished" />
+        <translation>Infl. (%)</translation>
     </message>
     <message>
         <source>Loss To</source>
         <extracomment>Grid heading, top line of "Loss To Inflation"</extracomment>
-        <translation type="unfinished" />
+        <translation>Pérdida</translation>
     </message>
     <message>
         <source>Amount AFI</source>
         <extracomment>Grid heading, bottom line of "Current Amount AFI"; AFI = adjusted for inflation</extracomment>
-        <translation type="unfinished" />
+        <translation>Actual AI</translation>
     </message>
     <message>
         <source>The data folder "%1" cannot be created.<byte value="xd" />
