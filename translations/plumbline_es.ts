@@ -2779,111 +2779,124 @@ Inserte uno y vuelva a intentarlo</translation>
     <message>
         <source>Original</source>
         <extracomment>Grid heading, top line of "Original Amount"</extracomment>
-        <translation>Importe</translation>
+        <translation>Original</translation>
     </message>
     <message>
         <source>Amount</source>
         <extracomment>Grid heading, bottom line of "Original Amount" and of "Current Amount"</extracomment>
-        <translation>Original</translation>
+        <translation>Importe</translation>
     </message>
     <message>
         <source>Current</source>
         <extracomment>Grid heading, top line of "Current Amount" and of "Current Amount AFI"</extracomment>
-        <translation>Importe</translation>
+        <translation>Actual</translation>
     </message>
     <message>
         <source>Inflation</source>
         <extracomment>Grid heading, top line of "Inflation Rate (%)" and bottom line of "Loss To Inflation"</extracomment>
-        <translation>Tasa</translation>
+        <translation>Inflación</translation>
     </message>
     <message>
         <source>Rate (%)</source>
         <extracomment>Grid heading, bottom line of "Inflation Rate (%)"</extracomment>
-        <translation>Infl. (%)</translation>
+        <translation>Tasa (%)</translation>
     </message>
     <message>
         <source>Loss To</source>
         <extracomment>Grid heading, top line of "Loss To Inflation"</extracomment>
-        <translation>Pérdida</translation>
+        <translation>Pérdida por</translation>
     </message>
     <message>
         <source>Amount AFI</source>
         <extracomment>Grid heading, bottom line of "Current Amount AFI"; AFI = adjusted for inflation</extracomment>
-        <translation>Actual AI</translation>
+        <translation>Aj. infl.</translation>
     </message>
     <message>
         <source>The data folder "%1" cannot be created.<byte value="xd" />
 Plumbline 3.5 cannot run without it and ends now.</source>
         <extracomment>%1 is the data folder's path</extracomment>
-        <translation type="unfinished" />
+        <translation>No se puede crear la carpeta de datos «%1».
+Plumbline 3.5 no puede funcionar sin ella y se cierra.</translation>
     </message>
     <message>
         <source>The investment file "%1" in the data folder "%2" cannot be opened:<byte value="xd" />
 %3<byte value="xd" />
 Plumbline 3.5 cannot run without it and ends now.</source>
         <extracomment>%1 is the investment file's name, %2 the data folder's path, %3 the error's description</extracomment>
-        <translation type="unfinished" />
+        <translation>No se puede abrir el archivo de inversiones «%1» de la carpeta de datos «%2»:
+%3
+Plumbline 3.5 no puede funcionar sin él y se cierra.</translation>
     </message>
     <message>
         <source>Plumbline 3.5 is already running and using the data folder "%1".<byte value="xd" />
 Only one copy of the program can use it at a time; this copy ends now.</source>
         <extracomment>%1 is the data folder's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Plumbline 3.5 ya se está ejecutando y usa la carpeta de datos «%1».
+Solo una copia del programa puede usarla a la vez; esta copia se cierra.</translation>
     </message>
     <message>
         <source>The data folder "%1" cannot be used: "%2" there is a folder, where Plumbline 3.5 keeps the file that shows it is running.<byte value="xd" />
 Move or rename that folder. Plumbline 3.5 ends now.</source>
         <extracomment>%1 is the data folder's path, %2 the lock file's name</extracomment>
-        <translation type="unfinished" />
+        <translation>No se puede usar la carpeta de datos «%1»: «%2» es ahí una carpeta, donde Plumbline 3.5 guarda el archivo que indica que se está ejecutando.
+Mueva esa carpeta o cámbiele el nombre. Plumbline 3.5 se cierra.</translation>
     </message>
     <message>
         <source>The data folder "%1" cannot be used: the lock file "%2" cannot be written there.<byte value="xd" />
 Plumbline 3.5 cannot run without it and ends now.</source>
         <extracomment>%1 is the data folder's path, %2 the lock file's name</extracomment>
-        <translation type="unfinished" />
+        <translation>No se puede usar la carpeta de datos «%1»: no se puede escribir en ella el archivo de bloqueo «%2».
+Plumbline 3.5 no puede funcionar sin él y se cierra.</translation>
     </message>
     <message>
         <source>Investment Data History information cannot be displayed<byte value="xd" />
 because the Data History file doesn't exist yet.<byte value="xd" />
 (No information has been entered.)</source>
-        <translation type="unfinished" />
+        <translation>No se puede mostrar la información del historial de datos de la inversión
+porque el archivo del historial de datos aún no existe.
+(No se ha introducido ninguna información.)</translation>
     </message>
     <message>
         <source>Sorry, you can't edit or create a new record from the data grid. If you want to edit a record,<byte value="xd" />
 click on 'Edit' and choose the record you want to change from the drop down box<byte value="xd" />
 next to it. If you want to create a new record, click on 'Add New'.</source>
-        <translation type="unfinished" />
+        <translation>Lo sentimos, no se puede editar ni crear un registro desde la cuadrícula de datos. Si desea editar un registro,
+haga clic en 'Editar' y elija el registro que desea cambiar en la lista desplegable
+que hay al lado. Si desea crear un registro nuevo, haga clic en 'Añadir'.</translation>
     </message>
     <message>
         <source>Plumbline 3.5 was interrupted while it changed its data files, and what it left in the data folder "%1" cannot be set aside:<byte value="xd" />
 %2<byte value="xd" />
 Nothing was deleted. Plumbline 3.5 ends now.</source>
         <extracomment>%1 is the data folder's path, %2 the error's description</extracomment>
-        <translation type="unfinished" />
+        <translation>Plumbline 3.5 se interrumpió mientras cambiaba sus archivos de datos, y lo que dejó en la carpeta de datos «%1» no se puede apartar:
+%2
+No se ha eliminado nada. Plumbline 3.5 se cierra.</translation>
     </message>
     <message>
         <source>%1 (%2 bytes): %3</source>
         <extracomment>One file set aside: %1 its name, %2 its size in bytes, %3 what it holds</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (%2 bytes): %3</translation>
     </message>
     <message>
         <source>Plumbline 3.5 was interrupted while it changed its data files, and the files it left may hold data that "%1" and "%2" do not.</source>
         <extracomment>%1 and %2 are the names of the two data files</extracomment>
-        <translation type="unfinished" />
+        <translation>Plumbline 3.5 se interrumpió mientras cambiaba sus archivos de datos, y los archivos que dejó pueden contener datos que «%1» y «%2» no tienen.</translation>
     </message>
     <message>
         <source>Plumbline 3.5 was interrupted while it deleted an investment.<byte value="xd" />
 %1</source>
         <extracomment>%1 is a sentence on what became of the interrupted delete</extracomment>
-        <translation type="unfinished" />
+        <translation>Plumbline 3.5 se interrumpió mientras eliminaba una inversión.
+%1</translation>
     </message>
     <message>
         <source>Plumbline 3.5 now goes on without data files. To have your data back as it was, restore the data folder from a backup.</source>
-        <translation type="unfinished" />
+        <translation>Plumbline 3.5 continúa ahora sin archivos de datos. Para recuperar sus datos tal como estaban, restaure la carpeta de datos desde una copia de seguridad.</translation>
     </message>
     <message>
         <source>Plumbline 3.5 now goes on with the data files as they are.</source>
-        <translation type="unfinished" />
+        <translation>Plumbline 3.5 continúa ahora con los archivos de datos tal como están.</translation>
     </message>
     <message>
         <source>%1<byte value="xd" />
@@ -2891,611 +2904,620 @@ Nothing was deleted: they were moved into the folder "%2":<byte value="xd" />
 %3<byte value="xd" />
 %4</source>
         <extracomment>%1 is the opening sentence above, %2 the folder's path, %3 the list of files, one a line, %4 the closing sentence</extracomment>
-        <translation type="unfinished" />
+        <translation>%1
+No se ha eliminado nada: se han movido a la carpeta «%2»:
+%3
+%4</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished" />
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Backup Data Files</source>
-        <translation type="unfinished" />
+        <translation>&amp;Copia de seguridad de archivos de datos</translation>
     </message>
     <message>
         <source>Pass&amp;word</source>
-        <translation type="unfinished" />
+        <translation>Contrase&amp;ña</translation>
     </message>
     <message>
         <source>&amp;Report…</source>
-        <translation type="unfinished" />
+        <translation>&amp;Informe…</translation>
     </message>
     <message>
         <source>E&amp;dit</source>
-        <translation type="unfinished" />
+        <translation>&amp;Edición</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished" />
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>&amp;Chart…</source>
-        <translation type="unfinished" />
+        <translation>&amp;Gráfico…</translation>
     </message>
     <message>
         <source>P&amp;ortfolio…</source>
-        <translation type="unfinished" />
+        <translation>C&amp;artera…</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished" />
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>&amp;Instructions</source>
-        <translation type="unfinished" />
+        <translation>&amp;Instrucciones</translation>
     </message>
     <message>
         <source>Backup Copies</source>
-        <translation type="unfinished" />
+        <translation>Copias de seguridad</translation>
     </message>
     <message>
         <source>New Investment Record</source>
-        <translation type="unfinished" />
+        <translation>Nueva inversión</translation>
     </message>
     <message>
         <source>Copy Investment Info</source>
         <extracomment>Tooltip: copies the investment's type and institution</extracomment>
-        <translation type="unfinished" />
+        <translation>Copiar datos de la inversión</translation>
     </message>
     <message>
         <source>Delete Investment Record</source>
-        <translation type="unfinished" />
+        <translation>Eliminar inversión</translation>
     </message>
     <message>
         <source>Instructions</source>
-        <translation type="unfinished" />
+        <translation>Instrucciones</translation>
     </message>
     <message>
         <source>Chart</source>
-        <translation type="unfinished" />
+        <translation>Gráfico</translation>
     </message>
     <message>
         <source>Portfolio</source>
-        <translation type="unfinished" />
+        <translation>Cartera</translation>
     </message>
     <message>
         <source>Print Investment Data History</source>
-        <translation type="unfinished" />
+        <translation>Imprimir historial de datos de la inversión</translation>
     </message>
     <message>
         <source>Printout has been canceled</source>
-        <translation type="unfinished" />
+        <translation>Se ha cancelado la impresión</translation>
     </message>
     <message>
         <source>Pg %1</source>
         <extracomment>Printed under the rows: "Pg" = page, %1 the number of the grid page printed</extracomment>
-        <translation type="unfinished" />
+        <translation>Pág. %1</translation>
     </message>
     <message>
         <source>Investment Record %1:  %2  %3</source>
         <extracomment>Printed title: %1 the investment's number with a blank each side, %2 its type, %3 its institution</extracomment>
-        <translation type="unfinished" />
+        <translation>Registro de inversión %1:  %2  %3</translation>
     </message>
     <message>
         <source>Profit/</source>
         <extracomment>Printed column heading, top line of "Profit/Loss" and of "Profit/Loss AFI"</extracomment>
-        <translation type="unfinished" />
+        <translation>Ganancia/</translation>
     </message>
     <message>
         <source>Record</source>
         <extracomment>Printed column heading: the data record's number</extracomment>
-        <translation type="unfinished" />
+        <translation>Registro</translation>
     </message>
     <message>
         <source>Loss</source>
         <extracomment>Printed column heading, bottom line of "Profit/Loss"</extracomment>
-        <translation type="unfinished" />
+        <translation>Pérdida</translation>
     </message>
     <message>
         <source>Amnt AFI</source>
         <extracomment>Printed column heading under "Current": amount adjusted for inflation</extracomment>
-        <translation type="unfinished" />
+        <translation>Aj. infl.</translation>
     </message>
     <message>
         <source>Loss AFI</source>
         <extracomment>Printed column heading under "Profit/": loss adjusted for inflation</extracomment>
-        <translation type="unfinished" />
+        <translation>Pérd.aj.infl.</translation>
     </message>
     <message>
         <source>Are you sure you want to delete this data record?</source>
-        <translation type="unfinished" />
+        <translation>¿Seguro que desea eliminar este registro?</translation>
     </message>
     <message>
         <source>You cannot insert a new record after the last one.<byte value="xd" />
 Click on 'Add New' to add a new record to the end of the file.</source>
-        <translation type="unfinished" />
+        <translation>No se puede insertar un registro nuevo después del último.
+Haga clic en 'Añadir' para añadir un registro nuevo al final del archivo.</translation>
     </message>
     <message>
         <source>New Record</source>
-        <translation type="unfinished" />
+        <translation>Nuevo registro</translation>
     </message>
     <message>
         <source>There are no data records under this investment to perform operations on.<byte value="xd" />
 If you want to create a data record, click on the 'Add New' button under the data grid.</source>
-        <translation type="unfinished" />
+        <translation>Esta inversión no tiene registros con los que operar.
+Si desea crear un registro, haga clic en el botón 'Añadir' bajo la cuadrícula de datos.</translation>
     </message>
     <message>
         <source>No Data Records</source>
-        <translation type="unfinished" />
+        <translation>Sin registros</translation>
     </message>
 </context>
 <context>
     <name>frmInvestEntry</name>
     <message>
         <source>Type and institution of an investment record</source>
-        <translation type="unfinished" />
+        <translation>Tipo y entidad de un registro de inversión</translation>
     </message>
     <message>
         <source>Caption of the investment record number</source>
-        <translation type="unfinished" />
+        <translation>Rótulo del número de registro de inversión</translation>
     </message>
     <message>
         <source>Number of the investment record</source>
-        <translation type="unfinished" />
+        <translation>Número del registro de inversión</translation>
     </message>
     <message>
         <source>Caption of the type of investment</source>
-        <translation type="unfinished" />
+        <translation>Rótulo del tipo de inversión</translation>
     </message>
     <message>
         <source>Type of investment</source>
-        <translation type="unfinished" />
+        <translation>Tipo de inversión</translation>
     </message>
     <message>
         <source>Type of the investment, at most 50 characters</source>
-        <translation type="unfinished" />
+        <translation>Tipo de la inversión, como máximo 50 caracteres</translation>
     </message>
     <message>
         <source>Caption of the institution</source>
-        <translation type="unfinished" />
+        <translation>Rótulo de la entidad</translation>
     </message>
     <message>
         <source>Institution</source>
-        <translation type="unfinished" />
+        <translation>Entidad</translation>
     </message>
     <message>
         <source>Institution that holds the investment, at most 50 characters</source>
-        <translation type="unfinished" />
+        <translation>Entidad en la que está la inversión, como máximo 50 caracteres</translation>
     </message>
     <message>
         <source>Close without saving</source>
-        <translation type="unfinished" />
+        <translation>Cerrar sin guardar</translation>
     </message>
     <message>
         <source>Save the investment record and close</source>
-        <translation type="unfinished" />
+        <translation>Guardar el registro de inversión y cerrar</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished" />
+        <translation>Edición</translation>
     </message>
     <message>
         <source>Copy and paste the type or institution</source>
-        <translation type="unfinished" />
+        <translation>Copiar y pegar el tipo o la entidad</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished" />
+        <translation>Inversión</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished" />
+        <translation>&amp;Edición</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished" />
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished" />
+        <translation>&amp;Pegar</translation>
     </message>
     <message>
         <source>Rec #</source>
         <extracomment>Record number</extracomment>
-        <translation type="unfinished" />
+        <translation>N.º reg.</translation>
     </message>
     <message>
         <source>Type of Investment</source>
-        <translation type="unfinished" />
+        <translation>Tipo de inversión</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished" />
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>Sorry, there is no entry in 'Investment'. You must make an entry.</source>
-        <translation type="unfinished" />
+        <translation>Lo sentimos, no hay nada escrito en 'Inversión'. Debe escribir algo.</translation>
     </message>
 </context>
 <context>
     <name>frmNewEditData</name>
     <message>
         <source>Date, amounts and inflation rate of a data record</source>
-        <translation type="unfinished" />
+        <translation>Fecha, importes y tasa de inflación de un registro</translation>
     </message>
     <message>
         <source>Investment record number</source>
-        <translation type="unfinished" />
+        <translation>Número de registro de inversión</translation>
     </message>
     <message>
         <source>Number of the investment this data record belongs to</source>
-        <translation type="unfinished" />
+        <translation>Número de la inversión a la que pertenece este registro</translation>
     </message>
     <message>
         <source>Type of investment</source>
-        <translation type="unfinished" />
+        <translation>Tipo de inversión</translation>
     </message>
     <message>
         <source>Type of the investment this data record belongs to</source>
-        <translation type="unfinished" />
+        <translation>Tipo de la inversión a la que pertenece este registro</translation>
     </message>
     <message>
         <source>Institution</source>
-        <translation type="unfinished" />
+        <translation>Entidad</translation>
     </message>
     <message>
         <source>Institution of the investment this data record belongs to</source>
-        <translation type="unfinished" />
+        <translation>Entidad de la inversión a la que pertenece este registro</translation>
     </message>
     <message>
         <source>The values of the data record</source>
-        <translation type="unfinished" />
+        <translation>Los valores del registro</translation>
     </message>
     <message>
         <source>Caption of the date</source>
-        <translation type="unfinished" />
+        <translation>Rótulo de la fecha</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished" />
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Date of the data record</source>
-        <translation type="unfinished" />
+        <translation>Fecha del registro</translation>
     </message>
     <message>
         <source>Caption of the original amount</source>
-        <translation type="unfinished" />
+        <translation>Rótulo del importe original</translation>
     </message>
     <message>
         <source>Original amount</source>
-        <translation type="unfinished" />
+        <translation>Importe original</translation>
     </message>
     <message>
         <source>Amount originally invested</source>
-        <translation type="unfinished" />
+        <translation>Importe invertido originalmente</translation>
     </message>
     <message>
         <source>Caption of the inflation rate</source>
-        <translation type="unfinished" />
+        <translation>Rótulo de la tasa de inflación</translation>
     </message>
     <message>
         <source>Inflation rate</source>
-        <translation type="unfinished" />
+        <translation>Tasa de inflación</translation>
     </message>
     <message>
         <source>Inflation rate in percent since the previous record; may stay empty</source>
-        <translation type="unfinished" />
+        <translation>Tasa de inflación en porcentaje desde el registro anterior; puede quedar vacía</translation>
     </message>
     <message>
         <source>Caption of the current amount</source>
-        <translation type="unfinished" />
+        <translation>Rótulo del importe actual</translation>
     </message>
     <message>
         <source>Current amount</source>
-        <translation type="unfinished" />
+        <translation>Importe actual</translation>
     </message>
     <message>
         <source>Current amount of the investment on this date</source>
-        <translation type="unfinished" />
+        <translation>Importe actual de la inversión en esta fecha</translation>
     </message>
     <message>
         <source>Close without saving</source>
-        <translation type="unfinished" />
+        <translation>Cerrar sin guardar</translation>
     </message>
     <message>
         <source>Save the data record and close</source>
-        <translation type="unfinished" />
+        <translation>Guardar el registro y cerrar</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished" />
+        <translation>Edición</translation>
     </message>
     <message>
         <source>Cut, copy and paste in the boxes</source>
-        <translation type="unfinished" />
+        <translation>Cortar, copiar y pegar en los cuadros</translation>
     </message>
     <message>
         <source>Suggested inflation rate</source>
-        <translation type="unfinished" />
+        <translation>Tasa de inflación sugerida</translation>
     </message>
     <message>
         <source>The price index's rate since the previous record, or why there is none</source>
-        <translation type="unfinished" />
+        <translation>La tasa del índice de precios desde el registro anterior, o por qué no la hay</translation>
     </message>
     <message>
         <source>The suggested rate and the series it comes from</source>
-        <translation type="unfinished" />
+        <translation>La tasa sugerida y la serie de la que procede</translation>
     </message>
     <message>
         <source>Finer price index</source>
-        <translation type="unfinished" />
+        <translation>Índice de precios más detallado</translation>
     </message>
     <message>
         <source>Suggest rates from the country's monthly or quarterly price index instead of annual averages</source>
-        <translation type="unfinished" />
+        <translation>Sugerir tasas a partir del índice de precios mensual o trimestral del país en lugar de medias anuales</translation>
     </message>
     <message>
         <source>Put the suggested rate into the inflation rate box</source>
-        <translation type="unfinished" />
+        <translation>Poner la tasa sugerida en el cuadro de la tasa de inflación</translation>
     </message>
     <message>
         <source>No Entry</source>
-        <translation type="unfinished" />
+        <translation>Sin datos</translation>
     </message>
     <message>
         <source>Wrong entry. Please enter a date.</source>
-        <translation type="unfinished" />
+        <translation>Dato incorrecto. Introduzca una fecha.</translation>
     </message>
     <message>
         <source>Object variable or With block variable not set</source>
-        <translation type="unfinished" />
+        <translation>Variable de objeto o variable de bloque With no establecida</translation>
     </message>
     <message>
         <source>Data Record</source>
-        <translation type="unfinished" />
+        <translation>Registro de datos</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished" />
+        <translation>&amp;Edición</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished" />
+        <translation>Cor&amp;tar</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished" />
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished" />
+        <translation>&amp;Pegar</translation>
     </message>
     <message>
         <source>Investment Data</source>
-        <translation type="unfinished" />
+        <translation>Datos de la inversión</translation>
     </message>
     <message>
         <source>Original Amount</source>
-        <translation type="unfinished" />
+        <translation>Importe original</translation>
     </message>
     <message>
         <source>Infl Rate</source>
         <extracomment>Inflation rate in per cent</extracomment>
-        <translation type="unfinished" />
+        <translation>Tasa infl.</translation>
     </message>
     <message>
         <source>Current Amount</source>
-        <translation type="unfinished" />
+        <translation>Importe actual</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished" />
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>Add New Record</source>
-        <translation type="unfinished" />
+        <translation>Añadir registro nuevo</translation>
     </message>
     <message>
         <source>Edit Record</source>
-        <translation type="unfinished" />
+        <translation>Editar registro</translation>
     </message>
     <message>
         <source>Insert New Record</source>
-        <translation type="unfinished" />
+        <translation>Insertar registro nuevo</translation>
     </message>
     <message>
         <source>There is no entry in 'Original Amount'. Please make an entry if you want to<byte value="xd" />
 create a new record.</source>
-        <translation type="unfinished" />
+        <translation>No hay nada escrito en 'Importe original'. Escriba un importe si desea
+crear un registro nuevo.</translation>
     </message>
     <message>
         <source>There is no entry in 'Current Amount'. Please make an entry if you want to<byte value="xd" />
 create a new record.</source>
-        <translation type="unfinished" />
+        <translation>No hay nada escrito en 'Importe actual'. Escriba un importe si desea
+crear un registro nuevo.</translation>
     </message>
     <message>
         <source>Sorry, wrong entry. Enter only numbers or decimal point.</source>
-        <translation type="unfinished" />
+        <translation>Lo sentimos, dato incorrecto. Escriba solo números o el separador decimal.</translation>
     </message>
     <message>
         <source>Wrong Entry</source>
-        <translation type="unfinished" />
+        <translation>Dato incorrecto</translation>
     </message>
 </context>
 <context>
     <name>frmPassword</name>
     <message>
         <source>Choose whether the program asks for a password at start-up</source>
-        <translation type="unfinished" />
+        <translation>Elegir si el programa pide una contraseña al iniciarse</translation>
     </message>
     <message>
         <source>The question this window asks</source>
-        <translation type="unfinished" />
+        <translation>La pregunta que hace esta ventana</translation>
     </message>
     <message>
         <source>Check to start the program without a password</source>
-        <translation type="unfinished" />
+        <translation>Marcar para iniciar el programa sin contraseña</translation>
     </message>
     <message>
         <source>How to set a password</source>
-        <translation type="unfinished" />
+        <translation>Cómo establecer una contraseña</translation>
     </message>
     <message>
         <source>Caption of the password box</source>
-        <translation type="unfinished" />
+        <translation>Rótulo del cuadro de la contraseña</translation>
     </message>
     <message>
         <source>Enter password</source>
-        <translation type="unfinished" />
+        <translation>Escribir la contraseña</translation>
     </message>
     <message>
         <source>The new password</source>
-        <translation type="unfinished" />
+        <translation>La contraseña nueva</translation>
     </message>
     <message>
         <source>Caption of the second password box</source>
-        <translation type="unfinished" />
+        <translation>Rótulo del segundo cuadro de la contraseña</translation>
     </message>
     <message>
         <source>Enter password again</source>
-        <translation type="unfinished" />
+        <translation>Volver a escribir la contraseña</translation>
     </message>
     <message>
         <source>The new password once more, to check it</source>
-        <translation type="unfinished" />
+        <translation>La contraseña nueva otra vez, para comprobarla</translation>
     </message>
     <message>
         <source>Save the choice and go on</source>
-        <translation type="unfinished" />
+        <translation>Guardar la elección y continuar</translation>
     </message>
     <message>
         <source>Empty both password boxes</source>
-        <translation type="unfinished" />
+        <translation>Vaciar ambos cuadros de contraseña</translation>
     </message>
     <message>
         <source>Leave without a change</source>
-        <translation type="unfinished" />
+        <translation>Salir sin cambios</translation>
     </message>
     <message>
         <source>Password?</source>
-        <translation type="unfinished" />
+        <translation>¿Contraseña?</translation>
     </message>
     <message>
         <source>Do you want to make Plumbline  password protected, or change an existing password?</source>
-        <translation type="unfinished" />
+        <translation>¿Desea proteger Plumbline  con una contraseña, o cambiar una contraseña existente?</translation>
     </message>
     <message>
         <source>No Password</source>
-        <translation type="unfinished" />
+        <translation>Sin contraseña</translation>
     </message>
     <message>
         <source>If you do, please enter a password below, and re-enter it for validation.</source>
-        <translation type="unfinished" />
+        <translation>En tal caso, escriba una contraseña abajo y vuelva a escribirla para validarla.</translation>
     </message>
     <message>
         <source>Enter Password</source>
-        <translation type="unfinished" />
+        <translation>Contraseña</translation>
     </message>
     <message>
         <source>Enter Password Again</source>
-        <translation type="unfinished" />
+        <translation>Repetir contraseña</translation>
     </message>
     <message>
         <source>&amp;Enter</source>
-        <translation type="unfinished" />
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished" />
+        <translation>&amp;Restablecer</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>No entry was made in 'Enter Password'.</source>
-        <translation type="unfinished" />
+        <translation>No se ha escrito nada en 'Contraseña'.</translation>
     </message>
     <message>
         <source>Please make an entry.</source>
-        <translation type="unfinished" />
+        <translation>Escriba algo, por favor.</translation>
     </message>
     <message>
         <source>No entry was made in 'Enter Password Again'.</source>
-        <translation type="unfinished" />
+        <translation>No se ha escrito nada en 'Repetir contraseña'.</translation>
     </message>
     <message>
         <source>The second entry was not the same as the first.<byte value="xd" />
 Please re-enter the second, or both entries.</source>
-        <translation type="unfinished" />
+        <translation>La segunda entrada no coincide con la primera.
+Vuelva a escribir la segunda, o ambas.</translation>
     </message>
     <message>
         <source>Please write your password down and keep<byte value="xd" />
 it in a safe place.</source>
-        <translation type="unfinished" />
+        <translation>Anote su contraseña y guárdela
+en un lugar seguro.</translation>
     </message>
 </context>
 <context>
     <name>frmPlSplash</name>
     <message>
         <source>Plumbline 3.5</source>
-        <translation type="unfinished" />
+        <translation>Plumbline 3.5</translation>
     </message>
     <message>
         <source>Plumbline is starting</source>
-        <translation type="unfinished" />
+        <translation>Plumbline se está iniciando</translation>
     </message>
     <message>
         <source>Product, version and maker</source>
-        <translation type="unfinished" />
+        <translation>Producto, versión y fabricante</translation>
     </message>
     <message>
         <source>Maker of the program</source>
-        <translation type="unfinished" />
+        <translation>Fabricante del programa</translation>
     </message>
     <message>
         <source>Name of the program</source>
-        <translation type="unfinished" />
+        <translation>Nombre del programa</translation>
     </message>
     <message>
         <source>Trademark</source>
-        <translation type="unfinished" />
+        <translation>Marca comercial</translation>
     </message>
     <message>
         <source>Trademark sign</source>
-        <translation type="unfinished" />
+        <translation>Símbolo de marca comercial</translation>
     </message>
     <message>
         <source>Platform of the program</source>
-        <translation type="unfinished" />
+        <translation>Plataforma del programa</translation>
     </message>
     <message>
         <source>Version 3.5</source>
-        <translation type="unfinished" />
+        <translation>Versión 3.5</translation>
     </message>
     <message>
         <source>Version of the program</source>
-        <translation type="unfinished" />
+        <translation>Versión del programa</translation>
     </message>
     <message>
         <source>Plumbline logo</source>
-        <translation type="unfinished" />
+        <translation>Logotipo de Plumbline</translation>
     </message>
     <message>
         <source>A plumb line hanging over a declining chart</source>
-        <translation type="unfinished" />
+        <translation>Una plomada que cuelga sobre un gráfico descendente</translation>
     </message>
     <message>
         <source>For Windows</source>
-        <translation type="unfinished" />
+        <translation>Para Windows</translation>
     </message>
 </context>
 <context>
