@@ -452,7 +452,7 @@
     </message>
     <message>
         <source>&amp;Fill Missing Rates…</source>
-        <translation>&amp;Completar tasas que faltan…</translation>
+        <translation>Completar &amp;tasas que faltan…</translation>
     </message>
     <message>
         <source>CSV files (*.csv *.txt);;All files (*)</source>
@@ -2649,7 +2649,7 @@ Grid heading; AFI = adjusted for inflation</extracomment>
     </message>
     <message>
         <source>&amp;Import Price Index…</source>
-        <translation>&amp;Importar índice de precios…</translation>
+        <translation>Importar índice de &amp;precios…</translation>
     </message>
     <message>
         <source>&amp;View</source>
@@ -3525,39 +3525,39 @@ en un lugar seguro.</translation>
     <message>
         <source>%1 It is the series chosen under View, Price Index; --series NAME gives another.</source>
         <extracomment>%1 is the reason the price index cannot be read.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 Es la serie elegida en Ver, Índice de precios; --series NOMBRE indica otra.</translation>
     </message>
     <message>
         <source>Writes the figures of every data record of a Plumbline 3.5 data folder to standard output as CSV (comma-separated, header row, CR LF line ends), computed as the program's grid computes them. Nothing in the data folder is ever changed.</source>
-        <translation type="unfinished" />
+        <translation>Escribe las cifras de cada registro de una carpeta de datos de Plumbline 3.5 en la salida estándar como CSV (separado por comas, con fila de cabecera y finales de línea CR LF), calculadas como las calcula la cuadrícula del programa. Nunca se cambia nada de la carpeta de datos.</translation>
     </message>
     <message>
         <source>Export only investment number &lt;n&gt;.</source>
-        <translation type="unfinished" />
+        <translation>Exportar solo la inversión número &lt;n&gt;.</translation>
     </message>
     <message>
         <source>Add the column suggested_rate after inflation_rate: the rate the price index gives since the investment's last earlier record with both amounts above 0, the one the calculation compares the record with (empty where it gives none).</source>
-        <translation type="unfinished" />
+        <translation>Añadir la columna suggested_rate tras inflation_rate: la tasa que da el índice de precios desde el último registro anterior de la inversión con ambos importes por encima de 0, con el que el cálculo compara el registro (vacía donde no da ninguna).</translation>
     </message>
     <message>
         <source>With --suggest-rates: the price index &lt;name&gt; (default: the series chosen under View, Price Index, else that of the system locale's country, else US-CPI-U).</source>
-        <translation type="unfinished" />
+        <translation>Con --suggest-rates: el índice de precios &lt;name&gt; (por omisión: la serie elegida en Ver, Índice de precios; si no, la del país de la configuración regional del sistema; si no, US-CPI-U).</translation>
     </message>
     <message>
         <source>Instead of the records, each investment's returns, nominal and after inflation (time- and money-weighted, cumulative and per year), and a last row for all of them, whose figure after inflation comes from the price index (--series, else the one chosen under View, Price Index).</source>
-        <translation type="unfinished" />
+        <translation>En lugar de los registros, la rentabilidad de cada inversión, nominal y real (ponderada por el tiempo y por el capital, acumulada y anual), y una última fila para todas ellas, cuya cifra real procede del índice de precios (--series; si no, el elegido en Ver, Índice de precios).</translation>
     </message>
     <message>
         <source>--series needs --suggest-rates or --returns</source>
-        <translation type="unfinished" />
+        <translation>--series necesita --suggest-rates o --returns</translation>
     </message>
     <message>
         <source>--returns covers every investment and takes neither --investment nor --suggest-rates</source>
-        <translation type="unfinished" />
+        <translation>--returns abarca todas las inversiones y no admite --investment ni --suggest-rates</translation>
     </message>
     <message>
         <source>the figures could not all be written to standard output</source>
-        <translation type="unfinished" />
+        <translation>no se han podido escribir todas las cifras en la salida estándar</translation>
     </message>
 </context>
 <context>
@@ -3568,261 +3568,266 @@ en un lugar seguro.</translation>
                          [--seed S] [--edits E]
 </source>
         <extracomment>The synopsis: only "usage:" is words; the rest are the program's and its options' names.</extracomment>
-        <translation type="unfinished" />
+        <translation>uso: plumbline-gendata --out DIR --investments N --records-per-investment M [--seed S] [--edits E]
+     plumbline-gendata --out DIR --lines L [--investments N] [--shown K] [--shown-share F]
+                       [--seed S] [--edits E]
+</translation>
     </message>
     <message>
         <source>--%1 wants a whole number, not "%2"</source>
         <extracomment>%1 is an option's name, %2 what was given for it.</extracomment>
-        <translation type="unfinished" />
+        <translation>--%1 necesita un número entero, no «%2»</translation>
     </message>
     <message>
         <source>Writes a valid Plumbline 3.5 data folder (PlumblineData and PlDataHist.txt) into DIR, which must not hold them yet, for trying the program and timing it on large data.
 
 </source>
-        <translation type="unfinished" />
+        <translation>Escribe una carpeta de datos válida de Plumbline 3.5 (PlumblineData y PlDataHist.txt) en DIR, que aún no debe contenerlos, para probar el programa y medir sus tiempos con muchos datos.
+
+</translation>
     </message>
     <message>
         <source>the folder to write (created if missing)</source>
-        <translation type="unfinished" />
+        <translation>la carpeta que se va a escribir (se crea si no existe)</translation>
     </message>
     <message>
         <source>investments (second form: default 100)</source>
-        <translation type="unfinished" />
+        <translation>inversiones (segunda forma: 100 por omisión)</translation>
     </message>
     <message>
         <source>data records of each investment</source>
-        <translation type="unfinished" />
+        <translation>registros de cada inversión</translation>
     </message>
     <message>
         <source>history lines in all</source>
-        <translation type="unfinished" />
+        <translation>líneas de historial en total</translation>
     </message>
     <message>
         <source>the investment holding the share F (default 1)</source>
-        <translation type="unfinished" />
+        <translation>la inversión que tiene la proporción F (1 por omisión)</translation>
     </message>
     <message>
         <source>its share of the lines, 0 to 1 (default 0.01)</source>
-        <translation type="unfinished" />
+        <translation>su proporción de las líneas, de 0 a 1 (0,01 por omisión)</translation>
     </message>
     <message>
         <source>edits that rewrote the file, each putting the edited investment's lines first (default 3, at most N)</source>
-        <translation type="unfinished" />
+        <translation>ediciones que reescribieron el archivo, cada una poniendo primero las líneas de la inversión editada (3 por omisión, como máximo N)</translation>
     </message>
     <message>
         <source>the same seed always gives the same bytes (default 1)</source>
-        <translation type="unfinished" />
+        <translation>la misma semilla da siempre los mismos bytes (1 por omisión)</translation>
     </message>
     <message>
         <source>unexpected argument "%1"</source>
-        <translation type="unfinished" />
+        <translation>argumento inesperado «%1»</translation>
     </message>
     <message>
         <source>--shown-share wants a fraction from 0 to 1</source>
-        <translation type="unfinished" />
+        <translation>--shown-share necesita una fracción de 0 a 1</translation>
     </message>
     <message>
         <source>--out is required</source>
-        <translation type="unfinished" />
+        <translation>--out es obligatorio</translation>
     </message>
     <message>
         <source>give either --records-per-investment or --lines</source>
-        <translation type="unfinished" />
+        <translation>indique --records-per-investment o --lines</translation>
     </message>
     <message>
         <source>--shown must name one of the investments</source>
-        <translation type="unfinished" />
+        <translation>--shown debe indicar una de las inversiones</translation>
     </message>
     <message>
         <source>give --investments and --records-per-investment, or --lines</source>
-        <translation type="unfinished" />
+        <translation>indique --investments y --records-per-investment, o --lines</translation>
     </message>
     <message>
         <source>at most 32767 investments</source>
-        <translation type="unfinished" />
+        <translation>como máximo 32767 inversiones</translation>
     </message>
     <message>
         <source>investment %1 would get %2 records; the program counts at most %3 per investment (use more --investments)</source>
-        <translation type="unfinished" />
+        <translation>la inversión %1 tendría %2 registros; el programa cuenta como máximo %3 por inversión (use más --investments)</translation>
     </message>
     <message>
         <source>cannot create %1</source>
-        <translation type="unfinished" />
+        <translation>no se puede crear %1</translation>
     </message>
     <message>
         <source>%1 already holds %2; give an empty folder</source>
         <extracomment>%1 is a folder, %2 the name of a data file in it.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 ya contiene %2; indique una carpeta vacía</translation>
     </message>
     <message>
         <source>%1: %2 investments, %3 history lines (investment %4: %5 lines), %6 edits, seed %7</source>
         <extracomment>%1 is the data folder written; %5 of the history lines belong to investment %4.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1: %2 inversiones, %3 líneas de historial (inversión %4: %5 líneas), %6 ediciones, semilla %7</translation>
     </message>
 </context>
 <context>
     <name>plumbline-import</name>
     <message>
         <source>record %1 (%2): rate %3 since %4</source>
-        <translation type="unfinished" />
+        <translation>registro %1 (%2): tasa %3 desde %4</translation>
     </message>
     <message>
         <source>record %1 (%2): no rate, %3</source>
-        <translation type="unfinished" />
+        <translation>registro %1 (%2): sin tasa, %3</translation>
     </message>
     <message>
         <source>Would create investment %1 (%2).</source>
         <extracomment>%1 is the investment's number, %2 its type and institution.</extracomment>
-        <translation type="unfinished" />
+        <translation>Se crearía la inversión %1 (%2).</translation>
     </message>
     <message>
         <source>Created investment %1 (%2).</source>
-        <translation type="unfinished" />
+        <translation>Creada la inversión %1 (%2).</translation>
     </message>
     <message>
         <source>Would add %1 record to investment %2 (%3): %4 appended, %5 merged by date.</source>
         <extracomment>%1 records, %2 the investment's number, %3 its type and institution; %4 of the records go after its last one, %5 between its records by their date.</extracomment>
-        <translation type="unfinished" />
+        <translation>Se añadiría %1 registro a la inversión %2 (%3): %4 al final, %5 intercalados por fecha.</translation>
     </message>
     <message>
         <source>Would add %1 records to investment %2 (%3): %4 appended, %5 merged by date.</source>
-        <translation type="unfinished" />
+        <translation>Se añadirían %1 registros a la inversión %2 (%3): %4 al final, %5 intercalados por fecha.</translation>
     </message>
     <message>
         <source>Added %1 record to investment %2 (%3): %4 appended, %5 merged by date.</source>
-        <translation type="unfinished" />
+        <translation>Añadido %1 registro a la inversión %2 (%3): %4 al final, %5 intercalados por fecha.</translation>
     </message>
     <message>
         <source>Added %1 records to investment %2 (%3): %4 appended, %5 merged by date.</source>
-        <translation type="unfinished" />
+        <translation>Añadidos %1 registros a la inversión %2 (%3): %4 al final, %5 intercalados por fecha.</translation>
     </message>
     <message>
         <source>%1 row already present, left out.</source>
-        <translation type="unfinished" />
+        <translation>%1 fila ya presente, omitida.</translation>
     </message>
     <message>
         <source>%1 rows already present, left out.</source>
-        <translation type="unfinished" />
+        <translation>%1 filas ya presentes, omitidas.</translation>
     </message>
     <message>
         <source>line %1: %2, %3, %4, rate %5, at the end</source>
         <extracomment>A record to add: %1 its line in the CSV file, %2 its date, %3 and %4 its original and current amount, %5 its inflation rate. %6 is the number of the record the new one goes before.</extracomment>
-        <translation type="unfinished" />
+        <translation>línea %1: %2, %3, %4, tasa %5, al final</translation>
     </message>
     <message>
         <source>line %1: %2, %3, %4, rate %5, before record %6</source>
-        <translation type="unfinished" />
+        <translation>línea %1: %2, %3, %4, tasa %5, antes del registro %6</translation>
     </message>
     <message>
         <source>Would fill %1 of %2 missing rates from %3.</source>
         <extracomment>%1 rates filled of %2 missing, %3 the price index's name.</extracomment>
-        <translation type="unfinished" />
+        <translation>Se completarían %1 de %2 tasas que faltan a partir de %3.</translation>
     </message>
     <message>
         <source>Filled %1 of %2 missing rates from %3.</source>
-        <translation type="unfinished" />
+        <translation>Completadas %1 de %2 tasas que faltan a partir de %3.</translation>
     </message>
     <message>
         <source>Adds the data records of a CSV file (date, original amount, current amount, optional inflation rate, found by their header) to an investment of a Plumbline 3.5 data folder, and fills missing inflation rates from a price index. All or nothing: a row that cannot be read changes nothing. Exit status: 0 done, 1 refused or failed, 2 wrong command line.</source>
-        <translation type="unfinished" />
+        <translation>Añade los registros de un archivo CSV (fecha, importe original, importe actual y tasa de inflación opcional, localizados por su cabecera) a una inversión de una carpeta de datos de Plumbline 3.5, y completa las tasas de inflación que faltan a partir de un índice de precios. Todo o nada: una fila que no se puede leer no cambia nada. Estado de salida: 0 hecho, 1 rechazado o fallido, 2 línea de comandos incorrecta.</translation>
     </message>
     <message>
         <source>Change the data folder &lt;dir&gt; instead of the program's own.</source>
-        <translation type="unfinished" />
+        <translation>Cambiar la carpeta de datos &lt;dir&gt; en lugar de la del programa.</translation>
     </message>
     <message>
         <source>Add to investment number &lt;n&gt;.</source>
-        <translation type="unfinished" />
+        <translation>Añadir a la inversión número &lt;n&gt;.</translation>
     </message>
     <message>
         <source>Add to a new investment of type &lt;type&gt; (1 to 50 characters).</source>
-        <translation type="unfinished" />
+        <translation>Añadir a una inversión nueva de tipo &lt;type&gt; (de 1 a 50 caracteres).</translation>
     </message>
     <message>
         <source>With --new-investment: its institution &lt;name&gt; (at most 50 characters).</source>
-        <translation type="unfinished" />
+        <translation>Con --new-investment: su entidad &lt;name&gt; (como máximo 50 caracteres).</translation>
     </message>
     <message>
         <source>How dates with slashes read: iso (none accepted), mdy or dmy. Default: decided from the dates, refused when every date reads both ways.</source>
-        <translation type="unfinished" />
+        <translation>Cómo se leen las fechas con barras: iso (no se aceptan), mdy o dmy. Por omisión: se deduce de las fechas, y se rechaza cuando todas se pueden leer de las dos maneras.</translation>
     </message>
     <message>
         <source>Fill missing rates (0, not the first record) from the price index: of the imported rows, or without FILE of every record of the investment.</source>
-        <translation type="unfinished" />
+        <translation>Completar las tasas que faltan (0, no el primer registro) a partir del índice de precios: las de las filas importadas o, sin FILE, las de todos los registros de la inversión.</translation>
     </message>
     <message>
         <source>With --fill-rates: the price index &lt;name&gt; (default: the one chosen under View, Price Index, else the system locale's).</source>
-        <translation type="unfinished" />
+        <translation>Con --fill-rates: el índice de precios &lt;name&gt; (por omisión: el elegido en Ver, Índice de precios; si no, el de la configuración regional del sistema).</translation>
     </message>
     <message>
         <source>Print what would change and change nothing.</source>
-        <translation type="unfinished" />
+        <translation>Mostrar lo que cambiaría sin cambiar nada.</translation>
     </message>
     <message>
         <source>The records to import.</source>
-        <translation type="unfinished" />
+        <translation>Los registros que se van a importar.</translation>
     </message>
     <message>
         <source>one file at a time (see --help)</source>
-        <translation type="unfinished" />
+        <translation>un archivo cada vez (véase --help)</translation>
     </message>
     <message>
         <source>give either --investment N or --new-investment TYPE (see --help)</source>
-        <translation type="unfinished" />
+        <translation>indique --investment N o --new-investment TYPE (véase --help)</translation>
     </message>
     <message>
         <source>--institution goes with --new-investment</source>
-        <translation type="unfinished" />
+        <translation>--institution va con --new-investment</translation>
     </message>
     <message>
         <source>--series needs --fill-rates</source>
-        <translation type="unfinished" />
+        <translation>--series necesita --fill-rates</translation>
     </message>
     <message>
         <source>without FILE only --fill-rates --investment N [--series NAME] (see --help)</source>
-        <translation type="unfinished" />
+        <translation>sin FILE solo --fill-rates --investment N [--series NAME] (véase --help)</translation>
     </message>
     <message>
         <source>--date-format takes iso, mdy or dmy, not "%1"</source>
-        <translation type="unfinished" />
+        <translation>--date-format admite iso, mdy o dmy, no «%1»</translation>
     </message>
     <message>
         <source>--investment takes a number from 1, not "%1"</source>
-        <translation type="unfinished" />
+        <translation>--investment admite un número desde 1, no «%1»</translation>
     </message>
     <message>
         <source>"%1": every date reads both as month/day and as day/month (line %2: "%3" is %4 or %5); choose with --date-format mdy or dmy</source>
-        <translation type="unfinished" />
+        <translation>«%1»: todas las fechas se pueden leer como mes/día y como día/mes (línea %2: «%3» es %4 o %5); elija con --date-format mdy o dmy</translation>
     </message>
     <message>
         <source>"%1": %2 row cannot be read; nothing was changed:</source>
         <extracomment>%1 is the CSV file, %2 the number of rows.</extracomment>
-        <translation type="unfinished" />
+        <translation>«%1»: no se puede leer %2 fila; no se ha cambiado nada:</translation>
     </message>
     <message>
         <source>"%1": %2 rows cannot be read; nothing was changed:</source>
-        <translation type="unfinished" />
+        <translation>«%1»: no se pueden leer %2 filas; no se ha cambiado nada:</translation>
     </message>
     <message>
         <source>Plumbline 3.5 is running on "%1"; close it, then import again</source>
-        <translation type="unfinished" />
+        <translation>Plumbline 3.5 se está ejecutando sobre «%1»; ciérrelo y vuelva a importar</translation>
     </message>
     <message>
         <source>the lock file of "%1" cannot be used; nothing was changed</source>
-        <translation type="unfinished" />
+        <translation>no se puede usar el archivo de bloqueo de «%1»; no se ha cambiado nada</translation>
     </message>
     <message>
         <source>warning: the change is made but not yet kept as a version: error %1: %2</source>
-        <translation type="unfinished" />
+        <translation>aviso: el cambio está hecho pero aún no se guarda como versión: error %1: %2</translation>
     </message>
     <message>
         <source>%1; nothing was changed</source>
         <extracomment>%1 is why the data files cannot be read.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1; no se ha cambiado nada</translation>
     </message>
     <message>
         <source>the summary could not be written to standard output</source>
-        <translation type="unfinished" />
+        <translation>no se ha podido escribir el resumen en la salida estándar</translation>
     </message>
 </context>
 <context>
@@ -3830,7 +3835,7 @@ en un lugar seguro.</translation>
     <message>
         <source>%1, line %2: %3</source>
         <extracomment>%1 is the CSV file, %2 a line number in it, %3 what is wrong with that line.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1, línea %2: %3</translation>
     </message>
     <message>
         <source>The price indexes Plumbline suggests inflation rates from.
@@ -3850,123 +3855,139 @@ en un lugar seguro.</translation>
 
 Without --series the series chosen under View, Price Index is used; without a choice, that of the system locale's country: its monthly national index, else the euro area's HICP where the euro is paid, else its quarterly or annual series (US-CPI-U when it has none).
 Imported series live in the folder "Price Indexes" of the data folder; the data files are never touched.</source>
-        <translation type="unfinished" />
+        <translation>Los índices de precios a partir de los que Plumbline sugiere tasas de inflación.
+
+  list                 todas las series (incluidas e importadas), una por línea: nombre,
+                       frecuencia (mensual, trimestral o anual), cobertura, país,
+                       incluida o importada, título, unidad y base, editor, día de toma
+  import FILE --name NAME [--country CC] [--replace]
+                       lee un índice mensual de un archivo CSV y lo guarda como NAME,
+                       sustituyendo entera la serie de ese nombre; si el archivo cambia
+                       cifras que tenía esa serie, dice cuántas y se detiene salvo que
+                       se indique --replace
+  rate FROM TO [--series NAME]
+                       la tasa de inflación en porcentaje desde la fecha FROM hasta la
+                       fecha TO (AAAA-MM-DD o AAAA-MM); termina con 2 y el motivo cuando
+                       la serie no tiene tasa para ellas
+
+Sin --series se usa la serie elegida en Ver, Índice de precios; sin elección, la del país de la configuración regional del sistema: su índice nacional mensual; si no, el IPCA de la zona del euro donde se paga en euros; si no, su serie trimestral o anual (US-CPI-U cuando no tiene ninguna).
+Las series importadas están en la carpeta "Price Indexes" de la carpeta de datos; los archivos de datos nunca se tocan.</translation>
     </message>
     <message>
         <source>import: the series' name.</source>
-        <translation type="unfinished" />
+        <translation>import: el nombre de la serie.</translation>
     </message>
     <message>
         <source>import: the series' country, a two-letter ISO code.</source>
-        <translation type="unfinished" />
+        <translation>import: el país de la serie, un código ISO de dos letras.</translation>
     </message>
     <message>
         <source>rate: the series to use.</source>
-        <translation type="unfinished" />
+        <translation>rate: la serie que se va a usar.</translation>
     </message>
     <message>
         <source>import: replace a series of that name even where the file changes its past figures.</source>
-        <translation type="unfinished" />
+        <translation>import: sustituir una serie de ese nombre aunque el archivo cambie sus cifras pasadas.</translation>
     </message>
     <message>
         <source>list, import or rate</source>
-        <translation type="unfinished" />
+        <translation>list, import o rate</translation>
     </message>
     <message>
         <source>import needs --name NAME</source>
-        <translation type="unfinished" />
+        <translation>import necesita --name NAME</translation>
     </message>
     <message>
         <source>%1: %2 changes figures the series holds (%3). Nothing was changed; add --replace to replace it.</source>
-        <translation type="unfinished" />
+        <translation>%1: %2 cambia cifras que contiene la serie (%3). No se ha cambiado nada; añada --replace para sustituirla.</translation>
     </message>
     <message>
         <source>Revised: %1.</source>
-        <translation type="unfinished" />
+        <translation>Revisado: %1.</translation>
     </message>
     <message>
         <source>Replaced %1: %2 months, %3 (in %4)</source>
         <extracomment>%1 is the series' name, %2 its number of months, %3 the months it covers, %4 the folder it is kept in.</extracomment>
-        <translation type="unfinished" />
+        <translation>Sustituida %1: %2 meses, %3 (en %4)</translation>
     </message>
     <message>
         <source>Imported %1: %2 months, %3 (in %4)</source>
-        <translation type="unfinished" />
+        <translation>Importada %1: %2 meses, %3 (en %4)</translation>
     </message>
     <message>
         <source>dates are YYYY-MM-DD or YYYY-MM (see --help)</source>
-        <translation type="unfinished" />
+        <translation>las fechas son AAAA-MM-DD o AAAA-MM (véase --help)</translation>
     </message>
     <message>
         <source>no rate: %1</source>
-        <translation type="unfinished" />
+        <translation>sin tasa: %1</translation>
     </message>
     <message>
         <source>expected list, import FILE --name NAME, or rate FROM TO (see --help)</source>
-        <translation type="unfinished" />
+        <translation>se esperaba list, import FILE --name NAME o rate FROM TO (véase --help)</translation>
     </message>
 </context>
 <context>
     <name>plumbline-report</name>
     <message>
         <source>Writes the PDF report of a Plumbline 3.5 data folder: a summary of the investments with what inflation took, then each investment's chart and every data record with its computed figures. The file is written whole or not at all; nothing in the data folder is ever changed.</source>
-        <translation type="unfinished" />
+        <translation>Escribe el informe PDF de una carpeta de datos de Plumbline 3.5: un resumen de las inversiones con lo que se llevó la inflación y, después, el gráfico de cada inversión y cada registro con sus cifras calculadas. El archivo se escribe entero o no se escribe; nunca se cambia nada de la carpeta de datos.</translation>
     </message>
     <message>
         <source>Report only investment number &lt;n&gt;.</source>
-        <translation type="unfinished" />
+        <translation>Informe solo de la inversión número &lt;n&gt;.</translation>
     </message>
     <message>
         <source>Write the report to &lt;file&gt; (required).</source>
-        <translation type="unfinished" />
+        <translation>Escribir el informe en &lt;file&gt; (obligatorio).</translation>
     </message>
     <message>
         <source>Date the report &lt;yyyy-mm-dd&gt; instead of today.</source>
-        <translation type="unfinished" />
+        <translation>Fechar el informe el &lt;yyyy-mm-dd&gt; en lugar de hoy.</translation>
     </message>
     <message>
         <source>Write dates for the locale &lt;name&gt; (such as en_GB) instead of the system's.</source>
-        <translation type="unfinished" />
+        <translation>Escribir las fechas según la configuración regional &lt;name&gt; (como es_ES) en lugar de la del sistema.</translation>
     </message>
     <message>
         <source>Tell the pages written on standard output, a line each ("pages N", "page K", "done K"), for a program that shows them.</source>
-        <translation type="unfinished" />
+        <translation>Indicar las páginas escritas en la salida estándar, una línea cada vez («pages N», «page K», «done K»), para un programa que las muestre.</translation>
     </message>
     <message>
         <source>The price index &lt;name&gt; for the figure of all investments after inflation (default: the series chosen under View, Price Index, else that of the system locale's country).</source>
-        <translation type="unfinished" />
+        <translation>El índice de precios &lt;name&gt; para la cifra real de todas las inversiones (por omisión: la serie elegida en Ver, Índice de precios; si no, la del país de la configuración regional del sistema).</translation>
     </message>
     <message>
         <source>--out FILE.pdf is required (see --help)</source>
-        <translation type="unfinished" />
+        <translation>--out FILE.pdf es obligatorio (véase --help)</translation>
     </message>
     <message>
         <source>"%1" is not a date of the form yyyy-mm-dd</source>
-        <translation type="unfinished" />
+        <translation>«%1» no es una fecha de la forma aaaa-mm-dd</translation>
     </message>
     <message>
         <source>%1: %2 page</source>
         <extracomment>%1 is the PDF file written, %2 its number of pages.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1: %2 página</translation>
     </message>
     <message>
         <source>%1: %2 pages</source>
-        <translation type="unfinished" />
+        <translation>%1: %2 páginas</translation>
     </message>
 </context>
 <context>
     <name>plumbline-snapshot</name>
     <message>
         <source>Opens the Plumbline 3.5 main window on the program's data folder, as the program does once the user is through start-up, saves a picture of it to FILE.png and ends. For machines without a display: run it under xvfb-run.</source>
-        <translation type="unfinished" />
+        <translation>Abre la ventana principal de Plumbline 3.5 sobre la carpeta de datos del programa, como hace el programa una vez superado el inicio, guarda una imagen de ella en FILE.png y termina. Para máquinas sin pantalla: ejecútelo con xvfb-run.</translation>
     </message>
     <message>
         <source>Where the picture is saved.</source>
-        <translation type="unfinished" />
+        <translation>Dónde se guarda la imagen.</translation>
     </message>
     <message>
         <source>usage: plumbline-snapshot FILE.png</source>
-        <translation type="unfinished" />
+        <translation>uso: plumbline-snapshot FILE.png</translation>
     </message>
 </context>
 <context>
@@ -3980,300 +4001,307 @@ Commands:
   restore ID      make version ID current (itself a change that can be undone)
   undo            back to the state before the last change
   redo            the change undone last, made again</source>
-        <translation type="unfinished" />
+        <translation>Lista, muestra y restaura las versiones que Plumbline 3.5 guarda de sus dos archivos de datos, y deshace o rehace el último cambio.
+
+Comandos:
+  list            todas las versiones guardadas, la más reciente primero
+  show ID         hora, cambio y recuentos de una versión
+  restore ID      hace actual la versión ID (un cambio que a su vez se puede deshacer)
+  undo            vuelve al estado anterior al último cambio
+  redo            vuelve a hacer el último cambio deshecho</translation>
     </message>
     <message>
         <source>With show: write the version's records to &lt;file&gt; as CSV.</source>
-        <translation type="unfinished" />
+        <translation>Con show: escribir los registros de la versión en &lt;file&gt; como CSV.</translation>
     </message>
     <message>
         <source>list, show ID, restore ID, undo, redo</source>
-        <translation type="unfinished" />
+        <translation>list, show ID, restore ID, undo, redo</translation>
     </message>
     <message>
         <source>no command given (see --help)</source>
-        <translation type="unfinished" />
+        <translation>no se ha indicado ningún comando (véase --help)</translation>
     </message>
     <message>
         <source>unknown command "%1" (see --help)</source>
-        <translation type="unfinished" />
+        <translation>comando desconocido «%1» (véase --help)</translation>
     </message>
     <message>
         <source>%1 takes one version number</source>
-        <translation type="unfinished" />
+        <translation>%1 admite un número de versión</translation>
     </message>
     <message>
         <source>%1 takes no argument</source>
-        <translation type="unfinished" />
+        <translation>%1 no admite argumentos</translation>
     </message>
     <message>
         <source>"%1" is not a version number</source>
-        <translation type="unfinished" />
+        <translation>«%1» no es un número de versión</translation>
     </message>
     <message>
         <source>--export goes with show</source>
-        <translation type="unfinished" />
+        <translation>--export va con show</translation>
     </message>
     <message>
         <source>the data folder "%1" is in use by a running copy of Plumbline; close it first</source>
-        <translation type="unfinished" />
+        <translation>la carpeta de datos «%1» la está usando una copia de Plumbline en ejecución; ciérrela primero</translation>
     </message>
     <message>
         <source>the lock file of the data folder "%1" cannot be used</source>
-        <translation type="unfinished" />
+        <translation>no se puede usar el archivo de bloqueo de la carpeta de datos «%1»</translation>
     </message>
     <message>
         <source>there is no version %1</source>
-        <translation type="unfinished" />
+        <translation>no existe la versión %1</translation>
     </message>
     <message>
         <source>Version: %1</source>
         <extracomment>The labels of one kept version: its number, when it was kept, the change it made, and how many investments and data records it holds.</extracomment>
-        <translation type="unfinished" />
+        <translation>Versión: %1</translation>
     </message>
     <message>
         <source>Time: %1</source>
-        <translation type="unfinished" />
+        <translation>Hora: %1</translation>
     </message>
     <message>
         <source>Change: %1</source>
-        <translation type="unfinished" />
+        <translation>Cambio: %1</translation>
     </message>
     <message>
         <source>Investments: %1</source>
-        <translation type="unfinished" />
+        <translation>Inversiones: %1</translation>
     </message>
     <message>
         <source>Records: %1</source>
-        <translation type="unfinished" />
+        <translation>Registros: %1</translation>
     </message>
     <message>
         <source>Current: yes</source>
         <extracomment>The version is the one the data files hold now.</extracomment>
-        <translation type="unfinished" />
+        <translation>Actual: sí</translation>
     </message>
     <message>
         <source>no temporary folder for the version's files</source>
-        <translation type="unfinished" />
+        <translation>no hay carpeta temporal para los archivos de la versión</translation>
     </message>
     <message>
         <source>Restored version %1.</source>
-        <translation type="unfinished" />
+        <translation>Restaurada la versión %1.</translation>
     </message>
     <message>
         <source>there is no change to undo</source>
-        <translation type="unfinished" />
+        <translation>no hay ningún cambio que deshacer</translation>
     </message>
     <message>
         <source>Undone: %1</source>
-        <translation type="unfinished" />
+        <translation>Deshecho: %1</translation>
     </message>
     <message>
         <source>there is no change to redo</source>
-        <translation type="unfinished" />
+        <translation>no hay ningún cambio que rehacer</translation>
     </message>
     <message>
         <source>Redone: %1</source>
-        <translation type="unfinished" />
+        <translation>Rehecho: %1</translation>
     </message>
 </context>
 <context>
     <name>ui::import::FillRatesDialog</name>
     <message>
         <source>Fill Missing Rates</source>
-        <translation type="unfinished" />
+        <translation>Completar tasas que faltan</translation>
     </message>
     <message>
         <source>Every record of %1 after the first has a rate: there is nothing to fill.</source>
-        <translation type="unfinished" />
+        <translation>Todos los registros de %1 después del primero tienen tasa: no hay nada que completar.</translation>
     </message>
     <message>
         <source>%1 of the %2 records of %3 without a rate get one from %4. Records that have a rate are not changed.</source>
         <extracomment>%1 and %2 are counts of records, %3 the investment, %4 the name of a price index</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 de los %2 registros de %3 sin tasa reciben una de %4. Los registros que tienen tasa no cambian.</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished" />
+        <translation>Registro</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished" />
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Interval</source>
         <extracomment>column of the time span a rate covers</extracomment>
-        <translation type="unfinished" />
+        <translation>Período</translation>
     </message>
     <message>
         <source>Suggested Rate</source>
-        <translation type="unfinished" />
+        <translation>Tasa sugerida</translation>
     </message>
     <message>
         <source>Records without a rate</source>
-        <translation type="unfinished" />
+        <translation>Registros sin tasa</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished" />
+        <translation>%1 a %2</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation type="unfinished" />
+        <translation>&amp;Aplicar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Cancelar</translation>
     </message>
 </context>
 <context>
     <name>ui::import::ImportRecordsDialog</name>
     <message>
         <source>Import Records</source>
-        <translation type="unfinished" />
+        <translation>Importar registros</translation>
     </message>
     <message>
         <source>File: %1</source>
-        <translation type="unfinished" />
+        <translation>Archivo: %1</translation>
     </message>
     <message>
         <source>Import into</source>
-        <translation type="unfinished" />
+        <translation>Importar en</translation>
     </message>
     <message>
         <source>The investment shown: %1</source>
-        <translation type="unfinished" />
+        <translation>La inversión mostrada: %1</translation>
     </message>
     <message>
         <source>The investment shown (none is)</source>
-        <translation type="unfinished" />
+        <translation>La inversión mostrada (no hay ninguna)</translation>
     </message>
     <message>
         <source>A &amp;new investment</source>
-        <translation type="unfinished" />
+        <translation>Una inversión &amp;nueva</translation>
     </message>
     <message>
         <source>Investment (required)</source>
-        <translation type="unfinished" />
+        <translation>Inversión (obligatorio)</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished" />
+        <translation>Inversión</translation>
     </message>
     <message>
         <source>Institution</source>
-        <translation type="unfinished" />
+        <translation>Entidad</translation>
     </message>
     <message>
         <source>Columns</source>
-        <translation type="unfinished" />
+        <translation>Columnas</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished" />
+        <translation>(ninguna)</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation type="unfinished" />
+        <translation>Columna %1</translation>
     </message>
     <message>
         <source>Column %1: %2</source>
-        <translation type="unfinished" />
+        <translation>Columna %1: %2</translation>
     </message>
     <message>
         <source>Month/Day/Year</source>
-        <translation type="unfinished" />
+        <translation>Mes/día/año</translation>
     </message>
     <message>
         <source>Day/Month/Year</source>
-        <translation type="unfinished" />
+        <translation>Día/mes/año</translation>
     </message>
     <message>
         <source>Dates with slashes</source>
-        <translation type="unfinished" />
+        <translation>Fechas con barras</translation>
     </message>
     <message>
         <source>Dates with slashes:</source>
-        <translation type="unfinished" />
+        <translation>Fechas con barras:</translation>
     </message>
     <message>
         <source>&amp;Fill missing rates from %1</source>
-        <translation type="unfinished" />
+        <translation>&amp;Completar las tasas que faltan a partir de %1</translation>
     </message>
     <message>
         <source>Rows without a rate get the rate %1 gives since the investment's last record with both amounts above 0</source>
-        <translation type="unfinished" />
+        <translation>Las filas sin tasa reciben la tasa que da %1 desde el último registro de la inversión con ambos importes por encima de 0</translation>
     </message>
     <message>
         <source>Rows of the file</source>
-        <translation type="unfinished" />
+        <translation>Filas del archivo</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished" />
+        <translation>&amp;Importar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>Error %1: %2</source>
-        <translation type="unfinished" />
+        <translation>Error %1: %2</translation>
     </message>
     <message>
         <source>Choose the columns that hold the Date, the Original Amount and the Current Amount.</source>
-        <translation type="unfinished" />
+        <translation>Elija las columnas que contienen la fecha, el importe original y el importe actual.</translation>
     </message>
     <message>
         <source>The file holds no records.</source>
-        <translation type="unfinished" />
+        <translation>El archivo no contiene registros.</translation>
     </message>
     <message>
         <source>%1 of %2 row cannot be read (line %3): nothing is imported until the file is mended.</source>
         <extracomment>%1 and %2 are counts of rows, %3 a list of line numbers of the file</extracomment>
-        <translation type="unfinished" />
+        <translation>No se puede leer %1 de %2 fila (línea %3): no se importa nada hasta que se corrija el archivo.</translation>
     </message>
     <message>
         <source>%1 of %2 rows cannot be read (line %3): nothing is imported until the file is mended.</source>
-        <translation type="unfinished" />
+        <translation>No se pueden leer %1 de %2 filas (línea %3): no se importa nada hasta que se corrija el archivo.</translation>
     </message>
     <message>
         <source>%1 of %2 rows cannot be read (lines %3): nothing is imported until the file is mended.</source>
-        <translation type="unfinished" />
+        <translation>No se pueden leer %1 de %2 filas (líneas %3): no se importa nada hasta que se corrija el archivo.</translation>
     </message>
     <message>
         <source>Nothing to import: the row is already present.</source>
-        <translation type="unfinished" />
+        <translation>Nada que importar: la fila ya está presente.</translation>
     </message>
     <message>
         <source>Nothing to import: all %1 rows are already present.</source>
-        <translation type="unfinished" />
+        <translation>Nada que importar: las %1 filas ya están presentes.</translation>
     </message>
     <message>
         <source>%1 record to import: %2 after the last record, %3 merged by date.</source>
         <extracomment>%1 records in all, %2 of them added after the last record, %3 merged in by their dates</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 registro que importar: %2 tras el último registro, %3 intercalados por fecha.</translation>
     </message>
     <message>
         <source>%1 records to import: %2 after the last record, %3 merged by date.</source>
-        <translation type="unfinished" />
+        <translation>%1 registros que importar: %2 tras el último registro, %3 intercalados por fecha.</translation>
     </message>
     <message>
         <source>%1 row already present.</source>
-        <translation type="unfinished" />
+        <translation>%1 fila ya presente.</translation>
     </message>
     <message>
         <source>%1 rows already present.</source>
-        <translation type="unfinished" />
+        <translation>%1 filas ya presentes.</translation>
     </message>
     <message>
         <source>%1 of %2 missing rates filled from %3.</source>
         <extracomment>%3 is the name of a price index</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 de %2 tasas que faltan completadas a partir de %3.</translation>
     </message>
     <message>
         <source>Sorry, there is no entry in 'Investment'. You must make an entry.</source>
-        <translation type="unfinished" />
+        <translation>Lo sentimos, no hay nada escrito en 'Inversión'. Debe escribir algo.</translation>
     </message>
 </context>
 <context>
@@ -4281,108 +4309,110 @@ Commands:
     <message>
         <source>%1 (filled)</source>
         <extracomment>%1 is a rate the import filled in from the price index</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (completada)</translation>
     </message>
     <message>
         <source>already present, left out</source>
-        <translation type="unfinished" />
+        <translation>ya presente, omitida</translation>
     </message>
     <message>
         <source>Line</source>
-        <translation type="unfinished" />
+        <translation>Línea</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished" />
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Original Amount</source>
-        <translation type="unfinished" />
+        <translation>Importe original</translation>
     </message>
     <message>
         <source>Current Amount</source>
-        <translation type="unfinished" />
+        <translation>Importe actual</translation>
     </message>
     <message>
         <source>Rate</source>
-        <translation type="unfinished" />
+        <translation>Tasa</translation>
     </message>
     <message>
         <source>Problem</source>
-        <translation type="unfinished" />
+        <translation>Problema</translation>
     </message>
 </context>
 <context>
     <name>ui::index::AboutDialog</name>
     <message>
         <source>About Plumbline</source>
-        <translation type="unfinished" />
+        <translation>Acerca de Plumbline</translation>
     </message>
     <message>
         <source>Version %1</source>
         <extracomment>%1 the version number</extracomment>
-        <translation type="unfinished" />
+        <translation>Versión %1</translation>
     </message>
     <message>
         <source>Price index data:</source>
-        <translation type="unfinished" />
+        <translation>Datos de índices de precios:</translation>
     </message>
 </context>
 <context>
     <name>ui::index::ImportPriceIndexDialog</name>
     <message>
         <source>Import Price Index</source>
-        <translation type="unfinished" />
+        <translation>Importar índice de precios</translation>
     </message>
     <message>
         <source>Price index (*.csv *.txt);;All files (*)</source>
-        <translation type="unfinished" />
+        <translation>Índice de precios (*.csv *.txt);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>File: %1</source>
         <extracomment>%1 a file</extracomment>
-        <translation type="unfinished" />
+        <translation>Archivo: %1</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Nombre:</translation>
     </message>
     <message>
         <source>C&amp;ountry code:</source>
-        <translation type="unfinished" />
+        <translation>Código de &amp;país:</translation>
     </message>
     <message>
         <source>A monthly index: two columns (date as YYYY-MM or YYYY-MM-DD, value), or a download from ONS, FRED or Statistics Canada. A series of the same name is replaced whole.</source>
-        <translation type="unfinished" />
+        <translation>Un índice mensual: dos columnas (fecha como AAAA-MM o AAAA-MM-DD, valor), o una descarga de ONS, FRED o Statistics Canada. Una serie con el mismo nombre se sustituye entera.</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished" />
+        <translation>&amp;Importar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>A price index named %1 exists. The file changes figures it holds: %2. Replace it with this file?</source>
         <extracomment>%1 the name of a price index, %2 the months whose figures change</extracomment>
-        <translation type="unfinished" />
+        <translation>Ya existe un índice de precios llamado %1. El archivo cambia cifras que contiene: %2. ¿Sustituirlo por este archivo?</translation>
     </message>
     <message>
         <source>A price index named %1 exists. Replace it with this file?</source>
         <extracomment>%1 the name of a price index</extracomment>
-        <translation type="unfinished" />
+        <translation>Ya existe un índice de precios llamado %1. ¿Sustituirlo por este archivo?</translation>
     </message>
     <message>
         <source>Replaced %1: %2 months, %3.<byte value="xd" />
 Choose it under View, Price Index.</source>
         <extracomment>%1 the name of a price index, %2 a number of months, %3 the months it covers</extracomment>
-        <translation type="unfinished" />
+        <translation>Sustituido %1: %2 meses, %3.
+Elíjalo en Ver, Índice de precios.</translation>
     </message>
     <message>
         <source>Imported %1: %2 months, %3.<byte value="xd" />
 Choose it under View, Price Index.</source>
-        <translation type="unfinished" />
+        <translation>Importado %1: %2 meses, %3.
+Elíjalo en Ver, Índice de precios.</translation>
     </message>
 </context>
 <context>
@@ -4390,270 +4420,273 @@ Choose it under View, Price Index.</source>
     <message>
         <source>monthly index</source>
         <extracomment>The Frequency column</extracomment>
-        <translation type="unfinished" />
+        <translation>índice mensual</translation>
     </message>
     <message>
         <source>quarterly index</source>
-        <translation type="unfinished" />
+        <translation>índice trimestral</translation>
     </message>
     <message>
         <source>annual change</source>
-        <translation type="unfinished" />
+        <translation>variación anual</translation>
     </message>
     <message>
         <source>Euro area</source>
-        <translation type="unfinished" />
+        <translation>Zona del euro</translation>
     </message>
     <message>
         <source>Currency area %1</source>
         <extracomment>%1 a currency code such as USD</extracomment>
-        <translation type="unfinished" />
+        <translation>Zona monetaria %1</translation>
     </message>
     <message>
         <source>Regions and country groups</source>
-        <translation type="unfinished" />
+        <translation>Regiones y grupos de países</translation>
     </message>
     <message>
         <source>Other series</source>
-        <translation type="unfinished" />
+        <translation>Otras series</translation>
     </message>
     <message>
         <source>Source: %1</source>
         <extracomment>%1 where the figures come from</extracomment>
-        <translation type="unfinished" />
+        <translation>Fuente: %1</translation>
     </message>
     <message>
         <source>Publisher: %1</source>
         <extracomment>%1 the publisher of the figures</extracomment>
-        <translation type="unfinished" />
+        <translation>Editor: %1</translation>
     </message>
     <message>
         <source>taken %1</source>
         <extracomment>One of the facts of a series, after its coverage; %1 when or where the figures were taken</extracomment>
-        <translation type="unfinished" />
+        <translation>tomado %1</translation>
     </message>
     <message>
         <source>Price Index</source>
-        <translation type="unfinished" />
+        <translation>Índice de precios</translation>
     </message>
     <message>
         <source>The data record dialog suggests inflation rates from this price index:</source>
-        <translation type="unfinished" />
+        <translation>El diálogo de registros sugiere tasas de inflación a partir de este índice de precios:</translation>
     </message>
     <message>
         <source>Find a series or country</source>
-        <translation type="unfinished" />
+        <translation>Buscar una serie o un país</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished" />
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Series</source>
-        <translation type="unfinished" />
+        <translation>Serie</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished" />
+        <translation>Frecuencia</translation>
     </message>
     <message>
         <source>Coverage</source>
-        <translation type="unfinished" />
+        <translation>Cobertura</translation>
     </message>
     <message>
         <source>Publisher</source>
-        <translation type="unfinished" />
+        <translation>Editor</translation>
     </message>
     <message>
         <source>%1 (imported)</source>
         <extracomment>%1 the title of a series the user imported</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (importada)</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>No series chosen.</source>
-        <translation type="unfinished" />
+        <translation>No se ha elegido ninguna serie.</translation>
     </message>
     <message>
         <source>Choose a price index from the list.</source>
-        <translation type="unfinished" />
+        <translation>Elija un índice de precios de la lista.</translation>
     </message>
 </context>
 <context>
     <name>ui::index::RateSuggestion</name>
     <message>
         <source>&amp;Use</source>
-        <translation type="unfinished" />
+        <translation>&amp;Usar</translation>
     </message>
     <message>
         <source>No suggestion: %1</source>
         <extracomment>%1 why the price index cannot be read
 ----------
 %1 why no rate can be given</extracomment>
-        <translation type="unfinished" />
+        <translation>Sin sugerencia: %1</translation>
     </message>
     <message>
         <source>&amp;Monthly</source>
-        <translation type="unfinished" />
+        <translation>&amp;Mensual</translation>
     </message>
     <message>
         <source>&amp;Quarterly</source>
-        <translation type="unfinished" />
+        <translation>&amp;Trimestral</translation>
     </message>
     <message>
         <source>Suggest rates from the %1 %2 (%3) instead of annual averages</source>
         <extracomment>%1 the frequency (monthly, quarterly), %2 the series' title, %3 its name</extracomment>
-        <translation type="unfinished" />
+        <translation>Sugerir tasas a partir de %1 %2 (%3) en lugar de medias anuales</translation>
     </message>
     <message>
         <source>Use the %1 series %2</source>
         <extracomment>%1 the frequency (monthly, quarterly), %2 the series' title</extracomment>
-        <translation type="unfinished" />
+        <translation>Usar la serie %2 (%1)</translation>
     </message>
     <message>
         <source>No suggestion: line %1 of the data records cannot be read.</source>
         <extracomment>%1 a line number</extracomment>
-        <translation type="unfinished" />
+        <translation>Sin sugerencia: no se puede leer la línea %1 de los registros.</translation>
     </message>
     <message>
         <source>No suggestion for the investment's first record.</source>
-        <translation type="unfinished" />
+        <translation>Sin sugerencia para el primer registro de la inversión.</translation>
     </message>
     <message>
         <source>No suggestion: no earlier record has both amounts above 0.</source>
-        <translation type="unfinished" />
+        <translation>Sin sugerencia: ningún registro anterior tiene ambos importes por encima de 0.</translation>
     </message>
     <message>
         <source>No suggestion until the Date box holds a date.</source>
-        <translation type="unfinished" />
+        <translation>Sin sugerencia hasta que el cuadro Fecha contenga una fecha.</translation>
     </message>
     <message>
         <source>About %1 % since %2, from annual averages</source>
         <extracomment>%1 a rate in percent, %2 a date</extracomment>
-        <translation type="unfinished" />
+        <translation>Aprox. %1 % desde %2, a partir de medias anuales</translation>
     </message>
     <message>
         <source>%1: %2 % since %3, provisional</source>
         <extracomment>%1 the series' title, %2 a rate in percent, %3 a date</extracomment>
-        <translation type="unfinished" />
+        <translation>%1: %2 % desde %3, provisional</translation>
     </message>
     <message>
         <source>%1: %2 % since %3</source>
         <extracomment>%1 the series' title, %2 a rate in percent, %3 a date</extracomment>
-        <translation type="unfinished" />
+        <translation>%1: %2 % desde %3</translation>
     </message>
     <message>
         <source>No suggestion: %1 % is too large for the rate box.</source>
         <extracomment>%1 a rate in percent</extracomment>
-        <translation type="unfinished" />
+        <translation>Sin sugerencia: %1 % es demasiado grande para el cuadro de la tasa.</translation>
     </message>
     <message>
         <source>No suggestion: the date is before %1, where the rate would start.</source>
         <extracomment>%1 a date</extracomment>
-        <translation type="unfinished" />
+        <translation>Sin sugerencia: la fecha es anterior a %1, donde empezaría la tasa.</translation>
     </message>
 </context>
 <context>
     <name>ui::report::ReportDialog</name>
     <message>
         <source>Report</source>
-        <translation type="unfinished" />
+        <translation>Informe</translation>
     </message>
     <message>
         <source>Report on</source>
-        <translation type="unfinished" />
+        <translation>Informe de</translation>
     </message>
     <message>
         <source>&amp;Shown investment</source>
-        <translation type="unfinished" />
+        <translation>Inversión &amp;mostrada</translation>
     </message>
     <message>
         <source>&amp;Shown investment (number %1)</source>
         <extracomment>%1 the number of the investment, which has no type or institution</extracomment>
-        <translation type="unfinished" />
+        <translation>Inversión &amp;mostrada (número %1)</translation>
     </message>
     <message>
         <source>&amp;Shown investment (%1)</source>
         <extracomment>%1 the investment's type and institution</extracomment>
-        <translation type="unfinished" />
+        <translation>Inversión &amp;mostrada (%1)</translation>
     </message>
     <message>
         <source>&amp;All investments</source>
-        <translation type="unfinished" />
+        <translation>&amp;Todas las inversiones</translation>
     </message>
     <message>
         <source>Save &amp;as:</source>
-        <translation type="unfinished" />
+        <translation>Guardar &amp;como:</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished" />
+        <translation>&amp;Examinar...</translation>
     </message>
     <message>
         <source>C&amp;reate</source>
-        <translation type="unfinished" />
+        <translation>C&amp;rear</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>Save Report As</source>
-        <translation type="unfinished" />
+        <translation>Guardar informe como</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished" />
+        <translation>Archivos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Please enter the name of the report file.</source>
-        <translation type="unfinished" />
+        <translation>Escriba el nombre del archivo del informe.</translation>
     </message>
     <message>
         <source>%1 already exists.<byte value="xd" />
 Do you want to replace it?</source>
         <extracomment>%1 a file</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 ya existe.
+¿Desea sustituirlo?</translation>
     </message>
     <message>
         <source>Page 0 of %1</source>
         <extracomment>%1 the number of pages</extracomment>
-        <translation type="unfinished" />
+        <translation>Página 0 de %1</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
         <extracomment>%1 and %2 page numbers</extracomment>
-        <translation type="unfinished" />
+        <translation>Página %1 de %2</translation>
     </message>
     <message>
         <source>The report (%1 page) was saved as<byte value="xd" />
 %2</source>
         <extracomment>%1 the number of pages, %2 the report's file</extracomment>
-        <translation type="unfinished" />
+        <translation>El informe (%1 página) se ha guardado como
+%2</translation>
     </message>
     <message>
         <source>The report (%1 pages) was saved as<byte value="xd" />
 %2</source>
-        <translation type="unfinished" />
+        <translation>El informe (%1 páginas) se ha guardado como
+%2</translation>
     </message>
     <message>
         <source>Cancelled: no report was written.</source>
-        <translation type="unfinished" />
+        <translation>Cancelado: no se ha escrito ningún informe.</translation>
     </message>
     <message>
         <source>Cancelling...</source>
-        <translation type="unfinished" />
+        <translation>Cancelando...</translation>
     </message>
     <message>
         <source>Reading the data records...</source>
-        <translation type="unfinished" />
+        <translation>Leyendo los registros...</translation>
     </message>
 </context>
 </TS>
