@@ -4,7 +4,7 @@
 <context>
     <name>AboutDialog</name>
     <message>
-        <source>The program's version and the sources of its price-index data</source>
+        <source>The program&apos;s version and the sources of its price-index data</source>
         <translation>La versión del programa y las fuentes de sus datos de índices de precios</translation>
     </message>
     <message>
@@ -67,7 +67,7 @@
     </message>
     <message>
         <source>The %1 menu</source>
-        <extracomment>%1 is the menu's title, such as File or Edit</extracomment>
+        <extracomment>%1 is the menu&apos;s title, such as File or Edit</extracomment>
         <translation>El menú %1</translation>
     </message>
     <message>
@@ -148,7 +148,7 @@
 <context>
     <name>ChartWindow</name>
     <message>
-        <source>The shown investment's current amount against its amount adjusted for inflation</source>
+        <source>The shown investment&apos;s current amount against its amount adjusted for inflation</source>
         <translation>El importe actual de la inversión mostrada frente a su importe ajustado por inflación</translation>
     </message>
     <message>
@@ -188,18 +188,18 @@
         <translation>Aún no hay ninguna inversión que representar. Añada una con el comando Nueva inversión.</translation>
     </message>
     <message>
-        <source>The data history cannot be read: line %1 of "%2" gives error %3 (%4).</source>
+        <source>The data history cannot be read: line %1 of &quot;%2&quot; gives error %3 (%4).</source>
         <extracomment>%1 a line number, %2 a file, %3 an error number, %4 its description</extracomment>
         <translation>No se puede leer el historial de datos: la línea %1 de «%2» da el error %3 (%4).</translation>
     </message>
     <message>
-        <source>The data history "%1" cannot be read: error %2 (%3).</source>
+        <source>The data history &quot;%1&quot; cannot be read: error %2 (%3).</source>
         <extracomment>%1 a file, %2 an error number, %3 its description</extracomment>
         <translation>No se puede leer el historial de datos «%1»: error %2 (%3).</translation>
     </message>
     <message>
         <source>Chart</source>
-        <extracomment>%1 the investment's type and institution</extracomment>
+        <extracomment>%1 the investment&apos;s type and institution</extracomment>
         <translation>Gráfico</translation>
     </message>
     <message>
@@ -241,10 +241,10 @@
         <translation>Imágenes PNG (*.png)</translation>
     </message>
     <message>
-        <source>The chart could not be saved to "%1":<byte value="xd" />
+        <source>The chart could not be saved to &quot;%1&quot;:<byte value="xd"/>
 %2</source>
         <extracomment>%1 a file, %2 why</extracomment>
-        <translation>No se ha podido guardar el gráfico en «%1»:
+        <translation>No se ha podido guardar el gráfico en «%1»:<byte value="xd"/>
 %2</translation>
     </message>
     <message>
@@ -263,22 +263,22 @@
         <translation>Plumbline 3.5 lleva el seguimiento de las inversiones personales y muestra cómo resiste su valor frente a la inflación. No admite argumentos; los datos están en su carpeta de datos.</translation>
     </message>
     <message>
-        <source>plumbline: unexpected argument "%1" (see --help)</source>
+        <source>plumbline: unexpected argument &quot;%1&quot; (see --help)</source>
         <translation>plumbline: argumento inesperado «%1» (véase --help)</translation>
     </message>
 </context>
 <context>
     <name>DataFolder</name>
     <message>
-        <source>The folder "%1" cannot be created.</source>
+        <source>The folder &quot;%1&quot; cannot be created.</source>
         <translation>No se puede crear la carpeta «%1».</translation>
     </message>
     <message>
-        <source>The investment delete that was interrupted cannot be completed from the files in the data folder. It had not changed "%1" or "%2" yet, so it was undone: both are as they were before it.</source>
+        <source>The investment delete that was interrupted cannot be completed from the files in the data folder. It had not changed &quot;%1&quot; or &quot;%2&quot; yet, so it was undone: both are as they were before it.</source>
         <translation>La eliminación de inversión que se interrumpió no se puede completar con los archivos de la carpeta de datos. Aún no había cambiado «%1» ni «%2», así que se ha deshecho: ambos están como antes.</translation>
     </message>
     <message>
-        <source>The note of an interrupted investment delete cannot be read, so whether "%1" and "%2" still belong together is not known. Both were moved aside with it.</source>
+        <source>The note of an interrupted investment delete cannot be read, so whether &quot;%1&quot; and &quot;%2&quot; still belong together is not known. Both were moved aside with it.</source>
         <translation>No se puede leer la nota de una eliminación de inversión interrumpida, así que no se sabe si «%1» y «%2» siguen correspondiéndose. Ambos se han apartado junto con ella.</translation>
     </message>
     <message>
@@ -302,7 +302,7 @@
         <translation>No se ha podido leer %1: %2</translation>
     </message>
     <message>
-        <source>an unfinished change is pending in "%1"; start Plumbline once to complete it</source>
+        <source>an unfinished change is pending in &quot;%1&quot;; start Plumbline once to complete it</source>
         <translation>hay un cambio sin terminar pendiente en «%1»; inicie Plumbline una vez para completarlo</translation>
     </message>
 </context>
@@ -353,11 +353,11 @@
         <translation>falta la fecha</translation>
     </message>
     <message>
-        <source>the date "%1" reads both as month/day and as day/month</source>
+        <source>the date &quot;%1&quot; reads both as month/day and as day/month</source>
         <translation>la fecha «%1» se puede leer como mes/día y como día/mes</translation>
     </message>
     <message>
-        <source>the date "%1" is not a date</source>
+        <source>the date &quot;%1&quot; is not a date</source>
         <translation>«%1» no es una fecha</translation>
     </message>
     <message>
@@ -365,7 +365,7 @@
         <translation>falta el importe original</translation>
     </message>
     <message>
-        <source>the original amount "%1" is not an amount</source>
+        <source>the original amount &quot;%1&quot; is not an amount</source>
         <translation>el importe original «%1» no es un importe</translation>
     </message>
     <message>
@@ -373,20 +373,20 @@
         <translation>falta el importe actual</translation>
     </message>
     <message>
-        <source>the current amount "%1" is not an amount</source>
+        <source>the current amount &quot;%1&quot; is not an amount</source>
         <translation>el importe actual «%1» no es un importe</translation>
     </message>
     <message>
-        <source>the inflation rate "%1" is not a rate</source>
+        <source>the inflation rate &quot;%1&quot; is not a rate</source>
         <translation>la tasa de inflación «%1» no es una tasa</translation>
     </message>
     <message>
-        <source>the row is of investment "%1", line %2 of investment "%3": import one investment at a time</source>
+        <source>the row is of investment &quot;%1&quot;, line %2 of investment &quot;%3&quot;: import one investment at a time</source>
         <translation>la fila es de la inversión «%1», línea %2 de la inversión «%3»: importe una inversión cada vez</translation>
     </message>
     <message>
         <source>No column of the file is named as %1 (its header: %2).</source>
-        <extracomment>%1 lists the missing column names, %2 is the file's header line</extracomment>
+        <extracomment>%1 lists the missing column names, %2 is the file&apos;s header line</extracomment>
         <translation>Ninguna columna del archivo se llama %1 (su cabecera: %2).</translation>
     </message>
     <message>
@@ -399,19 +399,19 @@
         <translation>Línea %1: %2.</translation>
     </message>
     <message>
-        <source>A new investment needs an entry in 'Investment'.</source>
-        <translation>Una inversión nueva necesita un dato en 'Inversión'.</translation>
+        <source>A new investment needs an entry in &apos;Investment&apos;.</source>
+        <translation>Una inversión nueva necesita un dato en &apos;Inversión&apos;.</translation>
     </message>
     <message>
-        <source>An investment's type and institution hold at most 50 characters each.</source>
+        <source>An investment&apos;s type and institution hold at most 50 characters each.</source>
         <translation>El tipo y la entidad de una inversión admiten como máximo 50 caracteres cada uno.</translation>
     </message>
     <message>
-        <source>An investment's type and institution cannot hold line breaks.</source>
+        <source>An investment&apos;s type and institution cannot hold line breaks.</source>
         <translation>El tipo y la entidad de una inversión no pueden contener saltos de línea.</translation>
     </message>
     <message>
-        <source>the investment's first record</source>
+        <source>the investment&apos;s first record</source>
         <translation>el primer registro de la inversión</translation>
     </message>
     <message>
@@ -459,25 +459,25 @@
         <translation>Archivos CSV (*.csv *.txt);;Todos los archivos (*)</translation>
     </message>
     <message>
-        <source>"%1" cannot be imported: %2</source>
+        <source>&quot;%1&quot; cannot be imported: %2</source>
         <extracomment>%1 is a file name, %2 the reason</extracomment>
         <translation>No se puede importar «%1»: %2</translation>
     </message>
     <message>
-        <source>Every date of this file can be read month first and day first.<byte value="xd" />
-<byte value="xd" />
-Line %1 holds "%2":<byte value="xd" />
-Yes: month/day/year, %3<byte value="xd" />
-No: day/month/year, %4<byte value="xd" />
-<byte value="xd" />
+        <source>Every date of this file can be read month first and day first.<byte value="xd"/>
+<byte value="xd"/>
+Line %1 holds &quot;%2&quot;:<byte value="xd"/>
+Yes: month/day/year, %3<byte value="xd"/>
+No: day/month/year, %4<byte value="xd"/>
+<byte value="xd"/>
 Are the dates month first?</source>
         <extracomment>%1 is a line number, %2 the date as the file writes it, %3 and %4 the two dates it can be</extracomment>
-        <translation>Todas las fechas de este archivo se pueden leer con el mes primero y con el día primero.
-
-La línea %1 contiene «%2»:
-Sí: mes/día/año, %3
-No: día/mes/año, %4
-
+        <translation>Todas las fechas de este archivo se pueden leer con el mes primero y con el día primero.<byte value="xd"/>
+<byte value="xd"/>
+La línea %1 contiene «%2»:<byte value="xd"/>
+Sí: mes/día/año, %3<byte value="xd"/>
+No: día/mes/año, %4<byte value="xd"/>
+<byte value="xd"/>
 ¿Van las fechas con el mes primero?</translation>
     </message>
     <message>
@@ -540,7 +540,7 @@ No: día/mes/año, %4
     </message>
     <message>
         <source>the investment</source>
-        <extracomment>Stands for %1 in the chart's description when the investment has no type or institution</extracomment>
+        <extracomment>Stands for %1 in the chart&apos;s description when the investment has no type or institution</extracomment>
         <translation>la inversión</translation>
     </message>
     <message>
@@ -625,7 +625,7 @@ No: día/mes/año, %4
         <translation>Índice de precios: %1.</translation>
     </message>
     <message>
-        <source>No time-weighted figure for all investments together: the investments' records fall on different dates, so there are no common intervals to link. The money-weighted figures cover them all.</source>
+        <source>No time-weighted figure for all investments together: the investments&apos; records fall on different dates, so there are no common intervals to link. The money-weighted figures cover them all.</source>
         <translation>No hay cifra ponderada por el tiempo para todas las inversiones juntas: los registros de las inversiones caen en fechas distintas, así que no hay períodos comunes que encadenar. Las cifras ponderadas por el capital las abarcan todas.</translation>
     </message>
     <message>
@@ -709,7 +709,7 @@ real (%)</translation>
         <translation>El importe actual del último registro contado. Para todas las inversiones, la suma de esos importes.</translation>
     </message>
     <message>
-        <source>What inflation took, added up over the records: each record's Loss To Inflation, counted once (a record without an inflation rate adds nothing).</source>
+        <source>What inflation took, added up over the records: each record&apos;s Loss To Inflation, counted once (a record without an inflation rate adds nothing).</source>
         <translation>Lo que se llevó la inflación, sumado a lo largo de los registros: la pérdida por inflación de cada registro, contada una vez (un registro sin tasa de inflación no suma nada).</translation>
     </message>
     <message>
@@ -730,18 +730,18 @@ real (%)</translation>
     </message>
     <message>
         <source>Investment record %1: Enter or a double click shows it in the main window.</source>
-        <extracomment>%1 the investment's number</extracomment>
+        <extracomment>%1 the investment&apos;s number</extracomment>
         <translation>Registro de inversión %1: Intro o un doble clic la muestra en la ventana principal.</translation>
     </message>
 </context>
 <context>
     <name>PortfolioWindow</name>
     <message>
-        <source>Every investment's returns, nominal and after inflation, and those of all of them</source>
+        <source>Every investment&apos;s returns, nominal and after inflation, and those of all of them</source>
         <translation>La rentabilidad de cada inversión, nominal y real, y la de todas ellas</translation>
     </message>
     <message>
-        <source>Save the table's figures as a CSV file, as plumbline-export --returns writes them</source>
+        <source>Save the table&apos;s figures as a CSV file, as plumbline-export --returns writes them</source>
         <translation>Guardar las cifras de la tabla como archivo CSV, tal como las escribe plumbline-export --returns</translation>
     </message>
     <message>
@@ -797,15 +797,15 @@ real (%)</translation>
         <translation>Arrastre para repartir la altura entre la tabla y el gráfico</translation>
     </message>
     <message>
-        <source>The data history cannot be read: line %1 of "%2" gives error %3 (%4).</source>
+        <source>The data history cannot be read: line %1 of &quot;%2&quot; gives error %3 (%4).</source>
         <translation>No se puede leer el historial de datos: la línea %1 de «%2» da el error %3 (%4).</translation>
     </message>
     <message>
-        <source>The data history "%1" cannot be read: error %2 (%3).</source>
+        <source>The data history &quot;%1&quot; cannot be read: error %2 (%3).</source>
         <translation>No se puede leer el historial de datos «%1»: error %2 (%3).</translation>
     </message>
     <message>
-        <source>The data files in "%1" cannot be read: error %2 (%3).</source>
+        <source>The data files in &quot;%1&quot; cannot be read: error %2 (%3).</source>
         <translation>No se pueden leer los archivos de datos de «%1»: error %2 (%3).</translation>
     </message>
     <message>
@@ -845,7 +845,7 @@ real (%)</translation>
         <translation>Archivos CSV (*.csv)</translation>
     </message>
     <message>
-        <source>The user guide "%1" could not be opened. Its section “Returns” explains these figures.</source>
+        <source>The user guide &quot;%1&quot; could not be opened. Its section “Returns” explains these figures.</source>
         <translation>No se ha podido abrir la guía del usuario «%1». Su sección «Rentabilidad» explica estas cifras.</translation>
     </message>
 </context>
@@ -884,11 +884,11 @@ real (%)</translation>
         <translation>%1: la tasa de %2 a %3 es demasiado grande para mostrarla.</translation>
     </message>
     <message>
-        <source>line %1: unknown kind "%2"</source>
+        <source>line %1: unknown kind &quot;%2&quot;</source>
         <translation>línea %1: tipo desconocido «%2»</translation>
     </message>
     <message>
-        <source>line %1: "%2" is not a period and a value</source>
+        <source>line %1: &quot;%2&quot; is not a period and a value</source>
         <translation>línea %1: «%2» no es un período y un valor</translation>
     </message>
     <message>
@@ -904,11 +904,11 @@ real (%)</translation>
         <translation>El archivo es demasiado grande para ser un índice de precios (más de %1 MB).</translation>
     </message>
     <message>
-        <source>Line %1: the date "%2" is not in the form YYYY-MM or YYYY-MM-DD.</source>
+        <source>Line %1: the date &quot;%2&quot; is not in the form YYYY-MM or YYYY-MM-DD.</source>
         <translation>Línea %1: la fecha «%2» no tiene la forma AAAA-MM o AAAA-MM-DD.</translation>
     </message>
     <message>
-        <source>Line %1: "%2" is not a valid date.</source>
+        <source>Line %1: &quot;%2&quot; is not a valid date.</source>
         <translation>Línea %1: «%2» no es una fecha válida.</translation>
     </message>
     <message>
@@ -916,7 +916,7 @@ real (%)</translation>
         <translation>Línea %1: no hay ningún valor después de la fecha.</translation>
     </message>
     <message>
-        <source>Line %1: the value "%2" is not a number.</source>
+        <source>Line %1: the value &quot;%2&quot; is not a number.</source>
         <translation>Línea %1: el valor «%2» no es un número.</translation>
     </message>
     <message>
@@ -944,15 +944,15 @@ real (%)</translation>
         <translation>El archivo del índice de precios %1 está dañado: %2.</translation>
     </message>
     <message>
-        <source>The name "%1" cannot be used. A name has 1 to 40 letters, digits, '-', '_' or '.', and does not start with '.'.</source>
-        <translation>No se puede usar el nombre «%1». Un nombre tiene de 1 a 40 letras, cifras, '-', '_' o '.', y no empieza por '.'.</translation>
+        <source>The name &quot;%1&quot; cannot be used. A name has 1 to 40 letters, digits, &apos;-&apos;, &apos;_&apos; or &apos;.&apos;, and does not start with &apos;.&apos;.</source>
+        <translation>No se puede usar el nombre «%1». Un nombre tiene de 1 a 40 letras, cifras, &apos;-&apos;, &apos;_&apos; o &apos;.&apos;, y no empieza por &apos;.&apos;.</translation>
     </message>
     <message>
         <source>%1 is the name of a price index that comes with Plumbline. Choose another name.</source>
         <translation>%1 es el nombre de un índice de precios que viene con Plumbline. Elija otro nombre.</translation>
     </message>
     <message>
-        <source>The country "%1" is not a two-letter country code (such as CA or DE).</source>
+        <source>The country &quot;%1&quot; is not a two-letter country code (such as CA or DE).</source>
         <translation>El país «%1» no es un código de país de dos letras (como CA o DE).</translation>
     </message>
     <message>
@@ -1045,12 +1045,12 @@ real (%)</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <extracomment>A column heading: %1 the investment's number, %2 its type or its institution</extracomment>
+        <extracomment>A column heading: %1 the investment&apos;s number, %2 its type or its institution</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
-        <extracomment>A column heading: %1 the investment's number, %2 its type, %3 its institution</extracomment>
+        <extracomment>A column heading: %1 the investment&apos;s number, %2 its type, %3 its institution</extracomment>
         <translation>%1: %2, %3</translation>
     </message>
     <message>
@@ -1110,15 +1110,15 @@ real (%)</translation>
         <translation>Rentabilidad anual</translation>
     </message>
     <message>
-        <source>Per year, in percent, over each investment's counted records (both amounts above zero). Time-weighted: the returns between records (money added counted at mid-interval) chained together, how the investment itself did whatever was put in or taken out. Money-weighted: the yearly rate at which the money put in, the money taken out and the last current amount come to nothing, how the money in it did. After inflation: less the inflation rates of the records. A span under a year has no figure per year; each investment's page gives its figures in all.</source>
+        <source>Per year, in percent, over each investment&apos;s counted records (both amounts above zero). Time-weighted: the returns between records (money added counted at mid-interval) chained together, how the investment itself did whatever was put in or taken out. Money-weighted: the yearly rate at which the money put in, the money taken out and the last current amount come to nothing, how the money in it did. After inflation: less the inflation rates of the records. A span under a year has no figure per year; each investment&apos;s page gives its figures in all.</source>
         <translation>Anual, en porcentaje, sobre los registros contados de cada inversión (ambos importes por encima de cero). Ponderada por el tiempo: las rentabilidades entre registros (el dinero aportado se cuenta a mitad del período) encadenadas, cómo le fue a la propia inversión, se aportara o retirara lo que se aportara o retirara. Ponderada por el capital: la tasa anual con la que el dinero aportado, el dinero retirado y el último importe actual se compensan, cómo le fue al dinero invertido. Real: descontadas las tasas de inflación de los registros. Un plazo de menos de un año no tiene cifra anual; la página de cada inversión da sus cifras totales.</translation>
     </message>
     <message>
-        <source>All investments: money-weighted over every investment's money.</source>
+        <source>All investments: money-weighted over every investment&apos;s money.</source>
         <translation>Todas las inversiones: ponderada por el capital sobre el dinero de todas las inversiones.</translation>
     </message>
     <message>
-        <source>All investments: money-weighted over every investment's money, after inflation by the price index %1.</source>
+        <source>All investments: money-weighted over every investment&apos;s money, after inflation by the price index %1.</source>
         <translation>Todas las inversiones: ponderada por el capital sobre el dinero de todas las inversiones, real según el índice de precios %1.</translation>
     </message>
     <message>
@@ -1126,7 +1126,7 @@ real (%)</translation>
         <translation>Lo que se llevó la inflación, año por año</translation>
     </message>
     <message>
-        <source>The Loss To Inflation of the records dated in each calendar year, counted as Total Loss To Inflation counts it: records with an inflation rate only, so a loss carried by a record without a rate counts once. The Total row is each investment's Total Loss To Inflation. A blank: no record with an inflation rate that year.</source>
+        <source>The Loss To Inflation of the records dated in each calendar year, counted as Total Loss To Inflation counts it: records with an inflation rate only, so a loss carried by a record without a rate counts once. The Total row is each investment&apos;s Total Loss To Inflation. A blank: no record with an inflation rate that year.</source>
         <translation>La pérdida por inflación de los registros fechados en cada año natural, contada como la cuenta la pérdida total por inflación: solo los registros con tasa de inflación, de modo que una pérdida arrastrada por un registro sin tasa cuenta una sola vez. La fila Total es la pérdida total por inflación de cada inversión. En blanco: ningún registro con tasa de inflación ese año.</translation>
     </message>
     <message>
@@ -1152,17 +1152,17 @@ real (%)</translation>
     </message>
     <message>
         <source>Investment %1</source>
-        <extracomment>%1 the investment's number</extracomment>
+        <extracomment>%1 the investment&apos;s number</extracomment>
         <translation>Inversión %1</translation>
     </message>
     <message>
         <source>Investment %1: %2</source>
-        <extracomment>%1 the investment's number, %2 its type or its institution</extracomment>
+        <extracomment>%1 the investment&apos;s number, %2 its type or its institution</extracomment>
         <translation>Inversión %1: %2</translation>
     </message>
     <message>
         <source>Investment %1: %2, %3</source>
-        <extracomment>%1 the investment's number, %2 its type, %3 its institution</extracomment>
+        <extracomment>%1 the investment&apos;s number, %2 its type, %3 its institution</extracomment>
         <translation>Inversión %1: %2, %3</translation>
     </message>
     <message>
@@ -1230,7 +1230,7 @@ real (%)</translation>
     </message>
     <message>
         <source>Total, 1 investment</source>
-        <extracomment>The summary's total row, under Type</extracomment>
+        <extracomment>The summary&apos;s total row, under Type</extracomment>
         <translation>Total, 1 inversión</translation>
     </message>
     <message>
@@ -1258,7 +1258,7 @@ real (%)</translation>
         <translation>Resumen</translation>
     </message>
     <message>
-        <source>The amounts and figures are those of each investment's last record with both amounts above zero, as its row shows them: Profit/Loss is its Current Amount less its Original Amount; Current Amount AFI and Profit/Loss AFI are those of the last record with an inflation rate. Total Loss To Inflation adds up the loss of every record that has an inflation rate; a record without a rate carries the loss before it and adds nothing, and a record with an amount of zero or less is left out.</source>
+        <source>The amounts and figures are those of each investment&apos;s last record with both amounts above zero, as its row shows them: Profit/Loss is its Current Amount less its Original Amount; Current Amount AFI and Profit/Loss AFI are those of the last record with an inflation rate. Total Loss To Inflation adds up the loss of every record that has an inflation rate; a record without a rate carries the loss before it and adds nothing, and a record with an amount of zero or less is left out.</source>
         <extracomment>AFI = adjusted for inflation</extracomment>
         <translation>Los importes y cifras son los del último registro de cada inversión con ambos importes por encima de cero, tal como los muestra su fila: la ganancia/pérdida es su importe actual menos su importe original; el importe actual y la ganancia/pérdida ajustados por inflación son los del último registro con tasa de inflación. La pérdida total por inflación suma la pérdida de cada registro que tiene tasa de inflación; un registro sin tasa arrastra la pérdida anterior y no suma nada, y un registro con un importe de cero o menos se deja fuera.</translation>
     </message>
@@ -1278,7 +1278,7 @@ real (%)</translation>
     </message>
     <message>
         <source>Plumbline report %1</source>
-        <extracomment>The PDF document's title; %1 a date</extracomment>
+        <extracomment>The PDF document&apos;s title; %1 a date</extracomment>
         <translation>Informe de Plumbline %1</translation>
     </message>
 </context>
@@ -1348,7 +1348,7 @@ real (%)</translation>
         <translation>Restaurar versión anterior</translation>
     </message>
     <message>
-        <source>Plumbline keeps your data as it was before each change. Choose a version and click Restore to make it your data again; Edit, Undo takes the restore back. Show opens a version's records in your spreadsheet program, and Save Records as CSV writes them to a file, without changing your data.</source>
+        <source>Plumbline keeps your data as it was before each change. Choose a version and click Restore to make it your data again; Edit, Undo takes the restore back. Show opens a version&apos;s records in your spreadsheet program, and Save Records as CSV writes them to a file, without changing your data.</source>
         <translation>Plumbline guarda sus datos tal como estaban antes de cada cambio. Elija una versión y haga clic en Restaurar para que vuelvan a ser sus datos; Edición, Deshacer anula la restauración. Mostrar abre los registros de una versión en su programa de hojas de cálculo, y Guardar registros como CSV los escribe en un archivo, sin cambiar sus datos.</translation>
     </message>
     <message>
@@ -1404,12 +1404,12 @@ real (%)</translation>
         <translation>Deshecho</translation>
     </message>
     <message>
-        <source>Make the version of %1 your data again?<byte value="xd" />
-%2<byte value="xd" />
+        <source>Make the version of %1 your data again?<byte value="xd"/>
+%2<byte value="xd"/>
 Your data as it is now is kept: Edit, Undo brings it back.</source>
         <extracomment>%1 is the time of the version, %2 the change made then</extracomment>
-        <translation>¿Volver a hacer de la versión del %1 sus datos?
-%2
+        <translation>¿Volver a hacer de la versión del %1 sus datos?<byte value="xd"/>
+%2<byte value="xd"/>
 Sus datos tal como están ahora se guardan: Edición, Deshacer los recupera.</translation>
     </message>
     <message>
@@ -1421,7 +1421,7 @@ Sus datos tal como están ahora se guardan: Edición, Deshacer los recupera.</tr
         <translation>Archivos CSV (*.csv)</translation>
     </message>
     <message>
-        <source>The desktop has no program to show CSV files. Save Records as CSV writes the version's records to a file of your choice.</source>
+        <source>The desktop has no program to show CSV files. Save Records as CSV writes the version&apos;s records to a file of your choice.</source>
         <translation>El escritorio no tiene ningún programa para mostrar archivos CSV. Guardar registros como CSV escribe los registros de la versión en el archivo que elija.</translation>
     </message>
 </context>
@@ -1526,14 +1526,14 @@ Sus datos tal como están ahora se guardan: Edición, Deshacer los recupera.</tr
     <name>RuntimeError</name>
     <message>
         <source>Run-time error %1: %2</source>
-        <extracomment>%1 is the error's number, %2 its description</extracomment>
+        <extracomment>%1 is the error&apos;s number, %2 its description</extracomment>
         <translation>Error en tiempo de ejecución %1: %2</translation>
     </message>
     <message>
-        <source>Error Number:%1<byte value="xd" />
+        <source>Error Number:%1<byte value="xd"/>
 %2</source>
-        <extracomment>The standard error box: %1 is the error's number (no blank before it), %2 its description</extracomment>
-        <translation>Número de error:%1
+        <extracomment>The standard error box: %1 is the error&apos;s number (no blank before it), %2 its description</extracomment>
+        <translation>Número de error:%1<byte value="xd"/>
 %2</translation>
     </message>
     <message>
@@ -1640,7 +1640,7 @@ Sus datos tal como están ahora se guardan: Edición, Deshacer los recupera.</tr
         <translation>Abrir las instrucciones (F1)</translation>
     </message>
     <message>
-        <source>Open the chart of the shown investment's amount against its amount adjusted for inflation (Ctrl+G)</source>
+        <source>Open the chart of the shown investment&apos;s amount against its amount adjusted for inflation (Ctrl+G)</source>
         <translation>Abrir el gráfico del importe de la inversión mostrada frente a su importe ajustado por inflación (Ctrl+G)</translation>
     </message>
     <message>
@@ -1700,29 +1700,29 @@ Sus datos tal como están ahora se guardan: Edición, Deshacer los recupera.</tr
 <context>
     <name>Tools</name>
     <message>
-        <source>Read the data folder &lt;dir&gt; instead of the program's own.</source>
+        <source>Read the data folder &lt;dir&gt; instead of the program&apos;s own.</source>
         <translation>Leer la carpeta de datos &lt;dir&gt; en lugar de la del programa.</translation>
     </message>
     <message>
         <source>dir</source>
-        <extracomment>A placeholder in the help for what is given after an option or the program's name; keep it as the descriptions call it ("&lt;dir&gt;").</extracomment>
+        <extracomment>A placeholder in the help for what is given after an option or the program&apos;s name; keep it as the descriptions call it (&quot;&lt;dir&gt;&quot;).</extracomment>
         <translation>dir</translation>
     </message>
     <message>
         <source>name</source>
-        <extracomment>A placeholder in the help for what is given after an option or the program's name; keep it as the descriptions call it ("&lt;name&gt;").</extracomment>
+        <extracomment>A placeholder in the help for what is given after an option or the program&apos;s name; keep it as the descriptions call it (&quot;&lt;name&gt;&quot;).</extracomment>
         <translation>nombre</translation>
     </message>
     <message>
-        <source>unexpected argument "%1" (see --help)</source>
+        <source>unexpected argument &quot;%1&quot; (see --help)</source>
         <translation>argumento inesperado «%1» (véase --help)</translation>
     </message>
     <message>
-        <source>data folder "%1" does not exist</source>
+        <source>data folder &quot;%1&quot; does not exist</source>
         <translation>la carpeta de datos «%1» no existe</translation>
     </message>
     <message>
-        <source>"%1": error %2: %3</source>
+        <source>&quot;%1&quot;: error %2: %3</source>
         <translation>«%1»: error %2: %3</translation>
     </message>
     <message>
@@ -1730,7 +1730,7 @@ Sus datos tal como están ahora se guardan: Edición, Deshacer los recupera.</tr
         <translation>aviso: %1</translation>
     </message>
     <message>
-        <source>there is no investment %1 in "%2" (it holds %3)</source>
+        <source>there is no investment %1 in &quot;%2&quot; (it holds %3)</source>
         <translation>no existe la inversión %1 en «%2» (contiene %3)</translation>
     </message>
     <message>
@@ -1739,26 +1739,26 @@ Sus datos tal como están ahora se guardan: Edición, Deshacer los recupera.</tr
     </message>
     <message>
         <source>type</source>
-        <extracomment>A placeholder in the help for what is given after an option or the program's name; keep it as the descriptions call it ("&lt;type&gt;").</extracomment>
+        <extracomment>A placeholder in the help for what is given after an option or the program&apos;s name; keep it as the descriptions call it (&quot;&lt;type&gt;&quot;).</extracomment>
         <translation>tipo</translation>
     </message>
     <message>
         <source>form</source>
-        <extracomment>A placeholder in the help for what is given after an option or the program's name; keep it as the descriptions call it ("&lt;form&gt;").</extracomment>
+        <extracomment>A placeholder in the help for what is given after an option or the program&apos;s name; keep it as the descriptions call it (&quot;&lt;form&gt;&quot;).</extracomment>
         <translation>forma</translation>
     </message>
     <message>
-        <source>Use the data folder &lt;dir&gt; instead of the program's own.</source>
+        <source>Use the data folder &lt;dir&gt; instead of the program&apos;s own.</source>
         <translation>Usar la carpeta de datos &lt;dir&gt; en lugar de la del programa.</translation>
     </message>
     <message>
         <source>command</source>
-        <extracomment>A placeholder in the help for the first argument; the description under "Arguments" lists the commands.</extracomment>
+        <extracomment>A placeholder in the help for the first argument; the description under &quot;Arguments&quot; lists the commands.</extracomment>
         <translation>comando</translation>
     </message>
     <message>
         <source>file</source>
-        <extracomment>A placeholder in the help for what is given after an option or the program's name; keep it as the descriptions call it ("&lt;file&gt;").</extracomment>
+        <extracomment>A placeholder in the help for what is given after an option or the program&apos;s name; keep it as the descriptions call it (&quot;&lt;file&gt;&quot;).</extracomment>
         <translation>archivo</translation>
     </message>
 </context>
@@ -1813,13 +1813,13 @@ Sus datos tal como están ahora se guardan: Edición, Deshacer los recupera.</tr
         <translation>Cambios hechos fuera de Plumbline</translation>
     </message>
     <message>
-        <source>%1 '%2'</source>
-        <extracomment>%1 is the change, as "Delete Investment", %2 the investment's name</extracomment>
-        <translation>%1 '%2'</translation>
+        <source>%1 &apos;%2&apos;</source>
+        <extracomment>%1 is the change, as &quot;Delete Investment&quot;, %2 the investment&apos;s name</extracomment>
+        <translation>%1 &apos;%2&apos;</translation>
     </message>
     <message>
         <source>record %1 (%2)</source>
-        <extracomment>%1 is a record's number, %2 its date</extracomment>
+        <extracomment>%1 is a record&apos;s number, %2 its date</extracomment>
         <translation>registro %1 (%2)</translation>
     </message>
     <message>
@@ -1848,7 +1848,7 @@ Sus datos tal como están ahora se guardan: Edición, Deshacer los recupera.</tr
     </message>
     <message>
         <source>Added %1 to %2</source>
-        <extracomment>%1 is a record, as "record 3 (1/2/2024)", %2 an investment</extracomment>
+        <extracomment>%1 is a record, as &quot;record 3 (1/2/2024)&quot;, %2 an investment</extracomment>
         <translation>Añadido %1 a %2</translation>
     </message>
     <message>
@@ -1928,11 +1928,11 @@ Sus datos tal como están ahora se guardan: Edición, Deshacer los recupera.</tr
         <translation>No existe la versión %1.</translation>
     </message>
     <message>
-        <source>The change "%1", under way when Plumbline stopped, was made and is kept as a version.</source>
+        <source>The change &quot;%1&quot;, under way when Plumbline stopped, was made and is kept as a version.</source>
         <translation>El cambio «%1», en curso cuando Plumbline se detuvo, se ha hecho y se guarda como versión.</translation>
     </message>
     <message>
-        <source>The change "%1", under way when Plumbline stopped, was not made.</source>
+        <source>The change &quot;%1&quot;, under way when Plumbline stopped, was not made.</source>
         <translation>El cambio «%1», en curso cuando Plumbline se detuvo, no se ha hecho.</translation>
     </message>
     <message>
@@ -1956,19 +1956,19 @@ Sus datos tal como están ahora se guardan: Edición, Deshacer los recupera.</tr
         <translation>sus permisos no son los que le da Plumbline</translation>
     </message>
     <message>
-        <source>The folder "%1" for the versions of the data files cannot be created, so this change cannot be undone.</source>
+        <source>The folder &quot;%1&quot; for the versions of the data files cannot be created, so this change cannot be undone.</source>
         <translation>No se puede crear la carpeta «%1» para las versiones de los archivos de datos, así que este cambio no se podrá deshacer.</translation>
     </message>
     <message>
-        <source>The folder of kept versions "%1" cannot be used (%2) and cannot be moved aside; changes are not kept as versions until it is removed.</source>
+        <source>The folder of kept versions &quot;%1&quot; cannot be used (%2) and cannot be moved aside; changes are not kept as versions until it is removed.</source>
         <translation>No se puede usar la carpeta de versiones guardadas «%1» (%2) ni apartarla; los cambios no se guardan como versiones hasta que se elimine.</translation>
     </message>
     <message>
-        <source>The folder of kept versions could not be used (%1). It was moved to "%2", and versions are kept anew from now on.</source>
+        <source>The folder of kept versions could not be used (%1). It was moved to &quot;%2&quot;, and versions are kept anew from now on.</source>
         <translation>No se ha podido usar la carpeta de versiones guardadas (%1). Se ha movido a «%2», y a partir de ahora las versiones se guardan de nuevo.</translation>
     </message>
     <message>
-        <source>its entry "%1" cannot be read</source>
+        <source>its entry &quot;%1&quot; cannot be read</source>
         <translation>no se puede leer su entrada «%1»</translation>
     </message>
     <message>
@@ -2005,32 +2005,32 @@ Sus datos tal como están ahora se guardan: Edición, Deshacer los recupera.</tr
         <translation>Elegir la carpeta de la copia de seguridad</translation>
     </message>
     <message>
-        <source>"%1" is the data folder Plumbline 3.5 works with, not a backup.<byte value="xd" />
+        <source>&quot;%1&quot; is the data folder Plumbline 3.5 works with, not a backup.<byte value="xd"/>
 Choose the folder your backup copies are in.</source>
-        <translation>«%1» es la carpeta de datos con la que trabaja Plumbline 3.5, no una copia de seguridad.
+        <translation>«%1» es la carpeta de datos con la que trabaja Plumbline 3.5, no una copia de seguridad.<byte value="xd"/>
 Elija la carpeta en la que están sus copias de seguridad.</translation>
     </message>
     <message>
-        <source>The backup in "%1" cannot be restored:<byte value="xd" />
-%2<byte value="xd" />
+        <source>The backup in &quot;%1&quot; cannot be restored:<byte value="xd"/>
+%2<byte value="xd"/>
 Your data files are unchanged.</source>
-        <translation>No se puede restaurar la copia de seguridad de «%1»:
-%2
+        <translation>No se puede restaurar la copia de seguridad de «%1»:<byte value="xd"/>
+%2<byte value="xd"/>
 Sus archivos de datos no han cambiado.</translation>
     </message>
     <message>
-        <source>The backup in "%1" holds %2.<byte value="xd" />
+        <source>The backup in &quot;%1&quot; holds %2.<byte value="xd"/>
 Make it your data? Your data as it is now is kept: Edit, Undo brings it back.</source>
-        <translation>La copia de seguridad de «%1» contiene %2.
+        <translation>La copia de seguridad de «%1» contiene %2.<byte value="xd"/>
 ¿Convertirla en sus datos? Sus datos tal como están ahora se guardan: Edición, Deshacer los recupera.</translation>
     </message>
     <message>
-        <source>Plumbline 3.5 could not check the earlier versions of your data it keeps:<byte value="xd" />
-%1<byte value="xd" />
+        <source>Plumbline 3.5 could not check the earlier versions of your data it keeps:<byte value="xd"/>
+%1<byte value="xd"/>
 Your data files are unchanged. Undo may not be offered until this is put right.</source>
         <extracomment>%1 is the reason</extracomment>
-        <translation>Plumbline 3.5 no ha podido comprobar las versiones anteriores de sus datos que guarda:
-%1
+        <translation>Plumbline 3.5 no ha podido comprobar las versiones anteriores de sus datos que guarda:<byte value="xd"/>
+%1<byte value="xd"/>
 Sus archivos de datos no han cambiado. Puede que Deshacer no esté disponible hasta que se corrija.</translation>
     </message>
     <message>
@@ -2039,7 +2039,7 @@ Sus archivos de datos no han cambiado. Puede que Deshacer no esté disponible ha
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <extracomment>%1 is the change, as "Delete Investment 'Savings'"</extracomment>
+        <extracomment>%1 is the change, as &quot;Delete Investment &apos;Savings&apos;&quot;</extracomment>
         <translation>&amp;Deshacer %1</translation>
     </message>
     <message>
@@ -2048,7 +2048,7 @@ Sus archivos de datos no han cambiado. Puede que Deshacer no esté disponible ha
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <extracomment>%1 is the change, as "Delete Investment 'Savings'"</extracomment>
+        <extracomment>%1 is the change, as &quot;Delete Investment &apos;Savings&apos;&quot;</extracomment>
         <translation>&amp;Rehacer %1</translation>
     </message>
     <message>
@@ -2064,7 +2064,7 @@ Sus archivos de datos no han cambiado. Puede que Deshacer no esté disponible ha
         <translation>Los registros no se guardan en la carpeta de datos; elija otra carpeta.</translation>
     </message>
     <message>
-        <source>%1 (line %2 of the version's data records)</source>
+        <source>%1 (line %2 of the version&apos;s data records)</source>
         <extracomment>%1 is the reason, %2 a line number</extracomment>
         <translation>%1 (línea %2 de los registros de la versión)</translation>
     </message>
@@ -2144,28 +2144,28 @@ Sus archivos de datos no han cambiado. Puede que Deshacer no esté disponible ha
         <translation>El archivo de información de inversiones</translation>
     </message>
     <message>
-        <source>There is no disk in the drive.<byte value="xd" />
+        <source>There is no disk in the drive.<byte value="xd"/>
 Please insert one and try again</source>
-        <translation>No hay ningún disco en la unidad.
+        <translation>No hay ningún disco en la unidad.<byte value="xd"/>
 Inserte uno y vuelva a intentarlo</translation>
     </message>
     <message>
-        <source>The folder "%1" does not exist.<byte value="xd" />
+        <source>The folder &quot;%1&quot; does not exist.<byte value="xd"/>
 Please type the path of an existing folder and try again.</source>
         <extracomment>%1 is the folder path the user typed</extracomment>
-        <translation>La carpeta «%1» no existe.
+        <translation>La carpeta «%1» no existe.<byte value="xd"/>
 Escriba la ruta de una carpeta existente y vuelva a intentarlo.</translation>
     </message>
     <message>
-        <source>The backup copy cannot be written over the program's own data file.<byte value="xd" />
+        <source>The backup copy cannot be written over the program&apos;s own data file.<byte value="xd"/>
 Please choose another folder.</source>
-        <translation>La copia de seguridad no puede sobrescribir el archivo de datos del propio programa.
+        <translation>La copia de seguridad no puede sobrescribir el archivo de datos del propio programa.<byte value="xd"/>
 Elija otra carpeta.</translation>
     </message>
     <message>
-        <source>The folder "%1" is the program's own data folder; the backup copies cannot go there.<byte value="xd" />
+        <source>The folder &quot;%1&quot; is the program&apos;s own data folder; the backup copies cannot go there.<byte value="xd"/>
 Please choose another folder.</source>
-        <translation>La carpeta «%1» es la carpeta de datos del propio programa; las copias de seguridad no pueden ir ahí.
+        <translation>La carpeta «%1» es la carpeta de datos del propio programa; las copias de seguridad no pueden ir ahí.<byte value="xd"/>
 Elija otra carpeta.</translation>
     </message>
     <message>
@@ -2228,7 +2228,7 @@ Elija otra carpeta.</translation>
         <translation>Sin datos</translation>
     </message>
     <message>
-        <source>Sorry, the password you've entered is incorrect.</source>
+        <source>Sorry, the password you&apos;ve entered is incorrect.</source>
         <translation>Lo sentimos, la contraseña introducida no es correcta.</translation>
     </message>
     <message>
@@ -2261,9 +2261,9 @@ and the form changes to offer the file that holds all the Data records, PlDataHi
 y el formulario pasa a ofrecer el archivo que contiene todos los registros de datos, PlDataHist.txt (los registros de datos de todas sus inversiones se guardan juntos en este único archivo de texto). De nuevo puede cambiar la ruta; haga clic en Guardar y luego en Salir para cerrar el diálogo.</translation>
     </message>
     <message>
-        <source>Files containing the Investment records and the Data records are kept in the program's data folder, %1. They must stay there: if they are moved or renamed, Plumbline does not find them and starts again with new, empty files. To keep a copy of your data in a safe place, choose Backup Data Files from the File menu. The dialog first offers the main file, PlumblineData, to be copied to your home folder unless you type another path; click Save to copy it, then Exit,
+        <source>Files containing the Investment records and the Data records are kept in the program&apos;s data folder, %1. They must stay there: if they are moved or renamed, Plumbline does not find them and starts again with new, empty files. To keep a copy of your data in a safe place, choose Backup Data Files from the File menu. The dialog first offers the main file, PlumblineData, to be copied to your home folder unless you type another path; click Save to copy it, then Exit,
 and the form changes to offer the file that holds all the Data records, PlDataHist.txt (the Data records of all your investments are kept together in this one text file). Again you may change the path; click Save, then Exit to leave the dialog.</source>
-        <extracomment>%1 is the path of the program's data folder</extracomment>
+        <extracomment>%1 is the path of the program&apos;s data folder</extracomment>
         <translation>Los archivos que contienen los registros de inversión y los registros de datos se guardan en la carpeta de datos del programa, %1. Deben quedarse ahí: si se mueven o se les cambia el nombre, Plumbline no los encuentra y vuelve a empezar con archivos nuevos y vacíos. Para guardar una copia de sus datos en un lugar seguro, elija Copia de seguridad de archivos de datos en el menú Archivo. El diálogo ofrece primero el archivo principal, PlumblineData, para copiarlo en su carpeta personal, salvo que escriba otra ruta; haga clic en Guardar para copiarlo y luego en Salir,
 y el formulario pasa a ofrecer el archivo que contiene todos los registros de datos, PlDataHist.txt (los registros de datos de todas sus inversiones se guardan juntos en este único archivo de texto). De nuevo puede cambiar la ruta; haga clic en Guardar y luego en Salir para cerrar el diálogo.</translation>
     </message>
@@ -2276,8 +2276,8 @@ y el formulario pasa a ofrecer el archivo que contiene todos los registros de da
         <translation>Bienvenido a Plumbline 3.5. Antes de introducir ningún dato, decida si el programa debe protegerse con una contraseña. Elija Contraseña en el menú Archivo: ahí puede establecer una contraseña que se pedirá cada vez que se inicie Plumbline, cambiar la contraseña que ya tiene o marcar Sin contraseña para desactivar la protección.</translation>
     </message>
     <message>
-        <source>The Plumbline 3.5 main form is divided into two main areas. Your investment records are shown, one at a time, in the yellow boxes at the top of the form, and the numeric records that belong to the investment shown are listed in the Data Grid below them. To create your first investment record, click the 'Add New' button in the top group of buttons.</source>
-        <translation>El formulario principal de Plumbline 3.5 se divide en dos zonas. Sus registros de inversión se muestran, de uno en uno, en los cuadros amarillos de la parte superior del formulario, y los registros numéricos de la inversión mostrada aparecen en la cuadrícula de datos que hay debajo. Para crear su primer registro de inversión, haga clic en el botón 'Nueva' del grupo de botones superior.</translation>
+        <source>The Plumbline 3.5 main form is divided into two main areas. Your investment records are shown, one at a time, in the yellow boxes at the top of the form, and the numeric records that belong to the investment shown are listed in the Data Grid below them. To create your first investment record, click the &apos;Add New&apos; button in the top group of buttons.</source>
+        <translation>El formulario principal de Plumbline 3.5 se divide en dos zonas. Sus registros de inversión se muestran, de uno en uno, en los cuadros amarillos de la parte superior del formulario, y los registros numéricos de la inversión mostrada aparecen en la cuadrícula de datos que hay debajo. Para crear su primer registro de inversión, haga clic en el botón &apos;Nueva&apos; del grupo de botones superior.</translation>
     </message>
     <message>
         <source>The Investment entry form will appear, ready for you to type in the TYPE OF INVESTMENT: for example a mutual fund, a stock, a bond, a CD or a savings account. This is the one box that must be filled in; if you click Done while it is empty, Plumbline asks you to make an entry.</source>
@@ -2288,8 +2288,8 @@ y el formulario pasa a ofrecer el archivo que contiene todos los registros de da
         <translation>Pase con el tabulador al cuadro ENTIDAD y escriba el nombre del banco, el bróker o la gestora que tiene la inversión. Este cuadro es opcional y puede quedar vacío. Haga clic en Aceptar o pulse Intro para guardar el registro; volverá al formulario principal, que ahora muestra arriba su nueva inversión.</translation>
     </message>
     <message>
-        <source>Now go down to the buttons on the bottom of the form and click 'Add New' to create the first Data record of this investment. In the DATE box type the date of the record, or just press the Tab key and today's date is entered for you. In the ORIGINAL AMOUNT box type the amount you invested. Never type commas into any of the amount boxes: the commas are inserted automatically. Leave the INFLATION RATE box empty in this first record. In the CURRENT AMOUNT box type what the investment is worth now; for a new investment you may simply copy the original amount into it. Every box except the inflation rate must be filled in.</source>
-        <translation>Ahora baje a los botones de la parte inferior del formulario y haga clic en 'Añadir' para crear el primer registro de datos de esta inversión. En el cuadro FECHA escriba la fecha del registro, o simplemente pulse el tabulador y se introducirá la fecha de hoy. En el cuadro IMPORTE ORIGINAL escriba el importe que invirtió. No escriba nunca separadores de miles en los cuadros de importes: se insertan automáticamente. Deje vacío el cuadro TASA DE INFLACIÓN en este primer registro. En el cuadro IMPORTE ACTUAL escriba lo que vale ahora la inversión; para una inversión nueva puede copiar en él el importe original. Hay que rellenar todos los cuadros salvo la tasa de inflación.</translation>
+        <source>Now go down to the buttons on the bottom of the form and click &apos;Add New&apos; to create the first Data record of this investment. In the DATE box type the date of the record, or just press the Tab key and today&apos;s date is entered for you. In the ORIGINAL AMOUNT box type the amount you invested. Never type commas into any of the amount boxes: the commas are inserted automatically. Leave the INFLATION RATE box empty in this first record. In the CURRENT AMOUNT box type what the investment is worth now; for a new investment you may simply copy the original amount into it. Every box except the inflation rate must be filled in.</source>
+        <translation>Ahora baje a los botones de la parte inferior del formulario y haga clic en &apos;Añadir&apos; para crear el primer registro de datos de esta inversión. En el cuadro FECHA escriba la fecha del registro, o simplemente pulse el tabulador y se introducirá la fecha de hoy. En el cuadro IMPORTE ORIGINAL escriba el importe que invirtió. No escriba nunca separadores de miles en los cuadros de importes: se insertan automáticamente. Deje vacío el cuadro TASA DE INFLACIÓN en este primer registro. En el cuadro IMPORTE ACTUAL escriba lo que vale ahora la inversión; para una inversión nueva puede copiar en él el importe original. Hay que rellenar todos los cuadros salvo la tasa de inflación.</translation>
     </message>
     <message>
         <source>This is the way we suggest you start Plumbline with every investment. The first record is the starting point: there is no earlier record and so no interval yet for an inflation rate to cover, which is why none is entered. Click Done to save the record and return to the main form.</source>
@@ -2301,16 +2301,16 @@ y el formulario pasa a ofrecer el archivo que contiene todos los registros de da
         <translation>En la cuadrícula de datos puede ver las cifras que Plumbline calcula para cada registro. En el primer registro, todas las cifras aparte de los valores introducidos son cero, ya que aún no hay nada con que comparar. Cuando añada registros posteriores, cada uno con un nuevo importe actual y la tasa de inflación del período transcurrido desde el registro anterior, la cuadrícula muestra cómo le ha ido a la inversión, incluidas las cifras ajustadas por inflación (AJ. INFL.). Si los precios bajaron durante un período, introduzca la tasa de deflación como número negativo.</translation>
     </message>
     <message>
-        <source>When creating new records for an investment, it is best to make them at regular intervals, such as once a year, once a quarter or once a month, so that each record covers a period for which an inflation rate is published. Such rates are published by the government's statistics office (in the United States the Bureau of Labor Statistics, with its Consumer Price Index) and can be found in newspapers, in libraries and on the Internet.</source>
+        <source>When creating new records for an investment, it is best to make them at regular intervals, such as once a year, once a quarter or once a month, so that each record covers a period for which an inflation rate is published. Such rates are published by the government&apos;s statistics office (in the United States the Bureau of Labor Statistics, with its Consumer Price Index) and can be found in newspapers, in libraries and on the Internet.</source>
         <translation>Al crear registros nuevos para una inversión, lo mejor es hacerlo a intervalos regulares, como una vez al año, al trimestre o al mes, de modo que cada registro abarque un período para el que se publique una tasa de inflación. Estas tasas las publica la oficina estadística del gobierno (en España, el Instituto Nacional de Estadística, con su índice de precios al consumo) y se encuentran en la prensa, en las bibliotecas y en Internet.</translation>
     </message>
     <message>
-        <source>If you've had an investment for several years, you can enter its history one year at a time. For each following year type the date one year after the previous record, leave the original amount as it was unless you added money to the investment or took some out, type the new current amount, and type the inflation rate for that interval. We recommend intervals that run from January to January.</source>
+        <source>If you&apos;ve had an investment for several years, you can enter its history one year at a time. For each following year type the date one year after the previous record, leave the original amount as it was unless you added money to the investment or took some out, type the new current amount, and type the inflation rate for that interval. We recommend intervals that run from January to January.</source>
         <translation>Si tiene una inversión desde hace varios años, puede introducir su historial año por año. Para cada año siguiente, escriba la fecha un año posterior al registro anterior, deje el importe original como estaba salvo que haya aportado o retirado dinero, escriba el nuevo importe actual y escriba la tasa de inflación de ese período. Recomendamos períodos que vayan de enero a enero.</translation>
     </message>
     <message>
-        <source>Notice that the INC/DEC number shows how much the current amount has gone up or down since the previous record; a decrease is shown in brackets. PROFIT/LOSS is the difference between the current amount and the original amount. INFLATION RATE is the rate you entered for the interval, and LOSS TO INFLATION is the part of the investment's value that inflation took away during that interval; when there was deflation it is negative, which means a gain.</source>
-        <extracomment>INC/DEC = increase/decrease; the words in capitals are the Data Grid's column headings</extracomment>
+        <source>Notice that the INC/DEC number shows how much the current amount has gone up or down since the previous record; a decrease is shown in brackets. PROFIT/LOSS is the difference between the current amount and the original amount. INFLATION RATE is the rate you entered for the interval, and LOSS TO INFLATION is the part of the investment&apos;s value that inflation took away during that interval; when there was deflation it is negative, which means a gain.</source>
+        <extracomment>INC/DEC = increase/decrease; the words in capitals are the Data Grid&apos;s column headings</extracomment>
         <translation>Observe que la cifra AUM./DISM. muestra cuánto ha subido o bajado el importe actual desde el registro anterior; una disminución se muestra entre paréntesis. GANANCIA/PÉRDIDA es la diferencia entre el importe actual y el importe original. TASA DE INFLACIÓN es la tasa que introdujo para el período, y PÉRDIDA POR INFLACIÓN es la parte del valor de la inversión que se llevó la inflación durante ese período; cuando hubo deflación es negativa, lo que significa una ganancia.</translation>
     </message>
     <message>
@@ -2490,7 +2490,7 @@ y el formulario pasa a ofrecer el archivo que contiene todos los registros de da
         <translation>Añadir registro nuevo</translation>
     </message>
     <message>
-        <source>Add a data record at the end of this investment's records</source>
+        <source>Add a data record at the end of this investment&apos;s records</source>
         <translation>Añadir un registro al final de los registros de esta inversión</translation>
     </message>
     <message>
@@ -2568,7 +2568,7 @@ y el formulario pasa a ofrecer el archivo que contiene todos los registros de da
     </message>
     <message>
         <source>Date</source>
-        <extracomment>Grid heading: the data record's date</extracomment>
+        <extracomment>Grid heading: the data record&apos;s date</extracomment>
         <translation>Fecha</translation>
     </message>
     <message>
@@ -2664,19 +2664,19 @@ Grid heading; AFI = adjusted for inflation</extracomment>
         <translation>Acerca de Plumbline…</translation>
     </message>
     <message>
-        <source>Are you sure you want to Delete this record?<byte value="xd" />
-If you delete it, all the corresponding records<byte value="xd" />
-In it's data file will be<byte value="xd" />
+        <source>Are you sure you want to Delete this record?<byte value="xd"/>
+If you delete it, all the corresponding records<byte value="xd"/>
+In it&apos;s data file will be<byte value="xd"/>
 deleted too.</source>
-        <translation>¿Seguro que desea eliminar este registro?
-Si lo elimina, también se eliminarán
-todos los registros correspondientes
+        <translation>¿Seguro que desea eliminar este registro?<byte value="xd"/>
+Si lo elimina, también se eliminarán<byte value="xd"/>
+todos los registros correspondientes<byte value="xd"/>
 de su archivo de datos.</translation>
     </message>
     <message>
-        <source>There is no disk in the drive.<byte value="xd" />
+        <source>There is no disk in the drive.<byte value="xd"/>
 Please insert one and try again</source>
-        <translation>No hay ningún disco en la unidad.
+        <translation>No hay ningún disco en la unidad.<byte value="xd"/>
 Inserte uno y vuelva a intentarlo</translation>
     </message>
     <message>
@@ -2684,7 +2684,7 @@ Inserte uno y vuelva a intentarlo</translation>
         <translation>No se ha podido completar la eliminación de la inversión. Plumbline 3.5 la completará la próxima vez que se inicie, y ahora se cierra.</translation>
     </message>
     <message>
-        <source>The data record's values could not be read.</source>
+        <source>The data record&apos;s values could not be read.</source>
         <translation>No se han podido leer los valores del registro.</translation>
     </message>
     <message>
@@ -2693,7 +2693,7 @@ Inserte uno y vuelva a intentarlo</translation>
     </message>
     <message>
         <source>&amp;First</source>
-        <extracomment>The buttons of the top row go through the investments; "&amp;" marks the access key</extracomment>
+        <extracomment>The buttons of the top row go through the investments; &quot;&amp;&quot; marks the access key</extracomment>
         <translation>&amp;Primera</translation>
     </message>
     <message>
@@ -2710,7 +2710,7 @@ Inserte uno y vuelva a intentarlo</translation>
     </message>
     <message>
         <source>Add &amp;New</source>
-        <extracomment>Adds a new investment (the data records' button below is "&amp;Add New")</extracomment>
+        <extracomment>Adds a new investment (the data records&apos; button below is &quot;&amp;Add New&quot;)</extracomment>
         <translation>N&amp;ueva</translation>
     </message>
     <message>
@@ -2730,27 +2730,27 @@ Inserte uno y vuelva a intentarlo</translation>
     </message>
     <message>
         <source>Previous</source>
-        <extracomment>Link to the grid's previous page</extracomment>
+        <extracomment>Link to the grid&apos;s previous page</extracomment>
         <translation>Anterior</translation>
     </message>
     <message>
         <source>Next</source>
-        <extracomment>Link to the grid's next page</extracomment>
+        <extracomment>Link to the grid&apos;s next page</extracomment>
         <translation>Siguiente</translation>
     </message>
     <message>
         <source>&amp;Add New</source>
-        <extracomment>Adds a data record at the end of the investment's data</extracomment>
+        <extracomment>Adds a data record at the end of the investment&apos;s data</extracomment>
         <translation>Añadi&amp;r</translation>
     </message>
     <message>
         <source>&amp;Ins New</source>
-        <extracomment>Short for "Insert New": inserts a data record after the one chosen</extracomment>
+        <extracomment>Short for &quot;Insert New&quot;: inserts a data record after the one chosen</extracomment>
         <translation>I&amp;nsertar</translation>
     </message>
     <message>
         <source>Del &amp;Rec</source>
-        <extracomment>Short for "Delete Record": deletes the data record chosen</extracomment>
+        <extracomment>Short for &quot;Delete Record&quot;: deletes the data record chosen</extracomment>
         <translation>&amp;Borrar</translation>
     </message>
     <message>
@@ -2768,109 +2768,109 @@ Inserte uno y vuelva a intentarlo</translation>
     </message>
     <message>
         <source>Data</source>
-        <extracomment>Grid heading, top line over "Rec" (the data record's number)</extracomment>
+        <extracomment>Grid heading, top line over &quot;Rec&quot; (the data record&apos;s number)</extracomment>
         <translation>N.º</translation>
     </message>
     <message>
         <source>Rec</source>
-        <extracomment>Grid heading: the data record's number (abbreviation of "Record"), under "Data"</extracomment>
+        <extracomment>Grid heading: the data record&apos;s number (abbreviation of &quot;Record&quot;), under &quot;Data&quot;</extracomment>
         <translation>Reg.</translation>
     </message>
     <message>
         <source>Original</source>
-        <extracomment>Grid heading, top line of "Original Amount"</extracomment>
+        <extracomment>Grid heading, top line of &quot;Original Amount&quot;</extracomment>
         <translation>Original</translation>
     </message>
     <message>
         <source>Amount</source>
-        <extracomment>Grid heading, bottom line of "Original Amount" and of "Current Amount"</extracomment>
+        <extracomment>Grid heading, bottom line of &quot;Original Amount&quot; and of &quot;Current Amount&quot;</extracomment>
         <translation>Importe</translation>
     </message>
     <message>
         <source>Current</source>
-        <extracomment>Grid heading, top line of "Current Amount" and of "Current Amount AFI"</extracomment>
+        <extracomment>Grid heading, top line of &quot;Current Amount&quot; and of &quot;Current Amount AFI&quot;</extracomment>
         <translation>Actual</translation>
     </message>
     <message>
         <source>Inflation</source>
-        <extracomment>Grid heading, top line of "Inflation Rate (%)" and bottom line of "Loss To Inflation"</extracomment>
+        <extracomment>Grid heading, top line of &quot;Inflation Rate (%)&quot; and bottom line of &quot;Loss To Inflation&quot;</extracomment>
         <translation>Inflación</translation>
     </message>
     <message>
         <source>Rate (%)</source>
-        <extracomment>Grid heading, bottom line of "Inflation Rate (%)"</extracomment>
+        <extracomment>Grid heading, bottom line of &quot;Inflation Rate (%)&quot;</extracomment>
         <translation>Tasa (%)</translation>
     </message>
     <message>
         <source>Loss To</source>
-        <extracomment>Grid heading, top line of "Loss To Inflation"</extracomment>
+        <extracomment>Grid heading, top line of &quot;Loss To Inflation&quot;</extracomment>
         <translation>Pérdida por</translation>
     </message>
     <message>
         <source>Amount AFI</source>
-        <extracomment>Grid heading, bottom line of "Current Amount AFI"; AFI = adjusted for inflation</extracomment>
+        <extracomment>Grid heading, bottom line of &quot;Current Amount AFI&quot;; AFI = adjusted for inflation</extracomment>
         <translation>Aj. infl.</translation>
     </message>
     <message>
-        <source>The data folder "%1" cannot be created.<byte value="xd" />
+        <source>The data folder &quot;%1&quot; cannot be created.<byte value="xd"/>
 Plumbline 3.5 cannot run without it and ends now.</source>
-        <extracomment>%1 is the data folder's path</extracomment>
-        <translation>No se puede crear la carpeta de datos «%1».
+        <extracomment>%1 is the data folder&apos;s path</extracomment>
+        <translation>No se puede crear la carpeta de datos «%1».<byte value="xd"/>
 Plumbline 3.5 no puede funcionar sin ella y se cierra.</translation>
     </message>
     <message>
-        <source>The investment file "%1" in the data folder "%2" cannot be opened:<byte value="xd" />
-%3<byte value="xd" />
+        <source>The investment file &quot;%1&quot; in the data folder &quot;%2&quot; cannot be opened:<byte value="xd"/>
+%3<byte value="xd"/>
 Plumbline 3.5 cannot run without it and ends now.</source>
-        <extracomment>%1 is the investment file's name, %2 the data folder's path, %3 the error's description</extracomment>
-        <translation>No se puede abrir el archivo de inversiones «%1» de la carpeta de datos «%2»:
-%3
+        <extracomment>%1 is the investment file&apos;s name, %2 the data folder&apos;s path, %3 the error&apos;s description</extracomment>
+        <translation>No se puede abrir el archivo de inversiones «%1» de la carpeta de datos «%2»:<byte value="xd"/>
+%3<byte value="xd"/>
 Plumbline 3.5 no puede funcionar sin él y se cierra.</translation>
     </message>
     <message>
-        <source>Plumbline 3.5 is already running and using the data folder "%1".<byte value="xd" />
+        <source>Plumbline 3.5 is already running and using the data folder &quot;%1&quot;.<byte value="xd"/>
 Only one copy of the program can use it at a time; this copy ends now.</source>
-        <extracomment>%1 is the data folder's path</extracomment>
-        <translation>Plumbline 3.5 ya se está ejecutando y usa la carpeta de datos «%1».
+        <extracomment>%1 is the data folder&apos;s path</extracomment>
+        <translation>Plumbline 3.5 ya se está ejecutando y usa la carpeta de datos «%1».<byte value="xd"/>
 Solo una copia del programa puede usarla a la vez; esta copia se cierra.</translation>
     </message>
     <message>
-        <source>The data folder "%1" cannot be used: "%2" there is a folder, where Plumbline 3.5 keeps the file that shows it is running.<byte value="xd" />
+        <source>The data folder &quot;%1&quot; cannot be used: &quot;%2&quot; there is a folder, where Plumbline 3.5 keeps the file that shows it is running.<byte value="xd"/>
 Move or rename that folder. Plumbline 3.5 ends now.</source>
-        <extracomment>%1 is the data folder's path, %2 the lock file's name</extracomment>
-        <translation>No se puede usar la carpeta de datos «%1»: «%2» es ahí una carpeta, donde Plumbline 3.5 guarda el archivo que indica que se está ejecutando.
+        <extracomment>%1 is the data folder&apos;s path, %2 the lock file&apos;s name</extracomment>
+        <translation>No se puede usar la carpeta de datos «%1»: «%2» es ahí una carpeta, donde Plumbline 3.5 guarda el archivo que indica que se está ejecutando.<byte value="xd"/>
 Mueva esa carpeta o cámbiele el nombre. Plumbline 3.5 se cierra.</translation>
     </message>
     <message>
-        <source>The data folder "%1" cannot be used: the lock file "%2" cannot be written there.<byte value="xd" />
+        <source>The data folder &quot;%1&quot; cannot be used: the lock file &quot;%2&quot; cannot be written there.<byte value="xd"/>
 Plumbline 3.5 cannot run without it and ends now.</source>
-        <extracomment>%1 is the data folder's path, %2 the lock file's name</extracomment>
-        <translation>No se puede usar la carpeta de datos «%1»: no se puede escribir en ella el archivo de bloqueo «%2».
+        <extracomment>%1 is the data folder&apos;s path, %2 the lock file&apos;s name</extracomment>
+        <translation>No se puede usar la carpeta de datos «%1»: no se puede escribir en ella el archivo de bloqueo «%2».<byte value="xd"/>
 Plumbline 3.5 no puede funcionar sin él y se cierra.</translation>
     </message>
     <message>
-        <source>Investment Data History information cannot be displayed<byte value="xd" />
-because the Data History file doesn't exist yet.<byte value="xd" />
+        <source>Investment Data History information cannot be displayed<byte value="xd"/>
+because the Data History file doesn&apos;t exist yet.<byte value="xd"/>
 (No information has been entered.)</source>
-        <translation>No se puede mostrar la información del historial de datos de la inversión
-porque el archivo del historial de datos aún no existe.
+        <translation>No se puede mostrar la información del historial de datos de la inversión<byte value="xd"/>
+porque el archivo del historial de datos aún no existe.<byte value="xd"/>
 (No se ha introducido ninguna información.)</translation>
     </message>
     <message>
-        <source>Sorry, you can't edit or create a new record from the data grid. If you want to edit a record,<byte value="xd" />
-click on 'Edit' and choose the record you want to change from the drop down box<byte value="xd" />
-next to it. If you want to create a new record, click on 'Add New'.</source>
-        <translation>Lo sentimos, no se puede editar ni crear un registro desde la cuadrícula de datos. Si desea editar un registro,
-haga clic en 'Editar' y elija el registro que desea cambiar en la lista desplegable
-que hay al lado. Si desea crear un registro nuevo, haga clic en 'Añadir'.</translation>
+        <source>Sorry, you can&apos;t edit or create a new record from the data grid. If you want to edit a record,<byte value="xd"/>
+click on &apos;Edit&apos; and choose the record you want to change from the drop down box<byte value="xd"/>
+next to it. If you want to create a new record, click on &apos;Add New&apos;.</source>
+        <translation>Lo sentimos, no se puede editar ni crear un registro desde la cuadrícula de datos. Si desea editar un registro,<byte value="xd"/>
+haga clic en &apos;Editar&apos; y elija el registro que desea cambiar en la lista desplegable<byte value="xd"/>
+que hay al lado. Si desea crear un registro nuevo, haga clic en &apos;Añadir&apos;.</translation>
     </message>
     <message>
-        <source>Plumbline 3.5 was interrupted while it changed its data files, and what it left in the data folder "%1" cannot be set aside:<byte value="xd" />
-%2<byte value="xd" />
+        <source>Plumbline 3.5 was interrupted while it changed its data files, and what it left in the data folder &quot;%1&quot; cannot be set aside:<byte value="xd"/>
+%2<byte value="xd"/>
 Nothing was deleted. Plumbline 3.5 ends now.</source>
-        <extracomment>%1 is the data folder's path, %2 the error's description</extracomment>
-        <translation>Plumbline 3.5 se interrumpió mientras cambiaba sus archivos de datos, y lo que dejó en la carpeta de datos «%1» no se puede apartar:
-%2
+        <extracomment>%1 is the data folder&apos;s path, %2 the error&apos;s description</extracomment>
+        <translation>Plumbline 3.5 se interrumpió mientras cambiaba sus archivos de datos, y lo que dejó en la carpeta de datos «%1» no se puede apartar:<byte value="xd"/>
+%2<byte value="xd"/>
 No se ha eliminado nada. Plumbline 3.5 se cierra.</translation>
     </message>
     <message>
@@ -2879,15 +2879,15 @@ No se ha eliminado nada. Plumbline 3.5 se cierra.</translation>
         <translation>%1 (%2 bytes): %3</translation>
     </message>
     <message>
-        <source>Plumbline 3.5 was interrupted while it changed its data files, and the files it left may hold data that "%1" and "%2" do not.</source>
+        <source>Plumbline 3.5 was interrupted while it changed its data files, and the files it left may hold data that &quot;%1&quot; and &quot;%2&quot; do not.</source>
         <extracomment>%1 and %2 are the names of the two data files</extracomment>
         <translation>Plumbline 3.5 se interrumpió mientras cambiaba sus archivos de datos, y los archivos que dejó pueden contener datos que «%1» y «%2» no tienen.</translation>
     </message>
     <message>
-        <source>Plumbline 3.5 was interrupted while it deleted an investment.<byte value="xd" />
+        <source>Plumbline 3.5 was interrupted while it deleted an investment.<byte value="xd"/>
 %1</source>
         <extracomment>%1 is a sentence on what became of the interrupted delete</extracomment>
-        <translation>Plumbline 3.5 se interrumpió mientras eliminaba una inversión.
+        <translation>Plumbline 3.5 se interrumpió mientras eliminaba una inversión.<byte value="xd"/>
 %1</translation>
     </message>
     <message>
@@ -2899,14 +2899,14 @@ No se ha eliminado nada. Plumbline 3.5 se cierra.</translation>
         <translation>Plumbline 3.5 continúa ahora con los archivos de datos tal como están.</translation>
     </message>
     <message>
-        <source>%1<byte value="xd" />
-Nothing was deleted: they were moved into the folder "%2":<byte value="xd" />
-%3<byte value="xd" />
+        <source>%1<byte value="xd"/>
+Nothing was deleted: they were moved into the folder &quot;%2&quot;:<byte value="xd"/>
+%3<byte value="xd"/>
 %4</source>
-        <extracomment>%1 is the opening sentence above, %2 the folder's path, %3 the list of files, one a line, %4 the closing sentence</extracomment>
-        <translation>%1
-No se ha eliminado nada: se han movido a la carpeta «%2»:
-%3
+        <extracomment>%1 is the opening sentence above, %2 the folder&apos;s path, %3 the list of files, one a line, %4 the closing sentence</extracomment>
+        <translation>%1<byte value="xd"/>
+No se ha eliminado nada: se han movido a la carpeta «%2»:<byte value="xd"/>
+%3<byte value="xd"/>
 %4</translation>
     </message>
     <message>
@@ -2959,7 +2959,7 @@ No se ha eliminado nada: se han movido a la carpeta «%2»:
     </message>
     <message>
         <source>Copy Investment Info</source>
-        <extracomment>Tooltip: copies the investment's type and institution</extracomment>
+        <extracomment>Tooltip: copies the investment&apos;s type and institution</extracomment>
         <translation>Copiar datos de la inversión</translation>
     </message>
     <message>
@@ -2988,37 +2988,37 @@ No se ha eliminado nada: se han movido a la carpeta «%2»:
     </message>
     <message>
         <source>Pg %1</source>
-        <extracomment>Printed under the rows: "Pg" = page, %1 the number of the grid page printed</extracomment>
+        <extracomment>Printed under the rows: &quot;Pg&quot; = page, %1 the number of the grid page printed</extracomment>
         <translation>Pág. %1</translation>
     </message>
     <message>
         <source>Investment Record %1:  %2  %3</source>
-        <extracomment>Printed title: %1 the investment's number with a blank each side, %2 its type, %3 its institution</extracomment>
+        <extracomment>Printed title: %1 the investment&apos;s number with a blank each side, %2 its type, %3 its institution</extracomment>
         <translation>Registro de inversión %1:  %2  %3</translation>
     </message>
     <message>
         <source>Profit/</source>
-        <extracomment>Printed column heading, top line of "Profit/Loss" and of "Profit/Loss AFI"</extracomment>
+        <extracomment>Printed column heading, top line of &quot;Profit/Loss&quot; and of &quot;Profit/Loss AFI&quot;</extracomment>
         <translation>Ganancia/</translation>
     </message>
     <message>
         <source>Record</source>
-        <extracomment>Printed column heading: the data record's number</extracomment>
+        <extracomment>Printed column heading: the data record&apos;s number</extracomment>
         <translation>Registro</translation>
     </message>
     <message>
         <source>Loss</source>
-        <extracomment>Printed column heading, bottom line of "Profit/Loss"</extracomment>
+        <extracomment>Printed column heading, bottom line of &quot;Profit/Loss&quot;</extracomment>
         <translation>Pérdida</translation>
     </message>
     <message>
         <source>Amnt AFI</source>
-        <extracomment>Printed column heading under "Current": amount adjusted for inflation</extracomment>
+        <extracomment>Printed column heading under &quot;Current&quot;: amount adjusted for inflation</extracomment>
         <translation>Aj. infl.</translation>
     </message>
     <message>
         <source>Loss AFI</source>
-        <extracomment>Printed column heading under "Profit/": loss adjusted for inflation</extracomment>
+        <extracomment>Printed column heading under &quot;Profit/&quot;: loss adjusted for inflation</extracomment>
         <translation>Pérd.aj.infl.</translation>
     </message>
     <message>
@@ -3026,20 +3026,20 @@ No se ha eliminado nada: se han movido a la carpeta «%2»:
         <translation>¿Seguro que desea eliminar este registro?</translation>
     </message>
     <message>
-        <source>You cannot insert a new record after the last one.<byte value="xd" />
-Click on 'Add New' to add a new record to the end of the file.</source>
-        <translation>No se puede insertar un registro nuevo después del último.
-Haga clic en 'Añadir' para añadir un registro nuevo al final del archivo.</translation>
+        <source>You cannot insert a new record after the last one.<byte value="xd"/>
+Click on &apos;Add New&apos; to add a new record to the end of the file.</source>
+        <translation>No se puede insertar un registro nuevo después del último.<byte value="xd"/>
+Haga clic en &apos;Añadir&apos; para añadir un registro nuevo al final del archivo.</translation>
     </message>
     <message>
         <source>New Record</source>
         <translation>Nuevo registro</translation>
     </message>
     <message>
-        <source>There are no data records under this investment to perform operations on.<byte value="xd" />
-If you want to create a data record, click on the 'Add New' button under the data grid.</source>
-        <translation>Esta inversión no tiene registros con los que operar.
-Si desea crear un registro, haga clic en el botón 'Añadir' bajo la cuadrícula de datos.</translation>
+        <source>There are no data records under this investment to perform operations on.<byte value="xd"/>
+If you want to create a data record, click on the &apos;Add New&apos; button under the data grid.</source>
+        <translation>Esta inversión no tiene registros con los que operar.<byte value="xd"/>
+Si desea crear un registro, haga clic en el botón &apos;Añadir&apos; bajo la cuadrícula de datos.</translation>
     </message>
     <message>
         <source>No Data Records</source>
@@ -3134,8 +3134,8 @@ Si desea crear un registro, haga clic en el botón 'Añadir' bajo la cuadrícula
         <translation>&amp;Aceptar</translation>
     </message>
     <message>
-        <source>Sorry, there is no entry in 'Investment'. You must make an entry.</source>
-        <translation>Lo sentimos, no hay nada escrito en 'Inversión'. Debe escribir algo.</translation>
+        <source>Sorry, there is no entry in &apos;Investment&apos;. You must make an entry.</source>
+        <translation>Lo sentimos, no hay nada escrito en &apos;Inversión&apos;. Debe escribir algo.</translation>
     </message>
 </context>
 <context>
@@ -3241,7 +3241,7 @@ Si desea crear un registro, haga clic en el botón 'Añadir' bajo la cuadrícula
         <translation>Tasa de inflación sugerida</translation>
     </message>
     <message>
-        <source>The price index's rate since the previous record, or why there is none</source>
+        <source>The price index&apos;s rate since the previous record, or why there is none</source>
         <translation>La tasa del índice de precios desde el registro anterior, o por qué no la hay</translation>
     </message>
     <message>
@@ -3253,7 +3253,7 @@ Si desea crear un registro, haga clic en el botón 'Añadir' bajo la cuadrícula
         <translation>Índice de precios más detallado</translation>
     </message>
     <message>
-        <source>Suggest rates from the country's monthly or quarterly price index instead of annual averages</source>
+        <source>Suggest rates from the country&apos;s monthly or quarterly price index instead of annual averages</source>
         <translation>Sugerir tasas a partir del índice de precios mensual o trimestral del país en lugar de medias anuales</translation>
     </message>
     <message>
@@ -3330,15 +3330,15 @@ Si desea crear un registro, haga clic en el botón 'Añadir' bajo la cuadrícula
         <translation>Insertar registro nuevo</translation>
     </message>
     <message>
-        <source>There is no entry in 'Original Amount'. Please make an entry if you want to<byte value="xd" />
+        <source>There is no entry in &apos;Original Amount&apos;. Please make an entry if you want to<byte value="xd"/>
 create a new record.</source>
-        <translation>No hay nada escrito en 'Importe original'. Escriba un importe si desea
+        <translation>No hay nada escrito en &apos;Importe original&apos;. Escriba un importe si desea<byte value="xd"/>
 crear un registro nuevo.</translation>
     </message>
     <message>
-        <source>There is no entry in 'Current Amount'. Please make an entry if you want to<byte value="xd" />
+        <source>There is no entry in &apos;Current Amount&apos;. Please make an entry if you want to<byte value="xd"/>
 create a new record.</source>
-        <translation>No hay nada escrito en 'Importe actual'. Escriba un importe si desea
+        <translation>No hay nada escrito en &apos;Importe actual&apos;. Escriba un importe si desea<byte value="xd"/>
 crear un registro nuevo.</translation>
     </message>
     <message>
@@ -3441,27 +3441,27 @@ crear un registro nuevo.</translation>
         <translation>&amp;Cancelar</translation>
     </message>
     <message>
-        <source>No entry was made in 'Enter Password'.</source>
-        <translation>No se ha escrito nada en 'Contraseña'.</translation>
+        <source>No entry was made in &apos;Enter Password&apos;.</source>
+        <translation>No se ha escrito nada en &apos;Contraseña&apos;.</translation>
     </message>
     <message>
         <source>Please make an entry.</source>
         <translation>Escriba algo, por favor.</translation>
     </message>
     <message>
-        <source>No entry was made in 'Enter Password Again'.</source>
-        <translation>No se ha escrito nada en 'Repetir contraseña'.</translation>
+        <source>No entry was made in &apos;Enter Password Again&apos;.</source>
+        <translation>No se ha escrito nada en &apos;Repetir contraseña&apos;.</translation>
     </message>
     <message>
-        <source>The second entry was not the same as the first.<byte value="xd" />
+        <source>The second entry was not the same as the first.<byte value="xd"/>
 Please re-enter the second, or both entries.</source>
-        <translation>La segunda entrada no coincide con la primera.
+        <translation>La segunda entrada no coincide con la primera.<byte value="xd"/>
 Vuelva a escribir la segunda, o ambas.</translation>
     </message>
     <message>
-        <source>Please write your password down and keep<byte value="xd" />
+        <source>Please write your password down and keep<byte value="xd"/>
 it in a safe place.</source>
-        <translation>Anote su contraseña y guárdela
+        <translation>Anote su contraseña y guárdela<byte value="xd"/>
 en un lugar seguro.</translation>
     </message>
 </context>
@@ -3528,7 +3528,7 @@ en un lugar seguro.</translation>
         <translation>%1 Es la serie elegida en Ver, Índice de precios; --series NOMBRE indica otra.</translation>
     </message>
     <message>
-        <source>Writes the figures of every data record of a Plumbline 3.5 data folder to standard output as CSV (comma-separated, header row, CR LF line ends), computed as the program's grid computes them. Nothing in the data folder is ever changed.</source>
+        <source>Writes the figures of every data record of a Plumbline 3.5 data folder to standard output as CSV (comma-separated, header row, CR LF line ends), computed as the program&apos;s grid computes them. Nothing in the data folder is ever changed.</source>
         <translation>Escribe las cifras de cada registro de una carpeta de datos de Plumbline 3.5 en la salida estándar como CSV (separado por comas, con fila de cabecera y finales de línea CR LF), calculadas como las calcula la cuadrícula del programa. Nunca se cambia nada de la carpeta de datos.</translation>
     </message>
     <message>
@@ -3536,15 +3536,15 @@ en un lugar seguro.</translation>
         <translation>Exportar solo la inversión número &lt;n&gt;.</translation>
     </message>
     <message>
-        <source>Add the column suggested_rate after inflation_rate: the rate the price index gives since the investment's last earlier record with both amounts above 0, the one the calculation compares the record with (empty where it gives none).</source>
+        <source>Add the column suggested_rate after inflation_rate: the rate the price index gives since the investment&apos;s last earlier record with both amounts above 0, the one the calculation compares the record with (empty where it gives none).</source>
         <translation>Añadir la columna suggested_rate tras inflation_rate: la tasa que da el índice de precios desde el último registro anterior de la inversión con ambos importes por encima de 0, con el que el cálculo compara el registro (vacía donde no da ninguna).</translation>
     </message>
     <message>
-        <source>With --suggest-rates: the price index &lt;name&gt; (default: the series chosen under View, Price Index, else that of the system locale's country, else US-CPI-U).</source>
+        <source>With --suggest-rates: the price index &lt;name&gt; (default: the series chosen under View, Price Index, else that of the system locale&apos;s country, else US-CPI-U).</source>
         <translation>Con --suggest-rates: el índice de precios &lt;name&gt; (por omisión: la serie elegida en Ver, Índice de precios; si no, la del país de la configuración regional del sistema; si no, US-CPI-U).</translation>
     </message>
     <message>
-        <source>Instead of the records, each investment's returns, nominal and after inflation (time- and money-weighted, cumulative and per year), and a last row for all of them, whose figure after inflation comes from the price index (--series, else the one chosen under View, Price Index).</source>
+        <source>Instead of the records, each investment&apos;s returns, nominal and after inflation (time- and money-weighted, cumulative and per year), and a last row for all of them, whose figure after inflation comes from the price index (--series, else the one chosen under View, Price Index).</source>
         <translation>En lugar de los registros, la rentabilidad de cada inversión, nominal y real (ponderada por el tiempo y por el capital, acumulada y anual), y una última fila para todas ellas, cuya cifra real procede del índice de precios (--series; si no, el elegido en Ver, Índice de precios).</translation>
     </message>
     <message>
@@ -3567,15 +3567,15 @@ en un lugar seguro.</translation>
        plumbline-gendata --out DIR --lines L [--investments N] [--shown K] [--shown-share F]
                          [--seed S] [--edits E]
 </source>
-        <extracomment>The synopsis: only "usage:" is words; the rest are the program's and its options' names.</extracomment>
+        <extracomment>The synopsis: only &quot;usage:&quot; is words; the rest are the program&apos;s and its options&apos; names.</extracomment>
         <translation>uso: plumbline-gendata --out DIR --investments N --records-per-investment M [--seed S] [--edits E]
      plumbline-gendata --out DIR --lines L [--investments N] [--shown K] [--shown-share F]
                        [--seed S] [--edits E]
 </translation>
     </message>
     <message>
-        <source>--%1 wants a whole number, not "%2"</source>
-        <extracomment>%1 is an option's name, %2 what was given for it.</extracomment>
+        <source>--%1 wants a whole number, not &quot;%2&quot;</source>
+        <extracomment>%1 is an option&apos;s name, %2 what was given for it.</extracomment>
         <translation>--%1 necesita un número entero, no «%2»</translation>
     </message>
     <message>
@@ -3611,7 +3611,7 @@ en un lugar seguro.</translation>
         <translation>su proporción de las líneas, de 0 a 1 (0,01 por omisión)</translation>
     </message>
     <message>
-        <source>edits that rewrote the file, each putting the edited investment's lines first (default 3, at most N)</source>
+        <source>edits that rewrote the file, each putting the edited investment&apos;s lines first (default 3, at most N)</source>
         <translation>ediciones que reescribieron el archivo, cada una poniendo primero las líneas de la inversión editada (3 por omisión, como máximo N)</translation>
     </message>
     <message>
@@ -3619,7 +3619,7 @@ en un lugar seguro.</translation>
         <translation>la misma semilla da siempre los mismos bytes (1 por omisión)</translation>
     </message>
     <message>
-        <source>unexpected argument "%1"</source>
+        <source>unexpected argument &quot;%1&quot;</source>
         <translation>argumento inesperado «%1»</translation>
     </message>
     <message>
@@ -3677,7 +3677,7 @@ en un lugar seguro.</translation>
     </message>
     <message>
         <source>Would create investment %1 (%2).</source>
-        <extracomment>%1 is the investment's number, %2 its type and institution.</extracomment>
+        <extracomment>%1 is the investment&apos;s number, %2 its type and institution.</extracomment>
         <translation>Se crearía la inversión %1 (%2).</translation>
     </message>
     <message>
@@ -3686,7 +3686,7 @@ en un lugar seguro.</translation>
     </message>
     <message>
         <source>Would add %1 record to investment %2 (%3): %4 appended, %5 merged by date.</source>
-        <extracomment>%1 records, %2 the investment's number, %3 its type and institution; %4 of the records go after its last one, %5 between its records by their date.</extracomment>
+        <extracomment>%1 records, %2 the investment&apos;s number, %3 its type and institution; %4 of the records go after its last one, %5 between its records by their date.</extracomment>
         <translation>Se añadiría %1 registro a la inversión %2 (%3): %4 al final, %5 intercalados por fecha.</translation>
     </message>
     <message>
@@ -3720,7 +3720,7 @@ en un lugar seguro.</translation>
     </message>
     <message>
         <source>Would fill %1 of %2 missing rates from %3.</source>
-        <extracomment>%1 rates filled of %2 missing, %3 the price index's name.</extracomment>
+        <extracomment>%1 rates filled of %2 missing, %3 the price index&apos;s name.</extracomment>
         <translation>Se completarían %1 de %2 tasas que faltan a partir de %3.</translation>
     </message>
     <message>
@@ -3732,7 +3732,7 @@ en un lugar seguro.</translation>
         <translation>Añade los registros de un archivo CSV (fecha, importe original, importe actual y tasa de inflación opcional, localizados por su cabecera) a una inversión de una carpeta de datos de Plumbline 3.5, y completa las tasas de inflación que faltan a partir de un índice de precios. Todo o nada: una fila que no se puede leer no cambia nada. Estado de salida: 0 hecho, 1 rechazado o fallido, 2 línea de comandos incorrecta.</translation>
     </message>
     <message>
-        <source>Change the data folder &lt;dir&gt; instead of the program's own.</source>
+        <source>Change the data folder &lt;dir&gt; instead of the program&apos;s own.</source>
         <translation>Cambiar la carpeta de datos &lt;dir&gt; en lugar de la del programa.</translation>
     </message>
     <message>
@@ -3756,7 +3756,7 @@ en un lugar seguro.</translation>
         <translation>Completar las tasas que faltan (0, no el primer registro) a partir del índice de precios: las de las filas importadas o, sin FILE, las de todos los registros de la inversión.</translation>
     </message>
     <message>
-        <source>With --fill-rates: the price index &lt;name&gt; (default: the one chosen under View, Price Index, else the system locale's).</source>
+        <source>With --fill-rates: the price index &lt;name&gt; (default: the one chosen under View, Price Index, else the system locale&apos;s).</source>
         <translation>Con --fill-rates: el índice de precios &lt;name&gt; (por omisión: el elegido en Ver, Índice de precios; si no, el de la configuración regional del sistema).</translation>
     </message>
     <message>
@@ -3788,32 +3788,32 @@ en un lugar seguro.</translation>
         <translation>sin FILE solo --fill-rates --investment N [--series NAME] (véase --help)</translation>
     </message>
     <message>
-        <source>--date-format takes iso, mdy or dmy, not "%1"</source>
+        <source>--date-format takes iso, mdy or dmy, not &quot;%1&quot;</source>
         <translation>--date-format admite iso, mdy o dmy, no «%1»</translation>
     </message>
     <message>
-        <source>--investment takes a number from 1, not "%1"</source>
+        <source>--investment takes a number from 1, not &quot;%1&quot;</source>
         <translation>--investment admite un número desde 1, no «%1»</translation>
     </message>
     <message>
-        <source>"%1": every date reads both as month/day and as day/month (line %2: "%3" is %4 or %5); choose with --date-format mdy or dmy</source>
+        <source>&quot;%1&quot;: every date reads both as month/day and as day/month (line %2: &quot;%3&quot; is %4 or %5); choose with --date-format mdy or dmy</source>
         <translation>«%1»: todas las fechas se pueden leer como mes/día y como día/mes (línea %2: «%3» es %4 o %5); elija con --date-format mdy o dmy</translation>
     </message>
     <message>
-        <source>"%1": %2 row cannot be read; nothing was changed:</source>
+        <source>&quot;%1&quot;: %2 row cannot be read; nothing was changed:</source>
         <extracomment>%1 is the CSV file, %2 the number of rows.</extracomment>
         <translation>«%1»: no se puede leer %2 fila; no se ha cambiado nada:</translation>
     </message>
     <message>
-        <source>"%1": %2 rows cannot be read; nothing was changed:</source>
+        <source>&quot;%1&quot;: %2 rows cannot be read; nothing was changed:</source>
         <translation>«%1»: no se pueden leer %2 filas; no se ha cambiado nada:</translation>
     </message>
     <message>
-        <source>Plumbline 3.5 is running on "%1"; close it, then import again</source>
+        <source>Plumbline 3.5 is running on &quot;%1&quot;; close it, then import again</source>
         <translation>Plumbline 3.5 se está ejecutando sobre «%1»; ciérrelo y vuelva a importar</translation>
     </message>
     <message>
-        <source>the lock file of "%1" cannot be used; nothing was changed</source>
+        <source>the lock file of &quot;%1&quot; cannot be used; nothing was changed</source>
         <translation>no se puede usar el archivo de bloqueo de «%1»; no se ha cambiado nada</translation>
     </message>
     <message>
@@ -3853,8 +3853,8 @@ en un lugar seguro.</translation>
                        (YYYY-MM-DD or YYYY-MM); exits with 2 and the reason when
                        the series has no rate for them
 
-Without --series the series chosen under View, Price Index is used; without a choice, that of the system locale's country: its monthly national index, else the euro area's HICP where the euro is paid, else its quarterly or annual series (US-CPI-U when it has none).
-Imported series live in the folder "Price Indexes" of the data folder; the data files are never touched.</source>
+Without --series the series chosen under View, Price Index is used; without a choice, that of the system locale&apos;s country: its monthly national index, else the euro area&apos;s HICP where the euro is paid, else its quarterly or annual series (US-CPI-U when it has none).
+Imported series live in the folder &quot;Price Indexes&quot; of the data folder; the data files are never touched.</source>
         <translation>Los índices de precios a partir de los que Plumbline sugiere tasas de inflación.
 
   list                 todas las series (incluidas e importadas), una por línea: nombre,
@@ -3871,14 +3871,14 @@ Imported series live in the folder "Price Indexes" of the data folder; the data 
                        la serie no tiene tasa para ellas
 
 Sin --series se usa la serie elegida en Ver, Índice de precios; sin elección, la del país de la configuración regional del sistema: su índice nacional mensual; si no, el IPCA de la zona del euro donde se paga en euros; si no, su serie trimestral o anual (US-CPI-U cuando no tiene ninguna).
-Las series importadas están en la carpeta "Price Indexes" de la carpeta de datos; los archivos de datos nunca se tocan.</translation>
+Las series importadas están en la carpeta &quot;Price Indexes&quot; de la carpeta de datos; los archivos de datos nunca se tocan.</translation>
     </message>
     <message>
-        <source>import: the series' name.</source>
+        <source>import: the series&apos; name.</source>
         <translation>import: el nombre de la serie.</translation>
     </message>
     <message>
-        <source>import: the series' country, a two-letter ISO code.</source>
+        <source>import: the series&apos; country, a two-letter ISO code.</source>
         <translation>import: el país de la serie, un código ISO de dos letras.</translation>
     </message>
     <message>
@@ -3907,7 +3907,7 @@ Las series importadas están en la carpeta "Price Indexes" de la carpeta de dato
     </message>
     <message>
         <source>Replaced %1: %2 months, %3 (in %4)</source>
-        <extracomment>%1 is the series' name, %2 its number of months, %3 the months it covers, %4 the folder it is kept in.</extracomment>
+        <extracomment>%1 is the series&apos; name, %2 its number of months, %3 the months it covers, %4 the folder it is kept in.</extracomment>
         <translation>Sustituida %1: %2 meses, %3 (en %4)</translation>
     </message>
     <message>
@@ -3930,7 +3930,7 @@ Las series importadas están en la carpeta "Price Indexes" de la carpeta de dato
 <context>
     <name>plumbline-report</name>
     <message>
-        <source>Writes the PDF report of a Plumbline 3.5 data folder: a summary of the investments with what inflation took, then each investment's chart and every data record with its computed figures. The file is written whole or not at all; nothing in the data folder is ever changed.</source>
+        <source>Writes the PDF report of a Plumbline 3.5 data folder: a summary of the investments with what inflation took, then each investment&apos;s chart and every data record with its computed figures. The file is written whole or not at all; nothing in the data folder is ever changed.</source>
         <translation>Escribe el informe PDF de una carpeta de datos de Plumbline 3.5: un resumen de las inversiones con lo que se llevó la inflación y, después, el gráfico de cada inversión y cada registro con sus cifras calculadas. El archivo se escribe entero o no se escribe; nunca se cambia nada de la carpeta de datos.</translation>
     </message>
     <message>
@@ -3946,15 +3946,15 @@ Las series importadas están en la carpeta "Price Indexes" de la carpeta de dato
         <translation>Fechar el informe el &lt;yyyy-mm-dd&gt; en lugar de hoy.</translation>
     </message>
     <message>
-        <source>Write dates for the locale &lt;name&gt; (such as en_GB) instead of the system's.</source>
+        <source>Write dates for the locale &lt;name&gt; (such as en_GB) instead of the system&apos;s.</source>
         <translation>Escribir las fechas según la configuración regional &lt;name&gt; (como es_ES) en lugar de la del sistema.</translation>
     </message>
     <message>
-        <source>Tell the pages written on standard output, a line each ("pages N", "page K", "done K"), for a program that shows them.</source>
+        <source>Tell the pages written on standard output, a line each (&quot;pages N&quot;, &quot;page K&quot;, &quot;done K&quot;), for a program that shows them.</source>
         <translation>Indicar las páginas escritas en la salida estándar, una línea cada vez («pages N», «page K», «done K»), para un programa que las muestre.</translation>
     </message>
     <message>
-        <source>The price index &lt;name&gt; for the figure of all investments after inflation (default: the series chosen under View, Price Index, else that of the system locale's country).</source>
+        <source>The price index &lt;name&gt; for the figure of all investments after inflation (default: the series chosen under View, Price Index, else that of the system locale&apos;s country).</source>
         <translation>El índice de precios &lt;name&gt; para la cifra real de todas las inversiones (por omisión: la serie elegida en Ver, Índice de precios; si no, la del país de la configuración regional del sistema).</translation>
     </message>
     <message>
@@ -3962,7 +3962,7 @@ Las series importadas están en la carpeta "Price Indexes" de la carpeta de dato
         <translation>--out FILE.pdf es obligatorio (véase --help)</translation>
     </message>
     <message>
-        <source>"%1" is not a date of the form yyyy-mm-dd</source>
+        <source>&quot;%1&quot; is not a date of the form yyyy-mm-dd</source>
         <translation>«%1» no es una fecha de la forma aaaa-mm-dd</translation>
     </message>
     <message>
@@ -3978,7 +3978,7 @@ Las series importadas están en la carpeta "Price Indexes" de la carpeta de dato
 <context>
     <name>plumbline-snapshot</name>
     <message>
-        <source>Opens the Plumbline 3.5 main window on the program's data folder, as the program does once the user is through start-up, saves a picture of it to FILE.png and ends. For machines without a display: run it under xvfb-run.</source>
+        <source>Opens the Plumbline 3.5 main window on the program&apos;s data folder, as the program does once the user is through start-up, saves a picture of it to FILE.png and ends. For machines without a display: run it under xvfb-run.</source>
         <translation>Abre la ventana principal de Plumbline 3.5 sobre la carpeta de datos del programa, como hace el programa una vez superado el inicio, guarda una imagen de ella en FILE.png y termina. Para máquinas sin pantalla: ejecútelo con xvfb-run.</translation>
     </message>
     <message>
@@ -3997,7 +3997,7 @@ Las series importadas están en la carpeta "Price Indexes" de la carpeta de dato
 
 Commands:
   list            every kept version, newest first
-  show ID         one version's time, change and counts
+  show ID         one version&apos;s time, change and counts
   restore ID      make version ID current (itself a change that can be undone)
   undo            back to the state before the last change
   redo            the change undone last, made again</source>
@@ -4011,7 +4011,7 @@ Comandos:
   redo            vuelve a hacer el último cambio deshecho</translation>
     </message>
     <message>
-        <source>With show: write the version's records to &lt;file&gt; as CSV.</source>
+        <source>With show: write the version&apos;s records to &lt;file&gt; as CSV.</source>
         <translation>Con show: escribir los registros de la versión en &lt;file&gt; como CSV.</translation>
     </message>
     <message>
@@ -4023,7 +4023,7 @@ Comandos:
         <translation>no se ha indicado ningún comando (véase --help)</translation>
     </message>
     <message>
-        <source>unknown command "%1" (see --help)</source>
+        <source>unknown command &quot;%1&quot; (see --help)</source>
         <translation>comando desconocido «%1» (véase --help)</translation>
     </message>
     <message>
@@ -4035,7 +4035,7 @@ Comandos:
         <translation>%1 no admite argumentos</translation>
     </message>
     <message>
-        <source>"%1" is not a version number</source>
+        <source>&quot;%1&quot; is not a version number</source>
         <translation>«%1» no es un número de versión</translation>
     </message>
     <message>
@@ -4043,11 +4043,11 @@ Comandos:
         <translation>--export va con show</translation>
     </message>
     <message>
-        <source>the data folder "%1" is in use by a running copy of Plumbline; close it first</source>
+        <source>the data folder &quot;%1&quot; is in use by a running copy of Plumbline; close it first</source>
         <translation>la carpeta de datos «%1» la está usando una copia de Plumbline en ejecución; ciérrela primero</translation>
     </message>
     <message>
-        <source>the lock file of the data folder "%1" cannot be used</source>
+        <source>the lock file of the data folder &quot;%1&quot; cannot be used</source>
         <translation>no se puede usar el archivo de bloqueo de la carpeta de datos «%1»</translation>
     </message>
     <message>
@@ -4081,7 +4081,7 @@ Comandos:
         <translation>Actual: sí</translation>
     </message>
     <message>
-        <source>no temporary folder for the version's files</source>
+        <source>no temporary folder for the version&apos;s files</source>
         <translation>no hay carpeta temporal para los archivos de la versión</translation>
     </message>
     <message>
@@ -4229,7 +4229,7 @@ Comandos:
         <translation>&amp;Completar las tasas que faltan a partir de %1</translation>
     </message>
     <message>
-        <source>Rows without a rate get the rate %1 gives since the investment's last record with both amounts above 0</source>
+        <source>Rows without a rate get the rate %1 gives since the investment&apos;s last record with both amounts above 0</source>
         <translation>Las filas sin tasa reciben la tasa que da %1 desde el último registro de la inversión con ambos importes por encima de 0</translation>
     </message>
     <message>
@@ -4300,8 +4300,8 @@ Comandos:
         <translation>%1 de %2 tasas que faltan completadas a partir de %3.</translation>
     </message>
     <message>
-        <source>Sorry, there is no entry in 'Investment'. You must make an entry.</source>
-        <translation>Lo sentimos, no hay nada escrito en 'Inversión'. Debe escribir algo.</translation>
+        <source>Sorry, there is no entry in &apos;Investment&apos;. You must make an entry.</source>
+        <translation>Lo sentimos, no hay nada escrito en &apos;Inversión&apos;. Debe escribir algo.</translation>
     </message>
 </context>
 <context>
@@ -4402,16 +4402,16 @@ Comandos:
         <translation>Ya existe un índice de precios llamado %1. ¿Sustituirlo por este archivo?</translation>
     </message>
     <message>
-        <source>Replaced %1: %2 months, %3.<byte value="xd" />
+        <source>Replaced %1: %2 months, %3.<byte value="xd"/>
 Choose it under View, Price Index.</source>
         <extracomment>%1 the name of a price index, %2 a number of months, %3 the months it covers</extracomment>
-        <translation>Sustituido %1: %2 meses, %3.
+        <translation>Sustituido %1: %2 meses, %3.<byte value="xd"/>
 Elíjalo en Ver, Índice de precios.</translation>
     </message>
     <message>
-        <source>Imported %1: %2 months, %3.<byte value="xd" />
+        <source>Imported %1: %2 months, %3.<byte value="xd"/>
 Choose it under View, Price Index.</source>
-        <translation>Importado %1: %2 meses, %3.
+        <translation>Importado %1: %2 meses, %3.<byte value="xd"/>
 Elíjalo en Ver, Índice de precios.</translation>
     </message>
 </context>
@@ -4539,12 +4539,12 @@ Elíjalo en Ver, Índice de precios.</translation>
     </message>
     <message>
         <source>Suggest rates from the %1 %2 (%3) instead of annual averages</source>
-        <extracomment>%1 the frequency (monthly, quarterly), %2 the series' title, %3 its name</extracomment>
-        <translation>Sugerir tasas a partir de %1 %2 (%3) en lugar de medias anuales</translation>
+        <extracomment>%1 the frequency (monthly, quarterly), %2 the series&apos; title, %3 its name</extracomment>
+        <translation>Sugerir tasas a partir del %1 %2 (%3) en lugar de medias anuales</translation>
     </message>
     <message>
         <source>Use the %1 series %2</source>
-        <extracomment>%1 the frequency (monthly, quarterly), %2 the series' title</extracomment>
+        <extracomment>%1 the frequency (monthly, quarterly), %2 the series&apos; title</extracomment>
         <translation>Usar la serie %2 (%1)</translation>
     </message>
     <message>
@@ -4553,7 +4553,7 @@ Elíjalo en Ver, Índice de precios.</translation>
         <translation>Sin sugerencia: no se puede leer la línea %1 de los registros.</translation>
     </message>
     <message>
-        <source>No suggestion for the investment's first record.</source>
+        <source>No suggestion for the investment&apos;s first record.</source>
         <translation>Sin sugerencia para el primer registro de la inversión.</translation>
     </message>
     <message>
@@ -4571,12 +4571,12 @@ Elíjalo en Ver, Índice de precios.</translation>
     </message>
     <message>
         <source>%1: %2 % since %3, provisional</source>
-        <extracomment>%1 the series' title, %2 a rate in percent, %3 a date</extracomment>
+        <extracomment>%1 the series&apos; title, %2 a rate in percent, %3 a date</extracomment>
         <translation>%1: %2 % desde %3, provisional</translation>
     </message>
     <message>
         <source>%1: %2 % since %3</source>
-        <extracomment>%1 the series' title, %2 a rate in percent, %3 a date</extracomment>
+        <extracomment>%1 the series&apos; title, %2 a rate in percent, %3 a date</extracomment>
         <translation>%1: %2 % desde %3</translation>
     </message>
     <message>
@@ -4611,7 +4611,7 @@ Elíjalo en Ver, Índice de precios.</translation>
     </message>
     <message>
         <source>&amp;Shown investment (%1)</source>
-        <extracomment>%1 the investment's type and institution</extracomment>
+        <extracomment>%1 the investment&apos;s type and institution</extracomment>
         <translation>Inversión &amp;mostrada (%1)</translation>
     </message>
     <message>
@@ -4647,10 +4647,10 @@ Elíjalo en Ver, Índice de precios.</translation>
         <translation>Escriba el nombre del archivo del informe.</translation>
     </message>
     <message>
-        <source>%1 already exists.<byte value="xd" />
+        <source>%1 already exists.<byte value="xd"/>
 Do you want to replace it?</source>
         <extracomment>%1 a file</extracomment>
-        <translation>%1 ya existe.
+        <translation>%1 ya existe.<byte value="xd"/>
 ¿Desea sustituirlo?</translation>
     </message>
     <message>
@@ -4664,16 +4664,16 @@ Do you want to replace it?</source>
         <translation>Página %1 de %2</translation>
     </message>
     <message>
-        <source>The report (%1 page) was saved as<byte value="xd" />
+        <source>The report (%1 page) was saved as<byte value="xd"/>
 %2</source>
-        <extracomment>%1 the number of pages, %2 the report's file</extracomment>
-        <translation>El informe (%1 página) se ha guardado como
+        <extracomment>%1 the number of pages, %2 the report&apos;s file</extracomment>
+        <translation>El informe (%1 página) se ha guardado como<byte value="xd"/>
 %2</translation>
     </message>
     <message>
-        <source>The report (%1 pages) was saved as<byte value="xd" />
+        <source>The report (%1 pages) was saved as<byte value="xd"/>
 %2</source>
-        <translation>El informe (%1 páginas) se ha guardado como
+        <translation>El informe (%1 páginas) se ha guardado como<byte value="xd"/>
 %2</translation>
     </message>
     <message>
