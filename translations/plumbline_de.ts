@@ -719,304 +719,304 @@ real (%)</translation>
     </message>
     <message>
         <source>The same rate after inflation: above zero, your savings beat inflation. For all investments, every sum is counted in prices of the first date by the price index chosen under View, Price Index.</source>
-        <translation type="unfinished" />
+        <translation>Derselbe Zinssatz nach Inflation: Über null hat Ihr Erspartes die Inflation geschlagen. Für alle Anlagen wird jeder Betrag in Preisen des ersten Datums nach dem unter Ansicht, Preisindex gewählten Preisindex gerechnet.</translation>
     </message>
     <message>
         <source>Investment record %1: Enter or a double click shows it in the main window.</source>
         <extracomment>%1 the investment's number</extracomment>
-        <translation type="unfinished" />
+        <translation>Anlage %1: Eingabe oder Doppelklick zeigt sie im Hauptfenster.</translation>
     </message>
 </context>
 <context>
     <name>PortfolioWindow</name>
     <message>
         <source>Every investment's returns, nominal and after inflation, and those of all of them</source>
-        <translation type="unfinished" />
+        <translation>Die Renditen jeder Anlage, nominal und nach Inflation, und die aller zusammen</translation>
     </message>
     <message>
         <source>Save the table's figures as a CSV file, as plumbline-export --returns writes them</source>
-        <translation type="unfinished" />
+        <translation>Die Zahlen der Tabelle als CSV-Datei speichern, so wie plumbline-export --returns sie schreibt</translation>
     </message>
     <message>
         <source>Open the user guide, whose section Returns explains the figures (F1)</source>
-        <translation type="unfinished" />
+        <translation>Die Anleitung öffnen, deren Abschnitt „Renditen“ die Zahlen erklärt (F1)</translation>
     </message>
     <message>
         <source>Returns of each investment</source>
-        <translation type="unfinished" />
+        <translation>Renditen jeder Anlage</translation>
     </message>
     <message>
         <source>One row per investment and a last row for all of them; Enter shows the investment in the main window</source>
-        <translation type="unfinished" />
+        <translation>Eine Zeile pro Anlage und eine letzte Zeile für alle zusammen; Eingabe zeigt die Anlage im Hauptfenster</translation>
     </message>
     <message>
         <source>Corner of the table</source>
-        <translation type="unfinished" />
+        <translation>Ecke der Tabelle</translation>
     </message>
     <message>
         <source>Rows are picked one at a time, with the arrow keys or a click</source>
-        <translation type="unfinished" />
+        <translation>Zeilen werden einzeln gewählt, mit den Pfeiltasten oder per Klick</translation>
     </message>
     <message>
         <source>Returns</source>
-        <translation type="unfinished" />
+        <translation>Renditen</translation>
     </message>
     <message>
         <source>The table of returns, or why there is none</source>
-        <translation type="unfinished" />
+        <translation>Die Tabelle der Renditen oder warum es keine gibt</translation>
     </message>
     <message>
         <source>Why there is no table</source>
-        <translation type="unfinished" />
+        <translation>Warum es keine Tabelle gibt</translation>
     </message>
     <message>
         <source>The reason the figures cannot be shown</source>
-        <translation type="unfinished" />
+        <translation>Der Grund, warum die Zahlen nicht gezeigt werden können</translation>
     </message>
     <message>
         <source>Note on the figures</source>
-        <translation type="unfinished" />
+        <translation>Hinweis zu den Zahlen</translation>
     </message>
     <message>
         <source>No note</source>
-        <translation type="unfinished" />
+        <translation>Kein Hinweis</translation>
     </message>
     <message>
         <source>Table and chart</source>
-        <translation type="unfinished" />
+        <translation>Tabelle und Diagramm</translation>
     </message>
     <message>
         <source>Drag to share the height between the table and the chart</source>
-        <translation type="unfinished" />
+        <translation>Ziehen, um die Höhe zwischen Tabelle und Diagramm aufzuteilen</translation>
     </message>
     <message>
         <source>The data history cannot be read: line %1 of "%2" gives error %3 (%4).</source>
-        <translation type="unfinished" />
+        <translation>Der Datenverlauf kann nicht gelesen werden: Zeile %1 von „%2“ ergibt Fehler %3 (%4).</translation>
     </message>
     <message>
         <source>The data history "%1" cannot be read: error %2 (%3).</source>
-        <translation type="unfinished" />
+        <translation>Der Datenverlauf „%1“ kann nicht gelesen werden: Fehler %2 (%3).</translation>
     </message>
     <message>
         <source>The data files in "%1" cannot be read: error %2 (%3).</source>
-        <translation type="unfinished" />
+        <translation>Die Datendateien in „%1“ können nicht gelesen werden: Fehler %2 (%3).</translation>
     </message>
     <message>
         <source>There are no investments yet. Add one with the New Investment Record command of the main window.</source>
-        <translation type="unfinished" />
+        <translation>Es gibt noch keine Anlagen. Legen Sie eine mit dem Befehl „Neue Anlage“ des Hauptfensters an.</translation>
     </message>
     <message>
         <source>Portfolio: Did My Savings Beat Inflation?</source>
-        <translation type="unfinished" />
+        <translation>Portfolio: Hat mein Erspartes die Inflation geschlagen?</translation>
     </message>
     <message>
         <source>Save as &amp;CSV…</source>
-        <translation type="unfinished" />
+        <translation>Als &amp;CSV speichern…</translation>
     </message>
     <message>
         <source>&amp;About These Figures</source>
-        <translation type="unfinished" />
+        <translation>Ü&amp;ber diese Zahlen</translation>
     </message>
     <message>
         <source>Opens the user guide, whose section “Returns” explains how each figure is worked out (F1).</source>
-        <translation type="unfinished" />
+        <translation>Öffnet die Anleitung, deren Abschnitt „Renditen“ erklärt, wie jede Zahl berechnet wird (F1).</translation>
     </message>
     <message>
         <source>No figure after inflation for all investments: %1</source>
-        <translation type="unfinished" />
+        <translation>Keine Zahl nach Inflation für alle Anlagen: %1</translation>
     </message>
     <message>
         <source>All investments</source>
-        <translation type="unfinished" />
+        <translation>Alle Anlagen</translation>
     </message>
     <message>
         <source>Save Returns as CSV</source>
-        <translation type="unfinished" />
+        <translation>Renditen als CSV speichern</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished" />
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>The user guide "%1" could not be opened. Its section “Returns” explains these figures.</source>
-        <translation type="unfinished" />
+        <translation>Die Anleitung „%1“ konnte nicht geöffnet werden. Ihr Abschnitt „Renditen“ erklärt diese Zahlen.</translation>
     </message>
 </context>
 <context>
     <name>PriceIndex</name>
     <message>
         <source>No date to measure from.</source>
-        <translation type="unfinished" />
+        <translation>Kein Datum, ab dem gemessen werden kann.</translation>
     </message>
     <message>
         <source>The date %1 comes before %2.</source>
-        <translation type="unfinished" />
+        <translation>Das Datum %1 liegt vor %2.</translation>
     </message>
     <message>
         <source>%1 holds no values.</source>
-        <translation type="unfinished" />
+        <translation>%1 enthält keine Werte.</translation>
     </message>
     <message>
         <source>%1 starts in %2; %3 is before it.</source>
-        <translation type="unfinished" />
+        <translation>%1 beginnt im %2; %3 liegt davor.</translation>
     </message>
     <message>
         <source>%1 ends in %2; %3 is after it.</source>
-        <translation type="unfinished" />
+        <translation>%1 endet im %2; %3 liegt danach.</translation>
     </message>
     <message>
         <source>%1: one quarterly value covers both dates (%2).</source>
-        <translation type="unfinished" />
+        <translation>%1: Ein Quartalswert deckt beide Daten ab (%2).</translation>
     </message>
     <message>
         <source>%1 has no value for %2.</source>
-        <translation type="unfinished" />
+        <translation>%1 hat keinen Wert für %2.</translation>
     </message>
     <message>
         <source>%1: the rate from %2 to %3 is too large to show.</source>
-        <translation type="unfinished" />
+        <translation>%1: Die Rate von %2 bis %3 ist zu groß zum Anzeigen.</translation>
     </message>
     <message>
         <source>line %1: unknown kind "%2"</source>
-        <translation type="unfinished" />
+        <translation>Zeile %1: unbekannte Art „%2“</translation>
     </message>
     <message>
         <source>line %1: "%2" is not a period and a value</source>
-        <translation type="unfinished" />
+        <translation>Zeile %1: „%2“ ist kein Zeitraum mit Wert</translation>
     </message>
     <message>
         <source>line %1: %2 appears twice</source>
-        <translation type="unfinished" />
+        <translation>Zeile %1: %2 kommt zweimal vor</translation>
     </message>
     <message>
         <source>not a price index file (name, kind or data missing)</source>
-        <translation type="unfinished" />
+        <translation>keine Preisindexdatei (Name, Art oder Daten fehlen)</translation>
     </message>
     <message>
         <source>The file is too large to be a price index (more than %1 MB).</source>
-        <translation type="unfinished" />
+        <translation>Die Datei ist zu groß für einen Preisindex (mehr als %1 MB).</translation>
     </message>
     <message>
         <source>Line %1: the date "%2" is not in the form YYYY-MM or YYYY-MM-DD.</source>
-        <translation type="unfinished" />
+        <translation>Zeile %1: Das Datum „%2“ hat nicht die Form JJJJ-MM oder JJJJ-MM-TT.</translation>
     </message>
     <message>
         <source>Line %1: "%2" is not a valid date.</source>
-        <translation type="unfinished" />
+        <translation>Zeile %1: „%2“ ist kein gültiges Datum.</translation>
     </message>
     <message>
         <source>Line %1: there is no value after the date.</source>
-        <translation type="unfinished" />
+        <translation>Zeile %1: Nach dem Datum steht kein Wert.</translation>
     </message>
     <message>
         <source>Line %1: the value "%2" is not a number.</source>
-        <translation type="unfinished" />
+        <translation>Zeile %1: Der Wert „%2“ ist keine Zahl.</translation>
     </message>
     <message>
         <source>Line %1: the value %2 is not above 0.</source>
-        <translation type="unfinished" />
+        <translation>Zeile %1: Der Wert %2 ist nicht größer als 0.</translation>
     </message>
     <message>
         <source>Line %1: the month %2 appears again (first on line %3).</source>
-        <translation type="unfinished" />
+        <translation>Zeile %1: Der Monat %2 kommt erneut vor (zuerst in Zeile %3).</translation>
     </message>
     <message>
         <source>The file has no usable row: no line with a month (YYYY-MM or YYYY-MM-DD) and a value.</source>
-        <translation type="unfinished" />
+        <translation>Die Datei hat keine verwendbare Zeile: keine Zeile mit einem Monat (JJJJ-MM oder JJJJ-MM-TT) und einem Wert.</translation>
     </message>
     <message>
         <source>There is no price index named %1.</source>
-        <translation type="unfinished" />
+        <translation>Es gibt keinen Preisindex namens %1.</translation>
     </message>
     <message>
         <source>The price index %1 could not be read.</source>
-        <translation type="unfinished" />
+        <translation>Der Preisindex %1 konnte nicht gelesen werden.</translation>
     </message>
     <message>
         <source>The price index file %1 is damaged: %2.</source>
-        <translation type="unfinished" />
+        <translation>Die Preisindexdatei %1 ist beschädigt: %2.</translation>
     </message>
     <message>
         <source>The name "%1" cannot be used. A name has 1 to 40 letters, digits, '-', '_' or '.', and does not start with '.'.</source>
-        <translation type="unfinished" />
+        <translation>Der Name „%1“ kann nicht verwendet werden. Ein Name besteht aus 1 bis 40 Buchstaben, Ziffern, '-', '_' oder '.' und beginnt nicht mit '.'.</translation>
     </message>
     <message>
         <source>%1 is the name of a price index that comes with Plumbline. Choose another name.</source>
-        <translation type="unfinished" />
+        <translation>%1 ist der Name eines Preisindex, der mit Plumbline geliefert wird. Wählen Sie einen anderen Namen.</translation>
     </message>
     <message>
         <source>The country "%1" is not a two-letter country code (such as CA or DE).</source>
-        <translation type="unfinished" />
+        <translation>Das Land „%1“ ist kein zweibuchstabiger Ländercode (wie CA oder DE).</translation>
     </message>
     <message>
         <source>%1 is not a plain folder; nothing was imported.</source>
-        <translation type="unfinished" />
+        <translation>%1 ist kein einfacher Ordner; es wurde nichts importiert.</translation>
     </message>
     <message>
         <source>The folder %1 could not be created.</source>
-        <translation type="unfinished" />
+        <translation>Der Ordner %1 konnte nicht angelegt werden.</translation>
     </message>
     <message>
         <source>%1 is not a plain file; it was left as it is and nothing was imported.</source>
-        <translation type="unfinished" />
+        <translation>%1 ist keine einfache Datei; sie wurde belassen, und es wurde nichts importiert.</translation>
     </message>
     <message>
         <source>The price index could not be saved (error %1: %2). Nothing was changed.</source>
-        <translation type="unfinished" />
+        <translation>Der Preisindex konnte nicht gespeichert werden (Fehler %1: %2). Es wurde nichts geändert.</translation>
     </message>
 </context>
 <context>
     <name>PriceIndexDialog</name>
     <message>
         <source>Choose the price index the data record dialog suggests inflation rates from</source>
-        <translation type="unfinished" />
+        <translation>Den Preisindex wählen, aus dem der Datensatz-Dialog Inflationsraten vorschlägt</translation>
     </message>
     <message>
         <source>What the chosen price index is used for</source>
-        <translation type="unfinished" />
+        <translation>Wofür der gewählte Preisindex verwendet wird</translation>
     </message>
     <message>
         <source>Find a series or country</source>
-        <translation type="unfinished" />
+        <translation>Eine Reihe oder ein Land suchen</translation>
     </message>
     <message>
         <source>Show only the series whose name, title, frequency, coverage, publisher or country holds this text</source>
-        <translation type="unfinished" />
+        <translation>Nur die Reihen zeigen, deren Name, Titel, Häufigkeit, Abdeckung, Herausgeber oder Land diesen Text enthält</translation>
     </message>
     <message>
         <source>Price indexes</source>
-        <translation type="unfinished" />
+        <translation>Preisindizes</translation>
     </message>
     <message>
         <source>The shipped and imported price indexes by country, with their series, frequency, coverage and publisher</source>
-        <translation type="unfinished" />
+        <translation>Die mitgelieferten und importierten Preisindizes nach Land, mit ihren Reihen, Häufigkeit, Abdeckung und Herausgeber</translation>
     </message>
     <message>
         <source>Where the selected price index comes from: publisher, unit and base, frequency, coverage, the day it was taken and its credit line</source>
-        <translation type="unfinished" />
+        <translation>Woher der gewählte Preisindex stammt: Herausgeber, Einheit und Basis, Häufigkeit, Abdeckung, Abrufdatum und Quellenangabe</translation>
     </message>
     <message>
         <source>Price index files that could not be read</source>
-        <translation type="unfinished" />
+        <translation>Preisindexdateien, die nicht gelesen werden konnten</translation>
     </message>
     <message>
         <source>Use the selected price index and close (Enter)</source>
-        <translation type="unfinished" />
+        <translation>Den gewählten Preisindex verwenden und schließen (Eingabe)</translation>
     </message>
     <message>
         <source>Close without a change (Esc)</source>
-        <translation type="unfinished" />
+        <translation>Ohne Änderung schließen (Esc)</translation>
     </message>
     <message>
         <source>Annual averages: a rate between two dates is spread over the days of each year.</source>
-        <translation type="unfinished" />
+        <translation>Jahresdurchschnitte: Eine Rate zwischen zwei Daten wird auf die Tage jedes Jahres verteilt.</translation>
     </message>
 </context>
 <context>
     <name>Printer</name>
     <message>
         <source>Printer error</source>
-        <translation type="unfinished" />
+        <translation>Druckerfehler</translation>
     </message>
 </context>
 <context>
@@ -1024,473 +1024,473 @@ real (%)</translation>
     <message>
         <source>Report of %1</source>
         <extracomment>%1 the date the report was made</extracomment>
-        <translation type="unfinished" />
+        <translation>Bericht vom %1</translation>
     </message>
     <message>
         <source>Data folder: %1</source>
         <extracomment>%1 a folder</extracomment>
-        <translation type="unfinished" />
+        <translation>Datenordner: %1</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
         <extracomment>%1 and %2 page numbers</extracomment>
-        <translation type="unfinished" />
+        <translation>Seite %1 von %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A column heading: %1 the investment's number, %2 its type or its institution</extracomment>
-        <translation type="unfinished" />
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
         <extracomment>A column heading: %1 the investment's number, %2 its type, %3 its institution</extracomment>
-        <translation type="unfinished" />
+        <translation>%1: %2, %3</translation>
     </message>
     <message>
         <source>%1 (continued)</source>
         <extracomment>%1 the title of a table that goes on from the page before
 ----------
 %1 the title of a section that goes on from the page before</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (Fortsetzung)</translation>
     </message>
     <message>
         <source>No.</source>
         <extracomment>Short for number</extracomment>
-        <translation type="unfinished" />
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished" />
+        <translation>Art</translation>
     </message>
     <message>
         <source>Institution</source>
-        <translation type="unfinished" />
+        <translation>Institut</translation>
     </message>
     <message>
         <source>First Counted Record</source>
-        <translation type="unfinished" />
+        <translation>Erster gezählter Datensatz</translation>
     </message>
     <message>
         <source>Last Counted Record</source>
-        <translation type="unfinished" />
+        <translation>Letzter gezählter Datensatz</translation>
     </message>
     <message>
         <source>Years</source>
-        <translation type="unfinished" />
+        <translation>Jahre</translation>
     </message>
     <message>
         <source>Time-Weighted a Year (%)</source>
-        <translation type="unfinished" />
+        <translation>Zeitgewichtet pro Jahr (%)</translation>
     </message>
     <message>
         <source>After Inflation a Year (%)</source>
-        <translation type="unfinished" />
+        <translation>Nach Inflation pro Jahr (%)</translation>
     </message>
     <message>
         <source>Money-Weighted a Year (%)</source>
-        <translation type="unfinished" />
+        <translation>Kapitalgewichtet pro Jahr (%)</translation>
     </message>
     <message>
         <source>Why a Figure Is Blank</source>
-        <translation type="unfinished" />
+        <translation>Warum eine Zahl fehlt</translation>
     </message>
     <message>
         <source>All investments</source>
-        <translation type="unfinished" />
+        <translation>Alle Anlagen</translation>
     </message>
     <message>
         <source>Returns a year</source>
-        <translation type="unfinished" />
+        <translation>Renditen pro Jahr</translation>
     </message>
     <message>
         <source>Per year, in percent, over each investment's counted records (both amounts above zero). Time-weighted: the returns between records (money added counted at mid-interval) chained together, how the investment itself did whatever was put in or taken out. Money-weighted: the yearly rate at which the money put in, the money taken out and the last current amount come to nothing, how the money in it did. After inflation: less the inflation rates of the records. A span under a year has no figure per year; each investment's page gives its figures in all.</source>
-        <translation type="unfinished" />
+        <translation>Pro Jahr, in Prozent, über die gezählten Datensätze jeder Anlage (beide Beträge über null). Zeitgewichtet: die Renditen zwischen den Datensätzen (eingezahltes Geld zur Mitte des Zeitraums gezählt), miteinander verkettet – wie sich die Anlage selbst entwickelt hat, unabhängig davon, was eingezahlt oder entnommen wurde. Kapitalgewichtet: der jährliche Zinssatz, bei dem sich das eingezahlte Geld, das entnommene Geld und der letzte aktuelle Betrag zu null aufheben – wie sich das darin angelegte Geld entwickelt hat. Nach Inflation: abzüglich der Inflationsraten der Datensätze. Ein Zeitraum unter einem Jahr hat keine Zahl pro Jahr; die Seite jeder Anlage nennt ihre Zahlen insgesamt.</translation>
     </message>
     <message>
         <source>All investments: money-weighted over every investment's money.</source>
-        <translation type="unfinished" />
+        <translation>Alle Anlagen: kapitalgewichtet über das Geld aller Anlagen.</translation>
     </message>
     <message>
         <source>All investments: money-weighted over every investment's money, after inflation by the price index %1.</source>
-        <translation type="unfinished" />
+        <translation>Alle Anlagen: kapitalgewichtet über das Geld aller Anlagen, nach Inflation gemäß dem Preisindex %1.</translation>
     </message>
     <message>
         <source>What inflation took, year by year</source>
-        <translation type="unfinished" />
+        <translation>Was die Inflation genommen hat, Jahr für Jahr</translation>
     </message>
     <message>
         <source>The Loss To Inflation of the records dated in each calendar year, counted as Total Loss To Inflation counts it: records with an inflation rate only, so a loss carried by a record without a rate counts once. The Total row is each investment's Total Loss To Inflation. A blank: no record with an inflation rate that year.</source>
-        <translation type="unfinished" />
+        <translation>Der Inflationsverlust der Datensätze jedes Kalenderjahres, gezählt wie beim gesamten Inflationsverlust: nur Datensätze mit Inflationsrate, sodass ein von einem Datensatz ohne Rate übernommener Verlust einmal zählt. Die Zeile „Gesamt“ ist der gesamte Inflationsverlust jeder Anlage. Leer: kein Datensatz mit Inflationsrate in diesem Jahr.</translation>
     </message>
     <message>
         <source>No record has an inflation rate yet.</source>
-        <translation type="unfinished" />
+        <translation>Noch kein Datensatz hat eine Inflationsrate.</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished" />
+        <translation>Jahr</translation>
     </message>
     <message>
         <source>All Investments</source>
-        <translation type="unfinished" />
+        <translation>Alle Anlagen</translation>
     </message>
     <message>
         <source>What inflation took, year by year (investments %1 to %2)</source>
         <extracomment>%1 and %2 investment numbers</extracomment>
-        <translation type="unfinished" />
+        <translation>Was die Inflation genommen hat, Jahr für Jahr (Anlagen %1 bis %2)</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished" />
+        <translation>Gesamt</translation>
     </message>
     <message>
         <source>Investment %1</source>
         <extracomment>%1 the investment's number</extracomment>
-        <translation type="unfinished" />
+        <translation>Anlage %1</translation>
     </message>
     <message>
         <source>Investment %1: %2</source>
         <extracomment>%1 the investment's number, %2 its type or its institution</extracomment>
-        <translation type="unfinished" />
+        <translation>Anlage %1: %2</translation>
     </message>
     <message>
         <source>Investment %1: %2, %3</source>
         <extracomment>%1 the investment's number, %2 its type, %3 its institution</extracomment>
-        <translation type="unfinished" />
+        <translation>Anlage %1: %2, %3</translation>
     </message>
     <message>
         <source>First Record</source>
-        <translation type="unfinished" />
+        <translation>Erster Datensatz</translation>
     </message>
     <message>
         <source>Last Record</source>
-        <translation type="unfinished" />
+        <translation>Letzter Datensatz</translation>
     </message>
     <message>
         <source>Last Original Amount</source>
-        <translation type="unfinished" />
+        <translation>Letzter Ursprungsbetrag</translation>
     </message>
     <message>
         <source>Last Current Amount</source>
-        <translation type="unfinished" />
+        <translation>Letzter aktueller Betrag</translation>
     </message>
     <message>
         <source>Profit/Loss</source>
-        <translation type="unfinished" />
+        <translation>Gewinn/Verlust</translation>
     </message>
     <message>
         <source>Current Amount AFI</source>
         <extracomment>AFI = adjusted for inflation</extracomment>
-        <translation type="unfinished" />
+        <translation>Inflationsbereinigter Betrag</translation>
     </message>
     <message>
         <source>Profit/Loss AFI</source>
-        <translation type="unfinished" />
+        <translation>Infl.-ber. Gewinn/Verlust</translation>
     </message>
     <message>
         <source>Total Loss To Inflation</source>
-        <translation type="unfinished" />
+        <translation>Inflationsverlust gesamt</translation>
     </message>
     <message>
         <source>Rec</source>
         <extracomment>Short for record number</extracomment>
-        <translation type="unfinished" />
+        <translation>DS</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished" />
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Original Amount</source>
-        <translation type="unfinished" />
+        <translation>Ursprungsbetrag</translation>
     </message>
     <message>
         <source>Current Amount</source>
-        <translation type="unfinished" />
+        <translation>Aktueller Betrag</translation>
     </message>
     <message>
         <source>Inc/Dec</source>
         <extracomment>Increase or decrease of the amount</extracomment>
-        <translation type="unfinished" />
+        <translation>Zu-/Abnahme</translation>
     </message>
     <message>
         <source>Inflation Rate (%)</source>
-        <translation type="unfinished" />
+        <translation>Inflationsrate (%)</translation>
     </message>
     <message>
         <source>Loss To Inflation</source>
-        <translation type="unfinished" />
+        <translation>Inflationsverlust</translation>
     </message>
     <message>
         <source>Total, 1 investment</source>
         <extracomment>The summary's total row, under Type</extracomment>
-        <translation type="unfinished" />
+        <translation>Gesamt, 1 Anlage</translation>
     </message>
     <message>
         <source>Total, %1 investments</source>
-        <translation type="unfinished" />
+        <translation>Gesamt, %1 Anlagen</translation>
     </message>
     <message>
         <source>1 data record</source>
-        <translation type="unfinished" />
+        <translation>1 Datensatz</translation>
     </message>
     <message>
         <source>%1 data records</source>
-        <translation type="unfinished" />
+        <translation>%1 Datensätze</translation>
     </message>
     <message>
         <source>Summary (continued)</source>
-        <translation type="unfinished" />
+        <translation>Zusammenfassung (Fortsetzung)</translation>
     </message>
     <message>
         <source>Plumbline Report</source>
-        <translation type="unfinished" />
+        <translation>Plumbline-Bericht</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished" />
+        <translation>Zusammenfassung</translation>
     </message>
     <message>
         <source>The amounts and figures are those of each investment's last record with both amounts above zero, as its row shows them: Profit/Loss is its Current Amount less its Original Amount; Current Amount AFI and Profit/Loss AFI are those of the last record with an inflation rate. Total Loss To Inflation adds up the loss of every record that has an inflation rate; a record without a rate carries the loss before it and adds nothing, and a record with an amount of zero or less is left out.</source>
         <extracomment>AFI = adjusted for inflation</extracomment>
-        <translation type="unfinished" />
+        <translation>Die Beträge und Zahlen sind die des letzten Datensatzes jeder Anlage mit beiden Beträgen über null, wie ihre Zeile sie zeigt: Gewinn/Verlust ist ihr aktueller Betrag abzüglich ihres Ursprungsbetrags; inflationsbereinigter Betrag und inflationsbereinigter Gewinn/Verlust sind die des letzten Datensatzes mit Inflationsrate. Der gesamte Inflationsverlust summiert den Verlust jedes Datensatzes mit Inflationsrate; ein Datensatz ohne Rate übernimmt den Verlust davor und trägt nichts bei, und ein Datensatz mit einem Betrag von null oder weniger bleibt unberücksichtigt.</translation>
     </message>
     <message>
         <source>No data records.</source>
-        <translation type="unfinished" />
+        <translation>Keine Datensätze.</translation>
     </message>
     <message>
         <source>1 data record, %1.</source>
         <extracomment>%1 a date</extracomment>
-        <translation type="unfinished" />
+        <translation>1 Datensatz, %1.</translation>
     </message>
     <message>
         <source>%1 data records, %2 to %3.</source>
         <extracomment>%1 a number of records, %2 and %3 dates</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 Datensätze, %2 bis %3.</translation>
     </message>
     <message>
         <source>Plumbline report %1</source>
         <extracomment>The PDF document's title; %1 a date</extracomment>
-        <translation type="unfinished" />
+        <translation>Plumbline-Bericht %1</translation>
     </message>
 </context>
 <context>
     <name>ReportDialog</name>
     <message>
         <source>Write the data records and their figures to a PDF report</source>
-        <translation type="unfinished" />
+        <translation>Die Datensätze und ihre Zahlen in einen PDF-Bericht schreiben</translation>
     </message>
     <message>
         <source>Which investments the report covers</source>
-        <translation type="unfinished" />
+        <translation>Welche Anlagen der Bericht umfasst</translation>
     </message>
     <message>
         <source>Report on the investment the main window shows</source>
-        <translation type="unfinished" />
+        <translation>Bericht über die Anlage, die das Hauptfenster zeigt</translation>
     </message>
     <message>
         <source>Report on every investment</source>
-        <translation type="unfinished" />
+        <translation>Bericht über alle Anlagen</translation>
     </message>
     <message>
         <source>Caption of the report file box</source>
-        <translation type="unfinished" />
+        <translation>Beschriftung des Felds für die Berichtsdatei</translation>
     </message>
     <message>
         <source>Report file</source>
-        <translation type="unfinished" />
+        <translation>Berichtsdatei</translation>
     </message>
     <message>
         <source>Path of the PDF file the report is saved as</source>
-        <translation type="unfinished" />
+        <translation>Pfad der PDF-Datei, unter der der Bericht gespeichert wird</translation>
     </message>
     <message>
         <source>Choose the report file in a file chooser</source>
-        <translation type="unfinished" />
+        <translation>Die Berichtsdatei in einem Dateiauswahldialog wählen</translation>
     </message>
     <message>
         <source>Write the report and close (Enter)</source>
-        <translation type="unfinished" />
+        <translation>Den Bericht schreiben und schließen (Eingabe)</translation>
     </message>
     <message>
         <source>Close without writing a report, or stop the report being written (Esc)</source>
-        <translation type="unfinished" />
+        <translation>Schließen, ohne einen Bericht zu schreiben, oder das Schreiben des Berichts abbrechen (Esc)</translation>
     </message>
     <message>
         <source>Report progress</source>
-        <translation type="unfinished" />
+        <translation>Berichtsfortschritt</translation>
     </message>
     <message>
         <source>The page the report has reached, of how many</source>
-        <translation type="unfinished" />
+        <translation>Die Seite, die der Bericht erreicht hat, von wie vielen</translation>
     </message>
     <message>
         <source>Pages written</source>
-        <translation type="unfinished" />
+        <translation>Geschriebene Seiten</translation>
     </message>
     <message>
         <source>How much of the report is written</source>
-        <translation type="unfinished" />
+        <translation>Wie viel des Berichts geschrieben ist</translation>
     </message>
 </context>
 <context>
     <name>RestoreVersionDialog</name>
     <message>
         <source>Restore Earlier Version</source>
-        <translation type="unfinished" />
+        <translation>Frühere Version wiederherstellen</translation>
     </message>
     <message>
         <source>Plumbline keeps your data as it was before each change. Choose a version and click Restore to make it your data again; Edit, Undo takes the restore back. Show opens a version's records in your spreadsheet program, and Save Records as CSV writes them to a file, without changing your data.</source>
-        <translation type="unfinished" />
+        <translation>Plumbline bewahrt Ihre Daten so auf, wie sie vor jeder Änderung waren. Wählen Sie eine Version und klicken Sie auf „Wiederherstellen“, um sie wieder zu Ihren Daten zu machen; Bearbeiten, Rückgängig nimmt das Wiederherstellen zurück. „Anzeigen“ öffnet die Datensätze einer Version in Ihrem Tabellenprogramm, und „Datensätze als CSV speichern“ schreibt sie in eine Datei, ohne Ihre Daten zu ändern.</translation>
     </message>
     <message>
         <source>No earlier versions are kept yet: each change you make from now on keeps the state before it.</source>
-        <translation type="unfinished" />
+        <translation>Es werden noch keine früheren Versionen aufbewahrt: Jede Änderung, die Sie ab jetzt vornehmen, bewahrt den Stand davor.</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished" />
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished" />
+        <translation>Änderung</translation>
     </message>
     <message>
         <source>Investments</source>
-        <translation type="unfinished" />
+        <translation>Anlagen</translation>
     </message>
     <message>
         <source>Records</source>
-        <translation type="unfinished" />
+        <translation>Datensätze</translation>
     </message>
     <message>
         <source>Kept versions</source>
-        <translation type="unfinished" />
+        <translation>Aufbewahrte Versionen</translation>
     </message>
     <message>
         <source>Newest first: when each change was made, what it was, the investments and records that version holds, and which is current</source>
-        <translation type="unfinished" />
+        <translation>Neueste zuerst: wann jede Änderung vorgenommen wurde, was sie war, die Anlagen und Datensätze dieser Version und welche die aktuelle ist</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished" />
+        <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
         <source>S&amp;how</source>
-        <translation type="unfinished" />
+        <translation>&amp;Anzeigen</translation>
     </message>
     <message>
         <source>&amp;Save Records as CSV…</source>
-        <translation type="unfinished" />
+        <translation>Datensätze als CSV &amp;speichern…</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished" />
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Current</source>
-        <translation type="unfinished" />
+        <translation>Aktuell</translation>
     </message>
     <message>
         <source>Undone</source>
-        <translation type="unfinished" />
+        <translation>Rückgängig gemacht</translation>
     </message>
     <message>
         <source>Make the version of %1 your data again?<byte value="xd" />
 %2<byte value="xd" />
 Your data as it is now is kept: Edit, Undo brings it back.</source>
         <extracomment>%1 is the time of the version, %2 the change made then</extracomment>
-        <translation type="unfinished" />
+        <translation>Die Version vom %1 wieder zu Ihren Daten machen?</translation>
     </message>
     <message>
         <source>Save Records of the Version as CSV</source>
-        <translation type="unfinished" />
+        <translation>Datensätze der Version als CSV speichern</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished" />
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>The desktop has no program to show CSV files. Save Records as CSV writes the version's records to a file of your choice.</source>
-        <translation type="unfinished" />
+        <translation>Der Desktop hat kein Programm zum Anzeigen von CSV-Dateien. „Datensätze als CSV speichern“ schreibt die Datensätze der Version in eine Datei Ihrer Wahl.</translation>
     </message>
 </context>
 <context>
     <name>Returns</name>
     <message>
         <source>no unique rate</source>
-        <translation type="unfinished" />
+        <translation>kein eindeutiger Zinssatz</translation>
     </message>
     <message>
         <source>record %1 is dated before the record before it</source>
-        <translation type="unfinished" />
+        <translation>Datensatz %1 ist älter als der Datensatz davor</translation>
     </message>
     <message>
         <source>record %1 leaves no money in the investment to measure a return on</source>
-        <translation type="unfinished" />
+        <translation>Datensatz %1 lässt kein Geld in der Anlage, auf das eine Rendite gemessen werden könnte</translation>
     </message>
     <message>
         <source>record %1 has no inflation rate</source>
-        <translation type="unfinished" />
+        <translation>Datensatz %1 hat keine Inflationsrate</translation>
     </message>
     <message>
         <source>record %1 has an inflation rate at or below -100 %</source>
-        <translation type="unfinished" />
+        <translation>Datensatz %1 hat eine Inflationsrate von -100 % oder darunter</translation>
     </message>
     <message>
         <source>fewer than two records with both amounts above zero</source>
-        <translation type="unfinished" />
+        <translation>weniger als zwei Datensätze mit beiden Beträgen über null</translation>
     </message>
     <message>
         <source>the records span less than a year</source>
-        <translation type="unfinished" />
+        <translation>die Datensätze umfassen weniger als ein Jahr</translation>
     </message>
     <message>
         <source>; </source>
         <extracomment>%1 is the name of a price index</extracomment>
-        <translation type="unfinished" />
+        <translation>; </translation>
     </message>
     <message>
         <source>series %1</source>
-        <translation type="unfinished" />
+        <translation>Reihe %1</translation>
     </message>
     <message>
         <source>no investment has figures of its own</source>
-        <translation type="unfinished" />
+        <translation>keine Anlage hat eigene Zahlen</translation>
     </message>
     <message>
         <source>no price index</source>
-        <translation type="unfinished" />
+        <translation>kein Preisindex</translation>
     </message>
     <message>
         <source> %</source>
-        <translation type="unfinished" />
+        <translation> %</translation>
     </message>
     <message>
         <source>No return can be given: %1.</source>
         <extracomment>%1 is the reason</extracomment>
-        <translation type="unfinished" />
+        <translation>Es kann keine Rendite angegeben werden: %1.</translation>
     </message>
     <message>
         <source>Since %1 (%2 years): %3, after inflation %4 in all (time-weighted); no figure per year: %5</source>
         <extracomment>%3 the return, %4 the return after inflation, %5 why there is no figure per year</extracomment>
-        <translation type="unfinished" />
+        <translation>Seit %1 (%2 Jahre): %3, nach Inflation %4 insgesamt (zeitgewichtet); keine Zahl pro Jahr: %5</translation>
     </message>
     <message>
         <source>Since %1 (%2 years): %3 in all (time-weighted); no figure per year: %4; no figure after inflation: %5</source>
         <extracomment>%3 the return, %4 why there is no figure per year, %5 why there is none after inflation</extracomment>
-        <translation type="unfinished" />
+        <translation>Seit %1 (%2 Jahre): %3 insgesamt (zeitgewichtet); keine Zahl pro Jahr: %4; keine Zahl nach Inflation: %5</translation>
     </message>
     <message>
         <source>Since %1 (%2 years): %3 a year, after inflation %4 a year (time-weighted); money-weighted: %5</source>
         <extracomment>%3 and %4 returns a year before and after inflation, %5 why there is no money-weighted return</extracomment>
-        <translation type="unfinished" />
+        <translation>Seit %1 (%2 Jahre): %3 pro Jahr, nach Inflation %4 pro Jahr (zeitgewichtet); kapitalgewichtet: %5</translation>
     </message>
     <message>
         <source>Since %1 (%2 years): %3 a year, after inflation %4 a year (time-weighted); money-weighted %5 and %6</source>
         <extracomment>%3 and %4 time-weighted returns a year before and after inflation, %5 and %6 money-weighted ones</extracomment>
-        <translation type="unfinished" />
+        <translation>Seit %1 (%2 Jahre): %3 pro Jahr, nach Inflation %4 pro Jahr (zeitgewichtet); kapitalgewichtet %5 und %6</translation>
     </message>
     <message>
         <source>Since %1 (%2 years): %3 a year, after inflation %4 a year (time-weighted); money-weighted %5 (after inflation: %6)</source>
