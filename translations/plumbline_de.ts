@@ -1495,22 +1495,22 @@ Your data as it is now is kept: Edit, Undo brings it back.</source>
     <message>
         <source>Since %1 (%2 years): %3 a year, after inflation %4 a year (time-weighted); money-weighted %5 (after inflation: %6)</source>
         <extracomment>%3 and %4 time-weighted returns a year before and after inflation, %5 the money-weighted one, %6 why there is none after inflation</extracomment>
-        <translation type="unfinished" />
+        <translation>Seit %1 (%2 Jahre): %3 pro Jahr, nach Inflation %4 pro Jahr (zeitgewichtet); kapitalgewichtet %5 (nach Inflation: %6)</translation>
     </message>
     <message>
         <source>Since %1 (%2 years): %3 a year (time-weighted; no figure after inflation: %4); money-weighted: %5</source>
         <extracomment>%3 the return a year, %4 why there is none after inflation, %5 why there is no money-weighted one</extracomment>
-        <translation type="unfinished" />
+        <translation>Seit %1 (%2 Jahre): %3 pro Jahr (zeitgewichtet; keine Zahl nach Inflation: %4); kapitalgewichtet: %5</translation>
     </message>
     <message>
         <source>Since %1 (%2 years): %3 a year (time-weighted; no figure after inflation: %4); money-weighted %5 and %6</source>
         <extracomment>%3 the time-weighted return a year, %4 why there is none after inflation, %5 and %6 money-weighted returns before and after inflation</extracomment>
-        <translation type="unfinished" />
+        <translation>Seit %1 (%2 Jahre): %3 pro Jahr (zeitgewichtet; keine Zahl nach Inflation: %4); kapitalgewichtet %5 und %6</translation>
     </message>
     <message>
         <source>Since %1 (%2 years): %3 a year (time-weighted; no figure after inflation: %4); money-weighted %5</source>
         <extracomment>%3 the time-weighted return a year, %4 why there is none after inflation, %5 the money-weighted return</extracomment>
-        <translation type="unfinished" />
+        <translation>Seit %1 (%2 Jahre): %3 pro Jahr (zeitgewichtet; keine Zahl nach Inflation: %4); kapitalgewichtet %5</translation>
     </message>
 </context>
 <context>
@@ -1518,760 +1518,762 @@ Your data as it is now is kept: Edit, Undo brings it back.</source>
     <message>
         <source>Run-time error %1: %2</source>
         <extracomment>%1 is the error's number, %2 its description</extracomment>
-        <translation type="unfinished" />
+        <translation>Laufzeitfehler %1: %2</translation>
     </message>
     <message>
         <source>Error Number:%1<byte value="xd" />
 %2</source>
         <extracomment>The standard error box: %1 is the error's number (no blank before it), %2 its description</extracomment>
-        <translation type="unfinished" />
+        <translation>Fehlernummer:%1</translation>
     </message>
     <message>
         <source>Invalid procedure call or argument</source>
-        <translation type="unfinished" />
+        <translation>Unzulässiger Prozeduraufruf oder unzulässiges Argument</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished" />
+        <translation>Überlauf</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished" />
+        <translation>Nicht genügend Speicher</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished" />
+        <translation>Typen unverträglich</translation>
     </message>
     <message>
         <source>Internal error</source>
-        <translation type="unfinished" />
+        <translation>Interner Fehler</translation>
     </message>
     <message>
         <source>Bad file name or number</source>
-        <translation type="unfinished" />
+        <translation>Dateiname oder -nummer falsch</translation>
     </message>
     <message>
         <source>File not found</source>
-        <translation type="unfinished" />
+        <translation>Datei nicht gefunden</translation>
     </message>
     <message>
         <source>Bad file mode</source>
-        <translation type="unfinished" />
+        <translation>Dateimodus falsch</translation>
     </message>
     <message>
         <source>File already open</source>
-        <translation type="unfinished" />
+        <translation>Datei bereits geöffnet</translation>
     </message>
     <message>
         <source>Device I/O error</source>
-        <translation type="unfinished" />
+        <translation>E/A-Fehler beim Gerät</translation>
     </message>
     <message>
         <source>File already exists</source>
-        <translation type="unfinished" />
+        <translation>Datei existiert bereits</translation>
     </message>
     <message>
         <source>Disk full</source>
-        <translation type="unfinished" />
+        <translation>Datenträger voll</translation>
     </message>
     <message>
         <source>Input past end of file</source>
-        <translation type="unfinished" />
+        <translation>Einlesen hinter Dateiende</translation>
     </message>
     <message>
         <source>Bad record number</source>
-        <translation type="unfinished" />
+        <translation>Falsche Datensatznummer</translation>
     </message>
     <message>
         <source>Permission denied</source>
-        <translation type="unfinished" />
+        <translation>Zugriff verweigert</translation>
     </message>
     <message>
         <source>Disk not ready</source>
-        <translation type="unfinished" />
+        <translation>Datenträger nicht bereit</translation>
     </message>
     <message>
         <source>Path/File access error</source>
-        <translation type="unfinished" />
+        <translation>Fehler beim Zugriff auf Pfad/Datei</translation>
     </message>
     <message>
         <source>Path not found</source>
-        <translation type="unfinished" />
+        <translation>Pfad nicht gefunden</translation>
     </message>
     <message>
         <source>Application-defined or object-defined error</source>
-        <translation type="unfinished" />
+        <translation>Anwendungs- oder objektdefinierter Fehler</translation>
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation type="unfinished" />
+        <translation>Index außerhalb des gültigen Bereichs</translation>
     </message>
 </context>
 <context>
     <name>Toolbar</name>
     <message>
         <source>Copy the two data files to a backup folder</source>
-        <translation type="unfinished" />
+        <translation>Die beiden Datendateien in einen Sicherungsordner kopieren</translation>
     </message>
     <message>
         <source>Add a new investment record</source>
-        <translation type="unfinished" />
+        <translation>Eine neue Anlage hinzufügen</translation>
     </message>
     <message>
         <source>Copy the type or institution of the investment</source>
-        <translation type="unfinished" />
+        <translation>Art oder Institut der Anlage kopieren</translation>
     </message>
     <message>
         <source>Delete the shown investment and all of its data records</source>
-        <translation type="unfinished" />
+        <translation>Die gezeigte Anlage mit allen ihren Datensätzen löschen</translation>
     </message>
     <message>
         <source>Open the instructions (F1)</source>
-        <translation type="unfinished" />
+        <translation>Die Anleitung öffnen (F1)</translation>
     </message>
     <message>
         <source>Open the chart of the shown investment's amount against its amount adjusted for inflation (Ctrl+G)</source>
-        <translation type="unfinished" />
+        <translation>Das Diagramm des Betrags der gezeigten Anlage im Vergleich zum inflationsbereinigten Betrag öffnen (Strg+G)</translation>
     </message>
     <message>
         <source>Open the returns of every investment and of all of them, nominal and after inflation (Ctrl+Shift+G)</source>
-        <translation type="unfinished" />
+        <translation>Die Renditen jeder Anlage und aller zusammen öffnen, nominal und nach Inflation (Strg+Umschalt+G)</translation>
     </message>
     <message>
         <source>Toolbar button: %1</source>
         <extracomment>%1 says what the toolbar button does</extracomment>
-        <translation type="unfinished" />
+        <translation>Symbolleistenschaltfläche: %1</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished" />
+        <translation>Neu</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished" />
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished" />
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished" />
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished" />
+        <translation>Ausschneiden</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished" />
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished" />
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished" />
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished" />
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Chart</source>
-        <translation type="unfinished" />
+        <translation>Diagramm</translation>
     </message>
     <message>
         <source>Portfolio</source>
-        <translation type="unfinished" />
+        <translation>Portfolio</translation>
     </message>
 </context>
 <context>
     <name>Tools</name>
     <message>
         <source>Read the data folder &lt;dir&gt; instead of the program's own.</source>
-        <translation type="unfinished" />
+        <translation>Den Datenordner &lt;Ordner&gt; statt des programmeigenen lesen.</translation>
     </message>
     <message>
         <source>dir</source>
         <extracomment>A placeholder in the help for what is given after an option or the program's name; keep it as the descriptions call it ("&lt;dir&gt;").</extracomment>
-        <translation type="unfinished" />
+        <translation>Ordner</translation>
     </message>
     <message>
         <source>name</source>
         <extracomment>A placeholder in the help for what is given after an option or the program's name; keep it as the descriptions call it ("&lt;name&gt;").</extracomment>
-        <translation type="unfinished" />
+        <translation>Name</translation>
     </message>
     <message>
         <source>unexpected argument "%1" (see --help)</source>
-        <translation type="unfinished" />
+        <translation>unerwartetes Argument „%1“ (siehe --help)</translation>
     </message>
     <message>
         <source>data folder "%1" does not exist</source>
-        <translation type="unfinished" />
+        <translation>Datenordner „%1“ existiert nicht</translation>
     </message>
     <message>
         <source>"%1": error %2: %3</source>
-        <translation type="unfinished" />
+        <translation>„%1“: Fehler %2: %3</translation>
     </message>
     <message>
         <source>warning: %1</source>
-        <translation type="unfinished" />
+        <translation>Warnung: %1</translation>
     </message>
     <message>
         <source>there is no investment %1 in "%2" (it holds %3)</source>
-        <translation type="unfinished" />
+        <translation>es gibt keine Anlage %1 in „%2“ (er enthält %3)</translation>
     </message>
     <message>
         <source>error %1: %2</source>
-        <translation type="unfinished" />
+        <translation>Fehler %1: %2</translation>
     </message>
     <message>
         <source>type</source>
         <extracomment>A placeholder in the help for what is given after an option or the program's name; keep it as the descriptions call it ("&lt;type&gt;").</extracomment>
-        <translation type="unfinished" />
+        <translation>Art</translation>
     </message>
     <message>
         <source>form</source>
         <extracomment>A placeholder in the help for what is given after an option or the program's name; keep it as the descriptions call it ("&lt;form&gt;").</extracomment>
-        <translation type="unfinished" />
+        <translation>Form</translation>
     </message>
     <message>
         <source>Use the data folder &lt;dir&gt; instead of the program's own.</source>
-        <translation type="unfinished" />
+        <translation>Den Datenordner &lt;Ordner&gt; statt des programmeigenen verwenden.</translation>
     </message>
     <message>
         <source>command</source>
         <extracomment>A placeholder in the help for the first argument; the description under "Arguments" lists the commands.</extracomment>
-        <translation type="unfinished" />
+        <translation>Befehl</translation>
     </message>
     <message>
         <source>file</source>
         <extracomment>A placeholder in the help for what is given after an option or the program's name; keep it as the descriptions call it ("&lt;file&gt;").</extracomment>
-        <translation type="unfinished" />
+        <translation>Datei</translation>
     </message>
 </context>
 <context>
     <name>Versions</name>
     <message>
         <source>Add Investment</source>
-        <translation type="unfinished" />
+        <translation>Anlage hinzufügen</translation>
     </message>
     <message>
         <source>Edit Investment</source>
-        <translation type="unfinished" />
+        <translation>Anlage bearbeiten</translation>
     </message>
     <message>
         <source>Delete Investment</source>
-        <translation type="unfinished" />
+        <translation>Anlage löschen</translation>
     </message>
     <message>
         <source>Add Record</source>
-        <translation type="unfinished" />
+        <translation>Datensatz hinzufügen</translation>
     </message>
     <message>
         <source>Insert Record</source>
-        <translation type="unfinished" />
+        <translation>Datensatz einfügen</translation>
     </message>
     <message>
         <source>Edit Record</source>
-        <translation type="unfinished" />
+        <translation>Datensatz bearbeiten</translation>
     </message>
     <message>
         <source>Delete Record</source>
-        <translation type="unfinished" />
+        <translation>Datensatz löschen</translation>
     </message>
     <message>
         <source>Import Records</source>
-        <translation type="unfinished" />
+        <translation>Datensätze importieren</translation>
     </message>
     <message>
         <source>Fill In Rates</source>
-        <translation type="unfinished" />
+        <translation>Raten ergänzen</translation>
     </message>
     <message>
         <source>Restore Version</source>
-        <translation type="unfinished" />
+        <translation>Version wiederherstellen</translation>
     </message>
     <message>
         <source>Restore Backup</source>
-        <translation type="unfinished" />
+        <translation>Sicherung wiederherstellen</translation>
     </message>
     <message>
         <source>Changes Made Outside Plumbline</source>
-        <translation type="unfinished" />
+        <translation>Änderungen außerhalb von Plumbline</translation>
     </message>
     <message>
         <source>%1 '%2'</source>
         <extracomment>%1 is the change, as "Delete Investment", %2 the investment's name</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 „%2“</translation>
     </message>
     <message>
         <source>record %1 (%2)</source>
         <extracomment>%1 is a record's number, %2 its date</extracomment>
-        <translation type="unfinished" />
+        <translation>Datensatz %1 (%2)</translation>
     </message>
     <message>
         <source>a record (%1)</source>
-        <translation type="unfinished" />
+        <translation>ein Datensatz (%1)</translation>
     </message>
     <message>
         <source>record %1</source>
-        <translation type="unfinished" />
+        <translation>Datensatz %1</translation>
     </message>
     <message>
         <source>a record</source>
-        <translation type="unfinished" />
+        <translation>ein Datensatz</translation>
     </message>
     <message>
         <source>Added investment %1</source>
-        <translation type="unfinished" />
+        <translation>Anlage %1 hinzugefügt</translation>
     </message>
     <message>
         <source>Changed investment %1</source>
-        <translation type="unfinished" />
+        <translation>Anlage %1 geändert</translation>
     </message>
     <message>
         <source>Deleted investment %1</source>
-        <translation type="unfinished" />
+        <translation>Anlage %1 gelöscht</translation>
     </message>
     <message>
         <source>Added %1 to %2</source>
         <extracomment>%1 is a record, as "record 3 (1/2/2024)", %2 an investment</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 zu %2 hinzugefügt</translation>
     </message>
     <message>
         <source>Inserted %1 into %2</source>
-        <translation type="unfinished" />
+        <translation>%1 in %2 eingefügt</translation>
     </message>
     <message>
         <source>Changed %1 of %2</source>
-        <translation type="unfinished" />
+        <translation>%1 von %2 geändert</translation>
     </message>
     <message>
         <source>Deleted %1 of %2</source>
-        <translation type="unfinished" />
+        <translation>%1 von %2 gelöscht</translation>
     </message>
     <message>
         <source>Imported %1 record</source>
-        <translation type="unfinished" />
+        <translation>%1 Datensatz importiert</translation>
     </message>
     <message>
         <source>Imported %1 records</source>
-        <translation type="unfinished" />
+        <translation>%1 Datensätze importiert</translation>
     </message>
     <message>
         <source>Imported %1 record into %2</source>
         <extracomment>%1 is a count, %2 an investment</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 Datensatz in %2 importiert</translation>
     </message>
     <message>
         <source>Imported %1 records into %2</source>
-        <translation type="unfinished" />
+        <translation>%1 Datensätze in %2 importiert</translation>
     </message>
     <message>
         <source>Filled in %1 rate</source>
-        <translation type="unfinished" />
+        <translation>%1 Rate ergänzt</translation>
     </message>
     <message>
         <source>Filled in %1 rates</source>
-        <translation type="unfinished" />
+        <translation>%1 Raten ergänzt</translation>
     </message>
     <message>
         <source>Filled in %1 rate of %2</source>
         <extracomment>%1 is a count, %2 an investment</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 Rate von %2 ergänzt</translation>
     </message>
     <message>
         <source>Filled in %1 rates of %2</source>
-        <translation type="unfinished" />
+        <translation>%1 Raten von %2 ergänzt</translation>
     </message>
     <message>
         <source>Restored the version of %1</source>
         <extracomment>%1 is the time of the version</extracomment>
-        <translation type="unfinished" />
+        <translation>Version vom %1 wiederhergestellt</translation>
     </message>
     <message>
         <source>Restored the backup in %1</source>
         <extracomment>%1 is a folder</extracomment>
-        <translation type="unfinished" />
+        <translation>Sicherung in %1 wiederhergestellt</translation>
     </message>
     <message>
         <source>Changed outside Plumbline</source>
-        <translation type="unfinished" />
+        <translation>Außerhalb von Plumbline geändert</translation>
     </message>
     <message>
         <source>The version of %1 cannot be restored: its files were changed after it was kept, probably by an older copy of Plumbline writing to the data history.</source>
-        <translation type="unfinished" />
+        <translation>Die Version vom %1 kann nicht wiederhergestellt werden: Ihre Dateien wurden geändert, nachdem sie aufbewahrt wurde, vermutlich von einer älteren Kopie von Plumbline, die in den Datenverlauf schreibt.</translation>
     </message>
     <message>
         <source>There is no change to undo.</source>
-        <translation type="unfinished" />
+        <translation>Es gibt keine Änderung, die rückgängig gemacht werden kann.</translation>
     </message>
     <message>
         <source>There is no change to redo.</source>
-        <translation type="unfinished" />
+        <translation>Es gibt keine Änderung, die wiederholt werden kann.</translation>
     </message>
     <message>
         <source>There is no version %1.</source>
-        <translation type="unfinished" />
+        <translation>Es gibt keine Version %1.</translation>
     </message>
     <message>
         <source>The change "%1", under way when Plumbline stopped, was made and is kept as a version.</source>
-        <translation type="unfinished" />
+        <translation>Die Änderung „%1“, die lief, als Plumbline anhielt, wurde ausgeführt und als Version aufbewahrt.</translation>
     </message>
     <message>
         <source>The change "%1", under way when Plumbline stopped, was not made.</source>
-        <translation type="unfinished" />
+        <translation>Die Änderung „%1“, die lief, als Plumbline anhielt, wurde nicht ausgeführt.</translation>
     </message>
     <message>
         <source>a link stands in its place</source>
-        <translation type="unfinished" />
+        <translation>an seiner Stelle steht ein Link</translation>
     </message>
     <message>
         <source>a file stands in its place</source>
-        <translation type="unfinished" />
+        <translation>an seiner Stelle steht eine Datei</translation>
     </message>
     <message>
         <source>it cannot be read</source>
-        <translation type="unfinished" />
+        <translation>er kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>it belongs to another user</source>
-        <translation type="unfinished" />
+        <translation>er gehört einem anderen Benutzer</translation>
     </message>
     <message>
         <source>its permissions are not the ones Plumbline gives it</source>
-        <translation type="unfinished" />
+        <translation>seine Berechtigungen sind nicht die, die Plumbline ihm gibt</translation>
     </message>
     <message>
         <source>The folder "%1" for the versions of the data files cannot be created, so this change cannot be undone.</source>
-        <translation type="unfinished" />
+        <translation>Der Ordner „%1“ für die Versionen der Datendateien kann nicht angelegt werden, daher kann diese Änderung nicht rückgängig gemacht werden.</translation>
     </message>
     <message>
         <source>The folder of kept versions "%1" cannot be used (%2) and cannot be moved aside; changes are not kept as versions until it is removed.</source>
-        <translation type="unfinished" />
+        <translation>Der Ordner der aufbewahrten Versionen „%1“ kann nicht verwendet werden (%2) und nicht beiseitegelegt werden; Änderungen werden nicht als Versionen aufbewahrt, bis er entfernt ist.</translation>
     </message>
     <message>
         <source>The folder of kept versions could not be used (%1). It was moved to "%2", and versions are kept anew from now on.</source>
-        <translation type="unfinished" />
+        <translation>Der Ordner der aufbewahrten Versionen konnte nicht verwendet werden (%1). Er wurde nach „%2“ verschoben, und ab jetzt werden Versionen neu aufbewahrt.</translation>
     </message>
     <message>
         <source>its entry "%1" cannot be read</source>
-        <translation type="unfinished" />
+        <translation>sein Eintrag „%1“ kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>Restore from Backup</source>
-        <translation type="unfinished" />
+        <translation>Aus Sicherung wiederherstellen</translation>
     </message>
     <message>
         <source>%1 investment and no data records</source>
-        <translation type="unfinished" />
+        <translation>%1 Anlage und keine Datensätze</translation>
     </message>
     <message>
         <source>%1 investments and no data records</source>
-        <translation type="unfinished" />
+        <translation>%1 Anlagen und keine Datensätze</translation>
     </message>
     <message>
         <source>%1 investments and %2 data records, the newest dated %3</source>
         <extracomment>%1 and %2 are counts, %3 a date</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 Anlagen und %2 Datensätze, der neueste vom %3</translation>
     </message>
     <message>
         <source>%1 investment and %2 data record, the newest dated %3</source>
-        <translation type="unfinished" />
+        <translation>%1 Anlage und %2 Datensatz, der neueste vom %3</translation>
     </message>
     <message>
         <source>%1 investment and %2 data records, the newest dated %3</source>
-        <translation type="unfinished" />
+        <translation>%1 Anlage und %2 Datensätze, der neueste vom %3</translation>
     </message>
     <message>
         <source>%1 investments and %2 data record, the newest dated %3</source>
-        <translation type="unfinished" />
+        <translation>%1 Anlagen und %2 Datensatz, der neueste vom %3</translation>
     </message>
     <message>
         <source>Choose the Folder of the Backup</source>
-        <translation type="unfinished" />
+        <translation>Ordner der Sicherung wählen</translation>
     </message>
     <message>
         <source>"%1" is the data folder Plumbline 3.5 works with, not a backup.<byte value="xd" />
 Choose the folder your backup copies are in.</source>
-        <translation type="unfinished" />
+        <translation>„%1“ ist der Datenordner, mit dem Plumbline 3.5 arbeitet, keine Sicherung.</translation>
     </message>
     <message>
         <source>The backup in "%1" cannot be restored:<byte value="xd" />
 %2<byte value="xd" />
 Your data files are unchanged.</source>
-        <translation type="unfinished" />
+        <translation>Die Sicherung in „%1“ kann nicht wiederhergestellt werden:</translation>
     </message>
     <message>
         <source>The backup in "%1" holds %2.<byte value="xd" />
 Make it your data? Your data as it is now is kept: Edit, Undo brings it back.</source>
-        <translation type="unfinished" />
+        <translation>Die Sicherung in „%1“ enthält %2.</translation>
     </message>
     <message>
         <source>Plumbline 3.5 could not check the earlier versions of your data it keeps:<byte value="xd" />
 %1<byte value="xd" />
 Your data files are unchanged. Undo may not be offered until this is put right.</source>
         <extracomment>%1 is the reason</extracomment>
-        <translation type="unfinished" />
+        <translation>Plumbline 3.5 konnte die früheren Versionen Ihrer Daten, die es aufbewahrt, nicht prüfen:</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished" />
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
         <extracomment>%1 is the change, as "Delete Investment 'Savings'"</extracomment>
-        <translation type="unfinished" />
+        <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished" />
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
         <extracomment>%1 is the change, as "Delete Investment 'Savings'"</extracomment>
-        <translation type="unfinished" />
+        <translation>&amp;Wiederholen: %1</translation>
     </message>
     <message>
         <source>Restore Earlier &amp;Version…</source>
-        <translation type="unfinished" />
+        <translation>&amp;Frühere Version wiederherstellen…</translation>
     </message>
     <message>
         <source>Restore from Bac&amp;kup…</source>
-        <translation type="unfinished" />
+        <translation>Aus Sic&amp;herung wiederherstellen…</translation>
     </message>
     <message>
         <source>The records are not saved in the data folder; choose another folder.</source>
-        <translation type="unfinished" />
+        <translation>Die Datensätze werden nicht im Datenordner gespeichert; wählen Sie einen anderen Ordner.</translation>
     </message>
     <message>
         <source>%1 (line %2 of the version's data records)</source>
         <extracomment>%1 is the reason, %2 a line number</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (Zeile %2 der Datensätze der Version)</translation>
     </message>
 </context>
 <context>
     <name>frmBackupFiles</name>
     <message>
         <source>Copy the two data files to another folder</source>
-        <translation type="unfinished" />
+        <translation>Die beiden Datendateien in einen anderen Ordner kopieren</translation>
     </message>
     <message>
         <source>Which of the data files is being copied</source>
-        <translation type="unfinished" />
+        <translation>Welche der Datendateien gerade kopiert wird</translation>
     </message>
     <message>
         <source>Caption of the file being copied</source>
-        <translation type="unfinished" />
+        <translation>Beschriftung der kopierten Datei</translation>
     </message>
     <message>
         <source>File being copied</source>
-        <translation type="unfinished" />
+        <translation>Kopierte Datei</translation>
     </message>
     <message>
         <source>The data file that is copied</source>
-        <translation type="unfinished" />
+        <translation>Die Datendatei, die kopiert wird</translation>
     </message>
     <message>
         <source>Caption of the backup folder</source>
-        <translation type="unfinished" />
+        <translation>Beschriftung des Sicherungsordners</translation>
     </message>
     <message>
         <source>Backup folder</source>
-        <translation type="unfinished" />
+        <translation>Sicherungsordner</translation>
     </message>
     <message>
         <source>Folder the copy is written to</source>
-        <translation type="unfinished" />
+        <translation>Ordner, in den die Kopie geschrieben wird</translation>
     </message>
     <message>
         <source>Backup file name</source>
-        <translation type="unfinished" />
+        <translation>Name der Sicherungsdatei</translation>
     </message>
     <message>
         <source>Name of the copy in the backup folder</source>
-        <translation type="unfinished" />
+        <translation>Name der Kopie im Sicherungsordner</translation>
     </message>
     <message>
         <source>Copy the file to the backup folder</source>
-        <translation type="unfinished" />
+        <translation>Die Datei in den Sicherungsordner kopieren</translation>
     </message>
     <message>
         <source>Close the backup window</source>
-        <translation type="unfinished" />
+        <translation>Das Sicherungsfenster schließen</translation>
     </message>
     <message>
         <source>Backup Data Files</source>
-        <translation type="unfinished" />
+        <translation>Datendateien sichern</translation>
     </message>
     <message>
         <source>Copying:</source>
-        <translation type="unfinished" />
+        <translation>Kopiere:</translation>
     </message>
     <message>
         <source>In (Path):</source>
-        <translation type="unfinished" />
+        <translation>Nach (Pfad):</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished" />
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished" />
+        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>The Investment Information file</source>
-        <translation type="unfinished" />
+        <translation>Die Datei mit den Anlagedaten</translation>
     </message>
     <message>
         <source>There is no disk in the drive.<byte value="xd" />
 Please insert one and try again</source>
-        <translation type="unfinished" />
+        <translation>Im Laufwerk ist kein Datenträger.</translation>
     </message>
     <message>
         <source>The folder "%1" does not exist.<byte value="xd" />
 Please type the path of an existing folder and try again.</source>
         <extracomment>%1 is the folder path the user typed</extracomment>
-        <translation type="unfinished" />
+        <translation>Der Ordner „%1“ existiert nicht.</translation>
     </message>
     <message>
         <source>The backup copy cannot be written over the program's own data file.<byte value="xd" />
 Please choose another folder.</source>
-        <translation type="unfinished" />
+        <translation>Die Sicherungskopie kann nicht über die eigene Datendatei des Programms geschrieben werden.</translation>
     </message>
     <message>
         <source>The folder "%1" is the program's own data folder; the backup copies cannot go there.<byte value="xd" />
 Please choose another folder.</source>
-        <translation type="unfinished" />
+        <translation>Der Ordner „%1“ ist der eigene Datenordner des Programms; die Sicherungskopien können nicht dorthin.</translation>
     </message>
     <message>
         <source>The Investment Data file</source>
-        <translation type="unfinished" />
+        <translation>Die Datei mit den Datensätzen</translation>
     </message>
 </context>
 <context>
     <name>frmEnterPassword</name>
     <message>
         <source>The program asks for its password</source>
-        <translation type="unfinished" />
+        <translation>Das Programm fragt nach seinem Passwort</translation>
     </message>
     <message>
         <source>What to type in the box</source>
-        <translation type="unfinished" />
+        <translation>Was in das Feld einzugeben ist</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished" />
+        <translation>Passwort</translation>
     </message>
     <message>
         <source>The password of the program</source>
-        <translation type="unfinished" />
+        <translation>Das Passwort des Programms</translation>
     </message>
     <message>
         <source>Check the password and open the program</source>
-        <translation type="unfinished" />
+        <translation>Das Passwort prüfen und das Programm öffnen</translation>
     </message>
     <message>
         <source>Empty the password box</source>
-        <translation type="unfinished" />
+        <translation>Das Passwortfeld leeren</translation>
     </message>
     <message>
         <source>End the program</source>
-        <translation type="unfinished" />
+        <translation>Das Programm beenden</translation>
     </message>
     <message>
         <source>Please Enter Your Password</source>
-        <translation type="unfinished" />
+        <translation>Bitte geben Sie Ihr Passwort ein</translation>
     </message>
     <message>
         <source>&amp;Enter</source>
-        <translation type="unfinished" />
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>C&amp;lear</source>
-        <translation type="unfinished" />
+        <translation>&amp;Leeren</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>You have not entered a password. Please do so.</source>
-        <translation type="unfinished" />
+        <translation>Sie haben kein Passwort eingegeben. Bitte holen Sie das nach.</translation>
     </message>
     <message>
         <source>No Entry</source>
-        <translation type="unfinished" />
+        <translation>Keine Eingabe</translation>
     </message>
     <message>
         <source>Sorry, the password you've entered is incorrect.</source>
-        <translation type="unfinished" />
+        <translation>Das eingegebene Passwort ist leider falsch.</translation>
     </message>
     <message>
         <source>Please try again.</source>
-        <translation type="unfinished" />
+        <translation>Bitte versuchen Sie es erneut.</translation>
     </message>
 </context>
 <context>
     <name>frmInstructions</name>
     <message>
         <source>How to use the program</source>
-        <translation type="unfinished" />
+        <translation>Wie das Programm verwendet wird</translation>
     </message>
     <message>
         <source>Instructions</source>
-        <translation type="unfinished" />
+        <translation>Anleitung</translation>
     </message>
     <message>
         <source>The instructions; read them with the arrow keys</source>
-        <translation type="unfinished" />
+        <translation>Die Anleitung; mit den Pfeiltasten lesen</translation>
     </message>
     <message>
         <source>Close the instructions</source>
-        <translation type="unfinished" />
+        <translation>Die Anleitung schließen</translation>
     </message>
     <message>
         <source>Files containing the Investment records and the Data records are kept in the program folder, C:\Program Files\Plumbline 3.5. They must stay there: if they are moved or renamed, Plumbline does not find them and starts again with new, empty files. To keep a copy of your data in a safe place, choose Backup Data Files from the File menu. The dialog first offers the main file, PlumblineData, to be copied to drive A unless you type another path; click Save to copy it, then Exit,
 and the form changes to offer the file that holds all the Data records, PlDataHist.txt (the Data records of all your investments are kept together in this one text file). Again you may change the path; click Save, then Exit to leave the dialog.</source>
-        <translation type="unfinished" />
+        <translation>Die Dateien mit den Anlagen und den Datensätzen liegen im Programmordner C:\Program Files\Plumbline 3.5. Dort müssen sie bleiben: Werden sie verschoben oder umbenannt, findet Plumbline sie nicht und beginnt wieder mit neuen, leeren Dateien. Um eine Kopie Ihrer Daten an einem sicheren Ort aufzubewahren, wählen Sie im Menü „Datei“ den Befehl „Datendateien sichern“. Der Dialog bietet zuerst die Hauptdatei PlumblineData an, die auf Laufwerk A kopiert wird, sofern Sie keinen anderen Pfad eingeben; klicken Sie auf „Speichern“, um sie zu kopieren, dann auf „Schließen“,
+und das Formular bietet nun die Datei an, die alle Datensätze enthält, PlDataHist.txt (die Datensätze all Ihrer Anlagen stehen zusammen in dieser einen Textdatei). Wieder können Sie den Pfad ändern; klicken Sie auf „Speichern“ und dann auf „Schließen“, um den Dialog zu verlassen.</translation>
     </message>
     <message>
         <source>Files containing the Investment records and the Data records are kept in the program's data folder, %1. They must stay there: if they are moved or renamed, Plumbline does not find them and starts again with new, empty files. To keep a copy of your data in a safe place, choose Backup Data Files from the File menu. The dialog first offers the main file, PlumblineData, to be copied to your home folder unless you type another path; click Save to copy it, then Exit,
 and the form changes to offer the file that holds all the Data records, PlDataHist.txt (the Data records of all your investments are kept together in this one text file). Again you may change the path; click Save, then Exit to leave the dialog.</source>
         <extracomment>%1 is the path of the program's data folder</extracomment>
-        <translation type="unfinished" />
+        <translation>Die Dateien mit den Anlagen und den Datensätzen liegen im Datenordner des Programms, %1. Dort müssen sie bleiben: Werden sie verschoben oder umbenannt, findet Plumbline sie nicht und beginnt wieder mit neuen, leeren Dateien. Um eine Kopie Ihrer Daten an einem sicheren Ort aufzubewahren, wählen Sie im Menü „Datei“ den Befehl „Datendateien sichern“. Der Dialog bietet zuerst die Hauptdatei PlumblineData an, die in Ihren persönlichen Ordner kopiert wird, sofern Sie keinen anderen Pfad eingeben; klicken Sie auf „Speichern“, um sie zu kopieren, dann auf „Schließen“,
+und das Formular bietet nun die Datei an, die alle Datensätze enthält, PlDataHist.txt (die Datensätze all Ihrer Anlagen stehen zusammen in dieser einen Textdatei). Wieder können Sie den Pfad ändern; klicken Sie auf „Speichern“ und dann auf „Schließen“, um den Dialog zu verlassen.</translation>
     </message>
     <message>
         <source>PLUMBLINE 3.5  INSTRUCTIONS</source>
-        <translation type="unfinished" />
+        <translation>PLUMBLINE 3.5  ANLEITUNG</translation>
     </message>
     <message>
         <source>Welcome to Plumbline 3.5. Before you enter any data, decide whether the program should be protected by a password. Choose Password from the File menu: there you can set a password that will be asked for every time Plumbline starts, change the password you already have, or tick No Password to turn the protection off.</source>
-        <translation type="unfinished" />
+        <translation>Willkommen bei Plumbline 3.5. Bevor Sie Daten eingeben, entscheiden Sie, ob das Programm durch ein Passwort geschützt werden soll. Wählen Sie im Menü „Datei“ den Befehl „Passwort“: Dort können Sie ein Passwort festlegen, das bei jedem Start von Plumbline abgefragt wird, Ihr bisheriges Passwort ändern oder „Kein Passwort“ ankreuzen, um den Schutz auszuschalten.</translation>
     </message>
     <message>
         <source>The Plumbline 3.5 main form is divided into two main areas. Your investment records are shown, one at a time, in the yellow boxes at the top of the form, and the numeric records that belong to the investment shown are listed in the Data Grid below them. To create your first investment record, click the 'Add New' button in the top group of buttons.</source>
-        <translation type="unfinished" />
+        <translation>Das Hauptformular von Plumbline 3.5 ist in zwei Bereiche geteilt. Ihre Anlagen werden einzeln in den gelben Feldern oben im Formular gezeigt, und die Zahlen-Datensätze der gezeigten Anlage stehen in der Datentabelle darunter. Um Ihre erste Anlage anzulegen, klicken Sie in der oberen Schaltflächengruppe auf „Neu“.</translation>
     </message>
     <message>
         <source>The Investment entry form will appear, ready for you to type in the TYPE OF INVESTMENT: for example a mutual fund, a stock, a bond, a CD or a savings account. This is the one box that must be filled in; if you click Done while it is empty, Plumbline asks you to make an entry.</source>
-        <translation type="unfinished" />
+        <translation>Das Formular für die Anlage erscheint, bereit für die Eingabe der ART DER ANLAGE: zum Beispiel ein Investmentfonds, eine Aktie, eine Anleihe, ein Festgeld oder ein Sparkonto. Dies ist das einzige Feld, das ausgefüllt werden muss; klicken Sie auf „Fertig“, solange es leer ist, bittet Plumbline Sie um einen Eintrag.</translation>
     </message>
     <message>
         <source>Tab over to the INSTITUTION box and type the name of the bank, broker or fund company that holds the investment. This box is optional and may be left empty. Click Done or press the Enter key to save the record; you are taken back to the main form, which now shows your new investment at the top.</source>
-        <translation type="unfinished" />
+        <translation>Wechseln Sie mit der Tabulatortaste zum Feld INSTITUT und geben Sie den Namen der Bank, des Brokers oder der Fondsgesellschaft ein, bei der die Anlage liegt. Dieses Feld ist freiwillig und darf leer bleiben. Klicken Sie auf „Fertig“ oder drücken Sie die Eingabetaste, um die Anlage zu speichern; Sie kehren zum Hauptformular zurück, das nun oben Ihre neue Anlage zeigt.</translation>
     </message>
     <message>
         <source>Now go down to the buttons on the bottom of the form and click 'Add New' to create the first Data record of this investment. In the DATE box type the date of the record, or just press the Tab key and today's date is entered for you. In the ORIGINAL AMOUNT box type the amount you invested. Never type commas into any of the amount boxes: the commas are inserted automatically. Leave the INFLATION RATE box empty in this first record. In the CURRENT AMOUNT box type what the investment is worth now; for a new investment you may simply copy the original amount into it. Every box except the inflation rate must be filled in.</source>
-        <translation type="unfinished" />
+        <translation>Gehen Sie nun zu den Schaltflächen unten im Formular und klicken Sie auf „Anfügen“, um den ersten Datensatz dieser Anlage anzulegen. Geben Sie im Feld DATUM das Datum des Datensatzes ein, oder drücken Sie einfach die Tabulatortaste, dann wird das heutige Datum für Sie eingetragen. Geben Sie im Feld URSPRUNGSBETRAG den angelegten Betrag ein. Geben Sie nie Tausendertrennzeichen in die Betragsfelder ein: Sie werden automatisch eingefügt. Lassen Sie das Feld INFLATIONSRATE in diesem ersten Datensatz leer. Geben Sie im Feld AKTUELLER BETRAG ein, was die Anlage jetzt wert ist; bei einer neuen Anlage können Sie einfach den Ursprungsbetrag übernehmen. Jedes Feld außer der Inflationsrate muss ausgefüllt werden.</translation>
     </message>
     <message>
         <source>This is the way we suggest you start Plumbline with every investment. The first record is the starting point: there is no earlier record and so no interval yet for an inflation rate to cover, which is why none is entered. Click Done to save the record and return to the main form.</source>
-        <translation type="unfinished" />
+        <translation>So empfehlen wir Ihnen, in Plumbline mit jeder Anlage zu beginnen. Der erste Datensatz ist der Ausgangspunkt: Es gibt keinen früheren Datensatz und daher noch keinen Zeitraum, den eine Inflationsrate abdecken könnte; deshalb wird keine eingegeben. Klicken Sie auf „Fertig“, um den Datensatz zu speichern und zum Hauptformular zurückzukehren.</translation>
     </message>
     <message>
         <source>It is in the Data Grid where you can see the figures Plumbline works out for each record. In the first record every figure beyond the values you entered is zero, as there is nothing yet to compare with. When you add later records, each with a new current amount and the inflation rate for the interval since the record before, the grid shows how the investment has done, including the figures adjusted for inflation (AFI). If prices fell during an interval, enter the deflation rate as a negative number.</source>
