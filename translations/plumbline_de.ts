@@ -2278,588 +2278,588 @@ und das Formular bietet nun die Datei an, die alle Datensätze enthält, PlDataH
     <message>
         <source>It is in the Data Grid where you can see the figures Plumbline works out for each record. In the first record every figure beyond the values you entered is zero, as there is nothing yet to compare with. When you add later records, each with a new current amount and the inflation rate for the interval since the record before, the grid shows how the investment has done, including the figures adjusted for inflation (AFI). If prices fell during an interval, enter the deflation rate as a negative number.</source>
         <extracomment>AFI = adjusted for inflation</extracomment>
-        <translation type="unfinished" />
+        <translation>In der Datentabelle sehen Sie die Zahlen, die Plumbline für jeden Datensatz berechnet. Im ersten Datensatz ist jede Zahl außer Ihren Eingaben null, da es noch nichts zu vergleichen gibt. Wenn Sie weitere Datensätze hinzufügen, jeweils mit einem neuen aktuellen Betrag und der Inflationsrate für den Zeitraum seit dem vorigen Datensatz, zeigt die Tabelle, wie sich die Anlage entwickelt hat, einschließlich der inflationsbereinigten Zahlen (infl.-ber.). Sind die Preise in einem Zeitraum gefallen, geben Sie die Deflationsrate als negative Zahl ein.</translation>
     </message>
     <message>
         <source>When creating new records for an investment, it is best to make them at regular intervals, such as once a year, once a quarter or once a month, so that each record covers a period for which an inflation rate is published. Such rates are published by the government's statistics office (in the United States the Bureau of Labor Statistics, with its Consumer Price Index) and can be found in newspapers, in libraries and on the Internet.</source>
-        <translation type="unfinished" />
+        <translation>Legen Sie neue Datensätze einer Anlage am besten in regelmäßigen Abständen an, etwa einmal im Jahr, im Quartal oder im Monat, damit jeder Datensatz einen Zeitraum abdeckt, für den eine Inflationsrate veröffentlicht wird. Solche Raten veröffentlicht das statistische Amt (in Deutschland das Statistische Bundesamt mit seinem Verbraucherpreisindex, in den USA das Bureau of Labor Statistics mit dem Consumer Price Index); Sie finden sie in Zeitungen, Bibliotheken und im Internet.</translation>
     </message>
     <message>
         <source>If you've had an investment for several years, you can enter its history one year at a time. For each following year type the date one year after the previous record, leave the original amount as it was unless you added money to the investment or took some out, type the new current amount, and type the inflation rate for that interval. We recommend intervals that run from January to January.</source>
-        <translation type="unfinished" />
+        <translation>Besitzen Sie eine Anlage schon seit einigen Jahren, können Sie ihren Verlauf Jahr für Jahr eingeben. Geben Sie für jedes folgende Jahr das Datum ein Jahr nach dem vorigen Datensatz ein, lassen Sie den Ursprungsbetrag unverändert, sofern Sie nichts eingezahlt oder entnommen haben, geben Sie den neuen aktuellen Betrag und die Inflationsrate für diesen Zeitraum ein. Wir empfehlen Zeiträume von Januar bis Januar.</translation>
     </message>
     <message>
         <source>Notice that the INC/DEC number shows how much the current amount has gone up or down since the previous record; a decrease is shown in brackets. PROFIT/LOSS is the difference between the current amount and the original amount. INFLATION RATE is the rate you entered for the interval, and LOSS TO INFLATION is the part of the investment's value that inflation took away during that interval; when there was deflation it is negative, which means a gain.</source>
         <extracomment>INC/DEC = increase/decrease; the words in capitals are the Data Grid's column headings</extracomment>
-        <translation type="unfinished" />
+        <translation>Beachten Sie: Die Zahl ZU-/ABNAHME zeigt, wie stark der aktuelle Betrag seit dem vorigen Datensatz gestiegen oder gefallen ist; eine Abnahme steht in Klammern. GEWINN/VERLUST ist die Differenz zwischen aktuellem Betrag und Ursprungsbetrag. INFLATION RATE ist die Rate, die Sie für den Zeitraum eingegeben haben, und VERLUST DURCH INFLATION ist der Teil des Werts der Anlage, den die Inflation in diesem Zeitraum genommen hat; bei Deflation ist er negativ, also ein Gewinn.</translation>
     </message>
     <message>
         <source>The next figure, CURRENT AMOUNT AFI, is the current amount adjusted for inflation: what the investment is really worth in the money of the first record, after all the inflation since then. PROFIT/LOSS AFI is the profit or loss counted in those adjusted amounts. A detailed explanation of the calculations is given in a separate explanation document in the program folder: %1.</source>
         <extracomment>AFI = adjusted for inflation; %1 is the path of the explanation document</extracomment>
-        <translation type="unfinished" />
+        <translation>Die nächste Zahl, AKTUELLER BETR. INFL.-BER., ist der inflationsbereinigte aktuelle Betrag: was die Anlage in Geld des ersten Datensatzes nach aller Inflation seither wirklich wert ist. G/V INFL.-BER. ist der Gewinn oder Verlust, gerechnet in diesen bereinigten Beträgen. Eine ausführliche Erklärung der Berechnungen steht in einem eigenen Dokument im Programmordner: %1.</translation>
     </message>
     <message>
         <source>You can edit the basic information of an investment with the Edit button in the top group of buttons, and delete the investment with the Delete button beside it. Data records can be edited and deleted too. Take care: deleting an investment record deletes all of its Data records as well.</source>
-        <translation type="unfinished" />
+        <translation>Die Grunddaten einer Anlage bearbeiten Sie mit der Schaltfläche „Bearbeiten“ in der oberen Schaltflächengruppe, und mit „Löschen“ daneben löschen Sie die Anlage. Auch Datensätze können bearbeitet und gelöscht werden. Vorsicht: Das Löschen einer Anlage löscht auch alle ihre Datensätze.</translation>
     </message>
     <message>
         <source>To edit or delete a Data record, click Edit or Del Rec in the lower group of buttons, then click the box next to them; it takes the focus and turns blue. Pick the number of the record you want from the list that drops down.</source>
-        <translation type="unfinished" />
+        <translation>Um einen Datensatz zu bearbeiten oder zu löschen, klicken Sie in der unteren Schaltflächengruppe auf „Bearbeiten“ oder „Entfernen“ und dann auf das Feld daneben; es erhält den Fokus und wird blau. Wählen Sie die Nummer des gewünschten Datensatzes aus der aufklappenden Liste.</translation>
     </message>
     <message>
         <source>You can insert a new record within a group of Data records. Click Ins New, then choose from the drop-down list the record after which the new one is to come, and fill in the form as for any new record.</source>
-        <translation type="unfinished" />
+        <translation>Sie können einen neuen Datensatz innerhalb einer Gruppe von Datensätzen einfügen. Klicken Sie auf „Einfügen“, wählen Sie in der aufklappenden Liste den Datensatz, nach dem der neue kommen soll, und füllen Sie das Formular wie bei jedem neuen Datensatz aus.</translation>
     </message>
     <message>
         <source>You can also get a printout of your figures. Print prints one page of the Data Grid at a time, the page that is on the screen. When an investment has more records than fit on one page, PREVIOUS and NEXT page links appear to the right of the page number; move to the page you want and click Print again.</source>
-        <translation type="unfinished" />
+        <translation>Sie können Ihre Zahlen auch ausdrucken. „Drucken“ druckt jeweils eine Seite der Datentabelle, die Seite, die auf dem Bildschirm steht. Hat eine Anlage mehr Datensätze, als auf eine Seite passen, erscheinen rechts neben der Seitennummer die Verweise ZURÜCK und WEITER; gehen Sie zur gewünschten Seite und klicken Sie erneut auf „Drucken“.</translation>
     </message>
     <message>
         <source>Plumbline 3.5 Instructions</source>
-        <translation type="unfinished" />
+        <translation>Anleitung zu Plumbline 3.5</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished" />
+        <translation>S&amp;chließen</translation>
     </message>
 </context>
 <context>
     <name>frmInvestData</name>
     <message>
         <source>Investments and their data records with the figures computed against inflation</source>
-        <translation type="unfinished" />
+        <translation>Anlagen und ihre Datensätze mit den gegen die Inflation berechneten Zahlen</translation>
     </message>
     <message>
         <source>Caption of the investment record number</source>
-        <translation type="unfinished" />
+        <translation>Beschriftung der Anlagennummer</translation>
     </message>
     <message>
         <source>Number of the investment shown</source>
-        <translation type="unfinished" />
+        <translation>Nummer der gezeigten Anlage</translation>
     </message>
     <message>
         <source>Type of investment</source>
-        <translation type="unfinished" />
+        <translation>Art der Anlage</translation>
     </message>
     <message>
         <source>Type of the investment shown; select it and use Edit, Copy to copy it</source>
-        <translation type="unfinished" />
+        <translation>Art der gezeigten Anlage; markieren Sie sie und kopieren Sie sie mit Bearbeiten, Kopieren</translation>
     </message>
     <message>
         <source>Institution</source>
-        <translation type="unfinished" />
+        <translation>Institut</translation>
     </message>
     <message>
         <source>Institution that holds the investment shown; select it and use Edit, Copy to copy it</source>
-        <translation type="unfinished" />
+        <translation>Institut, bei dem die gezeigte Anlage liegt; markieren Sie es und kopieren Sie es mit Bearbeiten, Kopieren</translation>
     </message>
     <message>
         <source>Show the first investment</source>
-        <translation type="unfinished" />
+        <translation>Die erste Anlage zeigen</translation>
     </message>
     <message>
         <source>Previous investment</source>
-        <translation type="unfinished" />
+        <translation>Vorige Anlage</translation>
     </message>
     <message>
         <source>Show the investment before this one</source>
-        <translation type="unfinished" />
+        <translation>Die Anlage vor dieser zeigen</translation>
     </message>
     <message>
         <source>Next investment</source>
-        <translation type="unfinished" />
+        <translation>Nächste Anlage</translation>
     </message>
     <message>
         <source>Show the investment after this one</source>
-        <translation type="unfinished" />
+        <translation>Die Anlage nach dieser zeigen</translation>
     </message>
     <message>
         <source>Show the last investment</source>
-        <translation type="unfinished" />
+        <translation>Die letzte Anlage zeigen</translation>
     </message>
     <message>
         <source>Add new investment</source>
-        <translation type="unfinished" />
+        <translation>Neue Anlage hinzufügen</translation>
     </message>
     <message>
         <source>Add a new investment record</source>
-        <translation type="unfinished" />
+        <translation>Eine neue Anlage hinzufügen</translation>
     </message>
     <message>
         <source>Edit investment</source>
-        <translation type="unfinished" />
+        <translation>Anlage bearbeiten</translation>
     </message>
     <message>
         <source>Edit the type and institution of the investment shown</source>
-        <translation type="unfinished" />
+        <translation>Art und Institut der gezeigten Anlage bearbeiten</translation>
     </message>
     <message>
         <source>Delete investment</source>
-        <translation type="unfinished" />
+        <translation>Anlage löschen</translation>
     </message>
     <message>
         <source>Delete the investment shown and all of its data records</source>
-        <translation type="unfinished" />
+        <translation>Die gezeigte Anlage mit allen ihren Datensätzen löschen</translation>
     </message>
     <message>
         <source>Column heading: data record number</source>
-        <translation type="unfinished" />
+        <translation>Spaltenüberschrift: Nummer des Datensatzes</translation>
     </message>
     <message>
         <source>Column heading: date of the data record</source>
-        <translation type="unfinished" />
+        <translation>Spaltenüberschrift: Datum des Datensatzes</translation>
     </message>
     <message>
         <source>Column heading: original amount</source>
-        <translation type="unfinished" />
+        <translation>Spaltenüberschrift: Ursprungsbetrag</translation>
     </message>
     <message>
         <source>Column heading: current amount</source>
-        <translation type="unfinished" />
+        <translation>Spaltenüberschrift: aktueller Betrag</translation>
     </message>
     <message>
         <source>Column heading: increase or decrease since the previous record</source>
-        <translation type="unfinished" />
+        <translation>Spaltenüberschrift: Zu- oder Abnahme seit dem vorigen Datensatz</translation>
     </message>
     <message>
         <source>Column heading: profit or loss</source>
-        <translation type="unfinished" />
+        <translation>Spaltenüberschrift: Gewinn oder Verlust</translation>
     </message>
     <message>
         <source>Column heading: inflation rate in percent</source>
-        <translation type="unfinished" />
+        <translation>Spaltenüberschrift: Inflationsrate in Prozent</translation>
     </message>
     <message>
         <source>Column heading: loss to inflation</source>
-        <translation type="unfinished" />
+        <translation>Spaltenüberschrift: Inflationsverlust</translation>
     </message>
     <message>
         <source>Column heading: current amount adjusted for inflation</source>
-        <translation type="unfinished" />
+        <translation>Spaltenüberschrift: inflationsbereinigter Betrag</translation>
     </message>
     <message>
         <source>Column heading: profit or loss adjusted for inflation</source>
-        <translation type="unfinished" />
+        <translation>Spaltenüberschrift: inflationsbereinigter Gewinn oder Verlust</translation>
     </message>
     <message>
         <source>Caption of the page number</source>
-        <translation type="unfinished" />
+        <translation>Beschriftung der Seitennummer</translation>
     </message>
     <message>
         <source>Number of the grid page shown</source>
-        <translation type="unfinished" />
+        <translation>Nummer der gezeigten Tabellenseite</translation>
     </message>
     <message>
         <source>Previous page</source>
-        <translation type="unfinished" />
+        <translation>Vorige Seite</translation>
     </message>
     <message>
         <source>Show the previous twelve data records (Page Up)</source>
-        <translation type="unfinished" />
+        <translation>Die vorigen zwölf Datensätze zeigen (Bild auf)</translation>
     </message>
     <message>
         <source>Next page</source>
-        <translation type="unfinished" />
+        <translation>Nächste Seite</translation>
     </message>
     <message>
         <source>Show the next twelve data records (Page Down)</source>
-        <translation type="unfinished" />
+        <translation>Die nächsten zwölf Datensätze zeigen (Bild ab)</translation>
     </message>
     <message>
         <source>Add new data record</source>
-        <translation type="unfinished" />
+        <translation>Neuen Datensatz hinzufügen</translation>
     </message>
     <message>
         <source>Add a data record at the end of this investment's records</source>
-        <translation type="unfinished" />
+        <translation>Einen Datensatz am Ende der Datensätze dieser Anlage hinzufügen</translation>
     </message>
     <message>
         <source>Insert data record</source>
-        <translation type="unfinished" />
+        <translation>Datensatz einfügen</translation>
     </message>
     <message>
         <source>Insert a data record before the one chosen in the record list</source>
-        <translation type="unfinished" />
+        <translation>Einen Datensatz vor dem in der Datensatzliste gewählten einfügen</translation>
     </message>
     <message>
         <source>Delete data record</source>
-        <translation type="unfinished" />
+        <translation>Datensatz löschen</translation>
     </message>
     <message>
         <source>Delete the data record chosen in the record list</source>
-        <translation type="unfinished" />
+        <translation>Den in der Datensatzliste gewählten Datensatz löschen</translation>
     </message>
     <message>
         <source>Data record number</source>
-        <translation type="unfinished" />
+        <translation>Datensatznummer</translation>
     </message>
     <message>
         <source>Choose the data record to edit, insert before or delete</source>
-        <translation type="unfinished" />
+        <translation>Den Datensatz wählen, der bearbeitet, vor dem eingefügt oder der gelöscht werden soll</translation>
     </message>
     <message>
         <source>Edit data record</source>
-        <translation type="unfinished" />
+        <translation>Datensatz bearbeiten</translation>
     </message>
     <message>
         <source>Edit the data record chosen in the record list</source>
-        <translation type="unfinished" />
+        <translation>Den in der Datensatzliste gewählten Datensatz bearbeiten</translation>
     </message>
     <message>
         <source>Print the page of the grid that is on screen</source>
-        <translation type="unfinished" />
+        <translation>Die Seite der Tabelle drucken, die auf dem Bildschirm steht</translation>
     </message>
     <message>
         <source>Close the data files and end the program (Ctrl+Q)</source>
-        <translation type="unfinished" />
+        <translation>Die Datendateien schließen und das Programm beenden (Strg+Q)</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished" />
+        <translation>Datei</translation>
     </message>
     <message>
         <source>Backup, password and exit</source>
-        <translation type="unfinished" />
+        <translation>Sicherung, Passwort und Beenden</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished" />
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Copy the type or institution of the investment</source>
-        <translation type="unfinished" />
+        <translation>Art oder Institut der Anlage kopieren</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished" />
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Instructions (F1)</source>
-        <translation type="unfinished" />
+        <translation>Anleitung (F1)</translation>
     </message>
     <message>
         <source>Data Rec</source>
         <extracomment>Data Rec = data record number</extracomment>
-        <translation type="unfinished" />
+        <translation>DS-Nr.</translation>
     </message>
     <message>
         <source>Number of the data record within its investment</source>
-        <translation type="unfinished" />
+        <translation>Nummer des Datensatzes innerhalb seiner Anlage</translation>
     </message>
     <message>
         <source>Date</source>
         <extracomment>Grid heading: the data record's date</extracomment>
-        <translation type="unfinished" />
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Date of the data record</source>
-        <translation type="unfinished" />
+        <translation>Datum des Datensatzes</translation>
     </message>
     <message>
         <source>Original Amount</source>
-        <translation type="unfinished" />
+        <translation>Ursprungsbetrag</translation>
     </message>
     <message>
         <source>Amount originally invested</source>
-        <translation type="unfinished" />
+        <translation>Ursprünglich angelegter Betrag</translation>
     </message>
     <message>
         <source>Current Amount</source>
-        <translation type="unfinished" />
+        <translation>Aktueller Betrag</translation>
     </message>
     <message>
         <source>Current amount on this date</source>
-        <translation type="unfinished" />
+        <translation>Aktueller Betrag an diesem Datum</translation>
     </message>
     <message>
         <source>Inc/Dec</source>
         <extracomment>Inc/Dec = increase or decrease
 ----------
 Grid heading: increase or decrease since the previous record</extracomment>
-        <translation type="unfinished" />
+        <translation>Zu-/Abnahme</translation>
     </message>
     <message>
         <source>Increase or decrease since the previous record</source>
-        <translation type="unfinished" />
+        <translation>Zu- oder Abnahme seit dem vorigen Datensatz</translation>
     </message>
     <message>
         <source>Profit/Loss</source>
         <extracomment>Grid heading: profit or loss</extracomment>
-        <translation type="unfinished" />
+        <translation>Gewinn/Verlust</translation>
     </message>
     <message>
         <source>Current amount less original amount</source>
-        <translation type="unfinished" />
+        <translation>Aktueller Betrag abzüglich Ursprungsbetrag</translation>
     </message>
     <message>
         <source>Inflation Rate (%)</source>
-        <translation type="unfinished" />
+        <translation>Inflationsrate (%)</translation>
     </message>
     <message>
         <source>Inflation rate in percent since the previous record</source>
-        <translation type="unfinished" />
+        <translation>Inflationsrate in Prozent seit dem vorigen Datensatz</translation>
     </message>
     <message>
         <source>Loss To Inflation</source>
-        <translation type="unfinished" />
+        <translation>Inflationsverlust</translation>
     </message>
     <message>
         <source>What inflation took from the amount since the previous record</source>
-        <translation type="unfinished" />
+        <translation>Was die Inflation seit dem vorigen Datensatz vom Betrag genommen hat</translation>
     </message>
     <message>
         <source>Current Amount AFI</source>
         <extracomment>AFI = adjusted for inflation</extracomment>
-        <translation type="unfinished" />
+        <translation>Inflationsbereinigter Betrag</translation>
     </message>
     <message>
         <source>Current amount adjusted for inflation</source>
-        <translation type="unfinished" />
+        <translation>Inflationsbereinigter aktueller Betrag</translation>
     </message>
     <message>
         <source>Profit/Loss AFI</source>
         <extracomment>AFI = adjusted for inflation
 ----------
 Grid heading; AFI = adjusted for inflation</extracomment>
-        <translation type="unfinished" />
+        <translation>Infl.-ber. Gewinn/Verlust</translation>
     </message>
     <message>
         <source>Profit or loss adjusted for inflation</source>
-        <translation type="unfinished" />
+        <translation>Inflationsbereinigter Gewinn oder Verlust</translation>
     </message>
     <message>
         <source>&amp;Import Price Index…</source>
-        <translation type="unfinished" />
+        <translation>Preisindex im&amp;portieren…</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished" />
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>Price &amp;Index…</source>
-        <translation type="unfinished" />
+        <translation>Preis&amp;index…</translation>
     </message>
     <message>
         <source>About Plumbline…</source>
-        <translation type="unfinished" />
+        <translation>Über Plumbline…</translation>
     </message>
     <message>
         <source>Are you sure you want to Delete this record?<byte value="xd" />
 If you delete it, all the corresponding records<byte value="xd" />
 In it's data file will be<byte value="xd" />
 deleted too.</source>
-        <translation type="unfinished" />
+        <translation>Möchten Sie diese Anlage wirklich löschen?</translation>
     </message>
     <message>
         <source>There is no disk in the drive.<byte value="xd" />
 Please insert one and try again</source>
-        <translation type="unfinished" />
+        <translation>Im Laufwerk ist kein Datenträger.</translation>
     </message>
     <message>
         <source>The investment delete could not be completed. Plumbline 3.5 completes it when it starts next time, and ends now.</source>
-        <translation type="unfinished" />
+        <translation>Das Löschen der Anlage konnte nicht abgeschlossen werden. Plumbline 3.5 schließt es beim nächsten Start ab und wird jetzt beendet.</translation>
     </message>
     <message>
         <source>The data record's values could not be read.</source>
-        <translation type="unfinished" />
+        <translation>Die Werte des Datensatzes konnten nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Investment Record #:</source>
-        <translation type="unfinished" />
+        <translation>Anlage Nr.:</translation>
     </message>
     <message>
         <source>&amp;First</source>
         <extracomment>The buttons of the top row go through the investments; "&amp;" marks the access key</extracomment>
-        <translation type="unfinished" />
+        <translation>&amp;Erste</translation>
     </message>
     <message>
         <source>&amp;Previous</source>
-        <translation type="unfinished" />
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished" />
+        <translation>&amp;Weiter</translation>
     </message>
     <message>
         <source>&amp;Last</source>
-        <translation type="unfinished" />
+        <translation>&amp;Letzte</translation>
     </message>
     <message>
         <source>Add &amp;New</source>
         <extracomment>Adds a new investment (the data records' button below is "&amp;Add New")</extracomment>
-        <translation type="unfinished" />
+        <translation>Ne&amp;u</translation>
     </message>
     <message>
         <source>Edi&amp;t</source>
         <extracomment>Edits the investment shown</extracomment>
-        <translation type="unfinished" />
+        <translation>Bearbei&amp;ten</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
         <extracomment>Deletes the investment shown with its data records</extracomment>
-        <translation type="unfinished" />
+        <translation>Lö&amp;schen</translation>
     </message>
     <message>
         <source>Page</source>
         <extracomment>Caption before the number of the grid page shown</extracomment>
-        <translation type="unfinished" />
+        <translation>Seite</translation>
     </message>
     <message>
         <source>Previous</source>
         <extracomment>Link to the grid's previous page</extracomment>
-        <translation type="unfinished" />
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Next</source>
         <extracomment>Link to the grid's next page</extracomment>
-        <translation type="unfinished" />
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>&amp;Add New</source>
         <extracomment>Adds a data record at the end of the investment's data</extracomment>
-        <translation type="unfinished" />
+        <translation>Anfü&amp;gen</translation>
     </message>
     <message>
         <source>&amp;Ins New</source>
         <extracomment>Short for "Insert New": inserts a data record after the one chosen</extracomment>
-        <translation type="unfinished" />
+        <translation>E&amp;infügen</translation>
     </message>
     <message>
         <source>Del &amp;Rec</source>
         <extracomment>Short for "Delete Record": deletes the data record chosen</extracomment>
-        <translation type="unfinished" />
+        <translation>Ent&amp;fernen</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
         <extracomment>Edits the data record chosen</extracomment>
-        <translation type="unfinished" />
+        <translation>Bea&amp;rbeiten</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished" />
+        <translation>Dru&amp;cken</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished" />
+        <translation>Bee&amp;nden</translation>
     </message>
     <message>
         <source>Data</source>
         <extracomment>Grid heading, top line over "Rec" (the data record's number)</extracomment>
-        <translation type="unfinished" />
+        <translation>DS</translation>
     </message>
     <message>
         <source>Rec</source>
         <extracomment>Grid heading: the data record's number (abbreviation of "Record"), under "Data"</extracomment>
-        <translation type="unfinished" />
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Original</source>
         <extracomment>Grid heading, top line of "Original Amount"</extracomment>
-        <translation type="unfinished" />
+        <translation>Urspr.</translation>
     </message>
     <message>
         <source>Amount</source>
         <extracomment>Grid heading, bottom line of "Original Amount" and of "Current Amount"</extracomment>
-        <translation type="unfinished" />
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Current</source>
         <extracomment>Grid heading, top line of "Current Amount" and of "Current Amount AFI"</extracomment>
-        <translation type="unfinished" />
+        <translation>Aktueller</translation>
     </message>
     <message>
         <source>Inflation</source>
         <extracomment>Grid heading, top line of "Inflation Rate (%)" and bottom line of "Loss To Inflation"</extracomment>
-        <translation type="unfinished" />
+        <translation>Inflation</translation>
     </message>
     <message>
         <source>Rate (%)</source>
         <extracomment>Grid heading, bottom line of "Inflation Rate (%)"</extracomment>
-        <translation type="unfinished" />
+        <translation>Rate (%)</translation>
     </message>
     <message>
         <source>Loss To</source>
         <extracomment>Grid heading, top line of "Loss To Inflation"</extracomment>
-        <translation type="unfinished" />
+        <translation>Verlust durch</translation>
     </message>
     <message>
         <source>Amount AFI</source>
         <extracomment>Grid heading, bottom line of "Current Amount AFI"; AFI = adjusted for inflation</extracomment>
-        <translation type="unfinished" />
+        <translation>Betr. infl.-ber.</translation>
     </message>
     <message>
         <source>The data folder "%1" cannot be created.<byte value="xd" />
 Plumbline 3.5 cannot run without it and ends now.</source>
         <extracomment>%1 is the data folder's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Der Datenordner „%1“ kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source>The investment file "%1" in the data folder "%2" cannot be opened:<byte value="xd" />
 %3<byte value="xd" />
 Plumbline 3.5 cannot run without it and ends now.</source>
         <extracomment>%1 is the investment file's name, %2 the data folder's path, %3 the error's description</extracomment>
-        <translation type="unfinished" />
+        <translation>Die Anlagendatei „%1“ im Datenordner „%2“ kann nicht geöffnet werden:</translation>
     </message>
     <message>
         <source>Plumbline 3.5 is already running and using the data folder "%1".<byte value="xd" />
 Only one copy of the program can use it at a time; this copy ends now.</source>
         <extracomment>%1 is the data folder's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Plumbline 3.5 läuft bereits und verwendet den Datenordner „%1“.</translation>
     </message>
     <message>
         <source>The data folder "%1" cannot be used: "%2" there is a folder, where Plumbline 3.5 keeps the file that shows it is running.<byte value="xd" />
 Move or rename that folder. Plumbline 3.5 ends now.</source>
         <extracomment>%1 is the data folder's path, %2 the lock file's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Der Datenordner „%1“ kann nicht verwendet werden: „%2“ ist dort ein Ordner, wo Plumbline 3.5 die Datei ablegt, die zeigt, dass es läuft.</translation>
     </message>
     <message>
         <source>The data folder "%1" cannot be used: the lock file "%2" cannot be written there.<byte value="xd" />
 Plumbline 3.5 cannot run without it and ends now.</source>
         <extracomment>%1 is the data folder's path, %2 the lock file's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Der Datenordner „%1“ kann nicht verwendet werden: Die Sperrdatei „%2“ kann dort nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>Investment Data History information cannot be displayed<byte value="xd" />
 because the Data History file doesn't exist yet.<byte value="xd" />
 (No information has been entered.)</source>
-        <translation type="unfinished" />
+        <translation>Der Datenverlauf der Anlage kann nicht angezeigt werden</translation>
     </message>
     <message>
         <source>Sorry, you can't edit or create a new record from the data grid. If you want to edit a record,<byte value="xd" />
 click on 'Edit' and choose the record you want to change from the drop down box<byte value="xd" />
 next to it. If you want to create a new record, click on 'Add New'.</source>
-        <translation type="unfinished" />
+        <translation>Sie können in der Datentabelle leider keinen Datensatz bearbeiten oder anlegen. Wenn Sie einen Datensatz bearbeiten möchten,</translation>
     </message>
     <message>
         <source>Plumbline 3.5 was interrupted while it changed its data files, and what it left in the data folder "%1" cannot be set aside:<byte value="xd" />
 %2<byte value="xd" />
 Nothing was deleted. Plumbline 3.5 ends now.</source>
         <extracomment>%1 is the data folder's path, %2 the error's description</extracomment>
-        <translation type="unfinished" />
+        <translation>Plumbline 3.5 wurde beim Ändern seiner Datendateien unterbrochen, und was es im Datenordner „%1“ hinterlassen hat, kann nicht beiseitegelegt werden:</translation>
     </message>
     <message>
         <source>%1 (%2 bytes): %3</source>
         <extracomment>One file set aside: %1 its name, %2 its size in bytes, %3 what it holds</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (%2 Bytes): %3</translation>
     </message>
     <message>
         <source>Plumbline 3.5 was interrupted while it changed its data files, and the files it left may hold data that "%1" and "%2" do not.</source>
         <extracomment>%1 and %2 are the names of the two data files</extracomment>
-        <translation type="unfinished" />
+        <translation>Plumbline 3.5 wurde beim Ändern seiner Datendateien unterbrochen, und die hinterlassenen Dateien enthalten womöglich Daten, die „%1“ und „%2“ nicht enthalten.</translation>
     </message>
     <message>
         <source>Plumbline 3.5 was interrupted while it deleted an investment.<byte value="xd" />
 %1</source>
         <extracomment>%1 is a sentence on what became of the interrupted delete</extracomment>
-        <translation type="unfinished" />
+        <translation>Plumbline 3.5 wurde beim Löschen einer Anlage unterbrochen.</translation>
     </message>
     <message>
         <source>Plumbline 3.5 now goes on without data files. To have your data back as it was, restore the data folder from a backup.</source>
-        <translation type="unfinished" />
+        <translation>Plumbline 3.5 arbeitet jetzt ohne Datendateien weiter. Um Ihre Daten wie zuvor zurückzubekommen, stellen Sie den Datenordner aus einer Sicherung wieder her.</translation>
     </message>
     <message>
         <source>Plumbline 3.5 now goes on with the data files as they are.</source>
-        <translation type="unfinished" />
+        <translation>Plumbline 3.5 arbeitet jetzt mit den Datendateien weiter, wie sie sind.</translation>
     </message>
     <message>
         <source>%1<byte value="xd" />
@@ -2867,141 +2867,141 @@ Nothing was deleted: they were moved into the folder "%2":<byte value="xd" />
 %3<byte value="xd" />
 %4</source>
         <extracomment>%1 is the opening sentence above, %2 the folder's path, %3 the list of files, one a line, %4 the closing sentence</extracomment>
-        <translation type="unfinished" />
+        <translation>%1</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished" />
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Backup Data Files</source>
-        <translation type="unfinished" />
+        <translation>Datendateien &amp;sichern</translation>
     </message>
     <message>
         <source>Pass&amp;word</source>
-        <translation type="unfinished" />
+        <translation>Pass&amp;wort</translation>
     </message>
     <message>
         <source>&amp;Report…</source>
-        <translation type="unfinished" />
+        <translation>&amp;Bericht…</translation>
     </message>
     <message>
         <source>E&amp;dit</source>
-        <translation type="unfinished" />
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished" />
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>&amp;Chart…</source>
-        <translation type="unfinished" />
+        <translation>&amp;Diagramm…</translation>
     </message>
     <message>
         <source>P&amp;ortfolio…</source>
-        <translation type="unfinished" />
+        <translation>P&amp;ortfolio…</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished" />
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Instructions</source>
-        <translation type="unfinished" />
+        <translation>&amp;Anleitung</translation>
     </message>
     <message>
         <source>Backup Copies</source>
-        <translation type="unfinished" />
+        <translation>Sicherungskopien</translation>
     </message>
     <message>
         <source>New Investment Record</source>
-        <translation type="unfinished" />
+        <translation>Neue Anlage</translation>
     </message>
     <message>
         <source>Copy Investment Info</source>
         <extracomment>Tooltip: copies the investment's type and institution</extracomment>
-        <translation type="unfinished" />
+        <translation>Anlagedaten kopieren</translation>
     </message>
     <message>
         <source>Delete Investment Record</source>
-        <translation type="unfinished" />
+        <translation>Anlage löschen</translation>
     </message>
     <message>
         <source>Instructions</source>
-        <translation type="unfinished" />
+        <translation>Anleitung</translation>
     </message>
     <message>
         <source>Chart</source>
-        <translation type="unfinished" />
+        <translation>Diagramm</translation>
     </message>
     <message>
         <source>Portfolio</source>
-        <translation type="unfinished" />
+        <translation>Portfolio</translation>
     </message>
     <message>
         <source>Print Investment Data History</source>
-        <translation type="unfinished" />
+        <translation>Datenverlauf der Anlage drucken</translation>
     </message>
     <message>
         <source>Printout has been canceled</source>
-        <translation type="unfinished" />
+        <translation>Der Ausdruck wurde abgebrochen</translation>
     </message>
     <message>
         <source>Pg %1</source>
         <extracomment>Printed under the rows: "Pg" = page, %1 the number of the grid page printed</extracomment>
-        <translation type="unfinished" />
+        <translation>S. %1</translation>
     </message>
     <message>
         <source>Investment Record %1:  %2  %3</source>
         <extracomment>Printed title: %1 the investment's number with a blank each side, %2 its type, %3 its institution</extracomment>
-        <translation type="unfinished" />
+        <translation>Anlage %1:  %2  %3</translation>
     </message>
     <message>
         <source>Profit/</source>
         <extracomment>Printed column heading, top line of "Profit/Loss" and of "Profit/Loss AFI"</extracomment>
-        <translation type="unfinished" />
+        <translation>Gewinn/</translation>
     </message>
     <message>
         <source>Record</source>
         <extracomment>Printed column heading: the data record's number</extracomment>
-        <translation type="unfinished" />
+        <translation>Datensatz</translation>
     </message>
     <message>
         <source>Loss</source>
         <extracomment>Printed column heading, bottom line of "Profit/Loss"</extracomment>
-        <translation type="unfinished" />
+        <translation>Verlust</translation>
     </message>
     <message>
         <source>Amnt AFI</source>
         <extracomment>Printed column heading under "Current": amount adjusted for inflation</extracomment>
-        <translation type="unfinished" />
+        <translation>Betr. infl.-ber.</translation>
     </message>
     <message>
         <source>Loss AFI</source>
         <extracomment>Printed column heading under "Profit/": loss adjusted for inflation</extracomment>
-        <translation type="unfinished" />
+        <translation>Verl. infl.-ber.</translation>
     </message>
     <message>
         <source>Are you sure you want to delete this data record?</source>
-        <translation type="unfinished" />
+        <translation>Möchten Sie diesen Datensatz wirklich löschen?</translation>
     </message>
     <message>
         <source>You cannot insert a new record after the last one.<byte value="xd" />
 Click on 'Add New' to add a new record to the end of the file.</source>
-        <translation type="unfinished" />
+        <translation>Nach dem letzten Datensatz kann kein neuer eingefügt werden.</translation>
     </message>
     <message>
         <source>New Record</source>
-        <translation type="unfinished" />
+        <translation>Neuer Datensatz</translation>
     </message>
     <message>
         <source>There are no data records under this investment to perform operations on.<byte value="xd" />
 If you want to create a data record, click on the 'Add New' button under the data grid.</source>
-        <translation type="unfinished" />
+        <translation>Unter dieser Anlage gibt es keine Datensätze, mit denen etwas getan werden könnte.</translation>
     </message>
     <message>
         <source>No Data Records</source>
-        <translation type="unfinished" />
+        <translation>Keine Datensätze</translation>
     </message>
 </context>
 <context>
