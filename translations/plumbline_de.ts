@@ -3008,88 +3008,88 @@ If you want to create a data record, click on the 'Add New' button under the dat
     <name>frmInvestEntry</name>
     <message>
         <source>Type and institution of an investment record</source>
-        <translation type="unfinished" />
+        <translation>Art und Institut einer Anlage</translation>
     </message>
     <message>
         <source>Caption of the investment record number</source>
-        <translation type="unfinished" />
+        <translation>Beschriftung der Anlagennummer</translation>
     </message>
     <message>
         <source>Number of the investment record</source>
-        <translation type="unfinished" />
+        <translation>Nummer der Anlage</translation>
     </message>
     <message>
         <source>Caption of the type of investment</source>
-        <translation type="unfinished" />
+        <translation>Beschriftung der Art der Anlage</translation>
     </message>
     <message>
         <source>Type of investment</source>
-        <translation type="unfinished" />
+        <translation>Art der Anlage</translation>
     </message>
     <message>
         <source>Type of the investment, at most 50 characters</source>
-        <translation type="unfinished" />
+        <translation>Art der Anlage, höchstens 50 Zeichen</translation>
     </message>
     <message>
         <source>Caption of the institution</source>
-        <translation type="unfinished" />
+        <translation>Beschriftung des Instituts</translation>
     </message>
     <message>
         <source>Institution</source>
-        <translation type="unfinished" />
+        <translation>Institut</translation>
     </message>
     <message>
         <source>Institution that holds the investment, at most 50 characters</source>
-        <translation type="unfinished" />
+        <translation>Institut, bei dem die Anlage liegt, höchstens 50 Zeichen</translation>
     </message>
     <message>
         <source>Close without saving</source>
-        <translation type="unfinished" />
+        <translation>Schließen, ohne zu speichern</translation>
     </message>
     <message>
         <source>Save the investment record and close</source>
-        <translation type="unfinished" />
+        <translation>Die Anlage speichern und schließen</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished" />
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Copy and paste the type or institution</source>
-        <translation type="unfinished" />
+        <translation>Art oder Institut kopieren und einfügen</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished" />
+        <translation>Anlage</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished" />
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished" />
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished" />
+        <translation>&amp;Einfügen</translation>
     </message>
     <message>
         <source>Rec #</source>
         <extracomment>Record number</extracomment>
-        <translation type="unfinished" />
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Type of Investment</source>
-        <translation type="unfinished" />
+        <translation>Art der Anlage</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished" />
+        <translation>&amp;Fertig</translation>
     </message>
     <message>
         <source>Sorry, there is no entry in 'Investment'. You must make an entry.</source>
@@ -3100,192 +3100,192 @@ If you want to create a data record, click on the 'Add New' button under the dat
     <name>frmNewEditData</name>
     <message>
         <source>Date, amounts and inflation rate of a data record</source>
-        <translation type="unfinished" />
+        <translation>Datum, Beträge und Inflationsrate eines Datensatzes</translation>
     </message>
     <message>
         <source>Investment record number</source>
-        <translation type="unfinished" />
+        <translation>Nummer der Anlage</translation>
     </message>
     <message>
         <source>Number of the investment this data record belongs to</source>
-        <translation type="unfinished" />
+        <translation>Nummer der Anlage, zu der dieser Datensatz gehört</translation>
     </message>
     <message>
         <source>Type of investment</source>
-        <translation type="unfinished" />
+        <translation>Art der Anlage</translation>
     </message>
     <message>
         <source>Type of the investment this data record belongs to</source>
-        <translation type="unfinished" />
+        <translation>Art der Anlage, zu der dieser Datensatz gehört</translation>
     </message>
     <message>
         <source>Institution</source>
-        <translation type="unfinished" />
+        <translation>Institut</translation>
     </message>
     <message>
         <source>Institution of the investment this data record belongs to</source>
-        <translation type="unfinished" />
+        <translation>Institut der Anlage, zu der dieser Datensatz gehört</translation>
     </message>
     <message>
         <source>The values of the data record</source>
-        <translation type="unfinished" />
+        <translation>Die Werte des Datensatzes</translation>
     </message>
     <message>
         <source>Caption of the date</source>
-        <translation type="unfinished" />
+        <translation>Beschriftung des Datums</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished" />
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Date of the data record</source>
-        <translation type="unfinished" />
+        <translation>Datum des Datensatzes</translation>
     </message>
     <message>
         <source>Caption of the original amount</source>
-        <translation type="unfinished" />
+        <translation>Beschriftung des Ursprungsbetrags</translation>
     </message>
     <message>
         <source>Original amount</source>
-        <translation type="unfinished" />
+        <translation>Ursprungsbetrag</translation>
     </message>
     <message>
         <source>Amount originally invested</source>
-        <translation type="unfinished" />
+        <translation>Ursprünglich angelegter Betrag</translation>
     </message>
     <message>
         <source>Caption of the inflation rate</source>
-        <translation type="unfinished" />
+        <translation>Beschriftung der Inflationsrate</translation>
     </message>
     <message>
         <source>Inflation rate</source>
-        <translation type="unfinished" />
+        <translation>Inflationsrate</translation>
     </message>
     <message>
         <source>Inflation rate in percent since the previous record; may stay empty</source>
-        <translation type="unfinished" />
+        <translation>Inflationsrate in Prozent seit dem vorigen Datensatz; darf leer bleiben</translation>
     </message>
     <message>
         <source>Caption of the current amount</source>
-        <translation type="unfinished" />
+        <translation>Beschriftung des aktuellen Betrags</translation>
     </message>
     <message>
         <source>Current amount</source>
-        <translation type="unfinished" />
+        <translation>Aktueller Betrag</translation>
     </message>
     <message>
         <source>Current amount of the investment on this date</source>
-        <translation type="unfinished" />
+        <translation>Aktueller Betrag der Anlage an diesem Datum</translation>
     </message>
     <message>
         <source>Close without saving</source>
-        <translation type="unfinished" />
+        <translation>Schließen, ohne zu speichern</translation>
     </message>
     <message>
         <source>Save the data record and close</source>
-        <translation type="unfinished" />
+        <translation>Den Datensatz speichern und schließen</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished" />
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Cut, copy and paste in the boxes</source>
-        <translation type="unfinished" />
+        <translation>Ausschneiden, Kopieren und Einfügen in den Feldern</translation>
     </message>
     <message>
         <source>Suggested inflation rate</source>
-        <translation type="unfinished" />
+        <translation>Vorgeschlagene Inflationsrate</translation>
     </message>
     <message>
         <source>The price index's rate since the previous record, or why there is none</source>
-        <translation type="unfinished" />
+        <translation>Die Rate des Preisindex seit dem vorigen Datensatz oder warum es keine gibt</translation>
     </message>
     <message>
         <source>The suggested rate and the series it comes from</source>
-        <translation type="unfinished" />
+        <translation>Die vorgeschlagene Rate und die Reihe, aus der sie stammt</translation>
     </message>
     <message>
         <source>Finer price index</source>
-        <translation type="unfinished" />
+        <translation>Feinerer Preisindex</translation>
     </message>
     <message>
         <source>Suggest rates from the country's monthly or quarterly price index instead of annual averages</source>
-        <translation type="unfinished" />
+        <translation>Raten aus dem monatlichen oder vierteljährlichen Preisindex des Landes statt aus Jahresdurchschnitten vorschlagen</translation>
     </message>
     <message>
         <source>Put the suggested rate into the inflation rate box</source>
-        <translation type="unfinished" />
+        <translation>Die vorgeschlagene Rate in das Feld für die Inflationsrate übernehmen</translation>
     </message>
     <message>
         <source>No Entry</source>
-        <translation type="unfinished" />
+        <translation>Keine Eingabe</translation>
     </message>
     <message>
         <source>Wrong entry. Please enter a date.</source>
-        <translation type="unfinished" />
+        <translation>Falsche Eingabe. Bitte geben Sie ein Datum ein.</translation>
     </message>
     <message>
         <source>Object variable or With block variable not set</source>
-        <translation type="unfinished" />
+        <translation>Objektvariable oder With-Blockvariable nicht festgelegt</translation>
     </message>
     <message>
         <source>Data Record</source>
-        <translation type="unfinished" />
+        <translation>Datensatz</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished" />
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished" />
+        <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished" />
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished" />
+        <translation>&amp;Einfügen</translation>
     </message>
     <message>
         <source>Investment Data</source>
-        <translation type="unfinished" />
+        <translation>Anlagedaten</translation>
     </message>
     <message>
         <source>Original Amount</source>
-        <translation type="unfinished" />
+        <translation>Ursprungsbetrag</translation>
     </message>
     <message>
         <source>Infl Rate</source>
         <extracomment>Inflation rate in per cent</extracomment>
-        <translation type="unfinished" />
+        <translation>Infl.-Rate</translation>
     </message>
     <message>
         <source>Current Amount</source>
-        <translation type="unfinished" />
+        <translation>Aktueller Betrag</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished" />
+        <translation>&amp;Fertig</translation>
     </message>
     <message>
         <source>Add New Record</source>
-        <translation type="unfinished" />
+        <translation>Neuen Datensatz hinzufügen</translation>
     </message>
     <message>
         <source>Edit Record</source>
-        <translation type="unfinished" />
+        <translation>Datensatz bearbeiten</translation>
     </message>
     <message>
         <source>Insert New Record</source>
-        <translation type="unfinished" />
+        <translation>Neuen Datensatz einfügen</translation>
     </message>
     <message>
         <source>There is no entry in 'Original Amount'. Please make an entry if you want to<byte value="xd" />
@@ -3299,119 +3299,119 @@ create a new record.</source>
     </message>
     <message>
         <source>Sorry, wrong entry. Enter only numbers or decimal point.</source>
-        <translation type="unfinished" />
+        <translation>Falsche Eingabe. Geben Sie nur Ziffern oder ein Dezimalzeichen ein.</translation>
     </message>
     <message>
         <source>Wrong Entry</source>
-        <translation type="unfinished" />
+        <translation>Falsche Eingabe</translation>
     </message>
 </context>
 <context>
     <name>frmPassword</name>
     <message>
         <source>Choose whether the program asks for a password at start-up</source>
-        <translation type="unfinished" />
+        <translation>Wählen, ob das Programm beim Start nach einem Passwort fragt</translation>
     </message>
     <message>
         <source>The question this window asks</source>
-        <translation type="unfinished" />
+        <translation>Die Frage, die dieses Fenster stellt</translation>
     </message>
     <message>
         <source>Check to start the program without a password</source>
-        <translation type="unfinished" />
+        <translation>Ankreuzen, um das Programm ohne Passwort zu starten</translation>
     </message>
     <message>
         <source>How to set a password</source>
-        <translation type="unfinished" />
+        <translation>Wie ein Passwort festgelegt wird</translation>
     </message>
     <message>
         <source>Caption of the password box</source>
-        <translation type="unfinished" />
+        <translation>Beschriftung des Passwortfelds</translation>
     </message>
     <message>
         <source>Enter password</source>
-        <translation type="unfinished" />
+        <translation>Passwort eingeben</translation>
     </message>
     <message>
         <source>The new password</source>
-        <translation type="unfinished" />
+        <translation>Das neue Passwort</translation>
     </message>
     <message>
         <source>Caption of the second password box</source>
-        <translation type="unfinished" />
+        <translation>Beschriftung des zweiten Passwortfelds</translation>
     </message>
     <message>
         <source>Enter password again</source>
-        <translation type="unfinished" />
+        <translation>Passwort erneut eingeben</translation>
     </message>
     <message>
         <source>The new password once more, to check it</source>
-        <translation type="unfinished" />
+        <translation>Das neue Passwort noch einmal, zur Kontrolle</translation>
     </message>
     <message>
         <source>Save the choice and go on</source>
-        <translation type="unfinished" />
+        <translation>Die Auswahl speichern und fortfahren</translation>
     </message>
     <message>
         <source>Empty both password boxes</source>
-        <translation type="unfinished" />
+        <translation>Beide Passwortfelder leeren</translation>
     </message>
     <message>
         <source>Leave without a change</source>
-        <translation type="unfinished" />
+        <translation>Ohne Änderung verlassen</translation>
     </message>
     <message>
         <source>Password?</source>
-        <translation type="unfinished" />
+        <translation>Passwort?</translation>
     </message>
     <message>
         <source>Do you want to make Plumbline  password protected, or change an existing password?</source>
-        <translation type="unfinished" />
+        <translation>Möchten Sie Plumbline mit einem Passwort schützen oder ein bestehendes Passwort ändern?</translation>
     </message>
     <message>
         <source>No Password</source>
-        <translation type="unfinished" />
+        <translation>Kein Passwort</translation>
     </message>
     <message>
         <source>If you do, please enter a password below, and re-enter it for validation.</source>
-        <translation type="unfinished" />
+        <translation>Wenn ja, geben Sie unten ein Passwort ein und wiederholen Sie es zur Kontrolle.</translation>
     </message>
     <message>
         <source>Enter Password</source>
-        <translation type="unfinished" />
+        <translation>Passwort eingeben</translation>
     </message>
     <message>
         <source>Enter Password Again</source>
-        <translation type="unfinished" />
+        <translation>Passwort wiederholen</translation>
     </message>
     <message>
         <source>&amp;Enter</source>
-        <translation type="unfinished" />
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished" />
+        <translation>&amp;Zurücksetzen</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>No entry was made in 'Enter Password'.</source>
-        <translation type="unfinished" />
+        <translation>Im Feld „Passwort eingeben“ wurde nichts eingegeben.</translation>
     </message>
     <message>
         <source>Please make an entry.</source>
-        <translation type="unfinished" />
+        <translation>Bitte geben Sie etwas ein.</translation>
     </message>
     <message>
         <source>No entry was made in 'Enter Password Again'.</source>
-        <translation type="unfinished" />
+        <translation>Im Feld „Passwort wiederholen“ wurde nichts eingegeben.</translation>
     </message>
     <message>
         <source>The second entry was not the same as the first.<byte value="xd" />
 Please re-enter the second, or both entries.</source>
-        <translation type="unfinished" />
+        <translation>Die zweite Eingabe stimmt nicht mit der ersten überein.</translation>
     </message>
     <message>
         <source>Please write your password down and keep<byte value="xd" />
@@ -3423,55 +3423,55 @@ it in a safe place.</source>
     <name>frmPlSplash</name>
     <message>
         <source>Plumbline 3.5</source>
-        <translation type="unfinished" />
+        <translation>Plumbline 3.5</translation>
     </message>
     <message>
         <source>Plumbline is starting</source>
-        <translation type="unfinished" />
+        <translation>Plumbline startet</translation>
     </message>
     <message>
         <source>Product, version and maker</source>
-        <translation type="unfinished" />
+        <translation>Produkt, Version und Hersteller</translation>
     </message>
     <message>
         <source>Maker of the program</source>
-        <translation type="unfinished" />
+        <translation>Hersteller des Programms</translation>
     </message>
     <message>
         <source>Name of the program</source>
-        <translation type="unfinished" />
+        <translation>Name des Programms</translation>
     </message>
     <message>
         <source>Trademark</source>
-        <translation type="unfinished" />
+        <translation>Marke</translation>
     </message>
     <message>
         <source>Trademark sign</source>
-        <translation type="unfinished" />
+        <translation>Markenzeichen</translation>
     </message>
     <message>
         <source>Platform of the program</source>
-        <translation type="unfinished" />
+        <translation>Plattform des Programms</translation>
     </message>
     <message>
         <source>Version 3.5</source>
-        <translation type="unfinished" />
+        <translation>Version 3.5</translation>
     </message>
     <message>
         <source>Version of the program</source>
-        <translation type="unfinished" />
+        <translation>Version des Programms</translation>
     </message>
     <message>
         <source>Plumbline logo</source>
-        <translation type="unfinished" />
+        <translation>Plumbline-Logo</translation>
     </message>
     <message>
         <source>A plumb line hanging over a declining chart</source>
-        <translation type="unfinished" />
+        <translation>Ein Lot, das über einem fallenden Diagramm hängt</translation>
     </message>
     <message>
         <source>For Windows</source>
-        <translation type="unfinished" />
+        <translation>Für Windows</translation>
     </message>
 </context>
 <context>
@@ -3479,39 +3479,39 @@ it in a safe place.</source>
     <message>
         <source>%1 It is the series chosen under View, Price Index; --series NAME gives another.</source>
         <extracomment>%1 is the reason the price index cannot be read.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 Es ist die unter Ansicht, Preisindex gewählte Reihe; --series NAME gibt eine andere an.</translation>
     </message>
     <message>
         <source>Writes the figures of every data record of a Plumbline 3.5 data folder to standard output as CSV (comma-separated, header row, CR LF line ends), computed as the program's grid computes them. Nothing in the data folder is ever changed.</source>
-        <translation type="unfinished" />
+        <translation>Schreibt die Zahlen jedes Datensatzes eines Datenordners von Plumbline 3.5 als CSV auf die Standardausgabe (kommagetrennt, Kopfzeile, Zeilenenden CR LF), berechnet wie in der Tabelle des Programms. Im Datenordner wird nie etwas geändert.</translation>
     </message>
     <message>
         <source>Export only investment number &lt;n&gt;.</source>
-        <translation type="unfinished" />
+        <translation>Nur die Anlage Nummer &lt;n&gt; exportieren.</translation>
     </message>
     <message>
         <source>Add the column suggested_rate after inflation_rate: the rate the price index gives since the investment's last earlier record with both amounts above 0, the one the calculation compares the record with (empty where it gives none).</source>
-        <translation type="unfinished" />
+        <translation>Die Spalte suggested_rate nach inflation_rate hinzufügen: die Rate, die der Preisindex seit dem letzten früheren Datensatz der Anlage mit beiden Beträgen über 0 ergibt, mit dem die Berechnung den Datensatz vergleicht (leer, wo er keine ergibt).</translation>
     </message>
     <message>
         <source>With --suggest-rates: the price index &lt;name&gt; (default: the series chosen under View, Price Index, else that of the system locale's country, else US-CPI-U).</source>
-        <translation type="unfinished" />
+        <translation>Mit --suggest-rates: der Preisindex &lt;Name&gt; (Standard: die unter Ansicht, Preisindex gewählte Reihe, sonst die des Landes der Systemsprache, sonst US-CPI-U).</translation>
     </message>
     <message>
         <source>Instead of the records, each investment's returns, nominal and after inflation (time- and money-weighted, cumulative and per year), and a last row for all of them, whose figure after inflation comes from the price index (--series, else the one chosen under View, Price Index).</source>
-        <translation type="unfinished" />
+        <translation>Statt der Datensätze die Renditen jeder Anlage, nominal und nach Inflation (zeit- und kapitalgewichtet, kumuliert und pro Jahr), und eine letzte Zeile für alle zusammen, deren Zahl nach Inflation aus dem Preisindex stammt (--series, sonst der unter Ansicht, Preisindex gewählte).</translation>
     </message>
     <message>
         <source>--series needs --suggest-rates or --returns</source>
-        <translation type="unfinished" />
+        <translation>--series erfordert --suggest-rates oder --returns</translation>
     </message>
     <message>
         <source>--returns covers every investment and takes neither --investment nor --suggest-rates</source>
-        <translation type="unfinished" />
+        <translation>--returns umfasst alle Anlagen und nimmt weder --investment noch --suggest-rates</translation>
     </message>
     <message>
         <source>the figures could not all be written to standard output</source>
-        <translation type="unfinished" />
+        <translation>die Zahlen konnten nicht alle auf die Standardausgabe geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -3522,240 +3522,245 @@ it in a safe place.</source>
                          [--seed S] [--edits E]
 </source>
         <extracomment>The synopsis: only "usage:" is words; the rest are the program's and its options' names.</extracomment>
-        <translation type="unfinished" />
+        <translation>Aufruf: plumbline-gendata --out DIR --investments N --records-per-investment M [--seed S] [--edits E]
+       plumbline-gendata --out DIR --lines L [--investments N] [--shown K] [--shown-share F]
+                         [--seed S] [--edits E]
+</translation>
     </message>
     <message>
         <source>--%1 wants a whole number, not "%2"</source>
         <extracomment>%1 is an option's name, %2 what was given for it.</extracomment>
-        <translation type="unfinished" />
+        <translation>--%1 erwartet eine ganze Zahl, nicht „%2“</translation>
     </message>
     <message>
         <source>Writes a valid Plumbline 3.5 data folder (PlumblineData and PlDataHist.txt) into DIR, which must not hold them yet, for trying the program and timing it on large data.
 
 </source>
-        <translation type="unfinished" />
+        <translation>Schreibt einen gültigen Datenordner von Plumbline 3.5 (PlumblineData und PlDataHist.txt) nach DIR, der diese noch nicht enthalten darf, um das Programm auszuprobieren und seine Zeiten bei großen Datenmengen zu messen.
+
+</translation>
     </message>
     <message>
         <source>the folder to write (created if missing)</source>
-        <translation type="unfinished" />
+        <translation>der zu schreibende Ordner (wird angelegt, falls er fehlt)</translation>
     </message>
     <message>
         <source>investments (second form: default 100)</source>
-        <translation type="unfinished" />
+        <translation>Anlagen (zweite Form: Standard 100)</translation>
     </message>
     <message>
         <source>data records of each investment</source>
-        <translation type="unfinished" />
+        <translation>Datensätze jeder Anlage</translation>
     </message>
     <message>
         <source>history lines in all</source>
-        <translation type="unfinished" />
+        <translation>Verlaufszeilen insgesamt</translation>
     </message>
     <message>
         <source>the investment holding the share F (default 1)</source>
-        <translation type="unfinished" />
+        <translation>die Anlage, die den Anteil F hält (Standard 1)</translation>
     </message>
     <message>
         <source>its share of the lines, 0 to 1 (default 0.01)</source>
-        <translation type="unfinished" />
+        <translation>ihr Anteil an den Zeilen, 0 bis 1 (Standard 0.01)</translation>
     </message>
     <message>
         <source>edits that rewrote the file, each putting the edited investment's lines first (default 3, at most N)</source>
-        <translation type="unfinished" />
+        <translation>Bearbeitungen, die die Datei neu geschrieben haben, jede mit den Zeilen der bearbeiteten Anlage zuerst (Standard 3, höchstens N)</translation>
     </message>
     <message>
         <source>the same seed always gives the same bytes (default 1)</source>
-        <translation type="unfinished" />
+        <translation>derselbe Startwert ergibt immer dieselben Bytes (Standard 1)</translation>
     </message>
     <message>
         <source>unexpected argument "%1"</source>
-        <translation type="unfinished" />
+        <translation>unerwartetes Argument „%1“</translation>
     </message>
     <message>
         <source>--shown-share wants a fraction from 0 to 1</source>
-        <translation type="unfinished" />
+        <translation>--shown-share erwartet einen Bruchteil von 0 bis 1</translation>
     </message>
     <message>
         <source>--out is required</source>
-        <translation type="unfinished" />
+        <translation>--out ist erforderlich</translation>
     </message>
     <message>
         <source>give either --records-per-investment or --lines</source>
-        <translation type="unfinished" />
+        <translation>geben Sie entweder --records-per-investment oder --lines an</translation>
     </message>
     <message>
         <source>--shown must name one of the investments</source>
-        <translation type="unfinished" />
+        <translation>--shown muss eine der Anlagen nennen</translation>
     </message>
     <message>
         <source>give --investments and --records-per-investment, or --lines</source>
-        <translation type="unfinished" />
+        <translation>geben Sie --investments und --records-per-investment oder --lines an</translation>
     </message>
     <message>
         <source>at most 32767 investments</source>
-        <translation type="unfinished" />
+        <translation>höchstens 32767 Anlagen</translation>
     </message>
     <message>
         <source>investment %1 would get %2 records; the program counts at most %3 per investment (use more --investments)</source>
-        <translation type="unfinished" />
+        <translation>Anlage %1 bekäme %2 Datensätze; das Programm zählt höchstens %3 pro Anlage (verwenden Sie mehr --investments)</translation>
     </message>
     <message>
         <source>cannot create %1</source>
-        <translation type="unfinished" />
+        <translation>%1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>%1 already holds %2; give an empty folder</source>
         <extracomment>%1 is a folder, %2 the name of a data file in it.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 enthält bereits %2; geben Sie einen leeren Ordner an</translation>
     </message>
     <message>
         <source>%1: %2 investments, %3 history lines (investment %4: %5 lines), %6 edits, seed %7</source>
         <extracomment>%1 is the data folder written; %5 of the history lines belong to investment %4.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1: %2 Anlagen, %3 Verlaufszeilen (Anlage %4: %5 Zeilen), %6 Bearbeitungen, Startwert %7</translation>
     </message>
 </context>
 <context>
     <name>plumbline-import</name>
     <message>
         <source>record %1 (%2): rate %3 since %4</source>
-        <translation type="unfinished" />
+        <translation>Datensatz %1 (%2): Rate %3 seit %4</translation>
     </message>
     <message>
         <source>record %1 (%2): no rate, %3</source>
-        <translation type="unfinished" />
+        <translation>Datensatz %1 (%2): keine Rate, %3</translation>
     </message>
     <message>
         <source>Would create investment %1 (%2).</source>
         <extracomment>%1 is the investment's number, %2 its type and institution.</extracomment>
-        <translation type="unfinished" />
+        <translation>Würde Anlage %1 (%2) anlegen.</translation>
     </message>
     <message>
         <source>Created investment %1 (%2).</source>
-        <translation type="unfinished" />
+        <translation>Anlage %1 (%2) angelegt.</translation>
     </message>
     <message>
         <source>Would add %1 record to investment %2 (%3): %4 appended, %5 merged by date.</source>
         <extracomment>%1 records, %2 the investment's number, %3 its type and institution; %4 of the records go after its last one, %5 between its records by their date.</extracomment>
-        <translation type="unfinished" />
+        <translation>Würde %1 Datensatz zu Anlage %2 (%3) hinzufügen: %4 angehängt, %5 nach Datum eingeordnet.</translation>
     </message>
     <message>
         <source>Would add %1 records to investment %2 (%3): %4 appended, %5 merged by date.</source>
-        <translation type="unfinished" />
+        <translation>Würde %1 Datensätze zu Anlage %2 (%3) hinzufügen: %4 angehängt, %5 nach Datum eingeordnet.</translation>
     </message>
     <message>
         <source>Added %1 record to investment %2 (%3): %4 appended, %5 merged by date.</source>
-        <translation type="unfinished" />
+        <translation>%1 Datensatz zu Anlage %2 (%3) hinzugefügt: %4 angehängt, %5 nach Datum eingeordnet.</translation>
     </message>
     <message>
         <source>Added %1 records to investment %2 (%3): %4 appended, %5 merged by date.</source>
-        <translation type="unfinished" />
+        <translation>%1 Datensätze zu Anlage %2 (%3) hinzugefügt: %4 angehängt, %5 nach Datum eingeordnet.</translation>
     </message>
     <message>
         <source>%1 row already present, left out.</source>
-        <translation type="unfinished" />
+        <translation>%1 Zeile bereits vorhanden, ausgelassen.</translation>
     </message>
     <message>
         <source>%1 rows already present, left out.</source>
-        <translation type="unfinished" />
+        <translation>%1 Zeilen bereits vorhanden, ausgelassen.</translation>
     </message>
     <message>
         <source>line %1: %2, %3, %4, rate %5, at the end</source>
         <extracomment>A record to add: %1 its line in the CSV file, %2 its date, %3 and %4 its original and current amount, %5 its inflation rate. %6 is the number of the record the new one goes before.</extracomment>
-        <translation type="unfinished" />
+        <translation>Zeile %1: %2, %3, %4, Rate %5, am Ende</translation>
     </message>
     <message>
         <source>line %1: %2, %3, %4, rate %5, before record %6</source>
-        <translation type="unfinished" />
+        <translation>Zeile %1: %2, %3, %4, Rate %5, vor Datensatz %6</translation>
     </message>
     <message>
         <source>Would fill %1 of %2 missing rates from %3.</source>
         <extracomment>%1 rates filled of %2 missing, %3 the price index's name.</extracomment>
-        <translation type="unfinished" />
+        <translation>Würde %1 von %2 fehlenden Raten aus %3 ergänzen.</translation>
     </message>
     <message>
         <source>Filled %1 of %2 missing rates from %3.</source>
-        <translation type="unfinished" />
+        <translation>%1 von %2 fehlenden Raten aus %3 ergänzt.</translation>
     </message>
     <message>
         <source>Adds the data records of a CSV file (date, original amount, current amount, optional inflation rate, found by their header) to an investment of a Plumbline 3.5 data folder, and fills missing inflation rates from a price index. All or nothing: a row that cannot be read changes nothing. Exit status: 0 done, 1 refused or failed, 2 wrong command line.</source>
-        <translation type="unfinished" />
+        <translation>Fügt die Datensätze einer CSV-Datei (Datum, Ursprungsbetrag, aktueller Betrag, optional Inflationsrate, anhand ihrer Kopfzeile erkannt) einer Anlage eines Datenordners von Plumbline 3.5 hinzu und ergänzt fehlende Inflationsraten aus einem Preisindex. Alles oder nichts: Eine Zeile, die nicht gelesen werden kann, ändert nichts. Exit-Status: 0 erledigt, 1 abgelehnt oder fehlgeschlagen, 2 falsche Befehlszeile.</translation>
     </message>
     <message>
         <source>Change the data folder &lt;dir&gt; instead of the program's own.</source>
-        <translation type="unfinished" />
+        <translation>Den Datenordner &lt;Ordner&gt; statt des programmeigenen ändern.</translation>
     </message>
     <message>
         <source>Add to investment number &lt;n&gt;.</source>
-        <translation type="unfinished" />
+        <translation>Zur Anlage Nummer &lt;n&gt; hinzufügen.</translation>
     </message>
     <message>
         <source>Add to a new investment of type &lt;type&gt; (1 to 50 characters).</source>
-        <translation type="unfinished" />
+        <translation>Zu einer neuen Anlage der Art &lt;Art&gt; hinzufügen (1 bis 50 Zeichen).</translation>
     </message>
     <message>
         <source>With --new-investment: its institution &lt;name&gt; (at most 50 characters).</source>
-        <translation type="unfinished" />
+        <translation>Mit --new-investment: ihr Institut &lt;Name&gt; (höchstens 50 Zeichen).</translation>
     </message>
     <message>
         <source>How dates with slashes read: iso (none accepted), mdy or dmy. Default: decided from the dates, refused when every date reads both ways.</source>
-        <translation type="unfinished" />
+        <translation>Wie Daten mit Schrägstrichen gelesen werden: iso (keine akzeptiert), mdy oder dmy. Standard: aus den Daten bestimmt, abgelehnt, wenn sich jedes Datum auf beide Arten lesen lässt.</translation>
     </message>
     <message>
         <source>Fill missing rates (0, not the first record) from the price index: of the imported rows, or without FILE of every record of the investment.</source>
-        <translation type="unfinished" />
+        <translation>Fehlende Raten (0, nicht im ersten Datensatz) aus dem Preisindex ergänzen: bei den importierten Zeilen oder, ohne FILE, bei jedem Datensatz der Anlage.</translation>
     </message>
     <message>
         <source>With --fill-rates: the price index &lt;name&gt; (default: the one chosen under View, Price Index, else the system locale's).</source>
-        <translation type="unfinished" />
+        <translation>Mit --fill-rates: der Preisindex &lt;Name&gt; (Standard: der unter Ansicht, Preisindex gewählte, sonst der der Systemsprache).</translation>
     </message>
     <message>
         <source>Print what would change and change nothing.</source>
-        <translation type="unfinished" />
+        <translation>Ausgeben, was sich ändern würde, und nichts ändern.</translation>
     </message>
     <message>
         <source>The records to import.</source>
-        <translation type="unfinished" />
+        <translation>Die zu importierenden Datensätze.</translation>
     </message>
     <message>
         <source>one file at a time (see --help)</source>
-        <translation type="unfinished" />
+        <translation>jeweils nur eine Datei (siehe --help)</translation>
     </message>
     <message>
         <source>give either --investment N or --new-investment TYPE (see --help)</source>
-        <translation type="unfinished" />
+        <translation>geben Sie entweder --investment N oder --new-investment TYPE an (siehe --help)</translation>
     </message>
     <message>
         <source>--institution goes with --new-investment</source>
-        <translation type="unfinished" />
+        <translation>--institution gehört zu --new-investment</translation>
     </message>
     <message>
         <source>--series needs --fill-rates</source>
-        <translation type="unfinished" />
+        <translation>--series erfordert --fill-rates</translation>
     </message>
     <message>
         <source>without FILE only --fill-rates --investment N [--series NAME] (see --help)</source>
-        <translation type="unfinished" />
+        <translation>ohne FILE nur --fill-rates --investment N [--series NAME] (siehe --help)</translation>
     </message>
     <message>
         <source>--date-format takes iso, mdy or dmy, not "%1"</source>
-        <translation type="unfinished" />
+        <translation>--date-format nimmt iso, mdy oder dmy, nicht „%1“</translation>
     </message>
     <message>
         <source>--investment takes a number from 1, not "%1"</source>
-        <translation type="unfinished" />
+        <translation>--investment nimmt eine Zahl ab 1, nicht „%1“</translation>
     </message>
     <message>
         <source>"%1": every date reads both as month/day and as day/month (line %2: "%3" is %4 or %5); choose with --date-format mdy or dmy</source>
-        <translation type="unfinished" />
+        <translation>„%1“: Jedes Datum lässt sich als Monat/Tag und als Tag/Monat lesen (Zeile %2: „%3“ ist %4 oder %5); wählen Sie mit --date-format mdy oder dmy</translation>
     </message>
     <message>
         <source>"%1": %2 row cannot be read; nothing was changed:</source>
         <extracomment>%1 is the CSV file, %2 the number of rows.</extracomment>
-        <translation type="unfinished" />
+        <translation>„%1“: %2 Zeile kann nicht gelesen werden; es wurde nichts geändert:</translation>
     </message>
     <message>
         <source>"%1": %2 rows cannot be read; nothing was changed:</source>
-        <translation type="unfinished" />
+        <translation>„%1“: %2 Zeilen können nicht gelesen werden; es wurde nichts geändert:</translation>
     </message>
     <message>
         <source>Plumbline 3.5 is running on "%1"; close it, then import again</source>
