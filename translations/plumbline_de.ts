@@ -3764,24 +3764,24 @@ it in a safe place.</source>
     </message>
     <message>
         <source>Plumbline 3.5 is running on "%1"; close it, then import again</source>
-        <translation type="unfinished" />
+        <translation>Plumbline 3.5 läuft mit „%1“; schließen Sie es und importieren Sie dann erneut</translation>
     </message>
     <message>
         <source>the lock file of "%1" cannot be used; nothing was changed</source>
-        <translation type="unfinished" />
+        <translation>die Sperrdatei von „%1“ kann nicht verwendet werden; es wurde nichts geändert</translation>
     </message>
     <message>
         <source>warning: the change is made but not yet kept as a version: error %1: %2</source>
-        <translation type="unfinished" />
+        <translation>Warnung: Die Änderung ist ausgeführt, aber noch nicht als Version aufbewahrt: Fehler %1: %2</translation>
     </message>
     <message>
         <source>%1; nothing was changed</source>
         <extracomment>%1 is why the data files cannot be read.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1; es wurde nichts geändert</translation>
     </message>
     <message>
         <source>the summary could not be written to standard output</source>
-        <translation type="unfinished" />
+        <translation>die Zusammenfassung konnte nicht auf die Standardausgabe geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -3789,7 +3789,7 @@ it in a safe place.</source>
     <message>
         <source>%1, line %2: %3</source>
         <extracomment>%1 is the CSV file, %2 a line number in it, %3 what is wrong with that line.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1, Zeile %2: %3</translation>
     </message>
     <message>
         <source>The price indexes Plumbline suggests inflation rates from.
@@ -3809,123 +3809,139 @@ it in a safe place.</source>
 
 Without --series the series chosen under View, Price Index is used; without a choice, that of the system locale's country: its monthly national index, else the euro area's HICP where the euro is paid, else its quarterly or annual series (US-CPI-U when it has none).
 Imported series live in the folder "Price Indexes" of the data folder; the data files are never touched.</source>
-        <translation type="unfinished" />
+        <translation>Die Preisindizes, aus denen Plumbline Inflationsraten vorschlägt.
+
+  list                 jede Reihe (mitgeliefert und importiert), eine pro Zeile: Name, Häufigkeit
+                       (monatlich, vierteljährlich oder jährlich), Abdeckung, Land, mitgeliefert oder
+                       importiert, Titel, Einheit und Basis, Herausgeber, Abrufdatum
+  import FILE --name NAME [--country CC] [--replace]
+                       liest einen monatlichen Index aus einer CSV-Datei und speichert ihn als NAME,
+                       wobei eine Reihe dieses Namens ganz ersetzt wird; ändert die Datei
+                       Werte, die diese Reihe enthielt, nennt es deren Anzahl und bricht ab,
+                       sofern nicht --replace angegeben ist
+  rate FROM TO [--series NAME]
+                       die Inflationsrate in Prozent vom Datum FROM bis zum Datum TO
+                       (YYYY-MM-DD oder YYYY-MM); endet mit 2 und dem Grund, wenn
+                       die Reihe für sie keine Rate hat
+
+Ohne --series wird die unter Ansicht, Preisindex gewählte Reihe verwendet; ohne Auswahl die des Landes der Systemsprache: sein monatlicher nationaler Index, sonst der HVPI des Euroraums, wo mit dem Euro bezahlt wird, sonst seine vierteljährliche oder jährliche Reihe (US-CPI-U, wenn es keine hat).
+Importierte Reihen liegen im Ordner „Price Indexes“ des Datenordners; die Datendateien werden nie angerührt.</translation>
     </message>
     <message>
         <source>import: the series' name.</source>
-        <translation type="unfinished" />
+        <translation>import: der Name der Reihe.</translation>
     </message>
     <message>
         <source>import: the series' country, a two-letter ISO code.</source>
-        <translation type="unfinished" />
+        <translation>import: das Land der Reihe, ein zweibuchstabiger ISO-Code.</translation>
     </message>
     <message>
         <source>rate: the series to use.</source>
-        <translation type="unfinished" />
+        <translation>rate: die zu verwendende Reihe.</translation>
     </message>
     <message>
         <source>import: replace a series of that name even where the file changes its past figures.</source>
-        <translation type="unfinished" />
+        <translation>import: eine Reihe dieses Namens auch dann ersetzen, wenn die Datei ihre früheren Werte ändert.</translation>
     </message>
     <message>
         <source>list, import or rate</source>
-        <translation type="unfinished" />
+        <translation>list, import oder rate</translation>
     </message>
     <message>
         <source>import needs --name NAME</source>
-        <translation type="unfinished" />
+        <translation>import erfordert --name NAME</translation>
     </message>
     <message>
         <source>%1: %2 changes figures the series holds (%3). Nothing was changed; add --replace to replace it.</source>
-        <translation type="unfinished" />
+        <translation>%1: %2 ändert Werte, die die Reihe enthält (%3). Es wurde nichts geändert; fügen Sie --replace hinzu, um sie zu ersetzen.</translation>
     </message>
     <message>
         <source>Revised: %1.</source>
-        <translation type="unfinished" />
+        <translation>Revidiert: %1.</translation>
     </message>
     <message>
         <source>Replaced %1: %2 months, %3 (in %4)</source>
         <extracomment>%1 is the series' name, %2 its number of months, %3 the months it covers, %4 the folder it is kept in.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 ersetzt: %2 Monate, %3 (in %4)</translation>
     </message>
     <message>
         <source>Imported %1: %2 months, %3 (in %4)</source>
-        <translation type="unfinished" />
+        <translation>%1 importiert: %2 Monate, %3 (in %4)</translation>
     </message>
     <message>
         <source>dates are YYYY-MM-DD or YYYY-MM (see --help)</source>
-        <translation type="unfinished" />
+        <translation>Daten haben die Form YYYY-MM-DD oder YYYY-MM (siehe --help)</translation>
     </message>
     <message>
         <source>no rate: %1</source>
-        <translation type="unfinished" />
+        <translation>keine Rate: %1</translation>
     </message>
     <message>
         <source>expected list, import FILE --name NAME, or rate FROM TO (see --help)</source>
-        <translation type="unfinished" />
+        <translation>erwartet: list, import FILE --name NAME oder rate FROM TO (siehe --help)</translation>
     </message>
 </context>
 <context>
     <name>plumbline-report</name>
     <message>
         <source>Writes the PDF report of a Plumbline 3.5 data folder: a summary of the investments with what inflation took, then each investment's chart and every data record with its computed figures. The file is written whole or not at all; nothing in the data folder is ever changed.</source>
-        <translation type="unfinished" />
+        <translation>Schreibt den PDF-Bericht eines Datenordners von Plumbline 3.5: eine Zusammenfassung der Anlagen mit dem, was die Inflation genommen hat, dann das Diagramm jeder Anlage und jeden Datensatz mit seinen berechneten Zahlen. Die Datei wird ganz oder gar nicht geschrieben; im Datenordner wird nie etwas geändert.</translation>
     </message>
     <message>
         <source>Report only investment number &lt;n&gt;.</source>
-        <translation type="unfinished" />
+        <translation>Nur über die Anlage Nummer &lt;n&gt; berichten.</translation>
     </message>
     <message>
         <source>Write the report to &lt;file&gt; (required).</source>
-        <translation type="unfinished" />
+        <translation>Den Bericht nach &lt;Datei&gt; schreiben (erforderlich).</translation>
     </message>
     <message>
         <source>Date the report &lt;yyyy-mm-dd&gt; instead of today.</source>
-        <translation type="unfinished" />
+        <translation>Den Bericht auf &lt;yyyy-mm-dd&gt; statt auf heute datieren.</translation>
     </message>
     <message>
         <source>Write dates for the locale &lt;name&gt; (such as en_GB) instead of the system's.</source>
-        <translation type="unfinished" />
+        <translation>Daten für das Gebietsschema &lt;Name&gt; (etwa de_DE) statt für das des Systems schreiben.</translation>
     </message>
     <message>
         <source>Tell the pages written on standard output, a line each ("pages N", "page K", "done K"), for a program that shows them.</source>
-        <translation type="unfinished" />
+        <translation>Die geschriebenen Seiten auf der Standardausgabe melden, je eine Zeile („pages N“, „page K“, „done K“), für ein Programm, das sie anzeigt.</translation>
     </message>
     <message>
         <source>The price index &lt;name&gt; for the figure of all investments after inflation (default: the series chosen under View, Price Index, else that of the system locale's country).</source>
-        <translation type="unfinished" />
+        <translation>Der Preisindex &lt;Name&gt; für die Zahl aller Anlagen nach Inflation (Standard: die unter Ansicht, Preisindex gewählte Reihe, sonst die des Landes der Systemsprache).</translation>
     </message>
     <message>
         <source>--out FILE.pdf is required (see --help)</source>
-        <translation type="unfinished" />
+        <translation>--out FILE.pdf ist erforderlich (siehe --help)</translation>
     </message>
     <message>
         <source>"%1" is not a date of the form yyyy-mm-dd</source>
-        <translation type="unfinished" />
+        <translation>„%1“ ist kein Datum der Form yyyy-mm-dd</translation>
     </message>
     <message>
         <source>%1: %2 page</source>
         <extracomment>%1 is the PDF file written, %2 its number of pages.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1: %2 Seite</translation>
     </message>
     <message>
         <source>%1: %2 pages</source>
-        <translation type="unfinished" />
+        <translation>%1: %2 Seiten</translation>
     </message>
 </context>
 <context>
     <name>plumbline-snapshot</name>
     <message>
         <source>Opens the Plumbline 3.5 main window on the program's data folder, as the program does once the user is through start-up, saves a picture of it to FILE.png and ends. For machines without a display: run it under xvfb-run.</source>
-        <translation type="unfinished" />
+        <translation>Öffnet das Hauptfenster von Plumbline 3.5 mit dem Datenordner des Programms, wie das Programm es nach dem Start tut, speichert ein Bild davon als FILE.png und endet. Für Rechner ohne Bildschirm: mit xvfb-run ausführen.</translation>
     </message>
     <message>
         <source>Where the picture is saved.</source>
-        <translation type="unfinished" />
+        <translation>Wohin das Bild gespeichert wird.</translation>
     </message>
     <message>
         <source>usage: plumbline-snapshot FILE.png</source>
-        <translation type="unfinished" />
+        <translation>Aufruf: plumbline-snapshot FILE.png</translation>
     </message>
 </context>
 <context>
@@ -3939,296 +3955,303 @@ Commands:
   restore ID      make version ID current (itself a change that can be undone)
   undo            back to the state before the last change
   redo            the change undone last, made again</source>
-        <translation type="unfinished" />
+        <translation>Listet, zeigt und stellt die Versionen wieder her, die Plumbline 3.5 von seinen beiden Datendateien aufbewahrt, und macht die letzte Änderung rückgängig oder wiederholt sie.
+
+Befehle:
+  list            jede aufbewahrte Version, die neueste zuerst
+  show ID         Zeit, Änderung und Anzahlen einer Version
+  restore ID      Version ID zur aktuellen machen (selbst eine Änderung, die rückgängig gemacht werden kann)
+  undo            zurück zum Stand vor der letzten Änderung
+  redo            die zuletzt rückgängig gemachte Änderung erneut ausführen</translation>
     </message>
     <message>
         <source>With show: write the version's records to &lt;file&gt; as CSV.</source>
-        <translation type="unfinished" />
+        <translation>Mit show: die Datensätze der Version als CSV nach &lt;Datei&gt; schreiben.</translation>
     </message>
     <message>
         <source>list, show ID, restore ID, undo, redo</source>
-        <translation type="unfinished" />
+        <translation>list, show ID, restore ID, undo, redo</translation>
     </message>
     <message>
         <source>no command given (see --help)</source>
-        <translation type="unfinished" />
+        <translation>kein Befehl angegeben (siehe --help)</translation>
     </message>
     <message>
         <source>unknown command "%1" (see --help)</source>
-        <translation type="unfinished" />
+        <translation>unbekannter Befehl „%1“ (siehe --help)</translation>
     </message>
     <message>
         <source>%1 takes one version number</source>
-        <translation type="unfinished" />
+        <translation>%1 nimmt eine Versionsnummer</translation>
     </message>
     <message>
         <source>%1 takes no argument</source>
-        <translation type="unfinished" />
+        <translation>%1 nimmt kein Argument</translation>
     </message>
     <message>
         <source>"%1" is not a version number</source>
-        <translation type="unfinished" />
+        <translation>„%1“ ist keine Versionsnummer</translation>
     </message>
     <message>
         <source>--export goes with show</source>
-        <translation type="unfinished" />
+        <translation>--export gehört zu show</translation>
     </message>
     <message>
         <source>the data folder "%1" is in use by a running copy of Plumbline; close it first</source>
-        <translation type="unfinished" />
+        <translation>der Datenordner „%1“ wird von einer laufenden Kopie von Plumbline verwendet; schließen Sie sie zuerst</translation>
     </message>
     <message>
         <source>the lock file of the data folder "%1" cannot be used</source>
-        <translation type="unfinished" />
+        <translation>die Sperrdatei des Datenordners „%1“ kann nicht verwendet werden</translation>
     </message>
     <message>
         <source>there is no version %1</source>
-        <translation type="unfinished" />
+        <translation>es gibt keine Version %1</translation>
     </message>
     <message>
         <source>Version: %1</source>
         <extracomment>The labels of one kept version: its number, when it was kept, the change it made, and how many investments and data records it holds.</extracomment>
-        <translation type="unfinished" />
+        <translation>Version: %1</translation>
     </message>
     <message>
         <source>Time: %1</source>
-        <translation type="unfinished" />
+        <translation>Zeit: %1</translation>
     </message>
     <message>
         <source>Change: %1</source>
-        <translation type="unfinished" />
+        <translation>Änderung: %1</translation>
     </message>
     <message>
         <source>Investments: %1</source>
-        <translation type="unfinished" />
+        <translation>Anlagen: %1</translation>
     </message>
     <message>
         <source>Records: %1</source>
-        <translation type="unfinished" />
+        <translation>Datensätze: %1</translation>
     </message>
     <message>
         <source>Current: yes</source>
         <extracomment>The version is the one the data files hold now.</extracomment>
-        <translation type="unfinished" />
+        <translation>Aktuell: ja</translation>
     </message>
     <message>
         <source>no temporary folder for the version's files</source>
-        <translation type="unfinished" />
+        <translation>kein temporärer Ordner für die Dateien der Version</translation>
     </message>
     <message>
         <source>Restored version %1.</source>
-        <translation type="unfinished" />
+        <translation>Version %1 wiederhergestellt.</translation>
     </message>
     <message>
         <source>there is no change to undo</source>
-        <translation type="unfinished" />
+        <translation>es gibt keine Änderung, die rückgängig gemacht werden kann</translation>
     </message>
     <message>
         <source>Undone: %1</source>
-        <translation type="unfinished" />
+        <translation>Rückgängig gemacht: %1</translation>
     </message>
     <message>
         <source>there is no change to redo</source>
-        <translation type="unfinished" />
+        <translation>es gibt keine Änderung, die wiederholt werden kann</translation>
     </message>
     <message>
         <source>Redone: %1</source>
-        <translation type="unfinished" />
+        <translation>Wiederholt: %1</translation>
     </message>
 </context>
 <context>
     <name>ui::import::FillRatesDialog</name>
     <message>
         <source>Fill Missing Rates</source>
-        <translation type="unfinished" />
+        <translation>Fehlende Raten ergänzen</translation>
     </message>
     <message>
         <source>Every record of %1 after the first has a rate: there is nothing to fill.</source>
-        <translation type="unfinished" />
+        <translation>Jeder Datensatz von %1 nach dem ersten hat eine Rate: Es gibt nichts zu ergänzen.</translation>
     </message>
     <message>
         <source>%1 of the %2 records of %3 without a rate get one from %4. Records that have a rate are not changed.</source>
         <extracomment>%1 and %2 are counts of records, %3 the investment, %4 the name of a price index</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 der %2 Datensätze von %3 ohne Rate erhalten eine aus %4. Datensätze mit Rate werden nicht geändert.</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished" />
+        <translation>Datensatz</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished" />
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Interval</source>
         <extracomment>column of the time span a rate covers</extracomment>
-        <translation type="unfinished" />
+        <translation>Zeitraum</translation>
     </message>
     <message>
         <source>Suggested Rate</source>
-        <translation type="unfinished" />
+        <translation>Vorgeschlagene Rate</translation>
     </message>
     <message>
         <source>Records without a rate</source>
-        <translation type="unfinished" />
+        <translation>Datensätze ohne Rate</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished" />
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation type="unfinished" />
+        <translation>&amp;Übernehmen</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>ui::import::ImportRecordsDialog</name>
     <message>
         <source>Import Records</source>
-        <translation type="unfinished" />
+        <translation>Datensätze importieren</translation>
     </message>
     <message>
         <source>File: %1</source>
-        <translation type="unfinished" />
+        <translation>Datei: %1</translation>
     </message>
     <message>
         <source>Import into</source>
-        <translation type="unfinished" />
+        <translation>Importieren in</translation>
     </message>
     <message>
         <source>The investment shown: %1</source>
-        <translation type="unfinished" />
+        <translation>Die gezeigte Anlage: %1</translation>
     </message>
     <message>
         <source>The investment shown (none is)</source>
-        <translation type="unfinished" />
+        <translation>Die gezeigte Anlage (keine gezeigt)</translation>
     </message>
     <message>
         <source>A &amp;new investment</source>
-        <translation type="unfinished" />
+        <translation>Eine &amp;neue Anlage</translation>
     </message>
     <message>
         <source>Investment (required)</source>
-        <translation type="unfinished" />
+        <translation>Anlage (erforderlich)</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished" />
+        <translation>Anlage</translation>
     </message>
     <message>
         <source>Institution</source>
-        <translation type="unfinished" />
+        <translation>Institut</translation>
     </message>
     <message>
         <source>Columns</source>
-        <translation type="unfinished" />
+        <translation>Spalten</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished" />
+        <translation>(keine)</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation type="unfinished" />
+        <translation>Spalte %1</translation>
     </message>
     <message>
         <source>Column %1: %2</source>
-        <translation type="unfinished" />
+        <translation>Spalte %1: %2</translation>
     </message>
     <message>
         <source>Month/Day/Year</source>
-        <translation type="unfinished" />
+        <translation>Monat/Tag/Jahr</translation>
     </message>
     <message>
         <source>Day/Month/Year</source>
-        <translation type="unfinished" />
+        <translation>Tag/Monat/Jahr</translation>
     </message>
     <message>
         <source>Dates with slashes</source>
-        <translation type="unfinished" />
+        <translation>Daten mit Schrägstrichen</translation>
     </message>
     <message>
         <source>Dates with slashes:</source>
-        <translation type="unfinished" />
+        <translation>Daten mit Schrägstrichen:</translation>
     </message>
     <message>
         <source>&amp;Fill missing rates from %1</source>
-        <translation type="unfinished" />
+        <translation>&amp;Fehlende Raten aus %1 ergänzen</translation>
     </message>
     <message>
         <source>Rows without a rate get the rate %1 gives since the investment's last record with both amounts above 0</source>
-        <translation type="unfinished" />
+        <translation>Zeilen ohne Rate erhalten die Rate, die %1 seit dem letzten Datensatz der Anlage mit beiden Beträgen über 0 ergibt</translation>
     </message>
     <message>
         <source>Rows of the file</source>
-        <translation type="unfinished" />
+        <translation>Zeilen der Datei</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished" />
+        <translation>&amp;Importieren</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>Error %1: %2</source>
-        <translation type="unfinished" />
+        <translation>Fehler %1: %2</translation>
     </message>
     <message>
         <source>Choose the columns that hold the Date, the Original Amount and the Current Amount.</source>
-        <translation type="unfinished" />
+        <translation>Wählen Sie die Spalten, die Datum, Ursprungsbetrag und aktuellen Betrag enthalten.</translation>
     </message>
     <message>
         <source>The file holds no records.</source>
-        <translation type="unfinished" />
+        <translation>Die Datei enthält keine Datensätze.</translation>
     </message>
     <message>
         <source>%1 of %2 row cannot be read (line %3): nothing is imported until the file is mended.</source>
         <extracomment>%1 and %2 are counts of rows, %3 a list of line numbers of the file</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 von %2 Zeile kann nicht gelesen werden (Zeile %3): Es wird nichts importiert, bis die Datei korrigiert ist.</translation>
     </message>
     <message>
         <source>%1 of %2 rows cannot be read (line %3): nothing is imported until the file is mended.</source>
-        <translation type="unfinished" />
+        <translation>%1 von %2 Zeilen kann nicht gelesen werden (Zeile %3): Es wird nichts importiert, bis die Datei korrigiert ist.</translation>
     </message>
     <message>
         <source>%1 of %2 rows cannot be read (lines %3): nothing is imported until the file is mended.</source>
-        <translation type="unfinished" />
+        <translation>%1 von %2 Zeilen können nicht gelesen werden (Zeilen %3): Es wird nichts importiert, bis die Datei korrigiert ist.</translation>
     </message>
     <message>
         <source>Nothing to import: the row is already present.</source>
-        <translation type="unfinished" />
+        <translation>Nichts zu importieren: Die Zeile ist bereits vorhanden.</translation>
     </message>
     <message>
         <source>Nothing to import: all %1 rows are already present.</source>
-        <translation type="unfinished" />
+        <translation>Nichts zu importieren: Alle %1 Zeilen sind bereits vorhanden.</translation>
     </message>
     <message>
         <source>%1 record to import: %2 after the last record, %3 merged by date.</source>
         <extracomment>%1 records in all, %2 of them added after the last record, %3 merged in by their dates</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 Datensatz zu importieren: %2 nach dem letzten Datensatz, %3 nach Datum eingeordnet.</translation>
     </message>
     <message>
         <source>%1 records to import: %2 after the last record, %3 merged by date.</source>
-        <translation type="unfinished" />
+        <translation>%1 Datensätze zu importieren: %2 nach dem letzten Datensatz, %3 nach Datum eingeordnet.</translation>
     </message>
     <message>
         <source>%1 row already present.</source>
-        <translation type="unfinished" />
+        <translation>%1 Zeile bereits vorhanden.</translation>
     </message>
     <message>
         <source>%1 rows already present.</source>
-        <translation type="unfinished" />
+        <translation>%1 Zeilen bereits vorhanden.</translation>
     </message>
     <message>
         <source>%1 of %2 missing rates filled from %3.</source>
         <extracomment>%3 is the name of a price index</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 von %2 fehlenden Raten aus %3 ergänzt.</translation>
     </message>
     <message>
         <source>Sorry, there is no entry in 'Investment'. You must make an entry.</source>
@@ -4240,108 +4263,108 @@ Commands:
     <message>
         <source>%1 (filled)</source>
         <extracomment>%1 is a rate the import filled in from the price index</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (ergänzt)</translation>
     </message>
     <message>
         <source>already present, left out</source>
-        <translation type="unfinished" />
+        <translation>bereits vorhanden, ausgelassen</translation>
     </message>
     <message>
         <source>Line</source>
-        <translation type="unfinished" />
+        <translation>Zeile</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished" />
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Original Amount</source>
-        <translation type="unfinished" />
+        <translation>Ursprungsbetrag</translation>
     </message>
     <message>
         <source>Current Amount</source>
-        <translation type="unfinished" />
+        <translation>Aktueller Betrag</translation>
     </message>
     <message>
         <source>Rate</source>
-        <translation type="unfinished" />
+        <translation>Rate</translation>
     </message>
     <message>
         <source>Problem</source>
-        <translation type="unfinished" />
+        <translation>Problem</translation>
     </message>
 </context>
 <context>
     <name>ui::index::AboutDialog</name>
     <message>
         <source>About Plumbline</source>
-        <translation type="unfinished" />
+        <translation>Über Plumbline</translation>
     </message>
     <message>
         <source>Version %1</source>
         <extracomment>%1 the version number</extracomment>
-        <translation type="unfinished" />
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Price index data:</source>
-        <translation type="unfinished" />
+        <translation>Preisindexdaten:</translation>
     </message>
 </context>
 <context>
     <name>ui::index::ImportPriceIndexDialog</name>
     <message>
         <source>Import Price Index</source>
-        <translation type="unfinished" />
+        <translation>Preisindex importieren</translation>
     </message>
     <message>
         <source>Price index (*.csv *.txt);;All files (*)</source>
-        <translation type="unfinished" />
+        <translation>Preisindex (*.csv *.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>File: %1</source>
         <extracomment>%1 a file</extracomment>
-        <translation type="unfinished" />
+        <translation>Datei: %1</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>C&amp;ountry code:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Ländercode:</translation>
     </message>
     <message>
         <source>A monthly index: two columns (date as YYYY-MM or YYYY-MM-DD, value), or a download from ONS, FRED or Statistics Canada. A series of the same name is replaced whole.</source>
-        <translation type="unfinished" />
+        <translation>Ein monatlicher Index: zwei Spalten (Datum als YYYY-MM oder YYYY-MM-DD, Wert) oder ein Download von ONS, FRED oder Statistics Canada. Eine Reihe gleichen Namens wird ganz ersetzt.</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished" />
+        <translation>&amp;Importieren</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>A price index named %1 exists. The file changes figures it holds: %2. Replace it with this file?</source>
         <extracomment>%1 the name of a price index, %2 the months whose figures change</extracomment>
-        <translation type="unfinished" />
+        <translation>Ein Preisindex namens %1 existiert bereits. Die Datei ändert Werte, die er enthält: %2. Durch diese Datei ersetzen?</translation>
     </message>
     <message>
         <source>A price index named %1 exists. Replace it with this file?</source>
         <extracomment>%1 the name of a price index</extracomment>
-        <translation type="unfinished" />
+        <translation>Ein Preisindex namens %1 existiert bereits. Durch diese Datei ersetzen?</translation>
     </message>
     <message>
         <source>Replaced %1: %2 months, %3.<byte value="xd" />
 Choose it under View, Price Index.</source>
         <extracomment>%1 the name of a price index, %2 a number of months, %3 the months it covers</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 ersetzt: %2 Monate, %3.</translation>
     </message>
     <message>
         <source>Imported %1: %2 months, %3.<byte value="xd" />
 Choose it under View, Price Index.</source>
-        <translation type="unfinished" />
+        <translation>%1 importiert: %2 Monate, %3.</translation>
     </message>
 </context>
 <context>
@@ -4349,270 +4372,270 @@ Choose it under View, Price Index.</source>
     <message>
         <source>monthly index</source>
         <extracomment>The Frequency column</extracomment>
-        <translation type="unfinished" />
+        <translation>monatlicher Index</translation>
     </message>
     <message>
         <source>quarterly index</source>
-        <translation type="unfinished" />
+        <translation>vierteljährlicher Index</translation>
     </message>
     <message>
         <source>annual change</source>
-        <translation type="unfinished" />
+        <translation>jährliche Veränderung</translation>
     </message>
     <message>
         <source>Euro area</source>
-        <translation type="unfinished" />
+        <translation>Euroraum</translation>
     </message>
     <message>
         <source>Currency area %1</source>
         <extracomment>%1 a currency code such as USD</extracomment>
-        <translation type="unfinished" />
+        <translation>Währungsraum %1</translation>
     </message>
     <message>
         <source>Regions and country groups</source>
-        <translation type="unfinished" />
+        <translation>Regionen und Ländergruppen</translation>
     </message>
     <message>
         <source>Other series</source>
-        <translation type="unfinished" />
+        <translation>Weitere Reihen</translation>
     </message>
     <message>
         <source>Source: %1</source>
         <extracomment>%1 where the figures come from</extracomment>
-        <translation type="unfinished" />
+        <translation>Quelle: %1</translation>
     </message>
     <message>
         <source>Publisher: %1</source>
         <extracomment>%1 the publisher of the figures</extracomment>
-        <translation type="unfinished" />
+        <translation>Herausgeber: %1</translation>
     </message>
     <message>
         <source>taken %1</source>
         <extracomment>One of the facts of a series, after its coverage; %1 when or where the figures were taken</extracomment>
-        <translation type="unfinished" />
+        <translation>abgerufen %1</translation>
     </message>
     <message>
         <source>Price Index</source>
-        <translation type="unfinished" />
+        <translation>Preisindex</translation>
     </message>
     <message>
         <source>The data record dialog suggests inflation rates from this price index:</source>
-        <translation type="unfinished" />
+        <translation>Der Datensatz-Dialog schlägt Inflationsraten aus diesem Preisindex vor:</translation>
     </message>
     <message>
         <source>Find a series or country</source>
-        <translation type="unfinished" />
+        <translation>Eine Reihe oder ein Land suchen</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished" />
+        <translation>Name</translation>
     </message>
     <message>
         <source>Series</source>
-        <translation type="unfinished" />
+        <translation>Reihe</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished" />
+        <translation>Häufigkeit</translation>
     </message>
     <message>
         <source>Coverage</source>
-        <translation type="unfinished" />
+        <translation>Abdeckung</translation>
     </message>
     <message>
         <source>Publisher</source>
-        <translation type="unfinished" />
+        <translation>Herausgeber</translation>
     </message>
     <message>
         <source>%1 (imported)</source>
         <extracomment>%1 the title of a series the user imported</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (importiert)</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>No series chosen.</source>
-        <translation type="unfinished" />
+        <translation>Keine Reihe gewählt.</translation>
     </message>
     <message>
         <source>Choose a price index from the list.</source>
-        <translation type="unfinished" />
+        <translation>Wählen Sie einen Preisindex aus der Liste.</translation>
     </message>
 </context>
 <context>
     <name>ui::index::RateSuggestion</name>
     <message>
         <source>&amp;Use</source>
-        <translation type="unfinished" />
+        <translation>Ü&amp;bernehmen</translation>
     </message>
     <message>
         <source>No suggestion: %1</source>
         <extracomment>%1 why the price index cannot be read
 ----------
 %1 why no rate can be given</extracomment>
-        <translation type="unfinished" />
+        <translation>Kein Vorschlag: %1</translation>
     </message>
     <message>
         <source>&amp;Monthly</source>
-        <translation type="unfinished" />
+        <translation>&amp;Monatlich</translation>
     </message>
     <message>
         <source>&amp;Quarterly</source>
-        <translation type="unfinished" />
+        <translation>&amp;Vierteljährlich</translation>
     </message>
     <message>
         <source>Suggest rates from the %1 %2 (%3) instead of annual averages</source>
         <extracomment>%1 the frequency (monthly, quarterly), %2 the series' title, %3 its name</extracomment>
-        <translation type="unfinished" />
+        <translation>Raten aus dem %1 %2 (%3) statt aus Jahresdurchschnitten vorschlagen</translation>
     </message>
     <message>
         <source>Use the %1 series %2</source>
         <extracomment>%1 the frequency (monthly, quarterly), %2 the series' title</extracomment>
-        <translation type="unfinished" />
+        <translation>Die %1 Reihe %2 verwenden</translation>
     </message>
     <message>
         <source>No suggestion: line %1 of the data records cannot be read.</source>
         <extracomment>%1 a line number</extracomment>
-        <translation type="unfinished" />
+        <translation>Kein Vorschlag: Zeile %1 der Datensätze kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>No suggestion for the investment's first record.</source>
-        <translation type="unfinished" />
+        <translation>Kein Vorschlag für den ersten Datensatz der Anlage.</translation>
     </message>
     <message>
         <source>No suggestion: no earlier record has both amounts above 0.</source>
-        <translation type="unfinished" />
+        <translation>Kein Vorschlag: Kein früherer Datensatz hat beide Beträge über 0.</translation>
     </message>
     <message>
         <source>No suggestion until the Date box holds a date.</source>
-        <translation type="unfinished" />
+        <translation>Kein Vorschlag, solange das Feld „Datum“ kein Datum enthält.</translation>
     </message>
     <message>
         <source>About %1 % since %2, from annual averages</source>
         <extracomment>%1 a rate in percent, %2 a date</extracomment>
-        <translation type="unfinished" />
+        <translation>Etwa %1 % seit %2, aus Jahresdurchschnitten</translation>
     </message>
     <message>
         <source>%1: %2 % since %3, provisional</source>
         <extracomment>%1 the series' title, %2 a rate in percent, %3 a date</extracomment>
-        <translation type="unfinished" />
+        <translation>%1: %2 % seit %3, vorläufig</translation>
     </message>
     <message>
         <source>%1: %2 % since %3</source>
         <extracomment>%1 the series' title, %2 a rate in percent, %3 a date</extracomment>
-        <translation type="unfinished" />
+        <translation>%1: %2 % seit %3</translation>
     </message>
     <message>
         <source>No suggestion: %1 % is too large for the rate box.</source>
         <extracomment>%1 a rate in percent</extracomment>
-        <translation type="unfinished" />
+        <translation>Kein Vorschlag: %1 % ist zu groß für das Feld der Rate.</translation>
     </message>
     <message>
         <source>No suggestion: the date is before %1, where the rate would start.</source>
         <extracomment>%1 a date</extracomment>
-        <translation type="unfinished" />
+        <translation>Kein Vorschlag: Das Datum liegt vor dem %1, ab dem die Rate gelten würde.</translation>
     </message>
 </context>
 <context>
     <name>ui::report::ReportDialog</name>
     <message>
         <source>Report</source>
-        <translation type="unfinished" />
+        <translation>Bericht</translation>
     </message>
     <message>
         <source>Report on</source>
-        <translation type="unfinished" />
+        <translation>Bericht über</translation>
     </message>
     <message>
         <source>&amp;Shown investment</source>
-        <translation type="unfinished" />
+        <translation>&amp;Gezeigte Anlage</translation>
     </message>
     <message>
         <source>&amp;Shown investment (number %1)</source>
         <extracomment>%1 the number of the investment, which has no type or institution</extracomment>
-        <translation type="unfinished" />
+        <translation>&amp;Gezeigte Anlage (Nummer %1)</translation>
     </message>
     <message>
         <source>&amp;Shown investment (%1)</source>
         <extracomment>%1 the investment's type and institution</extracomment>
-        <translation type="unfinished" />
+        <translation>&amp;Gezeigte Anlage (%1)</translation>
     </message>
     <message>
         <source>&amp;All investments</source>
-        <translation type="unfinished" />
+        <translation>&amp;Alle Anlagen</translation>
     </message>
     <message>
         <source>Save &amp;as:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Speichern unter:</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished" />
+        <translation>&amp;Durchsuchen...</translation>
     </message>
     <message>
         <source>C&amp;reate</source>
-        <translation type="unfinished" />
+        <translation>&amp;Erstellen</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>Save Report As</source>
-        <translation type="unfinished" />
+        <translation>Bericht speichern unter</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished" />
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
         <source>Please enter the name of the report file.</source>
-        <translation type="unfinished" />
+        <translation>Bitte geben Sie den Namen der Berichtsdatei ein.</translation>
     </message>
     <message>
         <source>%1 already exists.<byte value="xd" />
 Do you want to replace it?</source>
         <extracomment>%1 a file</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 existiert bereits.</translation>
     </message>
     <message>
         <source>Page 0 of %1</source>
         <extracomment>%1 the number of pages</extracomment>
-        <translation type="unfinished" />
+        <translation>Seite 0 von %1</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
         <extracomment>%1 and %2 page numbers</extracomment>
-        <translation type="unfinished" />
+        <translation>Seite %1 von %2</translation>
     </message>
     <message>
         <source>The report (%1 page) was saved as<byte value="xd" />
 %2</source>
         <extracomment>%1 the number of pages, %2 the report's file</extracomment>
-        <translation type="unfinished" />
+        <translation>Der Bericht (%1 Seite) wurde gespeichert unter</translation>
     </message>
     <message>
         <source>The report (%1 pages) was saved as<byte value="xd" />
 %2</source>
-        <translation type="unfinished" />
+        <translation>Der Bericht (%1 Seiten) wurde gespeichert unter</translation>
     </message>
     <message>
         <source>Cancelled: no report was written.</source>
-        <translation type="unfinished" />
+        <translation>Abgebrochen: Es wurde kein Bericht geschrieben.</translation>
     </message>
     <message>
         <source>Cancelling...</source>
-        <translation type="unfinished" />
+        <translation>Wird abgebrochen...</translation>
     </message>
     <message>
         <source>Reading the data records...</source>
-        <translation type="unfinished" />
+        <translation>Datensätze werden gelesen...</translation>
     </message>
 </context>
 </TS>
