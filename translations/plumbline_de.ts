@@ -244,7 +244,8 @@
         <source>The chart could not be saved to "%1":<byte value="xd" />
 %2</source>
         <extracomment>%1 a file, %2 why</extracomment>
-        <translation>Das Diagramm konnte nicht unter „%1“ gespeichert werden:</translation>
+        <translation>Das Diagramm konnte nicht unter „%1“ gespeichert werden:<byte value="xd" />
+%2</translation>
     </message>
     <message>
         <source>Save Chart as PDF</source>
@@ -471,7 +472,13 @@ No: day/month/year, %4<byte value="xd" />
 <byte value="xd" />
 Are the dates month first?</source>
         <extracomment>%1 is a line number, %2 the date as the file writes it, %3 and %4 the two dates it can be</extracomment>
-        <translation>Jedes Datum dieser Datei lässt sich mit Monat oder mit Tag zuerst lesen.</translation>
+        <translation>Jedes Datum dieser Datei lässt sich mit Monat oder mit Tag zuerst lesen.<byte value="xd" />
+<byte value="xd" />
+Zeile %1 enthält „%2“:<byte value="xd" />
+Ja: Monat/Tag/Jahr, %3<byte value="xd" />
+Nein: Tag/Monat/Jahr, %4<byte value="xd" />
+<byte value="xd" />
+Steht in den Daten der Monat zuerst?</translation>
     </message>
     <message>
         <source>There is no investment shown to fill rates for.</source>
@@ -1401,7 +1408,9 @@ real (%)</translation>
 %2<byte value="xd" />
 Your data as it is now is kept: Edit, Undo brings it back.</source>
         <extracomment>%1 is the time of the version, %2 the change made then</extracomment>
-        <translation>Die Version vom %1 wieder zu Ihren Daten machen?</translation>
+        <translation>Die Version vom %1 wieder zu Ihren Daten machen?<byte value="xd" />
+%2<byte value="xd" />
+Ihre Daten, wie sie jetzt sind, bleiben aufbewahrt: Bearbeiten, Rückgängig holt sie zurück.</translation>
     </message>
     <message>
         <source>Save Records of the Version as CSV</source>
@@ -1524,7 +1533,8 @@ Your data as it is now is kept: Edit, Undo brings it back.</source>
         <source>Error Number:%1<byte value="xd" />
 %2</source>
         <extracomment>The standard error box: %1 is the error's number (no blank before it), %2 its description</extracomment>
-        <translation>Fehlernummer:%1</translation>
+        <translation>Fehlernummer:%1<byte value="xd" />
+%2</translation>
     </message>
     <message>
         <source>Invalid procedure call or argument</source>
@@ -1997,25 +2007,31 @@ Your data as it is now is kept: Edit, Undo brings it back.</source>
     <message>
         <source>"%1" is the data folder Plumbline 3.5 works with, not a backup.<byte value="xd" />
 Choose the folder your backup copies are in.</source>
-        <translation>„%1“ ist der Datenordner, mit dem Plumbline 3.5 arbeitet, keine Sicherung.</translation>
+        <translation>„%1“ ist der Datenordner, mit dem Plumbline 3.5 arbeitet, keine Sicherung.<byte value="xd" />
+Wählen Sie den Ordner, in dem Ihre Sicherungskopien liegen.</translation>
     </message>
     <message>
         <source>The backup in "%1" cannot be restored:<byte value="xd" />
 %2<byte value="xd" />
 Your data files are unchanged.</source>
-        <translation>Die Sicherung in „%1“ kann nicht wiederhergestellt werden:</translation>
+        <translation>Die Sicherung in „%1“ kann nicht wiederhergestellt werden:<byte value="xd" />
+%2<byte value="xd" />
+Ihre Datendateien sind unverändert.</translation>
     </message>
     <message>
         <source>The backup in "%1" holds %2.<byte value="xd" />
 Make it your data? Your data as it is now is kept: Edit, Undo brings it back.</source>
-        <translation>Die Sicherung in „%1“ enthält %2.</translation>
+        <translation>Die Sicherung in „%1“ enthält %2.<byte value="xd" />
+Zu Ihren Daten machen? Ihre Daten, wie sie jetzt sind, bleiben aufbewahrt: Bearbeiten, Rückgängig holt sie zurück.</translation>
     </message>
     <message>
         <source>Plumbline 3.5 could not check the earlier versions of your data it keeps:<byte value="xd" />
 %1<byte value="xd" />
 Your data files are unchanged. Undo may not be offered until this is put right.</source>
         <extracomment>%1 is the reason</extracomment>
-        <translation>Plumbline 3.5 konnte die früheren Versionen Ihrer Daten, die es aufbewahrt, nicht prüfen:</translation>
+        <translation>Plumbline 3.5 konnte die früheren Versionen Ihrer Daten, die es aufbewahrt, nicht prüfen:<byte value="xd" />
+%1<byte value="xd" />
+Ihre Datendateien sind unverändert. Rückgängig wird womöglich erst angeboten, wenn dies behoben ist.</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
@@ -2130,23 +2146,27 @@ Your data files are unchanged. Undo may not be offered until this is put right.<
     <message>
         <source>There is no disk in the drive.<byte value="xd" />
 Please insert one and try again</source>
-        <translation>Im Laufwerk ist kein Datenträger.</translation>
+        <translation>Im Laufwerk ist kein Datenträger.<byte value="xd" />
+Bitte legen Sie einen ein und versuchen Sie es erneut</translation>
     </message>
     <message>
         <source>The folder "%1" does not exist.<byte value="xd" />
 Please type the path of an existing folder and try again.</source>
         <extracomment>%1 is the folder path the user typed</extracomment>
-        <translation>Der Ordner „%1“ existiert nicht.</translation>
+        <translation>Der Ordner „%1“ existiert nicht.<byte value="xd" />
+Bitte geben Sie den Pfad eines vorhandenen Ordners ein und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>The backup copy cannot be written over the program's own data file.<byte value="xd" />
 Please choose another folder.</source>
-        <translation>Die Sicherungskopie kann nicht über die eigene Datendatei des Programms geschrieben werden.</translation>
+        <translation>Die Sicherungskopie kann nicht über die eigene Datendatei des Programms geschrieben werden.<byte value="xd" />
+Bitte wählen Sie einen anderen Ordner.</translation>
     </message>
     <message>
         <source>The folder "%1" is the program's own data folder; the backup copies cannot go there.<byte value="xd" />
 Please choose another folder.</source>
-        <translation>Der Ordner „%1“ ist der eigene Datenordner des Programms; die Sicherungskopien können nicht dorthin.</translation>
+        <translation>Der Ordner „%1“ ist der eigene Datenordner des Programms; die Sicherungskopien können nicht dorthin.<byte value="xd" />
+Bitte wählen Sie einen anderen Ordner.</translation>
     </message>
     <message>
         <source>The Investment Data file</source>
@@ -2648,12 +2668,16 @@ Grid heading; AFI = adjusted for inflation</extracomment>
 If you delete it, all the corresponding records<byte value="xd" />
 In it's data file will be<byte value="xd" />
 deleted too.</source>
-        <translation>Möchten Sie diese Anlage wirklich löschen?</translation>
+        <translation>Möchten Sie diese Anlage wirklich löschen?<byte value="xd" />
+Wenn Sie sie löschen, werden auch alle zugehörigen<byte value="xd" />
+Datensätze in ihrer Datendatei<byte value="xd" />
+gelöscht.</translation>
     </message>
     <message>
         <source>There is no disk in the drive.<byte value="xd" />
 Please insert one and try again</source>
-        <translation>Im Laufwerk ist kein Datenträger.</translation>
+        <translation>Im Laufwerk ist kein Datenträger.<byte value="xd" />
+Bitte legen Sie einen ein und versuchen Sie es erneut</translation>
     </message>
     <message>
         <source>The investment delete could not be completed. Plumbline 3.5 completes it when it starts next time, and ends now.</source>
@@ -2791,51 +2815,63 @@ Please insert one and try again</source>
         <source>The data folder "%1" cannot be created.<byte value="xd" />
 Plumbline 3.5 cannot run without it and ends now.</source>
         <extracomment>%1 is the data folder's path</extracomment>
-        <translation>Der Datenordner „%1“ kann nicht angelegt werden.</translation>
+        <translation>Der Datenordner „%1“ kann nicht angelegt werden.<byte value="xd" />
+Plumbline 3.5 kann ohne ihn nicht laufen und wird jetzt beendet.</translation>
     </message>
     <message>
         <source>The investment file "%1" in the data folder "%2" cannot be opened:<byte value="xd" />
 %3<byte value="xd" />
 Plumbline 3.5 cannot run without it and ends now.</source>
         <extracomment>%1 is the investment file's name, %2 the data folder's path, %3 the error's description</extracomment>
-        <translation>Die Anlagendatei „%1“ im Datenordner „%2“ kann nicht geöffnet werden:</translation>
+        <translation>Die Anlagendatei „%1“ im Datenordner „%2“ kann nicht geöffnet werden:<byte value="xd" />
+%3<byte value="xd" />
+Plumbline 3.5 kann ohne sie nicht laufen und wird jetzt beendet.</translation>
     </message>
     <message>
         <source>Plumbline 3.5 is already running and using the data folder "%1".<byte value="xd" />
 Only one copy of the program can use it at a time; this copy ends now.</source>
         <extracomment>%1 is the data folder's path</extracomment>
-        <translation>Plumbline 3.5 läuft bereits und verwendet den Datenordner „%1“.</translation>
+        <translation>Plumbline 3.5 läuft bereits und verwendet den Datenordner „%1“.<byte value="xd" />
+Nur eine Kopie des Programms kann ihn zur selben Zeit verwenden; diese Kopie wird jetzt beendet.</translation>
     </message>
     <message>
         <source>The data folder "%1" cannot be used: "%2" there is a folder, where Plumbline 3.5 keeps the file that shows it is running.<byte value="xd" />
 Move or rename that folder. Plumbline 3.5 ends now.</source>
         <extracomment>%1 is the data folder's path, %2 the lock file's name</extracomment>
-        <translation>Der Datenordner „%1“ kann nicht verwendet werden: „%2“ ist dort ein Ordner, wo Plumbline 3.5 die Datei ablegt, die zeigt, dass es läuft.</translation>
+        <translation>Der Datenordner „%1“ kann nicht verwendet werden: „%2“ ist dort ein Ordner, wo Plumbline 3.5 die Datei ablegt, die zeigt, dass es läuft.<byte value="xd" />
+Verschieben Sie diesen Ordner oder benennen Sie ihn um. Plumbline 3.5 wird jetzt beendet.</translation>
     </message>
     <message>
         <source>The data folder "%1" cannot be used: the lock file "%2" cannot be written there.<byte value="xd" />
 Plumbline 3.5 cannot run without it and ends now.</source>
         <extracomment>%1 is the data folder's path, %2 the lock file's name</extracomment>
-        <translation>Der Datenordner „%1“ kann nicht verwendet werden: Die Sperrdatei „%2“ kann dort nicht geschrieben werden.</translation>
+        <translation>Der Datenordner „%1“ kann nicht verwendet werden: Die Sperrdatei „%2“ kann dort nicht geschrieben werden.<byte value="xd" />
+Plumbline 3.5 kann ohne sie nicht laufen und wird jetzt beendet.</translation>
     </message>
     <message>
         <source>Investment Data History information cannot be displayed<byte value="xd" />
 because the Data History file doesn't exist yet.<byte value="xd" />
 (No information has been entered.)</source>
-        <translation>Der Datenverlauf der Anlage kann nicht angezeigt werden</translation>
+        <translation>Der Datenverlauf der Anlage kann nicht angezeigt werden,<byte value="xd" />
+weil die Verlaufsdatei noch nicht existiert.<byte value="xd" />
+(Es wurden noch keine Daten eingegeben.)</translation>
     </message>
     <message>
         <source>Sorry, you can't edit or create a new record from the data grid. If you want to edit a record,<byte value="xd" />
 click on 'Edit' and choose the record you want to change from the drop down box<byte value="xd" />
 next to it. If you want to create a new record, click on 'Add New'.</source>
-        <translation>Sie können in der Datentabelle leider keinen Datensatz bearbeiten oder anlegen. Wenn Sie einen Datensatz bearbeiten möchten,</translation>
+        <translation>Sie können in der Datentabelle leider keinen Datensatz bearbeiten oder anlegen. Wenn Sie einen Datensatz bearbeiten möchten,<byte value="xd" />
+klicken Sie auf „Bearbeiten“ und wählen Sie den gewünschten Datensatz aus der Liste<byte value="xd" />
+daneben. Wenn Sie einen neuen Datensatz anlegen möchten, klicken Sie auf „Anfügen“.</translation>
     </message>
     <message>
         <source>Plumbline 3.5 was interrupted while it changed its data files, and what it left in the data folder "%1" cannot be set aside:<byte value="xd" />
 %2<byte value="xd" />
 Nothing was deleted. Plumbline 3.5 ends now.</source>
         <extracomment>%1 is the data folder's path, %2 the error's description</extracomment>
-        <translation>Plumbline 3.5 wurde beim Ändern seiner Datendateien unterbrochen, und was es im Datenordner „%1“ hinterlassen hat, kann nicht beiseitegelegt werden:</translation>
+        <translation>Plumbline 3.5 wurde beim Ändern seiner Datendateien unterbrochen, und was es im Datenordner „%1“ hinterlassen hat, kann nicht beiseitegelegt werden:<byte value="xd" />
+%2<byte value="xd" />
+Es wurde nichts gelöscht. Plumbline 3.5 wird jetzt beendet.</translation>
     </message>
     <message>
         <source>%1 (%2 bytes): %3</source>
@@ -2851,7 +2887,8 @@ Nothing was deleted. Plumbline 3.5 ends now.</source>
         <source>Plumbline 3.5 was interrupted while it deleted an investment.<byte value="xd" />
 %1</source>
         <extracomment>%1 is a sentence on what became of the interrupted delete</extracomment>
-        <translation>Plumbline 3.5 wurde beim Löschen einer Anlage unterbrochen.</translation>
+        <translation>Plumbline 3.5 wurde beim Löschen einer Anlage unterbrochen.<byte value="xd" />
+%1</translation>
     </message>
     <message>
         <source>Plumbline 3.5 now goes on without data files. To have your data back as it was, restore the data folder from a backup.</source>
@@ -2867,7 +2904,10 @@ Nothing was deleted: they were moved into the folder "%2":<byte value="xd" />
 %3<byte value="xd" />
 %4</source>
         <extracomment>%1 is the opening sentence above, %2 the folder's path, %3 the list of files, one a line, %4 the closing sentence</extracomment>
-        <translation>%1</translation>
+        <translation>%1<byte value="xd" />
+Es wurde nichts gelöscht: Sie wurden in den Ordner „%2“ verschoben:<byte value="xd" />
+%3<byte value="xd" />
+%4</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -2988,7 +3028,8 @@ Nothing was deleted: they were moved into the folder "%2":<byte value="xd" />
     <message>
         <source>You cannot insert a new record after the last one.<byte value="xd" />
 Click on 'Add New' to add a new record to the end of the file.</source>
-        <translation>Nach dem letzten Datensatz kann kein neuer eingefügt werden.</translation>
+        <translation>Nach dem letzten Datensatz kann kein neuer eingefügt werden.<byte value="xd" />
+Klicken Sie auf „Anfügen“, um einen neuen Datensatz am Ende der Datei hinzuzufügen.</translation>
     </message>
     <message>
         <source>New Record</source>
@@ -2997,7 +3038,8 @@ Click on 'Add New' to add a new record to the end of the file.</source>
     <message>
         <source>There are no data records under this investment to perform operations on.<byte value="xd" />
 If you want to create a data record, click on the 'Add New' button under the data grid.</source>
-        <translation>Unter dieser Anlage gibt es keine Datensätze, mit denen etwas getan werden könnte.</translation>
+        <translation>Unter dieser Anlage gibt es keine Datensätze, mit denen etwas getan werden könnte.<byte value="xd" />
+Wenn Sie einen Datensatz anlegen möchten, klicken Sie unter der Datentabelle auf „Anfügen“.</translation>
     </message>
     <message>
         <source>No Data Records</source>
@@ -3290,12 +3332,14 @@ If you want to create a data record, click on the 'Add New' button under the dat
     <message>
         <source>There is no entry in 'Original Amount'. Please make an entry if you want to<byte value="xd" />
 create a new record.</source>
-        <translation type="unfinished" />
+        <translation>Im Feld „Ursprungsbetrag“ steht nichts. Bitte geben Sie etwas ein, wenn Sie<byte value="xd" />
+einen neuen Datensatz anlegen möchten.</translation>
     </message>
     <message>
         <source>There is no entry in 'Current Amount'. Please make an entry if you want to<byte value="xd" />
 create a new record.</source>
-        <translation type="unfinished" />
+        <translation>Im Feld „Aktueller Betrag“ steht nichts. Bitte geben Sie etwas ein, wenn Sie<byte value="xd" />
+einen neuen Datensatz anlegen möchten.</translation>
     </message>
     <message>
         <source>Sorry, wrong entry. Enter only numbers or decimal point.</source>
@@ -3411,12 +3455,14 @@ create a new record.</source>
     <message>
         <source>The second entry was not the same as the first.<byte value="xd" />
 Please re-enter the second, or both entries.</source>
-        <translation>Die zweite Eingabe stimmt nicht mit der ersten überein.</translation>
+        <translation>Die zweite Eingabe stimmt nicht mit der ersten überein.<byte value="xd" />
+Bitte geben Sie die zweite oder beide Eingaben erneut ein.</translation>
     </message>
     <message>
         <source>Please write your password down and keep<byte value="xd" />
 it in a safe place.</source>
-        <translation type="unfinished" />
+        <translation>Bitte schreiben Sie Ihr Passwort auf und bewahren Sie es<byte value="xd" />
+an einem sicheren Ort auf.</translation>
     </message>
 </context>
 <context>
@@ -4359,12 +4405,14 @@ Befehle:
         <source>Replaced %1: %2 months, %3.<byte value="xd" />
 Choose it under View, Price Index.</source>
         <extracomment>%1 the name of a price index, %2 a number of months, %3 the months it covers</extracomment>
-        <translation>%1 ersetzt: %2 Monate, %3.</translation>
+        <translation>%1 ersetzt: %2 Monate, %3.<byte value="xd" />
+Wählen Sie ihn unter Ansicht, Preisindex.</translation>
     </message>
     <message>
         <source>Imported %1: %2 months, %3.<byte value="xd" />
 Choose it under View, Price Index.</source>
-        <translation>%1 importiert: %2 Monate, %3.</translation>
+        <translation>%1 importiert: %2 Monate, %3.<byte value="xd" />
+Wählen Sie ihn unter Ansicht, Preisindex.</translation>
     </message>
 </context>
 <context>
@@ -4602,7 +4650,8 @@ Choose it under View, Price Index.</source>
         <source>%1 already exists.<byte value="xd" />
 Do you want to replace it?</source>
         <extracomment>%1 a file</extracomment>
-        <translation>%1 existiert bereits.</translation>
+        <translation>%1 existiert bereits.<byte value="xd" />
+Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>Page 0 of %1</source>
@@ -4618,12 +4667,14 @@ Do you want to replace it?</source>
         <source>The report (%1 page) was saved as<byte value="xd" />
 %2</source>
         <extracomment>%1 the number of pages, %2 the report's file</extracomment>
-        <translation>Der Bericht (%1 Seite) wurde gespeichert unter</translation>
+        <translation>Der Bericht (%1 Seite) wurde gespeichert unter<byte value="xd" />
+%2</translation>
     </message>
     <message>
         <source>The report (%1 pages) was saved as<byte value="xd" />
 %2</source>
-        <translation>Der Bericht (%1 Seiten) wurde gespeichert unter</translation>
+        <translation>Der Bericht (%1 Seiten) wurde gespeichert unter<byte value="xd" />
+%2</translation>
     </message>
     <message>
         <source>Cancelled: no report was written.</source>
