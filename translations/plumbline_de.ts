@@ -2311,7 +2311,7 @@ und das Formular bietet nun die Datei an, die alle Datensätze enthält, PlDataH
     <message>
         <source>Notice that the INC/DEC number shows how much the current amount has gone up or down since the previous record; a decrease is shown in brackets. PROFIT/LOSS is the difference between the current amount and the original amount. INFLATION RATE is the rate you entered for the interval, and LOSS TO INFLATION is the part of the investment's value that inflation took away during that interval; when there was deflation it is negative, which means a gain.</source>
         <extracomment>INC/DEC = increase/decrease; the words in capitals are the Data Grid's column headings</extracomment>
-        <translation>Beachten Sie: Die Zahl ZU-/ABNAHME zeigt, wie stark der aktuelle Betrag seit dem vorigen Datensatz gestiegen oder gefallen ist; eine Abnahme steht in Klammern. GEWINN/VERLUST ist die Differenz zwischen aktuellem Betrag und Ursprungsbetrag. INFLATION RATE ist die Rate, die Sie für den Zeitraum eingegeben haben, und VERLUST DURCH INFLATION ist der Teil des Werts der Anlage, den die Inflation in diesem Zeitraum genommen hat; bei Deflation ist er negativ, also ein Gewinn.</translation>
+        <translation>Beachten Sie: Die Zahl ZU-/ABNAHME zeigt, wie stark der aktuelle Betrag seit dem vorigen Datensatz gestiegen oder gefallen ist; eine Abnahme steht in Klammern. GEWINN/VERLUST ist die Differenz zwischen aktuellem Betrag und Ursprungsbetrag. INFLATION RATE (%) ist die Rate, die Sie für den Zeitraum eingegeben haben, und VERLUST DURCH INFLATION ist der Teil des Werts der Anlage, den die Inflation in diesem Zeitraum genommen hat; bei Deflation ist er negativ, also ein Gewinn.</translation>
     </message>
     <message>
         <source>The next figure, CURRENT AMOUNT AFI, is the current amount adjusted for inflation: what the investment is really worth in the money of the first record, after all the inflation since then. PROFIT/LOSS AFI is the profit or loss counted in those adjusted amounts. A detailed explanation of the calculations is given in a separate explanation document in the program folder: %1.</source>
@@ -3135,7 +3135,7 @@ Wenn Sie einen Datensatz anlegen möchten, klicken Sie unter der Datentabelle au
     </message>
     <message>
         <source>Sorry, there is no entry in 'Investment'. You must make an entry.</source>
-        <translation type="unfinished" />
+        <translation>Im Feld „Anlage“ steht leider nichts. Sie müssen etwas eingeben.</translation>
     </message>
 </context>
 <context>
@@ -4301,7 +4301,7 @@ Befehle:
     </message>
     <message>
         <source>Sorry, there is no entry in 'Investment'. You must make an entry.</source>
-        <translation type="unfinished" />
+        <translation>Im Feld „Anlage“ steht leider nichts. Sie müssen etwas eingeben.</translation>
     </message>
 </context>
 <context>
@@ -4540,12 +4540,12 @@ Wählen Sie ihn unter Ansicht, Preisindex.</translation>
     <message>
         <source>Suggest rates from the %1 %2 (%3) instead of annual averages</source>
         <extracomment>%1 the frequency (monthly, quarterly), %2 the series' title, %3 its name</extracomment>
-        <translation>Raten aus dem %1 %2 (%3) statt aus Jahresdurchschnitten vorschlagen</translation>
+        <translation>Raten statt aus Jahresdurchschnitten aus %2 (%3) vorschlagen, %1</translation>
     </message>
     <message>
         <source>Use the %1 series %2</source>
         <extracomment>%1 the frequency (monthly, quarterly), %2 the series' title</extracomment>
-        <translation>Die %1 Reihe %2 verwenden</translation>
+        <translation>Die Reihe %2 verwenden, %1</translation>
     </message>
     <message>
         <source>No suggestion: line %1 of the data records cannot be read.</source>
@@ -4632,7 +4632,7 @@ Wählen Sie ihn unter Ansicht, Preisindex.</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>&amp;Abbrechen</translation>
+        <translation>Abbre&amp;chen</translation>
     </message>
     <message>
         <source>Save Report As</source>
