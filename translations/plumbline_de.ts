@@ -4,7 +4,7 @@
 <context>
     <name>AboutDialog</name>
     <message>
-        <source>The program's version and the sources of its price-index data</source>
+        <source>The program&apos;s version and the sources of its price-index data</source>
         <translation>Die Version des Programms und die Quellen seiner Preisindexdaten</translation>
     </message>
     <message>
@@ -67,7 +67,7 @@
     </message>
     <message>
         <source>The %1 menu</source>
-        <extracomment>%1 is the menu's title, such as File or Edit</extracomment>
+        <extracomment>%1 is the menu&apos;s title, such as File or Edit</extracomment>
         <translation>Das Menü %1</translation>
     </message>
     <message>
@@ -148,7 +148,7 @@
 <context>
     <name>ChartWindow</name>
     <message>
-        <source>The shown investment's current amount against its amount adjusted for inflation</source>
+        <source>The shown investment&apos;s current amount against its amount adjusted for inflation</source>
         <translation>Der aktuelle Betrag der gezeigten Anlage im Vergleich zum inflationsbereinigten Betrag</translation>
     </message>
     <message>
@@ -188,18 +188,18 @@
         <translation>Es gibt noch keine Anlage für ein Diagramm. Legen Sie eine mit dem Befehl „Neue Anlage“ an.</translation>
     </message>
     <message>
-        <source>The data history cannot be read: line %1 of "%2" gives error %3 (%4).</source>
+        <source>The data history cannot be read: line %1 of &quot;%2&quot; gives error %3 (%4).</source>
         <extracomment>%1 a line number, %2 a file, %3 an error number, %4 its description</extracomment>
         <translation>Der Datenverlauf kann nicht gelesen werden: Zeile %1 von „%2“ ergibt Fehler %3 (%4).</translation>
     </message>
     <message>
-        <source>The data history "%1" cannot be read: error %2 (%3).</source>
+        <source>The data history &quot;%1&quot; cannot be read: error %2 (%3).</source>
         <extracomment>%1 a file, %2 an error number, %3 its description</extracomment>
         <translation>Der Datenverlauf „%1“ kann nicht gelesen werden: Fehler %2 (%3).</translation>
     </message>
     <message>
         <source>Chart</source>
-        <extracomment>%1 the investment's type and institution</extracomment>
+        <extracomment>%1 the investment&apos;s type and institution</extracomment>
         <translation>Diagramm</translation>
     </message>
     <message>
@@ -241,10 +241,10 @@
         <translation>PNG-Bilder (*.png)</translation>
     </message>
     <message>
-        <source>The chart could not be saved to "%1":<byte value="xd" />
+        <source>The chart could not be saved to &quot;%1&quot;:<byte value="xd"/>
 %2</source>
         <extracomment>%1 a file, %2 why</extracomment>
-        <translation>Das Diagramm konnte nicht unter „%1“ gespeichert werden:<byte value="xd" />
+        <translation>Das Diagramm konnte nicht unter „%1“ gespeichert werden:<byte value="xd"/>
 %2</translation>
     </message>
     <message>
@@ -263,22 +263,22 @@
         <translation>Plumbline 3.5 verfolgt private Geldanlagen und zeigt, wie sich ihr Wert gegen die Inflation behauptet. Es nimmt keine Argumente entgegen; die Daten liegen in seinem Datenordner.</translation>
     </message>
     <message>
-        <source>plumbline: unexpected argument "%1" (see --help)</source>
+        <source>plumbline: unexpected argument &quot;%1&quot; (see --help)</source>
         <translation>plumbline: unerwartetes Argument „%1“ (siehe --help)</translation>
     </message>
 </context>
 <context>
     <name>DataFolder</name>
     <message>
-        <source>The folder "%1" cannot be created.</source>
+        <source>The folder &quot;%1&quot; cannot be created.</source>
         <translation>Der Ordner „%1“ kann nicht angelegt werden.</translation>
     </message>
     <message>
-        <source>The investment delete that was interrupted cannot be completed from the files in the data folder. It had not changed "%1" or "%2" yet, so it was undone: both are as they were before it.</source>
+        <source>The investment delete that was interrupted cannot be completed from the files in the data folder. It had not changed &quot;%1&quot; or &quot;%2&quot; yet, so it was undone: both are as they were before it.</source>
         <translation>Das unterbrochene Löschen einer Anlage kann mit den Dateien im Datenordner nicht abgeschlossen werden. Es hatte „%1“ und „%2“ noch nicht geändert und wurde daher rückgängig gemacht: Beide sind wie zuvor.</translation>
     </message>
     <message>
-        <source>The note of an interrupted investment delete cannot be read, so whether "%1" and "%2" still belong together is not known. Both were moved aside with it.</source>
+        <source>The note of an interrupted investment delete cannot be read, so whether &quot;%1&quot; and &quot;%2&quot; still belong together is not known. Both were moved aside with it.</source>
         <translation>Die Notiz eines unterbrochenen Löschens einer Anlage kann nicht gelesen werden, daher ist unbekannt, ob „%1“ und „%2“ noch zusammengehören. Beide wurden mit ihr beiseitegelegt.</translation>
     </message>
     <message>
@@ -302,7 +302,7 @@
         <translation>%1 konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <source>an unfinished change is pending in "%1"; start Plumbline once to complete it</source>
+        <source>an unfinished change is pending in &quot;%1&quot;; start Plumbline once to complete it</source>
         <translation>in „%1“ steht eine unvollendete Änderung aus; starten Sie Plumbline einmal, um sie abzuschließen</translation>
     </message>
 </context>
@@ -353,11 +353,11 @@
         <translation>das Datum fehlt</translation>
     </message>
     <message>
-        <source>the date "%1" reads both as month/day and as day/month</source>
+        <source>the date &quot;%1&quot; reads both as month/day and as day/month</source>
         <translation>das Datum „%1“ lässt sich als Monat/Tag und als Tag/Monat lesen</translation>
     </message>
     <message>
-        <source>the date "%1" is not a date</source>
+        <source>the date &quot;%1&quot; is not a date</source>
         <translation>„%1“ ist kein Datum</translation>
     </message>
     <message>
@@ -365,7 +365,7 @@
         <translation>der Ursprungsbetrag fehlt</translation>
     </message>
     <message>
-        <source>the original amount "%1" is not an amount</source>
+        <source>the original amount &quot;%1&quot; is not an amount</source>
         <translation>der Ursprungsbetrag „%1“ ist kein Betrag</translation>
     </message>
     <message>
@@ -373,20 +373,20 @@
         <translation>der aktuelle Betrag fehlt</translation>
     </message>
     <message>
-        <source>the current amount "%1" is not an amount</source>
+        <source>the current amount &quot;%1&quot; is not an amount</source>
         <translation>der aktuelle Betrag „%1“ ist kein Betrag</translation>
     </message>
     <message>
-        <source>the inflation rate "%1" is not a rate</source>
+        <source>the inflation rate &quot;%1&quot; is not a rate</source>
         <translation>die Inflationsrate „%1“ ist keine Rate</translation>
     </message>
     <message>
-        <source>the row is of investment "%1", line %2 of investment "%3": import one investment at a time</source>
+        <source>the row is of investment &quot;%1&quot;, line %2 of investment &quot;%3&quot;: import one investment at a time</source>
         <translation>die Zeile gehört zur Anlage „%1“, Zeile %2 zur Anlage „%3“: Importieren Sie jeweils nur eine Anlage</translation>
     </message>
     <message>
         <source>No column of the file is named as %1 (its header: %2).</source>
-        <extracomment>%1 lists the missing column names, %2 is the file's header line</extracomment>
+        <extracomment>%1 lists the missing column names, %2 is the file&apos;s header line</extracomment>
         <translation>Keine Spalte der Datei heißt %1 (ihre Kopfzeile: %2).</translation>
     </message>
     <message>
@@ -399,19 +399,19 @@
         <translation>Zeile %1: %2.</translation>
     </message>
     <message>
-        <source>A new investment needs an entry in 'Investment'.</source>
+        <source>A new investment needs an entry in &apos;Investment&apos;.</source>
         <translation>Eine neue Anlage braucht einen Eintrag in „Investment“.</translation>
     </message>
     <message>
-        <source>An investment's type and institution hold at most 50 characters each.</source>
+        <source>An investment&apos;s type and institution hold at most 50 characters each.</source>
         <translation>Art und Institut einer Anlage fassen je höchstens 50 Zeichen.</translation>
     </message>
     <message>
-        <source>An investment's type and institution cannot hold line breaks.</source>
+        <source>An investment&apos;s type and institution cannot hold line breaks.</source>
         <translation>Art und Institut einer Anlage dürfen keine Zeilenumbrüche enthalten.</translation>
     </message>
     <message>
-        <source>the investment's first record</source>
+        <source>the investment&apos;s first record</source>
         <translation>der erste Datensatz der Anlage</translation>
     </message>
     <message>
@@ -459,25 +459,25 @@
         <translation>CSV-Dateien (*.csv *.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
-        <source>"%1" cannot be imported: %2</source>
+        <source>&quot;%1&quot; cannot be imported: %2</source>
         <extracomment>%1 is a file name, %2 the reason</extracomment>
         <translation>„%1“ kann nicht importiert werden: %2</translation>
     </message>
     <message>
-        <source>Every date of this file can be read month first and day first.<byte value="xd" />
-<byte value="xd" />
-Line %1 holds "%2":<byte value="xd" />
-Yes: month/day/year, %3<byte value="xd" />
-No: day/month/year, %4<byte value="xd" />
-<byte value="xd" />
+        <source>Every date of this file can be read month first and day first.<byte value="xd"/>
+<byte value="xd"/>
+Line %1 holds &quot;%2&quot;:<byte value="xd"/>
+Yes: month/day/year, %3<byte value="xd"/>
+No: day/month/year, %4<byte value="xd"/>
+<byte value="xd"/>
 Are the dates month first?</source>
         <extracomment>%1 is a line number, %2 the date as the file writes it, %3 and %4 the two dates it can be</extracomment>
-        <translation>Jedes Datum dieser Datei lässt sich mit Monat oder mit Tag zuerst lesen.<byte value="xd" />
-<byte value="xd" />
-Zeile %1 enthält „%2“:<byte value="xd" />
-Ja: Monat/Tag/Jahr, %3<byte value="xd" />
-Nein: Tag/Monat/Jahr, %4<byte value="xd" />
-<byte value="xd" />
+        <translation>Jedes Datum dieser Datei lässt sich mit Monat oder mit Tag zuerst lesen.<byte value="xd"/>
+<byte value="xd"/>
+Zeile %1 enthält „%2“:<byte value="xd"/>
+Ja: Monat/Tag/Jahr, %3<byte value="xd"/>
+Nein: Tag/Monat/Jahr, %4<byte value="xd"/>
+<byte value="xd"/>
 Steht in den Daten der Monat zuerst?</translation>
     </message>
     <message>
@@ -540,7 +540,7 @@ Steht in den Daten der Monat zuerst?</translation>
     </message>
     <message>
         <source>the investment</source>
-        <extracomment>Stands for %1 in the chart's description when the investment has no type or institution</extracomment>
+        <extracomment>Stands for %1 in the chart&apos;s description when the investment has no type or institution</extracomment>
         <translation>die Anlage</translation>
     </message>
     <message>
@@ -625,7 +625,7 @@ Steht in den Daten der Monat zuerst?</translation>
         <translation>Preisindex: %1.</translation>
     </message>
     <message>
-        <source>No time-weighted figure for all investments together: the investments' records fall on different dates, so there are no common intervals to link. The money-weighted figures cover them all.</source>
+        <source>No time-weighted figure for all investments together: the investments&apos; records fall on different dates, so there are no common intervals to link. The money-weighted figures cover them all.</source>
         <translation>Keine zeitgewichtete Zahl für alle Anlagen zusammen: Die Datensätze der Anlagen fallen auf verschiedene Daten, daher gibt es keine gemeinsamen Zeiträume zum Verketten. Die kapitalgewichteten Zahlen decken sie alle ab.</translation>
     </message>
     <message>
@@ -709,7 +709,7 @@ real (%)</translation>
         <translation>Der aktuelle Betrag des letzten gezählten Datensatzes. Für alle Anlagen die Summe dieser Beträge.</translation>
     </message>
     <message>
-        <source>What inflation took, added up over the records: each record's Loss To Inflation, counted once (a record without an inflation rate adds nothing).</source>
+        <source>What inflation took, added up over the records: each record&apos;s Loss To Inflation, counted once (a record without an inflation rate adds nothing).</source>
         <translation>Was die Inflation genommen hat, über die Datensätze aufsummiert: der Inflationsverlust jedes Datensatzes, einmal gezählt (ein Datensatz ohne Inflationsrate trägt nichts bei).</translation>
     </message>
     <message>
@@ -730,18 +730,18 @@ real (%)</translation>
     </message>
     <message>
         <source>Investment record %1: Enter or a double click shows it in the main window.</source>
-        <extracomment>%1 the investment's number</extracomment>
+        <extracomment>%1 the investment&apos;s number</extracomment>
         <translation>Anlage %1: Eingabe oder Doppelklick zeigt sie im Hauptfenster.</translation>
     </message>
 </context>
 <context>
     <name>PortfolioWindow</name>
     <message>
-        <source>Every investment's returns, nominal and after inflation, and those of all of them</source>
+        <source>Every investment&apos;s returns, nominal and after inflation, and those of all of them</source>
         <translation>Die Renditen jeder Anlage, nominal und nach Inflation, und die aller zusammen</translation>
     </message>
     <message>
-        <source>Save the table's figures as a CSV file, as plumbline-export --returns writes them</source>
+        <source>Save the table&apos;s figures as a CSV file, as plumbline-export --returns writes them</source>
         <translation>Die Zahlen der Tabelle als CSV-Datei speichern, so wie plumbline-export --returns sie schreibt</translation>
     </message>
     <message>
@@ -797,15 +797,15 @@ real (%)</translation>
         <translation>Ziehen, um die Höhe zwischen Tabelle und Diagramm aufzuteilen</translation>
     </message>
     <message>
-        <source>The data history cannot be read: line %1 of "%2" gives error %3 (%4).</source>
+        <source>The data history cannot be read: line %1 of &quot;%2&quot; gives error %3 (%4).</source>
         <translation>Der Datenverlauf kann nicht gelesen werden: Zeile %1 von „%2“ ergibt Fehler %3 (%4).</translation>
     </message>
     <message>
-        <source>The data history "%1" cannot be read: error %2 (%3).</source>
+        <source>The data history &quot;%1&quot; cannot be read: error %2 (%3).</source>
         <translation>Der Datenverlauf „%1“ kann nicht gelesen werden: Fehler %2 (%3).</translation>
     </message>
     <message>
-        <source>The data files in "%1" cannot be read: error %2 (%3).</source>
+        <source>The data files in &quot;%1&quot; cannot be read: error %2 (%3).</source>
         <translation>Die Datendateien in „%1“ können nicht gelesen werden: Fehler %2 (%3).</translation>
     </message>
     <message>
@@ -845,7 +845,7 @@ real (%)</translation>
         <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
-        <source>The user guide "%1" could not be opened. Its section “Returns” explains these figures.</source>
+        <source>The user guide &quot;%1&quot; could not be opened. Its section “Returns” explains these figures.</source>
         <translation>Die Anleitung „%1“ konnte nicht geöffnet werden. Ihr Abschnitt „Renditen“ erklärt diese Zahlen.</translation>
     </message>
 </context>
@@ -884,11 +884,11 @@ real (%)</translation>
         <translation>%1: Die Rate von %2 bis %3 ist zu groß zum Anzeigen.</translation>
     </message>
     <message>
-        <source>line %1: unknown kind "%2"</source>
+        <source>line %1: unknown kind &quot;%2&quot;</source>
         <translation>Zeile %1: unbekannte Art „%2“</translation>
     </message>
     <message>
-        <source>line %1: "%2" is not a period and a value</source>
+        <source>line %1: &quot;%2&quot; is not a period and a value</source>
         <translation>Zeile %1: „%2“ ist kein Zeitraum mit Wert</translation>
     </message>
     <message>
@@ -904,11 +904,11 @@ real (%)</translation>
         <translation>Die Datei ist zu groß für einen Preisindex (mehr als %1 MB).</translation>
     </message>
     <message>
-        <source>Line %1: the date "%2" is not in the form YYYY-MM or YYYY-MM-DD.</source>
+        <source>Line %1: the date &quot;%2&quot; is not in the form YYYY-MM or YYYY-MM-DD.</source>
         <translation>Zeile %1: Das Datum „%2“ hat nicht die Form JJJJ-MM oder JJJJ-MM-TT.</translation>
     </message>
     <message>
-        <source>Line %1: "%2" is not a valid date.</source>
+        <source>Line %1: &quot;%2&quot; is not a valid date.</source>
         <translation>Zeile %1: „%2“ ist kein gültiges Datum.</translation>
     </message>
     <message>
@@ -916,7 +916,7 @@ real (%)</translation>
         <translation>Zeile %1: Nach dem Datum steht kein Wert.</translation>
     </message>
     <message>
-        <source>Line %1: the value "%2" is not a number.</source>
+        <source>Line %1: the value &quot;%2&quot; is not a number.</source>
         <translation>Zeile %1: Der Wert „%2“ ist keine Zahl.</translation>
     </message>
     <message>
@@ -944,15 +944,15 @@ real (%)</translation>
         <translation>Die Preisindexdatei %1 ist beschädigt: %2.</translation>
     </message>
     <message>
-        <source>The name "%1" cannot be used. A name has 1 to 40 letters, digits, '-', '_' or '.', and does not start with '.'.</source>
-        <translation>Der Name „%1“ kann nicht verwendet werden. Ein Name besteht aus 1 bis 40 Buchstaben, Ziffern, '-', '_' oder '.' und beginnt nicht mit '.'.</translation>
+        <source>The name &quot;%1&quot; cannot be used. A name has 1 to 40 letters, digits, &apos;-&apos;, &apos;_&apos; or &apos;.&apos;, and does not start with &apos;.&apos;.</source>
+        <translation>Der Name „%1“ kann nicht verwendet werden. Ein Name besteht aus 1 bis 40 Buchstaben, Ziffern, &apos;-&apos;, &apos;_&apos; oder &apos;.&apos; und beginnt nicht mit &apos;.&apos;.</translation>
     </message>
     <message>
         <source>%1 is the name of a price index that comes with Plumbline. Choose another name.</source>
         <translation>%1 ist der Name eines Preisindex, der mit Plumbline geliefert wird. Wählen Sie einen anderen Namen.</translation>
     </message>
     <message>
-        <source>The country "%1" is not a two-letter country code (such as CA or DE).</source>
+        <source>The country &quot;%1&quot; is not a two-letter country code (such as CA or DE).</source>
         <translation>Das Land „%1“ ist kein zweibuchstabiger Ländercode (wie CA oder DE).</translation>
     </message>
     <message>
@@ -1045,12 +1045,12 @@ real (%)</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <extracomment>A column heading: %1 the investment's number, %2 its type or its institution</extracomment>
+        <extracomment>A column heading: %1 the investment&apos;s number, %2 its type or its institution</extracomment>
         <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
-        <extracomment>A column heading: %1 the investment's number, %2 its type, %3 its institution</extracomment>
+        <extracomment>A column heading: %1 the investment&apos;s number, %2 its type, %3 its institution</extracomment>
         <translation>%1: %2, %3</translation>
     </message>
     <message>
@@ -1110,15 +1110,15 @@ real (%)</translation>
         <translation>Renditen pro Jahr</translation>
     </message>
     <message>
-        <source>Per year, in percent, over each investment's counted records (both amounts above zero). Time-weighted: the returns between records (money added counted at mid-interval) chained together, how the investment itself did whatever was put in or taken out. Money-weighted: the yearly rate at which the money put in, the money taken out and the last current amount come to nothing, how the money in it did. After inflation: less the inflation rates of the records. A span under a year has no figure per year; each investment's page gives its figures in all.</source>
+        <source>Per year, in percent, over each investment&apos;s counted records (both amounts above zero). Time-weighted: the returns between records (money added counted at mid-interval) chained together, how the investment itself did whatever was put in or taken out. Money-weighted: the yearly rate at which the money put in, the money taken out and the last current amount come to nothing, how the money in it did. After inflation: less the inflation rates of the records. A span under a year has no figure per year; each investment&apos;s page gives its figures in all.</source>
         <translation>Pro Jahr, in Prozent, über die gezählten Datensätze jeder Anlage (beide Beträge über null). Zeitgewichtet: die Renditen zwischen den Datensätzen (eingezahltes Geld zur Mitte des Zeitraums gezählt), miteinander verkettet – wie sich die Anlage selbst entwickelt hat, unabhängig davon, was eingezahlt oder entnommen wurde. Kapitalgewichtet: der jährliche Zinssatz, bei dem sich das eingezahlte Geld, das entnommene Geld und der letzte aktuelle Betrag zu null aufheben – wie sich das darin angelegte Geld entwickelt hat. Nach Inflation: abzüglich der Inflationsraten der Datensätze. Ein Zeitraum unter einem Jahr hat keine Zahl pro Jahr; die Seite jeder Anlage nennt ihre Zahlen insgesamt.</translation>
     </message>
     <message>
-        <source>All investments: money-weighted over every investment's money.</source>
+        <source>All investments: money-weighted over every investment&apos;s money.</source>
         <translation>Alle Anlagen: kapitalgewichtet über das Geld aller Anlagen.</translation>
     </message>
     <message>
-        <source>All investments: money-weighted over every investment's money, after inflation by the price index %1.</source>
+        <source>All investments: money-weighted over every investment&apos;s money, after inflation by the price index %1.</source>
         <translation>Alle Anlagen: kapitalgewichtet über das Geld aller Anlagen, nach Inflation gemäß dem Preisindex %1.</translation>
     </message>
     <message>
@@ -1126,7 +1126,7 @@ real (%)</translation>
         <translation>Was die Inflation genommen hat, Jahr für Jahr</translation>
     </message>
     <message>
-        <source>The Loss To Inflation of the records dated in each calendar year, counted as Total Loss To Inflation counts it: records with an inflation rate only, so a loss carried by a record without a rate counts once. The Total row is each investment's Total Loss To Inflation. A blank: no record with an inflation rate that year.</source>
+        <source>The Loss To Inflation of the records dated in each calendar year, counted as Total Loss To Inflation counts it: records with an inflation rate only, so a loss carried by a record without a rate counts once. The Total row is each investment&apos;s Total Loss To Inflation. A blank: no record with an inflation rate that year.</source>
         <translation>Der Inflationsverlust der Datensätze jedes Kalenderjahres, gezählt wie beim gesamten Inflationsverlust: nur Datensätze mit Inflationsrate, sodass ein von einem Datensatz ohne Rate übernommener Verlust einmal zählt. Die Zeile „Gesamt“ ist der gesamte Inflationsverlust jeder Anlage. Leer: kein Datensatz mit Inflationsrate in diesem Jahr.</translation>
     </message>
     <message>
@@ -1152,17 +1152,17 @@ real (%)</translation>
     </message>
     <message>
         <source>Investment %1</source>
-        <extracomment>%1 the investment's number</extracomment>
+        <extracomment>%1 the investment&apos;s number</extracomment>
         <translation>Anlage %1</translation>
     </message>
     <message>
         <source>Investment %1: %2</source>
-        <extracomment>%1 the investment's number, %2 its type or its institution</extracomment>
+        <extracomment>%1 the investment&apos;s number, %2 its type or its institution</extracomment>
         <translation>Anlage %1: %2</translation>
     </message>
     <message>
         <source>Investment %1: %2, %3</source>
-        <extracomment>%1 the investment's number, %2 its type, %3 its institution</extracomment>
+        <extracomment>%1 the investment&apos;s number, %2 its type, %3 its institution</extracomment>
         <translation>Anlage %1: %2, %3</translation>
     </message>
     <message>
@@ -1230,7 +1230,7 @@ real (%)</translation>
     </message>
     <message>
         <source>Total, 1 investment</source>
-        <extracomment>The summary's total row, under Type</extracomment>
+        <extracomment>The summary&apos;s total row, under Type</extracomment>
         <translation>Gesamt, 1 Anlage</translation>
     </message>
     <message>
@@ -1258,7 +1258,7 @@ real (%)</translation>
         <translation>Zusammenfassung</translation>
     </message>
     <message>
-        <source>The amounts and figures are those of each investment's last record with both amounts above zero, as its row shows them: Profit/Loss is its Current Amount less its Original Amount; Current Amount AFI and Profit/Loss AFI are those of the last record with an inflation rate. Total Loss To Inflation adds up the loss of every record that has an inflation rate; a record without a rate carries the loss before it and adds nothing, and a record with an amount of zero or less is left out.</source>
+        <source>The amounts and figures are those of each investment&apos;s last record with both amounts above zero, as its row shows them: Profit/Loss is its Current Amount less its Original Amount; Current Amount AFI and Profit/Loss AFI are those of the last record with an inflation rate. Total Loss To Inflation adds up the loss of every record that has an inflation rate; a record without a rate carries the loss before it and adds nothing, and a record with an amount of zero or less is left out.</source>
         <extracomment>AFI = adjusted for inflation</extracomment>
         <translation>Die Beträge und Zahlen sind die des letzten Datensatzes jeder Anlage mit beiden Beträgen über null, wie ihre Zeile sie zeigt: Gewinn/Verlust ist ihr aktueller Betrag abzüglich ihres Ursprungsbetrags; inflationsbereinigter Betrag und inflationsbereinigter Gewinn/Verlust sind die des letzten Datensatzes mit Inflationsrate. Der gesamte Inflationsverlust summiert den Verlust jedes Datensatzes mit Inflationsrate; ein Datensatz ohne Rate übernimmt den Verlust davor und trägt nichts bei, und ein Datensatz mit einem Betrag von null oder weniger bleibt unberücksichtigt.</translation>
     </message>
@@ -1278,7 +1278,7 @@ real (%)</translation>
     </message>
     <message>
         <source>Plumbline report %1</source>
-        <extracomment>The PDF document's title; %1 a date</extracomment>
+        <extracomment>The PDF document&apos;s title; %1 a date</extracomment>
         <translation>Plumbline-Bericht %1</translation>
     </message>
 </context>
@@ -1348,7 +1348,7 @@ real (%)</translation>
         <translation>Frühere Version wiederherstellen</translation>
     </message>
     <message>
-        <source>Plumbline keeps your data as it was before each change. Choose a version and click Restore to make it your data again; Edit, Undo takes the restore back. Show opens a version's records in your spreadsheet program, and Save Records as CSV writes them to a file, without changing your data.</source>
+        <source>Plumbline keeps your data as it was before each change. Choose a version and click Restore to make it your data again; Edit, Undo takes the restore back. Show opens a version&apos;s records in your spreadsheet program, and Save Records as CSV writes them to a file, without changing your data.</source>
         <translation>Plumbline bewahrt Ihre Daten so auf, wie sie vor jeder Änderung waren. Wählen Sie eine Version und klicken Sie auf „Wiederherstellen“, um sie wieder zu Ihren Daten zu machen; Bearbeiten, Rückgängig nimmt das Wiederherstellen zurück. „Anzeigen“ öffnet die Datensätze einer Version in Ihrem Tabellenprogramm, und „Datensätze als CSV speichern“ schreibt sie in eine Datei, ohne Ihre Daten zu ändern.</translation>
     </message>
     <message>
@@ -1404,12 +1404,12 @@ real (%)</translation>
         <translation>Rückgängig gemacht</translation>
     </message>
     <message>
-        <source>Make the version of %1 your data again?<byte value="xd" />
-%2<byte value="xd" />
+        <source>Make the version of %1 your data again?<byte value="xd"/>
+%2<byte value="xd"/>
 Your data as it is now is kept: Edit, Undo brings it back.</source>
         <extracomment>%1 is the time of the version, %2 the change made then</extracomment>
-        <translation>Die Version vom %1 wieder zu Ihren Daten machen?<byte value="xd" />
-%2<byte value="xd" />
+        <translation>Die Version vom %1 wieder zu Ihren Daten machen?<byte value="xd"/>
+%2<byte value="xd"/>
 Ihre Daten, wie sie jetzt sind, bleiben aufbewahrt: Bearbeiten, Rückgängig holt sie zurück.</translation>
     </message>
     <message>
@@ -1421,7 +1421,7 @@ Ihre Daten, wie sie jetzt sind, bleiben aufbewahrt: Bearbeiten, Rückgängig hol
         <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
-        <source>The desktop has no program to show CSV files. Save Records as CSV writes the version's records to a file of your choice.</source>
+        <source>The desktop has no program to show CSV files. Save Records as CSV writes the version&apos;s records to a file of your choice.</source>
         <translation>Der Desktop hat kein Programm zum Anzeigen von CSV-Dateien. „Datensätze als CSV speichern“ schreibt die Datensätze der Version in eine Datei Ihrer Wahl.</translation>
     </message>
 </context>
@@ -1526,14 +1526,14 @@ Ihre Daten, wie sie jetzt sind, bleiben aufbewahrt: Bearbeiten, Rückgängig hol
     <name>RuntimeError</name>
     <message>
         <source>Run-time error %1: %2</source>
-        <extracomment>%1 is the error's number, %2 its description</extracomment>
+        <extracomment>%1 is the error&apos;s number, %2 its description</extracomment>
         <translation>Laufzeitfehler %1: %2</translation>
     </message>
     <message>
-        <source>Error Number:%1<byte value="xd" />
+        <source>Error Number:%1<byte value="xd"/>
 %2</source>
-        <extracomment>The standard error box: %1 is the error's number (no blank before it), %2 its description</extracomment>
-        <translation>Fehlernummer:%1<byte value="xd" />
+        <extracomment>The standard error box: %1 is the error&apos;s number (no blank before it), %2 its description</extracomment>
+        <translation>Fehlernummer:%1<byte value="xd"/>
 %2</translation>
     </message>
     <message>
@@ -1640,7 +1640,7 @@ Ihre Daten, wie sie jetzt sind, bleiben aufbewahrt: Bearbeiten, Rückgängig hol
         <translation>Die Anleitung öffnen (F1)</translation>
     </message>
     <message>
-        <source>Open the chart of the shown investment's amount against its amount adjusted for inflation (Ctrl+G)</source>
+        <source>Open the chart of the shown investment&apos;s amount against its amount adjusted for inflation (Ctrl+G)</source>
         <translation>Das Diagramm des Betrags der gezeigten Anlage im Vergleich zum inflationsbereinigten Betrag öffnen (Strg+G)</translation>
     </message>
     <message>
@@ -1700,29 +1700,29 @@ Ihre Daten, wie sie jetzt sind, bleiben aufbewahrt: Bearbeiten, Rückgängig hol
 <context>
     <name>Tools</name>
     <message>
-        <source>Read the data folder &lt;dir&gt; instead of the program's own.</source>
+        <source>Read the data folder &lt;dir&gt; instead of the program&apos;s own.</source>
         <translation>Den Datenordner &lt;Ordner&gt; statt des programmeigenen lesen.</translation>
     </message>
     <message>
         <source>dir</source>
-        <extracomment>A placeholder in the help for what is given after an option or the program's name; keep it as the descriptions call it ("&lt;dir&gt;").</extracomment>
+        <extracomment>A placeholder in the help for what is given after an option or the program&apos;s name; keep it as the descriptions call it (&quot;&lt;dir&gt;&quot;).</extracomment>
         <translation>Ordner</translation>
     </message>
     <message>
         <source>name</source>
-        <extracomment>A placeholder in the help for what is given after an option or the program's name; keep it as the descriptions call it ("&lt;name&gt;").</extracomment>
+        <extracomment>A placeholder in the help for what is given after an option or the program&apos;s name; keep it as the descriptions call it (&quot;&lt;name&gt;&quot;).</extracomment>
         <translation>Name</translation>
     </message>
     <message>
-        <source>unexpected argument "%1" (see --help)</source>
+        <source>unexpected argument &quot;%1&quot; (see --help)</source>
         <translation>unerwartetes Argument „%1“ (siehe --help)</translation>
     </message>
     <message>
-        <source>data folder "%1" does not exist</source>
+        <source>data folder &quot;%1&quot; does not exist</source>
         <translation>Datenordner „%1“ existiert nicht</translation>
     </message>
     <message>
-        <source>"%1": error %2: %3</source>
+        <source>&quot;%1&quot;: error %2: %3</source>
         <translation>„%1“: Fehler %2: %3</translation>
     </message>
     <message>
@@ -1730,7 +1730,7 @@ Ihre Daten, wie sie jetzt sind, bleiben aufbewahrt: Bearbeiten, Rückgängig hol
         <translation>Warnung: %1</translation>
     </message>
     <message>
-        <source>there is no investment %1 in "%2" (it holds %3)</source>
+        <source>there is no investment %1 in &quot;%2&quot; (it holds %3)</source>
         <translation>es gibt keine Anlage %1 in „%2“ (er enthält %3)</translation>
     </message>
     <message>
@@ -1739,26 +1739,26 @@ Ihre Daten, wie sie jetzt sind, bleiben aufbewahrt: Bearbeiten, Rückgängig hol
     </message>
     <message>
         <source>type</source>
-        <extracomment>A placeholder in the help for what is given after an option or the program's name; keep it as the descriptions call it ("&lt;type&gt;").</extracomment>
+        <extracomment>A placeholder in the help for what is given after an option or the program&apos;s name; keep it as the descriptions call it (&quot;&lt;type&gt;&quot;).</extracomment>
         <translation>Art</translation>
     </message>
     <message>
         <source>form</source>
-        <extracomment>A placeholder in the help for what is given after an option or the program's name; keep it as the descriptions call it ("&lt;form&gt;").</extracomment>
+        <extracomment>A placeholder in the help for what is given after an option or the program&apos;s name; keep it as the descriptions call it (&quot;&lt;form&gt;&quot;).</extracomment>
         <translation>Form</translation>
     </message>
     <message>
-        <source>Use the data folder &lt;dir&gt; instead of the program's own.</source>
+        <source>Use the data folder &lt;dir&gt; instead of the program&apos;s own.</source>
         <translation>Den Datenordner &lt;Ordner&gt; statt des programmeigenen verwenden.</translation>
     </message>
     <message>
         <source>command</source>
-        <extracomment>A placeholder in the help for the first argument; the description under "Arguments" lists the commands.</extracomment>
+        <extracomment>A placeholder in the help for the first argument; the description under &quot;Arguments&quot; lists the commands.</extracomment>
         <translation>Befehl</translation>
     </message>
     <message>
         <source>file</source>
-        <extracomment>A placeholder in the help for what is given after an option or the program's name; keep it as the descriptions call it ("&lt;file&gt;").</extracomment>
+        <extracomment>A placeholder in the help for what is given after an option or the program&apos;s name; keep it as the descriptions call it (&quot;&lt;file&gt;&quot;).</extracomment>
         <translation>Datei</translation>
     </message>
 </context>
@@ -1813,13 +1813,13 @@ Ihre Daten, wie sie jetzt sind, bleiben aufbewahrt: Bearbeiten, Rückgängig hol
         <translation>Änderungen außerhalb von Plumbline</translation>
     </message>
     <message>
-        <source>%1 '%2'</source>
-        <extracomment>%1 is the change, as "Delete Investment", %2 the investment's name</extracomment>
+        <source>%1 &apos;%2&apos;</source>
+        <extracomment>%1 is the change, as &quot;Delete Investment&quot;, %2 the investment&apos;s name</extracomment>
         <translation>%1 „%2“</translation>
     </message>
     <message>
         <source>record %1 (%2)</source>
-        <extracomment>%1 is a record's number, %2 its date</extracomment>
+        <extracomment>%1 is a record&apos;s number, %2 its date</extracomment>
         <translation>Datensatz %1 (%2)</translation>
     </message>
     <message>
@@ -1848,7 +1848,7 @@ Ihre Daten, wie sie jetzt sind, bleiben aufbewahrt: Bearbeiten, Rückgängig hol
     </message>
     <message>
         <source>Added %1 to %2</source>
-        <extracomment>%1 is a record, as "record 3 (1/2/2024)", %2 an investment</extracomment>
+        <extracomment>%1 is a record, as &quot;record 3 (1/2/2024)&quot;, %2 an investment</extracomment>
         <translation>%1 zu %2 hinzugefügt</translation>
     </message>
     <message>
@@ -1928,11 +1928,11 @@ Ihre Daten, wie sie jetzt sind, bleiben aufbewahrt: Bearbeiten, Rückgängig hol
         <translation>Es gibt keine Version %1.</translation>
     </message>
     <message>
-        <source>The change "%1", under way when Plumbline stopped, was made and is kept as a version.</source>
+        <source>The change &quot;%1&quot;, under way when Plumbline stopped, was made and is kept as a version.</source>
         <translation>Die Änderung „%1“, die lief, als Plumbline anhielt, wurde ausgeführt und als Version aufbewahrt.</translation>
     </message>
     <message>
-        <source>The change "%1", under way when Plumbline stopped, was not made.</source>
+        <source>The change &quot;%1&quot;, under way when Plumbline stopped, was not made.</source>
         <translation>Die Änderung „%1“, die lief, als Plumbline anhielt, wurde nicht ausgeführt.</translation>
     </message>
     <message>
@@ -1956,19 +1956,19 @@ Ihre Daten, wie sie jetzt sind, bleiben aufbewahrt: Bearbeiten, Rückgängig hol
         <translation>seine Berechtigungen sind nicht die, die Plumbline ihm gibt</translation>
     </message>
     <message>
-        <source>The folder "%1" for the versions of the data files cannot be created, so this change cannot be undone.</source>
+        <source>The folder &quot;%1&quot; for the versions of the data files cannot be created, so this change cannot be undone.</source>
         <translation>Der Ordner „%1“ für die Versionen der Datendateien kann nicht angelegt werden, daher kann diese Änderung nicht rückgängig gemacht werden.</translation>
     </message>
     <message>
-        <source>The folder of kept versions "%1" cannot be used (%2) and cannot be moved aside; changes are not kept as versions until it is removed.</source>
+        <source>The folder of kept versions &quot;%1&quot; cannot be used (%2) and cannot be moved aside; changes are not kept as versions until it is removed.</source>
         <translation>Der Ordner der aufbewahrten Versionen „%1“ kann nicht verwendet werden (%2) und nicht beiseitegelegt werden; Änderungen werden nicht als Versionen aufbewahrt, bis er entfernt ist.</translation>
     </message>
     <message>
-        <source>The folder of kept versions could not be used (%1). It was moved to "%2", and versions are kept anew from now on.</source>
+        <source>The folder of kept versions could not be used (%1). It was moved to &quot;%2&quot;, and versions are kept anew from now on.</source>
         <translation>Der Ordner der aufbewahrten Versionen konnte nicht verwendet werden (%1). Er wurde nach „%2“ verschoben, und ab jetzt werden Versionen neu aufbewahrt.</translation>
     </message>
     <message>
-        <source>its entry "%1" cannot be read</source>
+        <source>its entry &quot;%1&quot; cannot be read</source>
         <translation>sein Eintrag „%1“ kann nicht gelesen werden</translation>
     </message>
     <message>
@@ -2005,32 +2005,32 @@ Ihre Daten, wie sie jetzt sind, bleiben aufbewahrt: Bearbeiten, Rückgängig hol
         <translation>Ordner der Sicherung wählen</translation>
     </message>
     <message>
-        <source>"%1" is the data folder Plumbline 3.5 works with, not a backup.<byte value="xd" />
+        <source>&quot;%1&quot; is the data folder Plumbline 3.5 works with, not a backup.<byte value="xd"/>
 Choose the folder your backup copies are in.</source>
-        <translation>„%1“ ist der Datenordner, mit dem Plumbline 3.5 arbeitet, keine Sicherung.<byte value="xd" />
+        <translation>„%1“ ist der Datenordner, mit dem Plumbline 3.5 arbeitet, keine Sicherung.<byte value="xd"/>
 Wählen Sie den Ordner, in dem Ihre Sicherungskopien liegen.</translation>
     </message>
     <message>
-        <source>The backup in "%1" cannot be restored:<byte value="xd" />
-%2<byte value="xd" />
+        <source>The backup in &quot;%1&quot; cannot be restored:<byte value="xd"/>
+%2<byte value="xd"/>
 Your data files are unchanged.</source>
-        <translation>Die Sicherung in „%1“ kann nicht wiederhergestellt werden:<byte value="xd" />
-%2<byte value="xd" />
+        <translation>Die Sicherung in „%1“ kann nicht wiederhergestellt werden:<byte value="xd"/>
+%2<byte value="xd"/>
 Ihre Datendateien sind unverändert.</translation>
     </message>
     <message>
-        <source>The backup in "%1" holds %2.<byte value="xd" />
+        <source>The backup in &quot;%1&quot; holds %2.<byte value="xd"/>
 Make it your data? Your data as it is now is kept: Edit, Undo brings it back.</source>
-        <translation>Die Sicherung in „%1“ enthält %2.<byte value="xd" />
+        <translation>Die Sicherung in „%1“ enthält %2.<byte value="xd"/>
 Zu Ihren Daten machen? Ihre Daten, wie sie jetzt sind, bleiben aufbewahrt: Bearbeiten, Rückgängig holt sie zurück.</translation>
     </message>
     <message>
-        <source>Plumbline 3.5 could not check the earlier versions of your data it keeps:<byte value="xd" />
-%1<byte value="xd" />
+        <source>Plumbline 3.5 could not check the earlier versions of your data it keeps:<byte value="xd"/>
+%1<byte value="xd"/>
 Your data files are unchanged. Undo may not be offered until this is put right.</source>
         <extracomment>%1 is the reason</extracomment>
-        <translation>Plumbline 3.5 konnte die früheren Versionen Ihrer Daten, die es aufbewahrt, nicht prüfen:<byte value="xd" />
-%1<byte value="xd" />
+        <translation>Plumbline 3.5 konnte die früheren Versionen Ihrer Daten, die es aufbewahrt, nicht prüfen:<byte value="xd"/>
+%1<byte value="xd"/>
 Ihre Datendateien sind unverändert. Rückgängig wird womöglich erst angeboten, wenn dies behoben ist.</translation>
     </message>
     <message>
@@ -2039,7 +2039,7 @@ Ihre Datendateien sind unverändert. Rückgängig wird womöglich erst angeboten
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <extracomment>%1 is the change, as "Delete Investment 'Savings'"</extracomment>
+        <extracomment>%1 is the change, as &quot;Delete Investment &apos;Savings&apos;&quot;</extracomment>
         <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
@@ -2048,7 +2048,7 @@ Ihre Datendateien sind unverändert. Rückgängig wird womöglich erst angeboten
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <extracomment>%1 is the change, as "Delete Investment 'Savings'"</extracomment>
+        <extracomment>%1 is the change, as &quot;Delete Investment &apos;Savings&apos;&quot;</extracomment>
         <translation>&amp;Wiederholen: %1</translation>
     </message>
     <message>
@@ -2064,7 +2064,7 @@ Ihre Datendateien sind unverändert. Rückgängig wird womöglich erst angeboten
         <translation>Die Datensätze werden nicht im Datenordner gespeichert; wählen Sie einen anderen Ordner.</translation>
     </message>
     <message>
-        <source>%1 (line %2 of the version's data records)</source>
+        <source>%1 (line %2 of the version&apos;s data records)</source>
         <extracomment>%1 is the reason, %2 a line number</extracomment>
         <translation>%1 (Zeile %2 der Datensätze der Version)</translation>
     </message>
@@ -2144,28 +2144,28 @@ Ihre Datendateien sind unverändert. Rückgängig wird womöglich erst angeboten
         <translation>Die Datei mit den Anlagedaten</translation>
     </message>
     <message>
-        <source>There is no disk in the drive.<byte value="xd" />
+        <source>There is no disk in the drive.<byte value="xd"/>
 Please insert one and try again</source>
-        <translation>Im Laufwerk ist kein Datenträger.<byte value="xd" />
+        <translation>Im Laufwerk ist kein Datenträger.<byte value="xd"/>
 Bitte legen Sie einen ein und versuchen Sie es erneut</translation>
     </message>
     <message>
-        <source>The folder "%1" does not exist.<byte value="xd" />
+        <source>The folder &quot;%1&quot; does not exist.<byte value="xd"/>
 Please type the path of an existing folder and try again.</source>
         <extracomment>%1 is the folder path the user typed</extracomment>
-        <translation>Der Ordner „%1“ existiert nicht.<byte value="xd" />
+        <translation>Der Ordner „%1“ existiert nicht.<byte value="xd"/>
 Bitte geben Sie den Pfad eines vorhandenen Ordners ein und versuchen Sie es erneut.</translation>
     </message>
     <message>
-        <source>The backup copy cannot be written over the program's own data file.<byte value="xd" />
+        <source>The backup copy cannot be written over the program&apos;s own data file.<byte value="xd"/>
 Please choose another folder.</source>
-        <translation>Die Sicherungskopie kann nicht über die eigene Datendatei des Programms geschrieben werden.<byte value="xd" />
+        <translation>Die Sicherungskopie kann nicht über die eigene Datendatei des Programms geschrieben werden.<byte value="xd"/>
 Bitte wählen Sie einen anderen Ordner.</translation>
     </message>
     <message>
-        <source>The folder "%1" is the program's own data folder; the backup copies cannot go there.<byte value="xd" />
+        <source>The folder &quot;%1&quot; is the program&apos;s own data folder; the backup copies cannot go there.<byte value="xd"/>
 Please choose another folder.</source>
-        <translation>Der Ordner „%1“ ist der eigene Datenordner des Programms; die Sicherungskopien können nicht dorthin.<byte value="xd" />
+        <translation>Der Ordner „%1“ ist der eigene Datenordner des Programms; die Sicherungskopien können nicht dorthin.<byte value="xd"/>
 Bitte wählen Sie einen anderen Ordner.</translation>
     </message>
     <message>
@@ -2228,7 +2228,7 @@ Bitte wählen Sie einen anderen Ordner.</translation>
         <translation>Keine Eingabe</translation>
     </message>
     <message>
-        <source>Sorry, the password you've entered is incorrect.</source>
+        <source>Sorry, the password you&apos;ve entered is incorrect.</source>
         <translation>Das eingegebene Passwort ist leider falsch.</translation>
     </message>
     <message>
@@ -2261,9 +2261,9 @@ and the form changes to offer the file that holds all the Data records, PlDataHi
 und das Formular bietet nun die Datei an, die alle Datensätze enthält, PlDataHist.txt (die Datensätze all Ihrer Anlagen stehen zusammen in dieser einen Textdatei). Wieder können Sie den Pfad ändern; klicken Sie auf „Speichern“ und dann auf „Schließen“, um den Dialog zu verlassen.</translation>
     </message>
     <message>
-        <source>Files containing the Investment records and the Data records are kept in the program's data folder, %1. They must stay there: if they are moved or renamed, Plumbline does not find them and starts again with new, empty files. To keep a copy of your data in a safe place, choose Backup Data Files from the File menu. The dialog first offers the main file, PlumblineData, to be copied to your home folder unless you type another path; click Save to copy it, then Exit,
+        <source>Files containing the Investment records and the Data records are kept in the program&apos;s data folder, %1. They must stay there: if they are moved or renamed, Plumbline does not find them and starts again with new, empty files. To keep a copy of your data in a safe place, choose Backup Data Files from the File menu. The dialog first offers the main file, PlumblineData, to be copied to your home folder unless you type another path; click Save to copy it, then Exit,
 and the form changes to offer the file that holds all the Data records, PlDataHist.txt (the Data records of all your investments are kept together in this one text file). Again you may change the path; click Save, then Exit to leave the dialog.</source>
-        <extracomment>%1 is the path of the program's data folder</extracomment>
+        <extracomment>%1 is the path of the program&apos;s data folder</extracomment>
         <translation>Die Dateien mit den Anlagen und den Datensätzen liegen im Datenordner des Programms, %1. Dort müssen sie bleiben: Werden sie verschoben oder umbenannt, findet Plumbline sie nicht und beginnt wieder mit neuen, leeren Dateien. Um eine Kopie Ihrer Daten an einem sicheren Ort aufzubewahren, wählen Sie im Menü „Datei“ den Befehl „Datendateien sichern“. Der Dialog bietet zuerst die Hauptdatei PlumblineData an, die in Ihren persönlichen Ordner kopiert wird, sofern Sie keinen anderen Pfad eingeben; klicken Sie auf „Speichern“, um sie zu kopieren, dann auf „Schließen“,
 und das Formular bietet nun die Datei an, die alle Datensätze enthält, PlDataHist.txt (die Datensätze all Ihrer Anlagen stehen zusammen in dieser einen Textdatei). Wieder können Sie den Pfad ändern; klicken Sie auf „Speichern“ und dann auf „Schließen“, um den Dialog zu verlassen.</translation>
     </message>
@@ -2276,7 +2276,7 @@ und das Formular bietet nun die Datei an, die alle Datensätze enthält, PlDataH
         <translation>Willkommen bei Plumbline 3.5. Bevor Sie Daten eingeben, entscheiden Sie, ob das Programm durch ein Passwort geschützt werden soll. Wählen Sie im Menü „Datei“ den Befehl „Passwort“: Dort können Sie ein Passwort festlegen, das bei jedem Start von Plumbline abgefragt wird, Ihr bisheriges Passwort ändern oder „Kein Passwort“ ankreuzen, um den Schutz auszuschalten.</translation>
     </message>
     <message>
-        <source>The Plumbline 3.5 main form is divided into two main areas. Your investment records are shown, one at a time, in the yellow boxes at the top of the form, and the numeric records that belong to the investment shown are listed in the Data Grid below them. To create your first investment record, click the 'Add New' button in the top group of buttons.</source>
+        <source>The Plumbline 3.5 main form is divided into two main areas. Your investment records are shown, one at a time, in the yellow boxes at the top of the form, and the numeric records that belong to the investment shown are listed in the Data Grid below them. To create your first investment record, click the &apos;Add New&apos; button in the top group of buttons.</source>
         <translation>Das Hauptformular von Plumbline 3.5 ist in zwei Bereiche geteilt. Ihre Anlagen werden einzeln in den gelben Feldern oben im Formular gezeigt, und die Zahlen-Datensätze der gezeigten Anlage stehen in der Datentabelle darunter. Um Ihre erste Anlage anzulegen, klicken Sie in der oberen Schaltflächengruppe auf „Neu“.</translation>
     </message>
     <message>
@@ -2288,7 +2288,7 @@ und das Formular bietet nun die Datei an, die alle Datensätze enthält, PlDataH
         <translation>Wechseln Sie mit der Tabulatortaste zum Feld INSTITUT und geben Sie den Namen der Bank, des Brokers oder der Fondsgesellschaft ein, bei der die Anlage liegt. Dieses Feld ist freiwillig und darf leer bleiben. Klicken Sie auf „Fertig“ oder drücken Sie die Eingabetaste, um die Anlage zu speichern; Sie kehren zum Hauptformular zurück, das nun oben Ihre neue Anlage zeigt.</translation>
     </message>
     <message>
-        <source>Now go down to the buttons on the bottom of the form and click 'Add New' to create the first Data record of this investment. In the DATE box type the date of the record, or just press the Tab key and today's date is entered for you. In the ORIGINAL AMOUNT box type the amount you invested. Never type commas into any of the amount boxes: the commas are inserted automatically. Leave the INFLATION RATE box empty in this first record. In the CURRENT AMOUNT box type what the investment is worth now; for a new investment you may simply copy the original amount into it. Every box except the inflation rate must be filled in.</source>
+        <source>Now go down to the buttons on the bottom of the form and click &apos;Add New&apos; to create the first Data record of this investment. In the DATE box type the date of the record, or just press the Tab key and today&apos;s date is entered for you. In the ORIGINAL AMOUNT box type the amount you invested. Never type commas into any of the amount boxes: the commas are inserted automatically. Leave the INFLATION RATE box empty in this first record. In the CURRENT AMOUNT box type what the investment is worth now; for a new investment you may simply copy the original amount into it. Every box except the inflation rate must be filled in.</source>
         <translation>Gehen Sie nun zu den Schaltflächen unten im Formular und klicken Sie auf „Anfügen“, um den ersten Datensatz dieser Anlage anzulegen. Geben Sie im Feld DATUM das Datum des Datensatzes ein, oder drücken Sie einfach die Tabulatortaste, dann wird das heutige Datum für Sie eingetragen. Geben Sie im Feld URSPRUNGSBETRAG den angelegten Betrag ein. Geben Sie nie Tausendertrennzeichen in die Betragsfelder ein: Sie werden automatisch eingefügt. Lassen Sie das Feld INFLATIONSRATE in diesem ersten Datensatz leer. Geben Sie im Feld AKTUELLER BETRAG ein, was die Anlage jetzt wert ist; bei einer neuen Anlage können Sie einfach den Ursprungsbetrag übernehmen. Jedes Feld außer der Inflationsrate muss ausgefüllt werden.</translation>
     </message>
     <message>
@@ -2301,16 +2301,16 @@ und das Formular bietet nun die Datei an, die alle Datensätze enthält, PlDataH
         <translation>In der Datentabelle sehen Sie die Zahlen, die Plumbline für jeden Datensatz berechnet. Im ersten Datensatz ist jede Zahl außer Ihren Eingaben null, da es noch nichts zu vergleichen gibt. Wenn Sie weitere Datensätze hinzufügen, jeweils mit einem neuen aktuellen Betrag und der Inflationsrate für den Zeitraum seit dem vorigen Datensatz, zeigt die Tabelle, wie sich die Anlage entwickelt hat, einschließlich der inflationsbereinigten Zahlen (infl.-ber.). Sind die Preise in einem Zeitraum gefallen, geben Sie die Deflationsrate als negative Zahl ein.</translation>
     </message>
     <message>
-        <source>When creating new records for an investment, it is best to make them at regular intervals, such as once a year, once a quarter or once a month, so that each record covers a period for which an inflation rate is published. Such rates are published by the government's statistics office (in the United States the Bureau of Labor Statistics, with its Consumer Price Index) and can be found in newspapers, in libraries and on the Internet.</source>
+        <source>When creating new records for an investment, it is best to make them at regular intervals, such as once a year, once a quarter or once a month, so that each record covers a period for which an inflation rate is published. Such rates are published by the government&apos;s statistics office (in the United States the Bureau of Labor Statistics, with its Consumer Price Index) and can be found in newspapers, in libraries and on the Internet.</source>
         <translation>Legen Sie neue Datensätze einer Anlage am besten in regelmäßigen Abständen an, etwa einmal im Jahr, im Quartal oder im Monat, damit jeder Datensatz einen Zeitraum abdeckt, für den eine Inflationsrate veröffentlicht wird. Solche Raten veröffentlicht das statistische Amt (in Deutschland das Statistische Bundesamt mit seinem Verbraucherpreisindex, in den USA das Bureau of Labor Statistics mit dem Consumer Price Index); Sie finden sie in Zeitungen, Bibliotheken und im Internet.</translation>
     </message>
     <message>
-        <source>If you've had an investment for several years, you can enter its history one year at a time. For each following year type the date one year after the previous record, leave the original amount as it was unless you added money to the investment or took some out, type the new current amount, and type the inflation rate for that interval. We recommend intervals that run from January to January.</source>
+        <source>If you&apos;ve had an investment for several years, you can enter its history one year at a time. For each following year type the date one year after the previous record, leave the original amount as it was unless you added money to the investment or took some out, type the new current amount, and type the inflation rate for that interval. We recommend intervals that run from January to January.</source>
         <translation>Besitzen Sie eine Anlage schon seit einigen Jahren, können Sie ihren Verlauf Jahr für Jahr eingeben. Geben Sie für jedes folgende Jahr das Datum ein Jahr nach dem vorigen Datensatz ein, lassen Sie den Ursprungsbetrag unverändert, sofern Sie nichts eingezahlt oder entnommen haben, geben Sie den neuen aktuellen Betrag und die Inflationsrate für diesen Zeitraum ein. Wir empfehlen Zeiträume von Januar bis Januar.</translation>
     </message>
     <message>
-        <source>Notice that the INC/DEC number shows how much the current amount has gone up or down since the previous record; a decrease is shown in brackets. PROFIT/LOSS is the difference between the current amount and the original amount. INFLATION RATE is the rate you entered for the interval, and LOSS TO INFLATION is the part of the investment's value that inflation took away during that interval; when there was deflation it is negative, which means a gain.</source>
-        <extracomment>INC/DEC = increase/decrease; the words in capitals are the Data Grid's column headings</extracomment>
+        <source>Notice that the INC/DEC number shows how much the current amount has gone up or down since the previous record; a decrease is shown in brackets. PROFIT/LOSS is the difference between the current amount and the original amount. INFLATION RATE is the rate you entered for the interval, and LOSS TO INFLATION is the part of the investment&apos;s value that inflation took away during that interval; when there was deflation it is negative, which means a gain.</source>
+        <extracomment>INC/DEC = increase/decrease; the words in capitals are the Data Grid&apos;s column headings</extracomment>
         <translation>Beachten Sie: Die Zahl ZU-/ABNAHME zeigt, wie stark der aktuelle Betrag seit dem vorigen Datensatz gestiegen oder gefallen ist; eine Abnahme steht in Klammern. GEWINN/VERLUST ist die Differenz zwischen aktuellem Betrag und Ursprungsbetrag. INFLATION RATE (%) ist die Rate, die Sie für den Zeitraum eingegeben haben, und VERLUST DURCH INFLATION ist der Teil des Werts der Anlage, den die Inflation in diesem Zeitraum genommen hat; bei Deflation ist er negativ, also ein Gewinn.</translation>
     </message>
     <message>
@@ -2490,7 +2490,7 @@ und das Formular bietet nun die Datei an, die alle Datensätze enthält, PlDataH
         <translation>Neuen Datensatz hinzufügen</translation>
     </message>
     <message>
-        <source>Add a data record at the end of this investment's records</source>
+        <source>Add a data record at the end of this investment&apos;s records</source>
         <translation>Einen Datensatz am Ende der Datensätze dieser Anlage hinzufügen</translation>
     </message>
     <message>
@@ -2568,7 +2568,7 @@ und das Formular bietet nun die Datei an, die alle Datensätze enthält, PlDataH
     </message>
     <message>
         <source>Date</source>
-        <extracomment>Grid heading: the data record's date</extracomment>
+        <extracomment>Grid heading: the data record&apos;s date</extracomment>
         <translation>Datum</translation>
     </message>
     <message>
@@ -2664,19 +2664,19 @@ Grid heading; AFI = adjusted for inflation</extracomment>
         <translation>Über Plumbline…</translation>
     </message>
     <message>
-        <source>Are you sure you want to Delete this record?<byte value="xd" />
-If you delete it, all the corresponding records<byte value="xd" />
-In it's data file will be<byte value="xd" />
+        <source>Are you sure you want to Delete this record?<byte value="xd"/>
+If you delete it, all the corresponding records<byte value="xd"/>
+In it&apos;s data file will be<byte value="xd"/>
 deleted too.</source>
-        <translation>Möchten Sie diese Anlage wirklich löschen?<byte value="xd" />
-Wenn Sie sie löschen, werden auch alle zugehörigen<byte value="xd" />
-Datensätze in ihrer Datendatei<byte value="xd" />
+        <translation>Möchten Sie diese Anlage wirklich löschen?<byte value="xd"/>
+Wenn Sie sie löschen, werden auch alle zugehörigen<byte value="xd"/>
+Datensätze in ihrer Datendatei<byte value="xd"/>
 gelöscht.</translation>
     </message>
     <message>
-        <source>There is no disk in the drive.<byte value="xd" />
+        <source>There is no disk in the drive.<byte value="xd"/>
 Please insert one and try again</source>
-        <translation>Im Laufwerk ist kein Datenträger.<byte value="xd" />
+        <translation>Im Laufwerk ist kein Datenträger.<byte value="xd"/>
 Bitte legen Sie einen ein und versuchen Sie es erneut</translation>
     </message>
     <message>
@@ -2684,7 +2684,7 @@ Bitte legen Sie einen ein und versuchen Sie es erneut</translation>
         <translation>Das Löschen der Anlage konnte nicht abgeschlossen werden. Plumbline 3.5 schließt es beim nächsten Start ab und wird jetzt beendet.</translation>
     </message>
     <message>
-        <source>The data record's values could not be read.</source>
+        <source>The data record&apos;s values could not be read.</source>
         <translation>Die Werte des Datensatzes konnten nicht gelesen werden.</translation>
     </message>
     <message>
@@ -2693,7 +2693,7 @@ Bitte legen Sie einen ein und versuchen Sie es erneut</translation>
     </message>
     <message>
         <source>&amp;First</source>
-        <extracomment>The buttons of the top row go through the investments; "&amp;" marks the access key</extracomment>
+        <extracomment>The buttons of the top row go through the investments; &quot;&amp;&quot; marks the access key</extracomment>
         <translation>&amp;Erste</translation>
     </message>
     <message>
@@ -2710,7 +2710,7 @@ Bitte legen Sie einen ein und versuchen Sie es erneut</translation>
     </message>
     <message>
         <source>Add &amp;New</source>
-        <extracomment>Adds a new investment (the data records' button below is "&amp;Add New")</extracomment>
+        <extracomment>Adds a new investment (the data records&apos; button below is &quot;&amp;Add New&quot;)</extracomment>
         <translation>Ne&amp;u</translation>
     </message>
     <message>
@@ -2730,27 +2730,27 @@ Bitte legen Sie einen ein und versuchen Sie es erneut</translation>
     </message>
     <message>
         <source>Previous</source>
-        <extracomment>Link to the grid's previous page</extracomment>
+        <extracomment>Link to the grid&apos;s previous page</extracomment>
         <translation>Zurück</translation>
     </message>
     <message>
         <source>Next</source>
-        <extracomment>Link to the grid's next page</extracomment>
+        <extracomment>Link to the grid&apos;s next page</extracomment>
         <translation>Weiter</translation>
     </message>
     <message>
         <source>&amp;Add New</source>
-        <extracomment>Adds a data record at the end of the investment's data</extracomment>
+        <extracomment>Adds a data record at the end of the investment&apos;s data</extracomment>
         <translation>Anfü&amp;gen</translation>
     </message>
     <message>
         <source>&amp;Ins New</source>
-        <extracomment>Short for "Insert New": inserts a data record after the one chosen</extracomment>
+        <extracomment>Short for &quot;Insert New&quot;: inserts a data record after the one chosen</extracomment>
         <translation>E&amp;infügen</translation>
     </message>
     <message>
         <source>Del &amp;Rec</source>
-        <extracomment>Short for "Delete Record": deletes the data record chosen</extracomment>
+        <extracomment>Short for &quot;Delete Record&quot;: deletes the data record chosen</extracomment>
         <translation>Ent&amp;fernen</translation>
     </message>
     <message>
@@ -2768,109 +2768,109 @@ Bitte legen Sie einen ein und versuchen Sie es erneut</translation>
     </message>
     <message>
         <source>Data</source>
-        <extracomment>Grid heading, top line over "Rec" (the data record's number)</extracomment>
+        <extracomment>Grid heading, top line over &quot;Rec&quot; (the data record&apos;s number)</extracomment>
         <translation>DS</translation>
     </message>
     <message>
         <source>Rec</source>
-        <extracomment>Grid heading: the data record's number (abbreviation of "Record"), under "Data"</extracomment>
+        <extracomment>Grid heading: the data record&apos;s number (abbreviation of &quot;Record&quot;), under &quot;Data&quot;</extracomment>
         <translation>Nr.</translation>
     </message>
     <message>
         <source>Original</source>
-        <extracomment>Grid heading, top line of "Original Amount"</extracomment>
+        <extracomment>Grid heading, top line of &quot;Original Amount&quot;</extracomment>
         <translation>Urspr.</translation>
     </message>
     <message>
         <source>Amount</source>
-        <extracomment>Grid heading, bottom line of "Original Amount" and of "Current Amount"</extracomment>
+        <extracomment>Grid heading, bottom line of &quot;Original Amount&quot; and of &quot;Current Amount&quot;</extracomment>
         <translation>Betrag</translation>
     </message>
     <message>
         <source>Current</source>
-        <extracomment>Grid heading, top line of "Current Amount" and of "Current Amount AFI"</extracomment>
+        <extracomment>Grid heading, top line of &quot;Current Amount&quot; and of &quot;Current Amount AFI&quot;</extracomment>
         <translation>Aktueller</translation>
     </message>
     <message>
         <source>Inflation</source>
-        <extracomment>Grid heading, top line of "Inflation Rate (%)" and bottom line of "Loss To Inflation"</extracomment>
+        <extracomment>Grid heading, top line of &quot;Inflation Rate (%)&quot; and bottom line of &quot;Loss To Inflation&quot;</extracomment>
         <translation>Inflation</translation>
     </message>
     <message>
         <source>Rate (%)</source>
-        <extracomment>Grid heading, bottom line of "Inflation Rate (%)"</extracomment>
+        <extracomment>Grid heading, bottom line of &quot;Inflation Rate (%)&quot;</extracomment>
         <translation>Rate (%)</translation>
     </message>
     <message>
         <source>Loss To</source>
-        <extracomment>Grid heading, top line of "Loss To Inflation"</extracomment>
+        <extracomment>Grid heading, top line of &quot;Loss To Inflation&quot;</extracomment>
         <translation>Verlust durch</translation>
     </message>
     <message>
         <source>Amount AFI</source>
-        <extracomment>Grid heading, bottom line of "Current Amount AFI"; AFI = adjusted for inflation</extracomment>
+        <extracomment>Grid heading, bottom line of &quot;Current Amount AFI&quot;; AFI = adjusted for inflation</extracomment>
         <translation>Betr. infl.-ber.</translation>
     </message>
     <message>
-        <source>The data folder "%1" cannot be created.<byte value="xd" />
+        <source>The data folder &quot;%1&quot; cannot be created.<byte value="xd"/>
 Plumbline 3.5 cannot run without it and ends now.</source>
-        <extracomment>%1 is the data folder's path</extracomment>
-        <translation>Der Datenordner „%1“ kann nicht angelegt werden.<byte value="xd" />
+        <extracomment>%1 is the data folder&apos;s path</extracomment>
+        <translation>Der Datenordner „%1“ kann nicht angelegt werden.<byte value="xd"/>
 Plumbline 3.5 kann ohne ihn nicht laufen und wird jetzt beendet.</translation>
     </message>
     <message>
-        <source>The investment file "%1" in the data folder "%2" cannot be opened:<byte value="xd" />
-%3<byte value="xd" />
+        <source>The investment file &quot;%1&quot; in the data folder &quot;%2&quot; cannot be opened:<byte value="xd"/>
+%3<byte value="xd"/>
 Plumbline 3.5 cannot run without it and ends now.</source>
-        <extracomment>%1 is the investment file's name, %2 the data folder's path, %3 the error's description</extracomment>
-        <translation>Die Anlagendatei „%1“ im Datenordner „%2“ kann nicht geöffnet werden:<byte value="xd" />
-%3<byte value="xd" />
+        <extracomment>%1 is the investment file&apos;s name, %2 the data folder&apos;s path, %3 the error&apos;s description</extracomment>
+        <translation>Die Anlagendatei „%1“ im Datenordner „%2“ kann nicht geöffnet werden:<byte value="xd"/>
+%3<byte value="xd"/>
 Plumbline 3.5 kann ohne sie nicht laufen und wird jetzt beendet.</translation>
     </message>
     <message>
-        <source>Plumbline 3.5 is already running and using the data folder "%1".<byte value="xd" />
+        <source>Plumbline 3.5 is already running and using the data folder &quot;%1&quot;.<byte value="xd"/>
 Only one copy of the program can use it at a time; this copy ends now.</source>
-        <extracomment>%1 is the data folder's path</extracomment>
-        <translation>Plumbline 3.5 läuft bereits und verwendet den Datenordner „%1“.<byte value="xd" />
+        <extracomment>%1 is the data folder&apos;s path</extracomment>
+        <translation>Plumbline 3.5 läuft bereits und verwendet den Datenordner „%1“.<byte value="xd"/>
 Nur eine Kopie des Programms kann ihn zur selben Zeit verwenden; diese Kopie wird jetzt beendet.</translation>
     </message>
     <message>
-        <source>The data folder "%1" cannot be used: "%2" there is a folder, where Plumbline 3.5 keeps the file that shows it is running.<byte value="xd" />
+        <source>The data folder &quot;%1&quot; cannot be used: &quot;%2&quot; there is a folder, where Plumbline 3.5 keeps the file that shows it is running.<byte value="xd"/>
 Move or rename that folder. Plumbline 3.5 ends now.</source>
-        <extracomment>%1 is the data folder's path, %2 the lock file's name</extracomment>
-        <translation>Der Datenordner „%1“ kann nicht verwendet werden: „%2“ ist dort ein Ordner, wo Plumbline 3.5 die Datei ablegt, die zeigt, dass es läuft.<byte value="xd" />
+        <extracomment>%1 is the data folder&apos;s path, %2 the lock file&apos;s name</extracomment>
+        <translation>Der Datenordner „%1“ kann nicht verwendet werden: „%2“ ist dort ein Ordner, wo Plumbline 3.5 die Datei ablegt, die zeigt, dass es läuft.<byte value="xd"/>
 Verschieben Sie diesen Ordner oder benennen Sie ihn um. Plumbline 3.5 wird jetzt beendet.</translation>
     </message>
     <message>
-        <source>The data folder "%1" cannot be used: the lock file "%2" cannot be written there.<byte value="xd" />
+        <source>The data folder &quot;%1&quot; cannot be used: the lock file &quot;%2&quot; cannot be written there.<byte value="xd"/>
 Plumbline 3.5 cannot run without it and ends now.</source>
-        <extracomment>%1 is the data folder's path, %2 the lock file's name</extracomment>
-        <translation>Der Datenordner „%1“ kann nicht verwendet werden: Die Sperrdatei „%2“ kann dort nicht geschrieben werden.<byte value="xd" />
+        <extracomment>%1 is the data folder&apos;s path, %2 the lock file&apos;s name</extracomment>
+        <translation>Der Datenordner „%1“ kann nicht verwendet werden: Die Sperrdatei „%2“ kann dort nicht geschrieben werden.<byte value="xd"/>
 Plumbline 3.5 kann ohne sie nicht laufen und wird jetzt beendet.</translation>
     </message>
     <message>
-        <source>Investment Data History information cannot be displayed<byte value="xd" />
-because the Data History file doesn't exist yet.<byte value="xd" />
+        <source>Investment Data History information cannot be displayed<byte value="xd"/>
+because the Data History file doesn&apos;t exist yet.<byte value="xd"/>
 (No information has been entered.)</source>
-        <translation>Der Datenverlauf der Anlage kann nicht angezeigt werden,<byte value="xd" />
-weil die Verlaufsdatei noch nicht existiert.<byte value="xd" />
+        <translation>Der Datenverlauf der Anlage kann nicht angezeigt werden,<byte value="xd"/>
+weil die Verlaufsdatei noch nicht existiert.<byte value="xd"/>
 (Es wurden noch keine Daten eingegeben.)</translation>
     </message>
     <message>
-        <source>Sorry, you can't edit or create a new record from the data grid. If you want to edit a record,<byte value="xd" />
-click on 'Edit' and choose the record you want to change from the drop down box<byte value="xd" />
-next to it. If you want to create a new record, click on 'Add New'.</source>
-        <translation>Sie können in der Datentabelle leider keinen Datensatz bearbeiten oder anlegen. Wenn Sie einen Datensatz bearbeiten möchten,<byte value="xd" />
-klicken Sie auf „Bearbeiten“ und wählen Sie den gewünschten Datensatz aus der Liste<byte value="xd" />
+        <source>Sorry, you can&apos;t edit or create a new record from the data grid. If you want to edit a record,<byte value="xd"/>
+click on &apos;Edit&apos; and choose the record you want to change from the drop down box<byte value="xd"/>
+next to it. If you want to create a new record, click on &apos;Add New&apos;.</source>
+        <translation>Sie können in der Datentabelle leider keinen Datensatz bearbeiten oder anlegen. Wenn Sie einen Datensatz bearbeiten möchten,<byte value="xd"/>
+klicken Sie auf „Bearbeiten“ und wählen Sie den gewünschten Datensatz aus der Liste<byte value="xd"/>
 daneben. Wenn Sie einen neuen Datensatz anlegen möchten, klicken Sie auf „Anfügen“.</translation>
     </message>
     <message>
-        <source>Plumbline 3.5 was interrupted while it changed its data files, and what it left in the data folder "%1" cannot be set aside:<byte value="xd" />
-%2<byte value="xd" />
+        <source>Plumbline 3.5 was interrupted while it changed its data files, and what it left in the data folder &quot;%1&quot; cannot be set aside:<byte value="xd"/>
+%2<byte value="xd"/>
 Nothing was deleted. Plumbline 3.5 ends now.</source>
-        <extracomment>%1 is the data folder's path, %2 the error's description</extracomment>
-        <translation>Plumbline 3.5 wurde beim Ändern seiner Datendateien unterbrochen, und was es im Datenordner „%1“ hinterlassen hat, kann nicht beiseitegelegt werden:<byte value="xd" />
-%2<byte value="xd" />
+        <extracomment>%1 is the data folder&apos;s path, %2 the error&apos;s description</extracomment>
+        <translation>Plumbline 3.5 wurde beim Ändern seiner Datendateien unterbrochen, und was es im Datenordner „%1“ hinterlassen hat, kann nicht beiseitegelegt werden:<byte value="xd"/>
+%2<byte value="xd"/>
 Es wurde nichts gelöscht. Plumbline 3.5 wird jetzt beendet.</translation>
     </message>
     <message>
@@ -2879,15 +2879,15 @@ Es wurde nichts gelöscht. Plumbline 3.5 wird jetzt beendet.</translation>
         <translation>%1 (%2 Bytes): %3</translation>
     </message>
     <message>
-        <source>Plumbline 3.5 was interrupted while it changed its data files, and the files it left may hold data that "%1" and "%2" do not.</source>
+        <source>Plumbline 3.5 was interrupted while it changed its data files, and the files it left may hold data that &quot;%1&quot; and &quot;%2&quot; do not.</source>
         <extracomment>%1 and %2 are the names of the two data files</extracomment>
         <translation>Plumbline 3.5 wurde beim Ändern seiner Datendateien unterbrochen, und die hinterlassenen Dateien enthalten womöglich Daten, die „%1“ und „%2“ nicht enthalten.</translation>
     </message>
     <message>
-        <source>Plumbline 3.5 was interrupted while it deleted an investment.<byte value="xd" />
+        <source>Plumbline 3.5 was interrupted while it deleted an investment.<byte value="xd"/>
 %1</source>
         <extracomment>%1 is a sentence on what became of the interrupted delete</extracomment>
-        <translation>Plumbline 3.5 wurde beim Löschen einer Anlage unterbrochen.<byte value="xd" />
+        <translation>Plumbline 3.5 wurde beim Löschen einer Anlage unterbrochen.<byte value="xd"/>
 %1</translation>
     </message>
     <message>
@@ -2899,14 +2899,14 @@ Es wurde nichts gelöscht. Plumbline 3.5 wird jetzt beendet.</translation>
         <translation>Plumbline 3.5 arbeitet jetzt mit den Datendateien weiter, wie sie sind.</translation>
     </message>
     <message>
-        <source>%1<byte value="xd" />
-Nothing was deleted: they were moved into the folder "%2":<byte value="xd" />
-%3<byte value="xd" />
+        <source>%1<byte value="xd"/>
+Nothing was deleted: they were moved into the folder &quot;%2&quot;:<byte value="xd"/>
+%3<byte value="xd"/>
 %4</source>
-        <extracomment>%1 is the opening sentence above, %2 the folder's path, %3 the list of files, one a line, %4 the closing sentence</extracomment>
-        <translation>%1<byte value="xd" />
-Es wurde nichts gelöscht: Sie wurden in den Ordner „%2“ verschoben:<byte value="xd" />
-%3<byte value="xd" />
+        <extracomment>%1 is the opening sentence above, %2 the folder&apos;s path, %3 the list of files, one a line, %4 the closing sentence</extracomment>
+        <translation>%1<byte value="xd"/>
+Es wurde nichts gelöscht: Sie wurden in den Ordner „%2“ verschoben:<byte value="xd"/>
+%3<byte value="xd"/>
 %4</translation>
     </message>
     <message>
@@ -2959,7 +2959,7 @@ Es wurde nichts gelöscht: Sie wurden in den Ordner „%2“ verschoben:<byte va
     </message>
     <message>
         <source>Copy Investment Info</source>
-        <extracomment>Tooltip: copies the investment's type and institution</extracomment>
+        <extracomment>Tooltip: copies the investment&apos;s type and institution</extracomment>
         <translation>Anlagedaten kopieren</translation>
     </message>
     <message>
@@ -2988,37 +2988,37 @@ Es wurde nichts gelöscht: Sie wurden in den Ordner „%2“ verschoben:<byte va
     </message>
     <message>
         <source>Pg %1</source>
-        <extracomment>Printed under the rows: "Pg" = page, %1 the number of the grid page printed</extracomment>
+        <extracomment>Printed under the rows: &quot;Pg&quot; = page, %1 the number of the grid page printed</extracomment>
         <translation>S. %1</translation>
     </message>
     <message>
         <source>Investment Record %1:  %2  %3</source>
-        <extracomment>Printed title: %1 the investment's number with a blank each side, %2 its type, %3 its institution</extracomment>
+        <extracomment>Printed title: %1 the investment&apos;s number with a blank each side, %2 its type, %3 its institution</extracomment>
         <translation>Anlage %1:  %2  %3</translation>
     </message>
     <message>
         <source>Profit/</source>
-        <extracomment>Printed column heading, top line of "Profit/Loss" and of "Profit/Loss AFI"</extracomment>
+        <extracomment>Printed column heading, top line of &quot;Profit/Loss&quot; and of &quot;Profit/Loss AFI&quot;</extracomment>
         <translation>Gewinn/</translation>
     </message>
     <message>
         <source>Record</source>
-        <extracomment>Printed column heading: the data record's number</extracomment>
+        <extracomment>Printed column heading: the data record&apos;s number</extracomment>
         <translation>Datensatz</translation>
     </message>
     <message>
         <source>Loss</source>
-        <extracomment>Printed column heading, bottom line of "Profit/Loss"</extracomment>
+        <extracomment>Printed column heading, bottom line of &quot;Profit/Loss&quot;</extracomment>
         <translation>Verlust</translation>
     </message>
     <message>
         <source>Amnt AFI</source>
-        <extracomment>Printed column heading under "Current": amount adjusted for inflation</extracomment>
+        <extracomment>Printed column heading under &quot;Current&quot;: amount adjusted for inflation</extracomment>
         <translation>Betr. infl.-ber.</translation>
     </message>
     <message>
         <source>Loss AFI</source>
-        <extracomment>Printed column heading under "Profit/": loss adjusted for inflation</extracomment>
+        <extracomment>Printed column heading under &quot;Profit/&quot;: loss adjusted for inflation</extracomment>
         <translation>Verl. infl.-ber.</translation>
     </message>
     <message>
@@ -3026,9 +3026,9 @@ Es wurde nichts gelöscht: Sie wurden in den Ordner „%2“ verschoben:<byte va
         <translation>Möchten Sie diesen Datensatz wirklich löschen?</translation>
     </message>
     <message>
-        <source>You cannot insert a new record after the last one.<byte value="xd" />
-Click on 'Add New' to add a new record to the end of the file.</source>
-        <translation>Nach dem letzten Datensatz kann kein neuer eingefügt werden.<byte value="xd" />
+        <source>You cannot insert a new record after the last one.<byte value="xd"/>
+Click on &apos;Add New&apos; to add a new record to the end of the file.</source>
+        <translation>Nach dem letzten Datensatz kann kein neuer eingefügt werden.<byte value="xd"/>
 Klicken Sie auf „Anfügen“, um einen neuen Datensatz am Ende der Datei hinzuzufügen.</translation>
     </message>
     <message>
@@ -3036,9 +3036,9 @@ Klicken Sie auf „Anfügen“, um einen neuen Datensatz am Ende der Datei hinzu
         <translation>Neuer Datensatz</translation>
     </message>
     <message>
-        <source>There are no data records under this investment to perform operations on.<byte value="xd" />
-If you want to create a data record, click on the 'Add New' button under the data grid.</source>
-        <translation>Unter dieser Anlage gibt es keine Datensätze, mit denen etwas getan werden könnte.<byte value="xd" />
+        <source>There are no data records under this investment to perform operations on.<byte value="xd"/>
+If you want to create a data record, click on the &apos;Add New&apos; button under the data grid.</source>
+        <translation>Unter dieser Anlage gibt es keine Datensätze, mit denen etwas getan werden könnte.<byte value="xd"/>
 Wenn Sie einen Datensatz anlegen möchten, klicken Sie unter der Datentabelle auf „Anfügen“.</translation>
     </message>
     <message>
@@ -3134,7 +3134,7 @@ Wenn Sie einen Datensatz anlegen möchten, klicken Sie unter der Datentabelle au
         <translation>&amp;Fertig</translation>
     </message>
     <message>
-        <source>Sorry, there is no entry in 'Investment'. You must make an entry.</source>
+        <source>Sorry, there is no entry in &apos;Investment&apos;. You must make an entry.</source>
         <translation>Im Feld „Anlage“ steht leider nichts. Sie müssen etwas eingeben.</translation>
     </message>
 </context>
@@ -3241,7 +3241,7 @@ Wenn Sie einen Datensatz anlegen möchten, klicken Sie unter der Datentabelle au
         <translation>Vorgeschlagene Inflationsrate</translation>
     </message>
     <message>
-        <source>The price index's rate since the previous record, or why there is none</source>
+        <source>The price index&apos;s rate since the previous record, or why there is none</source>
         <translation>Die Rate des Preisindex seit dem vorigen Datensatz oder warum es keine gibt</translation>
     </message>
     <message>
@@ -3253,7 +3253,7 @@ Wenn Sie einen Datensatz anlegen möchten, klicken Sie unter der Datentabelle au
         <translation>Feinerer Preisindex</translation>
     </message>
     <message>
-        <source>Suggest rates from the country's monthly or quarterly price index instead of annual averages</source>
+        <source>Suggest rates from the country&apos;s monthly or quarterly price index instead of annual averages</source>
         <translation>Raten aus dem monatlichen oder vierteljährlichen Preisindex des Landes statt aus Jahresdurchschnitten vorschlagen</translation>
     </message>
     <message>
@@ -3330,15 +3330,15 @@ Wenn Sie einen Datensatz anlegen möchten, klicken Sie unter der Datentabelle au
         <translation>Neuen Datensatz einfügen</translation>
     </message>
     <message>
-        <source>There is no entry in 'Original Amount'. Please make an entry if you want to<byte value="xd" />
+        <source>There is no entry in &apos;Original Amount&apos;. Please make an entry if you want to<byte value="xd"/>
 create a new record.</source>
-        <translation>Im Feld „Ursprungsbetrag“ steht nichts. Bitte geben Sie etwas ein, wenn Sie<byte value="xd" />
+        <translation>Im Feld „Ursprungsbetrag“ steht nichts. Bitte geben Sie etwas ein, wenn Sie<byte value="xd"/>
 einen neuen Datensatz anlegen möchten.</translation>
     </message>
     <message>
-        <source>There is no entry in 'Current Amount'. Please make an entry if you want to<byte value="xd" />
+        <source>There is no entry in &apos;Current Amount&apos;. Please make an entry if you want to<byte value="xd"/>
 create a new record.</source>
-        <translation>Im Feld „Aktueller Betrag“ steht nichts. Bitte geben Sie etwas ein, wenn Sie<byte value="xd" />
+        <translation>Im Feld „Aktueller Betrag“ steht nichts. Bitte geben Sie etwas ein, wenn Sie<byte value="xd"/>
 einen neuen Datensatz anlegen möchten.</translation>
     </message>
     <message>
@@ -3441,7 +3441,7 @@ einen neuen Datensatz anlegen möchten.</translation>
         <translation>&amp;Abbrechen</translation>
     </message>
     <message>
-        <source>No entry was made in 'Enter Password'.</source>
+        <source>No entry was made in &apos;Enter Password&apos;.</source>
         <translation>Im Feld „Passwort eingeben“ wurde nichts eingegeben.</translation>
     </message>
     <message>
@@ -3449,19 +3449,19 @@ einen neuen Datensatz anlegen möchten.</translation>
         <translation>Bitte geben Sie etwas ein.</translation>
     </message>
     <message>
-        <source>No entry was made in 'Enter Password Again'.</source>
+        <source>No entry was made in &apos;Enter Password Again&apos;.</source>
         <translation>Im Feld „Passwort wiederholen“ wurde nichts eingegeben.</translation>
     </message>
     <message>
-        <source>The second entry was not the same as the first.<byte value="xd" />
+        <source>The second entry was not the same as the first.<byte value="xd"/>
 Please re-enter the second, or both entries.</source>
-        <translation>Die zweite Eingabe stimmt nicht mit der ersten überein.<byte value="xd" />
+        <translation>Die zweite Eingabe stimmt nicht mit der ersten überein.<byte value="xd"/>
 Bitte geben Sie die zweite oder beide Eingaben erneut ein.</translation>
     </message>
     <message>
-        <source>Please write your password down and keep<byte value="xd" />
+        <source>Please write your password down and keep<byte value="xd"/>
 it in a safe place.</source>
-        <translation>Bitte schreiben Sie Ihr Passwort auf und bewahren Sie es<byte value="xd" />
+        <translation>Bitte schreiben Sie Ihr Passwort auf und bewahren Sie es<byte value="xd"/>
 an einem sicheren Ort auf.</translation>
     </message>
 </context>
@@ -3528,7 +3528,7 @@ an einem sicheren Ort auf.</translation>
         <translation>%1 Es ist die unter Ansicht, Preisindex gewählte Reihe; --series NAME gibt eine andere an.</translation>
     </message>
     <message>
-        <source>Writes the figures of every data record of a Plumbline 3.5 data folder to standard output as CSV (comma-separated, header row, CR LF line ends), computed as the program's grid computes them. Nothing in the data folder is ever changed.</source>
+        <source>Writes the figures of every data record of a Plumbline 3.5 data folder to standard output as CSV (comma-separated, header row, CR LF line ends), computed as the program&apos;s grid computes them. Nothing in the data folder is ever changed.</source>
         <translation>Schreibt die Zahlen jedes Datensatzes eines Datenordners von Plumbline 3.5 als CSV auf die Standardausgabe (kommagetrennt, Kopfzeile, Zeilenenden CR LF), berechnet wie in der Tabelle des Programms. Im Datenordner wird nie etwas geändert.</translation>
     </message>
     <message>
@@ -3536,15 +3536,15 @@ an einem sicheren Ort auf.</translation>
         <translation>Nur die Anlage Nummer &lt;n&gt; exportieren.</translation>
     </message>
     <message>
-        <source>Add the column suggested_rate after inflation_rate: the rate the price index gives since the investment's last earlier record with both amounts above 0, the one the calculation compares the record with (empty where it gives none).</source>
+        <source>Add the column suggested_rate after inflation_rate: the rate the price index gives since the investment&apos;s last earlier record with both amounts above 0, the one the calculation compares the record with (empty where it gives none).</source>
         <translation>Die Spalte suggested_rate nach inflation_rate hinzufügen: die Rate, die der Preisindex seit dem letzten früheren Datensatz der Anlage mit beiden Beträgen über 0 ergibt, mit dem die Berechnung den Datensatz vergleicht (leer, wo er keine ergibt).</translation>
     </message>
     <message>
-        <source>With --suggest-rates: the price index &lt;name&gt; (default: the series chosen under View, Price Index, else that of the system locale's country, else US-CPI-U).</source>
+        <source>With --suggest-rates: the price index &lt;name&gt; (default: the series chosen under View, Price Index, else that of the system locale&apos;s country, else US-CPI-U).</source>
         <translation>Mit --suggest-rates: der Preisindex &lt;Name&gt; (Standard: die unter Ansicht, Preisindex gewählte Reihe, sonst die des Landes der Systemsprache, sonst US-CPI-U).</translation>
     </message>
     <message>
-        <source>Instead of the records, each investment's returns, nominal and after inflation (time- and money-weighted, cumulative and per year), and a last row for all of them, whose figure after inflation comes from the price index (--series, else the one chosen under View, Price Index).</source>
+        <source>Instead of the records, each investment&apos;s returns, nominal and after inflation (time- and money-weighted, cumulative and per year), and a last row for all of them, whose figure after inflation comes from the price index (--series, else the one chosen under View, Price Index).</source>
         <translation>Statt der Datensätze die Renditen jeder Anlage, nominal und nach Inflation (zeit- und kapitalgewichtet, kumuliert und pro Jahr), und eine letzte Zeile für alle zusammen, deren Zahl nach Inflation aus dem Preisindex stammt (--series, sonst der unter Ansicht, Preisindex gewählte).</translation>
     </message>
     <message>
@@ -3567,15 +3567,15 @@ an einem sicheren Ort auf.</translation>
        plumbline-gendata --out DIR --lines L [--investments N] [--shown K] [--shown-share F]
                          [--seed S] [--edits E]
 </source>
-        <extracomment>The synopsis: only "usage:" is words; the rest are the program's and its options' names.</extracomment>
+        <extracomment>The synopsis: only &quot;usage:&quot; is words; the rest are the program&apos;s and its options&apos; names.</extracomment>
         <translation>Aufruf: plumbline-gendata --out DIR --investments N --records-per-investment M [--seed S] [--edits E]
        plumbline-gendata --out DIR --lines L [--investments N] [--shown K] [--shown-share F]
                          [--seed S] [--edits E]
 </translation>
     </message>
     <message>
-        <source>--%1 wants a whole number, not "%2"</source>
-        <extracomment>%1 is an option's name, %2 what was given for it.</extracomment>
+        <source>--%1 wants a whole number, not &quot;%2&quot;</source>
+        <extracomment>%1 is an option&apos;s name, %2 what was given for it.</extracomment>
         <translation>--%1 erwartet eine ganze Zahl, nicht „%2“</translation>
     </message>
     <message>
@@ -3611,7 +3611,7 @@ an einem sicheren Ort auf.</translation>
         <translation>ihr Anteil an den Zeilen, 0 bis 1 (Standard 0.01)</translation>
     </message>
     <message>
-        <source>edits that rewrote the file, each putting the edited investment's lines first (default 3, at most N)</source>
+        <source>edits that rewrote the file, each putting the edited investment&apos;s lines first (default 3, at most N)</source>
         <translation>Bearbeitungen, die die Datei neu geschrieben haben, jede mit den Zeilen der bearbeiteten Anlage zuerst (Standard 3, höchstens N)</translation>
     </message>
     <message>
@@ -3619,7 +3619,7 @@ an einem sicheren Ort auf.</translation>
         <translation>derselbe Startwert ergibt immer dieselben Bytes (Standard 1)</translation>
     </message>
     <message>
-        <source>unexpected argument "%1"</source>
+        <source>unexpected argument &quot;%1&quot;</source>
         <translation>unerwartetes Argument „%1“</translation>
     </message>
     <message>
@@ -3677,7 +3677,7 @@ an einem sicheren Ort auf.</translation>
     </message>
     <message>
         <source>Would create investment %1 (%2).</source>
-        <extracomment>%1 is the investment's number, %2 its type and institution.</extracomment>
+        <extracomment>%1 is the investment&apos;s number, %2 its type and institution.</extracomment>
         <translation>Würde Anlage %1 (%2) anlegen.</translation>
     </message>
     <message>
@@ -3686,7 +3686,7 @@ an einem sicheren Ort auf.</translation>
     </message>
     <message>
         <source>Would add %1 record to investment %2 (%3): %4 appended, %5 merged by date.</source>
-        <extracomment>%1 records, %2 the investment's number, %3 its type and institution; %4 of the records go after its last one, %5 between its records by their date.</extracomment>
+        <extracomment>%1 records, %2 the investment&apos;s number, %3 its type and institution; %4 of the records go after its last one, %5 between its records by their date.</extracomment>
         <translation>Würde %1 Datensatz zu Anlage %2 (%3) hinzufügen: %4 angehängt, %5 nach Datum eingeordnet.</translation>
     </message>
     <message>
@@ -3720,7 +3720,7 @@ an einem sicheren Ort auf.</translation>
     </message>
     <message>
         <source>Would fill %1 of %2 missing rates from %3.</source>
-        <extracomment>%1 rates filled of %2 missing, %3 the price index's name.</extracomment>
+        <extracomment>%1 rates filled of %2 missing, %3 the price index&apos;s name.</extracomment>
         <translation>Würde %1 von %2 fehlenden Raten aus %3 ergänzen.</translation>
     </message>
     <message>
@@ -3732,7 +3732,7 @@ an einem sicheren Ort auf.</translation>
         <translation>Fügt die Datensätze einer CSV-Datei (Datum, Ursprungsbetrag, aktueller Betrag, optional Inflationsrate, anhand ihrer Kopfzeile erkannt) einer Anlage eines Datenordners von Plumbline 3.5 hinzu und ergänzt fehlende Inflationsraten aus einem Preisindex. Alles oder nichts: Eine Zeile, die nicht gelesen werden kann, ändert nichts. Exit-Status: 0 erledigt, 1 abgelehnt oder fehlgeschlagen, 2 falsche Befehlszeile.</translation>
     </message>
     <message>
-        <source>Change the data folder &lt;dir&gt; instead of the program's own.</source>
+        <source>Change the data folder &lt;dir&gt; instead of the program&apos;s own.</source>
         <translation>Den Datenordner &lt;Ordner&gt; statt des programmeigenen ändern.</translation>
     </message>
     <message>
@@ -3756,7 +3756,7 @@ an einem sicheren Ort auf.</translation>
         <translation>Fehlende Raten (0, nicht im ersten Datensatz) aus dem Preisindex ergänzen: bei den importierten Zeilen oder, ohne FILE, bei jedem Datensatz der Anlage.</translation>
     </message>
     <message>
-        <source>With --fill-rates: the price index &lt;name&gt; (default: the one chosen under View, Price Index, else the system locale's).</source>
+        <source>With --fill-rates: the price index &lt;name&gt; (default: the one chosen under View, Price Index, else the system locale&apos;s).</source>
         <translation>Mit --fill-rates: der Preisindex &lt;Name&gt; (Standard: der unter Ansicht, Preisindex gewählte, sonst der der Systemsprache).</translation>
     </message>
     <message>
@@ -3788,32 +3788,32 @@ an einem sicheren Ort auf.</translation>
         <translation>ohne FILE nur --fill-rates --investment N [--series NAME] (siehe --help)</translation>
     </message>
     <message>
-        <source>--date-format takes iso, mdy or dmy, not "%1"</source>
+        <source>--date-format takes iso, mdy or dmy, not &quot;%1&quot;</source>
         <translation>--date-format nimmt iso, mdy oder dmy, nicht „%1“</translation>
     </message>
     <message>
-        <source>--investment takes a number from 1, not "%1"</source>
+        <source>--investment takes a number from 1, not &quot;%1&quot;</source>
         <translation>--investment nimmt eine Zahl ab 1, nicht „%1“</translation>
     </message>
     <message>
-        <source>"%1": every date reads both as month/day and as day/month (line %2: "%3" is %4 or %5); choose with --date-format mdy or dmy</source>
+        <source>&quot;%1&quot;: every date reads both as month/day and as day/month (line %2: &quot;%3&quot; is %4 or %5); choose with --date-format mdy or dmy</source>
         <translation>„%1“: Jedes Datum lässt sich als Monat/Tag und als Tag/Monat lesen (Zeile %2: „%3“ ist %4 oder %5); wählen Sie mit --date-format mdy oder dmy</translation>
     </message>
     <message>
-        <source>"%1": %2 row cannot be read; nothing was changed:</source>
+        <source>&quot;%1&quot;: %2 row cannot be read; nothing was changed:</source>
         <extracomment>%1 is the CSV file, %2 the number of rows.</extracomment>
         <translation>„%1“: %2 Zeile kann nicht gelesen werden; es wurde nichts geändert:</translation>
     </message>
     <message>
-        <source>"%1": %2 rows cannot be read; nothing was changed:</source>
+        <source>&quot;%1&quot;: %2 rows cannot be read; nothing was changed:</source>
         <translation>„%1“: %2 Zeilen können nicht gelesen werden; es wurde nichts geändert:</translation>
     </message>
     <message>
-        <source>Plumbline 3.5 is running on "%1"; close it, then import again</source>
+        <source>Plumbline 3.5 is running on &quot;%1&quot;; close it, then import again</source>
         <translation>Plumbline 3.5 läuft mit „%1“; schließen Sie es und importieren Sie dann erneut</translation>
     </message>
     <message>
-        <source>the lock file of "%1" cannot be used; nothing was changed</source>
+        <source>the lock file of &quot;%1&quot; cannot be used; nothing was changed</source>
         <translation>die Sperrdatei von „%1“ kann nicht verwendet werden; es wurde nichts geändert</translation>
     </message>
     <message>
@@ -3853,8 +3853,8 @@ an einem sicheren Ort auf.</translation>
                        (YYYY-MM-DD or YYYY-MM); exits with 2 and the reason when
                        the series has no rate for them
 
-Without --series the series chosen under View, Price Index is used; without a choice, that of the system locale's country: its monthly national index, else the euro area's HICP where the euro is paid, else its quarterly or annual series (US-CPI-U when it has none).
-Imported series live in the folder "Price Indexes" of the data folder; the data files are never touched.</source>
+Without --series the series chosen under View, Price Index is used; without a choice, that of the system locale&apos;s country: its monthly national index, else the euro area&apos;s HICP where the euro is paid, else its quarterly or annual series (US-CPI-U when it has none).
+Imported series live in the folder &quot;Price Indexes&quot; of the data folder; the data files are never touched.</source>
         <translation>Die Preisindizes, aus denen Plumbline Inflationsraten vorschlägt.
 
   list                 jede Reihe (mitgeliefert und importiert), eine pro Zeile: Name, Häufigkeit
@@ -3874,11 +3874,11 @@ Ohne --series wird die unter Ansicht, Preisindex gewählte Reihe verwendet; ohne
 Importierte Reihen liegen im Ordner „Price Indexes“ des Datenordners; die Datendateien werden nie angerührt.</translation>
     </message>
     <message>
-        <source>import: the series' name.</source>
+        <source>import: the series&apos; name.</source>
         <translation>import: der Name der Reihe.</translation>
     </message>
     <message>
-        <source>import: the series' country, a two-letter ISO code.</source>
+        <source>import: the series&apos; country, a two-letter ISO code.</source>
         <translation>import: das Land der Reihe, ein zweibuchstabiger ISO-Code.</translation>
     </message>
     <message>
@@ -3907,7 +3907,7 @@ Importierte Reihen liegen im Ordner „Price Indexes“ des Datenordners; die Da
     </message>
     <message>
         <source>Replaced %1: %2 months, %3 (in %4)</source>
-        <extracomment>%1 is the series' name, %2 its number of months, %3 the months it covers, %4 the folder it is kept in.</extracomment>
+        <extracomment>%1 is the series&apos; name, %2 its number of months, %3 the months it covers, %4 the folder it is kept in.</extracomment>
         <translation>%1 ersetzt: %2 Monate, %3 (in %4)</translation>
     </message>
     <message>
@@ -3930,7 +3930,7 @@ Importierte Reihen liegen im Ordner „Price Indexes“ des Datenordners; die Da
 <context>
     <name>plumbline-report</name>
     <message>
-        <source>Writes the PDF report of a Plumbline 3.5 data folder: a summary of the investments with what inflation took, then each investment's chart and every data record with its computed figures. The file is written whole or not at all; nothing in the data folder is ever changed.</source>
+        <source>Writes the PDF report of a Plumbline 3.5 data folder: a summary of the investments with what inflation took, then each investment&apos;s chart and every data record with its computed figures. The file is written whole or not at all; nothing in the data folder is ever changed.</source>
         <translation>Schreibt den PDF-Bericht eines Datenordners von Plumbline 3.5: eine Zusammenfassung der Anlagen mit dem, was die Inflation genommen hat, dann das Diagramm jeder Anlage und jeden Datensatz mit seinen berechneten Zahlen. Die Datei wird ganz oder gar nicht geschrieben; im Datenordner wird nie etwas geändert.</translation>
     </message>
     <message>
@@ -3946,15 +3946,15 @@ Importierte Reihen liegen im Ordner „Price Indexes“ des Datenordners; die Da
         <translation>Den Bericht auf &lt;yyyy-mm-dd&gt; statt auf heute datieren.</translation>
     </message>
     <message>
-        <source>Write dates for the locale &lt;name&gt; (such as en_GB) instead of the system's.</source>
+        <source>Write dates for the locale &lt;name&gt; (such as en_GB) instead of the system&apos;s.</source>
         <translation>Daten für das Gebietsschema &lt;Name&gt; (etwa de_DE) statt für das des Systems schreiben.</translation>
     </message>
     <message>
-        <source>Tell the pages written on standard output, a line each ("pages N", "page K", "done K"), for a program that shows them.</source>
+        <source>Tell the pages written on standard output, a line each (&quot;pages N&quot;, &quot;page K&quot;, &quot;done K&quot;), for a program that shows them.</source>
         <translation>Die geschriebenen Seiten auf der Standardausgabe melden, je eine Zeile („pages N“, „page K“, „done K“), für ein Programm, das sie anzeigt.</translation>
     </message>
     <message>
-        <source>The price index &lt;name&gt; for the figure of all investments after inflation (default: the series chosen under View, Price Index, else that of the system locale's country).</source>
+        <source>The price index &lt;name&gt; for the figure of all investments after inflation (default: the series chosen under View, Price Index, else that of the system locale&apos;s country).</source>
         <translation>Der Preisindex &lt;Name&gt; für die Zahl aller Anlagen nach Inflation (Standard: die unter Ansicht, Preisindex gewählte Reihe, sonst die des Landes der Systemsprache).</translation>
     </message>
     <message>
@@ -3962,7 +3962,7 @@ Importierte Reihen liegen im Ordner „Price Indexes“ des Datenordners; die Da
         <translation>--out FILE.pdf ist erforderlich (siehe --help)</translation>
     </message>
     <message>
-        <source>"%1" is not a date of the form yyyy-mm-dd</source>
+        <source>&quot;%1&quot; is not a date of the form yyyy-mm-dd</source>
         <translation>„%1“ ist kein Datum der Form yyyy-mm-dd</translation>
     </message>
     <message>
@@ -3978,7 +3978,7 @@ Importierte Reihen liegen im Ordner „Price Indexes“ des Datenordners; die Da
 <context>
     <name>plumbline-snapshot</name>
     <message>
-        <source>Opens the Plumbline 3.5 main window on the program's data folder, as the program does once the user is through start-up, saves a picture of it to FILE.png and ends. For machines without a display: run it under xvfb-run.</source>
+        <source>Opens the Plumbline 3.5 main window on the program&apos;s data folder, as the program does once the user is through start-up, saves a picture of it to FILE.png and ends. For machines without a display: run it under xvfb-run.</source>
         <translation>Öffnet das Hauptfenster von Plumbline 3.5 mit dem Datenordner des Programms, wie das Programm es nach dem Start tut, speichert ein Bild davon als FILE.png und endet. Für Rechner ohne Bildschirm: mit xvfb-run ausführen.</translation>
     </message>
     <message>
@@ -3997,7 +3997,7 @@ Importierte Reihen liegen im Ordner „Price Indexes“ des Datenordners; die Da
 
 Commands:
   list            every kept version, newest first
-  show ID         one version's time, change and counts
+  show ID         one version&apos;s time, change and counts
   restore ID      make version ID current (itself a change that can be undone)
   undo            back to the state before the last change
   redo            the change undone last, made again</source>
@@ -4011,7 +4011,7 @@ Befehle:
   redo            die zuletzt rückgängig gemachte Änderung erneut ausführen</translation>
     </message>
     <message>
-        <source>With show: write the version's records to &lt;file&gt; as CSV.</source>
+        <source>With show: write the version&apos;s records to &lt;file&gt; as CSV.</source>
         <translation>Mit show: die Datensätze der Version als CSV nach &lt;Datei&gt; schreiben.</translation>
     </message>
     <message>
@@ -4023,7 +4023,7 @@ Befehle:
         <translation>kein Befehl angegeben (siehe --help)</translation>
     </message>
     <message>
-        <source>unknown command "%1" (see --help)</source>
+        <source>unknown command &quot;%1&quot; (see --help)</source>
         <translation>unbekannter Befehl „%1“ (siehe --help)</translation>
     </message>
     <message>
@@ -4035,7 +4035,7 @@ Befehle:
         <translation>%1 nimmt kein Argument</translation>
     </message>
     <message>
-        <source>"%1" is not a version number</source>
+        <source>&quot;%1&quot; is not a version number</source>
         <translation>„%1“ ist keine Versionsnummer</translation>
     </message>
     <message>
@@ -4043,11 +4043,11 @@ Befehle:
         <translation>--export gehört zu show</translation>
     </message>
     <message>
-        <source>the data folder "%1" is in use by a running copy of Plumbline; close it first</source>
+        <source>the data folder &quot;%1&quot; is in use by a running copy of Plumbline; close it first</source>
         <translation>der Datenordner „%1“ wird von einer laufenden Kopie von Plumbline verwendet; schließen Sie sie zuerst</translation>
     </message>
     <message>
-        <source>the lock file of the data folder "%1" cannot be used</source>
+        <source>the lock file of the data folder &quot;%1&quot; cannot be used</source>
         <translation>die Sperrdatei des Datenordners „%1“ kann nicht verwendet werden</translation>
     </message>
     <message>
@@ -4081,7 +4081,7 @@ Befehle:
         <translation>Aktuell: ja</translation>
     </message>
     <message>
-        <source>no temporary folder for the version's files</source>
+        <source>no temporary folder for the version&apos;s files</source>
         <translation>kein temporärer Ordner für die Dateien der Version</translation>
     </message>
     <message>
@@ -4229,7 +4229,7 @@ Befehle:
         <translation>&amp;Fehlende Raten aus %1 ergänzen</translation>
     </message>
     <message>
-        <source>Rows without a rate get the rate %1 gives since the investment's last record with both amounts above 0</source>
+        <source>Rows without a rate get the rate %1 gives since the investment&apos;s last record with both amounts above 0</source>
         <translation>Zeilen ohne Rate erhalten die Rate, die %1 seit dem letzten Datensatz der Anlage mit beiden Beträgen über 0 ergibt</translation>
     </message>
     <message>
@@ -4300,7 +4300,7 @@ Befehle:
         <translation>%1 von %2 fehlenden Raten aus %3 ergänzt.</translation>
     </message>
     <message>
-        <source>Sorry, there is no entry in 'Investment'. You must make an entry.</source>
+        <source>Sorry, there is no entry in &apos;Investment&apos;. You must make an entry.</source>
         <translation>Im Feld „Anlage“ steht leider nichts. Sie müssen etwas eingeben.</translation>
     </message>
 </context>
@@ -4402,16 +4402,16 @@ Befehle:
         <translation>Ein Preisindex namens %1 existiert bereits. Durch diese Datei ersetzen?</translation>
     </message>
     <message>
-        <source>Replaced %1: %2 months, %3.<byte value="xd" />
+        <source>Replaced %1: %2 months, %3.<byte value="xd"/>
 Choose it under View, Price Index.</source>
         <extracomment>%1 the name of a price index, %2 a number of months, %3 the months it covers</extracomment>
-        <translation>%1 ersetzt: %2 Monate, %3.<byte value="xd" />
+        <translation>%1 ersetzt: %2 Monate, %3.<byte value="xd"/>
 Wählen Sie ihn unter Ansicht, Preisindex.</translation>
     </message>
     <message>
-        <source>Imported %1: %2 months, %3.<byte value="xd" />
+        <source>Imported %1: %2 months, %3.<byte value="xd"/>
 Choose it under View, Price Index.</source>
-        <translation>%1 importiert: %2 Monate, %3.<byte value="xd" />
+        <translation>%1 importiert: %2 Monate, %3.<byte value="xd"/>
 Wählen Sie ihn unter Ansicht, Preisindex.</translation>
     </message>
 </context>
@@ -4539,12 +4539,12 @@ Wählen Sie ihn unter Ansicht, Preisindex.</translation>
     </message>
     <message>
         <source>Suggest rates from the %1 %2 (%3) instead of annual averages</source>
-        <extracomment>%1 the frequency (monthly, quarterly), %2 the series' title, %3 its name</extracomment>
+        <extracomment>%1 the frequency (monthly, quarterly), %2 the series&apos; title, %3 its name</extracomment>
         <translation>Raten statt aus Jahresdurchschnitten aus %2 (%3) vorschlagen, %1</translation>
     </message>
     <message>
         <source>Use the %1 series %2</source>
-        <extracomment>%1 the frequency (monthly, quarterly), %2 the series' title</extracomment>
+        <extracomment>%1 the frequency (monthly, quarterly), %2 the series&apos; title</extracomment>
         <translation>Die Reihe %2 verwenden, %1</translation>
     </message>
     <message>
@@ -4553,7 +4553,7 @@ Wählen Sie ihn unter Ansicht, Preisindex.</translation>
         <translation>Kein Vorschlag: Zeile %1 der Datensätze kann nicht gelesen werden.</translation>
     </message>
     <message>
-        <source>No suggestion for the investment's first record.</source>
+        <source>No suggestion for the investment&apos;s first record.</source>
         <translation>Kein Vorschlag für den ersten Datensatz der Anlage.</translation>
     </message>
     <message>
@@ -4571,12 +4571,12 @@ Wählen Sie ihn unter Ansicht, Preisindex.</translation>
     </message>
     <message>
         <source>%1: %2 % since %3, provisional</source>
-        <extracomment>%1 the series' title, %2 a rate in percent, %3 a date</extracomment>
+        <extracomment>%1 the series&apos; title, %2 a rate in percent, %3 a date</extracomment>
         <translation>%1: %2 % seit %3, vorläufig</translation>
     </message>
     <message>
         <source>%1: %2 % since %3</source>
-        <extracomment>%1 the series' title, %2 a rate in percent, %3 a date</extracomment>
+        <extracomment>%1 the series&apos; title, %2 a rate in percent, %3 a date</extracomment>
         <translation>%1: %2 % seit %3</translation>
     </message>
     <message>
@@ -4611,7 +4611,7 @@ Wählen Sie ihn unter Ansicht, Preisindex.</translation>
     </message>
     <message>
         <source>&amp;Shown investment (%1)</source>
-        <extracomment>%1 the investment's type and institution</extracomment>
+        <extracomment>%1 the investment&apos;s type and institution</extracomment>
         <translation>&amp;Gezeigte Anlage (%1)</translation>
     </message>
     <message>
@@ -4647,10 +4647,10 @@ Wählen Sie ihn unter Ansicht, Preisindex.</translation>
         <translation>Bitte geben Sie den Namen der Berichtsdatei ein.</translation>
     </message>
     <message>
-        <source>%1 already exists.<byte value="xd" />
+        <source>%1 already exists.<byte value="xd"/>
 Do you want to replace it?</source>
         <extracomment>%1 a file</extracomment>
-        <translation>%1 existiert bereits.<byte value="xd" />
+        <translation>%1 existiert bereits.<byte value="xd"/>
 Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
@@ -4664,16 +4664,16 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Seite %1 von %2</translation>
     </message>
     <message>
-        <source>The report (%1 page) was saved as<byte value="xd" />
+        <source>The report (%1 page) was saved as<byte value="xd"/>
 %2</source>
-        <extracomment>%1 the number of pages, %2 the report's file</extracomment>
-        <translation>Der Bericht (%1 Seite) wurde gespeichert unter<byte value="xd" />
+        <extracomment>%1 the number of pages, %2 the report&apos;s file</extracomment>
+        <translation>Der Bericht (%1 Seite) wurde gespeichert unter<byte value="xd"/>
 %2</translation>
     </message>
     <message>
-        <source>The report (%1 pages) was saved as<byte value="xd" />
+        <source>The report (%1 pages) was saved as<byte value="xd"/>
 %2</source>
-        <translation>Der Bericht (%1 Seiten) wurde gespeichert unter<byte value="xd" />
+        <translation>Der Bericht (%1 Seiten) wurde gespeichert unter<byte value="xd"/>
 %2</translation>
     </message>
     <message>
