@@ -4,575 +4,575 @@
 <context>
     <name>AboutDialog</name>
     <message>
-        <source>The program&apos;s version and the sources of its price-index data</source>
-        <translation type="unfinished"></translation>
+        <source>The program's version and the sources of its price-index data</source>
+        <translation>La version du programme et les sources de ses données d'indices des prix</translation>
     </message>
     <message>
         <source>Name of the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du programme</translation>
     </message>
     <message>
         <source>Version of the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Version du programme</translation>
     </message>
     <message>
         <source>Caption of the price-index sources</source>
-        <translation type="unfinished"></translation>
+        <translation>Légende des sources des indices des prix</translation>
     </message>
     <message>
         <source>Where the shipped price indexes come from and under which licences</source>
-        <translation type="unfinished"></translation>
+        <translation>D'où viennent les indices des prix fournis et sous quelles licences</translation>
     </message>
     <message>
         <source>Close this window (Enter or Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer cette fenêtre (Entrée ou Échap)</translation>
     </message>
 </context>
 <context>
     <name>Accessibility</name>
     <message>
         <source>Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d'outils</translation>
     </message>
     <message>
         <source>Buttons for the most used commands</source>
-        <translation type="unfinished"></translation>
+        <translation>Boutons des commandes les plus utilisées</translation>
     </message>
     <message>
         <source>Separator</source>
-        <translation type="unfinished"></translation>
+        <translation>Séparateur</translation>
     </message>
     <message>
         <source>Line under the toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne sous la barre d'outils</translation>
     </message>
     <message>
         <source>%1, row %2</source>
         <extracomment>%1 is a column heading of the data grid, %2 the row number on screen</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, ligne %2</translation>
     </message>
     <message>
         <source>%1, data record on row %2 of the page</source>
         <extracomment>%1 says what the column holds, %2 is the row number on screen</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, enregistrement de la ligne %2 de la page</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer</translation>
     </message>
     <message>
         <source>Empty the %1 box</source>
         <extracomment>%1 is the name of the text box</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vider la zone %1</translation>
     </message>
     <message>
         <source>The %1 menu</source>
-        <extracomment>%1 is the menu&apos;s title, such as File or Edit</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the menu's title, such as File or Edit</extracomment>
+        <translation>Le menu %1</translation>
     </message>
     <message>
         <source>Menu bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre de menus</translation>
     </message>
     <message>
         <source>The menus of this window</source>
-        <translation type="unfinished"></translation>
+        <translation>Les menus de cette fenêtre</translation>
     </message>
 </context>
 <context>
     <name>Chart</name>
     <message>
         <source>The picture has no size.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'image n'a pas de taille.</translation>
     </message>
     <message>
         <source>There is not enough memory for a picture of that size.</source>
-        <translation type="unfinished"></translation>
+        <translation>La mémoire ne suffit pas pour une image de cette taille.</translation>
     </message>
     <message>
         <source>The picture could not be encoded.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'image n'a pas pu être encodée.</translation>
     </message>
     <message>
         <source>The PDF page could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>La page PDF n'a pas pu être commencée.</translation>
     </message>
     <message>
         <source>Current Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant actuel</translation>
     </message>
     <message>
         <source>Current Amount AFI</source>
         <extracomment>AFI = adjusted for inflation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Montant actuel corrigé de l'inflation</translation>
     </message>
     <message>
         <source>Original Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant d'origine</translation>
     </message>
     <message>
         <source>Lost to inflation</source>
-        <translation type="unfinished"></translation>
+        <translation>Perdu à cause de l'inflation</translation>
     </message>
     <message>
         <source>Gained from falling prices</source>
-        <translation type="unfinished"></translation>
+        <translation>Gagné grâce à la baisse des prix</translation>
     </message>
     <message>
         <source>AFI carried (no rate)</source>
         <extracomment>AFI = adjusted for inflation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Valeur c. infl. reportée (pas de taux)</translation>
     </message>
     <message>
         <source>Skipped record</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement ignoré</translation>
     </message>
     <message>
         <source>This investment has no data records yet, so there is nothing to draw. Add a record with Add New under the grid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce placement n'a encore aucun enregistrement, il n'y a donc rien à tracer. Ajoutez un enregistrement avec Ajouter sous la grille.</translation>
     </message>
     <message>
         <source>No data record of this investment has both amounts above 0, so there is nothing to draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun enregistrement de ce placement n'a ses deux montants supérieurs à 0, il n'y a donc rien à tracer.</translation>
     </message>
     <message>
         <source>No inflation rate has been entered for this investment yet, so there is no amount adjusted for inflation to draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun taux d'inflation n'a encore été saisi pour ce placement, il n'y a donc aucun montant corrigé de l'inflation à tracer.</translation>
     </message>
     <message>
         <source>Q%1 %2</source>
         <extracomment>A quarter on the date axis: %1 the quarter (1 to 4), %2 the year</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>T%1 %2</translation>
     </message>
 </context>
 <context>
     <name>ChartWindow</name>
     <message>
-        <source>The shown investment&apos;s current amount against its amount adjusted for inflation</source>
-        <translation type="unfinished"></translation>
+        <source>The shown investment's current amount against its amount adjusted for inflation</source>
+        <translation>Le montant actuel du placement affiché face à son montant corrigé de l'inflation</translation>
     </message>
     <message>
         <source>Save the chart as a PNG picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le graphique comme image PNG</translation>
     </message>
     <message>
         <source>Save the chart as a PDF document</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le graphique comme document PDF</translation>
     </message>
     <message>
         <source>Figures of the picked record</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiffres de l'enregistrement choisi</translation>
     </message>
     <message>
         <source>No record picked</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun enregistrement choisi</translation>
     </message>
     <message>
         <source>Returns of the shown investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendements du placement affiché</translation>
     </message>
     <message>
         <source>No returns</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun rendement</translation>
     </message>
     <message>
         <source>Save as P&amp;NG…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en P&amp;NG…</translation>
     </message>
     <message>
         <source>Save as P&amp;DF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en P&amp;DF…</translation>
     </message>
     <message>
         <source>There is no investment to chart yet. Add one with the New Investment Record command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n'y a encore aucun placement à représenter. Ajoutez-en un avec la commande Nouveau placement.</translation>
     </message>
     <message>
-        <source>The data history cannot be read: line %1 of &quot;%2&quot; gives error %3 (%4).</source>
+        <source>The data history cannot be read: line %1 of "%2" gives error %3 (%4).</source>
         <extracomment>%1 a line number, %2 a file, %3 an error number, %4 its description</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L'historique des données ne peut pas être lu : la ligne %1 de « %2 » donne l'erreur %3 (%4).</translation>
     </message>
     <message>
-        <source>The data history &quot;%1&quot; cannot be read: error %2 (%3).</source>
+        <source>The data history "%1" cannot be read: error %2 (%3).</source>
         <extracomment>%1 a file, %2 an error number, %3 its description</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L'historique des données « %1 » ne peut pas être lu : erreur %2 (%3).</translation>
     </message>
     <message>
         <source>Chart</source>
-        <extracomment>%1 the investment&apos;s type and institution</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 the investment's type and institution</extracomment>
+        <translation>Graphique</translation>
     </message>
     <message>
         <source>Chart: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique : %1</translation>
     </message>
     <message>
         <source>No record to read</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun enregistrement à lire</translation>
     </message>
     <message>
         <source>Point at a record, or use the Left and Right keys, to read its figures.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pointez un enregistrement, ou utilisez les touches Gauche et Droite, pour lire ses chiffres.</translation>
     </message>
     <message>
         <source>Record %1, %2: Original Amount %3; Current Amount %4; Inflation Rate (%) %5</source>
         <extracomment>%1 the record number, %2 its date, %3 to %5 amounts and the rate</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement %1, %2 : montant d'origine %3 ; montant actuel %4 ; taux d'inflation (%) %5</translation>
     </message>
     <message>
         <source>Inc/Dec %1; Profit/Loss %2; Loss To Inflation %3; Current Amount AFI %4; Profit/Loss AFI %5</source>
         <extracomment>AFI = adjusted for inflation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hausse/baisse %1 ; gain/perte %2 ; perte due à l'inflation %3 ; montant actuel c. infl. %4 ; gain/perte c. infl. %5</translation>
     </message>
     <message>
         <source>No inflation rate entered: the loss to inflation and both AFI figures are carried from the record before.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun taux d'inflation saisi : la perte due à l'inflation et les deux chiffres corrigés de l'inflation sont reportés de l'enregistrement précédent.</translation>
     </message>
     <message>
         <source>An amount is at or below 0: nothing is computed for this record; the figures stand as they were.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un montant est inférieur ou égal à 0 : rien n'est calculé pour cet enregistrement ; les chiffres restent tels quels.</translation>
     </message>
     <message>
         <source>Save Chart as PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le graphique en PNG</translation>
     </message>
     <message>
         <source>PNG pictures (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Images PNG (*.png)</translation>
     </message>
     <message>
-        <source>The chart could not be saved to &quot;%1&quot;:<byte value="xd"/>
+        <source>The chart could not be saved to "%1":<byte value="xd" />
 %2</source>
         <extracomment>%1 a file, %2 why</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le graphique n'a pas pu être enregistré dans « %1 » :</translation>
     </message>
     <message>
         <source>Save Chart as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le graphique en PDF</translation>
     </message>
     <message>
         <source>PDF documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documents PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Plumbline 3.5 keeps track of personal investments and shows how their value holds up against inflation. It takes no arguments; the data lives in its data folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plumbline 3.5 assure le suivi de vos placements personnels et montre comment leur valeur résiste à l'inflation. Il n'accepte aucun argument ; les données se trouvent dans son dossier de données.</translation>
     </message>
     <message>
-        <source>plumbline: unexpected argument &quot;%1&quot; (see --help)</source>
-        <translation type="unfinished"></translation>
+        <source>plumbline: unexpected argument "%1" (see --help)</source>
+        <translation>plumbline : argument inattendu « %1 » (voir --help)</translation>
     </message>
 </context>
 <context>
     <name>DataFolder</name>
     <message>
-        <source>The folder &quot;%1&quot; cannot be created.</source>
-        <translation type="unfinished"></translation>
+        <source>The folder "%1" cannot be created.</source>
+        <translation>Le dossier « %1 » ne peut pas être créé.</translation>
     </message>
     <message>
-        <source>The investment delete that was interrupted cannot be completed from the files in the data folder. It had not changed &quot;%1&quot; or &quot;%2&quot; yet, so it was undone: both are as they were before it.</source>
-        <translation type="unfinished"></translation>
+        <source>The investment delete that was interrupted cannot be completed from the files in the data folder. It had not changed "%1" or "%2" yet, so it was undone: both are as they were before it.</source>
+        <translation>La suppression de placement interrompue ne peut pas être achevée à partir des fichiers du dossier de données. Elle n'avait encore modifié ni « %1 » ni « %2 », elle a donc été annulée : les deux sont tels qu'avant.</translation>
     </message>
     <message>
-        <source>The note of an interrupted investment delete cannot be read, so whether &quot;%1&quot; and &quot;%2&quot; still belong together is not known. Both were moved aside with it.</source>
-        <translation type="unfinished"></translation>
+        <source>The note of an interrupted investment delete cannot be read, so whether "%1" and "%2" still belong together is not known. Both were moved aside with it.</source>
+        <translation>La note d'une suppression de placement interrompue ne peut pas être lue, on ne sait donc pas si « %1 » et « %2 » vont encore ensemble. Les deux ont été mis de côté avec elle.</translation>
     </message>
     <message>
         <source>The investment delete that was interrupted cannot be completed from the files in the data folder, and whether it had already replaced %1 is not known, so they may no longer belong together. Both were moved aside with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La suppression de placement interrompue ne peut pas être achevée à partir des fichiers du dossier de données, et on ne sait pas si elle avait déjà remplacé %1 ; ils peuvent donc ne plus aller ensemble. Les deux ont été mis de côté avec elle.</translation>
     </message>
     <message>
         <source>The investment delete that was interrupted cannot be completed from the files in the data folder. It had already replaced %1 but not %2, and they no longer belong together (investments would show the records of others), so both were moved aside with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La suppression de placement interrompue ne peut pas être achevée à partir des fichiers du dossier de données. Elle avait déjà remplacé %1 mais pas %2, et ils ne vont plus ensemble (des placements afficheraient les enregistrements d'autres placements) ; les deux ont donc été mis de côté avec elle.</translation>
     </message>
     <message>
         <source>%1 could not be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n'a pas pu être ouvert : %2</translation>
     </message>
     <message>
         <source>%1 is not a regular file (it is a folder, pipe or device); nothing was read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n'est pas un fichier ordinaire (c'est un dossier, un tube ou un périphérique) ; rien n'a été lu.</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n'a pas pu être lu : %2</translation>
     </message>
     <message>
-        <source>an unfinished change is pending in &quot;%1&quot;; start Plumbline once to complete it</source>
-        <translation type="unfinished"></translation>
+        <source>an unfinished change is pending in "%1"; start Plumbline once to complete it</source>
+        <translation>une modification inachevée est en attente dans « %1 » ; démarrez Plumbline une fois pour l'achever</translation>
     </message>
 </context>
 <context>
     <name>Import</name>
     <message>
         <source>The file holds binary data (NUL bytes): it is not a CSV text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier contient des données binaires (octets NUL) : ce n'est pas un fichier texte CSV.</translation>
     </message>
     <message>
         <source>The file starts as UTF-8 text but holds bytes that are not UTF-8.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier commence comme du texte UTF-8 mais contient des octets qui ne sont pas de l'UTF-8.</translation>
     </message>
     <message>
         <source>The file holds bytes that are neither UTF-8 nor Windows-1252 text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier contient des octets qui ne sont ni du texte UTF-8 ni du texte Windows-1252.</translation>
     </message>
     <message>
         <source>The file holds control characters: it is not a CSV text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier contient des caractères de contrôle : ce n'est pas un fichier texte CSV.</translation>
     </message>
     <message>
         <source>The file is larger than %1 MB, too large to import.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier dépasse %1 Mo, il est trop volumineux pour être importé.</translation>
     </message>
     <message>
         <source>Line %1: a quoted field is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1 : un champ entre guillemets n'est pas fermé.</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Original Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant d'origine</translation>
     </message>
     <message>
         <source>Current Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant actuel</translation>
     </message>
     <message>
         <source>Inflation Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux d'inflation</translation>
     </message>
     <message>
         <source>the date is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>la date manque</translation>
     </message>
     <message>
-        <source>the date &quot;%1&quot; reads both as month/day and as day/month</source>
-        <translation type="unfinished"></translation>
+        <source>the date "%1" reads both as month/day and as day/month</source>
+        <translation>la date « %1 » se lit aussi bien mois/jour que jour/mois</translation>
     </message>
     <message>
-        <source>the date &quot;%1&quot; is not a date</source>
-        <translation type="unfinished"></translation>
+        <source>the date "%1" is not a date</source>
+        <translation>la date « %1 » n'est pas une date</translation>
     </message>
     <message>
         <source>the original amount is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>le montant d'origine manque</translation>
     </message>
     <message>
-        <source>the original amount &quot;%1&quot; is not an amount</source>
-        <translation type="unfinished"></translation>
+        <source>the original amount "%1" is not an amount</source>
+        <translation>le montant d'origine « %1 » n'est pas un montant</translation>
     </message>
     <message>
         <source>the current amount is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>le montant actuel manque</translation>
     </message>
     <message>
-        <source>the current amount &quot;%1&quot; is not an amount</source>
-        <translation type="unfinished"></translation>
+        <source>the current amount "%1" is not an amount</source>
+        <translation>le montant actuel « %1 » n'est pas un montant</translation>
     </message>
     <message>
-        <source>the inflation rate &quot;%1&quot; is not a rate</source>
-        <translation type="unfinished"></translation>
+        <source>the inflation rate "%1" is not a rate</source>
+        <translation>le taux d'inflation « %1 » n'est pas un taux</translation>
     </message>
     <message>
-        <source>the row is of investment &quot;%1&quot;, line %2 of investment &quot;%3&quot;: import one investment at a time</source>
-        <translation type="unfinished"></translation>
+        <source>the row is of investment "%1", line %2 of investment "%3": import one investment at a time</source>
+        <translation>la ligne appartient au placement « %1 », la ligne %2 au placement « %3 » : importez un seul placement à la fois</translation>
     </message>
     <message>
         <source>No column of the file is named as %1 (its header: %2).</source>
-        <extracomment>%1 lists the missing column names, %2 is the file&apos;s header line</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 lists the missing column names, %2 is the file's header line</extracomment>
+        <translation>Aucune colonne du fichier ne s'appelle %1 (son en-tête : %2).</translation>
     </message>
     <message>
         <source>The file holds no records.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne contient aucun enregistrement.</translation>
     </message>
     <message>
         <source>Line %1: %2.</source>
         <extracomment>%1 is a line number of the file, %2 what is wrong with it</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1 : %2.</translation>
     </message>
     <message>
-        <source>A new investment needs an entry in &apos;Investment&apos;.</source>
-        <translation type="unfinished"></translation>
+        <source>A new investment needs an entry in 'Investment'.</source>
+        <translation>Un nouveau placement doit avoir une saisie dans « Placement ».</translation>
     </message>
     <message>
-        <source>An investment&apos;s type and institution hold at most 50 characters each.</source>
-        <translation type="unfinished"></translation>
+        <source>An investment's type and institution hold at most 50 characters each.</source>
+        <translation>Le type et l'établissement d'un placement comptent chacun 50 caractères au plus.</translation>
     </message>
     <message>
-        <source>An investment&apos;s type and institution cannot hold line breaks.</source>
-        <translation type="unfinished"></translation>
+        <source>An investment's type and institution cannot hold line breaks.</source>
+        <translation>Le type et l'établissement d'un placement ne peuvent pas contenir de saut de ligne.</translation>
     </message>
     <message>
-        <source>the investment&apos;s first record</source>
-        <translation type="unfinished"></translation>
+        <source>the investment's first record</source>
+        <translation>le premier enregistrement du placement</translation>
     </message>
     <message>
         <source>no earlier record has both amounts above 0</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun enregistrement antérieur n'a ses deux montants supérieurs à 0</translation>
     </message>
     <message>
         <source>the date is before the record the rate would start from</source>
-        <translation type="unfinished"></translation>
+        <translation>la date précède l'enregistrement à partir duquel le taux commencerait</translation>
     </message>
     <message>
         <source>%1 % is too large for a rate</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % est trop grand pour un taux</translation>
     </message>
     <message>
         <source>There is no investment %1 (the file holds %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n'y a pas de placement %1 (le fichier contient %2).</translation>
     </message>
     <message>
         <source>The data files changed after the records were read; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers de données ont changé après la lecture des enregistrements ; rien n'a été écrit.</translation>
     </message>
     <message>
         <source>Import Records</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des enregistrements</translation>
     </message>
     <message>
         <source>Fill Missing Rates</source>
-        <translation type="unfinished"></translation>
+        <translation>Compléter les taux manquants</translation>
     </message>
     <message>
         <source>The import could not be completed. Plumbline 3.5 completes it when it starts next time, and ends now.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'importation n'a pas pu être achevée. Plumbline 3.5 l'achèvera à son prochain démarrage et se ferme maintenant.</translation>
     </message>
     <message>
         <source>Import Recor&amp;ds…</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des enregistremen&amp;ts…</translation>
     </message>
     <message>
         <source>&amp;Fill Missing Rates…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Compléter les taux manquants…</translation>
     </message>
     <message>
         <source>CSV files (*.csv *.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv *.txt);;Tous les fichiers (*)</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; cannot be imported: %2</source>
+        <source>"%1" cannot be imported: %2</source>
         <extracomment>%1 is a file name, %2 the reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » ne peut pas être importé : %2</translation>
     </message>
     <message>
-        <source>Every date of this file can be read month first and day first.<byte value="xd"/>
-<byte value="xd"/>
-Line %1 holds &quot;%2&quot;:<byte value="xd"/>
-Yes: month/day/year, %3<byte value="xd"/>
-No: day/month/year, %4<byte value="xd"/>
-<byte value="xd"/>
+        <source>Every date of this file can be read month first and day first.<byte value="xd" />
+<byte value="xd" />
+Line %1 holds "%2":<byte value="xd" />
+Yes: month/day/year, %3<byte value="xd" />
+No: day/month/year, %4<byte value="xd" />
+<byte value="xd" />
 Are the dates month first?</source>
         <extracomment>%1 is a line number, %2 the date as the file writes it, %3 and %4 the two dates it can be</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Chaque date de ce fichier peut se lire le mois d'abord comme le jour d'abord.</translation>
     </message>
     <message>
         <source>There is no investment shown to fill rates for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun placement n'est affiché dont compléter les taux.</translation>
     </message>
 </context>
 <context>
     <name>ImportPriceIndexDialog</name>
     <message>
         <source>Import a monthly price index from a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer un indice des prix mensuel depuis un fichier CSV</translation>
     </message>
     <message>
         <source>The file to import</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier à importer</translation>
     </message>
     <message>
         <source>Caption of the name box</source>
-        <translation type="unfinished"></translation>
+        <translation>Légende de la zone du nom</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Name the imported series is kept under; a series of the same name is replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom sous lequel la série importée est conservée ; une série du même nom est remplacée</translation>
     </message>
     <message>
         <source>Caption of the country code box</source>
-        <translation type="unfinished"></translation>
+        <translation>Légende de la zone du code pays</translation>
     </message>
     <message>
         <source>Country code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code pays</translation>
     </message>
     <message>
         <source>Two-letter code of the country the series measures</source>
-        <translation type="unfinished"></translation>
+        <translation>Code à deux lettres du pays que mesure la série</translation>
     </message>
     <message>
         <source>What the file may hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que le fichier peut contenir</translation>
     </message>
     <message>
         <source>Import the file under this name (Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer le fichier sous ce nom (Entrée)</translation>
     </message>
     <message>
         <source>Close without importing (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer sans importer (Échap)</translation>
     </message>
 </context>
 <context>
     <name>InflationChart</name>
     <message>
         <source>Chart of the investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique du placement</translation>
     </message>
     <message>
         <source>the investment</source>
-        <extracomment>Stands for %1 in the chart&apos;s description when the investment has no type or institution</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>Stands for %1 in the chart's description when the investment has no type or institution</extracomment>
+        <translation>le placement</translation>
     </message>
     <message>
         <source>Current Amount and Current Amount AFI of %1 over %2 record from %3 to %4. </source>
         <extracomment>AFI = adjusted for inflation; %1 the investment, %2 the number of records, %3 and %4 dates</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Montant actuel et montant actuel corrigé de l'inflation de %1 sur %2 enregistrement du %3 au %4. </translation>
     </message>
     <message>
         <source>Current Amount and Current Amount AFI of %1 over %2 records from %3 to %4. </source>
-        <translation type="unfinished"></translation>
+        <translation>Montant actuel et montant actuel corrigé de l'inflation de %1 sur %2 enregistrements du %3 au %4. </translation>
     </message>
     <message>
         <source>Last record: Current Amount %1, Current Amount AFI %2, Profit/Loss AFI %3.</source>
         <extracomment>AFI = adjusted for inflation; %1 to %3 amounts</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dernier enregistrement : montant actuel %1, montant actuel corrigé de l'inflation %2, gain/perte corrigé(e) de l'inflation %3.</translation>
     </message>
     <message>
         <source>Current Amount AFI lies above Current Amount at %1 of the %2 records: a gain from falling prices.</source>
         <extracomment>AFI = adjusted for inflation; %1 and %2 numbers of records</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le montant actuel corrigé de l'inflation dépasse le montant actuel pour %1 des %2 enregistrements : un gain dû à la baisse des prix.</translation>
     </message>
     <message>
         <source>Current Amount AFI lies above Current Amount at its record: a gain from falling prices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le montant actuel corrigé de l'inflation dépasse le montant actuel pour son enregistrement : un gain dû à la baisse des prix.</translation>
     </message>
     <message>
         <source>Current Amount AFI lies above Current Amount at every record: a gain from falling prices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le montant actuel corrigé de l'inflation dépasse le montant actuel pour chaque enregistrement : un gain dû à la baisse des prix.</translation>
     </message>
     <message>
         <source>Left and Right move from record to record.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gauche et Droite passent d'un enregistrement à l'autre.</translation>
     </message>
 </context>
 <context>
     <name>Password</name>
     <message>
         <source>The password library cannot start</source>
-        <translation type="unfinished"></translation>
+        <translation>La bibliothèque des mots de passe ne peut pas démarrer</translation>
     </message>
 </context>
 <context>
@@ -580,437 +580,443 @@ Are the dates month first?</source>
     <message>
         <source>See “Returns” in the user guide (F1 or About These Figures).</source>
         <extracomment>F1 is the key; About These Figures is a button of the portfolio window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Voir « Rendements » dans le guide de l'utilisateur (F1 ou À propos de ces chiffres).</translation>
     </message>
     <message>
         <source>No figure: %1.</source>
         <extracomment>%1 why a figure cannot be given</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aucun chiffre : %1.</translation>
     </message>
     <message>
         <source>No figure: no record with both amounts above zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun chiffre : aucun enregistrement avec les deux montants supérieurs à zéro.</translation>
     </message>
     <message>
         <source>The investment record cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le placement ne peut pas être lu.</translation>
     </message>
     <message>
         <source>All investments</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les placements</translation>
     </message>
     <message>
         <source>The %1 of %2 investments that have figures of their own, taken together.</source>
         <extracomment>%1 and %2 numbers of investments</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les %1 placements sur %2 qui ont leurs propres chiffres, pris ensemble.</translation>
     </message>
     <message>
         <source>The sum over the investments that have figures of their own.</source>
-        <translation type="unfinished"></translation>
+        <translation>La somme sur les placements qui ont leurs propres chiffres.</translation>
     </message>
     <message>
         <source>Each sum of money counted in prices of %1 by the price index %2.</source>
         <extracomment>%1 a date, %2 the name of a price index</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Chaque somme d'argent est exprimée aux prix du %1 selon l'indice des prix %2.</translation>
     </message>
     <message>
         <source>Price index: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice des prix : %1.</translation>
     </message>
     <message>
-        <source>No time-weighted figure for all investments together: the investments&apos; records fall on different dates, so there are no common intervals to link. The money-weighted figures cover them all.</source>
-        <translation type="unfinished"></translation>
+        <source>No time-weighted figure for all investments together: the investments' records fall on different dates, so there are no common intervals to link. The money-weighted figures cover them all.</source>
+        <translation>Aucun chiffre pondéré par le temps pour tous les placements ensemble : les enregistrements des placements tombent à des dates différentes, il n'y a donc pas de périodes communes à enchaîner. Les chiffres pondérés par les capitaux les couvrent tous.</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Institution</source>
-        <translation type="unfinished"></translation>
+        <translation>Établissement</translation>
     </message>
     <message>
         <source>First Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Première date</translation>
     </message>
     <message>
         <source>Last Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernière date</translation>
     </message>
     <message>
         <source>Years</source>
-        <translation type="unfinished"></translation>
+        <translation>Années</translation>
     </message>
     <message>
         <source>Last Current
 Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier montant
+actuel</translation>
     </message>
     <message>
         <source>Total Loss
 to Inflation</source>
-        <translation type="unfinished"></translation>
+        <translation>Perte totale
+due à l'inflation</translation>
     </message>
     <message>
         <source>Time-Weighted
 Per Year (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pondéré temps
+par an (%)</translation>
     </message>
     <message>
         <source>Time-Weighted
 After Inflation (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pondéré temps
+après inflation (%)</translation>
     </message>
     <message>
         <source>Money-Weighted
 Per Year (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pondéré capitaux
+par an (%)</translation>
     </message>
     <message>
         <source>Money-Weighted
 After Inflation (%)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pondéré capitaux
+après inflation (%)</translation>
     </message>
     <message>
         <source>The type of investment, as entered in its investment record.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le type de placement, tel que saisi dans son placement.</translation>
     </message>
     <message>
         <source>The institution that holds the investment.</source>
-        <translation type="unfinished"></translation>
+        <translation>L'établissement qui détient le placement.</translation>
     </message>
     <message>
         <source>The date of the first record with both amounts above zero: the records the figures count.</source>
-        <translation type="unfinished"></translation>
+        <translation>La date du premier enregistrement avec les deux montants supérieurs à zéro : les enregistrements que comptent les chiffres.</translation>
     </message>
     <message>
         <source>The date of the last record with both amounts above zero.</source>
-        <translation type="unfinished"></translation>
+        <translation>La date du dernier enregistrement avec les deux montants supérieurs à zéro.</translation>
     </message>
     <message>
         <source>The time from the first to the last date, in years of 365.25 days.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le temps de la première à la dernière date, en années de 365,25 jours.</translation>
     </message>
     <message>
         <source>The current amount of the last record counted. For all investments, the sum of those amounts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le montant actuel du dernier enregistrement compté. Pour tous les placements, la somme de ces montants.</translation>
     </message>
     <message>
-        <source>What inflation took, added up over the records: each record&apos;s Loss To Inflation, counted once (a record without an inflation rate adds nothing).</source>
-        <translation type="unfinished"></translation>
+        <source>What inflation took, added up over the records: each record's Loss To Inflation, counted once (a record without an inflation rate adds nothing).</source>
+        <translation>Ce que l'inflation a pris, additionné sur les enregistrements : la perte due à l'inflation de chaque enregistrement, comptée une fois (un enregistrement sans taux d'inflation n'ajoute rien).</translation>
     </message>
     <message>
         <source>How much the investment itself grew a year, leaving out the money you added or took out: the return of each interval between records, linked together and spread over the years. Given for a year or more of records.</source>
-        <translation type="unfinished"></translation>
+        <translation>De combien le placement lui-même a progressé par an, sans compter l'argent que vous avez versé ou retiré : le rendement de chaque période entre enregistrements, enchaîné puis réparti sur les années. Donné pour un an d'enregistrements ou plus.</translation>
     </message>
     <message>
         <source>The same growth a year once the inflation rates of the records are taken out. Above zero, the investment beat inflation; below zero, inflation won.</source>
-        <translation type="unfinished"></translation>
+        <translation>La même progression par an une fois retirés les taux d'inflation des enregistrements. Au-dessus de zéro, le placement a battu l'inflation ; en dessous, l'inflation l'a emporté.</translation>
     </message>
     <message>
         <source>The yearly rate your money earned, counting when you added or took out money, as a bank quotes interest on a savings account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le taux annuel qu'a rapporté votre argent, en tenant compte des moments où vous avez versé ou retiré de l'argent, comme une banque indique les intérêts d'un compte d'épargne.</translation>
     </message>
     <message>
         <source>The same rate after inflation: above zero, your savings beat inflation. For all investments, every sum is counted in prices of the first date by the price index chosen under View, Price Index.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le même taux après inflation : au-dessus de zéro, votre épargne a battu l'inflation. Pour tous les placements, chaque somme est exprimée aux prix de la première date selon l'indice des prix choisi sous Affichage, Indice des prix.</translation>
     </message>
     <message>
         <source>Investment record %1: Enter or a double click shows it in the main window.</source>
-        <extracomment>%1 the investment&apos;s number</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 the investment's number</extracomment>
+        <translation>Placement %1 : Entrée ou un double-clic l'affiche dans la fenêtre principale.</translation>
     </message>
 </context>
 <context>
     <name>PortfolioWindow</name>
     <message>
-        <source>Every investment&apos;s returns, nominal and after inflation, and those of all of them</source>
-        <translation type="unfinished"></translation>
+        <source>Every investment's returns, nominal and after inflation, and those of all of them</source>
+        <translation>Les rendements de chaque placement, nominaux et après inflation, et ceux de tous ensemble</translation>
     </message>
     <message>
-        <source>Save the table&apos;s figures as a CSV file, as plumbline-export --returns writes them</source>
-        <translation type="unfinished"></translation>
+        <source>Save the table's figures as a CSV file, as plumbline-export --returns writes them</source>
+        <translation>Enregistrer les chiffres du tableau dans un fichier CSV, tels que les écrit plumbline-export --returns</translation>
     </message>
     <message>
         <source>Open the user guide, whose section Returns explains the figures (F1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le guide de l'utilisateur, dont la section Rendements explique les chiffres (F1)</translation>
     </message>
     <message>
         <source>Returns of each investment</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendements de chaque placement</translation>
     </message>
     <message>
         <source>One row per investment and a last row for all of them; Enter shows the investment in the main window</source>
-        <translation type="unfinished"></translation>
+        <translation>Une ligne par placement et une dernière ligne pour tous ensemble ; Entrée affiche le placement dans la fenêtre principale</translation>
     </message>
     <message>
         <source>Corner of the table</source>
-        <translation type="unfinished"></translation>
+        <translation>Coin du tableau</translation>
     </message>
     <message>
         <source>Rows are picked one at a time, with the arrow keys or a click</source>
-        <translation type="unfinished"></translation>
+        <translation>Les lignes se choisissent une à une, avec les touches fléchées ou un clic</translation>
     </message>
     <message>
         <source>Returns</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendements</translation>
     </message>
     <message>
         <source>The table of returns, or why there is none</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tableau des rendements, ou la raison de son absence</translation>
     </message>
     <message>
         <source>Why there is no table</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourquoi il n'y a pas de tableau</translation>
     </message>
     <message>
         <source>The reason the figures cannot be shown</source>
-        <translation type="unfinished"></translation>
+        <translation>La raison pour laquelle les chiffres ne peuvent pas être affichés</translation>
     </message>
     <message>
         <source>Note on the figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Note sur les chiffres</translation>
     </message>
     <message>
         <source>No note</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune note</translation>
     </message>
     <message>
         <source>Table and chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau et graphique</translation>
     </message>
     <message>
         <source>Drag to share the height between the table and the chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Faites glisser pour répartir la hauteur entre le tableau et le graphique</translation>
     </message>
     <message>
-        <source>The data history cannot be read: line %1 of &quot;%2&quot; gives error %3 (%4).</source>
-        <translation type="unfinished"></translation>
+        <source>The data history cannot be read: line %1 of "%2" gives error %3 (%4).</source>
+        <translation>L'historique des données ne peut pas être lu : la ligne %1 de « %2 » donne l'erreur %3 (%4).</translation>
     </message>
     <message>
-        <source>The data history &quot;%1&quot; cannot be read: error %2 (%3).</source>
-        <translation type="unfinished"></translation>
+        <source>The data history "%1" cannot be read: error %2 (%3).</source>
+        <translation>L'historique des données « %1 » ne peut pas être lu : erreur %2 (%3).</translation>
     </message>
     <message>
-        <source>The data files in &quot;%1&quot; cannot be read: error %2 (%3).</source>
-        <translation type="unfinished"></translation>
+        <source>The data files in "%1" cannot be read: error %2 (%3).</source>
+        <translation>Les fichiers de données de « %1 » ne peuvent pas être lus : erreur %2 (%3).</translation>
     </message>
     <message>
         <source>There are no investments yet. Add one with the New Investment Record command of the main window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n'y a encore aucun placement. Ajoutez-en un avec la commande Nouveau placement de la fenêtre principale.</translation>
     </message>
     <message>
         <source>Portfolio: Did My Savings Beat Inflation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Portefeuille : mon épargne a-t-elle battu l'inflation ?</translation>
     </message>
     <message>
         <source>Save as &amp;CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en &amp;CSV…</translation>
     </message>
     <message>
         <source>&amp;About These Figures</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de ces chiffres</translation>
     </message>
     <message>
         <source>Opens the user guide, whose section “Returns” explains how each figure is worked out (F1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre le guide de l'utilisateur, dont la section « Rendements » explique comment chaque chiffre est calculé (F1).</translation>
     </message>
     <message>
         <source>No figure after inflation for all investments: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun chiffre après inflation pour tous les placements : %1</translation>
     </message>
     <message>
         <source>All investments</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les placements</translation>
     </message>
     <message>
         <source>Save Returns as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les rendements en CSV</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
-        <source>The user guide &quot;%1&quot; could not be opened. Its section “Returns” explains these figures.</source>
-        <translation type="unfinished"></translation>
+        <source>The user guide "%1" could not be opened. Its section “Returns” explains these figures.</source>
+        <translation>Le guide de l'utilisateur « %1 » n'a pas pu être ouvert. Sa section « Rendements » explique ces chiffres.</translation>
     </message>
 </context>
 <context>
     <name>PriceIndex</name>
     <message>
         <source>No date to measure from.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune date à partir de laquelle mesurer.</translation>
     </message>
     <message>
         <source>The date %1 comes before %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La date %1 précède %2.</translation>
     </message>
     <message>
         <source>%1 holds no values.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne contient aucune valeur.</translation>
     </message>
     <message>
         <source>%1 starts in %2; %3 is before it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 commence en %2 ; %3 est antérieur.</translation>
     </message>
     <message>
         <source>%1 ends in %2; %3 is after it.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se termine en %2 ; %3 est postérieur.</translation>
     </message>
     <message>
         <source>%1: one quarterly value covers both dates (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : une seule valeur trimestrielle couvre les deux dates (%2).</translation>
     </message>
     <message>
         <source>%1 has no value for %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n'a pas de valeur pour %2.</translation>
     </message>
     <message>
         <source>%1: the rate from %2 to %3 is too large to show.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : le taux de %2 à %3 est trop grand pour être affiché.</translation>
     </message>
     <message>
-        <source>line %1: unknown kind &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>line %1: unknown kind "%2"</source>
+        <translation>ligne %1 : type « %2 » inconnu</translation>
     </message>
     <message>
-        <source>line %1: &quot;%2&quot; is not a period and a value</source>
-        <translation type="unfinished"></translation>
+        <source>line %1: "%2" is not a period and a value</source>
+        <translation>ligne %1 : « %2 » n'est pas une période suivie d'une valeur</translation>
     </message>
     <message>
         <source>line %1: %2 appears twice</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>not a price index file (name, kind or data missing)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The file is too large to be a price index (more than %1 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Line %1: the date &quot;%2&quot; is not in the form YYYY-MM or YYYY-MM-DD.</source>
-        <translation type="unfinished"></translation>
+        <source>Line %1: the date "%2" is not in the form YYYY-MM or YYYY-MM-DD.</source>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Line %1: &quot;%2&quot; is not a valid date.</source>
-        <translation type="unfinished"></translation>
+        <source>Line %1: "%2" is not a valid date.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Line %1: there is no value after the date.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Line %1: the value &quot;%2&quot; is not a number.</source>
-        <translation type="unfinished"></translation>
+        <source>Line %1: the value "%2" is not a number.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Line %1: the value %2 is not above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Line %1: the month %2 appears again (first on line %3).</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The file has no usable row: no line with a month (YYYY-MM or YYYY-MM-DD) and a value.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>There is no price index named %1.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The price index %1 could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The price index file %1 is damaged: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>The name &quot;%1&quot; cannot be used. A name has 1 to 40 letters, digits, &apos;-&apos;, &apos;_&apos; or &apos;.&apos;, and does not start with &apos;.&apos;.</source>
-        <translation type="unfinished"></translation>
+        <source>The name "%1" cannot be used. A name has 1 to 40 letters, digits, '-', '_' or '.', and does not start with '.'.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 is the name of a price index that comes with Plumbline. Choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>The country &quot;%1&quot; is not a two-letter country code (such as CA or DE).</source>
-        <translation type="unfinished"></translation>
+        <source>The country "%1" is not a two-letter country code (such as CA or DE).</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 is not a plain folder; nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The folder %1 could not be created.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 is not a plain file; it was left as it is and nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The price index could not be saved (error %1: %2). Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>PriceIndexDialog</name>
     <message>
         <source>Choose the price index the data record dialog suggests inflation rates from</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>What the chosen price index is used for</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Find a series or country</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Show only the series whose name, title, frequency, coverage, publisher or country holds this text</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Price indexes</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The shipped and imported price indexes by country, with their series, frequency, coverage and publisher</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Where the selected price index comes from: publisher, unit and base, frequency, coverage, the day it was taken and its credit line</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Price index files that could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Use the selected price index and close (Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Close without a change (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Annual averages: a rate between two dates is spread over the days of each year.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>Printer</name>
     <message>
         <source>Printer error</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -1018,2452 +1024,2452 @@ After Inflation (%)</source>
     <message>
         <source>Report of %1</source>
         <extracomment>%1 the date the report was made</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Data folder: %1</source>
         <extracomment>%1 a folder</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Page %1 of %2</source>
         <extracomment>%1 and %2 page numbers</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1: %2</source>
-        <extracomment>A column heading: %1 the investment&apos;s number, %2 its type or its institution</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>A column heading: %1 the investment's number, %2 its type or its institution</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1: %2, %3</source>
-        <extracomment>A column heading: %1 the investment&apos;s number, %2 its type, %3 its institution</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>A column heading: %1 the investment's number, %2 its type, %3 its institution</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 (continued)</source>
         <extracomment>%1 the title of a table that goes on from the page before
 ----------
 %1 the title of a section that goes on from the page before</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>No.</source>
         <extracomment>Short for number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Institution</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>First Counted Record</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Last Counted Record</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Years</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Time-Weighted a Year (%)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>After Inflation a Year (%)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Money-Weighted a Year (%)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Why a Figure Is Blank</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>All investments</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Returns a year</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Per year, in percent, over each investment&apos;s counted records (both amounts above zero). Time-weighted: the returns between records (money added counted at mid-interval) chained together, how the investment itself did whatever was put in or taken out. Money-weighted: the yearly rate at which the money put in, the money taken out and the last current amount come to nothing, how the money in it did. After inflation: less the inflation rates of the records. A span under a year has no figure per year; each investment&apos;s page gives its figures in all.</source>
-        <translation type="unfinished"></translation>
+        <source>Per year, in percent, over each investment's counted records (both amounts above zero). Time-weighted: the returns between records (money added counted at mid-interval) chained together, how the investment itself did whatever was put in or taken out. Money-weighted: the yearly rate at which the money put in, the money taken out and the last current amount come to nothing, how the money in it did. After inflation: less the inflation rates of the records. A span under a year has no figure per year; each investment's page gives its figures in all.</source>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>All investments: money-weighted over every investment&apos;s money.</source>
-        <translation type="unfinished"></translation>
+        <source>All investments: money-weighted over every investment's money.</source>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>All investments: money-weighted over every investment&apos;s money, after inflation by the price index %1.</source>
-        <translation type="unfinished"></translation>
+        <source>All investments: money-weighted over every investment's money, after inflation by the price index %1.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>What inflation took, year by year</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>The Loss To Inflation of the records dated in each calendar year, counted as Total Loss To Inflation counts it: records with an inflation rate only, so a loss carried by a record without a rate counts once. The Total row is each investment&apos;s Total Loss To Inflation. A blank: no record with an inflation rate that year.</source>
-        <translation type="unfinished"></translation>
+        <source>The Loss To Inflation of the records dated in each calendar year, counted as Total Loss To Inflation counts it: records with an inflation rate only, so a loss carried by a record without a rate counts once. The Total row is each investment's Total Loss To Inflation. A blank: no record with an inflation rate that year.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>No record has an inflation rate yet.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>All Investments</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>What inflation took, year by year (investments %1 to %2)</source>
         <extracomment>%1 and %2 investment numbers</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Investment %1</source>
-        <extracomment>%1 the investment&apos;s number</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 the investment's number</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Investment %1: %2</source>
-        <extracomment>%1 the investment&apos;s number, %2 its type or its institution</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 the investment's number, %2 its type or its institution</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Investment %1: %2, %3</source>
-        <extracomment>%1 the investment&apos;s number, %2 its type, %3 its institution</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 the investment's number, %2 its type, %3 its institution</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>First Record</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Last Record</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Last Original Amount</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Last Current Amount</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Profit/Loss</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Current Amount AFI</source>
         <extracomment>AFI = adjusted for inflation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Profit/Loss AFI</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Total Loss To Inflation</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Rec</source>
         <extracomment>Short for record number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Original Amount</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Current Amount</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Inc/Dec</source>
         <extracomment>Increase or decrease of the amount</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Inflation Rate (%)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Loss To Inflation</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Total, 1 investment</source>
-        <extracomment>The summary&apos;s total row, under Type</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>The summary's total row, under Type</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Total, %1 investments</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>1 data record</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 data records</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Summary (continued)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Plumbline Report</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>The amounts and figures are those of each investment&apos;s last record with both amounts above zero, as its row shows them: Profit/Loss is its Current Amount less its Original Amount; Current Amount AFI and Profit/Loss AFI are those of the last record with an inflation rate. Total Loss To Inflation adds up the loss of every record that has an inflation rate; a record without a rate carries the loss before it and adds nothing, and a record with an amount of zero or less is left out.</source>
+        <source>The amounts and figures are those of each investment's last record with both amounts above zero, as its row shows them: Profit/Loss is its Current Amount less its Original Amount; Current Amount AFI and Profit/Loss AFI are those of the last record with an inflation rate. Total Loss To Inflation adds up the loss of every record that has an inflation rate; a record without a rate carries the loss before it and adds nothing, and a record with an amount of zero or less is left out.</source>
         <extracomment>AFI = adjusted for inflation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>No data records.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>1 data record, %1.</source>
         <extracomment>%1 a date</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 data records, %2 to %3.</source>
         <extracomment>%1 a number of records, %2 and %3 dates</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Plumbline report %1</source>
-        <extracomment>The PDF document&apos;s title; %1 a date</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>The PDF document's title; %1 a date</extracomment>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>ReportDialog</name>
     <message>
         <source>Write the data records and their figures to a PDF report</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Which investments the report covers</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Report on the investment the main window shows</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Report on every investment</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Caption of the report file box</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Report file</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Path of the PDF file the report is saved as</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Choose the report file in a file chooser</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Write the report and close (Enter)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Close without writing a report, or stop the report being written (Esc)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Report progress</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The page the report has reached, of how many</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Pages written</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>How much of the report is written</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>RestoreVersionDialog</name>
     <message>
         <source>Restore Earlier Version</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Plumbline keeps your data as it was before each change. Choose a version and click Restore to make it your data again; Edit, Undo takes the restore back. Show opens a version&apos;s records in your spreadsheet program, and Save Records as CSV writes them to a file, without changing your data.</source>
-        <translation type="unfinished"></translation>
+        <source>Plumbline keeps your data as it was before each change. Choose a version and click Restore to make it your data again; Edit, Undo takes the restore back. Show opens a version's records in your spreadsheet program, and Save Records as CSV writes them to a file, without changing your data.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>No earlier versions are kept yet: each change you make from now on keeps the state before it.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Investments</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Records</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Kept versions</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Newest first: when each change was made, what it was, the investments and records that version holds, and which is current</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>S&amp;how</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Save Records as CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Current</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Undone</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Make the version of %1 your data again?<byte value="xd"/>
-%2<byte value="xd"/>
+        <source>Make the version of %1 your data again?<byte value="xd" />
+%2<byte value="xd" />
 Your data as it is now is kept: Edit, Undo brings it back.</source>
         <extracomment>%1 is the time of the version, %2 the change made then</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Save Records of the Version as CSV</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>The desktop has no program to show CSV files. Save Records as CSV writes the version&apos;s records to a file of your choice.</source>
-        <translation type="unfinished"></translation>
+        <source>The desktop has no program to show CSV files. Save Records as CSV writes the version's records to a file of your choice.</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>Returns</name>
     <message>
         <source>no unique rate</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>record %1 is dated before the record before it</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>record %1 leaves no money in the investment to measure a return on</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>record %1 has no inflation rate</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>record %1 has an inflation rate at or below -100 %</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>fewer than two records with both amounts above zero</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>the records span less than a year</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>; </source>
         <extracomment>%1 is the name of a price index</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>series %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>no investment has figures of its own</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>no price index</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source> %</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>No return can be given: %1.</source>
         <extracomment>%1 is the reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Since %1 (%2 years): %3, after inflation %4 in all (time-weighted); no figure per year: %5</source>
         <extracomment>%3 the return, %4 the return after inflation, %5 why there is no figure per year</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Since %1 (%2 years): %3 in all (time-weighted); no figure per year: %4; no figure after inflation: %5</source>
         <extracomment>%3 the return, %4 why there is no figure per year, %5 why there is none after inflation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Since %1 (%2 years): %3 a year, after inflation %4 a year (time-weighted); money-weighted: %5</source>
         <extracomment>%3 and %4 returns a year before and after inflation, %5 why there is no money-weighted return</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Since %1 (%2 years): %3 a year, after inflation %4 a year (time-weighted); money-weighted %5 and %6</source>
         <extracomment>%3 and %4 time-weighted returns a year before and after inflation, %5 and %6 money-weighted ones</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Since %1 (%2 years): %3 a year, after inflation %4 a year (time-weighted); money-weighted %5 (after inflation: %6)</source>
         <extracomment>%3 and %4 time-weighted returns a year before and after inflation, %5 the money-weighted one, %6 why there is none after inflation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Since %1 (%2 years): %3 a year (time-weighted; no figure after inflation: %4); money-weighted: %5</source>
         <extracomment>%3 the return a year, %4 why there is none after inflation, %5 why there is no money-weighted one</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Since %1 (%2 years): %3 a year (time-weighted; no figure after inflation: %4); money-weighted %5 and %6</source>
         <extracomment>%3 the time-weighted return a year, %4 why there is none after inflation, %5 and %6 money-weighted returns before and after inflation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Since %1 (%2 years): %3 a year (time-weighted; no figure after inflation: %4); money-weighted %5</source>
         <extracomment>%3 the time-weighted return a year, %4 why there is none after inflation, %5 the money-weighted return</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>RuntimeError</name>
     <message>
         <source>Run-time error %1: %2</source>
-        <extracomment>%1 is the error&apos;s number, %2 its description</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the error's number, %2 its description</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Error Number:%1<byte value="xd"/>
+        <source>Error Number:%1<byte value="xd" />
 %2</source>
-        <extracomment>The standard error box: %1 is the error&apos;s number (no blank before it), %2 its description</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>The standard error box: %1 is the error's number (no blank before it), %2 its description</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Invalid procedure call or argument</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Internal error</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Bad file name or number</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Bad file mode</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>File already open</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Device I/O error</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>File already exists</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Disk full</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Input past end of file</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Bad record number</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Disk not ready</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Path/File access error</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Path not found</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Application-defined or object-defined error</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>Toolbar</name>
     <message>
         <source>Copy the two data files to a backup folder</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Add a new investment record</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Copy the type or institution of the investment</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Delete the shown investment and all of its data records</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Open the instructions (F1)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Open the chart of the shown investment&apos;s amount against its amount adjusted for inflation (Ctrl+G)</source>
-        <translation type="unfinished"></translation>
+        <source>Open the chart of the shown investment's amount against its amount adjusted for inflation (Ctrl+G)</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Open the returns of every investment and of all of them, nominal and after inflation (Ctrl+Shift+G)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Toolbar button: %1</source>
         <extracomment>%1 says what the toolbar button does</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Chart</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Portfolio</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>Tools</name>
     <message>
-        <source>Read the data folder &lt;dir&gt; instead of the program&apos;s own.</source>
-        <translation type="unfinished"></translation>
+        <source>Read the data folder &lt;dir&gt; instead of the program's own.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>dir</source>
-        <extracomment>A placeholder in the help for what is given after an option or the program&apos;s name; keep it as the descriptions call it (&quot;&lt;dir&gt;&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>A placeholder in the help for what is given after an option or the program's name; keep it as the descriptions call it ("&lt;dir&gt;").</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>name</source>
-        <extracomment>A placeholder in the help for what is given after an option or the program&apos;s name; keep it as the descriptions call it (&quot;&lt;name&gt;&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>A placeholder in the help for what is given after an option or the program's name; keep it as the descriptions call it ("&lt;name&gt;").</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>unexpected argument &quot;%1&quot; (see --help)</source>
-        <translation type="unfinished"></translation>
+        <source>unexpected argument "%1" (see --help)</source>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>data folder &quot;%1&quot; does not exist</source>
-        <translation type="unfinished"></translation>
+        <source>data folder "%1" does not exist</source>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>&quot;%1&quot;: error %2: %3</source>
-        <translation type="unfinished"></translation>
+        <source>"%1": error %2: %3</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>there is no investment %1 in &quot;%2&quot; (it holds %3)</source>
-        <translation type="unfinished"></translation>
+        <source>there is no investment %1 in "%2" (it holds %3)</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>error %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>type</source>
-        <extracomment>A placeholder in the help for what is given after an option or the program&apos;s name; keep it as the descriptions call it (&quot;&lt;type&gt;&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>A placeholder in the help for what is given after an option or the program's name; keep it as the descriptions call it ("&lt;type&gt;").</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>form</source>
-        <extracomment>A placeholder in the help for what is given after an option or the program&apos;s name; keep it as the descriptions call it (&quot;&lt;form&gt;&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>A placeholder in the help for what is given after an option or the program's name; keep it as the descriptions call it ("&lt;form&gt;").</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Use the data folder &lt;dir&gt; instead of the program&apos;s own.</source>
-        <translation type="unfinished"></translation>
+        <source>Use the data folder &lt;dir&gt; instead of the program's own.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>command</source>
-        <extracomment>A placeholder in the help for the first argument; the description under &quot;Arguments&quot; lists the commands.</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>A placeholder in the help for the first argument; the description under "Arguments" lists the commands.</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>file</source>
-        <extracomment>A placeholder in the help for what is given after an option or the program&apos;s name; keep it as the descriptions call it (&quot;&lt;file&gt;&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>A placeholder in the help for what is given after an option or the program's name; keep it as the descriptions call it ("&lt;file&gt;").</extracomment>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>Versions</name>
     <message>
         <source>Add Investment</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Edit Investment</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Delete Investment</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Add Record</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Insert Record</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Edit Record</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Delete Record</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Import Records</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Fill In Rates</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Restore Version</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Restore Backup</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Changes Made Outside Plumbline</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>%1 &apos;%2&apos;</source>
-        <extracomment>%1 is the change, as &quot;Delete Investment&quot;, %2 the investment&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <source>%1 '%2'</source>
+        <extracomment>%1 is the change, as "Delete Investment", %2 the investment's name</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>record %1 (%2)</source>
-        <extracomment>%1 is a record&apos;s number, %2 its date</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is a record's number, %2 its date</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>a record (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>record %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>a record</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Added investment %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Changed investment %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Deleted investment %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Added %1 to %2</source>
-        <extracomment>%1 is a record, as &quot;record 3 (1/2/2024)&quot;, %2 an investment</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is a record, as "record 3 (1/2/2024)", %2 an investment</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Inserted %1 into %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Changed %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Deleted %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Imported %1 record</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Imported %1 records</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Imported %1 record into %2</source>
         <extracomment>%1 is a count, %2 an investment</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Imported %1 records into %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Filled in %1 rate</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Filled in %1 rates</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Filled in %1 rate of %2</source>
         <extracomment>%1 is a count, %2 an investment</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Filled in %1 rates of %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Restored the version of %1</source>
         <extracomment>%1 is the time of the version</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Restored the backup in %1</source>
         <extracomment>%1 is a folder</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Changed outside Plumbline</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The version of %1 cannot be restored: its files were changed after it was kept, probably by an older copy of Plumbline writing to the data history.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>There is no change to undo.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>There is no change to redo.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>There is no version %1.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>The change &quot;%1&quot;, under way when Plumbline stopped, was made and is kept as a version.</source>
-        <translation type="unfinished"></translation>
+        <source>The change "%1", under way when Plumbline stopped, was made and is kept as a version.</source>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>The change &quot;%1&quot;, under way when Plumbline stopped, was not made.</source>
-        <translation type="unfinished"></translation>
+        <source>The change "%1", under way when Plumbline stopped, was not made.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>a link stands in its place</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>a file stands in its place</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>it cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>it belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>its permissions are not the ones Plumbline gives it</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>The folder &quot;%1&quot; for the versions of the data files cannot be created, so this change cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <source>The folder "%1" for the versions of the data files cannot be created, so this change cannot be undone.</source>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>The folder of kept versions &quot;%1&quot; cannot be used (%2) and cannot be moved aside; changes are not kept as versions until it is removed.</source>
-        <translation type="unfinished"></translation>
+        <source>The folder of kept versions "%1" cannot be used (%2) and cannot be moved aside; changes are not kept as versions until it is removed.</source>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>The folder of kept versions could not be used (%1). It was moved to &quot;%2&quot;, and versions are kept anew from now on.</source>
-        <translation type="unfinished"></translation>
+        <source>The folder of kept versions could not be used (%1). It was moved to "%2", and versions are kept anew from now on.</source>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>its entry &quot;%1&quot; cannot be read</source>
-        <translation type="unfinished"></translation>
+        <source>its entry "%1" cannot be read</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Restore from Backup</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 investment and no data records</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 investments and no data records</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 investments and %2 data records, the newest dated %3</source>
         <extracomment>%1 and %2 are counts, %3 a date</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 investment and %2 data record, the newest dated %3</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 investment and %2 data records, the newest dated %3</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 investments and %2 data record, the newest dated %3</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Choose the Folder of the Backup</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>&quot;%1&quot; is the data folder Plumbline 3.5 works with, not a backup.<byte value="xd"/>
+        <source>"%1" is the data folder Plumbline 3.5 works with, not a backup.<byte value="xd" />
 Choose the folder your backup copies are in.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>The backup in &quot;%1&quot; cannot be restored:<byte value="xd"/>
-%2<byte value="xd"/>
+        <source>The backup in "%1" cannot be restored:<byte value="xd" />
+%2<byte value="xd" />
 Your data files are unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>The backup in &quot;%1&quot; holds %2.<byte value="xd"/>
+        <source>The backup in "%1" holds %2.<byte value="xd" />
 Make it your data? Your data as it is now is kept: Edit, Undo brings it back.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Plumbline 3.5 could not check the earlier versions of your data it keeps:<byte value="xd"/>
-%1<byte value="xd"/>
+        <source>Plumbline 3.5 could not check the earlier versions of your data it keeps:<byte value="xd" />
+%1<byte value="xd" />
 Your data files are unchanged. Undo may not be offered until this is put right.</source>
         <extracomment>%1 is the reason</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <extracomment>%1 is the change, as &quot;Delete Investment &apos;Savings&apos;&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the change, as "Delete Investment 'Savings'"</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <extracomment>%1 is the change, as &quot;Delete Investment &apos;Savings&apos;&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the change, as "Delete Investment 'Savings'"</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Restore Earlier &amp;Version…</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Restore from Bac&amp;kup…</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The records are not saved in the data folder; choose another folder.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>%1 (line %2 of the version&apos;s data records)</source>
+        <source>%1 (line %2 of the version's data records)</source>
         <extracomment>%1 is the reason, %2 a line number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>frmBackupFiles</name>
     <message>
         <source>Copy the two data files to another folder</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Which of the data files is being copied</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Caption of the file being copied</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>File being copied</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The data file that is copied</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Caption of the backup folder</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Backup folder</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Folder the copy is written to</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Backup file name</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Name of the copy in the backup folder</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Copy the file to the backup folder</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Close the backup window</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Backup Data Files</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Copying:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>In (Path):</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The Investment Information file</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>There is no disk in the drive.<byte value="xd"/>
+        <source>There is no disk in the drive.<byte value="xd" />
 Please insert one and try again</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>The folder &quot;%1&quot; does not exist.<byte value="xd"/>
+        <source>The folder "%1" does not exist.<byte value="xd" />
 Please type the path of an existing folder and try again.</source>
         <extracomment>%1 is the folder path the user typed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>The backup copy cannot be written over the program&apos;s own data file.<byte value="xd"/>
+        <source>The backup copy cannot be written over the program's own data file.<byte value="xd" />
 Please choose another folder.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>The folder &quot;%1&quot; is the program&apos;s own data folder; the backup copies cannot go there.<byte value="xd"/>
+        <source>The folder "%1" is the program's own data folder; the backup copies cannot go there.<byte value="xd" />
 Please choose another folder.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The Investment Data file</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>frmEnterPassword</name>
     <message>
         <source>The program asks for its password</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>What to type in the box</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The password of the program</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Check the password and open the program</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Empty the password box</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>End the program</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Please Enter Your Password</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Enter</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>C&amp;lear</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>You have not entered a password. Please do so.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>No Entry</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Sorry, the password you&apos;ve entered is incorrect.</source>
-        <translation type="unfinished"></translation>
+        <source>Sorry, the password you've entered is incorrect.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Please try again.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>frmInstructions</name>
     <message>
         <source>How to use the program</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Instructions</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The instructions; read them with the arrow keys</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Close the instructions</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Files containing the Investment records and the Data records are kept in the program folder, C:\Program Files\Plumbline 3.5. They must stay there: if they are moved or renamed, Plumbline does not find them and starts again with new, empty files. To keep a copy of your data in a safe place, choose Backup Data Files from the File menu. The dialog first offers the main file, PlumblineData, to be copied to drive A unless you type another path; click Save to copy it, then Exit,
 and the form changes to offer the file that holds all the Data records, PlDataHist.txt (the Data records of all your investments are kept together in this one text file). Again you may change the path; click Save, then Exit to leave the dialog.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Files containing the Investment records and the Data records are kept in the program&apos;s data folder, %1. They must stay there: if they are moved or renamed, Plumbline does not find them and starts again with new, empty files. To keep a copy of your data in a safe place, choose Backup Data Files from the File menu. The dialog first offers the main file, PlumblineData, to be copied to your home folder unless you type another path; click Save to copy it, then Exit,
+        <source>Files containing the Investment records and the Data records are kept in the program's data folder, %1. They must stay there: if they are moved or renamed, Plumbline does not find them and starts again with new, empty files. To keep a copy of your data in a safe place, choose Backup Data Files from the File menu. The dialog first offers the main file, PlumblineData, to be copied to your home folder unless you type another path; click Save to copy it, then Exit,
 and the form changes to offer the file that holds all the Data records, PlDataHist.txt (the Data records of all your investments are kept together in this one text file). Again you may change the path; click Save, then Exit to leave the dialog.</source>
-        <extracomment>%1 is the path of the program&apos;s data folder</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the path of the program's data folder</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>PLUMBLINE 3.5  INSTRUCTIONS</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Welcome to Plumbline 3.5. Before you enter any data, decide whether the program should be protected by a password. Choose Password from the File menu: there you can set a password that will be asked for every time Plumbline starts, change the password you already have, or tick No Password to turn the protection off.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>The Plumbline 3.5 main form is divided into two main areas. Your investment records are shown, one at a time, in the yellow boxes at the top of the form, and the numeric records that belong to the investment shown are listed in the Data Grid below them. To create your first investment record, click the &apos;Add New&apos; button in the top group of buttons.</source>
-        <translation type="unfinished"></translation>
+        <source>The Plumbline 3.5 main form is divided into two main areas. Your investment records are shown, one at a time, in the yellow boxes at the top of the form, and the numeric records that belong to the investment shown are listed in the Data Grid below them. To create your first investment record, click the 'Add New' button in the top group of buttons.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The Investment entry form will appear, ready for you to type in the TYPE OF INVESTMENT: for example a mutual fund, a stock, a bond, a CD or a savings account. This is the one box that must be filled in; if you click Done while it is empty, Plumbline asks you to make an entry.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Tab over to the INSTITUTION box and type the name of the bank, broker or fund company that holds the investment. This box is optional and may be left empty. Click Done or press the Enter key to save the record; you are taken back to the main form, which now shows your new investment at the top.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Now go down to the buttons on the bottom of the form and click &apos;Add New&apos; to create the first Data record of this investment. In the DATE box type the date of the record, or just press the Tab key and today&apos;s date is entered for you. In the ORIGINAL AMOUNT box type the amount you invested. Never type commas into any of the amount boxes: the commas are inserted automatically. Leave the INFLATION RATE box empty in this first record. In the CURRENT AMOUNT box type what the investment is worth now; for a new investment you may simply copy the original amount into it. Every box except the inflation rate must be filled in.</source>
-        <translation type="unfinished"></translation>
+        <source>Now go down to the buttons on the bottom of the form and click 'Add New' to create the first Data record of this investment. In the DATE box type the date of the record, or just press the Tab key and today's date is entered for you. In the ORIGINAL AMOUNT box type the amount you invested. Never type commas into any of the amount boxes: the commas are inserted automatically. Leave the INFLATION RATE box empty in this first record. In the CURRENT AMOUNT box type what the investment is worth now; for a new investment you may simply copy the original amount into it. Every box except the inflation rate must be filled in.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>This is the way we suggest you start Plumbline with every investment. The first record is the starting point: there is no earlier record and so no interval yet for an inflation rate to cover, which is why none is entered. Click Done to save the record and return to the main form.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>It is in the Data Grid where you can see the figures Plumbline works out for each record. In the first record every figure beyond the values you entered is zero, as there is nothing yet to compare with. When you add later records, each with a new current amount and the inflation rate for the interval since the record before, the grid shows how the investment has done, including the figures adjusted for inflation (AFI). If prices fell during an interval, enter the deflation rate as a negative number.</source>
         <extracomment>AFI = adjusted for inflation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>When creating new records for an investment, it is best to make them at regular intervals, such as once a year, once a quarter or once a month, so that each record covers a period for which an inflation rate is published. Such rates are published by the government&apos;s statistics office (in the United States the Bureau of Labor Statistics, with its Consumer Price Index) and can be found in newspapers, in libraries and on the Internet.</source>
-        <translation type="unfinished"></translation>
+        <source>When creating new records for an investment, it is best to make them at regular intervals, such as once a year, once a quarter or once a month, so that each record covers a period for which an inflation rate is published. Such rates are published by the government's statistics office (in the United States the Bureau of Labor Statistics, with its Consumer Price Index) and can be found in newspapers, in libraries and on the Internet.</source>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>If you&apos;ve had an investment for several years, you can enter its history one year at a time. For each following year type the date one year after the previous record, leave the original amount as it was unless you added money to the investment or took some out, type the new current amount, and type the inflation rate for that interval. We recommend intervals that run from January to January.</source>
-        <translation type="unfinished"></translation>
+        <source>If you've had an investment for several years, you can enter its history one year at a time. For each following year type the date one year after the previous record, leave the original amount as it was unless you added money to the investment or took some out, type the new current amount, and type the inflation rate for that interval. We recommend intervals that run from January to January.</source>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Notice that the INC/DEC number shows how much the current amount has gone up or down since the previous record; a decrease is shown in brackets. PROFIT/LOSS is the difference between the current amount and the original amount. INFLATION RATE is the rate you entered for the interval, and LOSS TO INFLATION is the part of the investment&apos;s value that inflation took away during that interval; when there was deflation it is negative, which means a gain.</source>
-        <extracomment>INC/DEC = increase/decrease; the words in capitals are the Data Grid&apos;s column headings</extracomment>
-        <translation type="unfinished"></translation>
+        <source>Notice that the INC/DEC number shows how much the current amount has gone up or down since the previous record; a decrease is shown in brackets. PROFIT/LOSS is the difference between the current amount and the original amount. INFLATION RATE is the rate you entered for the interval, and LOSS TO INFLATION is the part of the investment's value that inflation took away during that interval; when there was deflation it is negative, which means a gain.</source>
+        <extracomment>INC/DEC = increase/decrease; the words in capitals are the Data Grid's column headings</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The next figure, CURRENT AMOUNT AFI, is the current amount adjusted for inflation: what the investment is really worth in the money of the first record, after all the inflation since then. PROFIT/LOSS AFI is the profit or loss counted in those adjusted amounts. A detailed explanation of the calculations is given in a separate explanation document in the program folder: %1.</source>
         <extracomment>AFI = adjusted for inflation; %1 is the path of the explanation document</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>You can edit the basic information of an investment with the Edit button in the top group of buttons, and delete the investment with the Delete button beside it. Data records can be edited and deleted too. Take care: deleting an investment record deletes all of its Data records as well.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>To edit or delete a Data record, click Edit or Del Rec in the lower group of buttons, then click the box next to them; it takes the focus and turns blue. Pick the number of the record you want from the list that drops down.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>You can insert a new record within a group of Data records. Click Ins New, then choose from the drop-down list the record after which the new one is to come, and fill in the form as for any new record.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>You can also get a printout of your figures. Print prints one page of the Data Grid at a time, the page that is on the screen. When an investment has more records than fit on one page, PREVIOUS and NEXT page links appear to the right of the page number; move to the page you want and click Print again.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Plumbline 3.5 Instructions</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>frmInvestData</name>
     <message>
         <source>Investments and their data records with the figures computed against inflation</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Caption of the investment record number</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Number of the investment shown</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Type of investment</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Type of the investment shown; select it and use Edit, Copy to copy it</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Institution</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Institution that holds the investment shown; select it and use Edit, Copy to copy it</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Show the first investment</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Previous investment</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Show the investment before this one</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Next investment</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Show the investment after this one</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Show the last investment</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Add new investment</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Add a new investment record</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Edit investment</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Edit the type and institution of the investment shown</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Delete investment</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Delete the investment shown and all of its data records</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Column heading: data record number</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Column heading: date of the data record</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Column heading: original amount</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Column heading: current amount</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Column heading: increase or decrease since the previous record</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Column heading: profit or loss</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Column heading: inflation rate in percent</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Column heading: loss to inflation</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Column heading: current amount adjusted for inflation</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Column heading: profit or loss adjusted for inflation</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Caption of the page number</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Number of the grid page shown</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Previous page</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Show the previous twelve data records (Page Up)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Next page</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Show the next twelve data records (Page Down)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Add new data record</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Add a data record at the end of this investment&apos;s records</source>
-        <translation type="unfinished"></translation>
+        <source>Add a data record at the end of this investment's records</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Insert data record</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Insert a data record before the one chosen in the record list</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Delete data record</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Delete the data record chosen in the record list</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Data record number</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Choose the data record to edit, insert before or delete</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Edit data record</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Edit the data record chosen in the record list</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Print the page of the grid that is on screen</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Close the data files and end the program (Ctrl+Q)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Backup, password and exit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Copy the type or institution of the investment</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Instructions (F1)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Data Rec</source>
         <extracomment>Data Rec = data record number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Number of the data record within its investment</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Date</source>
-        <extracomment>Grid heading: the data record&apos;s date</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>Grid heading: the data record's date</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Date of the data record</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Original Amount</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Amount originally invested</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Current Amount</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Current amount on this date</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Inc/Dec</source>
         <extracomment>Inc/Dec = increase or decrease
 ----------
 Grid heading: increase or decrease since the previous record</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Increase or decrease since the previous record</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Profit/Loss</source>
         <extracomment>Grid heading: profit or loss</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Current amount less original amount</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Inflation Rate (%)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Inflation rate in percent since the previous record</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Loss To Inflation</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>What inflation took from the amount since the previous record</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Current Amount AFI</source>
         <extracomment>AFI = adjusted for inflation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Current amount adjusted for inflation</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Profit/Loss AFI</source>
         <extracomment>AFI = adjusted for inflation
 ----------
 Grid heading; AFI = adjusted for inflation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Profit or loss adjusted for inflation</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Import Price Index…</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Price &amp;Index…</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>About Plumbline…</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Are you sure you want to Delete this record?<byte value="xd"/>
-If you delete it, all the corresponding records<byte value="xd"/>
-In it&apos;s data file will be<byte value="xd"/>
+        <source>Are you sure you want to Delete this record?<byte value="xd" />
+If you delete it, all the corresponding records<byte value="xd" />
+In it's data file will be<byte value="xd" />
 deleted too.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>There is no disk in the drive.<byte value="xd"/>
+        <source>There is no disk in the drive.<byte value="xd" />
 Please insert one and try again</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The investment delete could not be completed. Plumbline 3.5 completes it when it starts next time, and ends now.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>The data record&apos;s values could not be read.</source>
-        <translation type="unfinished"></translation>
+        <source>The data record's values could not be read.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Investment Record #:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;First</source>
-        <extracomment>The buttons of the top row go through the investments; &quot;&amp;&quot; marks the access key</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>The buttons of the top row go through the investments; "&amp;" marks the access key</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Last</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Add &amp;New</source>
-        <extracomment>Adds a new investment (the data records&apos; button below is &quot;&amp;Add New&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>Adds a new investment (the data records' button below is "&amp;Add New")</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Edi&amp;t</source>
         <extracomment>Edits the investment shown</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Delete</source>
         <extracomment>Deletes the investment shown with its data records</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Page</source>
         <extracomment>Caption before the number of the grid page shown</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Previous</source>
-        <extracomment>Link to the grid&apos;s previous page</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>Link to the grid's previous page</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Next</source>
-        <extracomment>Link to the grid&apos;s next page</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>Link to the grid's next page</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Add New</source>
-        <extracomment>Adds a data record at the end of the investment&apos;s data</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>Adds a data record at the end of the investment's data</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Ins New</source>
-        <extracomment>Short for &quot;Insert New&quot;: inserts a data record after the one chosen</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>Short for "Insert New": inserts a data record after the one chosen</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Del &amp;Rec</source>
-        <extracomment>Short for &quot;Delete Record&quot;: deletes the data record chosen</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>Short for "Delete Record": deletes the data record chosen</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Edit</source>
         <extracomment>Edits the data record chosen</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Data</source>
-        <extracomment>Grid heading, top line over &quot;Rec&quot; (the data record&apos;s number)</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>Grid heading, top line over "Rec" (the data record's number)</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Rec</source>
-        <extracomment>Grid heading: the data record&apos;s number (abbreviation of &quot;Record&quot;), under &quot;Data&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>Grid heading: the data record's number (abbreviation of "Record"), under "Data"</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Original</source>
-        <extracomment>Grid heading, top line of &quot;Original Amount&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>Grid heading, top line of "Original Amount"</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Amount</source>
-        <extracomment>Grid heading, bottom line of &quot;Original Amount&quot; and of &quot;Current Amount&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>Grid heading, bottom line of "Original Amount" and of "Current Amount"</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Current</source>
-        <extracomment>Grid heading, top line of &quot;Current Amount&quot; and of &quot;Current Amount AFI&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>Grid heading, top line of "Current Amount" and of "Current Amount AFI"</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Inflation</source>
-        <extracomment>Grid heading, top line of &quot;Inflation Rate (%)&quot; and bottom line of &quot;Loss To Inflation&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>Grid heading, top line of "Inflation Rate (%)" and bottom line of "Loss To Inflation"</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Rate (%)</source>
-        <extracomment>Grid heading, bottom line of &quot;Inflation Rate (%)&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>Grid heading, bottom line of "Inflation Rate (%)"</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Loss To</source>
-        <extracomment>Grid heading, top line of &quot;Loss To Inflation&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>Grid heading, top line of "Loss To Inflation"</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Amount AFI</source>
-        <extracomment>Grid heading, bottom line of &quot;Current Amount AFI&quot;; AFI = adjusted for inflation</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>Grid heading, bottom line of "Current Amount AFI"; AFI = adjusted for inflation</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>The data folder &quot;%1&quot; cannot be created.<byte value="xd"/>
+        <source>The data folder "%1" cannot be created.<byte value="xd" />
 Plumbline 3.5 cannot run without it and ends now.</source>
-        <extracomment>%1 is the data folder&apos;s path</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the data folder's path</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>The investment file &quot;%1&quot; in the data folder &quot;%2&quot; cannot be opened:<byte value="xd"/>
-%3<byte value="xd"/>
+        <source>The investment file "%1" in the data folder "%2" cannot be opened:<byte value="xd" />
+%3<byte value="xd" />
 Plumbline 3.5 cannot run without it and ends now.</source>
-        <extracomment>%1 is the investment file&apos;s name, %2 the data folder&apos;s path, %3 the error&apos;s description</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the investment file's name, %2 the data folder's path, %3 the error's description</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Plumbline 3.5 is already running and using the data folder &quot;%1&quot;.<byte value="xd"/>
+        <source>Plumbline 3.5 is already running and using the data folder "%1".<byte value="xd" />
 Only one copy of the program can use it at a time; this copy ends now.</source>
-        <extracomment>%1 is the data folder&apos;s path</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the data folder's path</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>The data folder &quot;%1&quot; cannot be used: &quot;%2&quot; there is a folder, where Plumbline 3.5 keeps the file that shows it is running.<byte value="xd"/>
+        <source>The data folder "%1" cannot be used: "%2" there is a folder, where Plumbline 3.5 keeps the file that shows it is running.<byte value="xd" />
 Move or rename that folder. Plumbline 3.5 ends now.</source>
-        <extracomment>%1 is the data folder&apos;s path, %2 the lock file&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the data folder's path, %2 the lock file's name</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>The data folder &quot;%1&quot; cannot be used: the lock file &quot;%2&quot; cannot be written there.<byte value="xd"/>
+        <source>The data folder "%1" cannot be used: the lock file "%2" cannot be written there.<byte value="xd" />
 Plumbline 3.5 cannot run without it and ends now.</source>
-        <extracomment>%1 is the data folder&apos;s path, %2 the lock file&apos;s name</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the data folder's path, %2 the lock file's name</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Investment Data History information cannot be displayed<byte value="xd"/>
-because the Data History file doesn&apos;t exist yet.<byte value="xd"/>
+        <source>Investment Data History information cannot be displayed<byte value="xd" />
+because the Data History file doesn't exist yet.<byte value="xd" />
 (No information has been entered.)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Sorry, you can&apos;t edit or create a new record from the data grid. If you want to edit a record,<byte value="xd"/>
-click on &apos;Edit&apos; and choose the record you want to change from the drop down box<byte value="xd"/>
-next to it. If you want to create a new record, click on &apos;Add New&apos;.</source>
-        <translation type="unfinished"></translation>
+        <source>Sorry, you can't edit or create a new record from the data grid. If you want to edit a record,<byte value="xd" />
+click on 'Edit' and choose the record you want to change from the drop down box<byte value="xd" />
+next to it. If you want to create a new record, click on 'Add New'.</source>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Plumbline 3.5 was interrupted while it changed its data files, and what it left in the data folder &quot;%1&quot; cannot be set aside:<byte value="xd"/>
-%2<byte value="xd"/>
+        <source>Plumbline 3.5 was interrupted while it changed its data files, and what it left in the data folder "%1" cannot be set aside:<byte value="xd" />
+%2<byte value="xd" />
 Nothing was deleted. Plumbline 3.5 ends now.</source>
-        <extracomment>%1 is the data folder&apos;s path, %2 the error&apos;s description</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the data folder's path, %2 the error's description</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 (%2 bytes): %3</source>
         <extracomment>One file set aside: %1 its name, %2 its size in bytes, %3 what it holds</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Plumbline 3.5 was interrupted while it changed its data files, and the files it left may hold data that &quot;%1&quot; and &quot;%2&quot; do not.</source>
+        <source>Plumbline 3.5 was interrupted while it changed its data files, and the files it left may hold data that "%1" and "%2" do not.</source>
         <extracomment>%1 and %2 are the names of the two data files</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Plumbline 3.5 was interrupted while it deleted an investment.<byte value="xd"/>
+        <source>Plumbline 3.5 was interrupted while it deleted an investment.<byte value="xd" />
 %1</source>
         <extracomment>%1 is a sentence on what became of the interrupted delete</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Plumbline 3.5 now goes on without data files. To have your data back as it was, restore the data folder from a backup.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Plumbline 3.5 now goes on with the data files as they are.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>%1<byte value="xd"/>
-Nothing was deleted: they were moved into the folder &quot;%2&quot;:<byte value="xd"/>
-%3<byte value="xd"/>
+        <source>%1<byte value="xd" />
+Nothing was deleted: they were moved into the folder "%2":<byte value="xd" />
+%3<byte value="xd" />
 %4</source>
-        <extracomment>%1 is the opening sentence above, %2 the folder&apos;s path, %3 the list of files, one a line, %4 the closing sentence</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the opening sentence above, %2 the folder's path, %3 the list of files, one a line, %4 the closing sentence</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Backup Data Files</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Pass&amp;word</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Report…</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>E&amp;dit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Chart…</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>P&amp;ortfolio…</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Instructions</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Backup Copies</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>New Investment Record</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Copy Investment Info</source>
-        <extracomment>Tooltip: copies the investment&apos;s type and institution</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>Tooltip: copies the investment's type and institution</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Delete Investment Record</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Instructions</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Chart</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Portfolio</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Print Investment Data History</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Printout has been canceled</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Pg %1</source>
-        <extracomment>Printed under the rows: &quot;Pg&quot; = page, %1 the number of the grid page printed</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>Printed under the rows: "Pg" = page, %1 the number of the grid page printed</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Investment Record %1:  %2  %3</source>
-        <extracomment>Printed title: %1 the investment&apos;s number with a blank each side, %2 its type, %3 its institution</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>Printed title: %1 the investment's number with a blank each side, %2 its type, %3 its institution</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Profit/</source>
-        <extracomment>Printed column heading, top line of &quot;Profit/Loss&quot; and of &quot;Profit/Loss AFI&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>Printed column heading, top line of "Profit/Loss" and of "Profit/Loss AFI"</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Record</source>
-        <extracomment>Printed column heading: the data record&apos;s number</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>Printed column heading: the data record's number</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Loss</source>
-        <extracomment>Printed column heading, bottom line of &quot;Profit/Loss&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>Printed column heading, bottom line of "Profit/Loss"</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Amnt AFI</source>
-        <extracomment>Printed column heading under &quot;Current&quot;: amount adjusted for inflation</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>Printed column heading under "Current": amount adjusted for inflation</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Loss AFI</source>
-        <extracomment>Printed column heading under &quot;Profit/&quot;: loss adjusted for inflation</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>Printed column heading under "Profit/": loss adjusted for inflation</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Are you sure you want to delete this data record?</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>You cannot insert a new record after the last one.<byte value="xd"/>
-Click on &apos;Add New&apos; to add a new record to the end of the file.</source>
-        <translation type="unfinished"></translation>
+        <source>You cannot insert a new record after the last one.<byte value="xd" />
+Click on 'Add New' to add a new record to the end of the file.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>New Record</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>There are no data records under this investment to perform operations on.<byte value="xd"/>
-If you want to create a data record, click on the &apos;Add New&apos; button under the data grid.</source>
-        <translation type="unfinished"></translation>
+        <source>There are no data records under this investment to perform operations on.<byte value="xd" />
+If you want to create a data record, click on the 'Add New' button under the data grid.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>No Data Records</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>frmInvestEntry</name>
     <message>
         <source>Type and institution of an investment record</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Caption of the investment record number</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Number of the investment record</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Caption of the type of investment</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Type of investment</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Type of the investment, at most 50 characters</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Caption of the institution</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Institution</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Institution that holds the investment, at most 50 characters</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Close without saving</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Save the investment record and close</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Copy and paste the type or institution</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Rec #</source>
         <extracomment>Record number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Type of Investment</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Sorry, there is no entry in &apos;Investment&apos;. You must make an entry.</source>
-        <translation type="unfinished"></translation>
+        <source>Sorry, there is no entry in 'Investment'. You must make an entry.</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>frmNewEditData</name>
     <message>
         <source>Date, amounts and inflation rate of a data record</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Investment record number</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Number of the investment this data record belongs to</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Type of investment</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Type of the investment this data record belongs to</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Institution</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Institution of the investment this data record belongs to</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The values of the data record</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Caption of the date</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Date of the data record</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Caption of the original amount</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Original amount</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Amount originally invested</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Caption of the inflation rate</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Inflation rate</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Inflation rate in percent since the previous record; may stay empty</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Caption of the current amount</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Current amount</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Current amount of the investment on this date</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Close without saving</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Save the data record and close</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Cut, copy and paste in the boxes</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Suggested inflation rate</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>The price index&apos;s rate since the previous record, or why there is none</source>
-        <translation type="unfinished"></translation>
+        <source>The price index's rate since the previous record, or why there is none</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The suggested rate and the series it comes from</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Finer price index</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Suggest rates from the country&apos;s monthly or quarterly price index instead of annual averages</source>
-        <translation type="unfinished"></translation>
+        <source>Suggest rates from the country's monthly or quarterly price index instead of annual averages</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Put the suggested rate into the inflation rate box</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>No Entry</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Wrong entry. Please enter a date.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Object variable or With block variable not set</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Data Record</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Investment Data</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Original Amount</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Infl Rate</source>
         <extracomment>Inflation rate in per cent</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Current Amount</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Add New Record</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Edit Record</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Insert New Record</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>There is no entry in &apos;Original Amount&apos;. Please make an entry if you want to<byte value="xd"/>
+        <source>There is no entry in 'Original Amount'. Please make an entry if you want to<byte value="xd" />
 create a new record.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>There is no entry in &apos;Current Amount&apos;. Please make an entry if you want to<byte value="xd"/>
+        <source>There is no entry in 'Current Amount'. Please make an entry if you want to<byte value="xd" />
 create a new record.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Sorry, wrong entry. Enter only numbers or decimal point.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Wrong Entry</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>frmPassword</name>
     <message>
         <source>Choose whether the program asks for a password at start-up</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The question this window asks</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Check to start the program without a password</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>How to set a password</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Caption of the password box</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Enter password</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The new password</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Caption of the second password box</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Enter password again</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The new password once more, to check it</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Save the choice and go on</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Empty both password boxes</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Leave without a change</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Password?</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Do you want to make Plumbline  password protected, or change an existing password?</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>No Password</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>If you do, please enter a password below, and re-enter it for validation.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Enter Password</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Enter Password Again</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Enter</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>No entry was made in &apos;Enter Password&apos;.</source>
-        <translation type="unfinished"></translation>
+        <source>No entry was made in 'Enter Password'.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Please make an entry.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>No entry was made in &apos;Enter Password Again&apos;.</source>
-        <translation type="unfinished"></translation>
+        <source>No entry was made in 'Enter Password Again'.</source>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>The second entry was not the same as the first.<byte value="xd"/>
+        <source>The second entry was not the same as the first.<byte value="xd" />
 Please re-enter the second, or both entries.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Please write your password down and keep<byte value="xd"/>
+        <source>Please write your password down and keep<byte value="xd" />
 it in a safe place.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>frmPlSplash</name>
     <message>
         <source>Plumbline 3.5</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Plumbline is starting</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Product, version and maker</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Maker of the program</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Name of the program</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Trademark</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Trademark sign</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Platform of the program</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Version 3.5</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Version of the program</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Plumbline logo</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>A plumb line hanging over a declining chart</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>For Windows</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -3471,39 +3477,39 @@ it in a safe place.</source>
     <message>
         <source>%1 It is the series chosen under View, Price Index; --series NAME gives another.</source>
         <extracomment>%1 is the reason the price index cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Writes the figures of every data record of a Plumbline 3.5 data folder to standard output as CSV (comma-separated, header row, CR LF line ends), computed as the program&apos;s grid computes them. Nothing in the data folder is ever changed.</source>
-        <translation type="unfinished"></translation>
+        <source>Writes the figures of every data record of a Plumbline 3.5 data folder to standard output as CSV (comma-separated, header row, CR LF line ends), computed as the program's grid computes them. Nothing in the data folder is ever changed.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Export only investment number &lt;n&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Add the column suggested_rate after inflation_rate: the rate the price index gives since the investment&apos;s last earlier record with both amounts above 0, the one the calculation compares the record with (empty where it gives none).</source>
-        <translation type="unfinished"></translation>
+        <source>Add the column suggested_rate after inflation_rate: the rate the price index gives since the investment's last earlier record with both amounts above 0, the one the calculation compares the record with (empty where it gives none).</source>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>With --suggest-rates: the price index &lt;name&gt; (default: the series chosen under View, Price Index, else that of the system locale&apos;s country, else US-CPI-U).</source>
-        <translation type="unfinished"></translation>
+        <source>With --suggest-rates: the price index &lt;name&gt; (default: the series chosen under View, Price Index, else that of the system locale's country, else US-CPI-U).</source>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Instead of the records, each investment&apos;s returns, nominal and after inflation (time- and money-weighted, cumulative and per year), and a last row for all of them, whose figure after inflation comes from the price index (--series, else the one chosen under View, Price Index).</source>
-        <translation type="unfinished"></translation>
+        <source>Instead of the records, each investment's returns, nominal and after inflation (time- and money-weighted, cumulative and per year), and a last row for all of them, whose figure after inflation comes from the price index (--series, else the one chosen under View, Price Index).</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>--series needs --suggest-rates or --returns</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>--returns covers every investment and takes neither --investment nor --suggest-rates</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>the figures could not all be written to standard output</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -3513,262 +3519,262 @@ it in a safe place.</source>
        plumbline-gendata --out DIR --lines L [--investments N] [--shown K] [--shown-share F]
                          [--seed S] [--edits E]
 </source>
-        <extracomment>The synopsis: only &quot;usage:&quot; is words; the rest are the program&apos;s and its options&apos; names.</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>The synopsis: only "usage:" is words; the rest are the program's and its options' names.</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>--%1 wants a whole number, not &quot;%2&quot;</source>
-        <extracomment>%1 is an option&apos;s name, %2 what was given for it.</extracomment>
-        <translation type="unfinished"></translation>
+        <source>--%1 wants a whole number, not "%2"</source>
+        <extracomment>%1 is an option's name, %2 what was given for it.</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Writes a valid Plumbline 3.5 data folder (PlumblineData and PlDataHist.txt) into DIR, which must not hold them yet, for trying the program and timing it on large data.
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>the folder to write (created if missing)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>investments (second form: default 100)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>data records of each investment</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>history lines in all</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>the investment holding the share F (default 1)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>its share of the lines, 0 to 1 (default 0.01)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>edits that rewrote the file, each putting the edited investment&apos;s lines first (default 3, at most N)</source>
-        <translation type="unfinished"></translation>
+        <source>edits that rewrote the file, each putting the edited investment's lines first (default 3, at most N)</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>the same seed always gives the same bytes (default 1)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>unexpected argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>unexpected argument "%1"</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>--shown-share wants a fraction from 0 to 1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>--out is required</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>give either --records-per-investment or --lines</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>--shown must name one of the investments</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>give --investments and --records-per-investment, or --lines</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>at most 32767 investments</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>investment %1 would get %2 records; the program counts at most %3 per investment (use more --investments)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>cannot create %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 already holds %2; give an empty folder</source>
         <extracomment>%1 is a folder, %2 the name of a data file in it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1: %2 investments, %3 history lines (investment %4: %5 lines), %6 edits, seed %7</source>
         <extracomment>%1 is the data folder written; %5 of the history lines belong to investment %4.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>plumbline-import</name>
     <message>
         <source>record %1 (%2): rate %3 since %4</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>record %1 (%2): no rate, %3</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Would create investment %1 (%2).</source>
-        <extracomment>%1 is the investment&apos;s number, %2 its type and institution.</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the investment's number, %2 its type and institution.</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Created investment %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Would add %1 record to investment %2 (%3): %4 appended, %5 merged by date.</source>
-        <extracomment>%1 records, %2 the investment&apos;s number, %3 its type and institution; %4 of the records go after its last one, %5 between its records by their date.</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 records, %2 the investment's number, %3 its type and institution; %4 of the records go after its last one, %5 between its records by their date.</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Would add %1 records to investment %2 (%3): %4 appended, %5 merged by date.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Added %1 record to investment %2 (%3): %4 appended, %5 merged by date.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Added %1 records to investment %2 (%3): %4 appended, %5 merged by date.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 row already present, left out.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 rows already present, left out.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>line %1: %2, %3, %4, rate %5, at the end</source>
         <extracomment>A record to add: %1 its line in the CSV file, %2 its date, %3 and %4 its original and current amount, %5 its inflation rate. %6 is the number of the record the new one goes before.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>line %1: %2, %3, %4, rate %5, before record %6</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Would fill %1 of %2 missing rates from %3.</source>
-        <extracomment>%1 rates filled of %2 missing, %3 the price index&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 rates filled of %2 missing, %3 the price index's name.</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Filled %1 of %2 missing rates from %3.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Adds the data records of a CSV file (date, original amount, current amount, optional inflation rate, found by their header) to an investment of a Plumbline 3.5 data folder, and fills missing inflation rates from a price index. All or nothing: a row that cannot be read changes nothing. Exit status: 0 done, 1 refused or failed, 2 wrong command line.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Change the data folder &lt;dir&gt; instead of the program&apos;s own.</source>
-        <translation type="unfinished"></translation>
+        <source>Change the data folder &lt;dir&gt; instead of the program's own.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Add to investment number &lt;n&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Add to a new investment of type &lt;type&gt; (1 to 50 characters).</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>With --new-investment: its institution &lt;name&gt; (at most 50 characters).</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>How dates with slashes read: iso (none accepted), mdy or dmy. Default: decided from the dates, refused when every date reads both ways.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Fill missing rates (0, not the first record) from the price index: of the imported rows, or without FILE of every record of the investment.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>With --fill-rates: the price index &lt;name&gt; (default: the one chosen under View, Price Index, else the system locale&apos;s).</source>
-        <translation type="unfinished"></translation>
+        <source>With --fill-rates: the price index &lt;name&gt; (default: the one chosen under View, Price Index, else the system locale's).</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Print what would change and change nothing.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The records to import.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>one file at a time (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>give either --investment N or --new-investment TYPE (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>--institution goes with --new-investment</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>--series needs --fill-rates</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>without FILE only --fill-rates --investment N [--series NAME] (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>--date-format takes iso, mdy or dmy, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>--date-format takes iso, mdy or dmy, not "%1"</source>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>--investment takes a number from 1, not &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>--investment takes a number from 1, not "%1"</source>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>&quot;%1&quot;: every date reads both as month/day and as day/month (line %2: &quot;%3&quot; is %4 or %5); choose with --date-format mdy or dmy</source>
-        <translation type="unfinished"></translation>
+        <source>"%1": every date reads both as month/day and as day/month (line %2: "%3" is %4 or %5); choose with --date-format mdy or dmy</source>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>&quot;%1&quot;: %2 row cannot be read; nothing was changed:</source>
+        <source>"%1": %2 row cannot be read; nothing was changed:</source>
         <extracomment>%1 is the CSV file, %2 the number of rows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>&quot;%1&quot;: %2 rows cannot be read; nothing was changed:</source>
-        <translation type="unfinished"></translation>
+        <source>"%1": %2 rows cannot be read; nothing was changed:</source>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Plumbline 3.5 is running on &quot;%1&quot;; close it, then import again</source>
-        <translation type="unfinished"></translation>
+        <source>Plumbline 3.5 is running on "%1"; close it, then import again</source>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>the lock file of &quot;%1&quot; cannot be used; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <source>the lock file of "%1" cannot be used; nothing was changed</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>warning: the change is made but not yet kept as a version: error %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1; nothing was changed</source>
         <extracomment>%1 is why the data files cannot be read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>the summary could not be written to standard output</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -3776,7 +3782,7 @@ it in a safe place.</source>
     <message>
         <source>%1, line %2: %3</source>
         <extracomment>%1 is the CSV file, %2 a line number in it, %3 what is wrong with that line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The price indexes Plumbline suggests inflation rates from.
@@ -3794,125 +3800,125 @@ it in a safe place.</source>
                        (YYYY-MM-DD or YYYY-MM); exits with 2 and the reason when
                        the series has no rate for them
 
-Without --series the series chosen under View, Price Index is used; without a choice, that of the system locale&apos;s country: its monthly national index, else the euro area&apos;s HICP where the euro is paid, else its quarterly or annual series (US-CPI-U when it has none).
-Imported series live in the folder &quot;Price Indexes&quot; of the data folder; the data files are never touched.</source>
-        <translation type="unfinished"></translation>
+Without --series the series chosen under View, Price Index is used; without a choice, that of the system locale's country: its monthly national index, else the euro area's HICP where the euro is paid, else its quarterly or annual series (US-CPI-U when it has none).
+Imported series live in the folder "Price Indexes" of the data folder; the data files are never touched.</source>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>import: the series&apos; name.</source>
-        <translation type="unfinished"></translation>
+        <source>import: the series' name.</source>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>import: the series&apos; country, a two-letter ISO code.</source>
-        <translation type="unfinished"></translation>
+        <source>import: the series' country, a two-letter ISO code.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>rate: the series to use.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>import: replace a series of that name even where the file changes its past figures.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>list, import or rate</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>import needs --name NAME</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1: %2 changes figures the series holds (%3). Nothing was changed; add --replace to replace it.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Revised: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Replaced %1: %2 months, %3 (in %4)</source>
-        <extracomment>%1 is the series&apos; name, %2 its number of months, %3 the months it covers, %4 the folder it is kept in.</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 is the series' name, %2 its number of months, %3 the months it covers, %4 the folder it is kept in.</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Imported %1: %2 months, %3 (in %4)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>dates are YYYY-MM-DD or YYYY-MM (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>no rate: %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>expected list, import FILE --name NAME, or rate FROM TO (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>plumbline-report</name>
     <message>
-        <source>Writes the PDF report of a Plumbline 3.5 data folder: a summary of the investments with what inflation took, then each investment&apos;s chart and every data record with its computed figures. The file is written whole or not at all; nothing in the data folder is ever changed.</source>
-        <translation type="unfinished"></translation>
+        <source>Writes the PDF report of a Plumbline 3.5 data folder: a summary of the investments with what inflation took, then each investment's chart and every data record with its computed figures. The file is written whole or not at all; nothing in the data folder is ever changed.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Report only investment number &lt;n&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Write the report to &lt;file&gt; (required).</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Date the report &lt;yyyy-mm-dd&gt; instead of today.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Write dates for the locale &lt;name&gt; (such as en_GB) instead of the system&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <source>Write dates for the locale &lt;name&gt; (such as en_GB) instead of the system's.</source>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Tell the pages written on standard output, a line each (&quot;pages N&quot;, &quot;page K&quot;, &quot;done K&quot;), for a program that shows them.</source>
-        <translation type="unfinished"></translation>
+        <source>Tell the pages written on standard output, a line each ("pages N", "page K", "done K"), for a program that shows them.</source>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>The price index &lt;name&gt; for the figure of all investments after inflation (default: the series chosen under View, Price Index, else that of the system locale&apos;s country).</source>
-        <translation type="unfinished"></translation>
+        <source>The price index &lt;name&gt; for the figure of all investments after inflation (default: the series chosen under View, Price Index, else that of the system locale's country).</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>--out FILE.pdf is required (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>&quot;%1&quot; is not a date of the form yyyy-mm-dd</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" is not a date of the form yyyy-mm-dd</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1: %2 page</source>
         <extracomment>%1 is the PDF file written, %2 its number of pages.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1: %2 pages</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>plumbline-snapshot</name>
     <message>
-        <source>Opens the Plumbline 3.5 main window on the program&apos;s data folder, as the program does once the user is through start-up, saves a picture of it to FILE.png and ends. For machines without a display: run it under xvfb-run.</source>
-        <translation type="unfinished"></translation>
+        <source>Opens the Plumbline 3.5 main window on the program's data folder, as the program does once the user is through start-up, saves a picture of it to FILE.png and ends. For machines without a display: run it under xvfb-run.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Where the picture is saved.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>usage: plumbline-snapshot FILE.png</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -3922,304 +3928,304 @@ Imported series live in the folder &quot;Price Indexes&quot; of the data folder;
 
 Commands:
   list            every kept version, newest first
-  show ID         one version&apos;s time, change and counts
+  show ID         one version's time, change and counts
   restore ID      make version ID current (itself a change that can be undone)
   undo            back to the state before the last change
   redo            the change undone last, made again</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>With show: write the version&apos;s records to &lt;file&gt; as CSV.</source>
-        <translation type="unfinished"></translation>
+        <source>With show: write the version's records to &lt;file&gt; as CSV.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>list, show ID, restore ID, undo, redo</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>no command given (see --help)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>unknown command &quot;%1&quot; (see --help)</source>
-        <translation type="unfinished"></translation>
+        <source>unknown command "%1" (see --help)</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 takes one version number</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 takes no argument</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>&quot;%1&quot; is not a version number</source>
-        <translation type="unfinished"></translation>
+        <source>"%1" is not a version number</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>--export goes with show</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>the data folder &quot;%1&quot; is in use by a running copy of Plumbline; close it first</source>
-        <translation type="unfinished"></translation>
+        <source>the data folder "%1" is in use by a running copy of Plumbline; close it first</source>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>the lock file of the data folder &quot;%1&quot; cannot be used</source>
-        <translation type="unfinished"></translation>
+        <source>the lock file of the data folder "%1" cannot be used</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>there is no version %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Version: %1</source>
         <extracomment>The labels of one kept version: its number, when it was kept, the change it made, and how many investments and data records it holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Change: %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Investments: %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Records: %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Current: yes</source>
         <extracomment>The version is the one the data files hold now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>no temporary folder for the version&apos;s files</source>
-        <translation type="unfinished"></translation>
+        <source>no temporary folder for the version's files</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Restored version %1.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>there is no change to undo</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Undone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>there is no change to redo</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Redone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>ui::import::FillRatesDialog</name>
     <message>
         <source>Fill Missing Rates</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Every record of %1 after the first has a rate: there is nothing to fill.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 of the %2 records of %3 without a rate get one from %4. Records that have a rate are not changed.</source>
         <extracomment>%1 and %2 are counts of records, %3 the investment, %4 the name of a price index</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Interval</source>
         <extracomment>column of the time span a rate covers</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Suggested Rate</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Records without a rate</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>ui::import::ImportRecordsDialog</name>
     <message>
         <source>Import Records</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>File: %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Import into</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The investment shown: %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The investment shown (none is)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>A &amp;new investment</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Investment (required)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Institution</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Columns</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Column %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Column %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Month/Day/Year</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Day/Month/Year</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Dates with slashes</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Dates with slashes:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Fill missing rates from %1</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Rows without a rate get the rate %1 gives since the investment&apos;s last record with both amounts above 0</source>
-        <translation type="unfinished"></translation>
+        <source>Rows without a rate get the rate %1 gives since the investment's last record with both amounts above 0</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Rows of the file</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Error %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Choose the columns that hold the Date, the Original Amount and the Current Amount.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The file holds no records.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 of %2 row cannot be read (line %3): nothing is imported until the file is mended.</source>
         <extracomment>%1 and %2 are counts of rows, %3 a list of line numbers of the file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 of %2 rows cannot be read (line %3): nothing is imported until the file is mended.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 of %2 rows cannot be read (lines %3): nothing is imported until the file is mended.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Nothing to import: the row is already present.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Nothing to import: all %1 rows are already present.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 record to import: %2 after the last record, %3 merged by date.</source>
         <extracomment>%1 records in all, %2 of them added after the last record, %3 merged in by their dates</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 records to import: %2 after the last record, %3 merged by date.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 row already present.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 rows already present.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 of %2 missing rates filled from %3.</source>
         <extracomment>%3 is the name of a price index</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Sorry, there is no entry in &apos;Investment&apos;. You must make an entry.</source>
-        <translation type="unfinished"></translation>
+        <source>Sorry, there is no entry in 'Investment'. You must make an entry.</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -4227,108 +4233,108 @@ Commands:
     <message>
         <source>%1 (filled)</source>
         <extracomment>%1 is a rate the import filled in from the price index</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>already present, left out</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Line</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Original Amount</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Current Amount</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Rate</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Problem</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>ui::index::AboutDialog</name>
     <message>
         <source>About Plumbline</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Version %1</source>
         <extracomment>%1 the version number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Price index data:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>ui::index::ImportPriceIndexDialog</name>
     <message>
         <source>Import Price Index</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Price index (*.csv *.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>File: %1</source>
         <extracomment>%1 a file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>C&amp;ountry code:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>A monthly index: two columns (date as YYYY-MM or YYYY-MM-DD, value), or a download from ONS, FRED or Statistics Canada. A series of the same name is replaced whole.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>A price index named %1 exists. The file changes figures it holds: %2. Replace it with this file?</source>
         <extracomment>%1 the name of a price index, %2 the months whose figures change</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>A price index named %1 exists. Replace it with this file?</source>
         <extracomment>%1 the name of a price index</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Replaced %1: %2 months, %3.<byte value="xd"/>
+        <source>Replaced %1: %2 months, %3.<byte value="xd" />
 Choose it under View, Price Index.</source>
         <extracomment>%1 the name of a price index, %2 a number of months, %3 the months it covers</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>Imported %1: %2 months, %3.<byte value="xd"/>
+        <source>Imported %1: %2 months, %3.<byte value="xd" />
 Choose it under View, Price Index.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -4336,270 +4342,270 @@ Choose it under View, Price Index.</source>
     <message>
         <source>monthly index</source>
         <extracomment>The Frequency column</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>quarterly index</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>annual change</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Euro area</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Currency area %1</source>
         <extracomment>%1 a currency code such as USD</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Regions and country groups</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Other series</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Source: %1</source>
         <extracomment>%1 where the figures come from</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Publisher: %1</source>
         <extracomment>%1 the publisher of the figures</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>taken %1</source>
         <extracomment>One of the facts of a series, after its coverage; %1 when or where the figures were taken</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Price Index</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>The data record dialog suggests inflation rates from this price index:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Find a series or country</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Series</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Coverage</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Publisher</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1 (imported)</source>
         <extracomment>%1 the title of a series the user imported</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>No series chosen.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Choose a price index from the list.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>ui::index::RateSuggestion</name>
     <message>
         <source>&amp;Use</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>No suggestion: %1</source>
         <extracomment>%1 why the price index cannot be read
 ----------
 %1 why no rate can be given</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Monthly</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Quarterly</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Suggest rates from the %1 %2 (%3) instead of annual averages</source>
-        <extracomment>%1 the frequency (monthly, quarterly), %2 the series&apos; title, %3 its name</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 the frequency (monthly, quarterly), %2 the series' title, %3 its name</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Use the %1 series %2</source>
-        <extracomment>%1 the frequency (monthly, quarterly), %2 the series&apos; title</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 the frequency (monthly, quarterly), %2 the series' title</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>No suggestion: line %1 of the data records cannot be read.</source>
         <extracomment>%1 a line number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>No suggestion for the investment&apos;s first record.</source>
-        <translation type="unfinished"></translation>
+        <source>No suggestion for the investment's first record.</source>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>No suggestion: no earlier record has both amounts above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>No suggestion until the Date box holds a date.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>About %1 % since %2, from annual averages</source>
         <extracomment>%1 a rate in percent, %2 a date</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1: %2 % since %3, provisional</source>
-        <extracomment>%1 the series&apos; title, %2 a rate in percent, %3 a date</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 the series' title, %2 a rate in percent, %3 a date</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>%1: %2 % since %3</source>
-        <extracomment>%1 the series&apos; title, %2 a rate in percent, %3 a date</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 the series' title, %2 a rate in percent, %3 a date</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>No suggestion: %1 % is too large for the rate box.</source>
         <extracomment>%1 a rate in percent</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>No suggestion: the date is before %1, where the rate would start.</source>
         <extracomment>%1 a date</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
     <name>ui::report::ReportDialog</name>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Report on</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Shown investment</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Shown investment (number %1)</source>
         <extracomment>%1 the number of the investment, which has no type or institution</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Shown investment (%1)</source>
-        <extracomment>%1 the investment&apos;s type and institution</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 the investment's type and institution</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;All investments</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Save &amp;as:</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>C&amp;reate</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Save Report As</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Please enter the name of the report file.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>%1 already exists.<byte value="xd"/>
+        <source>%1 already exists.<byte value="xd" />
 Do you want to replace it?</source>
         <extracomment>%1 a file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Page 0 of %1</source>
         <extracomment>%1 the number of pages</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Page %1 of %2</source>
         <extracomment>%1 and %2 page numbers</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>The report (%1 page) was saved as<byte value="xd"/>
+        <source>The report (%1 page) was saved as<byte value="xd" />
 %2</source>
-        <extracomment>%1 the number of pages, %2 the report&apos;s file</extracomment>
-        <translation type="unfinished"></translation>
+        <extracomment>%1 the number of pages, %2 the report's file</extracomment>
+        <translation type="unfinished" />
     </message>
     <message>
-        <source>The report (%1 pages) was saved as<byte value="xd"/>
+        <source>The report (%1 pages) was saved as<byte value="xd" />
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Cancelled: no report was written.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Cancelling...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
     <message>
         <source>Reading the data records...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished" />
     </message>
 </context>
 </TS>
