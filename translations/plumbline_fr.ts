@@ -886,137 +886,137 @@ après inflation (%)</translation>
     </message>
     <message>
         <source>line %1: %2 appears twice</source>
-        <translation type="unfinished" />
+        <translation>ligne %1 : %2 apparaît deux fois</translation>
     </message>
     <message>
         <source>not a price index file (name, kind or data missing)</source>
-        <translation type="unfinished" />
+        <translation>ce n'est pas un fichier d'indice des prix (nom, type ou données manquants)</translation>
     </message>
     <message>
         <source>The file is too large to be a price index (more than %1 MB).</source>
-        <translation type="unfinished" />
+        <translation>Le fichier est trop volumineux pour être un indice des prix (plus de %1 Mo).</translation>
     </message>
     <message>
         <source>Line %1: the date "%2" is not in the form YYYY-MM or YYYY-MM-DD.</source>
-        <translation type="unfinished" />
+        <translation>Ligne %1 : la date « %2 » n'est pas de la forme AAAA-MM ou AAAA-MM-JJ.</translation>
     </message>
     <message>
         <source>Line %1: "%2" is not a valid date.</source>
-        <translation type="unfinished" />
+        <translation>Ligne %1 : « %2 » n'est pas une date valide.</translation>
     </message>
     <message>
         <source>Line %1: there is no value after the date.</source>
-        <translation type="unfinished" />
+        <translation>Ligne %1 : il n'y a pas de valeur après la date.</translation>
     </message>
     <message>
         <source>Line %1: the value "%2" is not a number.</source>
-        <translation type="unfinished" />
+        <translation>Ligne %1 : la valeur « %2 » n'est pas un nombre.</translation>
     </message>
     <message>
         <source>Line %1: the value %2 is not above 0.</source>
-        <translation type="unfinished" />
+        <translation>Ligne %1 : la valeur %2 n'est pas supérieure à 0.</translation>
     </message>
     <message>
         <source>Line %1: the month %2 appears again (first on line %3).</source>
-        <translation type="unfinished" />
+        <translation>Ligne %1 : le mois %2 apparaît de nouveau (une première fois à la ligne %3).</translation>
     </message>
     <message>
         <source>The file has no usable row: no line with a month (YYYY-MM or YYYY-MM-DD) and a value.</source>
-        <translation type="unfinished" />
+        <translation>Le fichier n'a aucune ligne utilisable : aucune ligne avec un mois (AAAA-MM ou AAAA-MM-JJ) et une valeur.</translation>
     </message>
     <message>
         <source>There is no price index named %1.</source>
-        <translation type="unfinished" />
+        <translation>Il n'y a pas d'indice des prix nommé %1.</translation>
     </message>
     <message>
         <source>The price index %1 could not be read.</source>
-        <translation type="unfinished" />
+        <translation>L'indice des prix %1 n'a pas pu être lu.</translation>
     </message>
     <message>
         <source>The price index file %1 is damaged: %2.</source>
-        <translation type="unfinished" />
+        <translation>Le fichier d'indice des prix %1 est endommagé : %2.</translation>
     </message>
     <message>
         <source>The name "%1" cannot be used. A name has 1 to 40 letters, digits, '-', '_' or '.', and does not start with '.'.</source>
-        <translation type="unfinished" />
+        <translation>Le nom « %1 » ne peut pas être utilisé. Un nom compte de 1 à 40 lettres, chiffres, « - », « _ » ou « . », et ne commence pas par « . ».</translation>
     </message>
     <message>
         <source>%1 is the name of a price index that comes with Plumbline. Choose another name.</source>
-        <translation type="unfinished" />
+        <translation>%1 est le nom d'un indice des prix fourni avec Plumbline. Choisissez un autre nom.</translation>
     </message>
     <message>
         <source>The country "%1" is not a two-letter country code (such as CA or DE).</source>
-        <translation type="unfinished" />
+        <translation>Le pays « %1 » n'est pas un code pays à deux lettres (comme CA ou DE).</translation>
     </message>
     <message>
         <source>%1 is not a plain folder; nothing was imported.</source>
-        <translation type="unfinished" />
+        <translation>%1 n'est pas un simple dossier ; rien n'a été importé.</translation>
     </message>
     <message>
         <source>The folder %1 could not be created.</source>
-        <translation type="unfinished" />
+        <translation>Le dossier %1 n'a pas pu être créé.</translation>
     </message>
     <message>
         <source>%1 is not a plain file; it was left as it is and nothing was imported.</source>
-        <translation type="unfinished" />
+        <translation>%1 n'est pas un simple fichier ; il a été laissé tel quel et rien n'a été importé.</translation>
     </message>
     <message>
         <source>The price index could not be saved (error %1: %2). Nothing was changed.</source>
-        <translation type="unfinished" />
+        <translation>L'indice des prix n'a pas pu être enregistré (erreur %1 : %2). Rien n'a été modifié.</translation>
     </message>
 </context>
 <context>
     <name>PriceIndexDialog</name>
     <message>
         <source>Choose the price index the data record dialog suggests inflation rates from</source>
-        <translation type="unfinished" />
+        <translation>Choisir l'indice des prix d'après lequel la fenêtre d'enregistrement suggère des taux d'inflation</translation>
     </message>
     <message>
         <source>What the chosen price index is used for</source>
-        <translation type="unfinished" />
+        <translation>À quoi sert l'indice des prix choisi</translation>
     </message>
     <message>
         <source>Find a series or country</source>
-        <translation type="unfinished" />
+        <translation>Rechercher une série ou un pays</translation>
     </message>
     <message>
         <source>Show only the series whose name, title, frequency, coverage, publisher or country holds this text</source>
-        <translation type="unfinished" />
+        <translation>N'afficher que les séries dont le nom, le titre, la fréquence, la couverture, l'éditeur ou le pays contient ce texte</translation>
     </message>
     <message>
         <source>Price indexes</source>
-        <translation type="unfinished" />
+        <translation>Indices des prix</translation>
     </message>
     <message>
         <source>The shipped and imported price indexes by country, with their series, frequency, coverage and publisher</source>
-        <translation type="unfinished" />
+        <translation>Les indices des prix fournis et importés, par pays, avec leurs séries, fréquence, couverture et éditeur</translation>
     </message>
     <message>
         <source>Where the selected price index comes from: publisher, unit and base, frequency, coverage, the day it was taken and its credit line</source>
-        <translation type="unfinished" />
+        <translation>D'où vient l'indice des prix sélectionné : éditeur, unité et base, fréquence, couverture, date de relevé et mention de source</translation>
     </message>
     <message>
         <source>Price index files that could not be read</source>
-        <translation type="unfinished" />
+        <translation>Fichiers d'indice des prix qui n'ont pas pu être lus</translation>
     </message>
     <message>
         <source>Use the selected price index and close (Enter)</source>
-        <translation type="unfinished" />
+        <translation>Utiliser l'indice des prix sélectionné et fermer (Entrée)</translation>
     </message>
     <message>
         <source>Close without a change (Esc)</source>
-        <translation type="unfinished" />
+        <translation>Fermer sans rien changer (Échap)</translation>
     </message>
     <message>
         <source>Annual averages: a rate between two dates is spread over the days of each year.</source>
-        <translation type="unfinished" />
+        <translation>Moyennes annuelles : un taux entre deux dates est réparti sur les jours de chaque année.</translation>
     </message>
 </context>
 <context>
     <name>Printer</name>
     <message>
         <source>Printer error</source>
-        <translation type="unfinished" />
+        <translation>Erreur d'imprimante</translation>
     </message>
 </context>
 <context>
@@ -1024,493 +1024,493 @@ après inflation (%)</translation>
     <message>
         <source>Report of %1</source>
         <extracomment>%1 the date the report was made</extracomment>
-        <translation type="unfinished" />
+        <translation>Rapport du %1</translation>
     </message>
     <message>
         <source>Data folder: %1</source>
         <extracomment>%1 a folder</extracomment>
-        <translation type="unfinished" />
+        <translation>Dossier de données : %1</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
         <extracomment>%1 and %2 page numbers</extracomment>
-        <translation type="unfinished" />
+        <translation>Page %1 sur %2</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A column heading: %1 the investment's number, %2 its type or its institution</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>%1: %2, %3</source>
         <extracomment>A column heading: %1 the investment's number, %2 its type, %3 its institution</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 : %2, %3</translation>
     </message>
     <message>
         <source>%1 (continued)</source>
         <extracomment>%1 the title of a table that goes on from the page before
 ----------
 %1 the title of a section that goes on from the page before</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (suite)</translation>
     </message>
     <message>
         <source>No.</source>
         <extracomment>Short for number</extracomment>
-        <translation type="unfinished" />
+        <translation>N°</translation>
     </message>
     <message>
         <source>Type</source>
-        <translation type="unfinished" />
+        <translation>Type</translation>
     </message>
     <message>
         <source>Institution</source>
-        <translation type="unfinished" />
+        <translation>Établissement</translation>
     </message>
     <message>
         <source>First Counted Record</source>
-        <translation type="unfinished" />
+        <translation>Premier enregistrement compté</translation>
     </message>
     <message>
         <source>Last Counted Record</source>
-        <translation type="unfinished" />
+        <translation>Dernier enregistrement compté</translation>
     </message>
     <message>
         <source>Years</source>
-        <translation type="unfinished" />
+        <translation>Années</translation>
     </message>
     <message>
         <source>Time-Weighted a Year (%)</source>
-        <translation type="unfinished" />
+        <translation>Pondéré par le temps, par an (%)</translation>
     </message>
     <message>
         <source>After Inflation a Year (%)</source>
-        <translation type="unfinished" />
+        <translation>Après inflation, par an (%)</translation>
     </message>
     <message>
         <source>Money-Weighted a Year (%)</source>
-        <translation type="unfinished" />
+        <translation>Pondéré par les capitaux, par an (%)</translation>
     </message>
     <message>
         <source>Why a Figure Is Blank</source>
-        <translation type="unfinished" />
+        <translation>Pourquoi un chiffre est vide</translation>
     </message>
     <message>
         <source>All investments</source>
-        <translation type="unfinished" />
+        <translation>Tous les placements</translation>
     </message>
     <message>
         <source>Returns a year</source>
-        <translation type="unfinished" />
+        <translation>Rendements par an</translation>
     </message>
     <message>
         <source>Per year, in percent, over each investment's counted records (both amounts above zero). Time-weighted: the returns between records (money added counted at mid-interval) chained together, how the investment itself did whatever was put in or taken out. Money-weighted: the yearly rate at which the money put in, the money taken out and the last current amount come to nothing, how the money in it did. After inflation: less the inflation rates of the records. A span under a year has no figure per year; each investment's page gives its figures in all.</source>
-        <translation type="unfinished" />
+        <translation>Par an, en pourcentage, sur les enregistrements comptés de chaque placement (deux montants supérieurs à zéro). Pondéré par le temps : les rendements entre enregistrements (l'argent versé compté au milieu de la période) enchaînés, c'est-à-dire comment le placement lui-même s'est comporté, quoi qu'on y ait versé ou retiré. Pondéré par les capitaux : le taux annuel auquel l'argent versé, l'argent retiré et le dernier montant actuel s'annulent, c'est-à-dire comment l'argent placé s'est comporté. Après inflation : déduction faite des taux d'inflation des enregistrements. Une durée de moins d'un an n'a pas de chiffre par an ; la page de chaque placement donne ses chiffres sur toute la durée.</translation>
     </message>
     <message>
         <source>All investments: money-weighted over every investment's money.</source>
-        <translation type="unfinished" />
+        <translation>Tous les placements : pondéré par les capitaux sur l'argent de tous les placements.</translation>
     </message>
     <message>
         <source>All investments: money-weighted over every investment's money, after inflation by the price index %1.</source>
-        <translation type="unfinished" />
+        <translation>Tous les placements : pondéré par les capitaux sur l'argent de tous les placements, après inflation selon l'indice des prix %1.</translation>
     </message>
     <message>
         <source>What inflation took, year by year</source>
-        <translation type="unfinished" />
+        <translation>Ce que l'inflation a pris, année par année</translation>
     </message>
     <message>
         <source>The Loss To Inflation of the records dated in each calendar year, counted as Total Loss To Inflation counts it: records with an inflation rate only, so a loss carried by a record without a rate counts once. The Total row is each investment's Total Loss To Inflation. A blank: no record with an inflation rate that year.</source>
-        <translation type="unfinished" />
+        <translation>La perte due à l'inflation des enregistrements datés de chaque année civile, comptée comme la compte la perte totale due à l'inflation : enregistrements avec taux d'inflation uniquement, de sorte qu'une perte reportée par un enregistrement sans taux ne compte qu'une fois. La ligne Total est la perte totale due à l'inflation de chaque placement. Une case vide : aucun enregistrement avec taux d'inflation cette année-là.</translation>
     </message>
     <message>
         <source>No record has an inflation rate yet.</source>
-        <translation type="unfinished" />
+        <translation>Aucun enregistrement n'a encore de taux d'inflation.</translation>
     </message>
     <message>
         <source>Year</source>
-        <translation type="unfinished" />
+        <translation>Année</translation>
     </message>
     <message>
         <source>All Investments</source>
-        <translation type="unfinished" />
+        <translation>Tous les placements</translation>
     </message>
     <message>
         <source>What inflation took, year by year (investments %1 to %2)</source>
         <extracomment>%1 and %2 investment numbers</extracomment>
-        <translation type="unfinished" />
+        <translation>Ce que l'inflation a pris, année par année (placements %1 à %2)</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished" />
+        <translation>Total</translation>
     </message>
     <message>
         <source>Investment %1</source>
         <extracomment>%1 the investment's number</extracomment>
-        <translation type="unfinished" />
+        <translation>Placement %1</translation>
     </message>
     <message>
         <source>Investment %1: %2</source>
         <extracomment>%1 the investment's number, %2 its type or its institution</extracomment>
-        <translation type="unfinished" />
+        <translation>Placement %1 : %2</translation>
     </message>
     <message>
         <source>Investment %1: %2, %3</source>
         <extracomment>%1 the investment's number, %2 its type, %3 its institution</extracomment>
-        <translation type="unfinished" />
+        <translation>Placement %1 : %2, %3</translation>
     </message>
     <message>
         <source>First Record</source>
-        <translation type="unfinished" />
+        <translation>Premier enregistrement</translation>
     </message>
     <message>
         <source>Last Record</source>
-        <translation type="unfinished" />
+        <translation>Dernier enregistrement</translation>
     </message>
     <message>
         <source>Last Original Amount</source>
-        <translation type="unfinished" />
+        <translation>Dernier montant d'origine</translation>
     </message>
     <message>
         <source>Last Current Amount</source>
-        <translation type="unfinished" />
+        <translation>Dernier montant actuel</translation>
     </message>
     <message>
         <source>Profit/Loss</source>
-        <translation type="unfinished" />
+        <translation>Gain/perte</translation>
     </message>
     <message>
         <source>Current Amount AFI</source>
         <extracomment>AFI = adjusted for inflation</extracomment>
-        <translation type="unfinished" />
+        <translation>Montant actuel c. infl.</translation>
     </message>
     <message>
         <source>Profit/Loss AFI</source>
-        <translation type="unfinished" />
+        <translation>Gain/perte c. infl.</translation>
     </message>
     <message>
         <source>Total Loss To Inflation</source>
-        <translation type="unfinished" />
+        <translation>Perte totale due à l'inflation</translation>
     </message>
     <message>
         <source>Rec</source>
         <extracomment>Short for record number</extracomment>
-        <translation type="unfinished" />
+        <translation>Enr.</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished" />
+        <translation>Date</translation>
     </message>
     <message>
         <source>Original Amount</source>
-        <translation type="unfinished" />
+        <translation>Montant d'origine</translation>
     </message>
     <message>
         <source>Current Amount</source>
-        <translation type="unfinished" />
+        <translation>Montant actuel</translation>
     </message>
     <message>
         <source>Inc/Dec</source>
         <extracomment>Increase or decrease of the amount</extracomment>
-        <translation type="unfinished" />
+        <translation>Hausse/baisse</translation>
     </message>
     <message>
         <source>Inflation Rate (%)</source>
-        <translation type="unfinished" />
+        <translation>Taux d'inflation (%)</translation>
     </message>
     <message>
         <source>Loss To Inflation</source>
-        <translation type="unfinished" />
+        <translation>Perte due à l'inflation</translation>
     </message>
     <message>
         <source>Total, 1 investment</source>
         <extracomment>The summary's total row, under Type</extracomment>
-        <translation type="unfinished" />
+        <translation>Total, 1 placement</translation>
     </message>
     <message>
         <source>Total, %1 investments</source>
-        <translation type="unfinished" />
+        <translation>Total, %1 placements</translation>
     </message>
     <message>
         <source>1 data record</source>
-        <translation type="unfinished" />
+        <translation>1 enregistrement</translation>
     </message>
     <message>
         <source>%1 data records</source>
-        <translation type="unfinished" />
+        <translation>%1 enregistrements</translation>
     </message>
     <message>
         <source>Summary (continued)</source>
-        <translation type="unfinished" />
+        <translation>Résumé (suite)</translation>
     </message>
     <message>
         <source>Plumbline Report</source>
-        <translation type="unfinished" />
+        <translation>Rapport Plumbline</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished" />
+        <translation>Résumé</translation>
     </message>
     <message>
         <source>The amounts and figures are those of each investment's last record with both amounts above zero, as its row shows them: Profit/Loss is its Current Amount less its Original Amount; Current Amount AFI and Profit/Loss AFI are those of the last record with an inflation rate. Total Loss To Inflation adds up the loss of every record that has an inflation rate; a record without a rate carries the loss before it and adds nothing, and a record with an amount of zero or less is left out.</source>
         <extracomment>AFI = adjusted for inflation</extracomment>
-        <translation type="unfinished" />
+        <translation>Les montants et les chiffres sont ceux du dernier enregistrement de chaque placement dont les deux montants sont supérieurs à zéro, tels que sa ligne les affiche : le gain/perte est son montant actuel moins son montant d'origine ; le montant actuel corrigé de l'inflation et le gain/perte corrigé(e) de l'inflation sont ceux du dernier enregistrement ayant un taux d'inflation. La perte totale due à l'inflation additionne la perte de chaque enregistrement ayant un taux d'inflation ; un enregistrement sans taux reporte la perte précédente et n'ajoute rien, et un enregistrement dont un montant est nul ou négatif est laissé de côté.</translation>
     </message>
     <message>
         <source>No data records.</source>
-        <translation type="unfinished" />
+        <translation>Aucun enregistrement.</translation>
     </message>
     <message>
         <source>1 data record, %1.</source>
         <extracomment>%1 a date</extracomment>
-        <translation type="unfinished" />
+        <translation>1 enregistrement, %1.</translation>
     </message>
     <message>
         <source>%1 data records, %2 to %3.</source>
         <extracomment>%1 a number of records, %2 and %3 dates</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 enregistrements, du %2 au %3.</translation>
     </message>
     <message>
         <source>Plumbline report %1</source>
         <extracomment>The PDF document's title; %1 a date</extracomment>
-        <translation type="unfinished" />
+        <translation>Rapport Plumbline %1</translation>
     </message>
 </context>
 <context>
     <name>ReportDialog</name>
     <message>
         <source>Write the data records and their figures to a PDF report</source>
-        <translation type="unfinished" />
+        <translation>Écrire les enregistrements et leurs chiffres dans un rapport PDF</translation>
     </message>
     <message>
         <source>Which investments the report covers</source>
-        <translation type="unfinished" />
+        <translation>Les placements que couvre le rapport</translation>
     </message>
     <message>
         <source>Report on the investment the main window shows</source>
-        <translation type="unfinished" />
+        <translation>Rapport sur le placement affiché dans la fenêtre principale</translation>
     </message>
     <message>
         <source>Report on every investment</source>
-        <translation type="unfinished" />
+        <translation>Rapport sur chaque placement</translation>
     </message>
     <message>
         <source>Caption of the report file box</source>
-        <translation type="unfinished" />
+        <translation>Légende de la zone du fichier du rapport</translation>
     </message>
     <message>
         <source>Report file</source>
-        <translation type="unfinished" />
+        <translation>Fichier du rapport</translation>
     </message>
     <message>
         <source>Path of the PDF file the report is saved as</source>
-        <translation type="unfinished" />
+        <translation>Chemin du fichier PDF sous lequel le rapport est enregistré</translation>
     </message>
     <message>
         <source>Choose the report file in a file chooser</source>
-        <translation type="unfinished" />
+        <translation>Choisir le fichier du rapport dans un sélecteur de fichiers</translation>
     </message>
     <message>
         <source>Write the report and close (Enter)</source>
-        <translation type="unfinished" />
+        <translation>Écrire le rapport et fermer (Entrée)</translation>
     </message>
     <message>
         <source>Close without writing a report, or stop the report being written (Esc)</source>
-        <translation type="unfinished" />
+        <translation>Fermer sans écrire de rapport, ou arrêter l'écriture du rapport (Échap)</translation>
     </message>
     <message>
         <source>Report progress</source>
-        <translation type="unfinished" />
+        <translation>Progression du rapport</translation>
     </message>
     <message>
         <source>The page the report has reached, of how many</source>
-        <translation type="unfinished" />
+        <translation>La page atteinte par le rapport, sur combien</translation>
     </message>
     <message>
         <source>Pages written</source>
-        <translation type="unfinished" />
+        <translation>Pages écrites</translation>
     </message>
     <message>
         <source>How much of the report is written</source>
-        <translation type="unfinished" />
+        <translation>Quelle part du rapport est écrite</translation>
     </message>
 </context>
 <context>
     <name>RestoreVersionDialog</name>
     <message>
         <source>Restore Earlier Version</source>
-        <translation type="unfinished" />
+        <translation>Restaurer une version antérieure</translation>
     </message>
     <message>
         <source>Plumbline keeps your data as it was before each change. Choose a version and click Restore to make it your data again; Edit, Undo takes the restore back. Show opens a version's records in your spreadsheet program, and Save Records as CSV writes them to a file, without changing your data.</source>
-        <translation type="unfinished" />
+        <translation>Plumbline conserve vos données telles qu'elles étaient avant chaque modification. Choisissez une version et cliquez sur Restaurer pour en refaire vos données ; Édition, Annuler revient sur la restauration. Afficher ouvre les enregistrements d'une version dans votre tableur, et Enregistrer en CSV les écrit dans un fichier, sans modifier vos données.</translation>
     </message>
     <message>
         <source>No earlier versions are kept yet: each change you make from now on keeps the state before it.</source>
-        <translation type="unfinished" />
+        <translation>Aucune version antérieure n'est encore conservée : chaque modification que vous ferez désormais conservera l'état qui la précède.</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished" />
+        <translation>Heure</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished" />
+        <translation>Modification</translation>
     </message>
     <message>
         <source>Investments</source>
-        <translation type="unfinished" />
+        <translation>Placements</translation>
     </message>
     <message>
         <source>Records</source>
-        <translation type="unfinished" />
+        <translation>Enregistrements</translation>
     </message>
     <message>
         <source>Kept versions</source>
-        <translation type="unfinished" />
+        <translation>Versions conservées</translation>
     </message>
     <message>
         <source>Newest first: when each change was made, what it was, the investments and records that version holds, and which is current</source>
-        <translation type="unfinished" />
+        <translation>La plus récente d'abord : quand chaque modification a été faite, en quoi elle consistait, les placements et enregistrements que contient cette version, et laquelle est l'actuelle</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished" />
+        <translation>&amp;Restaurer</translation>
     </message>
     <message>
         <source>S&amp;how</source>
-        <translation type="unfinished" />
+        <translation>&amp;Afficher</translation>
     </message>
     <message>
         <source>&amp;Save Records as CSV…</source>
-        <translation type="unfinished" />
+        <translation>Enregistrer en &amp;CSV…</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished" />
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Current</source>
-        <translation type="unfinished" />
+        <translation>Actuelle</translation>
     </message>
     <message>
         <source>Undone</source>
-        <translation type="unfinished" />
+        <translation>Annulée</translation>
     </message>
     <message>
         <source>Make the version of %1 your data again?<byte value="xd" />
 %2<byte value="xd" />
 Your data as it is now is kept: Edit, Undo brings it back.</source>
         <extracomment>%1 is the time of the version, %2 the change made then</extracomment>
-        <translation type="unfinished" />
+        <translation>Refaire de la version du %1 vos données ?</translation>
     </message>
     <message>
         <source>Save Records of the Version as CSV</source>
-        <translation type="unfinished" />
+        <translation>Enregistrer les enregistrements de la version en CSV</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished" />
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source>The desktop has no program to show CSV files. Save Records as CSV writes the version's records to a file of your choice.</source>
-        <translation type="unfinished" />
+        <translation>Le bureau n'a aucun programme pour afficher les fichiers CSV. Enregistrer en CSV écrit les enregistrements de la version dans le fichier de votre choix.</translation>
     </message>
 </context>
 <context>
     <name>Returns</name>
     <message>
         <source>no unique rate</source>
-        <translation type="unfinished" />
+        <translation>pas de taux unique</translation>
     </message>
     <message>
         <source>record %1 is dated before the record before it</source>
-        <translation type="unfinished" />
+        <translation>l'enregistrement %1 est daté d'avant l'enregistrement qui le précède</translation>
     </message>
     <message>
         <source>record %1 leaves no money in the investment to measure a return on</source>
-        <translation type="unfinished" />
+        <translation>l'enregistrement %1 ne laisse aucun argent dans le placement sur lequel mesurer un rendement</translation>
     </message>
     <message>
         <source>record %1 has no inflation rate</source>
-        <translation type="unfinished" />
+        <translation>l'enregistrement %1 n'a pas de taux d'inflation</translation>
     </message>
     <message>
         <source>record %1 has an inflation rate at or below -100 %</source>
-        <translation type="unfinished" />
+        <translation>l'enregistrement %1 a un taux d'inflation inférieur ou égal à -100 %</translation>
     </message>
     <message>
         <source>fewer than two records with both amounts above zero</source>
-        <translation type="unfinished" />
+        <translation>moins de deux enregistrements avec les deux montants supérieurs à zéro</translation>
     </message>
     <message>
         <source>the records span less than a year</source>
-        <translation type="unfinished" />
+        <translation>les enregistrements couvrent moins d'un an</translation>
     </message>
     <message>
         <source>; </source>
         <extracomment>%1 is the name of a price index</extracomment>
-        <translation type="unfinished" />
+        <translation> ; </translation>
     </message>
     <message>
         <source>series %1</source>
-        <translation type="unfinished" />
+        <translation>série %1</translation>
     </message>
     <message>
         <source>no investment has figures of its own</source>
-        <translation type="unfinished" />
+        <translation>aucun placement n'a ses propres chiffres</translation>
     </message>
     <message>
         <source>no price index</source>
-        <translation type="unfinished" />
+        <translation>aucun indice des prix</translation>
     </message>
     <message>
         <source> %</source>
-        <translation type="unfinished" />
+        <translation> %</translation>
     </message>
     <message>
         <source>No return can be given: %1.</source>
         <extracomment>%1 is the reason</extracomment>
-        <translation type="unfinished" />
+        <translation>Aucun rendement ne peut être donné : %1.</translation>
     </message>
     <message>
         <source>Since %1 (%2 years): %3, after inflation %4 in all (time-weighted); no figure per year: %5</source>
         <extracomment>%3 the return, %4 the return after inflation, %5 why there is no figure per year</extracomment>
-        <translation type="unfinished" />
+        <translation>Depuis le %1 (%2 ans) : %3, après inflation %4 au total (pondéré par le temps) ; aucun chiffre par an : %5</translation>
     </message>
     <message>
         <source>Since %1 (%2 years): %3 in all (time-weighted); no figure per year: %4; no figure after inflation: %5</source>
         <extracomment>%3 the return, %4 why there is no figure per year, %5 why there is none after inflation</extracomment>
-        <translation type="unfinished" />
+        <translation>Depuis le %1 (%2 ans) : %3 au total (pondéré par le temps) ; aucun chiffre par an : %4 ; aucun chiffre après inflation : %5</translation>
     </message>
     <message>
         <source>Since %1 (%2 years): %3 a year, after inflation %4 a year (time-weighted); money-weighted: %5</source>
         <extracomment>%3 and %4 returns a year before and after inflation, %5 why there is no money-weighted return</extracomment>
-        <translation type="unfinished" />
+        <translation>Depuis le %1 (%2 ans) : %3 par an, après inflation %4 par an (pondéré par le temps) ; pondéré par les capitaux : %5</translation>
     </message>
     <message>
         <source>Since %1 (%2 years): %3 a year, after inflation %4 a year (time-weighted); money-weighted %5 and %6</source>
         <extracomment>%3 and %4 time-weighted returns a year before and after inflation, %5 and %6 money-weighted ones</extracomment>
-        <translation type="unfinished" />
+        <translation>Depuis le %1 (%2 ans) : %3 par an, après inflation %4 par an (pondéré par le temps) ; pondéré par les capitaux %5 et %6</translation>
     </message>
     <message>
         <source>Since %1 (%2 years): %3 a year, after inflation %4 a year (time-weighted); money-weighted %5 (after inflation: %6)</source>
         <extracomment>%3 and %4 time-weighted returns a year before and after inflation, %5 the money-weighted one, %6 why there is none after inflation</extracomment>
-        <translation type="unfinished" />
+        <translation>Depuis le %1 (%2 ans) : %3 par an, après inflation %4 par an (pondéré par le temps) ; pondéré par les capitaux %5 (après inflation : %6)</translation>
     </message>
     <message>
         <source>Since %1 (%2 years): %3 a year (time-weighted; no figure after inflation: %4); money-weighted: %5</source>
         <extracomment>%3 the return a year, %4 why there is none after inflation, %5 why there is no money-weighted one</extracomment>
-        <translation type="unfinished" />
+        <translation>Depuis le %1 (%2 ans) : %3 par an (pondéré par le temps ; aucun chiffre après inflation : %4) ; pondéré par les capitaux : %5</translation>
     </message>
     <message>
         <source>Since %1 (%2 years): %3 a year (time-weighted; no figure after inflation: %4); money-weighted %5 and %6</source>
         <extracomment>%3 the time-weighted return a year, %4 why there is none after inflation, %5 and %6 money-weighted returns before and after inflation</extracomment>
-        <translation type="unfinished" />
+        <translation>Depuis le %1 (%2 ans) : %3 par an (pondéré par le temps ; aucun chiffre après inflation : %4) ; pondéré par les capitaux %5 et %6</translation>
     </message>
     <message>
         <source>Since %1 (%2 years): %3 a year (time-weighted; no figure after inflation: %4); money-weighted %5</source>
         <extracomment>%3 the time-weighted return a year, %4 why there is none after inflation, %5 the money-weighted return</extracomment>
-        <translation type="unfinished" />
+        <translation>Depuis le %1 (%2 ans) : %3 par an (pondéré par le temps ; aucun chiffre après inflation : %4) ; pondéré par les capitaux %5</translation>
     </message>
 </context>
 <context>
@@ -1518,721 +1518,721 @@ Your data as it is now is kept: Edit, Undo brings it back.</source>
     <message>
         <source>Run-time error %1: %2</source>
         <extracomment>%1 is the error's number, %2 its description</extracomment>
-        <translation type="unfinished" />
+        <translation>Erreur d'exécution %1 : %2</translation>
     </message>
     <message>
         <source>Error Number:%1<byte value="xd" />
 %2</source>
         <extracomment>The standard error box: %1 is the error's number (no blank before it), %2 its description</extracomment>
-        <translation type="unfinished" />
+        <translation>Numéro d'erreur :%1</translation>
     </message>
     <message>
         <source>Invalid procedure call or argument</source>
-        <translation type="unfinished" />
+        <translation>Appel de procédure ou argument non valide</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished" />
+        <translation>Dépassement de capacité</translation>
     </message>
     <message>
         <source>Out of memory</source>
-        <translation type="unfinished" />
+        <translation>Mémoire insuffisante</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished" />
+        <translation>Type incompatible</translation>
     </message>
     <message>
         <source>Internal error</source>
-        <translation type="unfinished" />
+        <translation>Erreur interne</translation>
     </message>
     <message>
         <source>Bad file name or number</source>
-        <translation type="unfinished" />
+        <translation>Nom ou numéro de fichier incorrect</translation>
     </message>
     <message>
         <source>File not found</source>
-        <translation type="unfinished" />
+        <translation>Fichier introuvable</translation>
     </message>
     <message>
         <source>Bad file mode</source>
-        <translation type="unfinished" />
+        <translation>Mode d'accès au fichier incorrect</translation>
     </message>
     <message>
         <source>File already open</source>
-        <translation type="unfinished" />
+        <translation>Fichier déjà ouvert</translation>
     </message>
     <message>
         <source>Device I/O error</source>
-        <translation type="unfinished" />
+        <translation>Erreur d'entrée/sortie sur le périphérique</translation>
     </message>
     <message>
         <source>File already exists</source>
-        <translation type="unfinished" />
+        <translation>Ce fichier existe déjà</translation>
     </message>
     <message>
         <source>Disk full</source>
-        <translation type="unfinished" />
+        <translation>Disque plein</translation>
     </message>
     <message>
         <source>Input past end of file</source>
-        <translation type="unfinished" />
+        <translation>Lecture au-delà de la fin du fichier</translation>
     </message>
     <message>
         <source>Bad record number</source>
-        <translation type="unfinished" />
+        <translation>Numéro d'enregistrement incorrect</translation>
     </message>
     <message>
         <source>Permission denied</source>
-        <translation type="unfinished" />
+        <translation>Permission refusée</translation>
     </message>
     <message>
         <source>Disk not ready</source>
-        <translation type="unfinished" />
+        <translation>Disque non prêt</translation>
     </message>
     <message>
         <source>Path/File access error</source>
-        <translation type="unfinished" />
+        <translation>Erreur d'accès au chemin/fichier</translation>
     </message>
     <message>
         <source>Path not found</source>
-        <translation type="unfinished" />
+        <translation>Chemin introuvable</translation>
     </message>
     <message>
         <source>Application-defined or object-defined error</source>
-        <translation type="unfinished" />
+        <translation>Erreur définie par l'application ou par l'objet</translation>
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation type="unfinished" />
+        <translation>Indice hors limites</translation>
     </message>
 </context>
 <context>
     <name>Toolbar</name>
     <message>
         <source>Copy the two data files to a backup folder</source>
-        <translation type="unfinished" />
+        <translation>Copier les deux fichiers de données dans un dossier de sauvegarde</translation>
     </message>
     <message>
         <source>Add a new investment record</source>
-        <translation type="unfinished" />
+        <translation>Ajouter un nouveau placement</translation>
     </message>
     <message>
         <source>Copy the type or institution of the investment</source>
-        <translation type="unfinished" />
+        <translation>Copier le type ou l'établissement du placement</translation>
     </message>
     <message>
         <source>Delete the shown investment and all of its data records</source>
-        <translation type="unfinished" />
+        <translation>Supprimer le placement affiché et tous ses enregistrements</translation>
     </message>
     <message>
         <source>Open the instructions (F1)</source>
-        <translation type="unfinished" />
+        <translation>Ouvrir le mode d'emploi (F1)</translation>
     </message>
     <message>
         <source>Open the chart of the shown investment's amount against its amount adjusted for inflation (Ctrl+G)</source>
-        <translation type="unfinished" />
+        <translation>Ouvrir le graphique du montant du placement affiché face à son montant corrigé de l'inflation (Ctrl+G)</translation>
     </message>
     <message>
         <source>Open the returns of every investment and of all of them, nominal and after inflation (Ctrl+Shift+G)</source>
-        <translation type="unfinished" />
+        <translation>Ouvrir les rendements de chaque placement et de tous ensemble, nominaux et après inflation (Ctrl+Maj+G)</translation>
     </message>
     <message>
         <source>Toolbar button: %1</source>
         <extracomment>%1 says what the toolbar button does</extracomment>
-        <translation type="unfinished" />
+        <translation>Bouton de la barre d'outils : %1</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished" />
+        <translation>Nouveau</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished" />
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished" />
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished" />
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished" />
+        <translation>Couper</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished" />
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished" />
+        <translation>Coller</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished" />
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished" />
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Chart</source>
-        <translation type="unfinished" />
+        <translation>Graphique</translation>
     </message>
     <message>
         <source>Portfolio</source>
-        <translation type="unfinished" />
+        <translation>Portefeuille</translation>
     </message>
 </context>
 <context>
     <name>Tools</name>
     <message>
         <source>Read the data folder &lt;dir&gt; instead of the program's own.</source>
-        <translation type="unfinished" />
+        <translation>Lire le dossier de données &lt;dir&gt; au lieu de celui du programme.</translation>
     </message>
     <message>
         <source>dir</source>
         <extracomment>A placeholder in the help for what is given after an option or the program's name; keep it as the descriptions call it ("&lt;dir&gt;").</extracomment>
-        <translation type="unfinished" />
+        <translation>dir</translation>
     </message>
     <message>
         <source>name</source>
         <extracomment>A placeholder in the help for what is given after an option or the program's name; keep it as the descriptions call it ("&lt;name&gt;").</extracomment>
-        <translation type="unfinished" />
+        <translation>name</translation>
     </message>
     <message>
         <source>unexpected argument "%1" (see --help)</source>
-        <translation type="unfinished" />
+        <translation>argument inattendu « %1 » (voir --help)</translation>
     </message>
     <message>
         <source>data folder "%1" does not exist</source>
-        <translation type="unfinished" />
+        <translation>le dossier de données « %1 » n'existe pas</translation>
     </message>
     <message>
         <source>"%1": error %2: %3</source>
-        <translation type="unfinished" />
+        <translation>« %1 » : erreur %2 : %3</translation>
     </message>
     <message>
         <source>warning: %1</source>
-        <translation type="unfinished" />
+        <translation>avertissement : %1</translation>
     </message>
     <message>
         <source>there is no investment %1 in "%2" (it holds %3)</source>
-        <translation type="unfinished" />
+        <translation>il n'y a pas de placement %1 dans « %2 » (il contient %3)</translation>
     </message>
     <message>
         <source>error %1: %2</source>
-        <translation type="unfinished" />
+        <translation>erreur %1 : %2</translation>
     </message>
     <message>
         <source>type</source>
         <extracomment>A placeholder in the help for what is given after an option or the program's name; keep it as the descriptions call it ("&lt;type&gt;").</extracomment>
-        <translation type="unfinished" />
+        <translation>type</translation>
     </message>
     <message>
         <source>form</source>
         <extracomment>A placeholder in the help for what is given after an option or the program's name; keep it as the descriptions call it ("&lt;form&gt;").</extracomment>
-        <translation type="unfinished" />
+        <translation>form</translation>
     </message>
     <message>
         <source>Use the data folder &lt;dir&gt; instead of the program's own.</source>
-        <translation type="unfinished" />
+        <translation>Utiliser le dossier de données &lt;dir&gt; au lieu de celui du programme.</translation>
     </message>
     <message>
         <source>command</source>
         <extracomment>A placeholder in the help for the first argument; the description under "Arguments" lists the commands.</extracomment>
-        <translation type="unfinished" />
+        <translation>command</translation>
     </message>
     <message>
         <source>file</source>
         <extracomment>A placeholder in the help for what is given after an option or the program's name; keep it as the descriptions call it ("&lt;file&gt;").</extracomment>
-        <translation type="unfinished" />
+        <translation>file</translation>
     </message>
 </context>
 <context>
     <name>Versions</name>
     <message>
         <source>Add Investment</source>
-        <translation type="unfinished" />
+        <translation>Ajout d'un placement</translation>
     </message>
     <message>
         <source>Edit Investment</source>
-        <translation type="unfinished" />
+        <translation>Modification d'un placement</translation>
     </message>
     <message>
         <source>Delete Investment</source>
-        <translation type="unfinished" />
+        <translation>Suppression d'un placement</translation>
     </message>
     <message>
         <source>Add Record</source>
-        <translation type="unfinished" />
+        <translation>Ajout d'un enregistrement</translation>
     </message>
     <message>
         <source>Insert Record</source>
-        <translation type="unfinished" />
+        <translation>Insertion d'un enregistrement</translation>
     </message>
     <message>
         <source>Edit Record</source>
-        <translation type="unfinished" />
+        <translation>Modification d'un enregistrement</translation>
     </message>
     <message>
         <source>Delete Record</source>
-        <translation type="unfinished" />
+        <translation>Suppression d'un enregistrement</translation>
     </message>
     <message>
         <source>Import Records</source>
-        <translation type="unfinished" />
+        <translation>Importation d'enregistrements</translation>
     </message>
     <message>
         <source>Fill In Rates</source>
-        <translation type="unfinished" />
+        <translation>Complément des taux</translation>
     </message>
     <message>
         <source>Restore Version</source>
-        <translation type="unfinished" />
+        <translation>Restauration d'une version</translation>
     </message>
     <message>
         <source>Restore Backup</source>
-        <translation type="unfinished" />
+        <translation>Restauration d'une sauvegarde</translation>
     </message>
     <message>
         <source>Changes Made Outside Plumbline</source>
-        <translation type="unfinished" />
+        <translation>Modifications faites hors de Plumbline</translation>
     </message>
     <message>
         <source>%1 '%2'</source>
         <extracomment>%1 is the change, as "Delete Investment", %2 the investment's name</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 « %2 »</translation>
     </message>
     <message>
         <source>record %1 (%2)</source>
         <extracomment>%1 is a record's number, %2 its date</extracomment>
-        <translation type="unfinished" />
+        <translation>enregistrement %1 (%2)</translation>
     </message>
     <message>
         <source>a record (%1)</source>
-        <translation type="unfinished" />
+        <translation>un enregistrement (%1)</translation>
     </message>
     <message>
         <source>record %1</source>
-        <translation type="unfinished" />
+        <translation>enregistrement %1</translation>
     </message>
     <message>
         <source>a record</source>
-        <translation type="unfinished" />
+        <translation>un enregistrement</translation>
     </message>
     <message>
         <source>Added investment %1</source>
-        <translation type="unfinished" />
+        <translation>Placement %1 ajouté</translation>
     </message>
     <message>
         <source>Changed investment %1</source>
-        <translation type="unfinished" />
+        <translation>Placement %1 modifié</translation>
     </message>
     <message>
         <source>Deleted investment %1</source>
-        <translation type="unfinished" />
+        <translation>Placement %1 supprimé</translation>
     </message>
     <message>
         <source>Added %1 to %2</source>
         <extracomment>%1 is a record, as "record 3 (1/2/2024)", %2 an investment</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 ajouté à %2</translation>
     </message>
     <message>
         <source>Inserted %1 into %2</source>
-        <translation type="unfinished" />
+        <translation>%1 inséré dans %2</translation>
     </message>
     <message>
         <source>Changed %1 of %2</source>
-        <translation type="unfinished" />
+        <translation>%1 de %2 modifié</translation>
     </message>
     <message>
         <source>Deleted %1 of %2</source>
-        <translation type="unfinished" />
+        <translation>%1 de %2 supprimé</translation>
     </message>
     <message>
         <source>Imported %1 record</source>
-        <translation type="unfinished" />
+        <translation>%1 enregistrement importé</translation>
     </message>
     <message>
         <source>Imported %1 records</source>
-        <translation type="unfinished" />
+        <translation>%1 enregistrements importés</translation>
     </message>
     <message>
         <source>Imported %1 record into %2</source>
         <extracomment>%1 is a count, %2 an investment</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 enregistrement importé dans %2</translation>
     </message>
     <message>
         <source>Imported %1 records into %2</source>
-        <translation type="unfinished" />
+        <translation>%1 enregistrements importés dans %2</translation>
     </message>
     <message>
         <source>Filled in %1 rate</source>
-        <translation type="unfinished" />
+        <translation>%1 taux complété</translation>
     </message>
     <message>
         <source>Filled in %1 rates</source>
-        <translation type="unfinished" />
+        <translation>%1 taux complétés</translation>
     </message>
     <message>
         <source>Filled in %1 rate of %2</source>
         <extracomment>%1 is a count, %2 an investment</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 taux complété pour %2</translation>
     </message>
     <message>
         <source>Filled in %1 rates of %2</source>
-        <translation type="unfinished" />
+        <translation>%1 taux complétés pour %2</translation>
     </message>
     <message>
         <source>Restored the version of %1</source>
         <extracomment>%1 is the time of the version</extracomment>
-        <translation type="unfinished" />
+        <translation>Version du %1 restaurée</translation>
     </message>
     <message>
         <source>Restored the backup in %1</source>
         <extracomment>%1 is a folder</extracomment>
-        <translation type="unfinished" />
+        <translation>Sauvegarde de %1 restaurée</translation>
     </message>
     <message>
         <source>Changed outside Plumbline</source>
-        <translation type="unfinished" />
+        <translation>Modifié hors de Plumbline</translation>
     </message>
     <message>
         <source>The version of %1 cannot be restored: its files were changed after it was kept, probably by an older copy of Plumbline writing to the data history.</source>
-        <translation type="unfinished" />
+        <translation>La version du %1 ne peut pas être restaurée : ses fichiers ont été modifiés après sa conservation, probablement par une copie plus ancienne de Plumbline qui écrivait dans l'historique des données.</translation>
     </message>
     <message>
         <source>There is no change to undo.</source>
-        <translation type="unfinished" />
+        <translation>Il n'y a aucune modification à annuler.</translation>
     </message>
     <message>
         <source>There is no change to redo.</source>
-        <translation type="unfinished" />
+        <translation>Il n'y a aucune modification à rétablir.</translation>
     </message>
     <message>
         <source>There is no version %1.</source>
-        <translation type="unfinished" />
+        <translation>Il n'y a pas de version %1.</translation>
     </message>
     <message>
         <source>The change "%1", under way when Plumbline stopped, was made and is kept as a version.</source>
-        <translation type="unfinished" />
+        <translation>La modification « %1 », en cours quand Plumbline s'est arrêté, a été faite et est conservée comme version.</translation>
     </message>
     <message>
         <source>The change "%1", under way when Plumbline stopped, was not made.</source>
-        <translation type="unfinished" />
+        <translation>La modification « %1 », en cours quand Plumbline s'est arrêté, n'a pas été faite.</translation>
     </message>
     <message>
         <source>a link stands in its place</source>
-        <translation type="unfinished" />
+        <translation>un lien est à sa place</translation>
     </message>
     <message>
         <source>a file stands in its place</source>
-        <translation type="unfinished" />
+        <translation>un fichier est à sa place</translation>
     </message>
     <message>
         <source>it cannot be read</source>
-        <translation type="unfinished" />
+        <translation>il ne peut pas être lu</translation>
     </message>
     <message>
         <source>it belongs to another user</source>
-        <translation type="unfinished" />
+        <translation>il appartient à un autre utilisateur</translation>
     </message>
     <message>
         <source>its permissions are not the ones Plumbline gives it</source>
-        <translation type="unfinished" />
+        <translation>ses droits ne sont pas ceux que Plumbline lui donne</translation>
     </message>
     <message>
         <source>The folder "%1" for the versions of the data files cannot be created, so this change cannot be undone.</source>
-        <translation type="unfinished" />
+        <translation>Le dossier « %1 » des versions des fichiers de données ne peut pas être créé ; cette modification ne pourra donc pas être annulée.</translation>
     </message>
     <message>
         <source>The folder of kept versions "%1" cannot be used (%2) and cannot be moved aside; changes are not kept as versions until it is removed.</source>
-        <translation type="unfinished" />
+        <translation>Le dossier des versions conservées « %1 » ne peut pas être utilisé (%2) ni être mis de côté ; les modifications ne sont plus conservées comme versions tant qu'il n'est pas supprimé.</translation>
     </message>
     <message>
         <source>The folder of kept versions could not be used (%1). It was moved to "%2", and versions are kept anew from now on.</source>
-        <translation type="unfinished" />
+        <translation>Le dossier des versions conservées n'a pas pu être utilisé (%1). Il a été déplacé vers « %2 », et les versions sont de nouveau conservées à partir de maintenant.</translation>
     </message>
     <message>
         <source>its entry "%1" cannot be read</source>
-        <translation type="unfinished" />
+        <translation>son entrée « %1 » ne peut pas être lue</translation>
     </message>
     <message>
         <source>Restore from Backup</source>
-        <translation type="unfinished" />
+        <translation>Restaurer une sauvegarde</translation>
     </message>
     <message>
         <source>%1 investment and no data records</source>
-        <translation type="unfinished" />
+        <translation>%1 placement et aucun enregistrement</translation>
     </message>
     <message>
         <source>%1 investments and no data records</source>
-        <translation type="unfinished" />
+        <translation>%1 placements et aucun enregistrement</translation>
     </message>
     <message>
         <source>%1 investments and %2 data records, the newest dated %3</source>
         <extracomment>%1 and %2 are counts, %3 a date</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 placements et %2 enregistrements, le plus récent daté du %3</translation>
     </message>
     <message>
         <source>%1 investment and %2 data record, the newest dated %3</source>
-        <translation type="unfinished" />
+        <translation>%1 placement et %2 enregistrement, le plus récent daté du %3</translation>
     </message>
     <message>
         <source>%1 investment and %2 data records, the newest dated %3</source>
-        <translation type="unfinished" />
+        <translation>%1 placement et %2 enregistrements, le plus récent daté du %3</translation>
     </message>
     <message>
         <source>%1 investments and %2 data record, the newest dated %3</source>
-        <translation type="unfinished" />
+        <translation>%1 placements et %2 enregistrement, le plus récent daté du %3</translation>
     </message>
     <message>
         <source>Choose the Folder of the Backup</source>
-        <translation type="unfinished" />
+        <translation>Choisir le dossier de la sauvegarde</translation>
     </message>
     <message>
         <source>"%1" is the data folder Plumbline 3.5 works with, not a backup.<byte value="xd" />
 Choose the folder your backup copies are in.</source>
-        <translation type="unfinished" />
+        <translation>« %1 » est le dossier de données qu'utilise Plumbline 3.5, pas une sauvegarde.</translation>
     </message>
     <message>
         <source>The backup in "%1" cannot be restored:<byte value="xd" />
 %2<byte value="xd" />
 Your data files are unchanged.</source>
-        <translation type="unfinished" />
+        <translation>La sauvegarde de « %1 » ne peut pas être restaurée :</translation>
     </message>
     <message>
         <source>The backup in "%1" holds %2.<byte value="xd" />
 Make it your data? Your data as it is now is kept: Edit, Undo brings it back.</source>
-        <translation type="unfinished" />
+        <translation>La sauvegarde de « %1 » contient %2.</translation>
     </message>
     <message>
         <source>Plumbline 3.5 could not check the earlier versions of your data it keeps:<byte value="xd" />
 %1<byte value="xd" />
 Your data files are unchanged. Undo may not be offered until this is put right.</source>
         <extracomment>%1 is the reason</extracomment>
-        <translation type="unfinished" />
+        <translation>Plumbline 3.5 n'a pas pu vérifier les versions antérieures de vos données qu'il conserve :</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished" />
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
         <extracomment>%1 is the change, as "Delete Investment 'Savings'"</extracomment>
-        <translation type="unfinished" />
+        <translation>&amp;Annuler %1</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished" />
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
         <extracomment>%1 is the change, as "Delete Investment 'Savings'"</extracomment>
-        <translation type="unfinished" />
+        <translation>&amp;Rétablir %1</translation>
     </message>
     <message>
         <source>Restore Earlier &amp;Version…</source>
-        <translation type="unfinished" />
+        <translation>Restaurer une &amp;version antérieure…</translation>
     </message>
     <message>
         <source>Restore from Bac&amp;kup…</source>
-        <translation type="unfinished" />
+        <translation>Restaurer une sau&amp;vegarde…</translation>
     </message>
     <message>
         <source>The records are not saved in the data folder; choose another folder.</source>
-        <translation type="unfinished" />
+        <translation>Les enregistrements ne sont pas enregistrés dans le dossier de données ; choisissez un autre dossier.</translation>
     </message>
     <message>
         <source>%1 (line %2 of the version's data records)</source>
         <extracomment>%1 is the reason, %2 a line number</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (ligne %2 des enregistrements de la version)</translation>
     </message>
 </context>
 <context>
     <name>frmBackupFiles</name>
     <message>
         <source>Copy the two data files to another folder</source>
-        <translation type="unfinished" />
+        <translation>Copier les deux fichiers de données dans un autre dossier</translation>
     </message>
     <message>
         <source>Which of the data files is being copied</source>
-        <translation type="unfinished" />
+        <translation>Quel fichier de données est en cours de copie</translation>
     </message>
     <message>
         <source>Caption of the file being copied</source>
-        <translation type="unfinished" />
+        <translation>Légende du fichier en cours de copie</translation>
     </message>
     <message>
         <source>File being copied</source>
-        <translation type="unfinished" />
+        <translation>Fichier en cours de copie</translation>
     </message>
     <message>
         <source>The data file that is copied</source>
-        <translation type="unfinished" />
+        <translation>Le fichier de données copié</translation>
     </message>
     <message>
         <source>Caption of the backup folder</source>
-        <translation type="unfinished" />
+        <translation>Légende du dossier de sauvegarde</translation>
     </message>
     <message>
         <source>Backup folder</source>
-        <translation type="unfinished" />
+        <translation>Dossier de sauvegarde</translation>
     </message>
     <message>
         <source>Folder the copy is written to</source>
-        <translation type="unfinished" />
+        <translation>Dossier dans lequel la copie est écrite</translation>
     </message>
     <message>
         <source>Backup file name</source>
-        <translation type="unfinished" />
+        <translation>Nom du fichier de sauvegarde</translation>
     </message>
     <message>
         <source>Name of the copy in the backup folder</source>
-        <translation type="unfinished" />
+        <translation>Nom de la copie dans le dossier de sauvegarde</translation>
     </message>
     <message>
         <source>Copy the file to the backup folder</source>
-        <translation type="unfinished" />
+        <translation>Copier le fichier dans le dossier de sauvegarde</translation>
     </message>
     <message>
         <source>Close the backup window</source>
-        <translation type="unfinished" />
+        <translation>Fermer la fenêtre de sauvegarde</translation>
     </message>
     <message>
         <source>Backup Data Files</source>
-        <translation type="unfinished" />
+        <translation>Sauvegarde des fichiers de données</translation>
     </message>
     <message>
         <source>Copying:</source>
-        <translation type="unfinished" />
+        <translation>Copie de :</translation>
     </message>
     <message>
         <source>In (Path):</source>
-        <translation type="unfinished" />
+        <translation>Dans (chemin) :</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished" />
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished" />
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>The Investment Information file</source>
-        <translation type="unfinished" />
+        <translation>Le fichier des informations sur les placements</translation>
     </message>
     <message>
         <source>There is no disk in the drive.<byte value="xd" />
 Please insert one and try again</source>
-        <translation type="unfinished" />
+        <translation>Il n'y a pas de disque dans le lecteur.</translation>
     </message>
     <message>
         <source>The folder "%1" does not exist.<byte value="xd" />
 Please type the path of an existing folder and try again.</source>
         <extracomment>%1 is the folder path the user typed</extracomment>
-        <translation type="unfinished" />
+        <translation>Le dossier « %1 » n'existe pas.</translation>
     </message>
     <message>
         <source>The backup copy cannot be written over the program's own data file.<byte value="xd" />
 Please choose another folder.</source>
-        <translation type="unfinished" />
+        <translation>La copie de sauvegarde ne peut pas remplacer le fichier de données du programme.</translation>
     </message>
     <message>
         <source>The folder "%1" is the program's own data folder; the backup copies cannot go there.<byte value="xd" />
 Please choose another folder.</source>
-        <translation type="unfinished" />
+        <translation>Le dossier « %1 » est le dossier de données du programme ; les copies de sauvegarde ne peuvent pas y aller.</translation>
     </message>
     <message>
         <source>The Investment Data file</source>
-        <translation type="unfinished" />
+        <translation>Le fichier des données des placements</translation>
     </message>
 </context>
 <context>
     <name>frmEnterPassword</name>
     <message>
         <source>The program asks for its password</source>
-        <translation type="unfinished" />
+        <translation>Le programme demande son mot de passe</translation>
     </message>
     <message>
         <source>What to type in the box</source>
-        <translation type="unfinished" />
+        <translation>Ce qu'il faut taper dans la zone</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished" />
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <source>The password of the program</source>
-        <translation type="unfinished" />
+        <translation>Le mot de passe du programme</translation>
     </message>
     <message>
         <source>Check the password and open the program</source>
-        <translation type="unfinished" />
+        <translation>Vérifier le mot de passe et ouvrir le programme</translation>
     </message>
     <message>
         <source>Empty the password box</source>
-        <translation type="unfinished" />
+        <translation>Vider la zone du mot de passe</translation>
     </message>
     <message>
         <source>End the program</source>
-        <translation type="unfinished" />
+        <translation>Fermer le programme</translation>
     </message>
     <message>
         <source>Please Enter Your Password</source>
-        <translation type="unfinished" />
+        <translation>Veuillez saisir votre mot de passe</translation>
     </message>
     <message>
         <source>&amp;Enter</source>
-        <translation type="unfinished" />
+        <translation>&amp;Valider</translation>
     </message>
     <message>
         <source>C&amp;lear</source>
-        <translation type="unfinished" />
+        <translation>&amp;Effacer</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>You have not entered a password. Please do so.</source>
-        <translation type="unfinished" />
+        <translation>Vous n'avez pas saisi de mot de passe. Veuillez le faire.</translation>
     </message>
     <message>
         <source>No Entry</source>
-        <translation type="unfinished" />
+        <translation>Aucune saisie</translation>
     </message>
     <message>
         <source>Sorry, the password you've entered is incorrect.</source>
-        <translation type="unfinished" />
+        <translation>Désolé, le mot de passe saisi est incorrect.</translation>
     </message>
     <message>
         <source>Please try again.</source>
-        <translation type="unfinished" />
+        <translation>Veuillez réessayer.</translation>
     </message>
 </context>
 <context>
     <name>frmInstructions</name>
     <message>
         <source>How to use the program</source>
-        <translation type="unfinished" />
+        <translation>Comment utiliser le programme</translation>
     </message>
     <message>
         <source>Instructions</source>
-        <translation type="unfinished" />
+        <translation>Mode d'emploi</translation>
     </message>
     <message>
         <source>The instructions; read them with the arrow keys</source>
-        <translation type="unfinished" />
+        <translation>Le mode d'emploi ; lisez-le avec les touches fléchées</translation>
     </message>
     <message>
         <source>Close the instructions</source>
-        <translation type="unfinished" />
+        <translation>Fermer le mode d'emploi</translation>
     </message>
     <message>
         <source>Files containing the Investment records and the Data records are kept in the program folder, C:\Program Files\Plumbline 3.5. They must stay there: if they are moved or renamed, Plumbline does not find them and starts again with new, empty files. To keep a copy of your data in a safe place, choose Backup Data Files from the File menu. The dialog first offers the main file, PlumblineData, to be copied to drive A unless you type another path; click Save to copy it, then Exit,
