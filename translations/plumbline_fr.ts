@@ -244,7 +244,8 @@
         <source>The chart could not be saved to "%1":<byte value="xd" />
 %2</source>
         <extracomment>%1 a file, %2 why</extracomment>
-        <translation>Le graphique n'a pas pu être enregistré dans « %1 » :</translation>
+        <translation>Le graphique n'a pas pu être enregistré dans « %1 » :
+%2</translation>
     </message>
     <message>
         <source>Save Chart as PDF</source>
@@ -471,7 +472,13 @@ No: day/month/year, %4<byte value="xd" />
 <byte value="xd" />
 Are the dates month first?</source>
         <extracomment>%1 is a line number, %2 the date as the file writes it, %3 and %4 the two dates it can be</extracomment>
-        <translation>Chaque date de ce fichier peut se lire le mois d'abord comme le jour d'abord.</translation>
+        <translation>Chaque date de ce fichier peut se lire le mois d'abord comme le jour d'abord.
+
+La ligne %1 contient « %2 » :
+Oui : mois/jour/année, %3
+Non : jour/mois/année, %4
+
+Les dates commencent-elles par le mois ?</translation>
     </message>
     <message>
         <source>There is no investment shown to fill rates for.</source>
@@ -1401,7 +1408,9 @@ après inflation (%)</translation>
 %2<byte value="xd" />
 Your data as it is now is kept: Edit, Undo brings it back.</source>
         <extracomment>%1 is the time of the version, %2 the change made then</extracomment>
-        <translation>Refaire de la version du %1 vos données ?</translation>
+        <translation>Refaire de la version du %1 vos données ?
+%2
+Vos données actuelles sont conservées : Édition, Annuler les ramène.</translation>
     </message>
     <message>
         <source>Save Records of the Version as CSV</source>
@@ -1524,7 +1533,8 @@ Your data as it is now is kept: Edit, Undo brings it back.</source>
         <source>Error Number:%1<byte value="xd" />
 %2</source>
         <extracomment>The standard error box: %1 is the error's number (no blank before it), %2 its description</extracomment>
-        <translation>Numéro d'erreur :%1</translation>
+        <translation>Numéro d'erreur :%1
+%2</translation>
     </message>
     <message>
         <source>Invalid procedure call or argument</source>
@@ -1997,25 +2007,31 @@ Your data as it is now is kept: Edit, Undo brings it back.</source>
     <message>
         <source>"%1" is the data folder Plumbline 3.5 works with, not a backup.<byte value="xd" />
 Choose the folder your backup copies are in.</source>
-        <translation>« %1 » est le dossier de données qu'utilise Plumbline 3.5, pas une sauvegarde.</translation>
+        <translation>« %1 » est le dossier de données qu'utilise Plumbline 3.5, pas une sauvegarde.
+Choisissez le dossier où se trouvent vos copies de sauvegarde.</translation>
     </message>
     <message>
         <source>The backup in "%1" cannot be restored:<byte value="xd" />
 %2<byte value="xd" />
 Your data files are unchanged.</source>
-        <translation>La sauvegarde de « %1 » ne peut pas être restaurée :</translation>
+        <translation>La sauvegarde de « %1 » ne peut pas être restaurée :
+%2
+Vos fichiers de données n'ont pas été modifiés.</translation>
     </message>
     <message>
         <source>The backup in "%1" holds %2.<byte value="xd" />
 Make it your data? Your data as it is now is kept: Edit, Undo brings it back.</source>
-        <translation>La sauvegarde de « %1 » contient %2.</translation>
+        <translation>La sauvegarde de « %1 » contient %2.
+En faire vos données ? Vos données actuelles sont conservées : Édition, Annuler les ramène.</translation>
     </message>
     <message>
         <source>Plumbline 3.5 could not check the earlier versions of your data it keeps:<byte value="xd" />
 %1<byte value="xd" />
 Your data files are unchanged. Undo may not be offered until this is put right.</source>
         <extracomment>%1 is the reason</extracomment>
-        <translation>Plumbline 3.5 n'a pas pu vérifier les versions antérieures de vos données qu'il conserve :</translation>
+        <translation>Plumbline 3.5 n'a pas pu vérifier les versions antérieures de vos données qu'il conserve :
+%1
+Vos fichiers de données n'ont pas été modifiés. L'annulation peut ne pas être proposée tant que ce problème n'est pas réglé.</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
@@ -2130,23 +2146,27 @@ Your data files are unchanged. Undo may not be offered until this is put right.<
     <message>
         <source>There is no disk in the drive.<byte value="xd" />
 Please insert one and try again</source>
-        <translation>Il n'y a pas de disque dans le lecteur.</translation>
+        <translation>Il n'y a pas de disque dans le lecteur.
+Veuillez en insérer un et réessayer</translation>
     </message>
     <message>
         <source>The folder "%1" does not exist.<byte value="xd" />
 Please type the path of an existing folder and try again.</source>
         <extracomment>%1 is the folder path the user typed</extracomment>
-        <translation>Le dossier « %1 » n'existe pas.</translation>
+        <translation>Le dossier « %1 » n'existe pas.
+Veuillez taper le chemin d'un dossier existant et réessayer.</translation>
     </message>
     <message>
         <source>The backup copy cannot be written over the program's own data file.<byte value="xd" />
 Please choose another folder.</source>
-        <translation>La copie de sauvegarde ne peut pas remplacer le fichier de données du programme.</translation>
+        <translation>La copie de sauvegarde ne peut pas remplacer le fichier de données du programme.
+Veuillez choisir un autre dossier.</translation>
     </message>
     <message>
         <source>The folder "%1" is the program's own data folder; the backup copies cannot go there.<byte value="xd" />
 Please choose another folder.</source>
-        <translation>Le dossier « %1 » est le dossier de données du programme ; les copies de sauvegarde ne peuvent pas y aller.</translation>
+        <translation>Le dossier « %1 » est le dossier de données du programme ; les copies de sauvegarde ne peuvent pas y aller.
+Veuillez choisir un autre dossier.</translation>
     </message>
     <message>
         <source>The Investment Data file</source>
@@ -2237,627 +2257,646 @@ Please choose another folder.</source>
     <message>
         <source>Files containing the Investment records and the Data records are kept in the program folder, C:\Program Files\Plumbline 3.5. They must stay there: if they are moved or renamed, Plumbline does not find them and starts again with new, empty files. To keep a copy of your data in a safe place, choose Backup Data Files from the File menu. The dialog first offers the main file, PlumblineData, to be copied to drive A unless you type another path; click Save to copy it, then Exit,
 and the form changes to offer the file that holds all the Data records, PlDataHist.txt (the Data records of all your investments are kept together in this one text file). Again you may change the path; click Save, then Exit to leave the dialog.</source>
-        <translation type="unfinished" />
+        <translation>Les fichiers contenant les placements et les enregistrements sont conservés dans le dossier du programme, C:\Program Files\Plumbline 3.5. Ils doivent y rester : s'ils sont déplacés ou renommés, Plumbline ne les trouve plus et repart avec de nouveaux fichiers vides. Pour conserver une copie de vos données en lieu sûr, choisissez Sauvegarde des fichiers de données dans le menu Fichier. La fenêtre propose d'abord de copier le fichier principal, PlumblineData, sur le lecteur A, sauf si vous tapez un autre chemin ; cliquez sur Enregistrer pour le copier, puis sur Quitter,
+et la fenêtre propose alors le fichier qui contient tous les enregistrements, PlDataHist.txt (les enregistrements de tous vos placements sont conservés ensemble dans ce seul fichier texte). Là encore, vous pouvez changer le chemin ; cliquez sur Enregistrer, puis sur Quitter pour fermer la fenêtre.</translation>
     </message>
     <message>
         <source>Files containing the Investment records and the Data records are kept in the program's data folder, %1. They must stay there: if they are moved or renamed, Plumbline does not find them and starts again with new, empty files. To keep a copy of your data in a safe place, choose Backup Data Files from the File menu. The dialog first offers the main file, PlumblineData, to be copied to your home folder unless you type another path; click Save to copy it, then Exit,
 and the form changes to offer the file that holds all the Data records, PlDataHist.txt (the Data records of all your investments are kept together in this one text file). Again you may change the path; click Save, then Exit to leave the dialog.</source>
         <extracomment>%1 is the path of the program's data folder</extracomment>
-        <translation type="unfinished" />
+        <translation>Les fichiers contenant les placements et les enregistrements sont conservés dans le dossier de données du programme, %1. Ils doivent y rester : s'ils sont déplacés ou renommés, Plumbline ne les trouve plus et repart avec de nouveaux fichiers vides. Pour conserver une copie de vos données en lieu sûr, choisissez Sauvegarde des fichiers de données dans le menu Fichier. La fenêtre propose d'abord de copier le fichier principal, PlumblineData, dans votre dossier personnel, sauf si vous tapez un autre chemin ; cliquez sur Enregistrer pour le copier, puis sur Quitter,
+et la fenêtre propose alors le fichier qui contient tous les enregistrements, PlDataHist.txt (les enregistrements de tous vos placements sont conservés ensemble dans ce seul fichier texte). Là encore, vous pouvez changer le chemin ; cliquez sur Enregistrer, puis sur Quitter pour fermer la fenêtre.</translation>
     </message>
     <message>
         <source>PLUMBLINE 3.5  INSTRUCTIONS</source>
-        <translation type="unfinished" />
+        <translation>MODE D'EMPLOI DE PLUMBLINE 3.5</translation>
     </message>
     <message>
         <source>Welcome to Plumbline 3.5. Before you enter any data, decide whether the program should be protected by a password. Choose Password from the File menu: there you can set a password that will be asked for every time Plumbline starts, change the password you already have, or tick No Password to turn the protection off.</source>
-        <translation type="unfinished" />
+        <translation>Bienvenue dans Plumbline 3.5. Avant de saisir des données, décidez si le programme doit être protégé par un mot de passe. Choisissez Mot de passe dans le menu Fichier : vous pouvez y définir un mot de passe qui sera demandé à chaque démarrage de Plumbline, changer le mot de passe que vous avez déjà, ou cocher Pas de mot de passe pour désactiver la protection.</translation>
     </message>
     <message>
         <source>The Plumbline 3.5 main form is divided into two main areas. Your investment records are shown, one at a time, in the yellow boxes at the top of the form, and the numeric records that belong to the investment shown are listed in the Data Grid below them. To create your first investment record, click the 'Add New' button in the top group of buttons.</source>
-        <translation type="unfinished" />
+        <translation>La fenêtre principale de Plumbline 3.5 est divisée en deux grandes zones. Vos placements sont affichés un par un dans les zones jaunes en haut de la fenêtre, et les enregistrements chiffrés du placement affiché sont listés dans la grille de données en dessous. Pour créer votre premier placement, cliquez sur le bouton « Nouveau » du groupe de boutons du haut.</translation>
     </message>
     <message>
         <source>The Investment entry form will appear, ready for you to type in the TYPE OF INVESTMENT: for example a mutual fund, a stock, a bond, a CD or a savings account. This is the one box that must be filled in; if you click Done while it is empty, Plumbline asks you to make an entry.</source>
-        <translation type="unfinished" />
+        <translation>La fenêtre du placement apparaît, prête pour que vous tapiez le TYPE DE PLACEMENT : par exemple un fonds commun de placement, une action, une obligation, un dépôt à terme ou un compte d'épargne. C'est la seule zone à remplir obligatoirement ; si vous cliquez sur Terminé alors qu'elle est vide, Plumbline vous demande de faire une saisie.</translation>
     </message>
     <message>
         <source>Tab over to the INSTITUTION box and type the name of the bank, broker or fund company that holds the investment. This box is optional and may be left empty. Click Done or press the Enter key to save the record; you are taken back to the main form, which now shows your new investment at the top.</source>
-        <translation type="unfinished" />
+        <translation>Passez avec Tab à la zone ÉTABLISSEMENT et tapez le nom de la banque, du courtier ou de la société de gestion qui détient le placement. Cette zone est facultative et peut rester vide. Cliquez sur Terminé ou appuyez sur Entrée pour enregistrer le placement ; vous revenez à la fenêtre principale, qui affiche maintenant votre nouveau placement en haut.</translation>
     </message>
     <message>
         <source>Now go down to the buttons on the bottom of the form and click 'Add New' to create the first Data record of this investment. In the DATE box type the date of the record, or just press the Tab key and today's date is entered for you. In the ORIGINAL AMOUNT box type the amount you invested. Never type commas into any of the amount boxes: the commas are inserted automatically. Leave the INFLATION RATE box empty in this first record. In the CURRENT AMOUNT box type what the investment is worth now; for a new investment you may simply copy the original amount into it. Every box except the inflation rate must be filled in.</source>
-        <translation type="unfinished" />
+        <translation>Descendez maintenant aux boutons du bas de la fenêtre et cliquez sur « Ajouter » pour créer le premier enregistrement de ce placement. Dans la zone DATE, tapez la date de l'enregistrement, ou appuyez simplement sur Tab et la date du jour est saisie pour vous. Dans la zone MONTANT D'ORIGINE, tapez le montant que vous avez placé. Ne tapez jamais de séparateur de milliers dans les zones de montant : ils sont insérés automatiquement. Laissez vide la zone TAUX D'INFLATION dans ce premier enregistrement. Dans la zone MONTANT ACTUEL, tapez ce que vaut le placement aujourd'hui ; pour un nouveau placement, vous pouvez simplement y recopier le montant d'origine. Toutes les zones sauf le taux d'inflation doivent être remplies.</translation>
     </message>
     <message>
         <source>This is the way we suggest you start Plumbline with every investment. The first record is the starting point: there is no earlier record and so no interval yet for an inflation rate to cover, which is why none is entered. Click Done to save the record and return to the main form.</source>
-        <translation type="unfinished" />
+        <translation>C'est ainsi que nous vous conseillons de commencer chaque placement dans Plumbline. Le premier enregistrement est le point de départ : il n'y a pas d'enregistrement antérieur, donc pas encore de période que couvrirait un taux d'inflation, c'est pourquoi on n'en saisit aucun. Cliquez sur Terminé pour enregistrer et revenir à la fenêtre principale.</translation>
     </message>
     <message>
         <source>It is in the Data Grid where you can see the figures Plumbline works out for each record. In the first record every figure beyond the values you entered is zero, as there is nothing yet to compare with. When you add later records, each with a new current amount and the inflation rate for the interval since the record before, the grid shows how the investment has done, including the figures adjusted for inflation (AFI). If prices fell during an interval, enter the deflation rate as a negative number.</source>
         <extracomment>AFI = adjusted for inflation</extracomment>
-        <translation type="unfinished" />
+        <translation>C'est dans la grille de données que vous voyez les chiffres que Plumbline calcule pour chaque enregistrement. Dans le premier enregistrement, tous les chiffres autres que les valeurs saisies sont à zéro, car il n'y a encore rien à comparer. Quand vous ajoutez des enregistrements, chacun avec un nouveau montant actuel et le taux d'inflation de la période écoulée depuis l'enregistrement précédent, la grille montre comment le placement s'est comporté, y compris les chiffres corrigés de l'inflation (c. infl.). Si les prix ont baissé pendant une période, saisissez le taux de déflation comme un nombre négatif.</translation>
     </message>
     <message>
         <source>When creating new records for an investment, it is best to make them at regular intervals, such as once a year, once a quarter or once a month, so that each record covers a period for which an inflation rate is published. Such rates are published by the government's statistics office (in the United States the Bureau of Labor Statistics, with its Consumer Price Index) and can be found in newspapers, in libraries and on the Internet.</source>
-        <translation type="unfinished" />
+        <translation>Quand vous créez de nouveaux enregistrements pour un placement, mieux vaut le faire à intervalles réguliers, une fois par an, par trimestre ou par mois par exemple, afin que chaque enregistrement couvre une période pour laquelle un taux d'inflation est publié. Ces taux sont publiés par l'office statistique de l'État (en France l'Insee, avec son indice des prix à la consommation ; aux États-Unis le Bureau of Labor Statistics, avec son Consumer Price Index) et se trouvent dans la presse, en bibliothèque et sur Internet.</translation>
     </message>
     <message>
         <source>If you've had an investment for several years, you can enter its history one year at a time. For each following year type the date one year after the previous record, leave the original amount as it was unless you added money to the investment or took some out, type the new current amount, and type the inflation rate for that interval. We recommend intervals that run from January to January.</source>
-        <translation type="unfinished" />
+        <translation>Si vous détenez un placement depuis plusieurs années, vous pouvez saisir son historique année par année. Pour chaque année suivante, tapez la date un an après l'enregistrement précédent, laissez le montant d'origine tel quel sauf si vous avez versé ou retiré de l'argent, tapez le nouveau montant actuel, puis le taux d'inflation de cette période. Nous recommandons des périodes allant de janvier à janvier.</translation>
     </message>
     <message>
         <source>Notice that the INC/DEC number shows how much the current amount has gone up or down since the previous record; a decrease is shown in brackets. PROFIT/LOSS is the difference between the current amount and the original amount. INFLATION RATE is the rate you entered for the interval, and LOSS TO INFLATION is the part of the investment's value that inflation took away during that interval; when there was deflation it is negative, which means a gain.</source>
         <extracomment>INC/DEC = increase/decrease; the words in capitals are the Data Grid's column headings</extracomment>
-        <translation type="unfinished" />
+        <translation>Remarquez que le chiffre HAUSSE/BAISSE indique de combien le montant actuel a monté ou baissé depuis l'enregistrement précédent ; une baisse est affichée entre parenthèses. GAIN/PERTE est la différence entre le montant actuel et le montant d'origine. TAUX D'INFLATION est le taux que vous avez saisi pour la période, et PERTE DUE À L'INFLATION est la part de la valeur du placement que l'inflation a emportée pendant cette période ; en cas de déflation elle est négative, ce qui signifie un gain.</translation>
     </message>
     <message>
         <source>The next figure, CURRENT AMOUNT AFI, is the current amount adjusted for inflation: what the investment is really worth in the money of the first record, after all the inflation since then. PROFIT/LOSS AFI is the profit or loss counted in those adjusted amounts. A detailed explanation of the calculations is given in a separate explanation document in the program folder: %1.</source>
         <extracomment>AFI = adjusted for inflation; %1 is the path of the explanation document</extracomment>
-        <translation type="unfinished" />
+        <translation>Le chiffre suivant, MONTANT ACTUEL CORRIGÉ DE L'INFLATION, est le montant actuel corrigé de l'inflation : ce que vaut réellement le placement en argent du premier enregistrement, après toute l'inflation survenue depuis. GAIN/PERTE CORRIGÉ(E) DE L'INFLATION est le gain ou la perte compté dans ces montants corrigés. Une explication détaillée des calculs se trouve dans un document séparé du dossier du programme : %1.</translation>
     </message>
     <message>
         <source>You can edit the basic information of an investment with the Edit button in the top group of buttons, and delete the investment with the Delete button beside it. Data records can be edited and deleted too. Take care: deleting an investment record deletes all of its Data records as well.</source>
-        <translation type="unfinished" />
+        <translation>Vous pouvez modifier les informations de base d'un placement avec le bouton Modifier du groupe de boutons du haut, et supprimer le placement avec le bouton Supprimer à côté. Les enregistrements peuvent aussi être modifiés et supprimés. Attention : supprimer un placement supprime aussi tous ses enregistrements.</translation>
     </message>
     <message>
         <source>To edit or delete a Data record, click Edit or Del Rec in the lower group of buttons, then click the box next to them; it takes the focus and turns blue. Pick the number of the record you want from the list that drops down.</source>
-        <translation type="unfinished" />
+        <translation>Pour modifier ou supprimer un enregistrement, cliquez sur Modifier ou Suppr. enr. dans le groupe de boutons du bas, puis cliquez sur la zone à côté ; elle prend le focus et devient bleue. Choisissez le numéro de l'enregistrement voulu dans la liste déroulante.</translation>
     </message>
     <message>
         <source>You can insert a new record within a group of Data records. Click Ins New, then choose from the drop-down list the record after which the new one is to come, and fill in the form as for any new record.</source>
-        <translation type="unfinished" />
+        <translation>Vous pouvez insérer un nouvel enregistrement au milieu des enregistrements. Cliquez sur Insérer, choisissez dans la liste déroulante l'enregistrement après lequel le nouveau doit venir, puis remplissez la fenêtre comme pour tout nouvel enregistrement.</translation>
     </message>
     <message>
         <source>You can also get a printout of your figures. Print prints one page of the Data Grid at a time, the page that is on the screen. When an investment has more records than fit on one page, PREVIOUS and NEXT page links appear to the right of the page number; move to the page you want and click Print again.</source>
-        <translation type="unfinished" />
+        <translation>Vous pouvez aussi imprimer vos chiffres. Imprimer imprime une page de la grille de données à la fois, celle qui est à l'écran. Quand un placement a plus d'enregistrements que n'en contient une page, des liens de page PRÉCÉDENTE et SUIVANTE apparaissent à droite du numéro de page ; allez à la page voulue et cliquez de nouveau sur Imprimer.</translation>
     </message>
     <message>
         <source>Plumbline 3.5 Instructions</source>
-        <translation type="unfinished" />
+        <translation>Mode d'emploi de Plumbline 3.5</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished" />
+        <translation>&amp;Quitter</translation>
     </message>
 </context>
 <context>
     <name>frmInvestData</name>
     <message>
         <source>Investments and their data records with the figures computed against inflation</source>
-        <translation type="unfinished" />
+        <translation>Les placements et leurs enregistrements, avec les chiffres calculés face à l'inflation</translation>
     </message>
     <message>
         <source>Caption of the investment record number</source>
-        <translation type="unfinished" />
+        <translation>Légende du numéro de placement</translation>
     </message>
     <message>
         <source>Number of the investment shown</source>
-        <translation type="unfinished" />
+        <translation>Numéro du placement affiché</translation>
     </message>
     <message>
         <source>Type of investment</source>
-        <translation type="unfinished" />
+        <translation>Type de placement</translation>
     </message>
     <message>
         <source>Type of the investment shown; select it and use Edit, Copy to copy it</source>
-        <translation type="unfinished" />
+        <translation>Type du placement affiché ; sélectionnez-le et utilisez Édition, Copier pour le copier</translation>
     </message>
     <message>
         <source>Institution</source>
-        <translation type="unfinished" />
+        <translation>Établissement</translation>
     </message>
     <message>
         <source>Institution that holds the investment shown; select it and use Edit, Copy to copy it</source>
-        <translation type="unfinished" />
+        <translation>Établissement qui détient le placement affiché ; sélectionnez-le et utilisez Édition, Copier pour le copier</translation>
     </message>
     <message>
         <source>Show the first investment</source>
-        <translation type="unfinished" />
+        <translation>Afficher le premier placement</translation>
     </message>
     <message>
         <source>Previous investment</source>
-        <translation type="unfinished" />
+        <translation>Placement précédent</translation>
     </message>
     <message>
         <source>Show the investment before this one</source>
-        <translation type="unfinished" />
+        <translation>Afficher le placement avant celui-ci</translation>
     </message>
     <message>
         <source>Next investment</source>
-        <translation type="unfinished" />
+        <translation>Placement suivant</translation>
     </message>
     <message>
         <source>Show the investment after this one</source>
-        <translation type="unfinished" />
+        <translation>Afficher le placement après celui-ci</translation>
     </message>
     <message>
         <source>Show the last investment</source>
-        <translation type="unfinished" />
+        <translation>Afficher le dernier placement</translation>
     </message>
     <message>
         <source>Add new investment</source>
-        <translation type="unfinished" />
+        <translation>Ajouter un nouveau placement</translation>
     </message>
     <message>
         <source>Add a new investment record</source>
-        <translation type="unfinished" />
+        <translation>Ajouter un nouveau placement</translation>
     </message>
     <message>
         <source>Edit investment</source>
-        <translation type="unfinished" />
+        <translation>Modifier le placement</translation>
     </message>
     <message>
         <source>Edit the type and institution of the investment shown</source>
-        <translation type="unfinished" />
+        <translation>Modifier le type et l'établissement du placement affiché</translation>
     </message>
     <message>
         <source>Delete investment</source>
-        <translation type="unfinished" />
+        <translation>Supprimer le placement</translation>
     </message>
     <message>
         <source>Delete the investment shown and all of its data records</source>
-        <translation type="unfinished" />
+        <translation>Supprimer le placement affiché et tous ses enregistrements</translation>
     </message>
     <message>
         <source>Column heading: data record number</source>
-        <translation type="unfinished" />
+        <translation>En-tête de colonne : numéro de l'enregistrement</translation>
     </message>
     <message>
         <source>Column heading: date of the data record</source>
-        <translation type="unfinished" />
+        <translation>En-tête de colonne : date de l'enregistrement</translation>
     </message>
     <message>
         <source>Column heading: original amount</source>
-        <translation type="unfinished" />
+        <translation>En-tête de colonne : montant d'origine</translation>
     </message>
     <message>
         <source>Column heading: current amount</source>
-        <translation type="unfinished" />
+        <translation>En-tête de colonne : montant actuel</translation>
     </message>
     <message>
         <source>Column heading: increase or decrease since the previous record</source>
-        <translation type="unfinished" />
+        <translation>En-tête de colonne : hausse ou baisse depuis l'enregistrement précédent</translation>
     </message>
     <message>
         <source>Column heading: profit or loss</source>
-        <translation type="unfinished" />
+        <translation>En-tête de colonne : gain ou perte</translation>
     </message>
     <message>
         <source>Column heading: inflation rate in percent</source>
-        <translation type="unfinished" />
+        <translation>En-tête de colonne : taux d'inflation en pourcentage</translation>
     </message>
     <message>
         <source>Column heading: loss to inflation</source>
-        <translation type="unfinished" />
+        <translation>En-tête de colonne : perte due à l'inflation</translation>
     </message>
     <message>
         <source>Column heading: current amount adjusted for inflation</source>
-        <translation type="unfinished" />
+        <translation>En-tête de colonne : montant actuel corrigé de l'inflation</translation>
     </message>
     <message>
         <source>Column heading: profit or loss adjusted for inflation</source>
-        <translation type="unfinished" />
+        <translation>En-tête de colonne : gain ou perte corrigé(e) de l'inflation</translation>
     </message>
     <message>
         <source>Caption of the page number</source>
-        <translation type="unfinished" />
+        <translation>Légende du numéro de page</translation>
     </message>
     <message>
         <source>Number of the grid page shown</source>
-        <translation type="unfinished" />
+        <translation>Numéro de la page de la grille affichée</translation>
     </message>
     <message>
         <source>Previous page</source>
-        <translation type="unfinished" />
+        <translation>Page précédente</translation>
     </message>
     <message>
         <source>Show the previous twelve data records (Page Up)</source>
-        <translation type="unfinished" />
+        <translation>Afficher les douze enregistrements précédents (Page préc.)</translation>
     </message>
     <message>
         <source>Next page</source>
-        <translation type="unfinished" />
+        <translation>Page suivante</translation>
     </message>
     <message>
         <source>Show the next twelve data records (Page Down)</source>
-        <translation type="unfinished" />
+        <translation>Afficher les douze enregistrements suivants (Page suiv.)</translation>
     </message>
     <message>
         <source>Add new data record</source>
-        <translation type="unfinished" />
+        <translation>Ajouter un enregistrement</translation>
     </message>
     <message>
         <source>Add a data record at the end of this investment's records</source>
-        <translation type="unfinished" />
+        <translation>Ajouter un enregistrement après les derniers enregistrements de ce placement</translation>
     </message>
     <message>
         <source>Insert data record</source>
-        <translation type="unfinished" />
+        <translation>Insérer un enregistrement</translation>
     </message>
     <message>
         <source>Insert a data record before the one chosen in the record list</source>
-        <translation type="unfinished" />
+        <translation>Insérer un enregistrement avant celui choisi dans la liste des enregistrements</translation>
     </message>
     <message>
         <source>Delete data record</source>
-        <translation type="unfinished" />
+        <translation>Supprimer l'enregistrement</translation>
     </message>
     <message>
         <source>Delete the data record chosen in the record list</source>
-        <translation type="unfinished" />
+        <translation>Supprimer l'enregistrement choisi dans la liste des enregistrements</translation>
     </message>
     <message>
         <source>Data record number</source>
-        <translation type="unfinished" />
+        <translation>Numéro d'enregistrement</translation>
     </message>
     <message>
         <source>Choose the data record to edit, insert before or delete</source>
-        <translation type="unfinished" />
+        <translation>Choisir l'enregistrement à modifier, avant lequel insérer ou à supprimer</translation>
     </message>
     <message>
         <source>Edit data record</source>
-        <translation type="unfinished" />
+        <translation>Modifier l'enregistrement</translation>
     </message>
     <message>
         <source>Edit the data record chosen in the record list</source>
-        <translation type="unfinished" />
+        <translation>Modifier l'enregistrement choisi dans la liste des enregistrements</translation>
     </message>
     <message>
         <source>Print the page of the grid that is on screen</source>
-        <translation type="unfinished" />
+        <translation>Imprimer la page de la grille qui est à l'écran</translation>
     </message>
     <message>
         <source>Close the data files and end the program (Ctrl+Q)</source>
-        <translation type="unfinished" />
+        <translation>Fermer les fichiers de données et quitter le programme (Ctrl+Q)</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished" />
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Backup, password and exit</source>
-        <translation type="unfinished" />
+        <translation>Sauvegarde, mot de passe et sortie</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished" />
+        <translation>Édition</translation>
     </message>
     <message>
         <source>Copy the type or institution of the investment</source>
-        <translation type="unfinished" />
+        <translation>Copier le type ou l'établissement du placement</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished" />
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Instructions (F1)</source>
-        <translation type="unfinished" />
+        <translation>Mode d'emploi (F1)</translation>
     </message>
     <message>
         <source>Data Rec</source>
         <extracomment>Data Rec = data record number</extracomment>
-        <translation type="unfinished" />
+        <translation>N° enr.</translation>
     </message>
     <message>
         <source>Number of the data record within its investment</source>
-        <translation type="unfinished" />
+        <translation>Numéro de l'enregistrement dans son placement</translation>
     </message>
     <message>
         <source>Date</source>
         <extracomment>Grid heading: the data record's date</extracomment>
-        <translation type="unfinished" />
+        <translation>Date</translation>
     </message>
     <message>
         <source>Date of the data record</source>
-        <translation type="unfinished" />
+        <translation>Date de l'enregistrement</translation>
     </message>
     <message>
         <source>Original Amount</source>
-        <translation type="unfinished" />
+        <translation>Montant d'origine</translation>
     </message>
     <message>
         <source>Amount originally invested</source>
-        <translation type="unfinished" />
+        <translation>Montant placé à l'origine</translation>
     </message>
     <message>
         <source>Current Amount</source>
-        <translation type="unfinished" />
+        <translation>Montant actuel</translation>
     </message>
     <message>
         <source>Current amount on this date</source>
-        <translation type="unfinished" />
+        <translation>Montant actuel à cette date</translation>
     </message>
     <message>
         <source>Inc/Dec</source>
         <extracomment>Inc/Dec = increase or decrease
 ----------
 Grid heading: increase or decrease since the previous record</extracomment>
-        <translation type="unfinished" />
+        <translation>Hausse/baisse</translation>
     </message>
     <message>
         <source>Increase or decrease since the previous record</source>
-        <translation type="unfinished" />
+        <translation>Hausse ou baisse depuis l'enregistrement précédent</translation>
     </message>
     <message>
         <source>Profit/Loss</source>
         <extracomment>Grid heading: profit or loss</extracomment>
-        <translation type="unfinished" />
+        <translation>Gain/perte</translation>
     </message>
     <message>
         <source>Current amount less original amount</source>
-        <translation type="unfinished" />
+        <translation>Montant actuel moins montant d'origine</translation>
     </message>
     <message>
         <source>Inflation Rate (%)</source>
-        <translation type="unfinished" />
+        <translation>Taux d'inflation (%)</translation>
     </message>
     <message>
         <source>Inflation rate in percent since the previous record</source>
-        <translation type="unfinished" />
+        <translation>Taux d'inflation en pourcentage depuis l'enregistrement précédent</translation>
     </message>
     <message>
         <source>Loss To Inflation</source>
-        <translation type="unfinished" />
+        <translation>Perte due à l'inflation</translation>
     </message>
     <message>
         <source>What inflation took from the amount since the previous record</source>
-        <translation type="unfinished" />
+        <translation>Ce que l'inflation a pris au montant depuis l'enregistrement précédent</translation>
     </message>
     <message>
         <source>Current Amount AFI</source>
         <extracomment>AFI = adjusted for inflation</extracomment>
-        <translation type="unfinished" />
+        <translation>Montant actuel c. infl.</translation>
     </message>
     <message>
         <source>Current amount adjusted for inflation</source>
-        <translation type="unfinished" />
+        <translation>Montant actuel corrigé de l'inflation</translation>
     </message>
     <message>
         <source>Profit/Loss AFI</source>
         <extracomment>AFI = adjusted for inflation
 ----------
 Grid heading; AFI = adjusted for inflation</extracomment>
-        <translation type="unfinished" />
+        <translation>Gain/perte c. infl.</translation>
     </message>
     <message>
         <source>Profit or loss adjusted for inflation</source>
-        <translation type="unfinished" />
+        <translation>Gain ou perte corrigé(e) de l'inflation</translation>
     </message>
     <message>
         <source>&amp;Import Price Index…</source>
-        <translation type="unfinished" />
+        <translation>&amp;Importer un indice des prix…</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished" />
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>Price &amp;Index…</source>
-        <translation type="unfinished" />
+        <translation>&amp;Indice des prix…</translation>
     </message>
     <message>
         <source>About Plumbline…</source>
-        <translation type="unfinished" />
+        <translation>À propos de Plumbline…</translation>
     </message>
     <message>
         <source>Are you sure you want to Delete this record?<byte value="xd" />
 If you delete it, all the corresponding records<byte value="xd" />
 In it's data file will be<byte value="xd" />
 deleted too.</source>
-        <translation type="unfinished" />
+        <translation>Voulez-vous vraiment supprimer ce placement ?
+Si vous le supprimez, tous les enregistrements
+correspondants de son fichier de données seront
+supprimés aussi.</translation>
     </message>
     <message>
         <source>There is no disk in the drive.<byte value="xd" />
 Please insert one and try again</source>
-        <translation type="unfinished" />
+        <translation>Il n'y a pas de disque dans le lecteur.
+Veuillez en insérer un et réessayer</translation>
     </message>
     <message>
         <source>The investment delete could not be completed. Plumbline 3.5 completes it when it starts next time, and ends now.</source>
-        <translation type="unfinished" />
+        <translation>La suppression du placement n'a pas pu être achevée. Plumbline 3.5 l'achèvera à son prochain démarrage et se ferme maintenant.</translation>
     </message>
     <message>
         <source>The data record's values could not be read.</source>
-        <translation type="unfinished" />
+        <translation>Les valeurs de l'enregistrement n'ont pas pu être lues.</translation>
     </message>
     <message>
         <source>Investment Record #:</source>
-        <translation type="unfinished" />
+        <translation>Placement n° :</translation>
     </message>
     <message>
         <source>&amp;First</source>
         <extracomment>The buttons of the top row go through the investments; "&amp;" marks the access key</extracomment>
-        <translation type="unfinished" />
+        <translation>&amp;Premier</translation>
     </message>
     <message>
         <source>&amp;Previous</source>
-        <translation type="unfinished" />
+        <translation>Pré&amp;cédent</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished" />
+        <translation>&amp;Suivant</translation>
     </message>
     <message>
         <source>&amp;Last</source>
-        <translation type="unfinished" />
+        <translation>&amp;Dernier</translation>
     </message>
     <message>
         <source>Add &amp;New</source>
         <extracomment>Adds a new investment (the data records' button below is "&amp;Add New")</extracomment>
-        <translation type="unfinished" />
+        <translation>&amp;Nouveau</translation>
     </message>
     <message>
         <source>Edi&amp;t</source>
         <extracomment>Edits the investment shown</extracomment>
-        <translation type="unfinished" />
+        <translation>&amp;Modifier</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
         <extracomment>Deletes the investment shown with its data records</extracomment>
-        <translation type="unfinished" />
+        <translation>S&amp;upprimer</translation>
     </message>
     <message>
         <source>Page</source>
         <extracomment>Caption before the number of the grid page shown</extracomment>
-        <translation type="unfinished" />
+        <translation>Page</translation>
     </message>
     <message>
         <source>Previous</source>
         <extracomment>Link to the grid's previous page</extracomment>
-        <translation type="unfinished" />
+        <translation>Précédente</translation>
     </message>
     <message>
         <source>Next</source>
         <extracomment>Link to the grid's next page</extracomment>
-        <translation type="unfinished" />
+        <translation>Suivante</translation>
     </message>
     <message>
         <source>&amp;Add New</source>
         <extracomment>Adds a data record at the end of the investment's data</extracomment>
-        <translation type="unfinished" />
+        <translation>A&amp;jouter</translation>
     </message>
     <message>
         <source>&amp;Ins New</source>
         <extracomment>Short for "Insert New": inserts a data record after the one chosen</extracomment>
-        <translation type="unfinished" />
+        <translation>&amp;Insérer</translation>
     </message>
     <message>
         <source>Del &amp;Rec</source>
         <extracomment>Short for "Delete Record": deletes the data record chosen</extracomment>
-        <translation type="unfinished" />
+        <translation>Suppr. &amp;enr.</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
         <extracomment>Edits the data record chosen</extracomment>
-        <translation type="unfinished" />
+        <translation>M&amp;odifier</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished" />
+        <translation>Imp&amp;rimer</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished" />
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Data</source>
         <extracomment>Grid heading, top line over "Rec" (the data record's number)</extracomment>
-        <translation type="unfinished" />
+        <translation>N°</translation>
     </message>
     <message>
         <source>Rec</source>
         <extracomment>Grid heading: the data record's number (abbreviation of "Record"), under "Data"</extracomment>
-        <translation type="unfinished" />
+        <translation>enr.</translation>
     </message>
     <message>
         <source>Original</source>
         <extracomment>Grid heading, top line of "Original Amount"</extracomment>
-        <translation type="unfinished" />
+        <translation>Initial</translation>
     </message>
     <message>
         <source>Amount</source>
         <extracomment>Grid heading, bottom line of "Original Amount" and of "Current Amount"</extracomment>
-        <translation type="unfinished" />
+        <translation>Montant</translation>
     </message>
     <message>
         <source>Current</source>
         <extracomment>Grid heading, top line of "Current Amount" and of "Current Amount AFI"</extracomment>
-        <translation type="unfinished" />
+        <translation>Actuel</translation>
     </message>
     <message>
         <source>Inflation</source>
         <extracomment>Grid heading, top line of "Inflation Rate (%)" and bottom line of "Loss To Inflation"</extracomment>
-        <translation type="unfinished" />
+        <translation>Inflation</translation>
     </message>
     <message>
         <source>Rate (%)</source>
         <extracomment>Grid heading, bottom line of "Inflation Rate (%)"</extracomment>
-        <translation type="unfinished" />
+        <translation>Taux (%)</translation>
     </message>
     <message>
         <source>Loss To</source>
         <extracomment>Grid heading, top line of "Loss To Inflation"</extracomment>
-        <translation type="unfinished" />
+        <translation>Perte</translation>
     </message>
     <message>
         <source>Amount AFI</source>
         <extracomment>Grid heading, bottom line of "Current Amount AFI"; AFI = adjusted for inflation</extracomment>
-        <translation type="unfinished" />
+        <translation>Mont. c. infl.</translation>
     </message>
     <message>
         <source>The data folder "%1" cannot be created.<byte value="xd" />
 Plumbline 3.5 cannot run without it and ends now.</source>
         <extracomment>%1 is the data folder's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Le dossier de données « %1 » ne peut pas être créé.
+Plumbline 3.5 ne peut pas fonctionner sans lui et se ferme maintenant.</translation>
     </message>
     <message>
         <source>The investment file "%1" in the data folder "%2" cannot be opened:<byte value="xd" />
 %3<byte value="xd" />
 Plumbline 3.5 cannot run without it and ends now.</source>
         <extracomment>%1 is the investment file's name, %2 the data folder's path, %3 the error's description</extracomment>
-        <translation type="unfinished" />
+        <translation>Le fichier des placements « %1 » du dossier de données « %2 » ne peut pas être ouvert :
+%3
+Plumbline 3.5 ne peut pas fonctionner sans lui et se ferme maintenant.</translation>
     </message>
     <message>
         <source>Plumbline 3.5 is already running and using the data folder "%1".<byte value="xd" />
 Only one copy of the program can use it at a time; this copy ends now.</source>
         <extracomment>%1 is the data folder's path</extracomment>
-        <translation type="unfinished" />
+        <translation>Plumbline 3.5 est déjà en cours d'exécution et utilise le dossier de données « %1 ».
+Une seule copie du programme peut l'utiliser à la fois ; cette copie se ferme maintenant.</translation>
     </message>
     <message>
         <source>The data folder "%1" cannot be used: "%2" there is a folder, where Plumbline 3.5 keeps the file that shows it is running.<byte value="xd" />
 Move or rename that folder. Plumbline 3.5 ends now.</source>
         <extracomment>%1 is the data folder's path, %2 the lock file's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Le dossier de données « %1 » ne peut pas être utilisé : « %2 » y est un dossier, là où Plumbline 3.5 conserve le fichier qui montre qu'il est en cours d'exécution.
+Déplacez ou renommez ce dossier. Plumbline 3.5 se ferme maintenant.</translation>
     </message>
     <message>
         <source>The data folder "%1" cannot be used: the lock file "%2" cannot be written there.<byte value="xd" />
 Plumbline 3.5 cannot run without it and ends now.</source>
         <extracomment>%1 is the data folder's path, %2 the lock file's name</extracomment>
-        <translation type="unfinished" />
+        <translation>Le dossier de données « %1 » ne peut pas être utilisé : le fichier de verrou « %2 » ne peut pas y être écrit.
+Plumbline 3.5 ne peut pas fonctionner sans lui et se ferme maintenant.</translation>
     </message>
     <message>
         <source>Investment Data History information cannot be displayed<byte value="xd" />
 because the Data History file doesn't exist yet.<byte value="xd" />
 (No information has been entered.)</source>
-        <translation type="unfinished" />
+        <translation>L'historique des données des placements ne peut pas être affiché
+car le fichier d'historique n'existe pas encore.
+(Aucune information n'a été saisie.)</translation>
     </message>
     <message>
         <source>Sorry, you can't edit or create a new record from the data grid. If you want to edit a record,<byte value="xd" />
 click on 'Edit' and choose the record you want to change from the drop down box<byte value="xd" />
 next to it. If you want to create a new record, click on 'Add New'.</source>
-        <translation type="unfinished" />
+        <translation>Désolé, vous ne pouvez pas modifier ou créer un enregistrement depuis la grille de données. Pour modifier un enregistrement,
+cliquez sur « Modifier » et choisissez l'enregistrement à changer dans la liste déroulante
+à côté. Pour créer un enregistrement, cliquez sur « Ajouter ».</translation>
     </message>
     <message>
         <source>Plumbline 3.5 was interrupted while it changed its data files, and what it left in the data folder "%1" cannot be set aside:<byte value="xd" />
 %2<byte value="xd" />
 Nothing was deleted. Plumbline 3.5 ends now.</source>
         <extracomment>%1 is the data folder's path, %2 the error's description</extracomment>
-        <translation type="unfinished" />
+        <translation>Plumbline 3.5 a été interrompu pendant qu'il modifiait ses fichiers de données, et ce qu'il a laissé dans le dossier de données « %1 » ne peut pas être mis de côté :
+%2
+Rien n'a été supprimé. Plumbline 3.5 se ferme maintenant.</translation>
     </message>
     <message>
         <source>%1 (%2 bytes): %3</source>
         <extracomment>One file set aside: %1 its name, %2 its size in bytes, %3 what it holds</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (%2 octets) : %3</translation>
     </message>
     <message>
         <source>Plumbline 3.5 was interrupted while it changed its data files, and the files it left may hold data that "%1" and "%2" do not.</source>
         <extracomment>%1 and %2 are the names of the two data files</extracomment>
-        <translation type="unfinished" />
+        <translation>Plumbline 3.5 a été interrompu pendant qu'il modifiait ses fichiers de données, et les fichiers qu'il a laissés peuvent contenir des données que « %1 » et « %2 » n'ont pas.</translation>
     </message>
     <message>
         <source>Plumbline 3.5 was interrupted while it deleted an investment.<byte value="xd" />
 %1</source>
         <extracomment>%1 is a sentence on what became of the interrupted delete</extracomment>
-        <translation type="unfinished" />
+        <translation>Plumbline 3.5 a été interrompu pendant qu'il supprimait un placement.
+%1</translation>
     </message>
     <message>
         <source>Plumbline 3.5 now goes on without data files. To have your data back as it was, restore the data folder from a backup.</source>
-        <translation type="unfinished" />
+        <translation>Plumbline 3.5 continue maintenant sans fichiers de données. Pour retrouver vos données telles qu'elles étaient, restaurez le dossier de données à partir d'une sauvegarde.</translation>
     </message>
     <message>
         <source>Plumbline 3.5 now goes on with the data files as they are.</source>
-        <translation type="unfinished" />
+        <translation>Plumbline 3.5 continue maintenant avec les fichiers de données tels qu'ils sont.</translation>
     </message>
     <message>
         <source>%1<byte value="xd" />
@@ -2865,611 +2904,620 @@ Nothing was deleted: they were moved into the folder "%2":<byte value="xd" />
 %3<byte value="xd" />
 %4</source>
         <extracomment>%1 is the opening sentence above, %2 the folder's path, %3 the list of files, one a line, %4 the closing sentence</extracomment>
-        <translation type="unfinished" />
+        <translation>%1
+Rien n'a été supprimé : ils ont été déplacés dans le dossier « %2 » :
+%3
+%4</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished" />
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Backup Data Files</source>
-        <translation type="unfinished" />
+        <translation>&amp;Sauvegarde des fichiers de données</translation>
     </message>
     <message>
         <source>Pass&amp;word</source>
-        <translation type="unfinished" />
+        <translation>&amp;Mot de passe</translation>
     </message>
     <message>
         <source>&amp;Report…</source>
-        <translation type="unfinished" />
+        <translation>&amp;Rapport…</translation>
     </message>
     <message>
         <source>E&amp;dit</source>
-        <translation type="unfinished" />
+        <translation>Édi&amp;tion</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished" />
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>&amp;Chart…</source>
-        <translation type="unfinished" />
+        <translation>&amp;Graphique…</translation>
     </message>
     <message>
         <source>P&amp;ortfolio…</source>
-        <translation type="unfinished" />
+        <translation>&amp;Portefeuille…</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished" />
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;Instructions</source>
-        <translation type="unfinished" />
+        <translation>&amp;Mode d'emploi</translation>
     </message>
     <message>
         <source>Backup Copies</source>
-        <translation type="unfinished" />
+        <translation>Copies de sauvegarde</translation>
     </message>
     <message>
         <source>New Investment Record</source>
-        <translation type="unfinished" />
+        <translation>Nouveau placement</translation>
     </message>
     <message>
         <source>Copy Investment Info</source>
         <extracomment>Tooltip: copies the investment's type and institution</extracomment>
-        <translation type="unfinished" />
+        <translation>Copier les infos du placement</translation>
     </message>
     <message>
         <source>Delete Investment Record</source>
-        <translation type="unfinished" />
+        <translation>Supprimer le placement</translation>
     </message>
     <message>
         <source>Instructions</source>
-        <translation type="unfinished" />
+        <translation>Mode d'emploi</translation>
     </message>
     <message>
         <source>Chart</source>
-        <translation type="unfinished" />
+        <translation>Graphique</translation>
     </message>
     <message>
         <source>Portfolio</source>
-        <translation type="unfinished" />
+        <translation>Portefeuille</translation>
     </message>
     <message>
         <source>Print Investment Data History</source>
-        <translation type="unfinished" />
+        <translation>Imprimer l'historique des données du placement</translation>
     </message>
     <message>
         <source>Printout has been canceled</source>
-        <translation type="unfinished" />
+        <translation>L'impression a été annulée</translation>
     </message>
     <message>
         <source>Pg %1</source>
         <extracomment>Printed under the rows: "Pg" = page, %1 the number of the grid page printed</extracomment>
-        <translation type="unfinished" />
+        <translation>p. %1</translation>
     </message>
     <message>
         <source>Investment Record %1:  %2  %3</source>
         <extracomment>Printed title: %1 the investment's number with a blank each side, %2 its type, %3 its institution</extracomment>
-        <translation type="unfinished" />
+        <translation>Placement %1 :  %2  %3</translation>
     </message>
     <message>
         <source>Profit/</source>
         <extracomment>Printed column heading, top line of "Profit/Loss" and of "Profit/Loss AFI"</extracomment>
-        <translation type="unfinished" />
+        <translation>Gain/</translation>
     </message>
     <message>
         <source>Record</source>
         <extracomment>Printed column heading: the data record's number</extracomment>
-        <translation type="unfinished" />
+        <translation>Enreg.</translation>
     </message>
     <message>
         <source>Loss</source>
         <extracomment>Printed column heading, bottom line of "Profit/Loss"</extracomment>
-        <translation type="unfinished" />
+        <translation>perte</translation>
     </message>
     <message>
         <source>Amnt AFI</source>
         <extracomment>Printed column heading under "Current": amount adjusted for inflation</extracomment>
-        <translation type="unfinished" />
+        <translation>Mt c. infl.</translation>
     </message>
     <message>
         <source>Loss AFI</source>
         <extracomment>Printed column heading under "Profit/": loss adjusted for inflation</extracomment>
-        <translation type="unfinished" />
+        <translation>perte c.infl.</translation>
     </message>
     <message>
         <source>Are you sure you want to delete this data record?</source>
-        <translation type="unfinished" />
+        <translation>Voulez-vous vraiment supprimer cet enregistrement ?</translation>
     </message>
     <message>
         <source>You cannot insert a new record after the last one.<byte value="xd" />
 Click on 'Add New' to add a new record to the end of the file.</source>
-        <translation type="unfinished" />
+        <translation>Vous ne pouvez pas insérer un nouvel enregistrement après le dernier.
+Cliquez sur « Ajouter » pour ajouter un enregistrement à la fin du fichier.</translation>
     </message>
     <message>
         <source>New Record</source>
-        <translation type="unfinished" />
+        <translation>Nouvel enregistrement</translation>
     </message>
     <message>
         <source>There are no data records under this investment to perform operations on.<byte value="xd" />
 If you want to create a data record, click on the 'Add New' button under the data grid.</source>
-        <translation type="unfinished" />
+        <translation>Ce placement n'a aucun enregistrement sur lequel travailler.
+Pour créer un enregistrement, cliquez sur le bouton « Ajouter » sous la grille de données.</translation>
     </message>
     <message>
         <source>No Data Records</source>
-        <translation type="unfinished" />
+        <translation>Aucun enregistrement</translation>
     </message>
 </context>
 <context>
     <name>frmInvestEntry</name>
     <message>
         <source>Type and institution of an investment record</source>
-        <translation type="unfinished" />
+        <translation>Type et établissement d'un placement</translation>
     </message>
     <message>
         <source>Caption of the investment record number</source>
-        <translation type="unfinished" />
+        <translation>Légende du numéro de placement</translation>
     </message>
     <message>
         <source>Number of the investment record</source>
-        <translation type="unfinished" />
+        <translation>Numéro du placement</translation>
     </message>
     <message>
         <source>Caption of the type of investment</source>
-        <translation type="unfinished" />
+        <translation>Légende du type de placement</translation>
     </message>
     <message>
         <source>Type of investment</source>
-        <translation type="unfinished" />
+        <translation>Type de placement</translation>
     </message>
     <message>
         <source>Type of the investment, at most 50 characters</source>
-        <translation type="unfinished" />
+        <translation>Type du placement, 50 caractères au plus</translation>
     </message>
     <message>
         <source>Caption of the institution</source>
-        <translation type="unfinished" />
+        <translation>Légende de l'établissement</translation>
     </message>
     <message>
         <source>Institution</source>
-        <translation type="unfinished" />
+        <translation>Établissement</translation>
     </message>
     <message>
         <source>Institution that holds the investment, at most 50 characters</source>
-        <translation type="unfinished" />
+        <translation>Établissement qui détient le placement, 50 caractères au plus</translation>
     </message>
     <message>
         <source>Close without saving</source>
-        <translation type="unfinished" />
+        <translation>Fermer sans enregistrer</translation>
     </message>
     <message>
         <source>Save the investment record and close</source>
-        <translation type="unfinished" />
+        <translation>Enregistrer le placement et fermer</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished" />
+        <translation>Édition</translation>
     </message>
     <message>
         <source>Copy and paste the type or institution</source>
-        <translation type="unfinished" />
+        <translation>Copier et coller le type ou l'établissement</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished" />
+        <translation>Placement</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished" />
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished" />
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished" />
+        <translation>C&amp;oller</translation>
     </message>
     <message>
         <source>Rec #</source>
         <extracomment>Record number</extracomment>
-        <translation type="unfinished" />
+        <translation>N° enr.</translation>
     </message>
     <message>
         <source>Type of Investment</source>
-        <translation type="unfinished" />
+        <translation>Type de placement</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished" />
+        <translation>&amp;Terminé</translation>
     </message>
     <message>
         <source>Sorry, there is no entry in 'Investment'. You must make an entry.</source>
-        <translation type="unfinished" />
+        <translation>Désolé, il n'y a aucune saisie dans « Placement ». Vous devez faire une saisie.</translation>
     </message>
 </context>
 <context>
     <name>frmNewEditData</name>
     <message>
         <source>Date, amounts and inflation rate of a data record</source>
-        <translation type="unfinished" />
+        <translation>Date, montants et taux d'inflation d'un enregistrement</translation>
     </message>
     <message>
         <source>Investment record number</source>
-        <translation type="unfinished" />
+        <translation>Numéro de placement</translation>
     </message>
     <message>
         <source>Number of the investment this data record belongs to</source>
-        <translation type="unfinished" />
+        <translation>Numéro du placement auquel appartient cet enregistrement</translation>
     </message>
     <message>
         <source>Type of investment</source>
-        <translation type="unfinished" />
+        <translation>Type de placement</translation>
     </message>
     <message>
         <source>Type of the investment this data record belongs to</source>
-        <translation type="unfinished" />
+        <translation>Type du placement auquel appartient cet enregistrement</translation>
     </message>
     <message>
         <source>Institution</source>
-        <translation type="unfinished" />
+        <translation>Établissement</translation>
     </message>
     <message>
         <source>Institution of the investment this data record belongs to</source>
-        <translation type="unfinished" />
+        <translation>Établissement du placement auquel appartient cet enregistrement</translation>
     </message>
     <message>
         <source>The values of the data record</source>
-        <translation type="unfinished" />
+        <translation>Les valeurs de l'enregistrement</translation>
     </message>
     <message>
         <source>Caption of the date</source>
-        <translation type="unfinished" />
+        <translation>Légende de la date</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished" />
+        <translation>Date</translation>
     </message>
     <message>
         <source>Date of the data record</source>
-        <translation type="unfinished" />
+        <translation>Date de l'enregistrement</translation>
     </message>
     <message>
         <source>Caption of the original amount</source>
-        <translation type="unfinished" />
+        <translation>Légende du montant d'origine</translation>
     </message>
     <message>
         <source>Original amount</source>
-        <translation type="unfinished" />
+        <translation>Montant d'origine</translation>
     </message>
     <message>
         <source>Amount originally invested</source>
-        <translation type="unfinished" />
+        <translation>Montant placé à l'origine</translation>
     </message>
     <message>
         <source>Caption of the inflation rate</source>
-        <translation type="unfinished" />
+        <translation>Légende du taux d'inflation</translation>
     </message>
     <message>
         <source>Inflation rate</source>
-        <translation type="unfinished" />
+        <translation>Taux d'inflation</translation>
     </message>
     <message>
         <source>Inflation rate in percent since the previous record; may stay empty</source>
-        <translation type="unfinished" />
+        <translation>Taux d'inflation en pourcentage depuis l'enregistrement précédent ; peut rester vide</translation>
     </message>
     <message>
         <source>Caption of the current amount</source>
-        <translation type="unfinished" />
+        <translation>Légende du montant actuel</translation>
     </message>
     <message>
         <source>Current amount</source>
-        <translation type="unfinished" />
+        <translation>Montant actuel</translation>
     </message>
     <message>
         <source>Current amount of the investment on this date</source>
-        <translation type="unfinished" />
+        <translation>Montant actuel du placement à cette date</translation>
     </message>
     <message>
         <source>Close without saving</source>
-        <translation type="unfinished" />
+        <translation>Fermer sans enregistrer</translation>
     </message>
     <message>
         <source>Save the data record and close</source>
-        <translation type="unfinished" />
+        <translation>Enregistrer l'enregistrement et fermer</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished" />
+        <translation>Édition</translation>
     </message>
     <message>
         <source>Cut, copy and paste in the boxes</source>
-        <translation type="unfinished" />
+        <translation>Couper, copier et coller dans les zones</translation>
     </message>
     <message>
         <source>Suggested inflation rate</source>
-        <translation type="unfinished" />
+        <translation>Taux d'inflation suggéré</translation>
     </message>
     <message>
         <source>The price index's rate since the previous record, or why there is none</source>
-        <translation type="unfinished" />
+        <translation>Le taux de l'indice des prix depuis l'enregistrement précédent, ou la raison de son absence</translation>
     </message>
     <message>
         <source>The suggested rate and the series it comes from</source>
-        <translation type="unfinished" />
+        <translation>Le taux suggéré et la série dont il vient</translation>
     </message>
     <message>
         <source>Finer price index</source>
-        <translation type="unfinished" />
+        <translation>Indice des prix plus fin</translation>
     </message>
     <message>
         <source>Suggest rates from the country's monthly or quarterly price index instead of annual averages</source>
-        <translation type="unfinished" />
+        <translation>Suggérer des taux d'après l'indice des prix mensuel ou trimestriel du pays au lieu des moyennes annuelles</translation>
     </message>
     <message>
         <source>Put the suggested rate into the inflation rate box</source>
-        <translation type="unfinished" />
+        <translation>Mettre le taux suggéré dans la zone du taux d'inflation</translation>
     </message>
     <message>
         <source>No Entry</source>
-        <translation type="unfinished" />
+        <translation>Aucune saisie</translation>
     </message>
     <message>
         <source>Wrong entry. Please enter a date.</source>
-        <translation type="unfinished" />
+        <translation>Saisie incorrecte. Veuillez saisir une date.</translation>
     </message>
     <message>
         <source>Object variable or With block variable not set</source>
-        <translation type="unfinished" />
+        <translation>Variable objet ou variable de bloc With non définie</translation>
     </message>
     <message>
         <source>Data Record</source>
-        <translation type="unfinished" />
+        <translation>Enregistrement</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished" />
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished" />
+        <translation>Co&amp;uper</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished" />
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished" />
+        <translation>C&amp;oller</translation>
     </message>
     <message>
         <source>Investment Data</source>
-        <translation type="unfinished" />
+        <translation>Données du placement</translation>
     </message>
     <message>
         <source>Original Amount</source>
-        <translation type="unfinished" />
+        <translation>Montant d'origine</translation>
     </message>
     <message>
         <source>Infl Rate</source>
         <extracomment>Inflation rate in per cent</extracomment>
-        <translation type="unfinished" />
+        <translation>Taux infl.</translation>
     </message>
     <message>
         <source>Current Amount</source>
-        <translation type="unfinished" />
+        <translation>Montant actuel</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished" />
+        <translation>&amp;Terminé</translation>
     </message>
     <message>
         <source>Add New Record</source>
-        <translation type="unfinished" />
+        <translation>Ajouter un enregistrement</translation>
     </message>
     <message>
         <source>Edit Record</source>
-        <translation type="unfinished" />
+        <translation>Modifier l'enregistrement</translation>
     </message>
     <message>
         <source>Insert New Record</source>
-        <translation type="unfinished" />
+        <translation>Insérer un enregistrement</translation>
     </message>
     <message>
         <source>There is no entry in 'Original Amount'. Please make an entry if you want to<byte value="xd" />
 create a new record.</source>
-        <translation type="unfinished" />
+        <translation>Il n'y a aucune saisie dans « Montant d'origine ». Veuillez faire une saisie si vous voulez
+créer un enregistrement.</translation>
     </message>
     <message>
         <source>There is no entry in 'Current Amount'. Please make an entry if you want to<byte value="xd" />
 create a new record.</source>
-        <translation type="unfinished" />
+        <translation>Il n'y a aucune saisie dans « Montant actuel ». Veuillez faire une saisie si vous voulez
+créer un enregistrement.</translation>
     </message>
     <message>
         <source>Sorry, wrong entry. Enter only numbers or decimal point.</source>
-        <translation type="unfinished" />
+        <translation>Désolé, saisie incorrecte. Tapez uniquement des chiffres ou un séparateur décimal.</translation>
     </message>
     <message>
         <source>Wrong Entry</source>
-        <translation type="unfinished" />
+        <translation>Saisie incorrecte</translation>
     </message>
 </context>
 <context>
     <name>frmPassword</name>
     <message>
         <source>Choose whether the program asks for a password at start-up</source>
-        <translation type="unfinished" />
+        <translation>Choisir si le programme demande un mot de passe au démarrage</translation>
     </message>
     <message>
         <source>The question this window asks</source>
-        <translation type="unfinished" />
+        <translation>La question que pose cette fenêtre</translation>
     </message>
     <message>
         <source>Check to start the program without a password</source>
-        <translation type="unfinished" />
+        <translation>Cocher pour démarrer le programme sans mot de passe</translation>
     </message>
     <message>
         <source>How to set a password</source>
-        <translation type="unfinished" />
+        <translation>Comment définir un mot de passe</translation>
     </message>
     <message>
         <source>Caption of the password box</source>
-        <translation type="unfinished" />
+        <translation>Légende de la zone du mot de passe</translation>
     </message>
     <message>
         <source>Enter password</source>
-        <translation type="unfinished" />
+        <translation>Saisir le mot de passe</translation>
     </message>
     <message>
         <source>The new password</source>
-        <translation type="unfinished" />
+        <translation>Le nouveau mot de passe</translation>
     </message>
     <message>
         <source>Caption of the second password box</source>
-        <translation type="unfinished" />
+        <translation>Légende de la seconde zone du mot de passe</translation>
     </message>
     <message>
         <source>Enter password again</source>
-        <translation type="unfinished" />
+        <translation>Saisir de nouveau le mot de passe</translation>
     </message>
     <message>
         <source>The new password once more, to check it</source>
-        <translation type="unfinished" />
+        <translation>Le nouveau mot de passe une seconde fois, pour le vérifier</translation>
     </message>
     <message>
         <source>Save the choice and go on</source>
-        <translation type="unfinished" />
+        <translation>Enregistrer le choix et continuer</translation>
     </message>
     <message>
         <source>Empty both password boxes</source>
-        <translation type="unfinished" />
+        <translation>Vider les deux zones du mot de passe</translation>
     </message>
     <message>
         <source>Leave without a change</source>
-        <translation type="unfinished" />
+        <translation>Quitter sans rien changer</translation>
     </message>
     <message>
         <source>Password?</source>
-        <translation type="unfinished" />
+        <translation>Mot de passe ?</translation>
     </message>
     <message>
         <source>Do you want to make Plumbline  password protected, or change an existing password?</source>
-        <translation type="unfinished" />
+        <translation>Voulez-vous protéger Plumbline par un mot de passe, ou changer un mot de passe existant ?</translation>
     </message>
     <message>
         <source>No Password</source>
-        <translation type="unfinished" />
+        <translation>Pas de mot de passe</translation>
     </message>
     <message>
         <source>If you do, please enter a password below, and re-enter it for validation.</source>
-        <translation type="unfinished" />
+        <translation>Si oui, veuillez saisir un mot de passe ci-dessous, puis le saisir de nouveau pour le confirmer.</translation>
     </message>
     <message>
         <source>Enter Password</source>
-        <translation type="unfinished" />
+        <translation>Mot de passe</translation>
     </message>
     <message>
         <source>Enter Password Again</source>
-        <translation type="unfinished" />
+        <translation>Confirmer le mot de passe</translation>
     </message>
     <message>
         <source>&amp;Enter</source>
-        <translation type="unfinished" />
+        <translation>&amp;Valider</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation type="unfinished" />
+        <translation>&amp;Effacer</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>No entry was made in 'Enter Password'.</source>
-        <translation type="unfinished" />
+        <translation>Aucune saisie dans « Mot de passe ».</translation>
     </message>
     <message>
         <source>Please make an entry.</source>
-        <translation type="unfinished" />
+        <translation>Veuillez faire une saisie.</translation>
     </message>
     <message>
         <source>No entry was made in 'Enter Password Again'.</source>
-        <translation type="unfinished" />
+        <translation>Aucune saisie dans « Confirmer le mot de passe ».</translation>
     </message>
     <message>
         <source>The second entry was not the same as the first.<byte value="xd" />
 Please re-enter the second, or both entries.</source>
-        <translation type="unfinished" />
+        <translation>La seconde saisie ne correspond pas à la première.
+Veuillez refaire la seconde saisie, ou les deux.</translation>
     </message>
     <message>
         <source>Please write your password down and keep<byte value="xd" />
 it in a safe place.</source>
-        <translation type="unfinished" />
+        <translation>Veuillez noter votre mot de passe et le conserver
+en lieu sûr.</translation>
     </message>
 </context>
 <context>
     <name>frmPlSplash</name>
     <message>
         <source>Plumbline 3.5</source>
-        <translation type="unfinished" />
+        <translation>Plumbline 3.5</translation>
     </message>
     <message>
         <source>Plumbline is starting</source>
-        <translation type="unfinished" />
+        <translation>Plumbline démarre</translation>
     </message>
     <message>
         <source>Product, version and maker</source>
-        <translation type="unfinished" />
+        <translation>Produit, version et éditeur</translation>
     </message>
     <message>
         <source>Maker of the program</source>
-        <translation type="unfinished" />
+        <translation>Éditeur du programme</translation>
     </message>
     <message>
         <source>Name of the program</source>
-        <translation type="unfinished" />
+        <translation>Nom du programme</translation>
     </message>
     <message>
         <source>Trademark</source>
-        <translation type="unfinished" />
+        <translation>Marque déposée</translation>
     </message>
     <message>
         <source>Trademark sign</source>
-        <translation type="unfinished" />
+        <translation>Symbole de marque déposée</translation>
     </message>
     <message>
         <source>Platform of the program</source>
-        <translation type="unfinished" />
+        <translation>Plate-forme du programme</translation>
     </message>
     <message>
         <source>Version 3.5</source>
-        <translation type="unfinished" />
+        <translation>Version 3.5</translation>
     </message>
     <message>
         <source>Version of the program</source>
-        <translation type="unfinished" />
+        <translation>Version du programme</translation>
     </message>
     <message>
         <source>Plumbline logo</source>
-        <translation type="unfinished" />
+        <translation>Logo de Plumbline</translation>
     </message>
     <message>
         <source>A plumb line hanging over a declining chart</source>
-        <translation type="unfinished" />
+        <translation>Un fil à plomb suspendu au-dessus d'un graphique en baisse</translation>
     </message>
     <message>
         <source>For Windows</source>
-        <translation type="unfinished" />
+        <translation>Pour Windows</translation>
     </message>
 </context>
 <context>
