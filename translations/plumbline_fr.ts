@@ -3525,39 +3525,39 @@ en lieu sûr.</translation>
     <message>
         <source>%1 It is the series chosen under View, Price Index; --series NAME gives another.</source>
         <extracomment>%1 is the reason the price index cannot be read.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 C'est la série choisie sous Affichage, Indice des prix ; --series NAME en donne une autre.</translation>
     </message>
     <message>
         <source>Writes the figures of every data record of a Plumbline 3.5 data folder to standard output as CSV (comma-separated, header row, CR LF line ends), computed as the program's grid computes them. Nothing in the data folder is ever changed.</source>
-        <translation type="unfinished" />
+        <translation>Écrit les chiffres de chaque enregistrement d'un dossier de données Plumbline 3.5 sur la sortie standard au format CSV (séparé par des virgules, ligne d'en-tête, fins de ligne CR LF), calculés comme les calcule la grille du programme. Rien n'est jamais modifié dans le dossier de données.</translation>
     </message>
     <message>
         <source>Export only investment number &lt;n&gt;.</source>
-        <translation type="unfinished" />
+        <translation>N'exporter que le placement numéro &lt;n&gt;.</translation>
     </message>
     <message>
         <source>Add the column suggested_rate after inflation_rate: the rate the price index gives since the investment's last earlier record with both amounts above 0, the one the calculation compares the record with (empty where it gives none).</source>
-        <translation type="unfinished" />
+        <translation>Ajouter la colonne suggested_rate après inflation_rate : le taux que donne l'indice des prix depuis le dernier enregistrement antérieur du placement ayant les deux montants supérieurs à 0, celui auquel le calcul compare l'enregistrement (vide là où il n'en donne pas).</translation>
     </message>
     <message>
         <source>With --suggest-rates: the price index &lt;name&gt; (default: the series chosen under View, Price Index, else that of the system locale's country, else US-CPI-U).</source>
-        <translation type="unfinished" />
+        <translation>Avec --suggest-rates : l'indice des prix &lt;name&gt; (par défaut : la série choisie sous Affichage, Indice des prix, sinon celle du pays des paramètres régionaux du système, sinon US-CPI-U).</translation>
     </message>
     <message>
         <source>Instead of the records, each investment's returns, nominal and after inflation (time- and money-weighted, cumulative and per year), and a last row for all of them, whose figure after inflation comes from the price index (--series, else the one chosen under View, Price Index).</source>
-        <translation type="unfinished" />
+        <translation>Au lieu des enregistrements, les rendements de chaque placement, nominaux et après inflation (pondérés par le temps et par les capitaux, cumulés et par an), et une dernière ligne pour tous ensemble, dont le chiffre après inflation vient de l'indice des prix (--series, sinon celui choisi sous Affichage, Indice des prix).</translation>
     </message>
     <message>
         <source>--series needs --suggest-rates or --returns</source>
-        <translation type="unfinished" />
+        <translation>--series demande --suggest-rates ou --returns</translation>
     </message>
     <message>
         <source>--returns covers every investment and takes neither --investment nor --suggest-rates</source>
-        <translation type="unfinished" />
+        <translation>--returns couvre tous les placements et n'accepte ni --investment ni --suggest-rates</translation>
     </message>
     <message>
         <source>the figures could not all be written to standard output</source>
-        <translation type="unfinished" />
+        <translation>les chiffres n'ont pas pu être tous écrits sur la sortie standard</translation>
     </message>
 </context>
 <context>
@@ -3568,261 +3568,266 @@ en lieu sûr.</translation>
                          [--seed S] [--edits E]
 </source>
         <extracomment>The synopsis: only "usage:" is words; the rest are the program's and its options' names.</extracomment>
-        <translation type="unfinished" />
+        <translation>utilisation : plumbline-gendata --out DIR --investments N --records-per-investment M [--seed S] [--edits E]
+              plumbline-gendata --out DIR --lines L [--investments N] [--shown K] [--shown-share F]
+                                [--seed S] [--edits E]
+</translation>
     </message>
     <message>
         <source>--%1 wants a whole number, not "%2"</source>
         <extracomment>%1 is an option's name, %2 what was given for it.</extracomment>
-        <translation type="unfinished" />
+        <translation>--%1 attend un nombre entier, pas « %2 »</translation>
     </message>
     <message>
         <source>Writes a valid Plumbline 3.5 data folder (PlumblineData and PlDataHist.txt) into DIR, which must not hold them yet, for trying the program and timing it on large data.
 
 </source>
-        <translation type="unfinished" />
+        <translation>Écrit un dossier de données Plumbline 3.5 valide (PlumblineData et PlDataHist.txt) dans DIR, qui ne doit pas encore les contenir, pour essayer le programme et le chronométrer sur de grandes données.
+
+</translation>
     </message>
     <message>
         <source>the folder to write (created if missing)</source>
-        <translation type="unfinished" />
+        <translation>le dossier à écrire (créé s'il manque)</translation>
     </message>
     <message>
         <source>investments (second form: default 100)</source>
-        <translation type="unfinished" />
+        <translation>placements (seconde forme : 100 par défaut)</translation>
     </message>
     <message>
         <source>data records of each investment</source>
-        <translation type="unfinished" />
+        <translation>enregistrements de chaque placement</translation>
     </message>
     <message>
         <source>history lines in all</source>
-        <translation type="unfinished" />
+        <translation>lignes d'historique au total</translation>
     </message>
     <message>
         <source>the investment holding the share F (default 1)</source>
-        <translation type="unfinished" />
+        <translation>le placement qui détient la part F (1 par défaut)</translation>
     </message>
     <message>
         <source>its share of the lines, 0 to 1 (default 0.01)</source>
-        <translation type="unfinished" />
+        <translation>sa part des lignes, de 0 à 1 (0,01 par défaut)</translation>
     </message>
     <message>
         <source>edits that rewrote the file, each putting the edited investment's lines first (default 3, at most N)</source>
-        <translation type="unfinished" />
+        <translation>modifications qui ont réécrit le fichier, chacune plaçant en tête les lignes du placement modifié (3 par défaut, N au plus)</translation>
     </message>
     <message>
         <source>the same seed always gives the same bytes (default 1)</source>
-        <translation type="unfinished" />
+        <translation>la même graine donne toujours les mêmes octets (1 par défaut)</translation>
     </message>
     <message>
         <source>unexpected argument "%1"</source>
-        <translation type="unfinished" />
+        <translation>argument inattendu « %1 »</translation>
     </message>
     <message>
         <source>--shown-share wants a fraction from 0 to 1</source>
-        <translation type="unfinished" />
+        <translation>--shown-share attend une fraction de 0 à 1</translation>
     </message>
     <message>
         <source>--out is required</source>
-        <translation type="unfinished" />
+        <translation>--out est obligatoire</translation>
     </message>
     <message>
         <source>give either --records-per-investment or --lines</source>
-        <translation type="unfinished" />
+        <translation>donnez soit --records-per-investment soit --lines</translation>
     </message>
     <message>
         <source>--shown must name one of the investments</source>
-        <translation type="unfinished" />
+        <translation>--shown doit désigner l'un des placements</translation>
     </message>
     <message>
         <source>give --investments and --records-per-investment, or --lines</source>
-        <translation type="unfinished" />
+        <translation>donnez --investments et --records-per-investment, ou --lines</translation>
     </message>
     <message>
         <source>at most 32767 investments</source>
-        <translation type="unfinished" />
+        <translation>32767 placements au plus</translation>
     </message>
     <message>
         <source>investment %1 would get %2 records; the program counts at most %3 per investment (use more --investments)</source>
-        <translation type="unfinished" />
+        <translation>le placement %1 aurait %2 enregistrements ; le programme en compte %3 au plus par placement (utilisez plus de --investments)</translation>
     </message>
     <message>
         <source>cannot create %1</source>
-        <translation type="unfinished" />
+        <translation>impossible de créer %1</translation>
     </message>
     <message>
         <source>%1 already holds %2; give an empty folder</source>
         <extracomment>%1 is a folder, %2 the name of a data file in it.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 contient déjà %2 ; donnez un dossier vide</translation>
     </message>
     <message>
         <source>%1: %2 investments, %3 history lines (investment %4: %5 lines), %6 edits, seed %7</source>
         <extracomment>%1 is the data folder written; %5 of the history lines belong to investment %4.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 : %2 placements, %3 lignes d'historique (placement %4 : %5 lignes), %6 modifications, graine %7</translation>
     </message>
 </context>
 <context>
     <name>plumbline-import</name>
     <message>
         <source>record %1 (%2): rate %3 since %4</source>
-        <translation type="unfinished" />
+        <translation>enregistrement %1 (%2) : taux %3 depuis le %4</translation>
     </message>
     <message>
         <source>record %1 (%2): no rate, %3</source>
-        <translation type="unfinished" />
+        <translation>enregistrement %1 (%2) : pas de taux, %3</translation>
     </message>
     <message>
         <source>Would create investment %1 (%2).</source>
         <extracomment>%1 is the investment's number, %2 its type and institution.</extracomment>
-        <translation type="unfinished" />
+        <translation>Créerait le placement %1 (%2).</translation>
     </message>
     <message>
         <source>Created investment %1 (%2).</source>
-        <translation type="unfinished" />
+        <translation>Placement %1 créé (%2).</translation>
     </message>
     <message>
         <source>Would add %1 record to investment %2 (%3): %4 appended, %5 merged by date.</source>
         <extracomment>%1 records, %2 the investment's number, %3 its type and institution; %4 of the records go after its last one, %5 between its records by their date.</extracomment>
-        <translation type="unfinished" />
+        <translation>Ajouterait %1 enregistrement au placement %2 (%3) : %4 à la fin, %5 intercalés par date.</translation>
     </message>
     <message>
         <source>Would add %1 records to investment %2 (%3): %4 appended, %5 merged by date.</source>
-        <translation type="unfinished" />
+        <translation>Ajouterait %1 enregistrements au placement %2 (%3) : %4 à la fin, %5 intercalés par date.</translation>
     </message>
     <message>
         <source>Added %1 record to investment %2 (%3): %4 appended, %5 merged by date.</source>
-        <translation type="unfinished" />
+        <translation>%1 enregistrement ajouté au placement %2 (%3) : %4 à la fin, %5 intercalés par date.</translation>
     </message>
     <message>
         <source>Added %1 records to investment %2 (%3): %4 appended, %5 merged by date.</source>
-        <translation type="unfinished" />
+        <translation>%1 enregistrements ajoutés au placement %2 (%3) : %4 à la fin, %5 intercalés par date.</translation>
     </message>
     <message>
         <source>%1 row already present, left out.</source>
-        <translation type="unfinished" />
+        <translation>%1 ligne déjà présente, laissée de côté.</translation>
     </message>
     <message>
         <source>%1 rows already present, left out.</source>
-        <translation type="unfinished" />
+        <translation>%1 lignes déjà présentes, laissées de côté.</translation>
     </message>
     <message>
         <source>line %1: %2, %3, %4, rate %5, at the end</source>
         <extracomment>A record to add: %1 its line in the CSV file, %2 its date, %3 and %4 its original and current amount, %5 its inflation rate. %6 is the number of the record the new one goes before.</extracomment>
-        <translation type="unfinished" />
+        <translation>ligne %1 : %2, %3, %4, taux %5, à la fin</translation>
     </message>
     <message>
         <source>line %1: %2, %3, %4, rate %5, before record %6</source>
-        <translation type="unfinished" />
+        <translation>ligne %1 : %2, %3, %4, taux %5, avant l'enregistrement %6</translation>
     </message>
     <message>
         <source>Would fill %1 of %2 missing rates from %3.</source>
         <extracomment>%1 rates filled of %2 missing, %3 the price index's name.</extracomment>
-        <translation type="unfinished" />
+        <translation>Compléterait %1 des %2 taux manquants d'après %3.</translation>
     </message>
     <message>
         <source>Filled %1 of %2 missing rates from %3.</source>
-        <translation type="unfinished" />
+        <translation>%1 des %2 taux manquants complétés d'après %3.</translation>
     </message>
     <message>
         <source>Adds the data records of a CSV file (date, original amount, current amount, optional inflation rate, found by their header) to an investment of a Plumbline 3.5 data folder, and fills missing inflation rates from a price index. All or nothing: a row that cannot be read changes nothing. Exit status: 0 done, 1 refused or failed, 2 wrong command line.</source>
-        <translation type="unfinished" />
+        <translation>Ajoute les enregistrements d'un fichier CSV (date, montant d'origine, montant actuel, taux d'inflation facultatif, repérés par leur en-tête) à un placement d'un dossier de données Plumbline 3.5, et complète les taux d'inflation manquants d'après un indice des prix. Tout ou rien : une ligne illisible ne change rien. Code de sortie : 0 fait, 1 refusé ou échoué, 2 ligne de commande incorrecte.</translation>
     </message>
     <message>
         <source>Change the data folder &lt;dir&gt; instead of the program's own.</source>
-        <translation type="unfinished" />
+        <translation>Modifier le dossier de données &lt;dir&gt; au lieu de celui du programme.</translation>
     </message>
     <message>
         <source>Add to investment number &lt;n&gt;.</source>
-        <translation type="unfinished" />
+        <translation>Ajouter au placement numéro &lt;n&gt;.</translation>
     </message>
     <message>
         <source>Add to a new investment of type &lt;type&gt; (1 to 50 characters).</source>
-        <translation type="unfinished" />
+        <translation>Ajouter à un nouveau placement de type &lt;type&gt; (1 à 50 caractères).</translation>
     </message>
     <message>
         <source>With --new-investment: its institution &lt;name&gt; (at most 50 characters).</source>
-        <translation type="unfinished" />
+        <translation>Avec --new-investment : son établissement &lt;name&gt; (50 caractères au plus).</translation>
     </message>
     <message>
         <source>How dates with slashes read: iso (none accepted), mdy or dmy. Default: decided from the dates, refused when every date reads both ways.</source>
-        <translation type="unfinished" />
+        <translation>Comment lire les dates avec des barres obliques : iso (aucune acceptée), mdy ou dmy. Par défaut : déduit des dates, refusé quand chaque date se lit des deux façons.</translation>
     </message>
     <message>
         <source>Fill missing rates (0, not the first record) from the price index: of the imported rows, or without FILE of every record of the investment.</source>
-        <translation type="unfinished" />
+        <translation>Compléter les taux manquants (0, pas le premier enregistrement) d'après l'indice des prix : ceux des lignes importées, ou sans FILE ceux de chaque enregistrement du placement.</translation>
     </message>
     <message>
         <source>With --fill-rates: the price index &lt;name&gt; (default: the one chosen under View, Price Index, else the system locale's).</source>
-        <translation type="unfinished" />
+        <translation>Avec --fill-rates : l'indice des prix &lt;name&gt; (par défaut : celui choisi sous Affichage, Indice des prix, sinon celui des paramètres régionaux du système).</translation>
     </message>
     <message>
         <source>Print what would change and change nothing.</source>
-        <translation type="unfinished" />
+        <translation>Afficher ce qui changerait, sans rien changer.</translation>
     </message>
     <message>
         <source>The records to import.</source>
-        <translation type="unfinished" />
+        <translation>Les enregistrements à importer.</translation>
     </message>
     <message>
         <source>one file at a time (see --help)</source>
-        <translation type="unfinished" />
+        <translation>un fichier à la fois (voir --help)</translation>
     </message>
     <message>
         <source>give either --investment N or --new-investment TYPE (see --help)</source>
-        <translation type="unfinished" />
+        <translation>donnez soit --investment N soit --new-investment TYPE (voir --help)</translation>
     </message>
     <message>
         <source>--institution goes with --new-investment</source>
-        <translation type="unfinished" />
+        <translation>--institution va avec --new-investment</translation>
     </message>
     <message>
         <source>--series needs --fill-rates</source>
-        <translation type="unfinished" />
+        <translation>--series demande --fill-rates</translation>
     </message>
     <message>
         <source>without FILE only --fill-rates --investment N [--series NAME] (see --help)</source>
-        <translation type="unfinished" />
+        <translation>sans FILE, seulement --fill-rates --investment N [--series NAME] (voir --help)</translation>
     </message>
     <message>
         <source>--date-format takes iso, mdy or dmy, not "%1"</source>
-        <translation type="unfinished" />
+        <translation>--date-format accepte iso, mdy ou dmy, pas « %1 »</translation>
     </message>
     <message>
         <source>--investment takes a number from 1, not "%1"</source>
-        <translation type="unfinished" />
+        <translation>--investment accepte un nombre à partir de 1, pas « %1 »</translation>
     </message>
     <message>
         <source>"%1": every date reads both as month/day and as day/month (line %2: "%3" is %4 or %5); choose with --date-format mdy or dmy</source>
-        <translation type="unfinished" />
+        <translation>« %1 » : chaque date se lit aussi bien mois/jour que jour/mois (ligne %2 : « %3 » est le %4 ou le %5) ; choisissez avec --date-format mdy ou dmy</translation>
     </message>
     <message>
         <source>"%1": %2 row cannot be read; nothing was changed:</source>
         <extracomment>%1 is the CSV file, %2 the number of rows.</extracomment>
-        <translation type="unfinished" />
+        <translation>« %1 » : %2 ligne illisible ; rien n'a été modifié :</translation>
     </message>
     <message>
         <source>"%1": %2 rows cannot be read; nothing was changed:</source>
-        <translation type="unfinished" />
+        <translation>« %1 » : %2 lignes illisibles ; rien n'a été modifié :</translation>
     </message>
     <message>
         <source>Plumbline 3.5 is running on "%1"; close it, then import again</source>
-        <translation type="unfinished" />
+        <translation>Plumbline 3.5 est en cours d'exécution sur « %1 » ; fermez-le, puis importez de nouveau</translation>
     </message>
     <message>
         <source>the lock file of "%1" cannot be used; nothing was changed</source>
-        <translation type="unfinished" />
+        <translation>le fichier de verrou de « %1 » ne peut pas être utilisé ; rien n'a été modifié</translation>
     </message>
     <message>
         <source>warning: the change is made but not yet kept as a version: error %1: %2</source>
-        <translation type="unfinished" />
+        <translation>avertissement : la modification est faite mais pas encore conservée comme version : erreur %1 : %2</translation>
     </message>
     <message>
         <source>%1; nothing was changed</source>
         <extracomment>%1 is why the data files cannot be read.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 ; rien n'a été modifié</translation>
     </message>
     <message>
         <source>the summary could not be written to standard output</source>
-        <translation type="unfinished" />
+        <translation>le résumé n'a pas pu être écrit sur la sortie standard</translation>
     </message>
 </context>
 <context>
@@ -3830,7 +3835,7 @@ en lieu sûr.</translation>
     <message>
         <source>%1, line %2: %3</source>
         <extracomment>%1 is the CSV file, %2 a line number in it, %3 what is wrong with that line.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1, ligne %2 : %3</translation>
     </message>
     <message>
         <source>The price indexes Plumbline suggests inflation rates from.
@@ -3850,123 +3855,139 @@ en lieu sûr.</translation>
 
 Without --series the series chosen under View, Price Index is used; without a choice, that of the system locale's country: its monthly national index, else the euro area's HICP where the euro is paid, else its quarterly or annual series (US-CPI-U when it has none).
 Imported series live in the folder "Price Indexes" of the data folder; the data files are never touched.</source>
-        <translation type="unfinished" />
+        <translation>Les indices des prix d'après lesquels Plumbline suggère des taux d'inflation.
+
+  list                 chaque série (fournie ou importée), une par ligne : nom, fréquence
+                       (mensuelle, trimestrielle ou annuelle), couverture, pays, fournie ou
+                       importée, titre, unité et base, éditeur, date du relevé
+  import FILE --name NAME [--country CC] [--replace]
+                       lit un indice mensuel dans un fichier CSV et l'enregistre sous NAME,
+                       en remplaçant entièrement une série de ce nom ; là où le fichier
+                       change des chiffres que cette série contenait, il indique combien
+                       et s'arrête, sauf si --replace est donné
+  rate FROM TO [--series NAME]
+                       le taux d'inflation en pourcentage de la date FROM à la date TO
+                       (AAAA-MM-JJ ou AAAA-MM) ; sort avec le code 2 et la raison quand
+                       la série n'a pas de taux pour elles
+
+Sans --series, la série choisie sous Affichage, Indice des prix est utilisée ; sans choix, celle du pays des paramètres régionaux du système : son indice national mensuel, sinon l'IPCH de la zone euro là où l'on paie en euros, sinon sa série trimestrielle ou annuelle (US-CPI-U s'il n'en a pas).
+Les séries importées se trouvent dans le dossier « Price Indexes » du dossier de données ; les fichiers de données ne sont jamais touchés.</translation>
     </message>
     <message>
         <source>import: the series' name.</source>
-        <translation type="unfinished" />
+        <translation>import : le nom de la série.</translation>
     </message>
     <message>
         <source>import: the series' country, a two-letter ISO code.</source>
-        <translation type="unfinished" />
+        <translation>import : le pays de la série, un code ISO à deux lettres.</translation>
     </message>
     <message>
         <source>rate: the series to use.</source>
-        <translation type="unfinished" />
+        <translation>rate : la série à utiliser.</translation>
     </message>
     <message>
         <source>import: replace a series of that name even where the file changes its past figures.</source>
-        <translation type="unfinished" />
+        <translation>import : remplacer une série de ce nom même là où le fichier change ses chiffres passés.</translation>
     </message>
     <message>
         <source>list, import or rate</source>
-        <translation type="unfinished" />
+        <translation>list, import ou rate</translation>
     </message>
     <message>
         <source>import needs --name NAME</source>
-        <translation type="unfinished" />
+        <translation>import demande --name NAME</translation>
     </message>
     <message>
         <source>%1: %2 changes figures the series holds (%3). Nothing was changed; add --replace to replace it.</source>
-        <translation type="unfinished" />
+        <translation>%1 : %2 change des chiffres que contient la série (%3). Rien n'a été modifié ; ajoutez --replace pour la remplacer.</translation>
     </message>
     <message>
         <source>Revised: %1.</source>
-        <translation type="unfinished" />
+        <translation>Révisés : %1.</translation>
     </message>
     <message>
         <source>Replaced %1: %2 months, %3 (in %4)</source>
         <extracomment>%1 is the series' name, %2 its number of months, %3 the months it covers, %4 the folder it is kept in.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 remplacée : %2 mois, %3 (dans %4)</translation>
     </message>
     <message>
         <source>Imported %1: %2 months, %3 (in %4)</source>
-        <translation type="unfinished" />
+        <translation>%1 importée : %2 mois, %3 (dans %4)</translation>
     </message>
     <message>
         <source>dates are YYYY-MM-DD or YYYY-MM (see --help)</source>
-        <translation type="unfinished" />
+        <translation>les dates sont de la forme AAAA-MM-JJ ou AAAA-MM (voir --help)</translation>
     </message>
     <message>
         <source>no rate: %1</source>
-        <translation type="unfinished" />
+        <translation>pas de taux : %1</translation>
     </message>
     <message>
         <source>expected list, import FILE --name NAME, or rate FROM TO (see --help)</source>
-        <translation type="unfinished" />
+        <translation>attendu : list, import FILE --name NAME, ou rate FROM TO (voir --help)</translation>
     </message>
 </context>
 <context>
     <name>plumbline-report</name>
     <message>
         <source>Writes the PDF report of a Plumbline 3.5 data folder: a summary of the investments with what inflation took, then each investment's chart and every data record with its computed figures. The file is written whole or not at all; nothing in the data folder is ever changed.</source>
-        <translation type="unfinished" />
+        <translation>Écrit le rapport PDF d'un dossier de données Plumbline 3.5 : un résumé des placements avec ce que l'inflation a pris, puis le graphique de chaque placement et chaque enregistrement avec ses chiffres calculés. Le fichier est écrit en entier ou pas du tout ; rien n'est jamais modifié dans le dossier de données.</translation>
     </message>
     <message>
         <source>Report only investment number &lt;n&gt;.</source>
-        <translation type="unfinished" />
+        <translation>Ne faire le rapport que du placement numéro &lt;n&gt;.</translation>
     </message>
     <message>
         <source>Write the report to &lt;file&gt; (required).</source>
-        <translation type="unfinished" />
+        <translation>Écrire le rapport dans &lt;file&gt; (obligatoire).</translation>
     </message>
     <message>
         <source>Date the report &lt;yyyy-mm-dd&gt; instead of today.</source>
-        <translation type="unfinished" />
+        <translation>Dater le rapport du &lt;yyyy-mm-dd&gt; au lieu d'aujourd'hui.</translation>
     </message>
     <message>
         <source>Write dates for the locale &lt;name&gt; (such as en_GB) instead of the system's.</source>
-        <translation type="unfinished" />
+        <translation>Écrire les dates selon les paramètres régionaux &lt;name&gt; (comme fr_FR) au lieu de ceux du système.</translation>
     </message>
     <message>
         <source>Tell the pages written on standard output, a line each ("pages N", "page K", "done K"), for a program that shows them.</source>
-        <translation type="unfinished" />
+        <translation>Indiquer les pages écrites sur la sortie standard, une ligne chacune (« pages N », « page K », « done K »), pour un programme qui les affiche.</translation>
     </message>
     <message>
         <source>The price index &lt;name&gt; for the figure of all investments after inflation (default: the series chosen under View, Price Index, else that of the system locale's country).</source>
-        <translation type="unfinished" />
+        <translation>L'indice des prix &lt;name&gt; pour le chiffre de tous les placements après inflation (par défaut : la série choisie sous Affichage, Indice des prix, sinon celle du pays des paramètres régionaux du système).</translation>
     </message>
     <message>
         <source>--out FILE.pdf is required (see --help)</source>
-        <translation type="unfinished" />
+        <translation>--out FILE.pdf est obligatoire (voir --help)</translation>
     </message>
     <message>
         <source>"%1" is not a date of the form yyyy-mm-dd</source>
-        <translation type="unfinished" />
+        <translation>« %1 » n'est pas une date de la forme yyyy-mm-dd</translation>
     </message>
     <message>
         <source>%1: %2 page</source>
         <extracomment>%1 is the PDF file written, %2 its number of pages.</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 : %2 page</translation>
     </message>
     <message>
         <source>%1: %2 pages</source>
-        <translation type="unfinished" />
+        <translation>%1 : %2 pages</translation>
     </message>
 </context>
 <context>
     <name>plumbline-snapshot</name>
     <message>
         <source>Opens the Plumbline 3.5 main window on the program's data folder, as the program does once the user is through start-up, saves a picture of it to FILE.png and ends. For machines without a display: run it under xvfb-run.</source>
-        <translation type="unfinished" />
+        <translation>Ouvre la fenêtre principale de Plumbline 3.5 sur le dossier de données du programme, comme le fait le programme une fois le démarrage passé, en enregistre une image dans FILE.png et se termine. Pour les machines sans écran : lancez-le sous xvfb-run.</translation>
     </message>
     <message>
         <source>Where the picture is saved.</source>
-        <translation type="unfinished" />
+        <translation>Où l'image est enregistrée.</translation>
     </message>
     <message>
         <source>usage: plumbline-snapshot FILE.png</source>
-        <translation type="unfinished" />
+        <translation>utilisation : plumbline-snapshot FILE.png</translation>
     </message>
 </context>
 <context>
@@ -3980,300 +4001,307 @@ Commands:
   restore ID      make version ID current (itself a change that can be undone)
   undo            back to the state before the last change
   redo            the change undone last, made again</source>
-        <translation type="unfinished" />
+        <translation>Liste, affiche et restaure les versions que Plumbline 3.5 conserve de ses deux fichiers de données, et annule ou rétablit la dernière modification.
+
+Commandes :
+  list            chaque version conservée, la plus récente d'abord
+  show ID         l'heure, la modification et les comptes d'une version
+  restore ID      faire de la version ID l'actuelle (une modification elle-même annulable)
+  undo            revenir à l'état d'avant la dernière modification
+  redo            refaire la dernière modification annulée</translation>
     </message>
     <message>
         <source>With show: write the version's records to &lt;file&gt; as CSV.</source>
-        <translation type="unfinished" />
+        <translation>Avec show : écrire les enregistrements de la version dans &lt;file&gt; au format CSV.</translation>
     </message>
     <message>
         <source>list, show ID, restore ID, undo, redo</source>
-        <translation type="unfinished" />
+        <translation>list, show ID, restore ID, undo, redo</translation>
     </message>
     <message>
         <source>no command given (see --help)</source>
-        <translation type="unfinished" />
+        <translation>aucune commande donnée (voir --help)</translation>
     </message>
     <message>
         <source>unknown command "%1" (see --help)</source>
-        <translation type="unfinished" />
+        <translation>commande inconnue « %1 » (voir --help)</translation>
     </message>
     <message>
         <source>%1 takes one version number</source>
-        <translation type="unfinished" />
+        <translation>%1 accepte un numéro de version</translation>
     </message>
     <message>
         <source>%1 takes no argument</source>
-        <translation type="unfinished" />
+        <translation>%1 n'accepte aucun argument</translation>
     </message>
     <message>
         <source>"%1" is not a version number</source>
-        <translation type="unfinished" />
+        <translation>« %1 » n'est pas un numéro de version</translation>
     </message>
     <message>
         <source>--export goes with show</source>
-        <translation type="unfinished" />
+        <translation>--export va avec show</translation>
     </message>
     <message>
         <source>the data folder "%1" is in use by a running copy of Plumbline; close it first</source>
-        <translation type="unfinished" />
+        <translation>le dossier de données « %1 » est utilisé par une copie de Plumbline en cours d'exécution ; fermez-la d'abord</translation>
     </message>
     <message>
         <source>the lock file of the data folder "%1" cannot be used</source>
-        <translation type="unfinished" />
+        <translation>le fichier de verrou du dossier de données « %1 » ne peut pas être utilisé</translation>
     </message>
     <message>
         <source>there is no version %1</source>
-        <translation type="unfinished" />
+        <translation>il n'y a pas de version %1</translation>
     </message>
     <message>
         <source>Version: %1</source>
         <extracomment>The labels of one kept version: its number, when it was kept, the change it made, and how many investments and data records it holds.</extracomment>
-        <translation type="unfinished" />
+        <translation>Version : %1</translation>
     </message>
     <message>
         <source>Time: %1</source>
-        <translation type="unfinished" />
+        <translation>Heure : %1</translation>
     </message>
     <message>
         <source>Change: %1</source>
-        <translation type="unfinished" />
+        <translation>Modification : %1</translation>
     </message>
     <message>
         <source>Investments: %1</source>
-        <translation type="unfinished" />
+        <translation>Placements : %1</translation>
     </message>
     <message>
         <source>Records: %1</source>
-        <translation type="unfinished" />
+        <translation>Enregistrements : %1</translation>
     </message>
     <message>
         <source>Current: yes</source>
         <extracomment>The version is the one the data files hold now.</extracomment>
-        <translation type="unfinished" />
+        <translation>Actuelle : oui</translation>
     </message>
     <message>
         <source>no temporary folder for the version's files</source>
-        <translation type="unfinished" />
+        <translation>aucun dossier temporaire pour les fichiers de la version</translation>
     </message>
     <message>
         <source>Restored version %1.</source>
-        <translation type="unfinished" />
+        <translation>Version %1 restaurée.</translation>
     </message>
     <message>
         <source>there is no change to undo</source>
-        <translation type="unfinished" />
+        <translation>il n'y a aucune modification à annuler</translation>
     </message>
     <message>
         <source>Undone: %1</source>
-        <translation type="unfinished" />
+        <translation>Annulé : %1</translation>
     </message>
     <message>
         <source>there is no change to redo</source>
-        <translation type="unfinished" />
+        <translation>il n'y a aucune modification à rétablir</translation>
     </message>
     <message>
         <source>Redone: %1</source>
-        <translation type="unfinished" />
+        <translation>Rétabli : %1</translation>
     </message>
 </context>
 <context>
     <name>ui::import::FillRatesDialog</name>
     <message>
         <source>Fill Missing Rates</source>
-        <translation type="unfinished" />
+        <translation>Compléter les taux manquants</translation>
     </message>
     <message>
         <source>Every record of %1 after the first has a rate: there is nothing to fill.</source>
-        <translation type="unfinished" />
+        <translation>Chaque enregistrement de %1 après le premier a un taux : il n'y a rien à compléter.</translation>
     </message>
     <message>
         <source>%1 of the %2 records of %3 without a rate get one from %4. Records that have a rate are not changed.</source>
         <extracomment>%1 and %2 are counts of records, %3 the investment, %4 the name of a price index</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 des %2 enregistrements de %3 sans taux en reçoivent un de %4. Les enregistrements qui ont un taux ne sont pas modifiés.</translation>
     </message>
     <message>
         <source>Record</source>
-        <translation type="unfinished" />
+        <translation>Enreg.</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished" />
+        <translation>Date</translation>
     </message>
     <message>
         <source>Interval</source>
         <extracomment>column of the time span a rate covers</extracomment>
-        <translation type="unfinished" />
+        <translation>Période</translation>
     </message>
     <message>
         <source>Suggested Rate</source>
-        <translation type="unfinished" />
+        <translation>Taux suggéré</translation>
     </message>
     <message>
         <source>Records without a rate</source>
-        <translation type="unfinished" />
+        <translation>Enregistrements sans taux</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished" />
+        <translation>%1 au %2</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation type="unfinished" />
+        <translation>A&amp;ppliquer</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>
     <name>ui::import::ImportRecordsDialog</name>
     <message>
         <source>Import Records</source>
-        <translation type="unfinished" />
+        <translation>Importer des enregistrements</translation>
     </message>
     <message>
         <source>File: %1</source>
-        <translation type="unfinished" />
+        <translation>Fichier : %1</translation>
     </message>
     <message>
         <source>Import into</source>
-        <translation type="unfinished" />
+        <translation>Importer dans</translation>
     </message>
     <message>
         <source>The investment shown: %1</source>
-        <translation type="unfinished" />
+        <translation>Le placement affiché : %1</translation>
     </message>
     <message>
         <source>The investment shown (none is)</source>
-        <translation type="unfinished" />
+        <translation>Le placement affiché (aucun ne l'est)</translation>
     </message>
     <message>
         <source>A &amp;new investment</source>
-        <translation type="unfinished" />
+        <translation>Un &amp;nouveau placement</translation>
     </message>
     <message>
         <source>Investment (required)</source>
-        <translation type="unfinished" />
+        <translation>Placement (obligatoire)</translation>
     </message>
     <message>
         <source>Investment</source>
-        <translation type="unfinished" />
+        <translation>Placement</translation>
     </message>
     <message>
         <source>Institution</source>
-        <translation type="unfinished" />
+        <translation>Établissement</translation>
     </message>
     <message>
         <source>Columns</source>
-        <translation type="unfinished" />
+        <translation>Colonnes</translation>
     </message>
     <message>
         <source>(none)</source>
-        <translation type="unfinished" />
+        <translation>(aucune)</translation>
     </message>
     <message>
         <source>Column %1</source>
-        <translation type="unfinished" />
+        <translation>Colonne %1</translation>
     </message>
     <message>
         <source>Column %1: %2</source>
-        <translation type="unfinished" />
+        <translation>Colonne %1 : %2</translation>
     </message>
     <message>
         <source>Month/Day/Year</source>
-        <translation type="unfinished" />
+        <translation>Mois/jour/année</translation>
     </message>
     <message>
         <source>Day/Month/Year</source>
-        <translation type="unfinished" />
+        <translation>Jour/mois/année</translation>
     </message>
     <message>
         <source>Dates with slashes</source>
-        <translation type="unfinished" />
+        <translation>Dates avec barres obliques</translation>
     </message>
     <message>
         <source>Dates with slashes:</source>
-        <translation type="unfinished" />
+        <translation>Dates avec barres obliques :</translation>
     </message>
     <message>
         <source>&amp;Fill missing rates from %1</source>
-        <translation type="unfinished" />
+        <translation>&amp;Compléter les taux manquants d'après %1</translation>
     </message>
     <message>
         <source>Rows without a rate get the rate %1 gives since the investment's last record with both amounts above 0</source>
-        <translation type="unfinished" />
+        <translation>Les lignes sans taux reçoivent le taux que donne %1 depuis le dernier enregistrement du placement ayant les deux montants supérieurs à 0</translation>
     </message>
     <message>
         <source>Rows of the file</source>
-        <translation type="unfinished" />
+        <translation>Lignes du fichier</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished" />
+        <translation>&amp;Importer</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Error %1: %2</source>
-        <translation type="unfinished" />
+        <translation>Erreur %1 : %2</translation>
     </message>
     <message>
         <source>Choose the columns that hold the Date, the Original Amount and the Current Amount.</source>
-        <translation type="unfinished" />
+        <translation>Choisissez les colonnes qui contiennent la date, le montant d'origine et le montant actuel.</translation>
     </message>
     <message>
         <source>The file holds no records.</source>
-        <translation type="unfinished" />
+        <translation>Le fichier ne contient aucun enregistrement.</translation>
     </message>
     <message>
         <source>%1 of %2 row cannot be read (line %3): nothing is imported until the file is mended.</source>
         <extracomment>%1 and %2 are counts of rows, %3 a list of line numbers of the file</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 ligne sur %2 est illisible (ligne %3) : rien n'est importé tant que le fichier n'est pas corrigé.</translation>
     </message>
     <message>
         <source>%1 of %2 rows cannot be read (line %3): nothing is imported until the file is mended.</source>
-        <translation type="unfinished" />
+        <translation>%1 lignes sur %2 sont illisibles (ligne %3) : rien n'est importé tant que le fichier n'est pas corrigé.</translation>
     </message>
     <message>
         <source>%1 of %2 rows cannot be read (lines %3): nothing is imported until the file is mended.</source>
-        <translation type="unfinished" />
+        <translation>%1 lignes sur %2 sont illisibles (lignes %3) : rien n'est importé tant que le fichier n'est pas corrigé.</translation>
     </message>
     <message>
         <source>Nothing to import: the row is already present.</source>
-        <translation type="unfinished" />
+        <translation>Rien à importer : la ligne est déjà présente.</translation>
     </message>
     <message>
         <source>Nothing to import: all %1 rows are already present.</source>
-        <translation type="unfinished" />
+        <translation>Rien à importer : les %1 lignes sont déjà présentes.</translation>
     </message>
     <message>
         <source>%1 record to import: %2 after the last record, %3 merged by date.</source>
         <extracomment>%1 records in all, %2 of them added after the last record, %3 merged in by their dates</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 enregistrement à importer : %2 après le dernier enregistrement, %3 intercalés par date.</translation>
     </message>
     <message>
         <source>%1 records to import: %2 after the last record, %3 merged by date.</source>
-        <translation type="unfinished" />
+        <translation>%1 enregistrements à importer : %2 après le dernier enregistrement, %3 intercalés par date.</translation>
     </message>
     <message>
         <source>%1 row already present.</source>
-        <translation type="unfinished" />
+        <translation>%1 ligne déjà présente.</translation>
     </message>
     <message>
         <source>%1 rows already present.</source>
-        <translation type="unfinished" />
+        <translation>%1 lignes déjà présentes.</translation>
     </message>
     <message>
         <source>%1 of %2 missing rates filled from %3.</source>
         <extracomment>%3 is the name of a price index</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 des %2 taux manquants complétés d'après %3.</translation>
     </message>
     <message>
         <source>Sorry, there is no entry in 'Investment'. You must make an entry.</source>
-        <translation type="unfinished" />
+        <translation>Désolé, il n'y a aucune saisie dans « Placement ». Vous devez faire une saisie.</translation>
     </message>
 </context>
 <context>
@@ -4281,108 +4309,110 @@ Commands:
     <message>
         <source>%1 (filled)</source>
         <extracomment>%1 is a rate the import filled in from the price index</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (complété)</translation>
     </message>
     <message>
         <source>already present, left out</source>
-        <translation type="unfinished" />
+        <translation>déjà présent, laissé de côté</translation>
     </message>
     <message>
         <source>Line</source>
-        <translation type="unfinished" />
+        <translation>Ligne</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished" />
+        <translation>Date</translation>
     </message>
     <message>
         <source>Original Amount</source>
-        <translation type="unfinished" />
+        <translation>Montant d'origine</translation>
     </message>
     <message>
         <source>Current Amount</source>
-        <translation type="unfinished" />
+        <translation>Montant actuel</translation>
     </message>
     <message>
         <source>Rate</source>
-        <translation type="unfinished" />
+        <translation>Taux</translation>
     </message>
     <message>
         <source>Problem</source>
-        <translation type="unfinished" />
+        <translation>Problème</translation>
     </message>
 </context>
 <context>
     <name>ui::index::AboutDialog</name>
     <message>
         <source>About Plumbline</source>
-        <translation type="unfinished" />
+        <translation>À propos de Plumbline</translation>
     </message>
     <message>
         <source>Version %1</source>
         <extracomment>%1 the version number</extracomment>
-        <translation type="unfinished" />
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Price index data:</source>
-        <translation type="unfinished" />
+        <translation>Données des indices des prix :</translation>
     </message>
 </context>
 <context>
     <name>ui::index::ImportPriceIndexDialog</name>
     <message>
         <source>Import Price Index</source>
-        <translation type="unfinished" />
+        <translation>Importer un indice des prix</translation>
     </message>
     <message>
         <source>Price index (*.csv *.txt);;All files (*)</source>
-        <translation type="unfinished" />
+        <translation>Indice des prix (*.csv *.txt);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>File: %1</source>
         <extracomment>%1 a file</extracomment>
-        <translation type="unfinished" />
+        <translation>Fichier : %1</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished" />
+        <translation>&amp;Nom :</translation>
     </message>
     <message>
         <source>C&amp;ountry code:</source>
-        <translation type="unfinished" />
+        <translation>Code &amp;pays :</translation>
     </message>
     <message>
         <source>A monthly index: two columns (date as YYYY-MM or YYYY-MM-DD, value), or a download from ONS, FRED or Statistics Canada. A series of the same name is replaced whole.</source>
-        <translation type="unfinished" />
+        <translation>Un indice mensuel : deux colonnes (date au format AAAA-MM ou AAAA-MM-JJ, valeur), ou un téléchargement depuis l'ONS, FRED ou Statistique Canada. Une série du même nom est entièrement remplacée.</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished" />
+        <translation>&amp;Importer</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>A price index named %1 exists. The file changes figures it holds: %2. Replace it with this file?</source>
         <extracomment>%1 the name of a price index, %2 the months whose figures change</extracomment>
-        <translation type="unfinished" />
+        <translation>Un indice des prix nommé %1 existe. Le fichier change des chiffres qu'il contient : %2. Le remplacer par ce fichier ?</translation>
     </message>
     <message>
         <source>A price index named %1 exists. Replace it with this file?</source>
         <extracomment>%1 the name of a price index</extracomment>
-        <translation type="unfinished" />
+        <translation>Un indice des prix nommé %1 existe. Le remplacer par ce fichier ?</translation>
     </message>
     <message>
         <source>Replaced %1: %2 months, %3.<byte value="xd" />
 Choose it under View, Price Index.</source>
         <extracomment>%1 the name of a price index, %2 a number of months, %3 the months it covers</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 remplacé : %2 mois, %3.
+Choisissez-le sous Affichage, Indice des prix.</translation>
     </message>
     <message>
         <source>Imported %1: %2 months, %3.<byte value="xd" />
 Choose it under View, Price Index.</source>
-        <translation type="unfinished" />
+        <translation>%1 importé : %2 mois, %3.
+Choisissez-le sous Affichage, Indice des prix.</translation>
     </message>
 </context>
 <context>
@@ -4390,270 +4420,273 @@ Choose it under View, Price Index.</source>
     <message>
         <source>monthly index</source>
         <extracomment>The Frequency column</extracomment>
-        <translation type="unfinished" />
+        <translation>indice mensuel</translation>
     </message>
     <message>
         <source>quarterly index</source>
-        <translation type="unfinished" />
+        <translation>indice trimestriel</translation>
     </message>
     <message>
         <source>annual change</source>
-        <translation type="unfinished" />
+        <translation>variation annuelle</translation>
     </message>
     <message>
         <source>Euro area</source>
-        <translation type="unfinished" />
+        <translation>Zone euro</translation>
     </message>
     <message>
         <source>Currency area %1</source>
         <extracomment>%1 a currency code such as USD</extracomment>
-        <translation type="unfinished" />
+        <translation>Zone monétaire %1</translation>
     </message>
     <message>
         <source>Regions and country groups</source>
-        <translation type="unfinished" />
+        <translation>Régions et groupes de pays</translation>
     </message>
     <message>
         <source>Other series</source>
-        <translation type="unfinished" />
+        <translation>Autres séries</translation>
     </message>
     <message>
         <source>Source: %1</source>
         <extracomment>%1 where the figures come from</extracomment>
-        <translation type="unfinished" />
+        <translation>Source : %1</translation>
     </message>
     <message>
         <source>Publisher: %1</source>
         <extracomment>%1 the publisher of the figures</extracomment>
-        <translation type="unfinished" />
+        <translation>Éditeur : %1</translation>
     </message>
     <message>
         <source>taken %1</source>
         <extracomment>One of the facts of a series, after its coverage; %1 when or where the figures were taken</extracomment>
-        <translation type="unfinished" />
+        <translation>relevé %1</translation>
     </message>
     <message>
         <source>Price Index</source>
-        <translation type="unfinished" />
+        <translation>Indice des prix</translation>
     </message>
     <message>
         <source>The data record dialog suggests inflation rates from this price index:</source>
-        <translation type="unfinished" />
+        <translation>La fenêtre d'enregistrement suggère des taux d'inflation d'après cet indice des prix :</translation>
     </message>
     <message>
         <source>Find a series or country</source>
-        <translation type="unfinished" />
+        <translation>Rechercher une série ou un pays</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished" />
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Series</source>
-        <translation type="unfinished" />
+        <translation>Série</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished" />
+        <translation>Fréquence</translation>
     </message>
     <message>
         <source>Coverage</source>
-        <translation type="unfinished" />
+        <translation>Couverture</translation>
     </message>
     <message>
         <source>Publisher</source>
-        <translation type="unfinished" />
+        <translation>Éditeur</translation>
     </message>
     <message>
         <source>%1 (imported)</source>
         <extracomment>%1 the title of a series the user imported</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 (importé)</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished" />
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>No series chosen.</source>
-        <translation type="unfinished" />
+        <translation>Aucune série choisie.</translation>
     </message>
     <message>
         <source>Choose a price index from the list.</source>
-        <translation type="unfinished" />
+        <translation>Choisissez un indice des prix dans la liste.</translation>
     </message>
 </context>
 <context>
     <name>ui::index::RateSuggestion</name>
     <message>
         <source>&amp;Use</source>
-        <translation type="unfinished" />
+        <translation>&amp;Utiliser</translation>
     </message>
     <message>
         <source>No suggestion: %1</source>
         <extracomment>%1 why the price index cannot be read
 ----------
 %1 why no rate can be given</extracomment>
-        <translation type="unfinished" />
+        <translation>Aucune suggestion : %1</translation>
     </message>
     <message>
         <source>&amp;Monthly</source>
-        <translation type="unfinished" />
+        <translation>&amp;Mensuel</translation>
     </message>
     <message>
         <source>&amp;Quarterly</source>
-        <translation type="unfinished" />
+        <translation>Tri&amp;mestriel</translation>
     </message>
     <message>
         <source>Suggest rates from the %1 %2 (%3) instead of annual averages</source>
         <extracomment>%1 the frequency (monthly, quarterly), %2 the series' title, %3 its name</extracomment>
-        <translation type="unfinished" />
+        <translation>Suggérer des taux d'après l'%1 %2 (%3) au lieu des moyennes annuelles</translation>
     </message>
     <message>
         <source>Use the %1 series %2</source>
         <extracomment>%1 the frequency (monthly, quarterly), %2 the series' title</extracomment>
-        <translation type="unfinished" />
+        <translation>Utiliser l'%1 %2</translation>
     </message>
     <message>
         <source>No suggestion: line %1 of the data records cannot be read.</source>
         <extracomment>%1 a line number</extracomment>
-        <translation type="unfinished" />
+        <translation>Aucune suggestion : la ligne %1 des enregistrements ne peut pas être lue.</translation>
     </message>
     <message>
         <source>No suggestion for the investment's first record.</source>
-        <translation type="unfinished" />
+        <translation>Aucune suggestion pour le premier enregistrement du placement.</translation>
     </message>
     <message>
         <source>No suggestion: no earlier record has both amounts above 0.</source>
-        <translation type="unfinished" />
+        <translation>Aucune suggestion : aucun enregistrement antérieur n'a ses deux montants supérieurs à 0.</translation>
     </message>
     <message>
         <source>No suggestion until the Date box holds a date.</source>
-        <translation type="unfinished" />
+        <translation>Aucune suggestion tant que la zone Date ne contient pas de date.</translation>
     </message>
     <message>
         <source>About %1 % since %2, from annual averages</source>
         <extracomment>%1 a rate in percent, %2 a date</extracomment>
-        <translation type="unfinished" />
+        <translation>Environ %1 % depuis le %2, d'après les moyennes annuelles</translation>
     </message>
     <message>
         <source>%1: %2 % since %3, provisional</source>
         <extracomment>%1 the series' title, %2 a rate in percent, %3 a date</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 : %2 % depuis le %3, provisoire</translation>
     </message>
     <message>
         <source>%1: %2 % since %3</source>
         <extracomment>%1 the series' title, %2 a rate in percent, %3 a date</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 : %2 % depuis le %3</translation>
     </message>
     <message>
         <source>No suggestion: %1 % is too large for the rate box.</source>
         <extracomment>%1 a rate in percent</extracomment>
-        <translation type="unfinished" />
+        <translation>Aucune suggestion : %1 % est trop grand pour la zone du taux.</translation>
     </message>
     <message>
         <source>No suggestion: the date is before %1, where the rate would start.</source>
         <extracomment>%1 a date</extracomment>
-        <translation type="unfinished" />
+        <translation>Aucune suggestion : la date précède le %1, où le taux commencerait.</translation>
     </message>
 </context>
 <context>
     <name>ui::report::ReportDialog</name>
     <message>
         <source>Report</source>
-        <translation type="unfinished" />
+        <translation>Rapport</translation>
     </message>
     <message>
         <source>Report on</source>
-        <translation type="unfinished" />
+        <translation>Rapport sur</translation>
     </message>
     <message>
         <source>&amp;Shown investment</source>
-        <translation type="unfinished" />
+        <translation>&amp;Placement affiché</translation>
     </message>
     <message>
         <source>&amp;Shown investment (number %1)</source>
         <extracomment>%1 the number of the investment, which has no type or institution</extracomment>
-        <translation type="unfinished" />
+        <translation>&amp;Placement affiché (numéro %1)</translation>
     </message>
     <message>
         <source>&amp;Shown investment (%1)</source>
         <extracomment>%1 the investment's type and institution</extracomment>
-        <translation type="unfinished" />
+        <translation>&amp;Placement affiché (%1)</translation>
     </message>
     <message>
         <source>&amp;All investments</source>
-        <translation type="unfinished" />
+        <translation>&amp;Tous les placements</translation>
     </message>
     <message>
         <source>Save &amp;as:</source>
-        <translation type="unfinished" />
+        <translation>Enregistrer &amp;sous :</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished" />
+        <translation>Parc&amp;ourir...</translation>
     </message>
     <message>
         <source>C&amp;reate</source>
-        <translation type="unfinished" />
+        <translation>C&amp;réer</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished" />
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Save Report As</source>
-        <translation type="unfinished" />
+        <translation>Enregistrer le rapport sous</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished" />
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Please enter the name of the report file.</source>
-        <translation type="unfinished" />
+        <translation>Veuillez saisir le nom du fichier du rapport.</translation>
     </message>
     <message>
         <source>%1 already exists.<byte value="xd" />
 Do you want to replace it?</source>
         <extracomment>%1 a file</extracomment>
-        <translation type="unfinished" />
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>Page 0 of %1</source>
         <extracomment>%1 the number of pages</extracomment>
-        <translation type="unfinished" />
+        <translation>Page 0 sur %1</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
         <extracomment>%1 and %2 page numbers</extracomment>
-        <translation type="unfinished" />
+        <translation>Page %1 sur %2</translation>
     </message>
     <message>
         <source>The report (%1 page) was saved as<byte value="xd" />
 %2</source>
         <extracomment>%1 the number of pages, %2 the report's file</extracomment>
-        <translation type="unfinished" />
+        <translation>Le rapport (%1 page) a été enregistré sous
+%2</translation>
     </message>
     <message>
         <source>The report (%1 pages) was saved as<byte value="xd" />
 %2</source>
-        <translation type="unfinished" />
+        <translation>Le rapport (%1 pages) a été enregistré sous
+%2</translation>
     </message>
     <message>
         <source>Cancelled: no report was written.</source>
-        <translation type="unfinished" />
+        <translation>Annulé : aucun rapport n'a été écrit.</translation>
     </message>
     <message>
         <source>Cancelling...</source>
-        <translation type="unfinished" />
+        <translation>Annulation...</translation>
     </message>
     <message>
         <source>Reading the data records...</source>
-        <translation type="unfinished" />
+        <translation>Lecture des enregistrements...</translation>
     </message>
 </context>
 </TS>
