@@ -244,7 +244,7 @@
         <source>The chart could not be saved to &quot;%1&quot;:<byte value="xd"/>
 %2</source>
         <extracomment>%1 a file, %2 why</extracomment>
-        <translation>Le graphique n&apos;a pas pu être enregistré dans «&#xa0;%1&#xa0;»&#xa0;:
+        <translation>Le graphique n&apos;a pas pu être enregistré dans «&#xa0;%1&#xa0;»&#xa0;:<byte value="xd"/>
 %2</translation>
     </message>
     <message>
@@ -472,12 +472,12 @@ No: day/month/year, %4<byte value="xd"/>
 <byte value="xd"/>
 Are the dates month first?</source>
         <extracomment>%1 is a line number, %2 the date as the file writes it, %3 and %4 the two dates it can be</extracomment>
-        <translation>Chaque date de ce fichier peut se lire le mois d&apos;abord comme le jour d&apos;abord.
-
-La ligne %1 contient «&#xa0;%2&#xa0;»&#xa0;:
-Oui&#xa0;: mois/jour/année, %3
-Non&#xa0;: jour/mois/année, %4
-
+        <translation>Chaque date de ce fichier peut se lire le mois d&apos;abord comme le jour d&apos;abord.<byte value="xd"/>
+<byte value="xd"/>
+La ligne %1 contient «&#xa0;%2&#xa0;»&#xa0;:<byte value="xd"/>
+Oui&#xa0;: mois/jour/année, %3<byte value="xd"/>
+Non&#xa0;: jour/mois/année, %4<byte value="xd"/>
+<byte value="xd"/>
 Les dates commencent-elles par le mois&#xa0;?</translation>
     </message>
     <message>
@@ -1408,8 +1408,8 @@ après inflation (%)</translation>
 %2<byte value="xd"/>
 Your data as it is now is kept: Edit, Undo brings it back.</source>
         <extracomment>%1 is the time of the version, %2 the change made then</extracomment>
-        <translation>Refaire de la version du %1 vos données&#xa0;?
-%2
+        <translation>Refaire de la version du %1 vos données&#xa0;?<byte value="xd"/>
+%2<byte value="xd"/>
 Vos données actuelles sont conservées&#xa0;: Édition, Annuler les ramène.</translation>
     </message>
     <message>
@@ -1533,7 +1533,7 @@ Vos données actuelles sont conservées&#xa0;: Édition, Annuler les ramène.</t
         <source>Error Number:%1<byte value="xd"/>
 %2</source>
         <extracomment>The standard error box: %1 is the error&apos;s number (no blank before it), %2 its description</extracomment>
-        <translation>Numéro d&apos;erreur&#xa0;:%1
+        <translation>Numéro d&apos;erreur&#xa0;:%1<byte value="xd"/>
 %2</translation>
     </message>
     <message>
@@ -2007,21 +2007,21 @@ Vos données actuelles sont conservées&#xa0;: Édition, Annuler les ramène.</t
     <message>
         <source>&quot;%1&quot; is the data folder Plumbline 3.5 works with, not a backup.<byte value="xd"/>
 Choose the folder your backup copies are in.</source>
-        <translation>«&#xa0;%1&#xa0;» est le dossier de données qu&apos;utilise Plumbline 3.5, pas une sauvegarde.
+        <translation>«&#xa0;%1&#xa0;» est le dossier de données qu&apos;utilise Plumbline 3.5, pas une sauvegarde.<byte value="xd"/>
 Choisissez le dossier où se trouvent vos copies de sauvegarde.</translation>
     </message>
     <message>
         <source>The backup in &quot;%1&quot; cannot be restored:<byte value="xd"/>
 %2<byte value="xd"/>
 Your data files are unchanged.</source>
-        <translation>La sauvegarde de «&#xa0;%1&#xa0;» ne peut pas être restaurée&#xa0;:
-%2
+        <translation>La sauvegarde de «&#xa0;%1&#xa0;» ne peut pas être restaurée&#xa0;:<byte value="xd"/>
+%2<byte value="xd"/>
 Vos fichiers de données n&apos;ont pas été modifiés.</translation>
     </message>
     <message>
         <source>The backup in &quot;%1&quot; holds %2.<byte value="xd"/>
 Make it your data? Your data as it is now is kept: Edit, Undo brings it back.</source>
-        <translation>La sauvegarde de «&#xa0;%1&#xa0;» contient %2.
+        <translation>La sauvegarde de «&#xa0;%1&#xa0;» contient %2.<byte value="xd"/>
 En faire vos données&#xa0;? Vos données actuelles sont conservées&#xa0;: Édition, Annuler les ramène.</translation>
     </message>
     <message>
@@ -2029,8 +2029,8 @@ En faire vos données&#xa0;? Vos données actuelles sont conservées&#xa0;: Édi
 %1<byte value="xd"/>
 Your data files are unchanged. Undo may not be offered until this is put right.</source>
         <extracomment>%1 is the reason</extracomment>
-        <translation>Plumbline 3.5 n&apos;a pas pu vérifier les versions antérieures de vos données qu&apos;il conserve&#xa0;:
-%1
+        <translation>Plumbline 3.5 n&apos;a pas pu vérifier les versions antérieures de vos données qu&apos;il conserve&#xa0;:<byte value="xd"/>
+%1<byte value="xd"/>
 Vos fichiers de données n&apos;ont pas été modifiés. L&apos;annulation peut ne pas être proposée tant que ce problème n&apos;est pas réglé.</translation>
     </message>
     <message>
@@ -2146,26 +2146,26 @@ Vos fichiers de données n&apos;ont pas été modifiés. L&apos;annulation peut 
     <message>
         <source>There is no disk in the drive.<byte value="xd"/>
 Please insert one and try again</source>
-        <translation>Il n&apos;y a pas de disque dans le lecteur.
+        <translation>Il n&apos;y a pas de disque dans le lecteur.<byte value="xd"/>
 Veuillez en insérer un et réessayer</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; does not exist.<byte value="xd"/>
 Please type the path of an existing folder and try again.</source>
         <extracomment>%1 is the folder path the user typed</extracomment>
-        <translation>Le dossier «&#xa0;%1&#xa0;» n&apos;existe pas.
+        <translation>Le dossier «&#xa0;%1&#xa0;» n&apos;existe pas.<byte value="xd"/>
 Veuillez taper le chemin d&apos;un dossier existant et réessayer.</translation>
     </message>
     <message>
         <source>The backup copy cannot be written over the program&apos;s own data file.<byte value="xd"/>
 Please choose another folder.</source>
-        <translation>La copie de sauvegarde ne peut pas remplacer le fichier de données du programme.
+        <translation>La copie de sauvegarde ne peut pas remplacer le fichier de données du programme.<byte value="xd"/>
 Veuillez choisir un autre dossier.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; is the program&apos;s own data folder; the backup copies cannot go there.<byte value="xd"/>
 Please choose another folder.</source>
-        <translation>Le dossier «&#xa0;%1&#xa0;» est le dossier de données du programme&#xa0;; les copies de sauvegarde ne peuvent pas y aller.
+        <translation>Le dossier «&#xa0;%1&#xa0;» est le dossier de données du programme&#xa0;; les copies de sauvegarde ne peuvent pas y aller.<byte value="xd"/>
 Veuillez choisir un autre dossier.</translation>
     </message>
     <message>
@@ -2668,15 +2668,15 @@ Grid heading; AFI = adjusted for inflation</extracomment>
 If you delete it, all the corresponding records<byte value="xd"/>
 In it&apos;s data file will be<byte value="xd"/>
 deleted too.</source>
-        <translation>Voulez-vous vraiment supprimer ce placement&#xa0;?
-Si vous le supprimez, tous les enregistrements
-correspondants de son fichier de données seront
+        <translation>Voulez-vous vraiment supprimer ce placement&#xa0;?<byte value="xd"/>
+Si vous le supprimez, tous les enregistrements<byte value="xd"/>
+correspondants de son fichier de données seront<byte value="xd"/>
 supprimés aussi.</translation>
     </message>
     <message>
         <source>There is no disk in the drive.<byte value="xd"/>
 Please insert one and try again</source>
-        <translation>Il n&apos;y a pas de disque dans le lecteur.
+        <translation>Il n&apos;y a pas de disque dans le lecteur.<byte value="xd"/>
 Veuillez en insérer un et réessayer</translation>
     </message>
     <message>
@@ -2815,7 +2815,7 @@ Veuillez en insérer un et réessayer</translation>
         <source>The data folder &quot;%1&quot; cannot be created.<byte value="xd"/>
 Plumbline 3.5 cannot run without it and ends now.</source>
         <extracomment>%1 is the data folder&apos;s path</extracomment>
-        <translation>Le dossier de données «&#xa0;%1&#xa0;» ne peut pas être créé.
+        <translation>Le dossier de données «&#xa0;%1&#xa0;» ne peut pas être créé.<byte value="xd"/>
 Plumbline 3.5 ne peut pas fonctionner sans lui et se ferme maintenant.</translation>
     </message>
     <message>
@@ -2823,45 +2823,45 @@ Plumbline 3.5 ne peut pas fonctionner sans lui et se ferme maintenant.</translat
 %3<byte value="xd"/>
 Plumbline 3.5 cannot run without it and ends now.</source>
         <extracomment>%1 is the investment file&apos;s name, %2 the data folder&apos;s path, %3 the error&apos;s description</extracomment>
-        <translation>Le fichier des placements «&#xa0;%1&#xa0;» du dossier de données «&#xa0;%2&#xa0;» ne peut pas être ouvert&#xa0;:
-%3
+        <translation>Le fichier des placements «&#xa0;%1&#xa0;» du dossier de données «&#xa0;%2&#xa0;» ne peut pas être ouvert&#xa0;:<byte value="xd"/>
+%3<byte value="xd"/>
 Plumbline 3.5 ne peut pas fonctionner sans lui et se ferme maintenant.</translation>
     </message>
     <message>
         <source>Plumbline 3.5 is already running and using the data folder &quot;%1&quot;.<byte value="xd"/>
 Only one copy of the program can use it at a time; this copy ends now.</source>
         <extracomment>%1 is the data folder&apos;s path</extracomment>
-        <translation>Plumbline 3.5 est déjà en cours d&apos;exécution et utilise le dossier de données «&#xa0;%1&#xa0;».
+        <translation>Plumbline 3.5 est déjà en cours d&apos;exécution et utilise le dossier de données «&#xa0;%1&#xa0;».<byte value="xd"/>
 Une seule copie du programme peut l&apos;utiliser à la fois&#xa0;; cette copie se ferme maintenant.</translation>
     </message>
     <message>
         <source>The data folder &quot;%1&quot; cannot be used: &quot;%2&quot; there is a folder, where Plumbline 3.5 keeps the file that shows it is running.<byte value="xd"/>
 Move or rename that folder. Plumbline 3.5 ends now.</source>
         <extracomment>%1 is the data folder&apos;s path, %2 the lock file&apos;s name</extracomment>
-        <translation>Le dossier de données «&#xa0;%1&#xa0;» ne peut pas être utilisé&#xa0;: «&#xa0;%2&#xa0;» y est un dossier, là où Plumbline 3.5 conserve le fichier qui montre qu&apos;il est en cours d&apos;exécution.
+        <translation>Le dossier de données «&#xa0;%1&#xa0;» ne peut pas être utilisé&#xa0;: «&#xa0;%2&#xa0;» y est un dossier, là où Plumbline 3.5 conserve le fichier qui montre qu&apos;il est en cours d&apos;exécution.<byte value="xd"/>
 Déplacez ou renommez ce dossier. Plumbline 3.5 se ferme maintenant.</translation>
     </message>
     <message>
         <source>The data folder &quot;%1&quot; cannot be used: the lock file &quot;%2&quot; cannot be written there.<byte value="xd"/>
 Plumbline 3.5 cannot run without it and ends now.</source>
         <extracomment>%1 is the data folder&apos;s path, %2 the lock file&apos;s name</extracomment>
-        <translation>Le dossier de données «&#xa0;%1&#xa0;» ne peut pas être utilisé&#xa0;: le fichier de verrou «&#xa0;%2&#xa0;» ne peut pas y être écrit.
+        <translation>Le dossier de données «&#xa0;%1&#xa0;» ne peut pas être utilisé&#xa0;: le fichier de verrou «&#xa0;%2&#xa0;» ne peut pas y être écrit.<byte value="xd"/>
 Plumbline 3.5 ne peut pas fonctionner sans lui et se ferme maintenant.</translation>
     </message>
     <message>
         <source>Investment Data History information cannot be displayed<byte value="xd"/>
 because the Data History file doesn&apos;t exist yet.<byte value="xd"/>
 (No information has been entered.)</source>
-        <translation>L&apos;historique des données des placements ne peut pas être affiché
-car le fichier d&apos;historique n&apos;existe pas encore.
+        <translation>L&apos;historique des données des placements ne peut pas être affiché<byte value="xd"/>
+car le fichier d&apos;historique n&apos;existe pas encore.<byte value="xd"/>
 (Aucune information n&apos;a été saisie.)</translation>
     </message>
     <message>
         <source>Sorry, you can&apos;t edit or create a new record from the data grid. If you want to edit a record,<byte value="xd"/>
 click on &apos;Edit&apos; and choose the record you want to change from the drop down box<byte value="xd"/>
 next to it. If you want to create a new record, click on &apos;Add New&apos;.</source>
-        <translation>Désolé, vous ne pouvez pas modifier ou créer un enregistrement depuis la grille de données. Pour modifier un enregistrement,
-cliquez sur «&#xa0;Modifier&#xa0;» et choisissez l&apos;enregistrement à changer dans la liste déroulante
+        <translation>Désolé, vous ne pouvez pas modifier ou créer un enregistrement depuis la grille de données. Pour modifier un enregistrement,<byte value="xd"/>
+cliquez sur «&#xa0;Modifier&#xa0;» et choisissez l&apos;enregistrement à changer dans la liste déroulante<byte value="xd"/>
 à côté. Pour créer un enregistrement, cliquez sur «&#xa0;Ajouter&#xa0;».</translation>
     </message>
     <message>
@@ -2869,8 +2869,8 @@ cliquez sur «&#xa0;Modifier&#xa0;» et choisissez l&apos;enregistrement à chan
 %2<byte value="xd"/>
 Nothing was deleted. Plumbline 3.5 ends now.</source>
         <extracomment>%1 is the data folder&apos;s path, %2 the error&apos;s description</extracomment>
-        <translation>Plumbline 3.5 a été interrompu pendant qu&apos;il modifiait ses fichiers de données, et ce qu&apos;il a laissé dans le dossier de données «&#xa0;%1&#xa0;» ne peut pas être mis de côté&#xa0;:
-%2
+        <translation>Plumbline 3.5 a été interrompu pendant qu&apos;il modifiait ses fichiers de données, et ce qu&apos;il a laissé dans le dossier de données «&#xa0;%1&#xa0;» ne peut pas être mis de côté&#xa0;:<byte value="xd"/>
+%2<byte value="xd"/>
 Rien n&apos;a été supprimé. Plumbline 3.5 se ferme maintenant.</translation>
     </message>
     <message>
@@ -2887,7 +2887,7 @@ Rien n&apos;a été supprimé. Plumbline 3.5 se ferme maintenant.</translation>
         <source>Plumbline 3.5 was interrupted while it deleted an investment.<byte value="xd"/>
 %1</source>
         <extracomment>%1 is a sentence on what became of the interrupted delete</extracomment>
-        <translation>Plumbline 3.5 a été interrompu pendant qu&apos;il supprimait un placement.
+        <translation>Plumbline 3.5 a été interrompu pendant qu&apos;il supprimait un placement.<byte value="xd"/>
 %1</translation>
     </message>
     <message>
@@ -2904,9 +2904,9 @@ Nothing was deleted: they were moved into the folder &quot;%2&quot;:<byte value=
 %3<byte value="xd"/>
 %4</source>
         <extracomment>%1 is the opening sentence above, %2 the folder&apos;s path, %3 the list of files, one a line, %4 the closing sentence</extracomment>
-        <translation>%1
-Rien n&apos;a été supprimé&#xa0;: ils ont été déplacés dans le dossier «&#xa0;%2&#xa0;»&#xa0;:
-%3
+        <translation>%1<byte value="xd"/>
+Rien n&apos;a été supprimé&#xa0;: ils ont été déplacés dans le dossier «&#xa0;%2&#xa0;»&#xa0;:<byte value="xd"/>
+%3<byte value="xd"/>
 %4</translation>
     </message>
     <message>
@@ -3028,7 +3028,7 @@ Rien n&apos;a été supprimé&#xa0;: ils ont été déplacés dans le dossier «
     <message>
         <source>You cannot insert a new record after the last one.<byte value="xd"/>
 Click on &apos;Add New&apos; to add a new record to the end of the file.</source>
-        <translation>Vous ne pouvez pas insérer un nouvel enregistrement après le dernier.
+        <translation>Vous ne pouvez pas insérer un nouvel enregistrement après le dernier.<byte value="xd"/>
 Cliquez sur «&#xa0;Ajouter&#xa0;» pour ajouter un enregistrement à la fin du fichier.</translation>
     </message>
     <message>
@@ -3038,7 +3038,7 @@ Cliquez sur «&#xa0;Ajouter&#xa0;» pour ajouter un enregistrement à la fin du 
     <message>
         <source>There are no data records under this investment to perform operations on.<byte value="xd"/>
 If you want to create a data record, click on the &apos;Add New&apos; button under the data grid.</source>
-        <translation>Ce placement n&apos;a aucun enregistrement sur lequel travailler.
+        <translation>Ce placement n&apos;a aucun enregistrement sur lequel travailler.<byte value="xd"/>
 Pour créer un enregistrement, cliquez sur le bouton «&#xa0;Ajouter&#xa0;» sous la grille de données.</translation>
     </message>
     <message>
@@ -3332,13 +3332,13 @@ Pour créer un enregistrement, cliquez sur le bouton «&#xa0;Ajouter&#xa0;» sou
     <message>
         <source>There is no entry in &apos;Original Amount&apos;. Please make an entry if you want to<byte value="xd"/>
 create a new record.</source>
-        <translation>Il n&apos;y a aucune saisie dans «&#xa0;Montant d&apos;origine&#xa0;». Veuillez faire une saisie si vous voulez
+        <translation>Il n&apos;y a aucune saisie dans «&#xa0;Montant d&apos;origine&#xa0;». Veuillez faire une saisie si vous voulez<byte value="xd"/>
 créer un enregistrement.</translation>
     </message>
     <message>
         <source>There is no entry in &apos;Current Amount&apos;. Please make an entry if you want to<byte value="xd"/>
 create a new record.</source>
-        <translation>Il n&apos;y a aucune saisie dans «&#xa0;Montant actuel&#xa0;». Veuillez faire une saisie si vous voulez
+        <translation>Il n&apos;y a aucune saisie dans «&#xa0;Montant actuel&#xa0;». Veuillez faire une saisie si vous voulez<byte value="xd"/>
 créer un enregistrement.</translation>
     </message>
     <message>
@@ -3455,13 +3455,13 @@ créer un enregistrement.</translation>
     <message>
         <source>The second entry was not the same as the first.<byte value="xd"/>
 Please re-enter the second, or both entries.</source>
-        <translation>La seconde saisie ne correspond pas à la première.
+        <translation>La seconde saisie ne correspond pas à la première.<byte value="xd"/>
 Veuillez refaire la seconde saisie, ou les deux.</translation>
     </message>
     <message>
         <source>Please write your password down and keep<byte value="xd"/>
 it in a safe place.</source>
-        <translation>Veuillez noter votre mot de passe et le conserver
+        <translation>Veuillez noter votre mot de passe et le conserver<byte value="xd"/>
 en lieu sûr.</translation>
     </message>
 </context>
@@ -4405,13 +4405,13 @@ Commandes&#xa0;:
         <source>Replaced %1: %2 months, %3.<byte value="xd"/>
 Choose it under View, Price Index.</source>
         <extracomment>%1 the name of a price index, %2 a number of months, %3 the months it covers</extracomment>
-        <translation>%1 remplacé&#xa0;: %2 mois, %3.
+        <translation>%1 remplacé&#xa0;: %2 mois, %3.<byte value="xd"/>
 Choisissez-le sous Affichage, Indice des prix.</translation>
     </message>
     <message>
         <source>Imported %1: %2 months, %3.<byte value="xd"/>
 Choose it under View, Price Index.</source>
-        <translation>%1 importé&#xa0;: %2 mois, %3.
+        <translation>%1 importé&#xa0;: %2 mois, %3.<byte value="xd"/>
 Choisissez-le sous Affichage, Indice des prix.</translation>
     </message>
 </context>
@@ -4650,7 +4650,7 @@ Choisissez-le sous Affichage, Indice des prix.</translation>
         <source>%1 already exists.<byte value="xd"/>
 Do you want to replace it?</source>
         <extracomment>%1 a file</extracomment>
-        <translation>%1 existe déjà.
+        <translation>%1 existe déjà.<byte value="xd"/>
 Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
@@ -4667,13 +4667,13 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <source>The report (%1 page) was saved as<byte value="xd"/>
 %2</source>
         <extracomment>%1 the number of pages, %2 the report&apos;s file</extracomment>
-        <translation>Le rapport (%1 page) a été enregistré sous
+        <translation>Le rapport (%1 page) a été enregistré sous<byte value="xd"/>
 %2</translation>
     </message>
     <message>
         <source>The report (%1 pages) was saved as<byte value="xd"/>
 %2</source>
-        <translation>Le rapport (%1 pages) a été enregistré sous
+        <translation>Le rapport (%1 pages) a été enregistré sous<byte value="xd"/>
 %2</translation>
     </message>
     <message>
