@@ -452,7 +452,7 @@
     </message>
     <message>
         <source>&amp;Fill Missing Rates…</source>
-        <translation>&amp;Compléter les taux manquants…</translation>
+        <translation>Compléter les &amp;taux manquants…</translation>
     </message>
     <message>
         <source>CSV files (*.csv *.txt);;All files (*)</source>
@@ -2057,7 +2057,7 @@ Vos fichiers de données n&apos;ont pas été modifiés. L&apos;annulation peut 
     </message>
     <message>
         <source>Restore from Bac&amp;kup…</source>
-        <translation>Restaurer une sau&amp;vegarde…</translation>
+        <translation>Restaurer une sauve&amp;garde…</translation>
     </message>
     <message>
         <source>The records are not saved in the data folder; choose another folder.</source>
@@ -2125,15 +2125,15 @@ Vos fichiers de données n&apos;ont pas été modifiés. L&apos;annulation peut 
     </message>
     <message>
         <source>Copying:</source>
-        <translation>Copie de&#xa0;:</translation>
+        <translation>Copie&#xa0;:</translation>
     </message>
     <message>
         <source>In (Path):</source>
-        <translation>Dans (chemin)&#xa0;:</translation>
+        <translation>Vers&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation>&amp;Enregistrer</translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -2257,15 +2257,15 @@ Veuillez choisir un autre dossier.</translation>
     <message>
         <source>Files containing the Investment records and the Data records are kept in the program folder, C:\Program Files\Plumbline 3.5. They must stay there: if they are moved or renamed, Plumbline does not find them and starts again with new, empty files. To keep a copy of your data in a safe place, choose Backup Data Files from the File menu. The dialog first offers the main file, PlumblineData, to be copied to drive A unless you type another path; click Save to copy it, then Exit,
 and the form changes to offer the file that holds all the Data records, PlDataHist.txt (the Data records of all your investments are kept together in this one text file). Again you may change the path; click Save, then Exit to leave the dialog.</source>
-        <translation>Les fichiers contenant les placements et les enregistrements sont conservés dans le dossier du programme, C:\Program Files\Plumbline 3.5. Ils doivent y rester&#xa0;: s&apos;ils sont déplacés ou renommés, Plumbline ne les trouve plus et repart avec de nouveaux fichiers vides. Pour conserver une copie de vos données en lieu sûr, choisissez Sauvegarde des fichiers de données dans le menu Fichier. La fenêtre propose d&apos;abord de copier le fichier principal, PlumblineData, sur le lecteur A, sauf si vous tapez un autre chemin&#xa0;; cliquez sur Enregistrer pour le copier, puis sur Quitter,
-et la fenêtre propose alors le fichier qui contient tous les enregistrements, PlDataHist.txt (les enregistrements de tous vos placements sont conservés ensemble dans ce seul fichier texte). Là encore, vous pouvez changer le chemin&#xa0;; cliquez sur Enregistrer, puis sur Quitter pour fermer la fenêtre.</translation>
+        <translation>Les fichiers contenant les placements et les enregistrements sont conservés dans le dossier du programme, C:\Program Files\Plumbline 3.5. Ils doivent y rester&#xa0;: s&apos;ils sont déplacés ou renommés, Plumbline ne les trouve plus et repart avec de nouveaux fichiers vides. Pour conserver une copie de vos données en lieu sûr, choisissez Sauvegarde des fichiers de données dans le menu Fichier. La fenêtre propose d&apos;abord de copier le fichier principal, PlumblineData, sur le lecteur A, sauf si vous tapez un autre chemin&#xa0;; cliquez sur Copier pour le copier, puis sur Quitter,
+et la fenêtre propose alors le fichier qui contient tous les enregistrements, PlDataHist.txt (les enregistrements de tous vos placements sont conservés ensemble dans ce seul fichier texte). Là encore, vous pouvez changer le chemin&#xa0;; cliquez sur Copier, puis sur Quitter pour fermer la fenêtre.</translation>
     </message>
     <message>
         <source>Files containing the Investment records and the Data records are kept in the program&apos;s data folder, %1. They must stay there: if they are moved or renamed, Plumbline does not find them and starts again with new, empty files. To keep a copy of your data in a safe place, choose Backup Data Files from the File menu. The dialog first offers the main file, PlumblineData, to be copied to your home folder unless you type another path; click Save to copy it, then Exit,
 and the form changes to offer the file that holds all the Data records, PlDataHist.txt (the Data records of all your investments are kept together in this one text file). Again you may change the path; click Save, then Exit to leave the dialog.</source>
         <extracomment>%1 is the path of the program&apos;s data folder</extracomment>
-        <translation>Les fichiers contenant les placements et les enregistrements sont conservés dans le dossier de données du programme, %1. Ils doivent y rester&#xa0;: s&apos;ils sont déplacés ou renommés, Plumbline ne les trouve plus et repart avec de nouveaux fichiers vides. Pour conserver une copie de vos données en lieu sûr, choisissez Sauvegarde des fichiers de données dans le menu Fichier. La fenêtre propose d&apos;abord de copier le fichier principal, PlumblineData, dans votre dossier personnel, sauf si vous tapez un autre chemin&#xa0;; cliquez sur Enregistrer pour le copier, puis sur Quitter,
-et la fenêtre propose alors le fichier qui contient tous les enregistrements, PlDataHist.txt (les enregistrements de tous vos placements sont conservés ensemble dans ce seul fichier texte). Là encore, vous pouvez changer le chemin&#xa0;; cliquez sur Enregistrer, puis sur Quitter pour fermer la fenêtre.</translation>
+        <translation>Les fichiers contenant les placements et les enregistrements sont conservés dans le dossier de données du programme, %1. Ils doivent y rester&#xa0;: s&apos;ils sont déplacés ou renommés, Plumbline ne les trouve plus et repart avec de nouveaux fichiers vides. Pour conserver une copie de vos données en lieu sûr, choisissez Sauvegarde des fichiers de données dans le menu Fichier. La fenêtre propose d&apos;abord de copier le fichier principal, PlumblineData, dans votre dossier personnel, sauf si vous tapez un autre chemin&#xa0;; cliquez sur Copier pour le copier, puis sur Quitter,
+et la fenêtre propose alors le fichier qui contient tous les enregistrements, PlDataHist.txt (les enregistrements de tous vos placements sont conservés ensemble dans ce seul fichier texte). Là encore, vous pouvez changer le chemin&#xa0;; cliquez sur Copier, puis sur Quitter pour fermer la fenêtre.</translation>
     </message>
     <message>
         <source>PLUMBLINE 3.5  INSTRUCTIONS</source>
@@ -2273,7 +2273,7 @@ et la fenêtre propose alors le fichier qui contient tous les enregistrements, P
     </message>
     <message>
         <source>Welcome to Plumbline 3.5. Before you enter any data, decide whether the program should be protected by a password. Choose Password from the File menu: there you can set a password that will be asked for every time Plumbline starts, change the password you already have, or tick No Password to turn the protection off.</source>
-        <translation>Bienvenue dans Plumbline 3.5. Avant de saisir des données, décidez si le programme doit être protégé par un mot de passe. Choisissez Mot de passe dans le menu Fichier&#xa0;: vous pouvez y définir un mot de passe qui sera demandé à chaque démarrage de Plumbline, changer le mot de passe que vous avez déjà, ou cocher Pas de mot de passe pour désactiver la protection.</translation>
+        <translation>Bienvenue dans Plumbline 3.5. Avant de saisir des données, décidez si le programme doit être protégé par un mot de passe. Choisissez Mot de passe dans le menu Fichier&#xa0;: vous pouvez y définir un mot de passe qui sera demandé à chaque démarrage de Plumbline, changer le mot de passe que vous avez déjà, ou cocher Non pour désactiver la protection.</translation>
     </message>
     <message>
         <source>The Plumbline 3.5 main form is divided into two main areas. Your investment records are shown, one at a time, in the yellow boxes at the top of the form, and the numeric records that belong to the investment shown are listed in the Data Grid below them. To create your first investment record, click the &apos;Add New&apos; button in the top group of buttons.</source>
@@ -2324,7 +2324,7 @@ et la fenêtre propose alors le fichier qui contient tous les enregistrements, P
     </message>
     <message>
         <source>To edit or delete a Data record, click Edit or Del Rec in the lower group of buttons, then click the box next to them; it takes the focus and turns blue. Pick the number of the record you want from the list that drops down.</source>
-        <translation>Pour modifier ou supprimer un enregistrement, cliquez sur Modifier ou Suppr. enr. dans le groupe de boutons du bas, puis cliquez sur la zone à côté&#xa0;; elle prend le focus et devient bleue. Choisissez le numéro de l&apos;enregistrement voulu dans la liste déroulante.</translation>
+        <translation>Pour modifier ou supprimer un enregistrement, cliquez sur Modifier ou Suppr. dans le groupe de boutons du bas, puis cliquez sur la zone à côté&#xa0;; elle prend le focus et devient bleue. Choisissez le numéro de l&apos;enregistrement voulu dans la liste déroulante.</translation>
     </message>
     <message>
         <source>You can insert a new record within a group of Data records. Click Ins New, then choose from the drop-down list the record after which the new one is to come, and fill in the form as for any new record.</source>
@@ -2641,7 +2641,7 @@ Grid heading: increase or decrease since the previous record</extracomment>
         <extracomment>AFI = adjusted for inflation
 ----------
 Grid heading; AFI = adjusted for inflation</extracomment>
-        <translation>Gain/perte c. infl.</translation>
+        <translation>Gain/p. c. infl.</translation>
     </message>
     <message>
         <source>Profit or loss adjusted for inflation</source>
@@ -2698,11 +2698,11 @@ Veuillez en insérer un et réessayer</translation>
     </message>
     <message>
         <source>&amp;Previous</source>
-        <translation>Pré&amp;cédent</translation>
+        <translation>Pré&amp;céd.</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation>&amp;Suivant</translation>
+        <translation>Sui&amp;vant</translation>
     </message>
     <message>
         <source>&amp;Last</source>
@@ -2721,7 +2721,7 @@ Veuillez en insérer un et réessayer</translation>
     <message>
         <source>&amp;Delete</source>
         <extracomment>Deletes the investment shown with its data records</extracomment>
-        <translation>S&amp;upprimer</translation>
+        <translation>&amp;Suppr.</translation>
     </message>
     <message>
         <source>Page</source>
@@ -2751,7 +2751,7 @@ Veuillez en insérer un et réessayer</translation>
     <message>
         <source>Del &amp;Rec</source>
         <extracomment>Short for &quot;Delete Record&quot;: deletes the data record chosen</extracomment>
-        <translation>Suppr. &amp;enr.</translation>
+        <translation>S&amp;uppr.</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
@@ -2760,7 +2760,7 @@ Veuillez en insérer un et réessayer</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation>Imp&amp;rimer</translation>
+        <translation>Imp&amp;rim.</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -2943,7 +2943,7 @@ Rien n&apos;a été supprimé&#xa0;: ils ont été déplacés dans le dossier «
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
+        <translation>Aid&amp;e</translation>
     </message>
     <message>
         <source>&amp;Instructions</source>
@@ -3119,7 +3119,7 @@ Pour créer un enregistrement, cliquez sur le bouton «&#xa0;Ajouter&#xa0;» sou
     <message>
         <source>Rec #</source>
         <extracomment>Record number</extracomment>
-        <translation>N° enr.</translation>
+        <translation>N°</translation>
     </message>
     <message>
         <source>Type of Investment</source>
@@ -3414,7 +3414,7 @@ créer un enregistrement.</translation>
     </message>
     <message>
         <source>No Password</source>
-        <translation>Pas de mot de passe</translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>If you do, please enter a password below, and re-enter it for validation.</source>
@@ -3517,7 +3517,7 @@ en lieu sûr.</translation>
     </message>
     <message>
         <source>For Windows</source>
-        <translation>Pour Windows</translation>
+        <translation>Windows</translation>
     </message>
 </context>
 <context>
