@@ -262,7 +262,7 @@ int main(int argc, char *argv[])
             std::fprintf(
                 stderr, "plumbline-export: warning: %s\n",
                 qPrintable(storage::unownedLinesWarning(portfolio.unowned, historyPath,
-                                                        int(portfolio.investments.size()), QStringLiteral("counted"))));
+                                                        int(portfolio.investments.size()), storage::LeftOut::Counted)));
         return 0;
     }
     std::optional<SuggestedRates> suggest;
@@ -320,6 +320,6 @@ int main(int argc, char *argv[])
     // A warning only: what could be exported was.
     if (unowned.count > 0)
         std::fprintf(stderr, "plumbline-export: warning: %s\n",
-                     qPrintable(storage::unownedLinesWarning(unowned, historyPath, count, QStringLiteral("exported"))));
+                     qPrintable(storage::unownedLinesWarning(unowned, historyPath, count, storage::LeftOut::Exported)));
     return 0;
 }

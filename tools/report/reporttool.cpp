@@ -174,9 +174,8 @@ int runReportTool(int argc, char *argv[], const ReportToolHooks &hooks)
         const int count = storage::investmentCount();
         const storage::UnownedLines unowned = storage::findUnownedLines(history, count);
         if (unowned.count > 0)
-            std::fprintf(
-                stderr, "plumbline-report: warning: %s\n",
-                qPrintable(storage::unownedLinesWarning(unowned, history, count, QStringLiteral("in the report"))));
+            std::fprintf(stderr, "plumbline-report: warning: %s\n",
+                         qPrintable(storage::unownedLinesWarning(unowned, history, count, storage::LeftOut::InReport)));
     } catch (const storage::HistoryPassError &) {
     } catch (const RuntimeError &) {
     }
