@@ -482,14 +482,18 @@ VersionStore::BackupContents VersionStore::checkBackup(const QString &folder) co
     const std::vector<InvestmentInfo> investments = readInvestmentList(investPath);
     for (const InvestmentInfo &info : investments) {
         if (!info.readable)
-            throw RuntimeError(RuntimeError::TypeMismatch, QStringLiteral("\"%1\", record %2: the record is damaged.")
-                                                               .arg(QDir::toNativeSeparators(investPath))
-                                                               .arg(info.number));
+            throw RuntimeError(RuntimeError::TypeMismatch,
+                               //: %1 is the investment file, %2 a record's number.
+                               QCoreApplication::translate("Versions", "\"%1\", record %2: the record is damaged.")
+                                   .arg(QDir::toNativeSeparators(investPath))
+                                   .arg(info.number));
     }
     if (QFileInfo(investPath).size() % InvestRecordLength != 0)
-        throw RuntimeError(RuntimeError::TypeMismatch, QStringLiteral("\"%1\", record %2: the record is cut short.")
-                                                           .arg(QDir::toNativeSeparators(investPath))
-                                                           .arg(QFileInfo(investPath).size() / InvestRecordLength + 1));
+        throw RuntimeError(RuntimeError::TypeMismatch,
+                           //: %1 is the investment file, %2 a record's number.
+                           QCoreApplication::translate("Versions", "\"%1\", record %2: the record is cut short.")
+                               .arg(QDir::toNativeSeparators(investPath))
+                               .arg(QFileInfo(investPath).size() / InvestRecordLength + 1));
     contents.investments = int(investments.size());
     try {
         HistoryReader reader(QDir(folder).filePath(HistFileName));
