@@ -39,22 +39,28 @@ QString PriceIndexRevision::text(PriceIndex::Kind kind) const
     const bool one = changed == 1;
     switch (kind) {
     case PriceIndex::Kind::Monthly:
-        //: %1 is how many months' values of the price index changed.
-        line = one ? QCoreApplication::translate("PriceIndex", "%1 past month changed")
-                   //: %1 is how many months' values of the price index changed.
-                   : QCoreApplication::translate("PriceIndex", "%1 past months changed");
+        if (one)
+            //: %1 is how many months' values of the price index changed.
+            line = QCoreApplication::translate("PriceIndex", "%1 past month changed");
+        else
+            //: %1 is how many months' values of the price index changed.
+            line = QCoreApplication::translate("PriceIndex", "%1 past months changed");
         break;
     case PriceIndex::Kind::Quarterly:
-        //: %1 is how many quarters' values of the price index changed.
-        line = one ? QCoreApplication::translate("PriceIndex", "%1 past quarter changed")
-                   //: %1 is how many quarters' values of the price index changed.
-                   : QCoreApplication::translate("PriceIndex", "%1 past quarters changed");
+        if (one)
+            //: %1 is how many quarters' values of the price index changed.
+            line = QCoreApplication::translate("PriceIndex", "%1 past quarter changed");
+        else
+            //: %1 is how many quarters' values of the price index changed.
+            line = QCoreApplication::translate("PriceIndex", "%1 past quarters changed");
         break;
     case PriceIndex::Kind::Annual:
-        //: %1 is how many years' values of the price index changed.
-        line = one ? QCoreApplication::translate("PriceIndex", "%1 past year changed")
-                   //: %1 is how many years' values of the price index changed.
-                   : QCoreApplication::translate("PriceIndex", "%1 past years changed");
+        if (one)
+            //: %1 is how many years' values of the price index changed.
+            line = QCoreApplication::translate("PriceIndex", "%1 past year changed");
+        else
+            //: %1 is how many years' values of the price index changed.
+            line = QCoreApplication::translate("PriceIndex", "%1 past years changed");
         break;
     }
     line = line.arg(changed);

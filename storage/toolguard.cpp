@@ -73,11 +73,12 @@ QString unownedLinesWarning(const UnownedLines &unowned, const QString &historyP
         listed = QCoreApplication::translate("DataFolder", "%1 and %2 more")
                      .arg(listed)
                      .arg(unowned.count - unowned.first.size());
-    const QString range =
-        investCount == 0
-            ? QCoreApplication::translate("DataFolder", "there are no investments")
-            //: %1 is the number of the last investment.
-            : QCoreApplication::translate("DataFolder", "investments are numbered 1 to %1").arg(investCount);
+    QString range;
+    if (investCount == 0)
+        range = QCoreApplication::translate("DataFolder", "there are no investments");
+    else
+        //: %1 is the number of the last investment.
+        range = QCoreApplication::translate("DataFolder", "investments are numbered 1 to %1").arg(investCount);
     const QString shown = QDir::toNativeSeparators(historyPath);
     // At most Listed lines are named, so a single line named means a single line found.
     if (unowned.count == 1) {

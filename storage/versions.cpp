@@ -436,7 +436,8 @@ void VersionStore::undo()
     if (!entries.contains(cursor) || !entries.value(cursor).done)
         throw VersionRefused(QCoreApplication::translate("Versions", "There is no change to undo."));
     const Entry &c = entries[cursor];
-    d->moveTo(c.before, cursor, c.parent, QStringLiteral("before %1").arg(timeText(c.time)));
+    //: Stands for %1 in "The version of %1 cannot be restored"; %1 here is a date and time.
+    d->moveTo(c.before, cursor, c.parent, QCoreApplication::translate("Versions", "before %1").arg(timeText(c.time)));
 }
 
 void VersionStore::redo()
