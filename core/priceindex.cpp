@@ -116,8 +116,10 @@ QString PriceIndex::lastPeriod() const
 QString PriceIndex::coverage() const
 {
     if (values.isEmpty())
-        return QStringLiteral("no values");
-    return QStringLiteral("%1 to %2").arg(firstPeriod(), lastPeriod());
+        //: What periods a price index covers, when it holds none.
+        return QCoreApplication::translate("PriceIndex", "no values");
+    //: What periods a price index covers: %1 the first period, %2 the last ("2001-01 to 2024-06").
+    return QCoreApplication::translate("PriceIndex", "%1 to %2").arg(firstPeriod(), lastPeriod());
 }
 
 PriceIndex::RateResult PriceIndex::rate(const QDate &from, const QDate &to) const

@@ -1,5 +1,7 @@
 #include "core/priceindexrevision.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 PriceIndexRevision comparePriceIndexes(const PriceIndex &before, const PriceIndex &after)
@@ -32,12 +34,39 @@ PriceIndexRevision comparePriceIndexes(const PriceIndex &before, const PriceInde
 
 QString PriceIndexRevision::text(PriceIndex::Kind kind) const
 {
-    const QString period = kind == PriceIndex::Kind::Monthly     ? QStringLiteral("month")
-                           : kind == PriceIndex::Kind::Quarterly ? QStringLiteral("quarter")
-                                                                 : QStringLiteral("year");
-    QString line = QStringLiteral("%1 past %2%3 changed").arg(changed).arg(period, changed == 1 ? "" : "s");
+    // One sentence per period and number, so each language words its own plural.
+    QString line;
+    const bool one = changed == 1;
+    switch (kind) {
+    case PriceIndex::Kind::Monthly:
+        if (one)
+            //: %1 is how many months' values of the price index changed.
+            line = QCoreApplication::translate("PriceIndex", "%1 past month changed");
+        else
+            //: %1 is how many months' values of the price index changed.
+            line = QCoreApplication::translate("PriceIndex", "%1 past months changed");
+        break;
+    case PriceIndex::Kind::Quarterly:
+        if (one)
+            //: %1 is how many quarters' values of the price index changed.
+            line = QCoreApplication::translate("PriceIndex", "%1 past quarter changed");
+        else
+            //: %1 is how many quarters' values of the price index changed.
+            line = QCoreApplication::translate("PriceIndex", "%1 past quarters changed");
+        break;
+    case PriceIndex::Kind::Annual:
+        if (one)
+            //: %1 is how many years' values of the price index changed.
+            line = QCoreApplication::translate("PriceIndex", "%1 past year changed");
+        else
+            //: %1 is how many years' values of the price index changed.
+            line = QCoreApplication::translate("PriceIndex", "%1 past years changed");
+        break;
+    }
+    line = line.arg(changed);
     if (largestRateChange >= 0)
-        line += QStringLiteral("; a rate over 12 months changed by up to %1 points")
+        //: Follows "3 past months changed"; %1 is the largest change in percentage points.
+        line += QCoreApplication::translate("PriceIndex", "; a rate over 12 months changed by up to %1 points")
                     .arg(hundredthsText(roundPercentToHundredths(largestRateChange)));
     return line;
 }

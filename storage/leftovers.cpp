@@ -113,9 +113,11 @@ LeftoverReport cleanUpLeftovers(const QDateTime &now)
     const QString recovered = newRecoveredFolder(folder, now);
     for (const QString &name : leftovers) {
         if (!moveName(folder.filePath(name), QDir(recovered).filePath(name)))
-            throw RuntimeError(RuntimeError::PathFileAccessError,
-                               QStringLiteral("\"%1\" cannot be moved into the folder \"%2\".")
-                                   .arg(name, QDir::toNativeSeparators(recovered)));
+            throw RuntimeError(
+                RuntimeError::PathFileAccessError,
+                //: %1 is a file's name, %2 the folder of recovered files.
+                QCoreApplication::translate("DataFolder", "\"%1\" cannot be moved into the folder \"%2\".")
+                    .arg(name, QDir::toNativeSeparators(recovered)));
         report.recoveredNames.append(name);
     }
     syncFolder(folder.filePath(InvestFileName));
@@ -126,35 +128,55 @@ LeftoverReport cleanUpLeftovers(const QDateTime &now)
 
 QString leftoverDescription(const QString &name)
 {
+    // Phrases shown beside a file's name in the list of files moved aside.
     if (name == TempDataFileName)
-        return QStringLiteral("investments copied out by an investment delete");
+        //: Describes a file left in the data folder.
+        return QCoreApplication::translate("DataFolder", "investments copied out by an investment delete");
     if (name == TempHistFileName)
-        return QStringLiteral("the new data history of an investment delete");
+        //: Describes a file left in the data folder.
+        return QCoreApplication::translate("DataFolder", "the new data history of an investment delete");
     if (name == SuccesFileName)
-        return QStringLiteral("data records of the investments not being edited");
+        //: Describes a file left in the data folder.
+        return QCoreApplication::translate("DataFolder", "data records of the investments not being edited");
     if (name == RecsDisplayedFileName)
-        return QStringLiteral("data records of the investment being edited");
+        //: Describes a file left in the data folder.
+        return QCoreApplication::translate("DataFolder", "data records of the investment being edited");
     if (name == PageFileName)
-        return QStringLiteral("data records of the investment last shown");
+        //: Describes a file left in the data folder.
+        return QCoreApplication::translate("DataFolder", "data records of the investment last shown");
     if (name == InvestFileName)
-        return QStringLiteral("the investment file");
+        //: Describes a file left in the data folder.
+        return QCoreApplication::translate("DataFolder", "the investment file");
     if (name == HistFileName)
-        return QStringLiteral("the data history");
+        //: Describes a file left in the data folder.
+        return QCoreApplication::translate("DataFolder", "the data history");
     if (name == CommitMarkerName)
-        return QStringLiteral("the note of an investment delete that was not completed");
+        //: Describes a file left in the data folder.
+        return QCoreApplication::translate("DataFolder", "the note of an investment delete that was not completed");
     if (name.startsWith(QLatin1Char('.')) && name.endsWith(QLatin1String(".new")))
-        return QStringLiteral("an unfinished new copy of \"%1\", not complete")
+        //: Describes a file left in the data folder; %1 is the name of the data file it was to replace.
+        return QCoreApplication::translate("DataFolder", "an unfinished new copy of \"%1\", not complete")
             .arg(name.mid(1, name.size() - 1 - 4 - 9));
     return QString();
 }
 
 QString pendingChangeNote(const LeftoverReport &report)
 {
-    const auto quoted = [](const QStringList &names) {
-        QStringList list;
-        for (const QString &name : names)
-            list.append(QLatin1Char('"') + name + QLatin1Char('"'));
-        return list.join(QLatin1String(" and "));
+    // "A" and "B" (or "A" or "B"), each pair a phrase of its own so a language may word it.
+    const auto quoted = [](const QStringList &names, bool either = false) {
+        QString list;
+        for (const QString &name : names) {
+            const QString one = QLatin1Char('"') + name + QLatin1Char('"');
+            if (list.isEmpty())
+                list = one;
+            else if (either)
+                //: Two names of files, either one ("A" or "B").
+                list = QCoreApplication::translate("DataFolder", "%1 or %2").arg(list, one);
+            else
+                //: Two names of files, both of them ("A" and "B").
+                list = QCoreApplication::translate("DataFolder", "%1 and %2").arg(list, one);
+        }
+        return list;
     };
     switch (report.renames) {
     case PendingOutcome::None:
@@ -180,7 +202,7 @@ QString pendingChangeNote(const LeftoverReport &report)
                    "DataFolder", "The investment delete that was interrupted cannot be completed from the files in the "
                                  "data folder, and whether it had already replaced %1 is not known, so they may no "
                                  "longer belong together. Both were moved aside with it.")
-            .arg(quoted(report.notReplacedNames).replace(QLatin1String(" and "), QLatin1String(" or ")));
+            .arg(quoted(report.notReplacedNames, true));
     return QCoreApplication::translate(
                "DataFolder", "The investment delete that was interrupted cannot be completed from the files in the "
                              "data folder. It had already replaced %1 but not %2, and they no longer belong together "

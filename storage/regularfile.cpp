@@ -22,7 +22,7 @@ QString systemMessage(int number)
 
 } // namespace
 
-bool readRegularFile(const QString &path, qint64 maxBytes, QByteArray &out, QString &error, const QString &what)
+bool readRegularFile(const QString &path, qint64 maxBytes, QByteArray &out, QString &error, ReadPurpose purpose)
 {
     out.clear();
     const QString shown = QDir::toNativeSeparators(path);
@@ -52,9 +52,14 @@ bool readRegularFile(const QString &path, qint64 maxBytes, QByteArray &out, QStr
                     .arg(shown);
         return false;
     }
-    const QString tooLarge = QStringLiteral("The file is too large to be %1 (more than %2 MB).")
-                                 .arg(what.isEmpty() ? QStringLiteral("a price index") : what)
-                                 .arg(maxBytes / (1024 * 1024));
+    //: %1 is the largest size allowed, in megabytes.
+    const QString tooLarge =
+        (purpose == ReadPurpose::Import
+             ? QCoreApplication::translate("Import", "The file is too large to be imported (more than %1 MB).")
+             //: %1 is the largest size allowed, in megabytes.
+             : QCoreApplication::translate("PriceIndex",
+                                           "The file is too large to be a price index (more than %1 MB)."))
+            .arg(maxBytes / (1024 * 1024));
     if (st.st_size > maxBytes) {
         error = tooLarge;
         return false;

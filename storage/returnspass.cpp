@@ -4,6 +4,7 @@
 #include "storage/filetable.h"
 #include "storage/historypass.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -128,7 +129,8 @@ Portfolio readPortfolio(const PriceIndex *series)
         portfolio.returns.push_back(builder.finish());
     portfolio.all = portfolioReturns(portfolio.returns, series);
     portfolio.overTime = amounts.series();
-    portfolio.overTime.setInvestment(0, QStringLiteral("All investments"), QString());
+    //: Caption of the chart of the whole portfolio over time.
+    portfolio.overTime.setInvestment(0, QCoreApplication::translate("Returns", "All investments"), QString());
     return portfolio;
 }
 

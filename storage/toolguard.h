@@ -31,9 +31,11 @@ struct UnownedLines
 // A missing history has no lines.
 UnownedLines findUnownedLines(const QString &historyPath, int investCount);
 
+// Where the lines are left out of: what the warning says became of them.
+enum class LeftOut { Exported, InReport, Counted };
+
 // "3 lines of "FILE" name no investment (investments are numbered 1 to 2) and are not
-// exported: lines 4, 7, 9"; `leftOutOf` says where they are missing ("exported").
-QString unownedLinesWarning(const UnownedLines &unowned, const QString &historyPath, int investCount,
-                            const QString &leftOutOf);
+// exported: lines 4, 7, 9"; `leftOut` says where they are missing ("exported").
+QString unownedLinesWarning(const UnownedLines &unowned, const QString &historyPath, int investCount, LeftOut leftOut);
 
 } // namespace storage

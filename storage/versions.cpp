@@ -436,7 +436,8 @@ void VersionStore::undo()
     if (!entries.contains(cursor) || !entries.value(cursor).done)
         throw VersionRefused(QCoreApplication::translate("Versions", "There is no change to undo."));
     const Entry &c = entries[cursor];
-    d->moveTo(c.before, cursor, c.parent, QStringLiteral("before %1").arg(timeText(c.time)));
+    //: Stands for %1 in "The version of %1 cannot be restored"; %1 here is a date and time.
+    d->moveTo(c.before, cursor, c.parent, QCoreApplication::translate("Versions", "before %1").arg(timeText(c.time)));
 }
 
 void VersionStore::redo()
@@ -482,14 +483,18 @@ VersionStore::BackupContents VersionStore::checkBackup(const QString &folder) co
     const std::vector<InvestmentInfo> investments = readInvestmentList(investPath);
     for (const InvestmentInfo &info : investments) {
         if (!info.readable)
-            throw RuntimeError(RuntimeError::TypeMismatch, QStringLiteral("\"%1\", record %2: the record is damaged.")
-                                                               .arg(QDir::toNativeSeparators(investPath))
-                                                               .arg(info.number));
+            throw RuntimeError(RuntimeError::TypeMismatch,
+                               //: %1 is the investment file, %2 a record's number.
+                               QCoreApplication::translate("Versions", "\"%1\", record %2: the record is damaged.")
+                                   .arg(QDir::toNativeSeparators(investPath))
+                                   .arg(info.number));
     }
     if (QFileInfo(investPath).size() % InvestRecordLength != 0)
-        throw RuntimeError(RuntimeError::TypeMismatch, QStringLiteral("\"%1\", record %2: the record is cut short.")
-                                                           .arg(QDir::toNativeSeparators(investPath))
-                                                           .arg(QFileInfo(investPath).size() / InvestRecordLength + 1));
+        throw RuntimeError(RuntimeError::TypeMismatch,
+                           //: %1 is the investment file, %2 a record's number.
+                           QCoreApplication::translate("Versions", "\"%1\", record %2: the record is cut short.")
+                               .arg(QDir::toNativeSeparators(investPath))
+                               .arg(QFileInfo(investPath).size() / InvestRecordLength + 1));
     contents.investments = int(investments.size());
     try {
         HistoryReader reader(QDir(folder).filePath(HistFileName));

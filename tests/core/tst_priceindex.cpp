@@ -1,5 +1,6 @@
 // Price indexes: the rate rules, rounding, missing data, and the shipped series against the published tables.
 #include "core/priceindex.h"
+#include "core/priceindexrevision.h"
 #include "storage/priceindexstore.h"
 #include "tempdatafolder.h"
 
@@ -80,6 +81,8 @@ private slots:
     void defaultSeriesByCountry_data();
     void defaultSeriesByCountry();
     void seriesFileRoundTripAndDamage();
+    void revisionText_data();
+    void revisionText();
     void conversionScriptReproducesShippedFiles();
 
 private:
@@ -380,6 +383,38 @@ void tst_PriceIndex::defaultSeriesByCountry()
     QFETCH(QString, country);
     QFETCH(QString, series);
     QCOMPARE(storage::defaultPriceIndexName(country), series);
+}
+
+// Each period and number is a sentence of its own: every one reads as it always has.
+void tst_PriceIndex::revisionText_data()
+{
+    QTest::addColumn<PriceIndex::Kind>("kind");
+    QTest::addColumn<int>("changed");
+    QTest::addColumn<double>("largest");
+    QTest::addColumn<QString>("text");
+    using K = PriceIndex::Kind;
+    QTest::newRow("no month") << K::Monthly << 0 << -1.0 << "0 past months changed";
+    QTest::newRow("one month") << K::Monthly << 1 << -1.0 << "1 past month changed";
+    QTest::newRow("months and a rate") << K::Monthly << 3 << 0.354
+                                       << "3 past months changed; a rate over 12 months changed by up to 0.35 points";
+    QTest::newRow("one quarter") << K::Quarterly << 1 << 0.0
+                                 << "1 past quarter changed; a rate over 12 months changed by up to 0.00 points";
+    QTest::newRow("quarters") << K::Quarterly << 2 << -1.0 << "2 past quarters changed";
+    QTest::newRow("one year") << K::Annual << 1 << -1.0 << "1 past year changed";
+    QTest::newRow("years") << K::Annual << 12 << 1.5
+                           << "12 past years changed; a rate over 12 months changed by up to 1.50 points";
+}
+
+void tst_PriceIndex::revisionText()
+{
+    QFETCH(PriceIndex::Kind, kind);
+    QFETCH(int, changed);
+    QFETCH(double, largest);
+    QFETCH(QString, text);
+    PriceIndexRevision revision;
+    revision.changed = changed;
+    revision.largestRateChange = largest;
+    QCOMPARE(revision.text(kind), text);
 }
 
 void tst_PriceIndex::seriesFileRoundTripAndDamage()

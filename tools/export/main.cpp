@@ -285,7 +285,7 @@ int main(int argc, char *argv[])
                          qPrintable(QCoreApplication::translate("Tools", "warning: %1")
                                         .arg(storage::unownedLinesWarning(portfolio.unowned, historyPath,
                                                                           int(portfolio.investments.size()),
-                                                                          QStringLiteral("counted")))));
+                                                                          storage::LeftOut::Counted))));
         return 0;
     }
     std::optional<SuggestedRates> suggest;
@@ -346,6 +346,6 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "plumbline-export: %s\n",
                      qPrintable(QCoreApplication::translate("Tools", "warning: %1")
                                     .arg(storage::unownedLinesWarning(unowned, historyPath, count,
-                                                                      QStringLiteral("exported")))));
+                                                                      storage::LeftOut::Exported))));
     return 0;
 }

@@ -250,7 +250,7 @@ int main(int argc, char *argv[])
         QByteArray bytes;
         QString error;
         const QString path = files.first();
-        if (!storage::readRegularFile(path, recordcsv::MaxBytes, bytes, error, QStringLiteral("imported")))
+        if (!storage::readRegularFile(path, recordcsv::MaxBytes, bytes, error, storage::ReadPurpose::Import))
             return fail(QStringLiteral("\"%1\": %2").arg(path, error));
         recordcsv::ReadResult read;
         if (!recordcsv::readRecordCsv(bytes, order, read, error))

@@ -204,7 +204,7 @@ int runReportTool(int argc, char *argv[], const ReportToolHooks &hooks)
             std::fprintf(stderr, "plumbline-report: %s\n",
                          qPrintable(QCoreApplication::translate("Tools", "warning: %1")
                                         .arg(storage::unownedLinesWarning(unowned, history, count,
-                                                                          QStringLiteral("in the report")))));
+                                                                          storage::LeftOut::InReport))));
     } catch (const storage::HistoryPassError &) {
     } catch (const RuntimeError &) {
     }

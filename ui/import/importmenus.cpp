@@ -185,7 +185,7 @@ void importFile(QMainWindow *window, const MainWindowHooks &hooks, const QString
     };
     QByteArray bytes;
     QString error;
-    if (!storage::readRegularFile(path, recordcsv::MaxBytes, bytes, error, QStringLiteral("imported")))
+    if (!storage::readRegularFile(path, recordcsv::MaxBytes, bytes, error, storage::ReadPurpose::Import))
         return refuse(error);
     recordcsv::CsvTable table;
     if (!recordcsv::splitCsv(bytes, table, error))

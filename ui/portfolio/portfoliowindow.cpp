@@ -302,7 +302,7 @@ void PortfolioWindow::present(Reading reading)
         tblPortfolio->horizontalScrollBar()->setValue(left);
         if (portfolio.unowned.count > 0)
             notes << storage::unownedLinesWarning(portfolio.unowned, storage::programFile(storage::HistFileName),
-                                                  int(portfolio.investments.size()), QStringLiteral("counted")) +
+                                                  int(portfolio.investments.size()), storage::LeftOut::Counted) +
                          QLatin1Char('.');
     } else {
         model->clear();
