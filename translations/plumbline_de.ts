@@ -305,6 +305,115 @@
         <source>an unfinished change is pending in &quot;%1&quot;; start Plumbline once to complete it</source>
         <translation>in „%1“ steht eine unvollendete Änderung aus; starten Sie Plumbline einmal, um sie abzuschließen</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; cannot be moved into the folder &quot;%2&quot;.</source>
+        <extracomment>%1 is a file&apos;s name, %2 the folder of recovered files.</extracomment>
+        <translation>„%1“ kann nicht in den Ordner „%2“ verschoben werden.</translation>
+    </message>
+    <message>
+        <source>investments copied out by an investment delete</source>
+        <extracomment>Describes a file left in the data folder.</extracomment>
+        <translation>Anlagen, die beim Löschen einer Anlage herauskopiert wurden</translation>
+    </message>
+    <message>
+        <source>the new data history of an investment delete</source>
+        <extracomment>Describes a file left in the data folder.</extracomment>
+        <translation>der neue Datenverlauf beim Löschen einer Anlage</translation>
+    </message>
+    <message>
+        <source>data records of the investments not being edited</source>
+        <extracomment>Describes a file left in the data folder.</extracomment>
+        <translation>Datensätze der Anlagen, die nicht bearbeitet werden</translation>
+    </message>
+    <message>
+        <source>data records of the investment being edited</source>
+        <extracomment>Describes a file left in the data folder.</extracomment>
+        <translation>Datensätze der Anlage, die bearbeitet wird</translation>
+    </message>
+    <message>
+        <source>data records of the investment last shown</source>
+        <extracomment>Describes a file left in the data folder.</extracomment>
+        <translation>Datensätze der zuletzt angezeigten Anlage</translation>
+    </message>
+    <message>
+        <source>the investment file</source>
+        <extracomment>Describes a file left in the data folder.</extracomment>
+        <translation>die Anlagendatei</translation>
+    </message>
+    <message>
+        <source>the data history</source>
+        <extracomment>Describes a file left in the data folder.</extracomment>
+        <translation>der Datenverlauf</translation>
+    </message>
+    <message>
+        <source>the note of an investment delete that was not completed</source>
+        <extracomment>Describes a file left in the data folder.</extracomment>
+        <translation>die Notiz eines nicht abgeschlossenen Löschens einer Anlage</translation>
+    </message>
+    <message>
+        <source>an unfinished new copy of &quot;%1&quot;, not complete</source>
+        <extracomment>Describes a file left in the data folder; %1 is the name of the data file it was to replace.</extracomment>
+        <translation>eine unfertige neue Kopie von „%1“, nicht vollständig</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <extracomment>Two names of files, either one (&quot;A&quot; or &quot;B&quot;).</extracomment>
+        <translation>%1 oder %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>Two names of files, both of them (&quot;A&quot; and &quot;B&quot;).</extracomment>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: error %2: %3</source>
+        <extracomment>%1 is a file, %2 an error number, %3 the error&apos;s description.</extracomment>
+        <translation>„%1“: Fehler %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <extracomment>%1 is a list of line numbers (&quot;2, 3, 4&quot;), %2 how many more lines there are.</extracomment>
+        <translation>%1 und %2 weitere</translation>
+    </message>
+    <message>
+        <source>there are no investments</source>
+        <translation>es gibt keine Anlagen</translation>
+    </message>
+    <message>
+        <source>investments are numbered 1 to %1</source>
+        <extracomment>%1 is the number of the last investment.</extracomment>
+        <translation>die Anlagen sind von 1 bis %1 nummeriert</translation>
+    </message>
+    <message>
+        <source>1 line of &quot;%1&quot; names no investment (%2) and is not exported: line %3</source>
+        <extracomment>%1 is the history file, %2 says which investments exist, %3 the line&apos;s number.</extracomment>
+        <translation>1 Zeile von „%1“ nennt keine Anlage (%2) und wird nicht exportiert: Zeile %3</translation>
+    </message>
+    <message>
+        <source>1 line of &quot;%1&quot; names no investment (%2) and is not in the report: line %3</source>
+        <extracomment>%1 is the history file, %2 says which investments exist, %3 the line&apos;s number.</extracomment>
+        <translation>1 Zeile von „%1“ nennt keine Anlage (%2) und steht nicht im Bericht: Zeile %3</translation>
+    </message>
+    <message>
+        <source>1 line of &quot;%1&quot; names no investment (%2) and is not counted: line %3</source>
+        <extracomment>%1 is the history file, %2 says which investments exist, %3 the line&apos;s number.</extracomment>
+        <translation>1 Zeile von „%1“ nennt keine Anlage (%2) und wird nicht gezählt: Zeile %3</translation>
+    </message>
+    <message>
+        <source>%1 lines of &quot;%2&quot; name no investment (%3) and are not exported: lines %4</source>
+        <extracomment>%1 is how many lines, %2 the history file, %3 says which investments exist, %4 the lines&apos; numbers.</extracomment>
+        <translation>%1 Zeilen von „%2“ nennen keine Anlage (%3) und werden nicht exportiert: Zeilen %4</translation>
+    </message>
+    <message>
+        <source>%1 lines of &quot;%2&quot; name no investment (%3) and are not in the report: lines %4</source>
+        <extracomment>%1 is how many lines, %2 the history file, %3 says which investments exist, %4 the lines&apos; numbers.</extracomment>
+        <translation>%1 Zeilen von „%2“ nennen keine Anlage (%3) und stehen nicht im Bericht: Zeilen %4</translation>
+    </message>
+    <message>
+        <source>%1 lines of &quot;%2&quot; name no investment (%3) and are not counted: lines %4</source>
+        <extracomment>%1 is how many lines, %2 the history file, %3 says which investments exist, %4 the lines&apos; numbers.</extracomment>
+        <translation>%1 Zeilen von „%2“ nennen keine Anlage (%3) und werden nicht gezählt: Zeilen %4</translation>
+    </message>
 </context>
 <context>
     <name>Import</name>
@@ -483,6 +592,11 @@ Steht in den Daten der Monat zuerst?</translation>
     <message>
         <source>There is no investment shown to fill rates for.</source>
         <translation>Es wird keine Anlage gezeigt, für die Raten ergänzt werden könnten.</translation>
+    </message>
+    <message>
+        <source>The file is too large to be imported (more than %1 MB).</source>
+        <extracomment>%1 is the largest size allowed, in megabytes.</extracomment>
+        <translation>Die Datei ist zu groß für den Import (mehr als %1 MB).</translation>
     </message>
 </context>
 <context>
@@ -970,6 +1084,51 @@ real (%)</translation>
     <message>
         <source>The price index could not be saved (error %1: %2). Nothing was changed.</source>
         <translation>Der Preisindex konnte nicht gespeichert werden (Fehler %1: %2). Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <extracomment>What periods a price index covers, when it holds none.</extracomment>
+        <translation>keine Werte</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>What periods a price index covers: %1 the first period, %2 the last (&quot;2001-01 to 2024-06&quot;).</extracomment>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 past month changed</source>
+        <extracomment>%1 is how many months&apos; values of the price index changed.</extracomment>
+        <translation>%1 zurückliegender Monat geändert</translation>
+    </message>
+    <message>
+        <source>%1 past months changed</source>
+        <extracomment>%1 is how many months&apos; values of the price index changed.</extracomment>
+        <translation>%1 zurückliegende Monate geändert</translation>
+    </message>
+    <message>
+        <source>%1 past quarter changed</source>
+        <extracomment>%1 is how many quarters&apos; values of the price index changed.</extracomment>
+        <translation>%1 zurückliegendes Quartal geändert</translation>
+    </message>
+    <message>
+        <source>%1 past quarters changed</source>
+        <extracomment>%1 is how many quarters&apos; values of the price index changed.</extracomment>
+        <translation>%1 zurückliegende Quartale geändert</translation>
+    </message>
+    <message>
+        <source>%1 past year changed</source>
+        <extracomment>%1 is how many years&apos; values of the price index changed.</extracomment>
+        <translation>%1 zurückliegendes Jahr geändert</translation>
+    </message>
+    <message>
+        <source>%1 past years changed</source>
+        <extracomment>%1 is how many years&apos; values of the price index changed.</extracomment>
+        <translation>%1 zurückliegende Jahre geändert</translation>
+    </message>
+    <message>
+        <source>; a rate over 12 months changed by up to %1 points</source>
+        <extracomment>Follows &quot;3 past months changed&quot;; %1 is the largest change in percentage points.</extracomment>
+        <translation>; eine Rate über 12 Monate änderte sich um bis zu %1 Prozentpunkte</translation>
     </message>
 </context>
 <context>
@@ -1521,6 +1680,11 @@ Ihre Daten, wie sie jetzt sind, bleiben aufbewahrt: Bearbeiten, Rückgängig hol
         <extracomment>%3 the time-weighted return a year, %4 why there is none after inflation, %5 the money-weighted return</extracomment>
         <translation>Seit %1 (%2 Jahre): %3 pro Jahr (zeitgewichtet; keine Zahl nach Inflation: %4); kapitalgewichtet %5</translation>
     </message>
+    <message>
+        <source>All investments</source>
+        <extracomment>Caption of the chart of the whole portfolio over time.</extracomment>
+        <translation>Alle Anlagen</translation>
+    </message>
 </context>
 <context>
     <name>RuntimeError</name>
@@ -2067,6 +2231,21 @@ Ihre Datendateien sind unverändert. Rückgängig wird womöglich erst angeboten
         <source>%1 (line %2 of the version&apos;s data records)</source>
         <extracomment>%1 is the reason, %2 a line number</extracomment>
         <translation>%1 (Zeile %2 der Datensätze der Version)</translation>
+    </message>
+    <message>
+        <source>before %1</source>
+        <extracomment>Stands for %1 in &quot;The version of %1 cannot be restored&quot;; %1 here is a date and time.</extracomment>
+        <translation>Stand vor %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;, record %2: the record is damaged.</source>
+        <extracomment>%1 is the investment file, %2 a record&apos;s number.</extracomment>
+        <translation>„%1“, Datensatz %2: Der Datensatz ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;, record %2: the record is cut short.</source>
+        <extracomment>%1 is the investment file, %2 a record&apos;s number.</extracomment>
+        <translation>„%1“, Datensatz %2: Der Datensatz ist abgeschnitten.</translation>
     </message>
 </context>
 <context>

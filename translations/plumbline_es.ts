@@ -305,6 +305,115 @@
         <source>an unfinished change is pending in &quot;%1&quot;; start Plumbline once to complete it</source>
         <translation>hay un cambio sin terminar pendiente en «%1»; inicie Plumbline una vez para completarlo</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; cannot be moved into the folder &quot;%2&quot;.</source>
+        <extracomment>%1 is a file&apos;s name, %2 the folder of recovered files.</extracomment>
+        <translation>«%1» no se puede mover a la carpeta «%2».</translation>
+    </message>
+    <message>
+        <source>investments copied out by an investment delete</source>
+        <extracomment>Describes a file left in the data folder.</extracomment>
+        <translation>inversiones copiadas al eliminar una inversión</translation>
+    </message>
+    <message>
+        <source>the new data history of an investment delete</source>
+        <extracomment>Describes a file left in the data folder.</extracomment>
+        <translation>el nuevo historial de datos al eliminar una inversión</translation>
+    </message>
+    <message>
+        <source>data records of the investments not being edited</source>
+        <extracomment>Describes a file left in the data folder.</extracomment>
+        <translation>registros de las inversiones que no se están editando</translation>
+    </message>
+    <message>
+        <source>data records of the investment being edited</source>
+        <extracomment>Describes a file left in the data folder.</extracomment>
+        <translation>registros de la inversión que se está editando</translation>
+    </message>
+    <message>
+        <source>data records of the investment last shown</source>
+        <extracomment>Describes a file left in the data folder.</extracomment>
+        <translation>registros de la última inversión mostrada</translation>
+    </message>
+    <message>
+        <source>the investment file</source>
+        <extracomment>Describes a file left in the data folder.</extracomment>
+        <translation>el archivo de inversiones</translation>
+    </message>
+    <message>
+        <source>the data history</source>
+        <extracomment>Describes a file left in the data folder.</extracomment>
+        <translation>el historial de datos</translation>
+    </message>
+    <message>
+        <source>the note of an investment delete that was not completed</source>
+        <extracomment>Describes a file left in the data folder.</extracomment>
+        <translation>la nota de una eliminación de inversión que no se completó</translation>
+    </message>
+    <message>
+        <source>an unfinished new copy of &quot;%1&quot;, not complete</source>
+        <extracomment>Describes a file left in the data folder; %1 is the name of the data file it was to replace.</extracomment>
+        <translation>una copia nueva sin terminar de «%1», incompleta</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <extracomment>Two names of files, either one (&quot;A&quot; or &quot;B&quot;).</extracomment>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>Two names of files, both of them (&quot;A&quot; and &quot;B&quot;).</extracomment>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: error %2: %3</source>
+        <extracomment>%1 is a file, %2 an error number, %3 the error&apos;s description.</extracomment>
+        <translation>«%1»: error %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <extracomment>%1 is a list of line numbers (&quot;2, 3, 4&quot;), %2 how many more lines there are.</extracomment>
+        <translation>%1 y %2 más</translation>
+    </message>
+    <message>
+        <source>there are no investments</source>
+        <translation>no hay inversiones</translation>
+    </message>
+    <message>
+        <source>investments are numbered 1 to %1</source>
+        <extracomment>%1 is the number of the last investment.</extracomment>
+        <translation>las inversiones están numeradas del 1 al %1</translation>
+    </message>
+    <message>
+        <source>1 line of &quot;%1&quot; names no investment (%2) and is not exported: line %3</source>
+        <extracomment>%1 is the history file, %2 says which investments exist, %3 the line&apos;s number.</extracomment>
+        <translation>1 línea de «%1» no corresponde a ninguna inversión (%2) y no se exporta: línea %3</translation>
+    </message>
+    <message>
+        <source>1 line of &quot;%1&quot; names no investment (%2) and is not in the report: line %3</source>
+        <extracomment>%1 is the history file, %2 says which investments exist, %3 the line&apos;s number.</extracomment>
+        <translation>1 línea de «%1» no corresponde a ninguna inversión (%2) y no figura en el informe: línea %3</translation>
+    </message>
+    <message>
+        <source>1 line of &quot;%1&quot; names no investment (%2) and is not counted: line %3</source>
+        <extracomment>%1 is the history file, %2 says which investments exist, %3 the line&apos;s number.</extracomment>
+        <translation>1 línea de «%1» no corresponde a ninguna inversión (%2) y no se cuenta: línea %3</translation>
+    </message>
+    <message>
+        <source>%1 lines of &quot;%2&quot; name no investment (%3) and are not exported: lines %4</source>
+        <extracomment>%1 is how many lines, %2 the history file, %3 says which investments exist, %4 the lines&apos; numbers.</extracomment>
+        <translation>%1 líneas de «%2» no corresponden a ninguna inversión (%3) y no se exportan: líneas %4</translation>
+    </message>
+    <message>
+        <source>%1 lines of &quot;%2&quot; name no investment (%3) and are not in the report: lines %4</source>
+        <extracomment>%1 is how many lines, %2 the history file, %3 says which investments exist, %4 the lines&apos; numbers.</extracomment>
+        <translation>%1 líneas de «%2» no corresponden a ninguna inversión (%3) y no figuran en el informe: líneas %4</translation>
+    </message>
+    <message>
+        <source>%1 lines of &quot;%2&quot; name no investment (%3) and are not counted: lines %4</source>
+        <extracomment>%1 is how many lines, %2 the history file, %3 says which investments exist, %4 the lines&apos; numbers.</extracomment>
+        <translation>%1 líneas de «%2» no corresponden a ninguna inversión (%3) y no se cuentan: líneas %4</translation>
+    </message>
 </context>
 <context>
     <name>Import</name>
@@ -483,6 +592,11 @@ No: día/mes/año, %4<byte value="xd"/>
     <message>
         <source>There is no investment shown to fill rates for.</source>
         <translation>No se muestra ninguna inversión cuyas tasas completar.</translation>
+    </message>
+    <message>
+        <source>The file is too large to be imported (more than %1 MB).</source>
+        <extracomment>%1 is the largest size allowed, in megabytes.</extracomment>
+        <translation>El archivo es demasiado grande para importarlo (más de %1 MB).</translation>
     </message>
 </context>
 <context>
@@ -970,6 +1084,51 @@ real (%)</translation>
     <message>
         <source>The price index could not be saved (error %1: %2). Nothing was changed.</source>
         <translation>No se ha podido guardar el índice de precios (error %1: %2). No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <extracomment>What periods a price index covers, when it holds none.</extracomment>
+        <translation>sin valores</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>What periods a price index covers: %1 the first period, %2 the last (&quot;2001-01 to 2024-06&quot;).</extracomment>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 past month changed</source>
+        <extracomment>%1 is how many months&apos; values of the price index changed.</extracomment>
+        <translation>%1 mes anterior modificado</translation>
+    </message>
+    <message>
+        <source>%1 past months changed</source>
+        <extracomment>%1 is how many months&apos; values of the price index changed.</extracomment>
+        <translation>%1 meses anteriores modificados</translation>
+    </message>
+    <message>
+        <source>%1 past quarter changed</source>
+        <extracomment>%1 is how many quarters&apos; values of the price index changed.</extracomment>
+        <translation>%1 trimestre anterior modificado</translation>
+    </message>
+    <message>
+        <source>%1 past quarters changed</source>
+        <extracomment>%1 is how many quarters&apos; values of the price index changed.</extracomment>
+        <translation>%1 trimestres anteriores modificados</translation>
+    </message>
+    <message>
+        <source>%1 past year changed</source>
+        <extracomment>%1 is how many years&apos; values of the price index changed.</extracomment>
+        <translation>%1 año anterior modificado</translation>
+    </message>
+    <message>
+        <source>%1 past years changed</source>
+        <extracomment>%1 is how many years&apos; values of the price index changed.</extracomment>
+        <translation>%1 años anteriores modificados</translation>
+    </message>
+    <message>
+        <source>; a rate over 12 months changed by up to %1 points</source>
+        <extracomment>Follows &quot;3 past months changed&quot;; %1 is the largest change in percentage points.</extracomment>
+        <translation>; una tasa a 12 meses cambió hasta %1 puntos</translation>
     </message>
 </context>
 <context>
@@ -1521,6 +1680,11 @@ Sus datos tal como están ahora se guardan: Edición, Deshacer los recupera.</tr
         <extracomment>%3 the time-weighted return a year, %4 why there is none after inflation, %5 the money-weighted return</extracomment>
         <translation>Desde %1 (%2 años): %3 anual (ponderada por el tiempo; sin cifra real: %4); ponderada por el capital %5</translation>
     </message>
+    <message>
+        <source>All investments</source>
+        <extracomment>Caption of the chart of the whole portfolio over time.</extracomment>
+        <translation>Todas las inversiones</translation>
+    </message>
 </context>
 <context>
     <name>RuntimeError</name>
@@ -2067,6 +2231,21 @@ Sus archivos de datos no han cambiado. Puede que Deshacer no esté disponible ha
         <source>%1 (line %2 of the version&apos;s data records)</source>
         <extracomment>%1 is the reason, %2 a line number</extracomment>
         <translation>%1 (línea %2 de los registros de la versión)</translation>
+    </message>
+    <message>
+        <source>before %1</source>
+        <extracomment>Stands for %1 in &quot;The version of %1 cannot be restored&quot;; %1 here is a date and time.</extracomment>
+        <translation>estado anterior al %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;, record %2: the record is damaged.</source>
+        <extracomment>%1 is the investment file, %2 a record&apos;s number.</extracomment>
+        <translation>«%1», registro %2: el registro está dañado.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;, record %2: the record is cut short.</source>
+        <extracomment>%1 is the investment file, %2 a record&apos;s number.</extracomment>
+        <translation>«%1», registro %2: el registro está truncado.</translation>
     </message>
 </context>
 <context>

@@ -305,6 +305,115 @@
         <source>an unfinished change is pending in &quot;%1&quot;; start Plumbline once to complete it</source>
         <translation>une modification inachevée est en attente dans «&#xa0;%1&#xa0;»&#xa0;; démarrez Plumbline une fois pour l&apos;achever</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; cannot be moved into the folder &quot;%2&quot;.</source>
+        <extracomment>%1 is a file&apos;s name, %2 the folder of recovered files.</extracomment>
+        <translation>« %1 » ne peut pas être déplacé dans le dossier « %2 ».</translation>
+    </message>
+    <message>
+        <source>investments copied out by an investment delete</source>
+        <extracomment>Describes a file left in the data folder.</extracomment>
+        <translation>placements copiés lors de la suppression d&apos;un placement</translation>
+    </message>
+    <message>
+        <source>the new data history of an investment delete</source>
+        <extracomment>Describes a file left in the data folder.</extracomment>
+        <translation>le nouvel historique des données d&apos;une suppression de placement</translation>
+    </message>
+    <message>
+        <source>data records of the investments not being edited</source>
+        <extracomment>Describes a file left in the data folder.</extracomment>
+        <translation>enregistrements des placements qui ne sont pas en cours de modification</translation>
+    </message>
+    <message>
+        <source>data records of the investment being edited</source>
+        <extracomment>Describes a file left in the data folder.</extracomment>
+        <translation>enregistrements du placement en cours de modification</translation>
+    </message>
+    <message>
+        <source>data records of the investment last shown</source>
+        <extracomment>Describes a file left in the data folder.</extracomment>
+        <translation>enregistrements du dernier placement affiché</translation>
+    </message>
+    <message>
+        <source>the investment file</source>
+        <extracomment>Describes a file left in the data folder.</extracomment>
+        <translation>le fichier des placements</translation>
+    </message>
+    <message>
+        <source>the data history</source>
+        <extracomment>Describes a file left in the data folder.</extracomment>
+        <translation>l&apos;historique des données</translation>
+    </message>
+    <message>
+        <source>the note of an investment delete that was not completed</source>
+        <extracomment>Describes a file left in the data folder.</extracomment>
+        <translation>la note d&apos;une suppression de placement inachevée</translation>
+    </message>
+    <message>
+        <source>an unfinished new copy of &quot;%1&quot;, not complete</source>
+        <extracomment>Describes a file left in the data folder; %1 is the name of the data file it was to replace.</extracomment>
+        <translation>une nouvelle copie inachevée de « %1 », incomplète</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <extracomment>Two names of files, either one (&quot;A&quot; or &quot;B&quot;).</extracomment>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>Two names of files, both of them (&quot;A&quot; and &quot;B&quot;).</extracomment>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: error %2: %3</source>
+        <extracomment>%1 is a file, %2 an error number, %3 the error&apos;s description.</extracomment>
+        <translation>« %1 » : erreur %2 : %3</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <extracomment>%1 is a list of line numbers (&quot;2, 3, 4&quot;), %2 how many more lines there are.</extracomment>
+        <translation>%1 et %2 autres</translation>
+    </message>
+    <message>
+        <source>there are no investments</source>
+        <translation>il n&apos;y a aucun placement</translation>
+    </message>
+    <message>
+        <source>investments are numbered 1 to %1</source>
+        <extracomment>%1 is the number of the last investment.</extracomment>
+        <translation>les placements sont numérotés de 1 à %1</translation>
+    </message>
+    <message>
+        <source>1 line of &quot;%1&quot; names no investment (%2) and is not exported: line %3</source>
+        <extracomment>%1 is the history file, %2 says which investments exist, %3 the line&apos;s number.</extracomment>
+        <translation>1 ligne de « %1 » ne désigne aucun placement (%2) et n&apos;est pas exportée : ligne %3</translation>
+    </message>
+    <message>
+        <source>1 line of &quot;%1&quot; names no investment (%2) and is not in the report: line %3</source>
+        <extracomment>%1 is the history file, %2 says which investments exist, %3 the line&apos;s number.</extracomment>
+        <translation>1 ligne de « %1 » ne désigne aucun placement (%2) et ne figure pas dans le rapport : ligne %3</translation>
+    </message>
+    <message>
+        <source>1 line of &quot;%1&quot; names no investment (%2) and is not counted: line %3</source>
+        <extracomment>%1 is the history file, %2 says which investments exist, %3 the line&apos;s number.</extracomment>
+        <translation>1 ligne de « %1 » ne désigne aucun placement (%2) et n&apos;est pas comptée : ligne %3</translation>
+    </message>
+    <message>
+        <source>%1 lines of &quot;%2&quot; name no investment (%3) and are not exported: lines %4</source>
+        <extracomment>%1 is how many lines, %2 the history file, %3 says which investments exist, %4 the lines&apos; numbers.</extracomment>
+        <translation>%1 lignes de « %2 » ne désignent aucun placement (%3) et ne sont pas exportées : lignes %4</translation>
+    </message>
+    <message>
+        <source>%1 lines of &quot;%2&quot; name no investment (%3) and are not in the report: lines %4</source>
+        <extracomment>%1 is how many lines, %2 the history file, %3 says which investments exist, %4 the lines&apos; numbers.</extracomment>
+        <translation>%1 lignes de « %2 » ne désignent aucun placement (%3) et ne figurent pas dans le rapport : lignes %4</translation>
+    </message>
+    <message>
+        <source>%1 lines of &quot;%2&quot; name no investment (%3) and are not counted: lines %4</source>
+        <extracomment>%1 is how many lines, %2 the history file, %3 says which investments exist, %4 the lines&apos; numbers.</extracomment>
+        <translation>%1 lignes de « %2 » ne désignent aucun placement (%3) et ne sont pas comptées : lignes %4</translation>
+    </message>
 </context>
 <context>
     <name>Import</name>
@@ -483,6 +592,11 @@ Les dates commencent-elles par le mois&#xa0;?</translation>
     <message>
         <source>There is no investment shown to fill rates for.</source>
         <translation>Aucun placement n&apos;est affiché dont compléter les taux.</translation>
+    </message>
+    <message>
+        <source>The file is too large to be imported (more than %1 MB).</source>
+        <extracomment>%1 is the largest size allowed, in megabytes.</extracomment>
+        <translation>Le fichier est trop volumineux pour être importé (plus de %1 Mo).</translation>
     </message>
 </context>
 <context>
@@ -970,6 +1084,51 @@ après inflation (%)</translation>
     <message>
         <source>The price index could not be saved (error %1: %2). Nothing was changed.</source>
         <translation>L&apos;indice des prix n&apos;a pas pu être enregistré (erreur %1&#xa0;: %2). Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>no values</source>
+        <extracomment>What periods a price index covers, when it holds none.</extracomment>
+        <translation>aucune valeur</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <extracomment>What periods a price index covers: %1 the first period, %2 the last (&quot;2001-01 to 2024-06&quot;).</extracomment>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>%1 past month changed</source>
+        <extracomment>%1 is how many months&apos; values of the price index changed.</extracomment>
+        <translation>%1 mois passé modifié</translation>
+    </message>
+    <message>
+        <source>%1 past months changed</source>
+        <extracomment>%1 is how many months&apos; values of the price index changed.</extracomment>
+        <translation>%1 mois passés modifiés</translation>
+    </message>
+    <message>
+        <source>%1 past quarter changed</source>
+        <extracomment>%1 is how many quarters&apos; values of the price index changed.</extracomment>
+        <translation>%1 trimestre passé modifié</translation>
+    </message>
+    <message>
+        <source>%1 past quarters changed</source>
+        <extracomment>%1 is how many quarters&apos; values of the price index changed.</extracomment>
+        <translation>%1 trimestres passés modifiés</translation>
+    </message>
+    <message>
+        <source>%1 past year changed</source>
+        <extracomment>%1 is how many years&apos; values of the price index changed.</extracomment>
+        <translation>%1 année passée modifiée</translation>
+    </message>
+    <message>
+        <source>%1 past years changed</source>
+        <extracomment>%1 is how many years&apos; values of the price index changed.</extracomment>
+        <translation>%1 années passées modifiées</translation>
+    </message>
+    <message>
+        <source>; a rate over 12 months changed by up to %1 points</source>
+        <extracomment>Follows &quot;3 past months changed&quot;; %1 is the largest change in percentage points.</extracomment>
+        <translation>; un taux sur 12 mois a changé de %1 points au plus</translation>
     </message>
 </context>
 <context>
@@ -1521,6 +1680,11 @@ Vos données actuelles sont conservées&#xa0;: Édition, Annuler les ramène.</t
         <extracomment>%3 the time-weighted return a year, %4 why there is none after inflation, %5 the money-weighted return</extracomment>
         <translation>Depuis le %1 (%2 ans)&#xa0;: %3 par an (pondéré par le temps&#xa0;; aucun chiffre après inflation&#xa0;: %4)&#xa0;; pondéré par les capitaux %5</translation>
     </message>
+    <message>
+        <source>All investments</source>
+        <extracomment>Caption of the chart of the whole portfolio over time.</extracomment>
+        <translation>Tous les placements</translation>
+    </message>
 </context>
 <context>
     <name>RuntimeError</name>
@@ -2067,6 +2231,21 @@ Vos fichiers de données n&apos;ont pas été modifiés. L&apos;annulation peut 
         <source>%1 (line %2 of the version&apos;s data records)</source>
         <extracomment>%1 is the reason, %2 a line number</extracomment>
         <translation>%1 (ligne %2 des enregistrements de la version)</translation>
+    </message>
+    <message>
+        <source>before %1</source>
+        <extracomment>Stands for %1 in &quot;The version of %1 cannot be restored&quot;; %1 here is a date and time.</extracomment>
+        <translation>dernier état avant le %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;, record %2: the record is damaged.</source>
+        <extracomment>%1 is the investment file, %2 a record&apos;s number.</extracomment>
+        <translation>« %1 », enregistrement %2 : l&apos;enregistrement est endommagé.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;, record %2: the record is cut short.</source>
+        <extracomment>%1 is the investment file, %2 a record&apos;s number.</extracomment>
+        <translation>« %1 », enregistrement %2 : l&apos;enregistrement est tronqué.</translation>
     </message>
 </context>
 <context>
