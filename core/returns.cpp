@@ -65,6 +65,44 @@ double solveInBracket(const std::vector<std::pair<double, double>> &flows, doubl
     return u;
 }
 
+// Adds each flow's term to `values`, stepping outward from u = 0: every term is multiplied by
+// the same factor at every step. The flows go in blocks of four, one step at a time, so the
+// four multiplications are independent of each other and of the sum, while each value still
+// takes the terms one by one in the flows' order (the same sums to the last bit as a loop
+// over the flows for each step).
+void addScannedTerms(const std::vector<std::pair<double, double>> &flows, double reference, double step, double *values,
+                     int count)
+{
+    size_t k = 0;
+    for (; k + 4 <= flows.size(); k += 4) {
+        double t0 = flows[k].second, t1 = flows[k + 1].second, t2 = flows[k + 2].second, t3 = flows[k + 3].second;
+        const double f0 = std::exp(-step * (flows[k].first - reference));
+        const double f1 = std::exp(-step * (flows[k + 1].first - reference));
+        const double f2 = std::exp(-step * (flows[k + 2].first - reference));
+        const double f3 = std::exp(-step * (flows[k + 3].first - reference));
+        for (int s = 0; s < count; ++s) {
+            double sum = values[s];
+            sum += t0;
+            sum += t1;
+            sum += t2;
+            sum += t3;
+            values[s] = sum;
+            t0 *= f0;
+            t1 *= f1;
+            t2 *= f2;
+            t3 *= f3;
+        }
+    }
+    for (; k < flows.size(); ++k) {
+        double term = flows[k].second;
+        const double factor = std::exp(-step * (flows[k].first - reference));
+        for (int s = 0; s < count; ++s) {
+            values[s] += term;
+            term *= factor;
+        }
+    }
+}
+
 // The present value, scaled, at `steps` + 1 evenly spaced u from `low` < 0 to `high` > 0
 // (with u = 0 among them): outward from u = 0 each flow's term is multiplied by the same
 // factor at every step, so the whole scan costs one exp() per flow rather than one per flow
@@ -74,36 +112,15 @@ std::vector<double> scannedValues(const std::vector<std::pair<double, double>> &
 {
     const double step = (high - low) / steps;
     const int zero = int(std::lround(-low / step));
-    std::vector<double> values(size_t(steps) + 1);
-    std::vector<double> terms(flows.size());
-    std::vector<double> factors(flows.size());
+    std::vector<double> values(size_t(steps) + 1, 0.0);
     // Upwards from u = 0, measured from the first flow.
-    for (size_t k = 0; k < flows.size(); ++k) {
-        terms[k] = flows[k].second;
-        factors[k] = std::exp(-step * (flows[k].first - flows.front().first));
-    }
-    for (int s = zero; s <= steps; ++s) {
-        double sum = 0;
-        for (size_t k = 0; k < flows.size(); ++k) {
-            sum += terms[k];
-            terms[k] *= factors[k];
-        }
-        values[size_t(s)] = sum;
-    }
-    // Downwards from u = 0, measured from the last flow.
-    for (size_t k = 0; k < flows.size(); ++k) {
-        terms[k] = flows[k].second;
-        factors[k] = std::exp(step * (flows[k].first - flows.back().first));
-    }
-    for (int s = zero; s >= 0; --s) {
-        double sum = 0;
-        for (size_t k = 0; k < flows.size(); ++k) {
-            sum += terms[k];
-            terms[k] *= factors[k];
-        }
-        if (s < zero)
-            values[size_t(s)] = sum;
-    }
+    addScannedTerms(flows, flows.front().first, step, values.data() + zero, steps - zero + 1);
+    // Downwards from u = 0, measured from the last flow, in reverse order so the steps still
+    // run outward.
+    std::vector<double> downwards(size_t(zero) + 1, 0.0);
+    addScannedTerms(flows, flows.back().first, -step, downwards.data(), zero + 1);
+    for (int s = 0; s < zero; ++s)
+        values[size_t(s)] = downwards[size_t(zero - s)];
     return values;
 }
 
