@@ -208,23 +208,14 @@ QString InvestmentReturns::note() const
     return QString();
 }
 
-void ReturnsBuilder::reserve(size_t records)
-{
-    m_flowDays.reserve(records);
-    m_flowAmounts.reserve(records);
-    m_flowReal.reserve(records);
-}
-
 void ReturnsBuilder::addFlow(double day, double amount, double real)
 {
-    if (!m_flowDays.empty() && std::floor(m_flowDays.back()) == std::floor(day)) {
-        m_flowAmounts.back() += amount;
-        m_flowReal.back() += real;
+    if (!m_flows.empty() && std::floor(m_flows.back().day) == std::floor(day)) {
+        m_flows.back().amount += amount;
+        m_flows.back().real += real;
         return;
     }
-    m_flowDays.push_back(day);
-    m_flowAmounts.push_back(amount);
-    m_flowReal.push_back(real);
+    m_flows.push_back({day, amount, real});
 }
 
 void ReturnsBuilder::add(const RecordFigures &record)
@@ -232,8 +223,8 @@ void ReturnsBuilder::add(const RecordFigures &record)
     if (record.state == FigureState::Skipped)
         return;
     if (record.state == FigureState::Computed)
-        m_result.lossToInflation += record.lossToInfl;
-    m_result.lastCurrent = record.currentAmount;
+        m_lossToInflation += record.lossToInfl;
+    m_lastCurrent = record.currentAmount;
     const Counted now{record.record, record.date, record.originalAmount.units(), record.currentAmount.units()};
     if (m_count++ == 0) {
         m_first = now;
@@ -242,9 +233,11 @@ void ReturnsBuilder::add(const RecordFigures &record)
     }
     const Counted before = m_last;
     m_last = now;
-    if (now.date.serial() < before.date.serial() && m_datesReason.isEmpty())
+    if (now.date.serial() < before.date.serial() && m_datesReason.isEmpty()) {
         m_datesReason = QStringLiteral("record %1 is dated before the record before it").arg(now.record);
-    if (!m_datesReason.isEmpty() || !m_baseReason.isEmpty())
+        m_blank = true;
+    }
+    if (m_blank)
         return; // every figure is blank already
     // A return is a ratio of amounts: worked out in whole units, with a single division.
     const int64_t added = now.original - before.original;
@@ -252,14 +245,17 @@ void ReturnsBuilder::add(const RecordFigures &record)
     if (base <= 0) {
         m_baseReason =
             QStringLiteral("record %1 leaves no money in the investment to measure a return on").arg(now.record);
+        m_blank = true;
         return;
     }
     m_growth *= 1 + double(now.current - before.current - added) / base;
     const double rate = double(record.rate);
-    if (rate == 0 && m_result.realReason.isEmpty())
-        m_result.realReason = QStringLiteral("record %1 has no inflation rate").arg(now.record);
-    else if (rate <= -100 && m_result.realReason.isEmpty())
-        m_result.realReason = QStringLiteral("record %1 has an inflation rate at or below -100 %").arg(now.record);
+    if ((rate == 0 || rate <= -100) && !m_realBlank) {
+        m_result.realReason =
+            rate == 0 ? QStringLiteral("record %1 has no inflation rate").arg(now.record)
+                      : QStringLiteral("record %1 has an inflation rate at or below -100 %").arg(now.record);
+        m_realBlank = true;
+    }
     m_prices *= 1 + rate / 100;
     if (added != 0)
         addFlow(now.date.serial(), double(-added), double(-added) / m_prices);
@@ -269,6 +265,8 @@ InvestmentReturns ReturnsBuilder::finish() const
 {
     InvestmentReturns r = m_result;
     r.records = m_count;
+    r.lastCurrent = m_lastCurrent;
+    r.lossToInflation = m_lossToInflation;
     if (m_count > 0) {
         r.firstDate = m_first.date;
         r.lastDate = m_last.date;
@@ -289,16 +287,16 @@ InvestmentReturns ReturnsBuilder::finish() const
     }
 
     std::vector<CashFlow> realFlows;
-    r.flows.reserve(m_flowDays.size() + 2);
-    realFlows.reserve(m_flowDays.size() + 2);
+    r.flows.reserve(m_flows.size() + 2);
+    realFlows.reserve(m_flows.size() + 2);
     // The amounts back in the currency: a rate does not depend on the unit, but the flows of
     // every investment are added up for all of them.
     constexpr double Unit = 1.0 / 10000;
     r.flows.push_back({m_first.date, -double(m_first.current) * Unit});
     realFlows.push_back(r.flows.back());
-    for (size_t k = 0; k < m_flowDays.size(); ++k) {
-        r.flows.push_back({Date(m_flowDays[k]), m_flowAmounts[k] * Unit});
-        realFlows.push_back({Date(m_flowDays[k]), m_flowReal[k] * Unit});
+    for (const Flow &flow : m_flows) {
+        r.flows.push_back({Date(flow.day), flow.amount * Unit});
+        realFlows.push_back({Date(flow.day), flow.real * Unit});
     }
     r.flows.push_back({m_last.date, double(m_last.current) * Unit});
     realFlows.push_back({m_last.date, double(m_last.current) * Unit / m_prices});

@@ -4,8 +4,6 @@
 #include "storage/filetable.h"
 #include "storage/historypass.h"
 
-#include <QFileInfo>
-
 #include <algorithm>
 #include <cmath>
 #include <memory>
@@ -145,14 +143,9 @@ Portfolio readPortfolio(const PriceIndex *series)
     const QString history = programFile(HistFileName);
     if (fileExists(history)) {
         HistoryReader reader(history);
-        // About as many records each as the file holds lines per investment (a line is some 36
-        // bytes), so the builders of a long history are not copied again and again as they grow.
-        if (count > 0) {
-            const long long lines = QFileInfo(history).size() / 36;
-            for (ReturnsBuilder &builder : builders)
-                builder.reserve(size_t(std::min<long long>(lines / count + 1, 1 << 20)));
-        }
-        Calculations calculations;
+        // One calculation per investment, found by its number: unowned lines never reach them.
+        std::vector<Calculation> calculations(size_t(count) + 1);
+        WrittenRates rates;
         HistFields line;
         while (reader.nextLine()) {
             reader.decode(line);
@@ -160,7 +153,8 @@ Portfolio readPortfolio(const PriceIndex *series)
                 continue;
             RecordFigures figures;
             try {
-                figures = calculations.add(line);
+                figures = calculations[size_t(line.investNum)].add(line.investNum, line.date, line.original,
+                                                                   line.current, rates(line.rate));
             } catch (const RuntimeError &error) {
                 reader.fail(error);
             }
