@@ -27,8 +27,16 @@ struct Operation
 constexpr int kShown = 1; // the investment the main window shows after loading
 
 [[noreturn]] void die(const std::string &what);
-// The folder an operation works on, for a history of `lines` lines.
+// The folder an operation works on, for a history of `lines` lines, and the generated data
+// it is restored from.
 QString workFolder(long long lines);
+QString pristineFolder(long long lines);
+// Puts the work folder back to the generated data; the program's work files go.
+void restoreFolder(const QString &pristine, const QString &work);
+// The program in this process works on `folder` (the main window unloaded when it changes).
+void useFolder(const QString &folder);
+// The main window unloaded and every file number let go.
+void unloadWindow();
 // The main window on that folder, loaded once and kept.
 frmInvestData *loadWindow(const QString &folder);
 // Records of the shown investment in a history of `lines` lines.
@@ -42,7 +50,8 @@ Operation portfolioOperation();
 // an investment delete.
 std::vector<Operation> versionsOperations();
 
-// The rewrites as the main window runs them, on the work folder restored from its pristine copy.
+// bench/rewrites.cpp: the rewrites as the main window runs them, on the work folder restored
+// from its pristine copy.
 void prepareRewrite(long long lines);
 void runEditRewrite();   // the shown investment's record intSelRecNum
 void runDeleteRewrite(); // the shown investment, file number 1 open

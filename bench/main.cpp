@@ -17,7 +17,6 @@
 #include "platform/messagebox.h"
 #include "storage/datafolder.h"
 #include "storage/filetable.h"
-#include "storage/rewrites.h"
 #include "storage/transaction.h"
 #include "ui/linklabel.h"
 #include "ui/main/frminvestdata.h"
@@ -168,13 +167,14 @@ Options g_options;
 std::unique_ptr<QTemporaryDir> g_tempDir;
 QString g_base;
 
+} // namespace
+
+namespace bench {
+
 QString pristineFolder(long long lines)
 {
     return g_base + QStringLiteral("/pristine-%1").arg(lines);
 }
-} // namespace
-
-namespace bench {
 
 [[noreturn]] void die(const std::string &what)
 {
@@ -206,6 +206,12 @@ void generate(long long lines)
     std::fprintf(stderr, "%s", output.c_str());
 }
 
+QString g_folderInUse;
+
+} // namespace
+
+namespace bench {
+
 // Puts the work folder back to the generated data; the program's work files go.
 void restoreFolder(const QString &pristine, const QString &work)
 {
@@ -218,8 +224,6 @@ void restoreFolder(const QString &pristine, const QString &work)
 }
 
 // ---- The program's state in this process -------------------------------------------
-
-QString g_folderInUse;
 
 void unloadWindow()
 {
@@ -238,10 +242,6 @@ void useFolder(const QString &folder)
     storage::setProgramFolder(folder);
     g_folderInUse = folder;
 }
-
-} // namespace
-
-namespace bench {
 
 frmInvestData *loadWindow(const QString &folder)
 {
@@ -334,33 +334,6 @@ long long calculationPass()
     return counter - 1;
 }
 
-void editRewrite()
-{
-    intInvestRecNum = kShown;
-    strOperation = QStringLiteral("EDIT");
-    storage::createTwoFiles([] {});
-    // The dialog's values: the chosen record with a corrected current amount.
-    storage::createHistFile([] { curCurrentAmount = curCurrentAmount + Currency::fromWhole(1); });
-}
-
-void deleteRewrite()
-{
-    // As the main window runs it: both new files written, then put in place together.
-    intDelInvestNum = kShown;
-    storage::delDataRec();
-    storage::prepareInvestHist();
-    storage::close(1);
-    storage::stageInvestFile(storage::writeInvestRecord);
-    storage::commitInvestDelete();
-    intInvestRecNum = intDelInvestNum > 1 ? intDelInvestNum - 1 : 1;
-}
-
-void openInvestFile()
-{
-    storage::open(1, storage::programFile(storage::InvestFileName), storage::OpenMode::Random);
-    intInvestRecCount = storage::recordCount(storage::lof(1));
-}
-
 } // namespace
 
 namespace bench {
@@ -368,28 +341,6 @@ namespace bench {
 long long shownRecords(long long lines)
 {
     return lines / 100;
-}
-
-void prepareRewrite(long long lines)
-{
-    useFolder(workFolder(lines));
-    unloadWindow();
-    restoreFolder(pristineFolder(lines), workFolder(lines));
-}
-
-void runEditRewrite()
-{
-    editRewrite();
-}
-
-void runDeleteRewrite()
-{
-    deleteRewrite();
-}
-
-void openShownInvestFile()
-{
-    openInvestFile();
 }
 
 } // namespace bench
@@ -435,7 +386,7 @@ std::vector<Operation> operations()
                        unloadWindow();
                        intSelRecNum = int(shownRecords(lines) / 2);
                    },
-                   [](long long) { editRewrite(); },
+                   [](long long) { runEditRewrite(); },
                    [](long long lines) {
                        // One amount grew by 1: the history is as long within a few bytes.
                        const long long before = fileSize(pristineFolder(lines) + QStringLiteral("/PlDataHist.txt"));
@@ -451,9 +402,9 @@ std::vector<Operation> operations()
                        useFolder(workFolder(lines));
                        unloadWindow();
                        restoreFolder(pristineFolder(lines), workFolder(lines));
-                       openInvestFile();
+                       openShownInvestFile();
                    },
-                   [](long long) { deleteRewrite(); },
+                   [](long long) { runDeleteRewrite(); },
                    [](long long lines) {
                        const QString pristine = pristineFolder(lines) + QLatin1Char('/');
                        const QString work = workFolder(lines) + QLatin1Char('/');
@@ -464,7 +415,7 @@ std::vector<Operation> operations()
                            die("the delete rewrite did not leave the expected files");
                        storage::discardAll();
                        restoreFolder(pristineFolder(lines), workFolder(lines));
-                       openInvestFile();
+                       openShownInvestFile();
                    }});
     ops.push_back(chartOperation());
     ops.push_back(portfolioOperation());

@@ -66,6 +66,44 @@ double solveInBracket(const std::vector<std::pair<double, double>> &flows, doubl
     return u;
 }
 
+// Adds each flow's term to `values`, stepping outward from u = 0: every term is multiplied by
+// the same factor at every step. The flows go in blocks of four, one step at a time, so the
+// four multiplications are independent of each other and of the sum, while each value still
+// takes the terms one by one in the flows' order (the same sums to the last bit as a loop
+// over the flows for each step).
+void addScannedTerms(const std::vector<std::pair<double, double>> &flows, double reference, double step, double *values,
+                     int count)
+{
+    size_t k = 0;
+    for (; k + 4 <= flows.size(); k += 4) {
+        double t0 = flows[k].second, t1 = flows[k + 1].second, t2 = flows[k + 2].second, t3 = flows[k + 3].second;
+        const double f0 = std::exp(-step * (flows[k].first - reference));
+        const double f1 = std::exp(-step * (flows[k + 1].first - reference));
+        const double f2 = std::exp(-step * (flows[k + 2].first - reference));
+        const double f3 = std::exp(-step * (flows[k + 3].first - reference));
+        for (int s = 0; s < count; ++s) {
+            double sum = values[s];
+            sum += t0;
+            sum += t1;
+            sum += t2;
+            sum += t3;
+            values[s] = sum;
+            t0 *= f0;
+            t1 *= f1;
+            t2 *= f2;
+            t3 *= f3;
+        }
+    }
+    for (; k < flows.size(); ++k) {
+        double term = flows[k].second;
+        const double factor = std::exp(-step * (flows[k].first - reference));
+        for (int s = 0; s < count; ++s) {
+            values[s] += term;
+            term *= factor;
+        }
+    }
+}
+
 // The present value, scaled, at `steps` + 1 evenly spaced u from `low` < 0 to `high` > 0
 // (with u = 0 among them): outward from u = 0 each flow's term is multiplied by the same
 // factor at every step, so the whole scan costs one exp() per flow rather than one per flow
@@ -75,36 +113,15 @@ std::vector<double> scannedValues(const std::vector<std::pair<double, double>> &
 {
     const double step = (high - low) / steps;
     const int zero = int(std::lround(-low / step));
-    std::vector<double> values(size_t(steps) + 1);
-    std::vector<double> terms(flows.size());
-    std::vector<double> factors(flows.size());
+    std::vector<double> values(size_t(steps) + 1, 0.0);
     // Upwards from u = 0, measured from the first flow.
-    for (size_t k = 0; k < flows.size(); ++k) {
-        terms[k] = flows[k].second;
-        factors[k] = std::exp(-step * (flows[k].first - flows.front().first));
-    }
-    for (int s = zero; s <= steps; ++s) {
-        double sum = 0;
-        for (size_t k = 0; k < flows.size(); ++k) {
-            sum += terms[k];
-            terms[k] *= factors[k];
-        }
-        values[size_t(s)] = sum;
-    }
-    // Downwards from u = 0, measured from the last flow.
-    for (size_t k = 0; k < flows.size(); ++k) {
-        terms[k] = flows[k].second;
-        factors[k] = std::exp(step * (flows[k].first - flows.back().first));
-    }
-    for (int s = zero; s >= 0; --s) {
-        double sum = 0;
-        for (size_t k = 0; k < flows.size(); ++k) {
-            sum += terms[k];
-            terms[k] *= factors[k];
-        }
-        if (s < zero)
-            values[size_t(s)] = sum;
-    }
+    addScannedTerms(flows, flows.front().first, step, values.data() + zero, steps - zero + 1);
+    // Downwards from u = 0, measured from the last flow, in reverse order so the steps still
+    // run outward.
+    std::vector<double> downwards(size_t(zero) + 1, 0.0);
+    addScannedTerms(flows, flows.back().first, -step, downwards.data(), zero + 1);
+    for (int s = 0; s < zero; ++s)
+        values[size_t(s)] = downwards[size_t(zero - s)];
     return values;
 }
 
@@ -192,23 +209,14 @@ QString InvestmentReturns::note() const
     return QString();
 }
 
-void ReturnsBuilder::reserve(size_t records)
-{
-    m_flowDays.reserve(records);
-    m_flowAmounts.reserve(records);
-    m_flowReal.reserve(records);
-}
-
 void ReturnsBuilder::addFlow(double day, double amount, double real)
 {
-    if (!m_flowDays.empty() && std::floor(m_flowDays.back()) == std::floor(day)) {
-        m_flowAmounts.back() += amount;
-        m_flowReal.back() += real;
+    if (!m_flows.empty() && std::floor(m_flows.back().day) == std::floor(day)) {
+        m_flows.back().amount += amount;
+        m_flows.back().real += real;
         return;
     }
-    m_flowDays.push_back(day);
-    m_flowAmounts.push_back(amount);
-    m_flowReal.push_back(real);
+    m_flows.push_back({day, amount, real});
 }
 
 void ReturnsBuilder::add(const RecordFigures &record)
@@ -216,8 +224,8 @@ void ReturnsBuilder::add(const RecordFigures &record)
     if (record.state == FigureState::Skipped)
         return;
     if (record.state == FigureState::Computed)
-        m_result.lossToInflation += record.lossToInfl;
-    m_result.lastCurrent = record.currentAmount;
+        m_lossToInflation += record.lossToInfl;
+    m_lastCurrent = record.currentAmount;
     const Counted now{record.record, record.date, record.originalAmount.units(), record.currentAmount.units()};
     if (m_count++ == 0) {
         m_first = now;
@@ -226,10 +234,12 @@ void ReturnsBuilder::add(const RecordFigures &record)
     }
     const Counted before = m_last;
     m_last = now;
-    if (now.date.serial() < before.date.serial() && m_datesReason.isEmpty())
+    if (now.date.serial() < before.date.serial() && m_datesReason.isEmpty()) {
         m_datesReason =
             QCoreApplication::translate("Returns", "record %1 is dated before the record before it").arg(now.record);
-    if (!m_datesReason.isEmpty() || !m_baseReason.isEmpty())
+        m_blank = true;
+    }
+    if (m_blank)
         return; // every figure is blank already
     // A return is a ratio of amounts: worked out in whole units, with a single division.
     const int64_t added = now.original - before.original;
@@ -238,16 +248,18 @@ void ReturnsBuilder::add(const RecordFigures &record)
         m_baseReason =
             QCoreApplication::translate("Returns", "record %1 leaves no money in the investment to measure a return on")
                 .arg(now.record);
+        m_blank = true;
         return;
     }
     m_growth *= 1 + double(now.current - before.current - added) / base;
     const double rate = double(record.rate);
-    if (rate == 0 && m_result.realReason.isEmpty())
-        m_result.realReason = QCoreApplication::translate("Returns", "record %1 has no inflation rate").arg(now.record);
-    else if (rate <= -100 && m_result.realReason.isEmpty())
+    if ((rate == 0 || rate <= -100) && !m_realBlank) {
         m_result.realReason =
-            QCoreApplication::translate("Returns", "record %1 has an inflation rate at or below -100 %")
-                .arg(now.record);
+            rate == 0 ? QCoreApplication::translate("Returns", "record %1 has no inflation rate").arg(now.record)
+                      : QCoreApplication::translate("Returns", "record %1 has an inflation rate at or below -100 %")
+                            .arg(now.record);
+        m_realBlank = true;
+    }
     m_prices *= 1 + rate / 100;
     if (added != 0)
         addFlow(now.date.serial(), double(-added), double(-added) / m_prices);
@@ -257,6 +269,8 @@ InvestmentReturns ReturnsBuilder::finish() const
 {
     InvestmentReturns r = m_result;
     r.records = m_count;
+    r.lastCurrent = m_lastCurrent;
+    r.lossToInflation = m_lossToInflation;
     if (m_count > 0) {
         r.firstDate = m_first.date;
         r.lastDate = m_last.date;
@@ -277,16 +291,16 @@ InvestmentReturns ReturnsBuilder::finish() const
     }
 
     std::vector<CashFlow> realFlows;
-    r.flows.reserve(m_flowDays.size() + 2);
-    realFlows.reserve(m_flowDays.size() + 2);
+    r.flows.reserve(m_flows.size() + 2);
+    realFlows.reserve(m_flows.size() + 2);
     // The amounts back in the currency: a rate does not depend on the unit, but the flows of
     // every investment are added up for all of them.
     constexpr double Unit = 1.0 / 10000;
     r.flows.push_back({m_first.date, -double(m_first.current) * Unit});
     realFlows.push_back(r.flows.back());
-    for (size_t k = 0; k < m_flowDays.size(); ++k) {
-        r.flows.push_back({Date(m_flowDays[k]), m_flowAmounts[k] * Unit});
-        realFlows.push_back({Date(m_flowDays[k]), m_flowReal[k] * Unit});
+    for (const Flow &flow : m_flows) {
+        r.flows.push_back({Date(flow.day), flow.amount * Unit});
+        realFlows.push_back({Date(flow.day), flow.real * Unit});
     }
     r.flows.push_back({m_last.date, double(m_last.current) * Unit});
     realFlows.push_back({m_last.date, double(m_last.current) * Unit / m_prices});

@@ -5,11 +5,10 @@
 #include "storage/historypass.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <cmath>
-#include <unordered_map>
+#include <memory>
 #include <vector>
 
 namespace storage {
@@ -31,7 +30,7 @@ public:
         if (f.state == FigureState::Computed)
             latest.adjusted = true;
         const Currency afi = latest.adjusted ? f.currentAmountAFI : f.currentAmount;
-        Change &change = m_changes[static_cast<long long>(std::floor(f.date.serial()))];
+        Change &change = changeOn(static_cast<long long>(std::floor(f.date.serial())));
         change.original += f.originalAmount.units() - latest.original;
         change.current += f.currentAmount.units() - latest.current;
         change.afi += afi.units() - latest.afi;
@@ -42,27 +41,32 @@ public:
 
     ChartSeries series() const
     {
-        // A hash by day while the records come in any order; the days sorted once at the end.
-        std::vector<std::pair<long long, Change>> days(m_changes.begin(), m_changes.end());
-        std::sort(days.begin(), days.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
         ChartSeries series;
-        series.reserve(days.size());
+        series.reserve(m_days);
         Change sum;
         int n = 0;
-        for (const auto &[day, change] : days) {
-            sum.original += change.original;
-            sum.current += change.current;
-            sum.afi += change.afi;
-            ChartPoint point;
-            point.record = ++n;
-            point.date = Date(double(day));
-            point.original = Currency::fromUnits(sum.original);
-            point.current = Currency::fromUnits(sum.current);
-            point.currentAfi = Currency::fromUnits(sum.afi);
-            point.profitLoss = point.current - point.original;
-            point.profitLossAfi = point.currentAfi - point.original;
-            point.state = PointState::Computed;
-            series.append(point);
+        for (size_t b = 0; b < m_blocks.size(); ++b) {
+            const Block *block = m_blocks[b].get();
+            if (!block)
+                continue;
+            for (int slot = 0; slot < BlockDays; ++slot) {
+                if (!(block->used[slot / 64] >> (slot % 64) & 1))
+                    continue;
+                const Change &change = block->days[slot];
+                sum.original += change.original;
+                sum.current += change.current;
+                sum.afi += change.afi;
+                ChartPoint point;
+                point.record = ++n;
+                point.date = Date(double((m_firstBlock + static_cast<long long>(b)) * BlockDays + slot));
+                point.original = Currency::fromUnits(sum.original);
+                point.current = Currency::fromUnits(sum.current);
+                point.currentAfi = Currency::fromUnits(sum.afi);
+                point.profitLoss = point.current - point.original;
+                point.profitLossAfi = point.currentAfi - point.original;
+                point.state = PointState::Computed;
+                series.append(point);
+            }
         }
         return series;
     }
@@ -81,8 +85,48 @@ private:
         int64_t current = 0;
         int64_t afi = 0;
     };
+    // The records come in file order, their days in no set order: each day has a slot in a
+    // block of BlockDays days, made when a date first needs it, and the blocks stand in date
+    // order. Dates run from the year 100 to 9999, so there are at most some 7,100 blocks.
+    static constexpr int BlockDays = 512;
+    struct Block
+    {
+        Change days[BlockDays];
+        uint64_t used[BlockDays / 64] = {};
+    };
+
+    Change &changeOn(long long day)
+    {
+        const long long blockNumber = day >= 0 ? day / BlockDays : -((-day + BlockDays - 1) / BlockDays);
+        const int slot = int(day - blockNumber * BlockDays);
+        if (m_blocks.empty())
+            m_firstBlock = blockNumber;
+        long long index = blockNumber - m_firstBlock;
+        if (index < 0) {
+            std::vector<std::unique_ptr<Block>> blocks(size_t(-index) + m_blocks.size());
+            std::move(m_blocks.begin(), m_blocks.end(), blocks.begin() + (-index));
+            m_blocks = std::move(blocks);
+            m_firstBlock = blockNumber;
+            index = 0;
+        } else if (index >= static_cast<long long>(m_blocks.size())) {
+            m_blocks.resize(size_t(index) + 1);
+        }
+        std::unique_ptr<Block> &block = m_blocks[size_t(index)];
+        if (!block)
+            block = std::make_unique<Block>();
+        uint64_t &used = block->used[slot / 64];
+        const uint64_t bit = uint64_t(1) << (slot % 64);
+        if (!(used & bit)) {
+            used |= bit;
+            ++m_days;
+        }
+        return block->days[slot];
+    }
+
     std::vector<Latest> m_latest;
-    std::unordered_map<long long, Change> m_changes;
+    long long m_firstBlock = 0; // the number of m_blocks[0]
+    std::vector<std::unique_ptr<Block>> m_blocks;
+    size_t m_days = 0; // days with a record
 };
 
 } // namespace
@@ -101,14 +145,9 @@ Portfolio readPortfolio(const PriceIndex *series)
     const QString history = programFile(HistFileName);
     if (fileExists(history)) {
         HistoryReader reader(history);
-        // About as many records each as the file holds lines per investment (a line is some 36
-        // bytes), so the builders of a long history are not copied again and again as they grow.
-        if (count > 0) {
-            const long long lines = QFileInfo(history).size() / 36;
-            for (ReturnsBuilder &builder : builders)
-                builder.reserve(size_t(std::min<long long>(lines / count + 1, 1 << 20)));
-        }
-        Calculations calculations;
+        // One calculation per investment, found by its number: unowned lines never reach them.
+        std::vector<Calculation> calculations(size_t(count) + 1);
+        WrittenRates rates;
         HistFields line;
         while (reader.nextLine()) {
             reader.decode(line);
@@ -116,7 +155,8 @@ Portfolio readPortfolio(const PriceIndex *series)
                 continue;
             RecordFigures figures;
             try {
-                figures = calculations.add(line);
+                figures = calculations[size_t(line.investNum)].add(line.investNum, line.date, line.original,
+                                                                   line.current, rates(line.rate));
             } catch (const RuntimeError &error) {
                 reader.fail(error);
             }

@@ -9,6 +9,7 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
+#include <cmath>
 #include <map>
 #include <thread>
 
@@ -234,6 +235,93 @@ private slots:
             QVERIFY(portfolio.overTime.size() > 300);
         } catch (const storage::HistoryPassError &e) {
             QCOMPARE(QStringLiteral("%1 %2").arg(e.line).arg(e.error.number()), failure);
+        }
+    }
+
+    // The sums of all investments over time, one point a day, whatever the spread and order of
+    // the dates: held against the plain way, every change added up in a map by day.
+    void theSumsOverTimeGiveEveryDayInOrder_data()
+    {
+        QTest::addColumn<QStringList>("dates"); // in file order, investments taking turns
+        QTest::newRow("a few days") << QStringList{"2020-01-01", "2020-01-01", "2020-01-03", "2020-02-01"};
+        QTest::newRow("decades, going back and forth")
+            << QStringList{"1990-05-01", "2024-12-31", "1990-05-01", "1975-01-01", "2010-07-15", "1980-02-29"};
+        QTest::newRow("centuries before 1900 and after")
+            << QStringList{"1899-12-30", "1899-12-29", "0100-01-01", "9999-12-31", "1500-06-15", "0100-01-02"};
+        QTest::newRow("the days either side of a block of days")
+            << QStringList{"1901-05-26", "1901-05-27", "1901-05-25", "1898-08-04", "1898-08-05", "1898-08-03"};
+    }
+    void theSumsOverTimeGiveEveryDayInOrder()
+    {
+        QFETCH(QStringList, dates);
+        testing::TempDataFolder folder;
+        constexpr int Investments = 3;
+        QByteArray investFile;
+        for (int i = 1; i <= Investments; ++i)
+            investFile += testing::recordBytes(i, "Fund " + QByteArray::number(i), "Bank");
+        folder.writeBytes(QStringLiteral("PlumblineData"), investFile);
+        QByteArray history;
+        struct Line
+        {
+            int investment;
+            QByteArray date;
+            QByteArray original, current, rate;
+        };
+        std::vector<Line> lines;
+        // Each date for each investment, with skipped records and rates, so amounts, the
+        // adjusted amounts and those before any rate all change.
+        for (int d = 0; d < int(dates.size()); ++d) {
+            for (int i = 1; i <= Investments; ++i) {
+                const int n = d * Investments + i;
+                lines.push_back({i, dates[d].toLatin1(), QByteArray::number(1000 + 10 * n),
+                                 n % 7 == 0 ? QByteArray("0") : QByteArray::number(990 + 13 * n),
+                                 QByteArray::number((n * 3 + i) % 5)});
+            }
+        }
+        for (const Line &l : lines)
+            history += QByteArray::number(l.investment) + ",#" + l.date + "#," + l.original + ',' + l.current + ',' +
+                       l.rate + "\r\n";
+        folder.writeBytes(QStringLiteral("PlDataHist.txt"), history);
+
+        struct Sums
+        {
+            qint64 original = 0, current = 0, afi = 0;
+        };
+        std::map<long long, Sums> changes;
+        std::map<int, Sums> latest;
+        std::map<int, bool> adjusted;
+        storage::forEachRecordOfAll(folder.path(QStringLiteral("PlDataHist.txt")), [&](const RecordFigures &f) {
+            if (f.state == FigureState::Skipped)
+                return;
+            bool &hasAfi = adjusted[f.investment];
+            hasAfi = hasAfi || f.state == FigureState::Computed;
+            Sums &was = latest[f.investment];
+            const Sums now{f.originalAmount.units(), f.currentAmount.units(),
+                           (hasAfi ? f.currentAmountAFI : f.currentAmount).units()};
+            Sums &change = changes[static_cast<long long>(std::floor(f.date.serial()))];
+            change.original += now.original - was.original;
+            change.current += now.current - was.current;
+            change.afi += now.afi - was.afi;
+            was = now;
+        });
+        QVERIFY(changes.size() >= 3);
+
+        const storage::Portfolio portfolio = storage::readPortfolio(nullptr);
+        const std::vector<ChartPoint> &points = portfolio.overTime.points();
+        QCOMPARE(points.size(), changes.size());
+        Sums sum;
+        size_t k = 0;
+        for (const auto &[day, change] : changes) {
+            sum.original += change.original;
+            sum.current += change.current;
+            sum.afi += change.afi;
+            const ChartPoint &p = points[k++];
+            QCOMPARE(p.record, int(k));
+            QCOMPARE(p.date.serial(), double(day));
+            QCOMPARE(p.original.units(), sum.original);
+            QCOMPARE(p.current.units(), sum.current);
+            QCOMPARE(p.currentAfi.units(), sum.afi);
+            QCOMPARE(p.profitLossAfi, p.currentAfi - p.original);
         }
     }
 

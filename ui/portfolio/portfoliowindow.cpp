@@ -316,7 +316,10 @@ void PortfolioWindow::present(Reading reading)
     lblNote->setAccessibleDescription(notes.isEmpty() ? tr("No note") : notes.join(QLatin1Char(' ')));
     cmdSaveCsv->setEnabled(m_reading.message.isEmpty());
 
-    ChartSeries series = portfolio.overTime;
+    // The chart keeps the sums over time; a copy of every day's point would cost as much
+    // again in fresh memory.
+    ChartSeries series = std::move(m_reading.portfolio.overTime);
+    m_reading.portfolio.overTime = ChartSeries();
     series.setInvestment(0, tr("All investments"), QString());
     chart->setSeries(std::move(series));
     if (!m_reading.message.isEmpty())

@@ -50,6 +50,7 @@ public:
     // Shows the investment on a table row in the main window; the row of all does nothing.
     void showInMainWindow(int row);
 
+    // The reading shown; its sums over time have gone to the chart.
     const Reading &reading() const { return m_reading; }
 
     // Settings store place of the window's size and position.
