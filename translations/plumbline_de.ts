@@ -2312,11 +2312,11 @@ Ihre Datendateien sind unverändert. Rückgängig wird womöglich erst angeboten
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation>&amp;Speichern</translation>
+        <translation>&amp;Sichern</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>S&amp;chließen</translation>
+        <translation>&amp;Fertig</translation>
     </message>
     <message>
         <source>The Investment Information file</source>
@@ -2437,14 +2437,14 @@ Bitte wählen Sie einen anderen Ordner.</translation>
         <source>Files containing the Investment records and the Data records are kept in the program folder, C:\Program Files\Plumbline 3.5. They must stay there: if they are moved or renamed, Plumbline does not find them and starts again with new, empty files. To keep a copy of your data in a safe place, choose Backup Data Files from the File menu. The dialog first offers the main file, PlumblineData, to be copied to drive A unless you type another path; click Save to copy it, then Exit,
 and the form changes to offer the file that holds all the Data records, PlDataHist.txt (the Data records of all your investments are kept together in this one text file). Again you may change the path; click Save, then Exit to leave the dialog.</source>
         <translation>Die Dateien mit den Anlagen und den Datensätzen liegen im Programmordner C:\Program Files\Plumbline 3.5. Dort müssen sie bleiben: Werden sie verschoben oder umbenannt, findet Plumbline sie nicht und beginnt wieder mit neuen, leeren Dateien. Um eine Kopie Ihrer Daten an einem sicheren Ort aufzubewahren, wählen Sie im Menü „Datei“ den Befehl „Datendateien sichern“. Der Dialog bietet zuerst die Hauptdatei PlumblineData an, die auf Laufwerk A kopiert wird, sofern Sie keinen anderen Pfad eingeben; klicken Sie auf „Speichern“, um sie zu kopieren, dann auf „Schließen“,
-und das Formular bietet nun die Datei an, die alle Datensätze enthält, PlDataHist.txt (die Datensätze all Ihrer Anlagen stehen zusammen in dieser einen Textdatei). Wieder können Sie den Pfad ändern; klicken Sie auf „Speichern“ und dann auf „Schließen“, um den Dialog zu verlassen.</translation>
+und das Formular bietet nun die Datei an, die alle Datensätze enthält, PlDataHist.txt (die Datensätze all Ihrer Anlagen stehen zusammen in dieser einen Textdatei). Wieder können Sie den Pfad ändern; klicken Sie auf „Sichern“ und dann auf „Fertig“, um den Dialog zu verlassen.</translation>
     </message>
     <message>
         <source>Files containing the Investment records and the Data records are kept in the program&apos;s data folder, %1. They must stay there: if they are moved or renamed, Plumbline does not find them and starts again with new, empty files. To keep a copy of your data in a safe place, choose Backup Data Files from the File menu. The dialog first offers the main file, PlumblineData, to be copied to your home folder unless you type another path; click Save to copy it, then Exit,
 and the form changes to offer the file that holds all the Data records, PlDataHist.txt (the Data records of all your investments are kept together in this one text file). Again you may change the path; click Save, then Exit to leave the dialog.</source>
         <extracomment>%1 is the path of the program&apos;s data folder</extracomment>
         <translation>Die Dateien mit den Anlagen und den Datensätzen liegen im Datenordner des Programms, %1. Dort müssen sie bleiben: Werden sie verschoben oder umbenannt, findet Plumbline sie nicht und beginnt wieder mit neuen, leeren Dateien. Um eine Kopie Ihrer Daten an einem sicheren Ort aufzubewahren, wählen Sie im Menü „Datei“ den Befehl „Datendateien sichern“. Der Dialog bietet zuerst die Hauptdatei PlumblineData an, die in Ihren persönlichen Ordner kopiert wird, sofern Sie keinen anderen Pfad eingeben; klicken Sie auf „Speichern“, um sie zu kopieren, dann auf „Schließen“,
-und das Formular bietet nun die Datei an, die alle Datensätze enthält, PlDataHist.txt (die Datensätze all Ihrer Anlagen stehen zusammen in dieser einen Textdatei). Wieder können Sie den Pfad ändern; klicken Sie auf „Speichern“ und dann auf „Schließen“, um den Dialog zu verlassen.</translation>
+und das Formular bietet nun die Datei an, die alle Datensätze enthält, PlDataHist.txt (die Datensätze all Ihrer Anlagen stehen zusammen in dieser einen Textdatei). Wieder können Sie den Pfad ändern; klicken Sie auf „Sichern“ und dann auf „Fertig“, um den Dialog zu verlassen.</translation>
     </message>
     <message>
         <source>PLUMBLINE 3.5  INSTRUCTIONS</source>
@@ -2452,7 +2452,7 @@ und das Formular bietet nun die Datei an, die alle Datensätze enthält, PlDataH
     </message>
     <message>
         <source>Welcome to Plumbline 3.5. Before you enter any data, decide whether the program should be protected by a password. Choose Password from the File menu: there you can set a password that will be asked for every time Plumbline starts, change the password you already have, or tick No Password to turn the protection off.</source>
-        <translation>Willkommen bei Plumbline 3.5. Bevor Sie Daten eingeben, entscheiden Sie, ob das Programm durch ein Passwort geschützt werden soll. Wählen Sie im Menü „Datei“ den Befehl „Passwort“: Dort können Sie ein Passwort festlegen, das bei jedem Start von Plumbline abgefragt wird, Ihr bisheriges Passwort ändern oder „Kein Passwort“ ankreuzen, um den Schutz auszuschalten.</translation>
+        <translation>Willkommen bei Plumbline 3.5. Bevor Sie Daten eingeben, entscheiden Sie, ob das Programm durch ein Passwort geschützt werden soll. Wählen Sie im Menü „Datei“ den Befehl „Passwort“: Dort können Sie ein Passwort festlegen, das bei jedem Start von Plumbline abgefragt wird, Ihr bisheriges Passwort ändern oder „Nein“ ankreuzen, um den Schutz auszuschalten.</translation>
     </message>
     <message>
         <source>The Plumbline 3.5 main form is divided into two main areas. Your investment records are shown, one at a time, in the yellow boxes at the top of the form, and the numeric records that belong to the investment shown are listed in the Data Grid below them. To create your first investment record, click the &apos;Add New&apos; button in the top group of buttons.</source>
@@ -2499,11 +2499,11 @@ und das Formular bietet nun die Datei an, die alle Datensätze enthält, PlDataH
     </message>
     <message>
         <source>You can edit the basic information of an investment with the Edit button in the top group of buttons, and delete the investment with the Delete button beside it. Data records can be edited and deleted too. Take care: deleting an investment record deletes all of its Data records as well.</source>
-        <translation>Die Grunddaten einer Anlage bearbeiten Sie mit der Schaltfläche „Bearbeiten“ in der oberen Schaltflächengruppe, und mit „Löschen“ daneben löschen Sie die Anlage. Auch Datensätze können bearbeitet und gelöscht werden. Vorsicht: Das Löschen einer Anlage löscht auch alle ihre Datensätze.</translation>
+        <translation>Die Grunddaten einer Anlage bearbeiten Sie mit der Schaltfläche „Ändern“ in der oberen Schaltflächengruppe, und mit „Löschen“ daneben löschen Sie die Anlage. Auch Datensätze können bearbeitet und gelöscht werden. Vorsicht: Das Löschen einer Anlage löscht auch alle ihre Datensätze.</translation>
     </message>
     <message>
         <source>To edit or delete a Data record, click Edit or Del Rec in the lower group of buttons, then click the box next to them; it takes the focus and turns blue. Pick the number of the record you want from the list that drops down.</source>
-        <translation>Um einen Datensatz zu bearbeiten oder zu löschen, klicken Sie in der unteren Schaltflächengruppe auf „Bearbeiten“ oder „Entfernen“ und dann auf das Feld daneben; es erhält den Fokus und wird blau. Wählen Sie die Nummer des gewünschten Datensatzes aus der aufklappenden Liste.</translation>
+        <translation>Um einen Datensatz zu bearbeiten oder zu löschen, klicken Sie in der unteren Schaltflächengruppe auf „Ändern“ oder „Löschen“ und dann auf das Feld daneben; es erhält den Fokus und wird blau. Wählen Sie die Nummer des gewünschten Datensatzes aus der aufklappenden Liste.</translation>
     </message>
     <message>
         <source>You can insert a new record within a group of Data records. Click Ins New, then choose from the drop-down list the record after which the new one is to come, and fill in the form as for any new record.</source>
@@ -2519,7 +2519,7 @@ und das Formular bietet nun die Datei an, die alle Datensätze enthält, PlDataH
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>S&amp;chließen</translation>
+        <translation>&amp;Fertig</translation>
     </message>
 </context>
 <context>
@@ -2784,7 +2784,7 @@ Grid heading: increase or decrease since the previous record</extracomment>
     <message>
         <source>Profit/Loss</source>
         <extracomment>Grid heading: profit or loss</extracomment>
-        <translation>Gewinn/Verlust</translation>
+        <translation>Gewinn/Verl.</translation>
     </message>
     <message>
         <source>Current amount less original amount</source>
@@ -2820,7 +2820,7 @@ Grid heading: increase or decrease since the previous record</extracomment>
         <extracomment>AFI = adjusted for inflation
 ----------
 Grid heading; AFI = adjusted for inflation</extracomment>
-        <translation>Infl.-ber. Gewinn/Verlust</translation>
+        <translation>G/V infl.-ber.</translation>
     </message>
     <message>
         <source>Profit or loss adjusted for inflation</source>
@@ -2873,7 +2873,7 @@ Bitte legen Sie einen ein und versuchen Sie es erneut</translation>
     <message>
         <source>&amp;First</source>
         <extracomment>The buttons of the top row go through the investments; &quot;&amp;&quot; marks the access key</extracomment>
-        <translation>&amp;Erste</translation>
+        <translation>Ers&amp;te</translation>
     </message>
     <message>
         <source>&amp;Previous</source>
@@ -2895,7 +2895,7 @@ Bitte legen Sie einen ein und versuchen Sie es erneut</translation>
     <message>
         <source>Edi&amp;t</source>
         <extracomment>Edits the investment shown</extracomment>
-        <translation>Bearbei&amp;ten</translation>
+        <translation>Ä&amp;ndern</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
@@ -2930,20 +2930,20 @@ Bitte legen Sie einen ein und versuchen Sie es erneut</translation>
     <message>
         <source>Del &amp;Rec</source>
         <extracomment>Short for &quot;Delete Record&quot;: deletes the data record chosen</extracomment>
-        <translation>Ent&amp;fernen</translation>
+        <translation>Lös&amp;chen</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
         <extracomment>Edits the data record chosen</extracomment>
-        <translation>Bea&amp;rbeiten</translation>
+        <translation>Ände&amp;rn</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation>Dru&amp;cken</translation>
+        <translation>Druc&amp;ken</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>Bee&amp;nden</translation>
+        <translation>B&amp;eenden</translation>
     </message>
     <message>
         <source>Data</source>
@@ -3593,11 +3593,11 @@ einen neuen Datensatz anlegen möchten.</translation>
     </message>
     <message>
         <source>No Password</source>
-        <translation>Kein Passwort</translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>If you do, please enter a password below, and re-enter it for validation.</source>
-        <translation>Wenn ja, geben Sie unten ein Passwort ein und wiederholen Sie es zur Kontrolle.</translation>
+        <translation>Wenn ja, geben Sie unten ein Passwort ein und wiederholen Sie es.</translation>
     </message>
     <message>
         <source>Enter Password</source>
@@ -3613,7 +3613,7 @@ einen neuen Datensatz anlegen möchten.</translation>
     </message>
     <message>
         <source>&amp;Reset</source>
-        <translation>&amp;Zurücksetzen</translation>
+        <translation>&amp;Leeren</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
@@ -4741,7 +4741,7 @@ Wählen Sie ihn unter Ansicht, Preisindex.</translation>
     </message>
     <message>
         <source>No suggestion until the Date box holds a date.</source>
-        <translation>Kein Vorschlag, solange das Feld „Datum“ kein Datum enthält.</translation>
+        <translation>Kein Vorschlag, solange „Datum“ kein Datum enthält.</translation>
     </message>
     <message>
         <source>About %1 % since %2, from annual averages</source>
@@ -4796,10 +4796,6 @@ Wählen Sie ihn unter Ansicht, Preisindex.</translation>
     <message>
         <source>&amp;All investments</source>
         <translation>&amp;Alle Anlagen</translation>
-    </message>
-    <message>
-        <source>Save &amp;as:</source>
-        <translation>&amp;Speichern unter:</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
@@ -4866,6 +4862,10 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Reading the data records...</source>
         <translation>Datensätze werden gelesen...</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve as:</source>
+        <translation>&amp;Speichern unter:</translation>
     </message>
 </context>
 </TS>

@@ -2452,7 +2452,7 @@ y el formulario pasa a ofrecer el archivo que contiene todos los registros de da
     </message>
     <message>
         <source>Welcome to Plumbline 3.5. Before you enter any data, decide whether the program should be protected by a password. Choose Password from the File menu: there you can set a password that will be asked for every time Plumbline starts, change the password you already have, or tick No Password to turn the protection off.</source>
-        <translation>Bienvenido a Plumbline 3.5. Antes de introducir ningún dato, decida si el programa debe protegerse con una contraseña. Elija Contraseña en el menú Archivo: ahí puede establecer una contraseña que se pedirá cada vez que se inicie Plumbline, cambiar la contraseña que ya tiene o marcar Sin contraseña para desactivar la protección.</translation>
+        <translation>Bienvenido a Plumbline 3.5. Antes de introducir ningún dato, decida si el programa debe protegerse con una contraseña. Elija Contraseña en el menú Archivo: ahí puede establecer una contraseña que se pedirá cada vez que se inicie Plumbline, cambiar la contraseña que ya tiene o marcar No para desactivar la protección.</translation>
     </message>
     <message>
         <source>The Plumbline 3.5 main form is divided into two main areas. Your investment records are shown, one at a time, in the yellow boxes at the top of the form, and the numeric records that belong to the investment shown are listed in the Data Grid below them. To create your first investment record, click the &apos;Add New&apos; button in the top group of buttons.</source>
@@ -2784,7 +2784,7 @@ Grid heading: increase or decrease since the previous record</extracomment>
     <message>
         <source>Profit/Loss</source>
         <extracomment>Grid heading: profit or loss</extracomment>
-        <translation>Ganancia/pérdida</translation>
+        <translation>Gan./pérd.</translation>
     </message>
     <message>
         <source>Current amount less original amount</source>
@@ -2820,7 +2820,7 @@ Grid heading: increase or decrease since the previous record</extracomment>
         <extracomment>AFI = adjusted for inflation
 ----------
 Grid heading; AFI = adjusted for inflation</extracomment>
-        <translation>Ganancia/pérdida aj. infl.</translation>
+        <translation>G/P aj. infl.</translation>
     </message>
     <message>
         <source>Profit or loss adjusted for inflation</source>
@@ -2868,7 +2868,7 @@ Inserte uno y vuelva a intentarlo</translation>
     </message>
     <message>
         <source>Investment Record #:</source>
-        <translation>Registro de inversión n.º:</translation>
+        <translation>Inversión n.º:</translation>
     </message>
     <message>
         <source>&amp;First</source>
@@ -2881,7 +2881,7 @@ Inserte uno y vuelva a intentarlo</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation>Si&amp;guiente</translation>
+        <translation>Si&amp;gte.</translation>
     </message>
     <message>
         <source>&amp;Last</source>
@@ -2905,7 +2905,7 @@ Inserte uno y vuelva a intentarlo</translation>
     <message>
         <source>Page</source>
         <extracomment>Caption before the number of the grid page shown</extracomment>
-        <translation>Página</translation>
+        <translation>Pág.</translation>
     </message>
     <message>
         <source>Previous</source>
@@ -3593,7 +3593,7 @@ crear un registro nuevo.</translation>
     </message>
     <message>
         <source>No Password</source>
-        <translation>Sin contraseña</translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>If you do, please enter a password below, and re-enter it for validation.</source>
@@ -3696,7 +3696,7 @@ en un lugar seguro.</translation>
     </message>
     <message>
         <source>For Windows</source>
-        <translation>Para Windows</translation>
+        <translation>Windows</translation>
     </message>
 </context>
 <context>
@@ -4405,7 +4405,7 @@ Comandos:
     </message>
     <message>
         <source>&amp;Fill missing rates from %1</source>
-        <translation>&amp;Completar las tasas que faltan a partir de %1</translation>
+        <translation>Completar las &amp;tasas que faltan a partir de %1</translation>
     </message>
     <message>
         <source>Rows without a rate get the rate %1 gives since the investment&apos;s last record with both amounts above 0</source>
@@ -4798,10 +4798,6 @@ Elíjalo en Ver, Índice de precios.</translation>
         <translation>&amp;Todas las inversiones</translation>
     </message>
     <message>
-        <source>Save &amp;as:</source>
-        <translation>Guardar &amp;como:</translation>
-    </message>
-    <message>
         <source>&amp;Browse...</source>
         <translation>&amp;Examinar...</translation>
     </message>
@@ -4866,6 +4862,10 @@ Do you want to replace it?</source>
     <message>
         <source>Reading the data records...</source>
         <translation>Leyendo los registros...</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve as:</source>
+        <translation>&amp;Guardar como:</translation>
     </message>
 </context>
 </TS>

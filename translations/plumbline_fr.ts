@@ -3597,7 +3597,7 @@ créer un enregistrement.</translation>
     </message>
     <message>
         <source>If you do, please enter a password below, and re-enter it for validation.</source>
-        <translation>Si oui, veuillez saisir un mot de passe ci-dessous, puis le saisir de nouveau pour le confirmer.</translation>
+        <translation>Si oui, saisissez un mot de passe ci-dessous, puis confirmez-le.</translation>
     </message>
     <message>
         <source>Enter Password</source>
@@ -4798,10 +4798,6 @@ Choisissez-le sous Affichage, Indice des prix.</translation>
         <translation>&amp;Tous les placements</translation>
     </message>
     <message>
-        <source>Save &amp;as:</source>
-        <translation>Enregistrer &amp;sous&#xa0;:</translation>
-    </message>
-    <message>
         <source>&amp;Browse...</source>
         <translation>Parc&amp;ourir...</translation>
     </message>
@@ -4866,6 +4862,10 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>Reading the data records...</source>
         <translation>Lecture des enregistrements...</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve as:</source>
+        <translation>Enregistrer &amp;sous&#xa0;:</translation>
     </message>
 </context>
 </TS>

@@ -221,6 +221,11 @@ inline const QList<Window> &windows()
              frmInvestData *w = startWithExample(s);
              if (!w)
                  return QStringLiteral("the main window did not open");
+             // The dialog is made once and kept: one made in another language must go first.
+             if (QDialog *made = ReportDialog::instance()) {
+                 made->deleteLater();
+                 QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+             }
              w->mnuFileReport->trigger();
              return looked(ReportDialog::instance(), look, "ReportDialog");
          }},

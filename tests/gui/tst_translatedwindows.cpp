@@ -7,6 +7,7 @@
 
 #include "platform/translations.h"
 
+#include <QRegularExpression>
 #include <QStyleFactory>
 #include <QVBoxLayout>
 
@@ -33,9 +34,30 @@ const KnownFinding Known[] = {
     {"frmPlSplash", "lblVersion '               Version 3.5' needs"},
     {"frmPlSplash", "lblCompany 'Quillmoor Software Inc.' needs"},
     {"frmPassword", "chkPasswordNo 'No Password' needs"},
-    // Not a classic window, but left for the same decision.
-    {"ReportDialog", "Alt+A on '&All investments' and 'Save &as:'"},
 };
+
+// A translation in a place that cuts even the known English caption is held to the English: it
+// may need no more room than the English does there.
+bool noWiderThanEnglish(const QString &finding, const QString &window, const QStringList &englishProblems)
+{
+    static const QRegularExpression cut(QStringLiteral("^(\\S+) '.*' needs (\\d+) px (wide|high), has \\d+$"),
+                                        QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpressionMatch translated = cut.match(finding);
+    if (!translated.hasMatch())
+        return false;
+    for (const QString &problem : englishProblems) {
+        const QString englishFinding = problem.section(QStringLiteral(": "), 1);
+        const QRegularExpressionMatch english = cut.match(englishFinding);
+        const bool known = std::any_of(std::cbegin(Known), std::cend(Known), [&](const KnownFinding &k) {
+            return window == QLatin1String(k.window) && englishFinding.startsWith(QString::fromUtf8(k.finding));
+        });
+        if (known && english.hasMatch() && english.captured(1) == translated.captured(1) &&
+            english.captured(3) == translated.captured(3) &&
+            translated.captured(2).toInt() <= english.captured(2).toInt())
+            return true;
+    }
+    return false;
+}
 
 double expectedScale()
 {
@@ -89,6 +111,7 @@ private:
 
     // The captions with a key in English, per window, from the English rows.
     QHash<QString, captions::EnglishKeys> m_english;
+    QHash<QString, QStringList> m_englishProblems;
 };
 
 // The checks themselves, on a window made to break them.
@@ -196,20 +219,29 @@ void tst_TranslatedWindows::everyWindow()
     QFETCH(int, window);
     const everywindow::Window &entry = everywindow::windows().at(window);
     // A translated row run alone learns the English captions first.
-    if (language != QLatin1String("en") && !m_english.contains(entry.name))
-        m_english.insert(entry.name, inspect(QStringLiteral("en"), entry).keyed);
+    if (language != QLatin1String("en") && !m_english.contains(entry.name)) {
+        const Findings english = inspect(QStringLiteral("en"), entry);
+        m_english.insert(entry.name, english.keyed);
+        m_englishProblems.insert(entry.name, english.problems);
+    }
     const Findings found = inspect(language, entry);
-    if (language == QLatin1String("en"))
+    if (language == QLatin1String("en")) {
         m_english.insert(entry.name, found.keyed);
+        m_englishProblems.insert(entry.name, found.problems);
+    }
     QCOMPARE(found.windowsSeen, 1);
 
     QStringList problems;
     QStringList known;
     for (const QString &problem : found.problems) {
         const QString finding = problem.section(QStringLiteral(": "), 1);
-        const bool isKnown = std::any_of(std::cbegin(Known), std::cend(Known), [&](const KnownFinding &k) {
-            return entry.name == QLatin1String(k.window) && finding.startsWith(QString::fromUtf8(k.finding));
-        });
+        const bool isKnown = std::any_of(std::cbegin(Known), std::cend(Known),
+                                         [&](const KnownFinding &k) {
+                                             return entry.name == QLatin1String(k.window) &&
+                                                    finding.startsWith(QString::fromUtf8(k.finding));
+                                         }) ||
+                             (language != QLatin1String("en") &&
+                              noWiderThanEnglish(finding, entry.name, m_englishProblems.value(entry.name)));
         (isKnown ? known : problems) << problem;
     }
     QVERIFY2(problems.isEmpty(), qPrintable(QLatin1Char('\n') + problems.join(QLatin1Char('\n'))));

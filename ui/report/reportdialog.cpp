@@ -145,7 +145,7 @@ ReportDialog::ReportDialog(QWidget *mainWindow, int shownInvestment)
     scopeLayout->addWidget(optShownInvestment);
     scopeLayout->addWidget(optAllInvestments);
 
-    auto *fileLabel = new QLabel(tr("Save &as:"), this);
+    auto *fileLabel = new QLabel(tr("Sa&ve as:"), this);
     fileLabel->setObjectName(QStringLiteral("lblReportFile"));
     txtReportFile = new QLineEdit(defaultPath(), this);
     txtReportFile->setObjectName(QStringLiteral("txtReportFile"));
