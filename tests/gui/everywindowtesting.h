@@ -53,7 +53,7 @@ inline QStringList exampleHistory()
     QStringList lines;
     for (int m = 1; m <= 14; ++m) {
         lines << QStringLiteral("1,#%1-%2-15#,10000,%3,%4")
-                     .arg(2010 + m / 2)
+                     .arg(2010 + (m - 1) / 2)
                      .arg(m % 2 ? QStringLiteral("01") : QStringLiteral("07"))
                      .arg(10000 + 125 * m)
                      .arg(m % 3 ? QStringLiteral("2.5") : QStringLiteral("0"));
