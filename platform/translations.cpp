@@ -40,12 +40,13 @@ QString installTranslations(const QLocale &locale)
     // The languages in the user's order of preference (LANGUAGE, then LC_ALL/LC_MESSAGES/LANG):
     // the first the program speaks wins, and English, spoken without a translation, is one of
     // them, so "en:de" stays English and "de_AT" finds German.
+    const QStringList spoken = translatedLanguages();
     QString language;
     for (const QString &tag : locale.uiLanguages()) {
         const QString candidate = tag.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
         if (candidate == QLatin1String("en") || candidate == QLatin1String("c"))
             return {};
-        if (translatedLanguages().contains(candidate)) {
+        if (spoken.contains(candidate)) {
             language = candidate;
             break;
         }

@@ -14,30 +14,21 @@
 #include "ui/tools/frmbackupfiles.h"
 #include "ui/tools/frminstructions.h"
 
+#include "markingtranslator.h"
+
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QToolBar>
-#include <QTranslator>
 #include <QtTest>
 
 using namespace mwtest;
 
 namespace {
 
-const QString Open = QStringLiteral("\u27e6");
-const QString Close = QStringLiteral("\u27e7");
-
-class PseudoTranslator : public QTranslator
-{
-public:
-    QString translate(const char *, const char *sourceText, const char *, int) const override
-    {
-        return Open + QString::fromUtf8(sourceText) + Close;
-    }
-    bool isEmpty() const override { return false; }
-};
+const QString Open = testing::MarkingTranslator::open();
+const QString Close = testing::MarkingTranslator::close();
 
 bool bracketed(const QString &text)
 {
@@ -134,7 +125,7 @@ private slots:
     void instructionsAreTranslatedByParagraph();
 
 private:
-    PseudoTranslator m_pseudo;
+    testing::MarkingTranslator m_pseudo;
 };
 
 void tst_dialogtexts::everyWindowShowsTheTranslation()

@@ -10,33 +10,19 @@
 #include "ui/portfolio/portfoliowindow.h"
 #include "ui/report/reportdialog.h"
 
+#include "markingtranslator.h"
+
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
-#include <QTranslator>
 
 #include <functional>
 
 namespace {
 
-const QString Mark = QStringLiteral("\u00a7");
+using testing::MarkingTranslator;
 
-// Answers every text with the text marked (Qt's own standard buttons too), and records the
-// contexts it was asked for.
-class MarkingTranslator : public QTranslator
-{
-public:
-    QStringList contexts;
-
-    bool isEmpty() const override { return false; }
-    QString translate(const char *context, const char *sourceText, const char *, int) const override
-    {
-        const QString name = QString::fromUtf8(context);
-        if (!contexts.contains(name))
-            const_cast<MarkingTranslator *>(this)->contexts << name;
-        return Mark + QString::fromUtf8(sourceText);
-    }
-};
+const QString Mark = MarkingTranslator::open();
 
 bool hasLetter(const QString &text)
 {
